@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the test build (clang, AddressSanitizer,
+# UndefinedBehaviorSanitizer, libFuzzer targets) and runs the whole suite headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+scripts/install-deps.sh
+
+build="$root/build-test"
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_BUILD_TYPE=Debug -DTESSELLOR_SANITIZE=ON -DTESSELLOR_FUZZ=ON -DBUILD_TESTING=ON
+cmake --build "$build" -j "$(nproc)"
+
+# A private sound server for the audio tests: a null sink whose monitor
+# records what was played.
+export XDG_RUNTIME_DIR="$build/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+if ! pactl info >/dev/null 2>&1; then
+  pulseaudio --daemonize=yes -n --exit-idle-time=-1 \
+    --load=module-null-sink --load=module-native-protocol-unix >/dev/null 2>&1 || true
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+export QT_QPA_PLATFORM=offscreen
+cd "$build"
+ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,3 @@
+#include "common/Exception.h"
+
+Exception::Exception(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+// Each group of tessellor-tool commands lives in its own source file and
+// registers itself here through a static ToolCommand object.
+//
+// A command gets its arguments (without the command name) and returns the exit
+// status: 0 success, 1 an error of the libraries (its message text goes to
+// standard error), 2 wrong usage. Errors derived from Exception that escape a
+// command are reported by main() with exit status 1.
+struct ToolCommand {
+    using Run = std::function<int(const QStringList& args)>;
+
+    ToolCommand(const char* name, const char* usage, Run run);
+};
+
+// Prints the usage line of every command to standard error; returns 2.
+int printUsage();
+
+// Writes one line (a newline is added) to standard output / standard error.
+void printLine(const QString& line);
+void printError(const QString& line);
