@@ -1,0 +1,165 @@
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QFontDialog;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
+class QProgressBar;
+class QToolButton;
+class ScanView;
+class TDBImage;
+class TOpenPictureDialog;
+class TMMWaveOpenDialog;
+class WindowScanView;
+
+// The editor's one main window: two card frames showing a page of the current
+// set, the card text box, the command buttons and the menu. The controls are
+// public members under their own names because the set, picture, sound and
+// copy commands (each in a source file of its own) and the tests work on them.
+class TfrmConfigurador : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmConfigurador(QWidget* parent = nullptr);
+    ~TfrmConfigurador() override;
+
+    // ---- controls -------------------------------------------------------
+    QFrame* Bevel1 = nullptr;   // focus marker around the current frame
+    QLabel* Label2 = nullptr;   // label above the left frame
+    QLabel* Label3 = nullptr;   // label above the right frame
+    TDBImage* DBImage1 = nullptr;  // left card frame, Tag = odd slot or -1
+    TDBImage* DBImage2 = nullptr;  // right card frame, Tag = even slot or 0
+    QPlainTextEdit* memTexto = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* lblProgresso = nullptr;
+    QProgressBar* Progresso = nullptr;
+
+    QToolButton* btnImagem = nullptr;
+    QToolButton* btnDuplicar = nullptr;
+    QToolButton* btnSom = nullptr;
+    QToolButton* btnTocarSom = nullptr;
+    QToolButton* btnTexto = nullptr;
+    QToolButton* btnFonte = nullptr;
+    QToolButton* btnAbrir = nullptr;
+    QToolButton* btnSalvar = nullptr;
+    QToolButton* btnCopiar = nullptr;
+    QToolButton* btnColar = nullptr;
+    QToolButton* btnAnterior = nullptr;
+    QToolButton* btnProximo = nullptr;
+
+    QMenuBar* mnConfig = nullptr;
+    QMenu* mnArquivo = nullptr;
+    QAction* mnNovo = nullptr;
+    QAction* mnAbrir = nullptr;
+    QAction* mnSalvar = nullptr;
+    QAction* mnImportar = nullptr;
+    QAction* Propriedades1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* mnSair = nullptr;
+    QMenu* mnEditar = nullptr;
+    QMenu* mnImagem = nullptr;
+    QAction* mnInsImg = nullptr;
+    QAction* mnDupImg = nullptr;
+    QMenu* mnSom = nullptr;
+    QAction* mnInsSom = nullptr;
+    QAction* mnOuvSom = nullptr;
+    QMenu* mnTexto = nullptr;
+    QAction* mnInsTex = nullptr;
+    QAction* mnFonte = nullptr;
+    QAction* N1 = nullptr;
+    QAction* mnCopiar = nullptr;
+    QAction* mnColar = nullptr;
+    QAction* N2 = nullptr;
+    QAction* mnAvancar = nullptr;
+    QAction* mnRecuar = nullptr;
+    QMenu* mnAjuda = nullptr;
+    QAction* mnTopicos = nullptr;
+    QAction* mnSobre = nullptr;
+
+    // The window's dialogs. The picture and wave dialogs come with their
+    // subsystems and stay null until those are built in.
+    TOpenPictureDialog* dlOpenBitmap = nullptr;
+    TMMWaveOpenDialog* dlOpenWave = nullptr;
+    QFontDialog* dlFont = nullptr;
+
+    // ---- window state ---------------------------------------------------
+    // The frame that last received the focus: the current card.
+    TDBImage* ImagemAtual = nullptr;
+    bool PrimeiraAtivacao = true;
+
+    // The drawing font of a frame's canvas ("Insert Text"); each frame keeps its own.
+    QFont& CanvasFont(const TDBImage* frame);
+
+    // What the set scan shows while it runs: Progresso, lblProgresso and the
+    // Import errors list (see setErrorList).
+    ScanView& scanView();
+    // Where the scan's error lines go: the Import errors dialog appends them
+    // to its memErros (e.g. [memErros](const QString& l) { memErros->appendPlainText(l); }).
+    void setErrorList(std::function<void(const QString&)> appendLine);
+
+    // The help contents page: the program's folder + "/Help/index.html".
+    static QString HelpFileName();
+
+    // ---- handlers -------------------------------------------------------
+    void FormCreate();
+    void FormActivate();
+    void DBImage1Enter(TDBImage* sender);
+    void InicImages();
+    void btnProximoClick();
+    void btnAnteriorClick();
+    // Left/right arrow from any control of the window turns the page; the key
+    // is not consumed. Called for every key press while the window is active.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void InibeControles();
+    void HabilitaControles();
+    void NovoConjunto();
+    void mnSairClick();
+    void mnTopicosClick();
+    void mnSobreClick();
+
+    // Set commands (TfrmConfiguradorSets.cpp).
+    void mnNovoClick();
+    void btnAbrirClick();
+    void mnImportarClick();
+    void Propriedades1Click();
+    void btnSalvarClick();
+
+    // Picture commands (TfrmConfiguradorImages.cpp).
+    void btnImagemClick();
+    void btnTextoClick();
+    void btnFonteClick();
+    void btnDuplicarClick();
+
+    // Sound commands (TfrmConfiguradorSounds.cpp).
+    void btnSomClick();
+    void btnTocarSomClick();
+
+    // Copy and paste (TfrmConfiguradorCopy.cpp).
+    void btnCopiarClick();
+    void btnColarClick();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void createControls();
+    void createButtons();
+    void createMenus();
+    void connectHandlers();
+    void setEditingEnabled(bool enabled);
+    QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
+                            const QString& iconName);
+
+    QFont canvasFont1_;
+    QFont canvasFont2_;
+    std::unique_ptr<WindowScanView> scanView_;
+};
