@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 // "Set.cfg": the same 202 bytes in memory and on disk.
 #pragma pack(push, 1)
@@ -11,6 +13,11 @@ struct TConfigConjunto {
 };
 #pragma pack(pop)
 static_assert(sizeof(TConfigConjunto) == 202);
+
+constexpr int ConfigRecordSize = 202;
+constexpr int AutorMaxLength = 200;
+constexpr int DuploOffset = 201;
+constexpr const char* ConfigFileName = "Set.cfg";
 
 extern TConfigConjunto ConfigConjunto;
 
@@ -25,3 +32,17 @@ void SetAutor(TConfigConjunto& config, const QString& name);
 void CarregaConfig(const QString& folder);
 // Writes ConfigConjunto to PastaConjunto + "/Set.cfg". Raises EInOutError.
 void SalvaConfig();
+
+// The record held in the first 202 bytes of a "Set.cfg" file's contents;
+// further bytes are ignored. Raises EInOutError "Read beyond end of file" when
+// fewer than 202 bytes are given.
+TConfigConjunto ConfigFromBytes(const QByteArray& bytes);
+QByteArray ConfigToBytes(const TConfigConjunto& config);
+
+// Reads folder's "Set.cfg" (letter case ignored) without ever creating or
+// writing it; nullopt when the folder holds no such file. Raises EInOutError.
+std::optional<TConfigConjunto> ReadExistingConfig(const QString& folder);
+// Writes `config` as folder's "Set.cfg" by SalvaConfig's rules: an existing
+// file keeps the bytes after the record and must be writable; the file is
+// replaced through a temporary file in the same folder. Raises EInOutError.
+void WriteConfig(const QString& folder, const TConfigConjunto& config);

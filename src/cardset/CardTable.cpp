@@ -1,0 +1,63 @@
+#include "cardset/CardTable.h"
+
+#include "cardset/SetConfig.h"
+
+TConjunto Conjunto;
+QString PastaBase;
+QString PastaConjunto;
+
+namespace {
+
+std::array<QString, NumSlots> numberedNames(char letter)
+{
+    std::array<QString, NumSlots> names;
+    for (int i = 0; i < NumSlots; ++i)
+        names[i] = QStringLiteral("%1%2").arg(QLatin1Char(letter)).arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
+// The file number of a slot that lies outside 0..40 is clamped, so a bad slot
+// can never index past the name tables.
+int clampedSlot(int slot)
+{
+    return slot < 0 ? 0 : (slot > NumSlots - 1 ? NumSlots - 1 : slot);
+}
+
+bool currentSetIsDouble()
+{
+    return ConfigConjunto.Duplo != 0;
+}
+
+}  // namespace
+
+const std::array<QString, NumSlots> NomesImagem = numberedNames('C');
+const std::array<QString, NumSlots> NomesSom = numberedNames('S');
+
+void LimpaConjunto(TConjunto& conjunto)
+{
+    for (int i = 0; i < NumSlots; ++i) {
+        TElemento& slot = conjunto.Elementos[i];
+        slot.Imagem.clear();
+        slot.Som.clear();
+        slot.Indice = i;
+        slot.Par = (i % 2 == 1) ? i : i - 1;
+    }
+}
+
+int NumeroArquivo(int slot, bool duplo)
+{
+    slot = clampedSlot(slot);
+    if (duplo)
+        return slot;
+    return (slot % 2 == 0) ? slot / 2 : (slot + 1) / 2;
+}
+
+QString CaminhoImagem(int slot)
+{
+    return PastaConjunto + NomesImagem[NumeroArquivo(slot, currentSetIsDouble())] + QStringLiteral(".bmp");
+}
+
+QString CaminhoSom(int slot)
+{
+    return PastaConjunto + NomesSom[NumeroArquivo(slot, currentSetIsDouble())] + QStringLiteral(".wav");
+}

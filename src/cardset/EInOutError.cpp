@@ -1,0 +1,54 @@
+#include "cardset/EInOutError.h"
+
+#include <cerrno>
+
+EInOutError::EInOutError(int code) : Exception(textFor(code)), code_(code) {}
+
+EInOutError::EInOutError(int code, const QString& text) : Exception(text), code_(code) {}
+
+QString EInOutError::textFor(int code)
+{
+    switch (code) {
+    case FileNotFound:
+        return QStringLiteral("File not found");
+    case InvalidFilename:
+        return QStringLiteral("Invalid filename");
+    case TooManyOpenFiles:
+        return QStringLiteral("Too many open files");
+    case AccessDenied:
+        return QStringLiteral("File access denied");
+    case ReadBeyondEnd:
+        return QStringLiteral("Read beyond end of file");
+    case DiskFull:
+        return QStringLiteral("Disk full");
+    default:
+        return QStringLiteral("I/O error %1").arg(code);
+    }
+}
+
+EInOutError EInOutError::fromErrno(int errnoValue)
+{
+    switch (errnoValue) {
+    case ENOENT:
+        return EInOutError(FileNotFound);
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case EINVAL:
+        return EInOutError(InvalidFilename);
+    case EMFILE:
+    case ENFILE:
+        return EInOutError(TooManyOpenFiles);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:  // a folder where the file should be: the desktops report access denied
+        return EInOutError(AccessDenied);
+    case ENOSPC:
+    case EDQUOT:
+        return EInOutError(DiskFull);
+    default:
+        // Some error numbers equal the runtime's own codes (EIO is 5): spell
+        // them out so an I/O fault is never shown as "File access denied".
+        return EInOutError(errnoValue, QStringLiteral("I/O error %1").arg(errnoValue));
+    }
+}

@@ -1,0 +1,90 @@
+#include "cardset/CardTable.h"
+#include "cardset/SetConfig.h"
+
+#include <QTest>
+
+class TestCardTable : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void limpaConjuntoClearsEverySlot_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("par");
+        QTest::newRow("cover") << 0 << -1;
+        QTest::newRow("first card") << 1 << 1;
+        QTest::newRow("its partner") << 2 << 1;
+        QTest::newRow("card 20") << 20 << 19;
+        QTest::newRow("card 39") << 39 << 39;
+        QTest::newRow("last card") << 40 << 39;
+    }
+    void limpaConjuntoClearsEverySlot()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, par);
+        TConjunto table;
+        for (TElemento& e : table.Elementos) {
+            e.Imagem = QStringLiteral("old.bmp");
+            e.Som = QStringLiteral("old.wav");
+            e.Par = 77;
+            e.Indice = 77;
+        }
+        LimpaConjunto(table);
+        const TElemento& e = table.Elementos[slot];
+        QVERIFY(e.Imagem.isEmpty());
+        QVERIFY(e.Som.isEmpty());
+        QCOMPARE(e.Indice, slot);
+        QCOMPARE(e.Par, par);
+    }
+
+    void pathsFollowTheNamingRule_data()
+    {
+        QTest::addColumn<int>("duplo");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("sound");
+        QTest::newRow("paired cover") << 0 << 0 << "C00.bmp" << "S00.wav";
+        QTest::newRow("paired slot 1") << 0 << 1 << "C01.bmp" << "S01.wav";
+        QTest::newRow("paired slot 2") << 0 << 2 << "C01.bmp" << "S01.wav";
+        QTest::newRow("paired slot 5") << 0 << 5 << "C03.bmp" << "S03.wav";
+        QTest::newRow("paired slot 39") << 0 << 39 << "C20.bmp" << "S20.wav";
+        QTest::newRow("paired slot 40") << 0 << 40 << "C20.bmp" << "S20.wav";
+        QTest::newRow("double slot 5") << 1 << 5 << "C05.bmp" << "S05.wav";
+        QTest::newRow("double slot 40") << 1 << 40 << "C40.bmp" << "S40.wav";
+        // Card edits count any value other than 0 as a double set.
+        QTest::newRow("Duplo 2 edits as double") << 2 << 6 << "C06.bmp" << "S06.wav";
+    }
+    void pathsFollowTheNamingRule()
+    {
+        QFETCH(int, duplo);
+        QFETCH(int, slot);
+        QFETCH(QString, picture);
+        QFETCH(QString, sound);
+        ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
+        PastaConjunto = QStringLiteral("/games/Ed/Animals/");
+        QCOMPARE(CaminhoImagem(slot), PastaConjunto + picture);
+        QCOMPARE(CaminhoSom(slot), PastaConjunto + sound);
+    }
+
+    void fileNumbersCoverEveryNamedFile()
+    {
+        // Paired slots use exactly the files 0..20, each pair its own.
+        for (int slot = 1; slot < NumSlots; slot += 2) {
+            QCOMPARE(NumeroArquivo(slot, false), (slot + 1) / 2);
+            QCOMPARE(NumeroArquivo(slot + 1, false), (slot + 1) / 2);
+        }
+        QCOMPARE(NomesImagem[7], QStringLiteral("C07"));
+        QCOMPARE(NomesSom[40], QStringLiteral("S40"));
+    }
+
+    void slotsOutsideTheTableNeverIndexPastTheNames()
+    {
+        ConfigConjunto.Duplo = 1;
+        PastaConjunto = QStringLiteral("x/");
+        QCOMPARE(CaminhoImagem(-1), QStringLiteral("x/C00.bmp"));
+        QCOMPARE(CaminhoImagem(41), QStringLiteral("x/C40.bmp"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCardTable)
+#include "test_cardtable.moc"
