@@ -1,0 +1,103 @@
+#pragma once
+
+#include "audio/MMRiff.h"
+#include "audio/RiffFile.h"
+#include "audio/WaveFormat.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The wave file I/O layer: parses a wave file's header into a TWaveIORecord,
+// reads its sample data, and writes new wave files. It never throws; it
+// returns these codes.
+constexpr int WaveIONoError = 0;
+constexpr int WaveIOBadFormat = 101;    // no usable format
+constexpr int WaveIOInvalidParam = 104;
+constexpr int WaveIOFileError = 106;    // the file failed to open, read, seek or write
+constexpr int WaveIONoMemory = 107;
+
+constexpr uint32_t FOURCC_WAVE = RiffFile::FourCC('W', 'A', 'V', 'E');
+constexpr uint32_t FOURCC_fmt = RiffFile::FourCC('f', 'm', 't', ' ');
+constexpr uint32_t FOURCC_data = RiffFile::FourCC('d', 'a', 't', 'a');
+constexpr uint32_t FOURCC_fact = RiffFile::FourCC('f', 'a', 'c', 't');
+
+constexpr uint32_t WaveKindWritten = 0;  // a record created for writing
+constexpr uint32_t WaveKindFile = 1;     // a record parsed from a file on disk
+
+// The most format bytes kept from a `fmt ` chunk: the 18-byte header and the
+// largest cbSize. A bigger chunk's further bytes are skipped.
+constexpr uint32_t MaxWaveFormatBytes = TWaveFormat::HeaderSize + 0xFFFF;
+
+struct TWaveIORecord {
+    uint32_t RecordSize = 0;  // bytes held, format bytes included
+    uint32_t Kind = WaveKindFile;
+    std::unique_ptr<RiffFile> Handle;  // open while data is read or written
+    RiffChunkInfo RiffChunk;
+    RiffChunkInfo DataChunk;
+    uint32_t FileSize = 0;
+    uint32_t DataBytes = 0;  // always whole blocks for a parsed file
+    uint32_t DataOffset = 0;
+    uint32_t LengthSamples = 0;
+    uint32_t StartSample = 0;
+    uint32_t EndSample = 0;
+    uint32_t BytesLeft = 0;
+    uint32_t CurrentSample = 0;
+    QString Name;
+    std::unique_ptr<TDispList> Disp;
+    std::unique_ptr<TInfoList> Info;
+    TWaveFormat Format;
+};
+
+// Conversions by the format, with 64-bit products and halves rounded up
+// (away from zero for negative values). Without a usable rate they give 0.
+int64_t WaveBytesToSamples(const TWaveFormat& format, int64_t bytes);
+int64_t WaveSamplesToBytes(const TWaveFormat& format, int64_t samples);  // raised to whole blocks
+// nearest(a × b / c): the 64-bit quotient plus (2 × remainder) div c.
+int64_t MulDivNearest(int64_t a, int64_t b, int64_t c);
+
+// ---- reading ----
+
+// Parses the header chunks of `path` (form type WAVE, kind 1) into a new
+// record. Reads no sample data; the file is closed again.
+int ReadWaveFileInfo(const QString& path, uint32_t formType, uint32_t kind,
+                     std::unique_ptr<TWaveIORecord>& record);
+// Opens `path` and enters its RIFF chunk, which must have `formType`.
+int OpenRiffFile(const QString& path, uint32_t kind, uint32_t formType, std::unique_ptr<RiffFile>& handle,
+                 RiffChunkInfo& riffChunk);
+// True when `path` is not empty and ReadWaveFileInfo accepts it.
+bool IsValidWaveFile(const QString& path);
+// Opens the record's file when closed, then seeks to CurrentSample.
+int ReopenWaveFile(TWaveIORecord* record);
+int SetWaveIOBuffer(TWaveIORecord* record, int32_t size);
+// Positions the open file at `sample` of the readable extent (clamped).
+int SeekWaveData(TWaveIORecord* record, int32_t sample);
+// Reads sample bytes at the position: the count read, 0 at the end of the
+// file, -1 without a handle or when no data is left.
+int32_t ReadWaveData(TWaveIORecord* record, char* buffer, int32_t count);
+// Closes the handle and frees the record with its lists.
+void FreeWaveRecord(std::unique_ptr<TWaveIORecord>& record);
+// Closes the record's file. A record whose data chunk is being written
+// (DataChunk dirty) is finished first (FinishWaveFile). Then Handle is none,
+// BytesLeft and CurrentSample are 0.
+int CloseWaveFile(TWaveIORecord* record);
+
+// ---- writing (MMWaveIOWrite.cpp) ----
+
+// Format bytes written for `format`: 18 for PCM, else 18 + cbSize; 0 without one.
+uint32_t WaveFormatSize(const TWaveFormat* format);
+// A record for writing a new file with a copy of `format`.
+int CreateWaveRecord(const TWaveFormat* format, std::unique_ptr<TWaveIORecord>& record);
+// Copies the INFO texts and DISP entries of `source` into `target`.
+int CopyWaveExtras(TWaveIORecord* target, const TWaveIORecord* source);
+// Replaces `path` by a free temporary name in its folder ("w", 1..256 in
+// hexadecimal, ".TMP"); an existing file of that name is deleted.
+bool MakeTempFileName(QString& path);
+// Creates `path` with the RIFF, fmt and (open) data chunks of `record`.
+int CreateWaveFile(TWaveIORecord* record, const QString& path);
+// Appends sample bytes to the open data chunk: bytes written, 0, or -1.
+int32_t WriteWaveData(TWaveIORecord* record, const char* bytes, int32_t count);
+// Finishes a written file: flushes, leaves the data chunk, writes fact, DISP
+// and INFO, leaves RIFF, stores FileSize. Called by CloseWaveFile, which then
+// closes the file whatever the result.
+int FinishWaveFile(TWaveIORecord* record);
