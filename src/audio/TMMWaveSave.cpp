@@ -1,0 +1,160 @@
+// TMMWave::SaveWaveFile: copies the bound wave's sample data, with its INFO
+// texts and DISP entries, into a new wave file. The file is built under a
+// temporary name in the target's folder and renamed over the target only
+// when complete, so a failed or cancelled save leaves the old file in place.
+
+#include "audio/TMMWave.h"
+
+#include "common/FileNames.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStorageInfo>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Room kept free on the target's volume beyond the block and the I/O buffer.
+constexpr int64_t FreeSpaceMargin = 10240;
+// ReadData may store a 32-bit zero word even when asked for fewer bytes.
+constexpr uint32_t MinReadBuffer = 4;
+
+QString ExpandedPath(const QString& path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+// About one second of sound in whole blocks. A byte rate below one block
+// would give an empty block: copy one block at a time instead.
+uint32_t CopyBlockSize(const TWaveFormat& format)
+{
+    const uint32_t align = format.BlockAlign();
+    if (align == 0)
+        return 0;
+    const uint32_t rate = format.AvgBytesPerSec();
+    const uint32_t block = rate - rate % align;
+    return block == 0 ? align : block;
+}
+
+bool EnoughFreeSpace(QStorageInfo& volume, int64_t needed)
+{
+    volume.refresh();
+    const qint64 available = volume.isValid() ? volume.bytesAvailable() : -1;
+    return available >= 0 && available >= needed;
+}
+
+void ProcessPendingEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+// Releases what one save holds, whatever way it ends: the wave is closed, the
+// target record's file closed and freed, the temporary file removed.
+class SaveCleanup {
+public:
+    SaveCleanup(TMMWave& wave, std::unique_ptr<TWaveIORecord>& target, QString& tempName)
+        : wave_(wave), target_(target), tempName_(tempName)
+    {
+    }
+    ~SaveCleanup()
+    {
+        try {
+            wave_.CloseFile();
+        } catch (...) {  // closing a file that was read cannot raise; never leave a destructor by one
+        }
+        if (target_) {
+            CloseWaveFile(target_.get());
+            FreeWaveRecord(target_);
+        }
+        if (!tempName_.isEmpty() && (QFileInfo::exists(tempName_) || QFileInfo(tempName_).isSymLink()))
+            QFile::remove(tempName_);
+    }
+    SaveCleanup(const SaveCleanup&) = delete;
+    SaveCleanup& operator=(const SaveCleanup&) = delete;
+
+private:
+    TMMWave& wave_;
+    std::unique_ptr<TWaveIORecord>& target_;
+    QString& tempName_;
+};
+
+}  // namespace
+
+void TMMWave::SaveWaveFile(const QString& path)
+{
+    if (!record_ || path.isEmpty())
+        throw EMMWaveError(QString::fromLatin1(WaveErrorText::InvalidParam));
+
+    std::unique_ptr<TWaveIORecord> target;
+    QString tempName;
+    bool saved = false;
+    bool aborted = false;
+    {
+        SaveCleanup cleanup(*this, target, tempName);
+        SetPosition(0);
+        OpenFile();
+        const int32_t total = BytesRemaining();
+
+        if (CreateWaveRecord(WaveFormat(), target) != WaveIONoError ||
+            CopyWaveExtras(target.get(), record_.get()) != WaveIONoError)
+            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
+
+        QString candidate = FileNames::targetForWrite(ExpandedPath(path));
+        if (!MakeTempFileName(candidate))
+            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
+        tempName = candidate;
+        if (CreateWaveFile(target.get(), tempName) != WaveIONoError)
+            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
+
+        const uint32_t blockSize = CopyBlockSize(*WaveFormat());
+        // The buffer never needs more than the data holds, whatever byte rate
+        // the file claims.
+        const uint32_t bufferSize =
+            std::max(std::min(blockSize, uint32_t(std::max(total, int32_t(0)))), MinReadBuffer);
+        std::vector<char> buffer(bufferSize, '\0');
+        QStorageInfo volume(QFileInfo(tempName).absolutePath());
+
+        bool failed = blockSize == 0;
+        uint32_t done = 0;
+        while (!failed && done < uint32_t(std::max(total, int32_t(0)))) {
+            int32_t n = int32_t(std::min<uint32_t>(blockSize, uint32_t(total) - done));
+            n = ReadData(buffer.data(), n);
+            if (n <= 0)
+                break;
+            done += uint32_t(n);
+            if (!EnoughFreeSpace(volume, int64_t(n) + IOBufferSize() + FreeSpaceMargin) ||
+                WriteWaveData(target.get(), buffer.data(), n) != n) {
+                failed = true;
+                break;
+            }
+            ProcessPendingEvents();
+            if (OnProgress) {
+                bool cancel = false;
+                OnProgress(this, int32_t(done), total, cancel);
+                if (cancel) {
+                    aborted = true;
+                    failed = true;
+                }
+            }
+        }
+        if (!failed) {
+            CloseFile();
+            if (CloseWaveFile(target.get()) == WaveIONoError) {
+                const QString finalName = FileNames::targetForWrite(ExpandedPath(path));
+                // rename() replaces an existing target in one step: the old
+                // file stays until the new one takes its name.
+                saved = std::rename(QFile::encodeName(tempName).constData(),
+                                    QFile::encodeName(finalName).constData()) == 0;
+                if (saved)
+                    tempName.clear();
+            }
+        }
+    }
+    if (!saved)
+        throw EMMWaveError(QString::fromLatin1(aborted ? WaveErrorText::SavingAborted : WaveErrorText::UnableToSave));
+}

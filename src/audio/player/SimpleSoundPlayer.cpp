@@ -1,0 +1,132 @@
+#include "audio/player/SimpleSoundPlayer.h"
+
+#include "audio/SimpleSoundHook.h"
+#include "audio/TMMWave.h"
+#include "audio/player/WaveStreamDevice.h"
+
+#include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QCoreApplication>
+#include <QMediaDevices>
+
+namespace {
+
+SimpleSoundPlayer* player = nullptr;
+
+QAudioFormat OutputFormat(const WaveSampleDecoder& decoder)
+{
+    QAudioFormat format;
+    format.setSampleRate(decoder.sampleRate());
+    format.setChannelCount(decoder.channels());
+    format.setSampleFormat(QAudioFormat::Float);
+    return format;
+}
+
+}  // namespace
+
+SimpleSoundPlayer& SimpleSoundPlayer::instance()
+{
+    if (!player) {
+        player = new SimpleSoundPlayer;
+        SimpleSound::SetStopHook(&SimpleSoundPlayer::stopIfCreated);
+        // The audio sink must go before the application object does.
+        qAddPostRoutine(&SimpleSoundPlayer::destroyInstance);
+    }
+    return *player;
+}
+
+void SimpleSoundPlayer::stopIfCreated()
+{
+    if (player)
+        player->stop();
+}
+
+void SimpleSoundPlayer::destroyInstance()
+{
+    SimpleSound::SetStopHook(nullptr);
+    delete player;
+    player = nullptr;
+}
+
+SimpleSoundPlayer::SimpleSoundPlayer() = default;
+
+SimpleSoundPlayer::~SimpleSoundPlayer()
+{
+    stop();
+}
+
+bool SimpleSoundPlayer::play(const QString& path)
+{
+    stop();
+    if (start(path))
+        return true;
+    stop();
+    return false;
+}
+
+bool SimpleSoundPlayer::start(const QString& path)
+{
+    // Binding releases any wave, which stops this player: nothing plays yet.
+    wave_ = std::make_unique<TMMWave>();
+    try {
+        wave_->LoadWaveFile(path);
+        if (!wave_->WaveFormat())
+            return false;
+        wave_->OpenFile();
+    } catch (const Exception&) {
+        return false;
+    }
+    TMMWave* wave = wave_.get();
+    auto readRaw = [wave](char* buffer, qint64 count) -> qint64 {
+        return wave->ReadData(buffer, int32_t(std::min<qint64>(count, INT32_MAX)));
+    };
+    device_ = std::make_unique<WaveStreamDevice>(wave->WaveFormat()->Bytes(), readRaw);
+    if (!device_->decoder().isSupported())
+        return false;
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    const QAudioFormat format = OutputFormat(device_->decoder());
+    if (output.isNull() || !output.isFormatSupported(format))
+        return false;
+    sink_ = std::make_unique<QAudioSink>(output, format);
+    QAudioSink* sink = sink_.get();
+    connect(sink, &QAudioSink::stateChanged, this, [this, sink] {
+        // Deleting the sink inside its own signal is not allowed: finish later,
+        // and only if this sink still plays by then.
+        if (sink == sink_.get() && sink->state() != QAudio::ActiveState)
+            QMetaObject::invokeMethod(this, [this, sink] {
+                if (sink == sink_.get())
+                    onSinkStateChanged();
+            }, Qt::QueuedConnection);
+    });
+    device_->open(QIODevice::ReadOnly);
+    sink->start(device_.get());
+    return sink->error() == QAudio::NoError;
+}
+
+void SimpleSoundPlayer::onSinkStateChanged()
+{
+    const bool ended = sink_->state() == QAudio::StoppedState ||
+                       (sink_->state() == QAudio::IdleState && device_->atEnd());
+    if (!ended)
+        return;
+    stop();
+    emit finished();
+}
+
+void SimpleSoundPlayer::stop()
+{
+    // Taken out first: freeing the wave calls the stop hook, which comes back here.
+    auto sink = std::move(sink_);
+    auto device = std::move(device_);
+    auto wave = std::move(wave_);
+    if (sink) {
+        sink->disconnect(this);
+        sink->stop();
+    }
+}
+
+bool SimpleSoundPlayer::isPlaying() const
+{
+    return sink_ != nullptr;
+}

@@ -1,0 +1,314 @@
+#include "audio/player/WaveSampleDecoder.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Offsets in the wave format record.
+constexpr int kTagOffset = 0;
+constexpr int kChannelsOffset = 2;
+constexpr int kRateOffset = 4;
+constexpr int kBlockAlignOffset = 12;
+constexpr int kBitsOffset = 14;
+constexpr int kHeaderSize = 18;
+// WAVE_FORMAT_EXTENSIBLE keeps the real coding in the first two bytes of its
+// sub-format GUID, after the valid-bits count and the channel mask.
+constexpr int kExtensibleSubFormatOffset = kHeaderSize + 6;
+// Microsoft ADPCM: samples per block, coefficient count, then the pairs.
+constexpr int kMsSamplesPerBlockOffset = kHeaderSize;
+constexpr int kMsCoefCountOffset = kHeaderSize + 2;
+constexpr int kMsCoefOffset = kHeaderSize + 4;
+
+constexpr uint16_t kTagPcm = 0x0001;
+constexpr uint16_t kTagMsAdpcm = 0x0002;
+constexpr uint16_t kTagFloat = 0x0003;
+constexpr uint16_t kTagALaw = 0x0006;
+constexpr uint16_t kTagMuLaw = 0x0007;
+constexpr uint16_t kTagImaAdpcm = 0x0011;
+constexpr uint16_t kTagExtensible = 0xFFFE;
+
+constexpr int kMaxChannels = 8;
+constexpr int kMsHeaderBytesPerChannel = 7;
+constexpr int kImaHeaderBytesPerChannel = 4;
+constexpr int kImaWordBytes = 4;
+
+constexpr std::array<int, 7> kMsStandardCoef1{256, 512, 0, 192, 240, 460, 392};
+constexpr std::array<int, 7> kMsStandardCoef2{0, -256, 0, 64, 0, -208, -232};
+constexpr std::array<int, 16> kMsAdaptation{230, 230, 230, 230, 307, 409, 512, 614,
+                                            768, 614, 512, 409, 307, 230, 230, 230};
+constexpr int kMsMinDelta = 16;
+
+constexpr std::array<int, 16> kImaIndexStep{-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
+constexpr std::array<int, 89> kImaStep{
+    7,     8,     9,     10,    11,    12,    13,    14,    16,    17,    19,    21,    23,    25,    28,
+    31,    34,    37,    41,    45,    50,    55,    60,    66,    73,    80,    88,    97,    107,   118,
+    130,   143,   157,   173,   190,   209,   230,   253,   279,   307,   337,   371,   408,   449,   494,
+    544,   598,   658,   724,   796,   876,   963,   1060,  1166,  1282,  1411,  1552,  1707,  1878,  2066,
+    2272,  2499,  2749,  3024,  3327,  3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845,  8630,
+    9493,  10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
+
+uint16_t u16At(const QByteArray& bytes, int offset)
+{
+    if (offset + 2 > bytes.size())
+        return 0;
+    return qFromLittleEndian<uint16_t>(bytes.constData() + offset);
+}
+
+uint32_t u32At(const QByteArray& bytes, int offset)
+{
+    if (offset + 4 > bytes.size())
+        return 0;
+    return qFromLittleEndian<uint32_t>(bytes.constData() + offset);
+}
+
+int16_t s16At(const unsigned char* p)
+{
+    return qFromLittleEndian<int16_t>(p);
+}
+
+void appendSample(QByteArray& out, float value)
+{
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void appendSample16(QByteArray& out, int value)
+{
+    appendSample(out, static_cast<float>(value) / 32768.0F);
+}
+
+int clamp16(int value)
+{
+    return std::clamp(value, -32768, 32767);
+}
+
+// G.711 expansions to 16-bit linear.
+int aLawToLinear(unsigned char code)
+{
+    code ^= 0x55;
+    int value = (code & 0x0F) << 4;
+    const int segment = (code & 0x70) >> 4;
+    if (segment == 0)
+        value += 8;
+    else
+        value = (value + 0x108) << (segment - 1);
+    return (code & 0x80) ? value : -value;
+}
+
+int muLawToLinear(unsigned char code)
+{
+    code = static_cast<unsigned char>(~code);
+    int value = ((code & 0x0F) << 3) + 0x84;
+    value <<= (code & 0x70) >> 4;
+    return (code & 0x80) ? (0x84 - value) : (value - 0x84);
+}
+
+}  // namespace
+
+WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format)
+{
+    readHeader(format);
+}
+
+void WaveSampleDecoder::readHeader(const QByteArray& format)
+{
+    if (format.size() < kHeaderSize)
+        return;
+    channels_ = u16At(format, kChannelsOffset);
+    sampleRate_ = u32At(format, kRateOffset);
+    blockAlign_ = u16At(format, kBlockAlignOffset);
+    if (channels_ < 1 || channels_ > kMaxChannels || sampleRate_ == 0 || blockAlign_ == 0)
+        return;
+    uint16_t tag = u16At(format, kTagOffset);
+    if (tag == kTagExtensible)
+        tag = u16At(format, kExtensibleSubFormatOffset);
+    chooseKind(tag, u16At(format, kBitsOffset), format);
+}
+
+void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format)
+{
+    if (tag == kTagMsAdpcm || tag == kTagImaAdpcm) {
+        const int headerBytes = (tag == kTagMsAdpcm ? kMsHeaderBytesPerChannel : kImaHeaderBytesPerChannel) * channels_;
+        if (channels_ <= 2 && bits == 4 && blockAlign_ > headerBytes) {
+            kind_ = tag == kTagMsAdpcm ? Kind::MsAdpcm : Kind::ImaAdpcm;
+            if (kind_ == Kind::MsAdpcm)
+                readMsAdpcmCoefficients(format);
+        }
+        return;
+    }
+    if (blockAlign_ % channels_ != 0)
+        return;
+    bytesPerSample_ = blockAlign_ / channels_;
+    if (bits == 0 || bits > 8 * bytesPerSample_)
+        return;
+    switch (tag) {
+    case kTagPcm: {
+        constexpr std::array<Kind, 4> bySize{Kind::Unsigned8, Kind::Signed16, Kind::Signed24, Kind::Signed32};
+        if (bytesPerSample_ <= 4)
+            kind_ = bySize[static_cast<std::size_t>(bytesPerSample_ - 1)];
+        break;
+    }
+    case kTagFloat:
+        if (bytesPerSample_ == 4 || bytesPerSample_ == 8)
+            kind_ = bytesPerSample_ == 4 ? Kind::Float32 : Kind::Float64;
+        break;
+    case kTagALaw:
+    case kTagMuLaw:
+        if (bytesPerSample_ == 1)
+            kind_ = tag == kTagALaw ? Kind::ALaw : Kind::MuLaw;
+        break;
+    default:
+        break;
+    }
+}
+
+void WaveSampleDecoder::readMsAdpcmCoefficients(const QByteArray& format)
+{
+    const int count = u16At(format, kMsCoefCountOffset);
+    if (u16At(format, kMsSamplesPerBlockOffset) != 0 && count > 0 && kMsCoefOffset + 4 * count <= format.size()) {
+        for (int i = 0; i < count; ++i) {
+            coef1_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i));
+            coef2_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i + 2));
+        }
+        return;
+    }
+    coef1_.assign(kMsStandardCoef1.begin(), kMsStandardCoef1.end());
+    coef2_.assign(kMsStandardCoef2.begin(), kMsStandardCoef2.end());
+}
+
+void WaveSampleDecoder::decode(const char* bytes, qsizetype count, QByteArray& out)
+{
+    if (!isSupported() || count <= 0)
+        return;
+    pending_.append(bytes, count);
+    const auto* data = reinterpret_cast<const unsigned char*>(pending_.constData());
+    qsizetype offset = 0;
+    for (; offset + blockAlign_ <= pending_.size(); offset += blockAlign_)
+        decodeBlock(data + offset, out);
+    pending_.remove(0, offset);
+}
+
+void WaveSampleDecoder::decodeBlock(const unsigned char* block, QByteArray& out)
+{
+    if (kind_ == Kind::MsAdpcm)
+        decodeMsAdpcm(block, out);
+    else if (kind_ == Kind::ImaAdpcm)
+        decodeImaAdpcm(block, out);
+    else
+        decodePcmFrame(block, out);
+}
+
+void WaveSampleDecoder::decodePcmFrame(const unsigned char* frame, QByteArray& out) const
+{
+    for (int c = 0; c < channels_; ++c) {
+        const unsigned char* p = frame + c * bytesPerSample_;
+        switch (kind_) {
+        case Kind::Unsigned8:
+            appendSample(out, (static_cast<float>(p[0]) - 128.0F) / 128.0F);
+            break;
+        case Kind::Signed16:
+            appendSample16(out, s16At(p));
+            break;
+        case Kind::Signed24: {
+            const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 |
+                                                       static_cast<uint32_t>(p[2]) << 24);
+            appendSample(out, static_cast<float>(value) / 2147483648.0F);
+            break;
+        }
+        case Kind::Signed32:
+            appendSample(out, static_cast<float>(qFromLittleEndian<int32_t>(p)) / 2147483648.0F);
+            break;
+        case Kind::Float32:
+            appendSample(out, qFromLittleEndian<float>(p));
+            break;
+        case Kind::Float64:
+            appendSample(out, static_cast<float>(qFromLittleEndian<double>(p)));
+            break;
+        case Kind::ALaw:
+            appendSample16(out, aLawToLinear(p[0]));
+            break;
+        case Kind::MuLaw:
+            appendSample16(out, muLawToLinear(p[0]));
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Microsoft ADPCM block: per channel a predictor index, a delta and two
+// history samples; then one 4-bit code per sample, high nibble first, the
+// channels taking turns.
+void WaveSampleDecoder::decodeMsAdpcm(const unsigned char* block, QByteArray& out) const
+{
+    std::array<int, 2> coef1{}, coef2{}, delta{}, sample1{}, sample2{};
+    const int ch = channels_;
+    for (int c = 0; c < ch; ++c) {
+        const int predictor = std::min<int>(block[c], static_cast<int>(coef1_.size()) - 1);
+        coef1[c] = coef1_[predictor];
+        coef2[c] = coef2_[predictor];
+        delta[c] = s16At(block + ch + 2 * c);
+        sample1[c] = s16At(block + 3 * ch + 2 * c);
+        sample2[c] = s16At(block + 5 * ch + 2 * c);
+    }
+    for (int c = 0; c < ch; ++c)
+        appendSample16(out, sample2[c]);
+    for (int c = 0; c < ch; ++c)
+        appendSample16(out, sample1[c]);
+    const int codeBytes = blockAlign_ - kMsHeaderBytesPerChannel * ch;
+    const unsigned char* codes = block + kMsHeaderBytesPerChannel * ch;
+    for (int i = 0; i < 2 * codeBytes; ++i) {
+        const int c = i % ch;
+        const int code = (i % 2 == 0) ? codes[i / 2] >> 4 : codes[i / 2] & 0x0F;
+        const int signedCode = code >= 8 ? code - 16 : code;
+        const int predicted = (sample1[c] * coef1[c] + sample2[c] * coef2[c]) / 256;
+        const int value = clamp16(predicted + signedCode * delta[c]);
+        sample2[c] = sample1[c];
+        sample1[c] = value;
+        delta[c] = std::max(kMsAdaptation[static_cast<std::size_t>(code)] * delta[c] / 256, kMsMinDelta);
+        appendSample16(out, value);
+    }
+}
+
+// IMA ADPCM block: per channel the first sample and a step index; then
+// 4-byte words, one per channel in turn, each holding eight codes of that
+// channel, low nibble first.
+void WaveSampleDecoder::decodeImaAdpcm(const unsigned char* block, QByteArray& out) const
+{
+    const int ch = channels_;
+    std::array<int, 2> predictor{}, index{};
+    for (int c = 0; c < ch; ++c) {
+        predictor[c] = s16At(block + kImaHeaderBytesPerChannel * c);
+        index[c] = std::min<int>(block[kImaHeaderBytesPerChannel * c + 2], static_cast<int>(kImaStep.size()) - 1);
+        appendSample16(out, predictor[c]);
+    }
+    const int groupBytes = kImaWordBytes * ch;
+    const int groups = (blockAlign_ - kImaHeaderBytesPerChannel * ch) / groupBytes;
+    const unsigned char* data = block + kImaHeaderBytesPerChannel * ch;
+    constexpr int kCodesPerWord = 8;
+    std::array<std::array<int, kCodesPerWord>, 2> decoded{};
+    for (int g = 0; g < groups; ++g) {
+        for (int c = 0; c < ch; ++c) {
+            const unsigned char* word = data + g * groupBytes + c * kImaWordBytes;
+            for (int k = 0; k < kCodesPerWord; ++k) {
+                const int code = (k % 2 == 0) ? word[k / 2] & 0x0F : word[k / 2] >> 4;
+                const int step = kImaStep[static_cast<std::size_t>(index[c])];
+                int diff = step >> 3;
+                if (code & 4)
+                    diff += step;
+                if (code & 2)
+                    diff += step >> 1;
+                if (code & 1)
+                    diff += step >> 2;
+                predictor[c] = clamp16((code & 8) ? predictor[c] - diff : predictor[c] + diff);
+                index[c] = std::clamp(index[c] + kImaIndexStep[static_cast<std::size_t>(code)], 0,
+                                      static_cast<int>(kImaStep.size()) - 1);
+                decoded[c][k] = predictor[c];
+            }
+        }
+        for (int k = 0; k < kCodesPerWord; ++k)
+            for (int c = 0; c < ch; ++c)
+                appendSample16(out, decoded[c][k]);
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+#include <cstdint>
+
+// Turns the sample bytes of a wave file into interleaved 32-bit float samples
+// that an audio sink can play. The card sounds come from anywhere, so besides
+// integer PCM it handles IEEE float, A-law, mu-law and the two ADPCM flavours
+// that desktop recorders write; other codings are refused (isSupported false).
+//
+// The input is fed in whole blocks (block alignment of the format); a partial
+// block is held back until the rest arrives.
+class WaveSampleDecoder {
+public:
+    // `format` is the wave format record: the 18-byte header and its extra bytes.
+    explicit WaveSampleDecoder(const QByteArray& format);
+
+    bool isSupported() const { return kind_ != Kind::Unsupported; }
+    int channels() const { return channels_; }
+    int sampleRate() const { return static_cast<int>(sampleRate_); }
+
+    // Appends the samples held in `bytes` to `out` (as raw float bytes).
+    void decode(const char* bytes, qsizetype count, QByteArray& out);
+
+private:
+    enum class Kind { Unsupported, Unsigned8, Signed16, Signed24, Signed32, Float32, Float64, ALaw, MuLaw, MsAdpcm, ImaAdpcm };
+
+    void readHeader(const QByteArray& format);
+    void chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format);
+    void readMsAdpcmCoefficients(const QByteArray& format);
+    void decodeBlock(const unsigned char* block, QByteArray& out);
+    void decodePcmFrame(const unsigned char* frame, QByteArray& out) const;
+    void decodeMsAdpcm(const unsigned char* block, QByteArray& out) const;
+    void decodeImaAdpcm(const unsigned char* block, QByteArray& out) const;
+
+    Kind kind_ = Kind::Unsupported;
+    int channels_ = 0;
+    uint32_t sampleRate_ = 0;
+    int blockAlign_ = 0;
+    int bytesPerSample_ = 0;
+    std::vector<int> coef1_, coef2_;
+    QByteArray pending_;
+};
