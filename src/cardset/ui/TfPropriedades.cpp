@@ -1,0 +1,88 @@
+#include "cardset/ui/TfPropriedades.h"
+
+#include "cardset/CardTable.h"
+#include "cardset/SetConfig.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window's outer size is 202 x 162; this is its client area inside a
+// resizable frame and a caption.
+constexpr int ClientWidth = 194;
+constexpr int ClientHeight = 135;
+
+}  // namespace
+
+TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fPropriedades"));
+    setWindowTitle(QStringLiteral("Proprierties"));
+    resize(ClientWidth, ClientHeight);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(Panel1);
+
+    Label1 = new QLabel(QStringLiteral("Author:"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Edit1 = new QLineEdit(Panel1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label1->setBuddy(Edit1);
+    CheckBox1 = new QCheckBox(QStringLiteral("Double"), Panel1);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    BitBtn1 = new QPushButton(QStringLiteral("OK"), Panel1);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto* inner = new QVBoxLayout(Panel1);
+    inner->addWidget(Label1);
+    inner->addWidget(Edit1);
+    inner->addWidget(CheckBox1);
+    inner->addStretch();
+    inner->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TfPropriedades::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfPropriedades::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred on the screen, not on the main window.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    Edit1->setText(AutorText(ConfigConjunto));
+    CheckBox1->setChecked(ConfigConjunto.Duplo == 1);
+}
+
+void TfPropriedades::BitBtn1Click()
+{
+    SetAutor(ConfigConjunto, Edit1->text());
+    ConfigConjunto.Duplo = CheckBox1->isChecked() ? 1 : 0;
+    // The dialog closes whatever the write does; its error follows.
+    accept();
+    // Without a current set there is no folder to write into: the values only
+    // take effect in memory.
+    if (!PastaConjunto.isEmpty())
+        SalvaConfig();
+}

@@ -1,0 +1,45 @@
+#include "cardset/ui/TfrmErroImporta.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TfrmErroImporta::TfrmErroImporta(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmErroImporta"));
+    setWindowTitle(QStringLiteral("Import errors"));
+    // A fixed dialog border without a close box: OK ends it.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(373, 248);
+
+    grpErros = new QGroupBox(QStringLiteral("Import errors :"), this);
+    grpErros->setObjectName(QStringLiteral("grpErros"));
+    grpErros->setGeometry(8, 8, 357, 196);
+    memErros = new QPlainTextEdit(grpErros);
+    memErros->setObjectName(QStringLiteral("memErros"));
+    memErros->setReadOnly(true);
+    memErros->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memErros->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memErros->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memErros->setGeometry(10, 22, 337, 164);
+
+    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnOK->setGeometry(149, 214, 75, 25);
+    btnOK->setDefault(true);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmErroImporta::btnOKClick);
+}
+
+void TfrmErroImporta::btnOKClick()
+{
+    accept();
+}
+
+void TfrmErroImporta::keyPressEvent(QKeyEvent* event)
+{
+    // Without a cancel button Escape does nothing; OK closes the list.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,136 @@
+#include "cardset/ui/TfrmImportaArqs.h"
+
+#include "cardset/CardTable.h"
+#include "cardset/SetFolders.h"
+#include "cardset/ui/SetMessages.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+
+TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmImportaArqs"));
+    setWindowTitle(QStringLiteral("Import files"));
+    // A fixed dialog border with a close box.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(349, 163);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(8, 8, 333, 108);
+
+    Label1 = new QLabel(QStringLiteral("Directory :"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(10, 14, 64, 16);
+    txtPath = new QLineEdit(Panel1);
+    txtPath->setObjectName(QStringLiteral("txtPath"));
+    txtPath->setGeometry(76, 10, 170, 22);
+    Label1->setBuddy(txtPath);
+    btnBrowse = new QPushButton(QStringLiteral("&Browse"), Panel1);
+    btnBrowse->setObjectName(QStringLiteral("btnBrowse"));
+    btnBrowse->setGeometry(252, 9, 72, 24);
+
+    Label2 = new QLabel(QStringLiteral("Author :"), Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(10, 46, 64, 16);
+    txtAutor = new QLineEdit(Panel1);
+    txtAutor->setObjectName(QStringLiteral("txtAutor"));
+    txtAutor->setGeometry(76, 42, 248, 22);
+    Label2->setBuddy(txtAutor);
+
+    Importa41 = new QCheckBox(QStringLiteral("Import double set"), Panel1);
+    Importa41->setObjectName(QStringLiteral("Importa41"));
+    Importa41->setGeometry(76, 76, 200, 20);
+    Importa41->setChecked(false);
+
+    btnImportar = new QPushButton(QStringLiteral("&Import"), this);
+    btnImportar->setObjectName(QStringLiteral("btnImportar"));
+    btnImportar->setGeometry(180, 126, 75, 25);
+    btnCancelar = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    btnCancelar->setGeometry(266, 126, 75, 25);
+    // Neither Enter nor Escape presses a button of this dialog.
+    for (QPushButton* button : {btnBrowse, btnImportar, btnCancelar}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    connect(btnBrowse, &QPushButton::clicked, this, &TfrmImportaArqs::btnBrowseClick);
+    connect(btnImportar, &QPushButton::clicked, this, &TfrmImportaArqs::btnImportarClick);
+    connect(btnCancelar, &QPushButton::clicked, this, &TfrmImportaArqs::btnCancelarClick);
+}
+
+void TfrmImportaArqs::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Cancelado = true;
+    txtPath->setText(PastaBase);
+}
+
+void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+QString TfrmImportaArqs::browseStart() const
+{
+    if (QDir(PastaBase).exists())
+        return PastaBase;
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+void TfrmImportaArqs::btnBrowseClick()
+{
+    PastaEscolhida.clear();
+    // Qt's own folder chooser, so that the choice looks the same everywhere
+    // and the dialog can be driven like the others.
+    QFileDialog browser(this, QStringLiteral("Escolha um diretório"), browseStart());
+    browser.setObjectName(QStringLiteral("FolderBrowser"));
+    browser.setFileMode(QFileDialog::Directory);
+    browser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    folderBrowser_ = &browser;
+    const bool chosen = browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty();
+    folderBrowser_ = nullptr;
+    if (!chosen)
+        return;
+    QString folder = QDir::fromNativeSeparators(browser.selectedFiles().first());
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    PastaEscolhida = folder;
+    txtPath->setText(folder);
+}
+
+void TfrmImportaArqs::btnImportarClick()
+{
+    PastaEscolhida = txtPath->text();
+    Autor = txtAutor->text();
+    Duplo = Importa41->isChecked();
+    Cancelado = false;
+    accept();
+}
+
+void TfrmImportaArqs::btnCancelarClick()
+{
+    Cancelado = true;
+    reject();
+}
+
+void TfrmImportaArqs::done(int result)
+{
+    if (Cancelado || !TrimBlanks(PastaEscolhida).isEmpty()) {
+        QDialog::done(result);
+        return;
+    }
+    SetMessages::Show(this, SetMessages::ChooseFolderCaption, SetMessages::ChooseAFolder);
+    txtPath->setFocus();
+}

@@ -1,0 +1,499 @@
+#include "DialogDriver.h"
+#include "Unprivileged.h"
+#include "cardset/CardTable.h"
+#include "cardset/SetConfig.h"
+#include "cardset/SetFolders.h"
+#include "cardset/ui/SetDialogs.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using DialogDriver::Message;
+using DialogDriver::onModal;
+
+namespace {
+
+void touch(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+// The widget that has, or gets when its window is active, the focus.
+QString focusName(const QWidget* window)
+{
+    return window->focusWidget() ? window->focusWidget()->objectName() : QString();
+}
+
+const QString NoMessage = QStringLiteral("(none)");
+
+}  // namespace
+
+class TestSetDialogs : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root_;
+    QWidget owner_;
+
+    QString ed() const { return root_.path() + QStringLiteral("/Ed/"); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
+        CreateSetDialogs(&owner_);
+    }
+
+    void init()
+    {
+        PastaBase = ed();
+        PastaConjunto.clear();
+        ConfigConjunto = TConfigConjunto{};
+        QDir(ed()).removeRecursively();
+        QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
+    }
+
+    void dialogsCarryTheirCaptionsAndSizes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("New set") << "frmCadastro" << "New set" << QSize(357, 147);
+        QTest::newRow("Open set") << "frmImporta" << "Open set" << QSize(238, 245);
+        QTest::newRow("Import files") << "frmImportaArqs" << "Import files" << QSize(349, 163);
+        QTest::newRow("Import errors") << "frmErroImporta" << "Import errors" << QSize(373, 248);
+        QTest::newRow("Properties") << "fPropriedades" << "Proprierties" << QSize(194, 135);
+    }
+    void dialogsCarryTheirCaptionsAndSizes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        auto* dialog = owner_.findChild<QDialog*>(name);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), caption);
+        QCOMPARE(dialog->size(), size);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void controlsCarryTheirTexts_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("New set name") << "frmCadastro" << "Label1" << "Name :";
+        QTest::newRow("New set author") << "frmCadastro" << "Label2" << "Author :";
+        QTest::newRow("New set OK") << "frmCadastro" << "cmdOK" << "OK";
+        QTest::newRow("New set Cancel") << "frmCadastro" << "cmdCancelar" << "Cancel";
+        QTest::newRow("Open set group") << "frmImporta" << "GroupBox1" << "Choose a set ";
+        QTest::newRow("Open set OK") << "frmImporta" << "cmdOK" << "&OK";
+        QTest::newRow("Open set Cancel") << "frmImporta" << "cmdCancelar" << "&Cancel";
+        QTest::newRow("Import directory") << "frmImportaArqs" << "Label1" << "Directory :";
+        QTest::newRow("Import browse") << "frmImportaArqs" << "btnBrowse" << "&Browse";
+        QTest::newRow("Import author") << "frmImportaArqs" << "Label2" << "Author :";
+        QTest::newRow("Import double") << "frmImportaArqs" << "Importa41" << "Import double set";
+        QTest::newRow("Import button") << "frmImportaArqs" << "btnImportar" << "&Import";
+        QTest::newRow("Import cancel") << "frmImportaArqs" << "btnCancelar" << "&Cancel";
+        QTest::newRow("Errors group") << "frmErroImporta" << "grpErros" << "Import errors :";
+        QTest::newRow("Errors OK") << "frmErroImporta" << "btnOK" << "&OK";
+        QTest::newRow("Properties author") << "fPropriedades" << "Label1" << "Author:";
+        QTest::newRow("Properties double") << "fPropriedades" << "CheckBox1" << "Double";
+        QTest::newRow("Properties OK") << "fPropriedades" << "BitBtn1" << "OK";
+        QTest::newRow("Properties Cancel") << "fPropriedades" << "BitBtn2" << "Cancel";
+    }
+    void controlsCarryTheirTexts()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        auto* parent = owner_.findChild<QDialog*>(dialog);
+        QVERIFY(parent);
+        QWidget* widget = parent->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QString shown;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shown = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown = button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            shown = group->title();
+        QCOMPARE(shown, text);
+    }
+
+    void newSetChecksTheName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "" << "Nome inválido !" << "Você deve escolher um nome para o conjunto!";
+        QTest::newRow("blanks only") << "  \t " << "Nome inválido !" << "Você deve escolher um nome para o conjunto!";
+        QTest::newRow("existing set") << "Animais" << "Nome inválido !"
+                                      << "Já existe um conjunto com esse nome! Escolha outro nome.";
+        QTest::newRow("existing set in other case") << "ANIMAIS" << "Nome inválido !"
+                                                    << "Já existe um conjunto com esse nome! Escolha outro nome.";
+        QTest::newRow("existing plain file") << "notes.txt" << "Nome inválido !"
+                                             << "Já existe um conjunto com esse nome! Escolha outro nome.";
+        const QString cannot = SetMessagesText();
+        QTest::newRow("separator") << "a/b" << "Erro" << cannot;
+        QTest::newRow("parent folder") << ".." << "Erro" << cannot;
+        QTest::newRow("dots only") << "..." << "Erro" << cannot;
+        QTest::newRow("leading dot") << ".sets" << "Erro" << cannot;
+        QTest::newRow("climbing out") << "../Outside" << "Erro" << cannot;
+    }
+    void newSetChecksTheName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, caption);
+        QFETCH(QString, text);
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Animais")));
+        touch(ed() + QStringLiteral("notes.txt"));
+        DialogDriver::Watchdog watchdog;
+        Message message;
+        bool stayedOpen = false;
+        QString focusAfterMessage;
+        onModal<TfrmCadastro>([&](TfrmCadastro* d) {
+            d->txtNome->setText(typed);
+            DialogDriver::acceptMessage(&message);
+            d->cmdOK->click();
+            stayedOpen = d->isVisible();
+            focusAfterMessage = focusName(d);
+            d->cmdCancelar->click();
+        });
+        frmCadastro->PastaEscolhida.clear();
+        QCOMPARE(frmCadastro->exec(), int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(message.caption, caption);
+        QCOMPARE(message.text, text);
+        QCOMPARE(message.icon, QMessageBox::NoIcon);
+        QCOMPARE(message.buttons, 1);
+        QVERIFY(stayedOpen);
+        QCOMPARE(focusAfterMessage, QStringLiteral("txtNome"));
+        QVERIFY(frmCadastro->PastaEscolhida.isEmpty());
+    }
+
+    void newSetTrimsNameAndAuthor()
+    {
+        DialogDriver::Watchdog watchdog;
+        QString focusAtOpen;
+        onModal<TfrmCadastro>([&](TfrmCadastro* d) {
+            focusAtOpen = focusName(d);
+            d->txtNome->setText(QStringLiteral("  Bichos \t"));
+            d->txtAutor->setText(QStringLiteral(" Zé "));
+            d->cmdOK->click();
+        });
+        QCOMPARE(frmCadastro->exec(), int(QDialog::Accepted));
+        QCOMPARE(focusAtOpen, QStringLiteral("txtNome"));
+        QCOMPARE(frmCadastro->PastaEscolhida, ed() + QStringLiteral("Bichos/"));
+        QCOMPARE(frmCadastro->Autor, QStringLiteral("Zé"));
+
+        // The next showing starts empty again.
+        QString nameAtReopen = NoMessage;
+        onModal<TfrmCadastro>([&](TfrmCadastro* d) {
+            nameAtReopen = d->txtNome->text() + d->txtAutor->text();
+            d->cmdCancelar->click();
+        });
+        QCOMPARE(frmCadastro->exec(), int(QDialog::Rejected));
+        QCOMPARE(nameAtReopen, QString());
+        QVERIFY(!watchdog.fired());
+    }
+
+    void newSetNameIsLimitedTo200Characters()
+    {
+        QCOMPARE(frmCadastro->txtNome->maxLength(), 200);
+        QCOMPARE(frmCadastro->txtAutor->maxLength(), 200);
+    }
+
+    void openSetListsOnlyVisibleFolders()
+    {
+        for (const char* name : {"Zoo", "animais", "Cores", ".hidden"})
+            QVERIFY(QDir(ed()).mkdir(QLatin1String(name)));
+        touch(ed() + QStringLiteral("plain.txt"));
+        DialogDriver::Watchdog watchdog;
+        QStringList listed;
+        bool okEnabled = false;
+        onModal<TfrmImporta>([&](TfrmImporta* d) {
+            for (int i = 0; i < d->lstImporta->count(); ++i)
+                listed << d->lstImporta->item(i)->text();
+            okEnabled = d->cmdOK->isEnabled();
+            d->lstImporta->setCurrentRow(1);
+            d->cmdOK->click();
+        });
+        QCOMPARE(frmImporta->exec(), int(QDialog::Accepted));
+        QCOMPARE(listed, (QStringList{QStringLiteral("animais"), QStringLiteral("Cores"), QStringLiteral("Zoo")}));
+        QVERIFY(okEnabled);
+        QCOMPARE(frmImporta->PastaEscolhida, ed() + QStringLiteral("Cores"));
+        QVERIFY(!watchdog.fired());
+    }
+
+    void openSetWithoutSets_data()
+    {
+        QTest::addColumn<bool>("edExists");
+        QTest::newRow("empty Ed") << true;
+        QTest::newRow("no Ed") << false;
+    }
+    void openSetWithoutSets()
+    {
+        QFETCH(bool, edExists);
+        if (!edExists)
+            QVERIFY(QDir(ed()).removeRecursively());
+        DialogDriver::Watchdog watchdog;
+        int count = -1;
+        bool okEnabled = true;
+        Message refusal;
+        Message closeBoxRefusal;
+        bool stayedOpen = false;
+        QString focusAfter;
+        onModal<TfrmImporta>([&](TfrmImporta* d) {
+            count = d->lstImporta->count();
+            okEnabled = d->cmdOK->isEnabled();
+            DialogDriver::acceptMessage(&refusal);
+            QTest::mouseDClick(d->lstImporta->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+            stayedOpen = d->isVisible();
+            focusAfter = focusName(d);
+            // After a refused OK even the close box is refused, until Cancel.
+            DialogDriver::acceptMessage(&closeBoxRefusal);
+            d->close();
+            d->cmdCancelar->click();
+        });
+        QCOMPARE(frmImporta->exec(), int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(count, 0);
+        QVERIFY(!okEnabled);
+        QCOMPARE(refusal.caption, QStringLiteral("Erro"));
+        QCOMPARE(refusal.text, QStringLiteral("Você deve escolher um set!"));
+        QCOMPARE(refusal.icon, QMessageBox::NoIcon);
+        QCOMPARE(closeBoxRefusal.text, QStringLiteral("Você deve escolher um set!"));
+        QVERIFY(stayedOpen);
+        QCOMPARE(focusAfter, QStringLiteral("lstImporta"));
+    }
+
+    void openSetCloseBoxAndEscapeCancel()
+    {
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Um")));
+        DialogDriver::Watchdog watchdog;
+        onModal<TfrmImporta>([](TfrmImporta* d) { d->close(); });
+        QCOMPARE(frmImporta->exec(), int(QDialog::Rejected));
+        onModal<TfrmImporta>([](TfrmImporta* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        QCOMPARE(frmImporta->exec(), int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+    }
+
+    void importFilesStartsAtEdAndKeepsItsChoices()
+    {
+        DialogDriver::Watchdog watchdog;
+        QString pathAtOpen;
+        onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
+            pathAtOpen = d->txtPath->text();
+            d->txtPath->setText(QStringLiteral(" /some/where/ "));
+            d->txtAutor->setText(QStringLiteral(" Ana "));
+            d->Importa41->setChecked(true);
+            d->btnImportar->click();
+        });
+        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Accepted));
+        QCOMPARE(pathAtOpen, ed());
+        QCOMPARE(frmImportaArqs->PastaEscolhida, QStringLiteral(" /some/where/ "));
+        QCOMPARE(frmImportaArqs->Autor, QStringLiteral(" Ana "));
+        QVERIFY(frmImportaArqs->Duplo);
+
+        QString path, author;
+        bool checked = false;
+        onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
+            path = d->txtPath->text();
+            author = d->txtAutor->text();
+            checked = d->Importa41->isChecked();
+            d->btnCancelar->click();
+        });
+        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Rejected));
+        QCOMPARE(path, ed());
+        QCOMPARE(author, QStringLiteral(" Ana "));
+        QVERIFY(checked);
+        QVERIFY(!watchdog.fired());
+    }
+
+    void importFilesRefusesBlankFolder()
+    {
+        DialogDriver::Watchdog watchdog;
+        Message refusal;
+        Message closeBoxRefusal;
+        QString focusAfter;
+        bool escapeIgnored = false;
+        onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
+            d->txtPath->setText(QStringLiteral("   "));
+            DialogDriver::acceptMessage(&refusal);
+            d->btnImportar->click();
+            focusAfter = focusName(d);
+            DialogDriver::acceptMessage(&closeBoxRefusal);
+            d->close();
+            QTest::keyClick(d, Qt::Key_Escape);
+            escapeIgnored = d->isVisible();
+            d->btnCancelar->click();
+        });
+        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(refusal.caption, QStringLiteral("Escolha um diretório"));
+        QCOMPARE(refusal.text, QStringLiteral("Você deve escolher um diretório para importar as imagens !"));
+        QCOMPARE(refusal.icon, QMessageBox::NoIcon);
+        QCOMPARE(closeBoxRefusal.text, refusal.text);
+        QCOMPARE(focusAfter, QStringLiteral("txtPath"));
+        QVERIFY(escapeIgnored);
+    }
+
+    void importFilesBrowsesForAFolder()
+    {
+        QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Elsewhere")));
+        const QString chosen = root_.path() + QStringLiteral("/Elsewhere");
+        DialogDriver::Watchdog watchdog;
+        QString browserTitle;
+        QString pathAfterCancel;
+        QString chosenAfterCancel = NoMessage;
+        onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
+            d->txtPath->setText(QStringLiteral("typed"));
+            onModal<QFileDialog>([](QFileDialog* browser) { browser->reject(); });
+            d->btnBrowse->click();
+            pathAfterCancel = d->txtPath->text();
+            chosenAfterCancel = d->PastaEscolhida;
+            onModal<QFileDialog>([&](QFileDialog* browser) {
+                browserTitle = browser->windowTitle();
+                // As a user picks it: the folder selected inside its parent.
+                browser->setDirectory(root_.path());
+                browser->selectFile(QStringLiteral("Elsewhere"));
+                static_cast<QDialog*>(browser)->accept();
+            });
+            d->btnBrowse->click();
+            d->btnImportar->click();
+        });
+        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(browserTitle, QStringLiteral("Escolha um diretório"));
+        QCOMPARE(pathAfterCancel, QStringLiteral("typed"));
+        QCOMPARE(chosenAfterCancel, QString());
+        QCOMPARE(frmImportaArqs->PastaEscolhida, chosen);
+        QCOMPARE(frmImportaArqs->txtPath->text(), chosen);
+    }
+
+    void importErrorsShowsItsLines()
+    {
+        QVERIFY(frmErroImporta->memErros->isReadOnly());
+        frmErroImporta->memErros->setPlainText(QStringLiteral("line 1\nline 2"));
+        DialogDriver::Watchdog watchdog;
+        onModal<TfrmErroImporta>([](TfrmErroImporta* d) {
+            QTest::keyClick(d, Qt::Key_Escape);  // no cancel button: Escape does nothing
+            d->btnOK->click();
+        });
+        frmErroImporta->exec();
+        QVERIFY(!watchdog.fired());
+        QVERIFY(!frmErroImporta->isVisible());
+    }
+
+    void propertiesShowTheCurrentValues_data()
+    {
+        QTest::addColumn<int>("duplo");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("paired") << 0 << false;
+        QTest::newRow("double") << 1 << true;
+        QTest::newRow("Duplo 2 is not shown as double") << 2 << false;
+    }
+    void propertiesShowTheCurrentValues()
+    {
+        QFETCH(int, duplo);
+        QFETCH(bool, checked);
+        SetAutor(ConfigConjunto, QStringLiteral("Maria"));
+        ConfigConjunto.Duplo = uint8_t(duplo);
+        DialogDriver::Watchdog watchdog;
+        QString author;
+        bool shownChecked = !checked;
+        onModal<TfPropriedades>([&](TfPropriedades* d) {
+            author = d->Edit1->text();
+            shownChecked = d->CheckBox1->isChecked();
+            d->Edit1->setText(QStringLiteral("Changed"));
+            d->CheckBox1->setChecked(!shownChecked);
+            d->BitBtn2->click();
+        });
+        QCOMPARE(fPropriedades->exec(), int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(author, QStringLiteral("Maria"));
+        QCOMPARE(shownChecked, checked);
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Maria"));
+        QCOMPARE(int(ConfigConjunto.Duplo), duplo);
+    }
+
+    void propertiesOkWritesTheCurrentSet()
+    {
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
+        PastaConjunto = ed() + QStringLiteral("Set1/");
+        DialogDriver::Watchdog watchdog;
+        onModal<TfPropriedades>([](TfPropriedades* d) {
+            d->Edit1->setText(QStringLiteral(" Zé "));
+            d->CheckBox1->setChecked(true);
+            d->BitBtn1->click();
+        });
+        QCOMPARE(fPropriedades->exec(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral(" Zé "));
+        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QFile file(ed() + QStringLiteral("Set1/Set.cfg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), ConfigRecordSize);
+        QCOMPARE(bytes.left(5), QByteArray("\x04 Z\xE9 ", 5));
+        QCOMPARE(bytes.at(DuploOffset), '\1');
+    }
+
+    void propertiesWithoutASetKeepTheValuesInMemory()
+    {
+        DialogDriver::Watchdog watchdog;
+        onModal<TfPropriedades>([](TfPropriedades* d) {
+            d->Edit1->setText(QStringLiteral("Só memória"));
+            d->CheckBox1->setChecked(true);
+            d->BitBtn1->click();
+        });
+        QCOMPARE(fPropriedades->exec(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Só memória"));
+        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QVERIFY(!QFile::exists(QStringLiteral("/Set.cfg")));
+        QVERIFY(QDir(ed()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    }
+
+    void existePastaFindsFilesAndFolders_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("folder") << "Sets" << true;
+        QTest::newRow("folder in other case") << "SETS" << true;
+        QTest::newRow("plain file") << "readme.TXT" << true;
+        QTest::newRow("nothing") << "Nada" << false;
+        QTest::newRow("hidden folder") << ".cache" << false;
+        QTest::newRow("wildcard") << "Se*" << true;
+        QTest::newRow("wildcard without match") << "X?" << false;
+    }
+    void existePastaFindsFilesAndFolders()
+    {
+        QFETCH(QString, asked);
+        QFETCH(bool, exists);
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Sets")));
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral(".cache")));
+        touch(ed() + QStringLiteral("readme.txt"));
+        QCOMPARE(ExistePasta(ed() + asked), exists);
+    }
+
+private:
+    static QString SetMessagesText()
+    {
+        return QStringLiteral("Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome "
+                              "do conjunto que você está criando já não existe.");
+    }
+};
+
+QTEST_MAIN(TestSetDialogs)
+#include "test_setdialogs.moc"
