@@ -20,10 +20,11 @@ constexpr char TempExtension[] = ".TMP";
 constexpr int TempNumberMin = 1;
 constexpr int TempNumberMax = 256;
 
-// Bytes the record holds: its fixed part plus the format bytes it keeps.
+// Bytes the record holds: its fixed part plus the format bytes it keeps
+// (counted as for a parsed record).
 uint32_t RecordSizeFor(uint32_t formatSize)
 {
-    return uint32_t(sizeof(TWaveIORecord) - sizeof(TWaveFormat)) + formatSize;
+    return uint32_t(sizeof(TWaveIORecord)) + formatSize;
 }
 
 // The format to write: the first WaveFormatSize bytes of `source`. A cbSize
