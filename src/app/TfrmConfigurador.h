@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QFont>
+#include "images/CardText.h"
+
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class QAction;
-class QFontDialog;
+class CardFontDialog;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -88,7 +89,7 @@ public:
     // subsystems and stay null until those are built in.
     TOpenPictureDialog* dlOpenBitmap = nullptr;
     TMMWaveOpenDialog* dlOpenWave = nullptr;
-    QFontDialog* dlFont = nullptr;
+    CardFontDialog* dlFont = nullptr;
 
     // ---- window state ---------------------------------------------------
     // The frame that last received the focus: the current card.
@@ -96,7 +97,7 @@ public:
     bool PrimeiraAtivacao = true;
 
     // The drawing font of a frame's canvas ("Insert Text"); each frame keeps its own.
-    QFont& CanvasFont(const TDBImage* frame);
+    CardText::CanvasFont& CanvasFont(const TDBImage* frame);
 
     // What the set scan shows while it runs: Progresso, lblProgresso and the
     // Import errors list (see setErrorList).
@@ -159,7 +160,7 @@ private:
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
 
-    QFont canvasFont1_;
-    QFont canvasFont2_;
+    CardText::CanvasFont canvasFont1_;
+    CardText::CanvasFont canvasFont2_;
     std::unique_ptr<WindowScanView> scanView_;
 };

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor (Release), installs it into its
+# program folder ($TESSELLOR_HOME, default $HOME/Tessellor) and starts it.
+# The sets live in that folder's "Ed": it is made, with a small sample set,
+# only when it does not exist yet, so a rebuild never touches the user's sets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+home="${TESSELLOR_HOME:-$HOME/Tessellor}"
+
+scripts/install-deps.sh
+
+build="$root/build-release"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+cmake --build "$build" -j "$(nproc)"
+cmake --install "$build" --prefix "$home" >/dev/null
+
+if [ ! -e "$home/Ed" ]; then
+  mkdir -p "$home/Ed"
+  QT_QPA_PLATFORM=offscreen "$home/tessellor-tool" sample-set "$home/Ed/Sample"
+  echo "Made the sample set $home/Ed/Sample"
+fi
+
+echo "Starting $home/tessellor (sets in $home/Ed)"
+exec "$home/tessellor"

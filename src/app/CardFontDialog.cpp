@@ -1,0 +1,84 @@
+#include "app/CardFontDialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+
+struct NamedColor {
+    const char* name;
+    QRgb rgb;
+};
+
+// The sixteen basic colours a desktop font dialog offers.
+constexpr NamedColor BasicColors[] = {
+    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000},   {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},    {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},    {"Lime", 0x00FF00},    {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},   {"White", 0xFFFFFF},
+};
+
+constexpr int SwatchSize = 12;
+
+QIcon swatch(const QColor& color)
+{
+    QPixmap pixmap(SwatchSize, SwatchSize);
+    pixmap.fill(color);
+    return QIcon(pixmap);
+}
+
+}  // namespace
+
+CardFontDialog::CardFontDialog(QWidget* parent)
+    : QDialog(parent), fontChooser_(new QFontDialog(this)), colorList_(new QComboBox(this))
+{
+    setObjectName(QStringLiteral("dlFont"));
+    setWindowTitle(QStringLiteral("Font"));
+
+    // The font chooser lives inside this dialog, without buttons of its own.
+    fontChooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fontChooser_->setWindowFlags(Qt::Widget);
+
+    colorList_->setObjectName(QStringLiteral("colorList"));
+    for (const NamedColor& entry : BasicColors)
+        colorList_->addItem(swatch(QColor(entry.rgb)), QString::fromLatin1(entry.name), QColor(entry.rgb));
+
+    auto* colorRow = new QHBoxLayout;
+    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+    colorLabel->setBuddy(colorList_);
+    colorRow->addWidget(colorLabel);
+    colorRow->addWidget(colorList_);
+    colorRow->addStretch();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fontChooser_);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+
+    SetCurrentFont(CardText::DefaultCanvasFont());
+}
+
+CardText::CanvasFont CardFontDialog::CurrentFont() const
+{
+    return CardText::CanvasFont{fontChooser_->currentFont(), colorList_->currentData().value<QColor>()};
+}
+
+void CardFontDialog::SetCurrentFont(const CardText::CanvasFont& font)
+{
+    fontChooser_->setCurrentFont(font.font);
+    int index = colorList_->findData(font.color);
+    if (index < 0) {
+        colorList_->addItem(swatch(font.color), font.color.name(), font.color);
+        index = colorList_->count() - 1;
+    }
+    colorList_->setCurrentIndex(index);
+}

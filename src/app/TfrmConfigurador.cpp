@@ -1,0 +1,500 @@
+#include "app/TfrmConfigurador.h"
+
+#include "app/ButtonIcons.h"
+#include "app/CardFontDialog.h"
+#include "app/HelpWindow.h"
+#include "app/LimitedTextEdit.h"
+#include "app/WindowScanView.h"
+#include "cardset/CardTable.h"
+#include "common/FileNames.h"
+#include "images/TBitmap.h"
+#include "images/ui/TDBImage.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QToolButton>
+
+namespace {
+
+// The window's client area below the menu bar, its first position and font.
+constexpr int ClientWidth = 297;
+constexpr int ClientHeight = 247;
+constexpr int InitialLeft = 307;
+constexpr int InitialTop = 205;
+constexpr int WindowFontPoints = 8;
+
+constexpr int ButtonSize = 32;
+constexpr int TextMaxLength = 300;
+// The focus marker reaches 5 pixels left of and above the current frame.
+constexpr int MarkerOffset = 5;
+constexpr int BevelWidth = 93;
+constexpr int BevelHeight = 91;
+
+constexpr int LastCardSlot = 40;
+constexpr int NoSlot = -1;
+constexpr int CoverSlot = 0;
+
+QString windowFontFamily()
+{
+    return QStringLiteral("MS Sans Serif");
+}
+
+}  // namespace
+
+TfrmConfigurador::TfrmConfigurador(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmConfigurador"));
+    setWindowTitle(QStringLiteral("Varnolo Memory Game Tessellor"));
+    setWindowIcon(ButtonIcons::icon(QStringLiteral("window")));
+    QFont windowFont(windowFontFamily());
+    windowFont.setPointSize(WindowFontPoints);
+    windowFont.setStyleHint(QFont::SansSerif);
+    setFont(windowFont);
+
+    createControls();
+    createButtons();
+    createMenus();
+    connectHandlers();
+
+    // Until a font is chosen for it, a frame draws in the default 8-point font.
+    canvasFont1_ = CardText::DefaultCanvasFont();
+    canvasFont2_ = CardText::DefaultCanvasFont();
+
+    // Fixed single border: the window is exactly the menu bar and the client area.
+    setFixedSize(ClientWidth, ClientHeight + mnConfig->sizeHint().height());
+    move(InitialLeft, InitialTop);
+
+    // The window sees every key before the focused control (FormKeyDown).
+    qApp->installEventFilter(this);
+
+    FormCreate();
+}
+
+TfrmConfigurador::~TfrmConfigurador()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TfrmConfigurador::createControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    Bevel1 = new QFrame(client);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Bevel1->setGeometry(103, 38, BevelWidth, BevelHeight);
+
+    Label2 = new QLabel(client);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->move(46, 17);
+    Label3 = new QLabel(client);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->move(140, 17);
+
+    DBImage1 = new TDBImage(client);
+    DBImage1->setObjectName(QStringLiteral("DBImage1"));
+    DBImage1->setGeometry(13, 44, 82, 82);
+    DBImage1->setTag(NoSlot);
+    DBImage2 = new TDBImage(client);
+    DBImage2->setObjectName(QStringLiteral("DBImage2"));
+    DBImage2->setGeometry(109, 43, 82, 82);
+    DBImage2->setTag(CoverSlot);
+
+    auto* text = new LimitedTextEdit(TextMaxLength, client);
+    memTexto = text;
+    memTexto->setObjectName(QStringLiteral("memTexto"));
+    memTexto->setGeometry(9, 141, 190, 74);
+    memTexto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memTexto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memTexto->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Panel1 = new QFrame(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(1);
+    Panel1->setGeometry(211, 4, 80, 214);
+    Panel1->setFocusPolicy(Qt::TabFocus);
+    // The inner, lowered bevel of the panel.
+    auto* innerBevel = new QFrame(Panel1);
+    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    innerBevel->setGeometry(1, 1, 78, 212);
+    innerBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblProgresso = new QLabel(client);
+    lblProgresso->setObjectName(QStringLiteral("lblProgresso"));
+    lblProgresso->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblProgresso->setGeometry(70, 225, 66, 16);
+    lblProgresso->hide();
+
+    Progresso = new QProgressBar(client);
+    Progresso->setObjectName(QStringLiteral("Progresso"));
+    Progresso->setGeometry(140, 223, 150, 16);
+    Progresso->setRange(0, 100);
+    Progresso->setValue(0);
+    Progresso->setTextVisible(false);
+    Progresso->hide();
+
+    Bevel1->lower();
+    setTabOrder(DBImage1, DBImage2);
+    setTabOrder(DBImage2, memTexto);
+    setTabOrder(memTexto, Panel1);
+    setTabOrder(Panel1, Progresso);
+
+    dlFont = new CardFontDialog(this);
+
+    scanView_ = std::make_unique<WindowScanView>(lblProgresso, Progresso);
+}
+
+QToolButton* TfrmConfigurador::makeButton(const char* name, int left, int top, const QString& hint,
+                                          const QString& iconName)
+{
+    auto* button = new QToolButton(Panel1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, ButtonSize, ButtonSize);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setToolTip(hint);
+    button->setIcon(ButtonIcons::icon(iconName));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(false);
+    return button;
+}
+
+void TfrmConfigurador::createButtons()
+{
+    btnImagem = makeButton("btnImagem", 6, 6, QStringLiteral("Insert image"), QStringLiteral("image"));
+    btnDuplicar = makeButton("btnDuplicar", 41, 6, QStringLiteral("Duplicate Imagem"), QStringLiteral("duplicate"));
+    btnSom = makeButton("btnSom", 6, 40, QStringLiteral("Insert Sound"), QStringLiteral("sound"));
+    btnTocarSom = makeButton("btnTocarSom", 41, 40, QStringLiteral("Hear Sound"), QStringLiteral("play"));
+    btnTexto = makeButton("btnTexto", 6, 74, QStringLiteral("Insert Text"), QStringLiteral("text"));
+    btnFonte = makeButton("btnFonte", 41, 74, QStringLiteral("Choose Font"), QStringLiteral("font"));
+    btnAbrir = makeButton("btnAbrir", 6, 109, QStringLiteral("Open set"), QStringLiteral("open"));
+    btnSalvar = makeButton("btnSalvar", 41, 108, QStringLiteral("Salve set"), QStringLiteral("save"));
+    btnCopiar = makeButton("btnCopiar", 6, 142, QStringLiteral("Copy"), QStringLiteral("copy"));
+    btnColar = makeButton("btnColar", 41, 142, QStringLiteral("Paste"), QStringLiteral("paste"));
+    btnAnterior = makeButton("btnAnterior", 6, 176, QStringLiteral("Previous"), QStringLiteral("previous"));
+    btnProximo = makeButton("btnProximo", 41, 176, QStringLiteral("Next"), QStringLiteral("next"));
+    btnColar->setEnabled(false);
+}
+
+namespace {
+
+QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QAction* addSeparator(QMenu* menu, const char* name)
+{
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+}  // namespace
+
+void TfrmConfigurador::createMenus()
+{
+    mnConfig = menuBar();
+    mnConfig->setObjectName(QStringLiteral("mnConfig"));
+    mnConfig->setNativeMenuBar(false);
+
+    mnArquivo = addMenu(mnConfig, "mnArquivo", QStringLiteral("&Files"));
+    mnNovo = addEntry(mnArquivo, "mnNovo", QStringLiteral("&New set..."), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnAbrir = addEntry(mnArquivo, "mnAbrir", QStringLiteral("&Open set..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnSalvar = addEntry(mnArquivo, "mnSalvar", QStringLiteral("&Salve set..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnImportar =
+        addEntry(mnArquivo, "mnImportar", QStringLiteral("&Import set..."), QKeySequence(Qt::CTRL | Qt::Key_I));
+    Propriedades1 =
+        addEntry(mnArquivo, "Propriedades1", QStringLiteral("&Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    N3 = addSeparator(mnArquivo, "N3");
+    mnSair = addEntry(mnArquivo, "mnSair", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    mnConfig->addMenu(mnArquivo);
+
+    mnEditar = addMenu(mnConfig, "mnEditar", QStringLiteral("&Edit"));
+    mnImagem = addMenu(mnEditar, "mnImagem", QStringLiteral("&Image"));
+    mnInsImg = addEntry(mnImagem, "mnInsImg", QStringLiteral("Insert"));
+    mnDupImg = addEntry(mnImagem, "mnDupImg", QStringLiteral("Duplicate"));
+    mnEditar->addMenu(mnImagem);
+    mnSom = addMenu(mnEditar, "mnSom", QStringLiteral("&Sound"));
+    mnInsSom = addEntry(mnSom, "mnInsSom", QStringLiteral("Insert"));
+    mnOuvSom = addEntry(mnSom, "mnOuvSom", QStringLiteral("Hear"));
+    mnEditar->addMenu(mnSom);
+    mnTexto = addMenu(mnEditar, "mnTexto", QStringLiteral("&Text"));
+    mnInsTex = addEntry(mnTexto, "mnInsTex", QStringLiteral("Insert"));
+    mnFonte = addEntry(mnTexto, "mnFonte", QStringLiteral("Font"));
+    mnEditar->addMenu(mnTexto);
+    N1 = addSeparator(mnEditar, "N1");
+    mnCopiar = addEntry(mnEditar, "mnCopiar", QStringLiteral("&Copy"));
+    mnColar = addEntry(mnEditar, "mnColar", QStringLiteral("&Paste"));
+    mnColar->setEnabled(false);
+    N2 = addSeparator(mnEditar, "N2");
+    mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
+    mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));
+    mnConfig->addMenu(mnEditar);
+
+    mnAjuda = addMenu(mnConfig, "mnAjuda", QStringLiteral("&Help"));
+    mnTopicos = addEntry(mnAjuda, "mnTopicos", QStringLiteral("Contents"), QKeySequence(Qt::Key_F1));
+    mnSobre = addEntry(mnAjuda, "mnSobre", QStringLiteral("&About ..."));
+    mnConfig->addMenu(mnAjuda);
+}
+
+void TfrmConfigurador::connectHandlers()
+{
+    // A button and a menu entry with the same action run the same handler.
+    const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
+        if (entry)
+            connect(entry, &QAction::triggered, this, handler);
+        if (button)
+            connect(button, &QToolButton::clicked, this, handler);
+    };
+    bind(mnNovo, nullptr, &TfrmConfigurador::mnNovoClick);
+    bind(mnAbrir, btnAbrir, &TfrmConfigurador::btnAbrirClick);
+    // The Files menu's save entry runs the same save as the button.
+    bind(mnSalvar, btnSalvar, &TfrmConfigurador::btnSalvarClick);
+    bind(mnImportar, nullptr, &TfrmConfigurador::mnImportarClick);
+    bind(Propriedades1, nullptr, &TfrmConfigurador::Propriedades1Click);
+    bind(mnSair, nullptr, &TfrmConfigurador::mnSairClick);
+    bind(mnInsImg, btnImagem, &TfrmConfigurador::btnImagemClick);
+    bind(mnDupImg, btnDuplicar, &TfrmConfigurador::btnDuplicarClick);
+    bind(mnInsSom, btnSom, &TfrmConfigurador::btnSomClick);
+    bind(mnOuvSom, btnTocarSom, &TfrmConfigurador::btnTocarSomClick);
+    bind(mnInsTex, btnTexto, &TfrmConfigurador::btnTextoClick);
+    bind(mnFonte, btnFonte, &TfrmConfigurador::btnFonteClick);
+    bind(mnCopiar, btnCopiar, &TfrmConfigurador::btnCopiarClick);
+    bind(mnColar, btnColar, &TfrmConfigurador::btnColarClick);
+    bind(mnAvancar, btnProximo, &TfrmConfigurador::btnProximoClick);
+    bind(mnRecuar, btnAnterior, &TfrmConfigurador::btnAnteriorClick);
+    bind(mnTopicos, nullptr, &TfrmConfigurador::mnTopicosClick);
+    bind(mnSobre, nullptr, &TfrmConfigurador::mnSobreClick);
+
+    // Both frames report receiving the focus to DBImage1Enter.
+    DBImage1->installEventFilter(this);
+    DBImage2->installEventFilter(this);
+}
+
+CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
+{
+    return frame == DBImage1 ? canvasFont1_ : canvasFont2_;
+}
+
+ScanView& TfrmConfigurador::scanView()
+{
+    return *scanView_;
+}
+
+void TfrmConfigurador::setErrorList(std::function<void(const QString&)> appendLine)
+{
+    scanView_->setErrorList(std::move(appendLine));
+}
+
+QString TfrmConfigurador::HelpFileName()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.html");
+}
+
+bool TfrmConfigurador::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QMainWindow::event(e);
+}
+
+bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
+{
+    if (e->type() == QEvent::FocusIn && (watched == DBImage1 || watched == DBImage2)) {
+        DBImage1Enter(static_cast<TDBImage*>(watched));
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress || !isActiveWindow())
+        return false;
+    // A key press travels from the focused control up to its parents; the
+    // window looks at it once, on its first delivery, and passes it on.
+    auto* receiver = qobject_cast<QWidget*>(watched);
+    if (!receiver || receiver->window() != this || qobject_cast<QMenuBar*>(receiver))
+        return false;
+    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (receiver != first)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(e);
+    FormKeyDown(key->key(), key->modifiers());
+    return false;
+}
+
+void TfrmConfigurador::FormCreate()
+{
+    LimpaConjunto(Conjunto);
+    PrimeiraAtivacao = true;
+    PastaBase = QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/");
+}
+
+void TfrmConfigurador::FormActivate()
+{
+    if (!PrimeiraAtivacao)
+        return;
+    PrimeiraAtivacao = false;
+    ImagemAtual = DBImage2;
+    InicImages();
+    InibeControles();
+    PastaConjunto.clear();
+}
+
+void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
+{
+    Bevel1->move(sender->x() - MarkerOffset, sender->y() - MarkerOffset);
+    ImagemAtual = sender;
+}
+
+namespace {
+
+// A slot's picture is shown when its stored path names an existing file.
+void loadSlotPicture(TDBImage* frame, int slot)
+{
+    const QString& path = Conjunto.Elementos[slot].Imagem;
+    if (path.isEmpty())
+        return;
+    const auto existing = FileNames::findExisting(path);
+    if (existing && FileNames::fileExists(*existing)) {
+        frame->Picture().LoadBitmapFile(*existing);
+        frame->update();
+    }
+}
+
+}  // namespace
+
+void TfrmConfigurador::InicImages()
+{
+    const int left = DBImage1->Tag();
+    const int right = DBImage2->Tag();
+
+    for (TDBImage* frame : {DBImage1, DBImage2}) {
+        frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        frame->update();
+    }
+
+    Label2->setText(QString::number(left));
+    Label2->adjustSize();
+    Label2->setVisible(left != NoSlot);
+    Label3->setText(right == CoverSlot ? QStringLiteral("Deck") : QString::number(right));
+    Label3->adjustSize();
+
+    if (left <= NoSlot) {
+        DBImage1->hide();
+    } else {
+        DBImage1->show();
+        loadSlotPicture(DBImage1, left);
+    }
+    loadSlotPicture(DBImage2, right);
+
+    TDBImage* target = !DBImage1->isHidden() ? DBImage1 : (!DBImage2->isHidden() ? DBImage2 : nullptr);
+    if (target && target->isEnabled()) {
+        const bool alreadyCurrent = focusWidget() == target;
+        target->setFocus(Qt::OtherFocusReason);
+        // While the window is inactive the frame becomes its focus widget but
+        // gets no focus event until the window is activated again.
+        if (!alreadyCurrent && focusWidget() == target && !target->hasFocus())
+            DBImage1Enter(target);
+    }
+}
+
+void TfrmConfigurador::btnProximoClick()
+{
+    if (DBImage2->Tag() >= LastCardSlot) {
+        DBImage1->setTag(NoSlot);
+        DBImage2->setTag(CoverSlot);
+    } else {
+        DBImage1->setTag(DBImage1->Tag() + 2);
+        DBImage2->setTag(DBImage2->Tag() + 2);
+    }
+    InicImages();
+}
+
+void TfrmConfigurador::btnAnteriorClick()
+{
+    if (DBImage1->Tag() <= 0) {
+        DBImage1->setTag(LastCardSlot - 1);
+        DBImage2->setTag(LastCardSlot);
+    } else {
+        DBImage1->setTag(DBImage1->Tag() - 2);
+        DBImage2->setTag(DBImage2->Tag() - 2);
+    }
+    InicImages();
+}
+
+void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
+{
+    if (key == Qt::Key_Left)
+        btnAnteriorClick();
+    else if (key == Qt::Key_Right)
+        btnProximoClick();
+}
+
+void TfrmConfigurador::setEditingEnabled(bool enabled)
+{
+    for (QWidget* control : std::initializer_list<QWidget*>{DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom,
+                                                            btnTocarSom, btnTexto, btnFonte, btnSalvar, btnCopiar,
+                                                            btnAnterior, btnProximo, memTexto})
+        control->setEnabled(enabled);
+    mnEditar->menuAction()->setEnabled(enabled);
+    mnEditar->setEnabled(enabled);
+}
+
+void TfrmConfigurador::InibeControles()
+{
+    setEditingEnabled(false);
+}
+
+void TfrmConfigurador::HabilitaControles()
+{
+    setEditingEnabled(true);
+}
+
+void TfrmConfigurador::NovoConjunto()
+{
+    LimpaConjunto(Conjunto);
+    DBImage1->setTag(NoSlot);
+    DBImage2->setTag(CoverSlot);
+    ImagemAtual = DBImage2;
+    InicImages();
+}
+
+void TfrmConfigurador::mnSairClick()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void TfrmConfigurador::mnTopicosClick()
+{
+    HelpWindow::showContents(this, HelpFileName());
+}
+
+void TfrmConfigurador::mnSobreClick()
+{
+    QMessageBox::about(this, QStringLiteral("About Tessellor"),
+                       QStringLiteral("<p><b>Tessellor</b> %1</p>"
+                                      "<p>The card set editor of the Varnolo memory game: make the cover and "
+                                      "the forty cards of a set from pictures, texts and sounds.</p>"
+                                      "<p>Sets are kept in the folder \"Ed\" beside the program.</p>")
+                           .arg(QStringLiteral(TESSELLOR_VERSION)));
+}

@@ -1,0 +1,407 @@
+// The editor window: its start state, the pages and their navigation, the
+// arrow keys, the current card, showing the slots' pictures and the top-level
+// error box.
+
+#include "app/TessellorApplication.h"
+#include "app/TfrmConfigurador.h"
+#include "cardset/CardTable.h"
+#include "images/TBitmap.h"
+#include "images/ui/TDBImage.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Red(255, 0, 0);
+
+// A card picture file drawn in one colour.
+void writeCard(const QString& path, const QColor& colour)
+{
+    TBitmap bitmap;
+    bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+    bitmap.Draw([&colour](QPainter& p) { p.fillRect(QRect(0, 0, 82, 82), colour); });
+    bitmap.SaveBitmapFile(path);
+}
+
+QColor centre(TDBImage* frame)
+{
+    return frame->Picture().ToImage().pixelColor(41, 41);
+}
+
+struct ErrorBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool seen = false;
+};
+
+// Closes the next modal message box and reports what it showed.
+void catchErrorBox(ErrorBox& box)
+{
+    QTimer::singleShot(0, [&box] {
+        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!shown)
+            return;
+        box.seen = true;
+        box.title = shown->windowTitle();
+        box.text = shown->text();
+        box.icon = shown->icon();
+        shown->accept();
+    });
+}
+
+}  // namespace
+
+class TestWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsOnTheCoverPage();
+    void clientAreaBelowTheMenu();
+    void pagesWrapAround_data();
+    void pagesWrapAround();
+    void turningPagesWithNoSetOpen();
+    void editingControlsSwitch();
+    void arrowKeysFromTheTextBox_data();
+    void arrowKeysFromTheTextBox();
+    void clickedFrameIsCurrent();
+    void showsTheSlotsPictures_data();
+    void showsTheSlotsPictures();
+    void brokenPictureStopsThePage();
+    void newSetGoesToTheCover();
+    void helpContentsOpens();
+
+private:
+    void openWindow();
+    void goToPage(int leftTag);
+
+    std::unique_ptr<TfrmConfigurador> w;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestWindow::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+    openWindow();
+}
+
+void TestWindow::cleanup()
+{
+    w.reset();
+    dir.reset();
+}
+
+void TestWindow::openWindow()
+{
+    w = std::make_unique<TfrmConfigurador>();
+    w->show();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+}
+
+// Turns pages with Next until the left frame shows `leftTag` (-1: the cover).
+void TestWindow::goToPage(int leftTag)
+{
+    for (int i = 0; i < 21 && w->DBImage1->Tag() != leftTag; ++i)
+        w->btnProximoClick();
+    QCOMPARE(w->DBImage1->Tag(), leftTag);
+}
+
+void TestWindow::startsOnTheCoverPage()
+{
+    QVERIFY(!w->PrimeiraAtivacao);
+    QCOMPARE(w->DBImage1->Tag(), -1);
+    QCOMPARE(w->DBImage2->Tag(), 0);
+    QVERIFY(w->DBImage1->isHidden());
+    QVERIFY(w->Label2->isHidden());
+    QCOMPARE(w->Label3->text(), QStringLiteral("Deck"));
+    QCOMPARE(centre(w->DBImage2), White);
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QCOMPARE(w->Bevel1->pos(), w->DBImage2->pos() - QPoint(5, 5));
+    QCOMPARE(w->Bevel1->size(), QSize(93, 91));
+
+    for (QWidget* control : std::initializer_list<QWidget*>{w->DBImage2, w->btnImagem, w->btnDuplicar, w->btnSom,
+                                                            w->btnTocarSom, w->btnTexto, w->btnFonte, w->btnSalvar,
+                                                            w->btnCopiar, w->btnAnterior, w->btnProximo, w->memTexto})
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    QVERIFY(!w->mnEditar->menuAction()->isEnabled());
+    QVERIFY(!w->btnColar->isEnabled());
+    QVERIFY(!w->mnColar->isEnabled());
+    QVERIFY(w->btnAbrir->isEnabled());
+    QVERIFY(w->mnArquivo->menuAction()->isEnabled());
+    QVERIFY(w->mnAbrir->isEnabled());
+    QVERIFY(w->mnAjuda->menuAction()->isEnabled());
+    QVERIFY(w->lblProgresso->isHidden());
+    QVERIFY(w->Progresso->isHidden());
+
+    QVERIFY(PastaConjunto.isEmpty());
+    QVERIFY(PastaBase.endsWith(QStringLiteral("/Ed/")));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Varnolo Memory Game Tessellor"));
+}
+
+void TestWindow::clientAreaBelowTheMenu()
+{
+    QCOMPARE(w->centralWidget()->size(), QSize(297, 247));
+    QCOMPARE(w->size(), QSize(297, 247 + w->menuBar()->height()));
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+}
+
+void TestWindow::pagesWrapAround_data()
+{
+    QTest::addColumn<int>("startLeft");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<QString>("rightLabel");
+    QTest::newRow("cover, next") << -1 << "next" << 1 << 2 << "2";
+    QTest::newRow("37-38, next") << 37 << "next" << 39 << 40 << "40";
+    QTest::newRow("39-40, next wraps to the cover") << 39 << "next" << -1 << 0 << "Deck";
+    QTest::newRow("cover, previous wraps to 39-40") << -1 << "previous" << 39 << 40 << "40";
+    QTest::newRow("1-2, previous goes to the cover") << 1 << "previous" << -1 << 0 << "Deck";
+    QTest::newRow("5-6, previous") << 5 << "previous" << 3 << 4 << "4";
+    QTest::newRow("menu entry Next") << 3 << "mnAvancar" << 5 << 6 << "6";
+    QTest::newRow("menu entry Previous") << -1 << "mnRecuar" << 39 << 40 << "40";
+}
+
+void TestWindow::pagesWrapAround()
+{
+    QFETCH(int, startLeft);
+    QFETCH(QString, command);
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(QString, rightLabel);
+    w->HabilitaControles();
+    goToPage(startLeft);
+    if (command == QLatin1String("next"))
+        QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+    else if (command == QLatin1String("previous"))
+        QTest::mouseClick(w->btnAnterior, Qt::LeftButton);
+    else
+        w->findChild<QAction*>(command)->trigger();
+    QCOMPARE(w->DBImage1->Tag(), left);
+    QCOMPARE(w->DBImage2->Tag(), right);
+    QCOMPARE(w->Label3->text(), rightLabel);
+    QCOMPARE(w->Label2->isHidden(), left == -1);
+    QCOMPARE(w->DBImage1->isHidden(), left == -1);
+    if (left != -1)
+        QCOMPARE(w->Label2->text(), QString::number(left));
+    // With a set open the current card is the left frame of a card page,
+    // the right frame (the cover) on the cover page.
+    TDBImage* current = left == -1 ? w->DBImage2 : w->DBImage1;
+    QCOMPARE(w->ImagemAtual, current);
+    QVERIFY(current->hasFocus());
+    QCOMPARE(w->Bevel1->pos(), current->pos() - QPoint(5, 5));
+}
+
+void TestWindow::turningPagesWithNoSetOpen()
+{
+    Conjunto.Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
+    writeCard(Conjunto.Elementos[2].Imagem, Red);
+    QWidget* focusBefore = QApplication::focusWidget();
+    const QPoint markerBefore = w->Bevel1->pos();
+
+    // The Next button itself is disabled; the key goes where the window sends it.
+    QTest::keyClick(w->windowHandle(), Qt::Key_Right);
+    QCOMPARE(w->DBImage1->Tag(), 1);
+    QVERIFY(!w->DBImage1->isHidden());
+    QCOMPARE(w->Label2->text(), QStringLiteral("1"));
+    QCOMPARE(w->Label3->text(), QStringLiteral("2"));
+    QCOMPARE(centre(w->DBImage1), White);
+    QCOMPARE(centre(w->DBImage2), Red);
+    QCOMPARE(QApplication::focusWidget(), focusBefore);
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QCOMPARE(w->Bevel1->pos(), markerBefore);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestWindow::editingControlsSwitch()
+{
+    w->btnColar->setEnabled(true);
+    w->HabilitaControles();
+    QVERIFY(w->DBImage1->isEnabled());
+    QVERIFY(w->btnProximo->isEnabled());
+    QVERIFY(w->memTexto->isEnabled());
+    QVERIFY(w->mnEditar->menuAction()->isEnabled());
+    w->InibeControles();
+    QVERIFY(!w->DBImage1->isEnabled());
+    QVERIFY(!w->btnSalvar->isEnabled());
+    QVERIFY(!w->mnEditar->menuAction()->isEnabled());
+    // Paste, Open set and the Files and Help menus are not switched.
+    QVERIFY(w->btnColar->isEnabled());
+    QVERIFY(w->btnAbrir->isEnabled());
+    QVERIFY(w->mnArquivo->menuAction()->isEnabled());
+    QVERIFY(w->mnAjuda->menuAction()->isEnabled());
+    // The page and the current card stay.
+    QCOMPARE(w->DBImage2->Tag(), 0);
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+}
+
+void TestWindow::arrowKeysFromTheTextBox_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<bool>("cursorMoves");
+    QTest::newRow("right") << int(Qt::Key_Right) << int(Qt::NoModifier) << 1 << true;
+    QTest::newRow("left") << int(Qt::Key_Left) << int(Qt::NoModifier) << 39 << true;
+    QTest::newRow("shift+right") << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 1 << true;
+    QTest::newRow("ctrl+left") << int(Qt::Key_Left) << int(Qt::ControlModifier) << 39 << true;
+    QTest::newRow("alt+right") << int(Qt::Key_Right) << int(Qt::AltModifier) << 1 << false;
+    QTest::newRow("up leaves the page") << int(Qt::Key_Up) << int(Qt::NoModifier) << -1 << false;
+}
+
+void TestWindow::arrowKeysFromTheTextBox()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, left);
+    QFETCH(bool, cursorMoves);
+    w->HabilitaControles();
+    w->memTexto->setPlainText(QStringLiteral("abc"));
+    QTextCursor cursor = w->memTexto->textCursor();
+    cursor.setPosition(1);
+    w->memTexto->setTextCursor(cursor);
+    w->memTexto->setFocus();
+    QVERIFY(w->memTexto->hasFocus());
+
+    QTest::keyClick(w->memTexto, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(w->DBImage1->Tag(), left);
+    if (left == -1) {
+        QVERIFY(w->memTexto->hasFocus());
+        return;
+    }
+    QVERIFY(w->DBImage1->hasFocus());
+    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QCOMPARE(w->Bevel1->pos(), w->DBImage1->pos() - QPoint(5, 5));
+    // The key is not consumed: the text box got it too.
+    QCOMPARE(w->memTexto->textCursor().position() != 1, cursorMoves);
+    QCOMPARE(w->memTexto->toPlainText(), QStringLiteral("abc"));
+}
+
+void TestWindow::clickedFrameIsCurrent()
+{
+    w->HabilitaControles();
+    goToPage(5);
+    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QCOMPARE(w->ImagemAtual->Tag(), 6);
+    QCOMPARE(w->Bevel1->pos(), w->DBImage2->pos() - QPoint(5, 5));
+    // Focus moving to the text box leaves the current card as it was.
+    QTest::mouseClick(w->memTexto->viewport(), Qt::LeftButton);
+    QVERIFY(w->memTexto->hasFocus());
+    QCOMPARE(w->ImagemAtual->Tag(), 6);
+    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+    QCOMPARE(w->ImagemAtual->Tag(), 7);
+}
+
+void TestWindow::showsTheSlotsPictures_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("storedName");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("stored path") << "C03.bmp" << "C03.bmp" << true;
+    QTest::newRow("other letter case") << "c03.BMP" << "C03.bmp" << true;
+    QTest::newRow("doubled separator") << "C03.bmp" << "/C03.bmp" << true;
+    QTest::newRow("missing file") << "C03.bmp" << "C09.bmp" << false;
+    QTest::newRow("empty path") << "C03.bmp" << "" << false;
+}
+
+void TestWindow::showsTheSlotsPictures()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, storedName);
+    QFETCH(bool, shown);
+    writeCard(dir->filePath(fileName), Red);
+    Conjunto.Elementos[3].Imagem = storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName;
+    Conjunto.Elementos[4].Imagem = dir->filePath(fileName);
+    w->HabilitaControles();
+    goToPage(3);
+    QCOMPARE(centre(w->DBImage1), shown ? Red : White);
+    QCOMPARE(centre(w->DBImage2), Red);
+    // Showing the cover again puts the blank card back.
+    goToPage(-1);
+    QCOMPARE(centre(w->DBImage2), White);
+}
+
+void TestWindow::brokenPictureStopsThePage()
+{
+    const QString broken = dir->filePath(QStringLiteral("C01.bmp"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("XX this is no bitmap at all"));
+    file.close();
+    Conjunto.Elementos[1].Imagem = broken;
+    Conjunto.Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
+    writeCard(Conjunto.Elementos[2].Imagem, Red);
+    w->HabilitaControles();
+    w->InicImages();
+    QVERIFY(w->DBImage2->hasFocus());
+
+    ErrorBox box;
+    catchErrorBox(box);
+    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+    QVERIFY(box.seen);
+    QCOMPARE(box.title, QStringLiteral("Tessellor"));
+    QCOMPARE(box.text, QStringLiteral("Bitmap image is not valid."));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    // The page shows its labels, but neither the right picture nor the focus moved.
+    QCOMPARE(w->Label2->text(), QStringLiteral("1"));
+    QCOMPARE(centre(w->DBImage1), White);
+    QCOMPARE(centre(w->DBImage2), White);
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    // And the program goes on.
+    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+    QCOMPARE(w->DBImage1->Tag(), 3);
+    QCOMPARE(w->focusWidget(), w->DBImage1);
+    QCOMPARE(w->ImagemAtual, w->DBImage1);
+}
+
+void TestWindow::newSetGoesToTheCover()
+{
+    w->HabilitaControles();
+    goToPage(7);
+    Conjunto.Elementos[8].Imagem = QStringLiteral("/somewhere/C08.bmp");
+    w->NovoConjunto();
+    QCOMPARE(w->DBImage1->Tag(), -1);
+    QCOMPARE(w->DBImage2->Tag(), 0);
+    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QVERIFY(w->DBImage2->hasFocus());
+    QVERIFY(Conjunto.Elementos[8].Imagem.isEmpty());
+}
+
+void TestWindow::helpContentsOpens()
+{
+    QTest::keyClick(w.get(), Qt::Key_F1);
+    auto* help = w->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY(!help->findChild<QTextBrowser*>()->toPlainText().isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    TessellorApplication app(argc, argv);
+    TestWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_window.moc"
