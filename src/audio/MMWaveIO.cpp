@@ -111,15 +111,17 @@ int WalkChunks(RiffFile& file, const RiffChunkInfo& riff, int64_t fileSize, Walk
 {
     RiffChunkInfo chunk;
     while (file.Descend(chunk, &riff)) {
+        // Any chunk header found after the data ends the data, even one of a
+        // chunk that runs past RIFF and so ends the walk: its bytes are not samples.
+        if (walk.previousWasData) {
+            walk.dataEnd = int64_t(chunk.dwDataOffset) - RiffChunkHeaderSize;
+            walk.previousWasData = false;
+        }
         if (ChunkEnd(chunk) > ChunkEnd(riff)) {
             if (walk.format && walk.dataSeen)
                 break;
             if (ChunkEnd(chunk) > fileSize)
                 chunk.cksize = uint32_t(fileSize - chunk.dwDataOffset);
-        }
-        if (walk.previousWasData) {
-            walk.dataEnd = int64_t(chunk.dwDataOffset) - RiffChunkHeaderSize;
-            walk.previousWasData = false;
         }
         const StepResult result = ReadChunk(file, chunk, fileSize, walk, record);
         if (result.step == Step::Fail)
