@@ -1,5 +1,6 @@
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
+#include "cardset/ui/SetDialogs.h"
 
 int main(int argc, char** argv)
 {
@@ -7,7 +8,8 @@ int main(int argc, char** argv)
 
     TfrmConfigurador frmConfigurador;
     // The set dialogs (New set, Properties, Import files, Import, Import
-    // errors) are created here, hidden, once the set subsystem provides them.
+    // errors), created once, hidden, and shown by the set commands.
+    CreateSetDialogs(&frmConfigurador);
 
     frmConfigurador.show();
     return app.exec();
