@@ -64,7 +64,17 @@ CardFontDialog::CardFontDialog(QWidget* parent)
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
 
-    SetCurrentFont(CardText::DefaultCanvasFont());
+    last_ = CardText::DefaultCanvasFont();
+    SetCurrentFont(last_);
+}
+
+bool CardFontDialog::Execute()
+{
+    SetCurrentFont(last_);
+    if (exec() != QDialog::Accepted)
+        return false;
+    last_ = CurrentFont();
+    return true;
 }
 
 CardText::CanvasFont CardFontDialog::CurrentFont() const

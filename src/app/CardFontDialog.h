@@ -17,6 +17,12 @@ class CardFontDialog : public QDialog {
 public:
     explicit CardFontDialog(QWidget* parent = nullptr);
 
+    // Runs the dialog; true when the user confirmed a font, which is then the
+    // last choice. A cancelled run leaves the last choice as it was, and the
+    // next run starts from it.
+    bool Execute();
+    CardText::CanvasFont LastChoice() const { return last_; }
+
     CardText::CanvasFont CurrentFont() const;
     void SetCurrentFont(const CardText::CanvasFont& font);
 
@@ -26,4 +32,5 @@ public:
 private:
     QFontDialog* fontChooser_;
     QComboBox* colorList_;
+    CardText::CanvasFont last_;
 };

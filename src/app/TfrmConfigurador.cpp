@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -318,6 +319,15 @@ bool TfrmConfigurador::event(QEvent* e)
     if (e->type() == QEvent::WindowActivate)
         FormActivate();
     return QMainWindow::event(e);
+}
+
+void TfrmConfigurador::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    // A desktop without a window manager never activates the window; being
+    // shown the first time then counts as the first activation.
+    if (!e->spontaneous())
+        FormActivate();
 }
 
 bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)

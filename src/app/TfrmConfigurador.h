@@ -106,6 +106,10 @@ public:
     // to its memErros (e.g. [memErros](const QString& l) { memErros->appendPlainText(l); }).
     void setErrorList(std::function<void(const QString&)> appendLine);
 
+    // The text box's lines as it shows them, and the width it wraps them at.
+    QStringList TextBoxLines() const;
+    int TextBoxWrapWidth() const;
+
     // The help contents page: the program's folder + "/Help/index.html".
     static QString HelpFileName();
 
@@ -149,6 +153,7 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:

@@ -1,14 +1,140 @@
 // The set commands: New, Open, Import, Properties and Save.
-// Not built yet: the entries exist and follow the enabled state, and do nothing.
 
 #include "app/TfrmConfigurador.h"
 
-void TfrmConfigurador::mnNovoClick() {}
+#include "cardset/CardTable.h"
+#include "cardset/SetConfig.h"
+#include "cardset/SetScan.h"
+#include "cardset/ui/SetDialogs.h"
+#include "cardset/ui/SetMessages.h"
+#include "images/ui/TDBImage.h"
 
-void TfrmConfigurador::btnAbrirClick() {}
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 
-void TfrmConfigurador::mnImportarClick() {}
+namespace {
 
-void TfrmConfigurador::Propriedades1Click() {}
+constexpr int NoSlot = -1;
+constexpr int CoverSlot = 0;
 
-void TfrmConfigurador::btnSalvarClick() {}
+// The scan's lines go to the Import errors list, emptied before each scan.
+void prepareErrorList(TfrmConfigurador& window)
+{
+    frmErroImporta->memErros->clear();
+    window.setErrorList([](const QString& line) { frmErroImporta->memErros->appendPlainText(line); });
+}
+
+void showCoverPage(TfrmConfigurador& window)
+{
+    window.DBImage1->setTag(NoSlot);
+    window.DBImage2->setTag(CoverSlot);
+    window.InicImages();
+}
+
+// Opening another set reads its "Set.cfg" first; when that fails, the set that
+// was current stays current as a whole.
+class CurrentSetGuard {
+public:
+    CurrentSetGuard() : folder_(PastaConjunto), config_(ConfigConjunto) {}
+    void restore() const
+    {
+        PastaConjunto = folder_;
+        ConfigConjunto = config_;
+    }
+
+private:
+    QString folder_;
+    TConfigConjunto config_;
+};
+
+// The body of Import set: scan the chosen folder with the editing controls
+// off; they come back on only when no picture is missing.
+void ImportaConjunto(TfrmConfigurador& window)
+{
+    prepareErrorList(window);
+    LimpaConjunto(Conjunto);
+    window.ImagemAtual = window.DBImage2;
+    window.InicImages();
+    window.InibeControles();
+    if (CarregaConjunto(window.scanView()))
+        window.HabilitaControles();
+    else
+        frmErroImporta->exec();
+}
+
+}  // namespace
+
+void TfrmConfigurador::mnNovoClick()
+{
+    CreateSetDialogs(this);
+    if (frmCadastro->exec() != QDialog::Accepted)
+        return;
+    PastaConjunto = frmCadastro->PastaEscolhida;
+    SetAutor(ConfigConjunto, frmCadastro->Autor);
+    ConfigConjunto.Duplo = 1;
+    // One level only: the "Ed" folder must already exist.
+    if (!QDir().mkdir(PastaConjunto)) {
+        SetMessages::Show(this, SetMessages::ErrorCaption, SetMessages::CannotCreate);
+        InibeControles();
+        return;
+    }
+    NovoConjunto();
+    HabilitaControles();
+    // Written at once: a new set reopened before it was saved must still be
+    // read as the double set it is.
+    SalvaConfig();
+}
+
+void TfrmConfigurador::btnAbrirClick()
+{
+    CreateSetDialogs(this);
+    if (frmImporta->exec() != QDialog::Accepted)
+        return;
+    const CurrentSetGuard previous;
+    PastaConjunto = frmImporta->PastaEscolhida;
+    try {
+        CarregaConfig(PastaConjunto);
+    } catch (...) {
+        previous.restore();
+        throw;
+    }
+    HabilitaControles();
+    prepareErrorList(*this);
+    LimpaConjunto(Conjunto);
+    // An opened set with missing pictures stays editable.
+    if (!CarregaConjunto(scanView()))
+        frmErroImporta->exec();
+    showCoverPage(*this);
+    lblProgresso->hide();
+    Progresso->hide();
+}
+
+void TfrmConfigurador::mnImportarClick()
+{
+    CreateSetDialogs(this);
+    if (frmImportaArqs->exec() != QDialog::Accepted)
+        return;
+    // The folder as typed and the author untrimmed; no file is read or written.
+    PastaConjunto = frmImportaArqs->PastaEscolhida;
+    SetAutor(ConfigConjunto, frmImportaArqs->Autor);
+    ConfigConjunto.Duplo = frmImportaArqs->Duplo ? 1 : 0;
+    ImportaConjunto(*this);
+    showCoverPage(*this);
+}
+
+void TfrmConfigurador::Propriedades1Click()
+{
+    CreateSetDialogs(this);
+    fPropriedades->exec();
+}
+
+void TfrmConfigurador::btnSalvarClick()
+{
+    // The Files menu's entry stays available without a current set; there is
+    // then no folder to write into.
+    if (PastaConjunto.isEmpty())
+        return;
+    SalvaConfig();
+}

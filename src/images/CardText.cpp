@@ -2,6 +2,8 @@
 
 #include "images/TBitmap.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
@@ -45,6 +47,10 @@ CanvasFont DefaultCanvasFont()
     QFont font(defaultFamily());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(DefaultPointSize);
+    // Where that face is not installed, name the face that stands in for it,
+    // so the font dialog shows a face it has.
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(QFontInfo(font).family());
     return CanvasFont{font, QColor(Qt::black)};
 }
 
