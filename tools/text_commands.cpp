@@ -17,34 +17,45 @@ struct TextCardOptions {
     int wrapWidth = CardText::DefaultWrapWidth;
 };
 
-bool positiveNumber(const QString& value, int& number)
+// Sizes beyond these make no sense on an 82-pixel card and would only cost memory.
+constexpr int MaxPoints = 500;
+constexpr int MaxWrapWidth = 10000;
+
+bool numberInRange(const QString& value, int maximum, int& number)
 {
     bool ok = false;
     number = value.toInt(&ok);
-    return ok && number > 0;
+    return ok && number > 0 && number <= maximum;
 }
 
-// Fills `options` from the arguments; false on wrong usage.
+// Fills `options` from the arguments; false on wrong usage. "--" ends the
+// options, so a text may begin with two hyphens.
 bool parseTextCard(const QStringList& args, TextCardOptions& options)
 {
     QStringList positional;
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--font") && hasValue) {
-            options.canvas.font.setFamily(args[++i]);
-        } else if (arg == QLatin1String("--size") && hasValue) {
-            int points = 0;
-            if (!positiveNumber(args[++i], points))
-                return false;
-            options.canvas.font.setPointSize(points);
-        } else if (arg == QLatin1String("--width") && hasValue) {
-            if (!positiveNumber(args[++i], options.wrapWidth))
-                return false;
-        } else if (arg.startsWith(QLatin1String("--")) && positional.size() < 1) {
-            return false;
-        } else {
+        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
             positional << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return false;
+        const QString& value = args[++i];
+        int number = 0;
+        if (arg == QLatin1String("--font")) {
+            options.canvas.font.setFamily(value);
+        } else if (arg == QLatin1String("--size") && numberInRange(value, MaxPoints, number)) {
+            options.canvas.font.setPointSize(number);
+        } else if (arg == QLatin1String("--width") && numberInRange(value, MaxWrapWidth, number)) {
+            options.wrapWidth = number;
+        } else {
+            return false;
         }
     }
     if (positional.size() != 2)

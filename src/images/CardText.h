@@ -26,8 +26,9 @@ constexpr int PointsPerInch = 72;
 constexpr int DotsPerInch = 96;
 
 // The wrapping width of the window's text box when no window is at hand
-// (tessellor-tool): its viewport less the document margins.
-constexpr int DefaultWrapWidth = 160;
+// (tessellor-tool): its viewport less the document margins, with the
+// default widget style.
+constexpr int DefaultWrapWidth = 166;
 
 // The default drawing font: 8-point "MS Sans Serif", or the closest sans font.
 CanvasFont DefaultCanvasFont();

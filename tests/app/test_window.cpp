@@ -161,6 +161,8 @@ void TestWindow::clientAreaBelowTheMenu()
     QCOMPARE(w->centralWidget()->size(), QSize(297, 247));
     QCOMPARE(w->size(), QSize(297, 247 + w->menuBar()->height()));
     QCOMPARE(w->minimumSize(), w->maximumSize());
+    // tessellor-tool wraps card texts at the width the text box has here.
+    QCOMPARE(w->TextBoxWrapWidth(), CardText::DefaultWrapWidth);
 }
 
 void TestWindow::pagesWrapAround_data()

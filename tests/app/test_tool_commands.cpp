@@ -1,0 +1,119 @@
+// tessellor-tool's text-card and sample-set commands, run as a user runs them.
+
+#include "images/TBitmap.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString errors;
+};
+
+Run runTool(const QStringList& args)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(TESSELLOR_TOOL), args);
+    if (!tool.waitForFinished(60000))
+        return {};
+    return {tool.exitCode(), QString::fromUtf8(tool.readAllStandardError())};
+}
+
+bool hasInk(const QString& path)
+{
+    TBitmap bitmap;
+    bitmap.LoadBitmapFile(path);
+    const QImage image = bitmap.ToImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != QColor(Qt::white))
+                return true;
+    return false;
+}
+
+}  // namespace
+
+class TestToolCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textCard_data();
+    void textCard();
+    void textCardUnwritable();
+    void sampleSet();
+};
+
+void TestToolCommands::textCard_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("ink");
+    QTest::newRow("short text") << QStringList() << "Cat" << 0 << true;
+    QTest::newRow("two lines, font and size") << QStringList{"--font", "DejaVu Serif", "--size", "12"}
+                                              << "Black\ncat" << 0 << true;
+    QTest::newRow("narrow wrap") << QStringList{"--width", "20"} << "a long text" << 0 << true;
+    QTest::newRow("empty text: white card") << QStringList() << "" << 0 << false;
+    QTest::newRow("text after --") << QStringList{"--"} << "--x" << 0 << true;
+    QTest::newRow("size 0") << QStringList{"--size", "0"} << "Cat" << 2 << false;
+    QTest::newRow("size not a number") << QStringList{"--size", "big"} << "Cat" << 2 << false;
+    QTest::newRow("size beyond reason") << QStringList{"--size", "100000"} << "Cat" << 2 << false;
+    QTest::newRow("negative width") << QStringList{"--width", "-5"} << "Cat" << 2 << false;
+    QTest::newRow("unknown option") << QStringList{"--bold", "yes"} << "Cat" << 2 << false;
+}
+
+void TestToolCommands::textCard()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, text);
+    QFETCH(int, status);
+    QFETCH(bool, ink);
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("card.bmp"));
+    const Run run = runTool(QStringList{QStringLiteral("text-card"), out} + options + QStringList{text});
+    QCOMPARE(run.status, status);
+    if (status != 0) {
+        QVERIFY(run.errors.contains(QLatin1String("usage")));
+        QVERIFY(!QFileInfo::exists(out));
+        return;
+    }
+    QCOMPARE(QFileInfo(out).size(), qint64(7966));
+    QCOMPARE(hasInk(out), ink);
+}
+
+void TestToolCommands::textCardUnwritable()
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("no/such/folder/card.bmp"));
+    const Run run = runTool({QStringLiteral("text-card"), out, QStringLiteral("Cat")});
+    QCOMPARE(run.status, 1);
+    // The last line is the tool's own; Qt may warn about its environment before it.
+    const QString message = run.errors.trimmed().split(QLatin1Char('\n')).last();
+    QVERIFY2(message.startsWith(QLatin1String("Cannot create file")), qPrintable(run.errors));
+}
+
+void TestToolCommands::sampleSet()
+{
+    QTemporaryDir dir;
+    const QString set = dir.filePath(QStringLiteral("Ed/Sample"));
+    QCOMPARE(runTool({QStringLiteral("sample-set"), set}).status, 0);
+    const QStringList files = QDir(set).entryList(QDir::Files, QDir::Name);
+    QStringList expected{QStringLiteral("C00.bmp")};
+    for (int k = 1; k <= 20; ++k)
+        expected << QStringLiteral("C%1.bmp").arg(k, 2, 10, QLatin1Char('0'));
+    expected << QStringLiteral("Set.cfg");
+    QCOMPARE(files, expected);
+    QCOMPARE(QFileInfo(set + QStringLiteral("/Set.cfg")).size(), qint64(202));
+    QVERIFY(hasInk(set + QStringLiteral("/C07.bmp")));
+    // A folder that already holds files is never written into.
+    const Run again = runTool({QStringLiteral("sample-set"), set});
+    QCOMPARE(again.status, 1);
+    QVERIFY(again.errors.contains(QLatin1String("not empty")));
+}
+
+QTEST_GUILESS_MAIN(TestToolCommands)
+#include "test_tool_commands.moc"
