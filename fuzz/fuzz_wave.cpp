@@ -12,26 +12,16 @@
 
 namespace {
 
-QString InputPath()
-{
-    static const QString path = QDir::tempPath() + QStringLiteral("/fuzz_wave_%1.wav").arg(getpid());
-    return path;
-}
-
-QString OutputPath()
-{
-    static const QString path = QDir::tempPath() + QStringLiteral("/fuzz_wave_out_%1.bin").arg(getpid());
-    return path;
-}
-
-// The scratch files go when the fuzzer ends.
+// The scratch files, removed when the fuzzer ends.
 struct ScratchFiles {
+    QString input = QDir::tempPath() + QStringLiteral("/fuzz_wave_%1.wav").arg(getpid());
+    QString output = QDir::tempPath() + QStringLiteral("/fuzz_wave_out_%1.bin").arg(getpid());
     ~ScratchFiles()
     {
-        QFile::remove(InputPath());
-        QFile::remove(OutputPath());
+        QFile::remove(input);
+        QFile::remove(output);
     }
-} scratchFiles;
+} scratch;
 
 void ReadAllData(TMMWave& wave)
 {
@@ -53,7 +43,7 @@ void WriteExtras(const TWaveIORecord& source)
     CopyInfoTexts(info.get(), source.Info.get());
     CopyDispList(disp.get(), source.Disp.get());
     RiffFile out;
-    if (!out.Open(OutputPath(), RiffFile::Mode::Create))
+    if (!out.Open(scratch.output, RiffFile::Mode::Create))
         return;
     WriteDispChunks(&out, disp.get());
     WriteInfoList(&out, info.get());
@@ -67,14 +57,14 @@ void WriteExtras(const TWaveIORecord& source)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     {
-        QFile file(InputPath());
+        QFile file(scratch.input);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return 0;
         file.write(reinterpret_cast<const char*>(data), qint64(size));
     }
     TMMWave wave;
     try {
-        wave.LoadWaveFile(InputPath());
+        wave.LoadWaveFile(scratch.input);
     } catch (const EMMWaveError&) {
         return 0;
     }
