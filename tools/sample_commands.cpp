@@ -6,6 +6,7 @@
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 #include "common/Exception.h"
+#include "images/CardText.h"
 #include "images/TBitmap.h"
 
 #include <QColor>
@@ -20,6 +21,9 @@ namespace {
 constexpr int PairCount = 20;
 constexpr int CardSize = 82;
 constexpr int ShapeCount = 4;
+// The last pairs are text cards, made as "Insert Text" makes them.
+const QStringList TextPairs = {QStringLiteral("Sun"), QStringLiteral("Moon"), QStringLiteral("Big\nstar"),
+                               QStringLiteral("Red\napple")};
 
 const QColor Palette[] = {QColor(255, 0, 0),   QColor(0, 0, 255),   QColor(0, 128, 0),
                           QColor(255, 0, 255), QColor(128, 0, 128), QColor(0, 128, 128)};
@@ -68,6 +72,24 @@ TBitmap pairPicture(int pair)
     return bitmap;
 }
 
+TBitmap textPicture(const QString& text)
+{
+    CardText::CanvasFont canvas = CardText::DefaultCanvasFont();
+    canvas.font.setPointSize(14);
+    canvas.font.setBold(true);
+    const QStringList lines = CardText::WrapLines(text, CardText::PixelFont(CardText::DefaultCanvasFont().font),
+                                                  CardText::DefaultWrapWidth);
+    TBitmap bitmap;
+    CardText::InsertText(bitmap, lines, canvas);
+    return bitmap;
+}
+
+TBitmap cardPicture(int pair)
+{
+    const int firstTextPair = PairCount - int(TextPairs.size()) + 1;
+    return pair >= firstTextPair ? textPicture(TextPairs[pair - firstTextPair]) : pairPicture(pair);
+}
+
 TBitmap coverPicture()
 {
     TBitmap bitmap;
@@ -114,7 +136,7 @@ int sampleSet(const QStringList& args)
     coverPicture().SaveBitmapFile(CaminhoImagem(0));
     // A paired set: slots 2k-1 and 2k share picture k.
     for (int pair = 1; pair <= PairCount; ++pair)
-        pairPicture(pair).SaveBitmapFile(CaminhoImagem(2 * pair));
+        cardPicture(pair).SaveBitmapFile(CaminhoImagem(2 * pair));
     SalvaConfig();
     printLine(QStringLiteral("sample set: %1 (paired, %2 pictures)").arg(folder).arg(PairCount + 1));
     return 0;
