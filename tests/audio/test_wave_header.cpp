@@ -81,6 +81,8 @@ void TestWaveHeader::walk_data()
         << QByteArray("-");
     QTest::newRow("RIFF size 0xFFFFFFFF") << Riff(fmt1 + Chunk("data", Ramp(8)), "WAVE", 0xFFFFFFFF) << 0 << 44u
                                           << 8u << 8u << QByteArray("-");
+    QTest::newRow("data size negative as a signed value")
+        << Riff(fmt4 + ChunkWithSize("data", 0x80000000u, Ramp(42))) << 0 << 44u << 40u << 10u << QByteArray("-");
     QTest::newRow("RIFF size 0") << Riff(fmt1 + Chunk("data", Ramp(8)), "WAVE", 0) << 101 << 0u << 0u << 0u
                                  << QByteArray("-");
     QTest::newRow("odd final data without pad byte")

@@ -1,4 +1,5 @@
 #include "WaveBytes.h"
+#include "audio/SimpleSoundHook.h"
 #include "audio/TMMWave.h"
 
 #include <QDir>
@@ -81,6 +82,7 @@ private slots:
     void fileShortenedAfterBinding();
     void fileGoneAfterBinding();
     void bindingReadsNoSampleData();
+    void releaseStopsSimpleSound();
 };
 
 void TestWaveObject::defaults()
@@ -480,6 +482,33 @@ void TestWaveObject::bindingReadsNoSampleData()
     const TInfoEntry* nam = FindInfoEntry(wave.IORecord()->Info.get(), RiffFile::StringToFOURCC("INAM"));
     QCOMPARE(InfoCurrentText(*wave.IORecord()->Info, *nam).value_or("-"), QByteArray("big"));
     QVERIFY2(read < 256 * 1024, qPrintable(QStringLiteral("binding read %1 bytes").arg(read)));
+}
+
+namespace {
+int stopCalls = 0;
+void CountStop()
+{
+    ++stopCalls;
+}
+}  // namespace
+
+void TestWaveObject::releaseStopsSimpleSound()
+{
+    SimpleSound::SetStopHook(&CountStop);
+    stopCalls = 0;
+    const QString path = Write(QStringLiteral("snd.wav"), PcmWave(1, 8000, 8, Ramp(8)));
+    int afterClear = 0;
+    {
+        TMMWave wave;
+        wave.LoadWaveFile(path);  // binding releases what was bound first
+        const int afterBinding = stopCalls;
+        QVERIFY(afterBinding >= 1);
+        wave.ClearWave();
+        afterClear = stopCalls;
+        QCOMPARE(afterClear, afterBinding + 1);
+    }
+    QCOMPARE(stopCalls, afterClear + 1);  // freeing the wave releases it too
+    SimpleSound::SetStopHook(nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestWaveObject)
