@@ -67,21 +67,23 @@ bool SimpleSoundPlayer::play(const QString& path)
 
 bool SimpleSoundPlayer::start(const QString& path)
 {
-    // Binding releases any wave, which stops this player: nothing plays yet.
-    wave_ = std::make_unique<TMMWave>();
+    // Binding releases a wave, and releasing a wave stops this player: the
+    // wave is bound before the player holds it, so that stop finds nothing.
+    auto wave = std::make_unique<TMMWave>();
     try {
-        wave_->LoadWaveFile(path);
-        if (!wave_->WaveFormat())
+        wave->LoadWaveFile(path);
+        if (!wave->WaveFormat())
             return false;
-        wave_->OpenFile();
+        wave->OpenFile();
     } catch (const Exception&) {
         return false;
     }
-    TMMWave* wave = wave_.get();
-    auto readRaw = [wave](char* buffer, qint64 count) -> qint64 {
-        return wave->ReadData(buffer, int32_t(std::min<qint64>(count, INT32_MAX)));
+    wave_ = std::move(wave);
+    TMMWave* bound = wave_.get();
+    auto readRaw = [bound](char* buffer, qint64 count) -> qint64 {
+        return bound->ReadData(buffer, int32_t(std::min<qint64>(count, INT32_MAX)));
     };
-    device_ = std::make_unique<WaveStreamDevice>(wave->WaveFormat()->Bytes(), readRaw);
+    device_ = std::make_unique<WaveStreamDevice>(bound->WaveFormat()->Bytes(), readRaw);
     if (!device_->decoder().isSupported())
         return false;
     const QAudioDevice output = QMediaDevices::defaultAudioOutput();

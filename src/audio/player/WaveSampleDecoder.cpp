@@ -262,7 +262,7 @@ void WaveSampleDecoder::decodeMsAdpcm(const unsigned char* block, QByteArray& ou
         const int c = i % ch;
         const int code = (i % 2 == 0) ? codes[i / 2] >> 4 : codes[i / 2] & 0x0F;
         const int signedCode = code >= 8 ? code - 16 : code;
-        const int predicted = (sample1[c] * coef1[c] + sample2[c] * coef2[c]) / 256;
+        const int predicted = (sample1[c] * coef1[c] + sample2[c] * coef2[c]) >> 8;
         const int value = clamp16(predicted + signedCode * delta[c]);
         sample2[c] = sample1[c];
         sample1[c] = value;

@@ -1,0 +1,297 @@
+// The simple sound player: its decoding of every coding it accepts (checked
+// against sox's decoding of the same files) and, with a sound server, what it
+// really plays, recorded from the monitor of a null output.
+
+#include "WaveBytes.h"
+
+#include "audio/TMMWave.h"
+#include "audio/player/SimpleSoundPlayer.h"
+#include "audio/player/WaveStreamDevice.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+
+using namespace WaveBytes;
+
+namespace {
+
+constexpr int RecordRate = 44100;
+
+QByteArray Run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+QVector<float> Floats(const QByteArray& bytes)
+{
+    QVector<float> values(bytes.size() / qsizetype(sizeof(float)));
+    if (!values.isEmpty())
+        std::memcpy(values.data(), bytes.constData(), size_t(values.size()) * sizeof(float));
+    return values;
+}
+
+// Everything the player's stream yields for `path`, read as the sink reads it.
+QVector<float> DecodeWithPlayerStream(const QString& path, bool* supported)
+{
+    TMMWave wave;
+    wave.LoadWaveFile(path);
+    wave.OpenFile();
+    WaveStreamDevice device(wave.WaveFormat()->Bytes(), [&wave](char* buffer, qint64 count) -> qint64 {
+        return wave.ReadData(buffer, int32_t(count));
+    });
+    *supported = device.decoder().isSupported();
+    device.open(QIODevice::ReadOnly);
+    QByteArray all;
+    char chunk[1000];  // not a multiple of a float frame of most formats
+    for (qint64 got; (got = device.read(chunk, sizeof chunk)) > 0;)
+        all.append(chunk, got);
+    return Floats(all);
+}
+
+// Records 16-bit mono from the null output's monitor while the test waits.
+class Recorder {
+public:
+    // True once the recording runs (its first bytes came in).
+    bool Start()
+    {
+        process_.start("parec", {"-d", "null.monitor", "--raw", "--format=s16le", "--channels=1",
+                                  QStringLiteral("--rate=%1").arg(RecordRate), "--latency-msec=20"});
+        return process_.waitForStarted() && !Collect(1).isEmpty();
+    }
+    ~Recorder()
+    {
+        process_.kill();
+        process_.waitForFinished();
+    }
+    void Clear()
+    {
+        QTest::qWait(0);
+        process_.readAllStandardOutput();
+        pending_.clear();
+    }
+    // The next `count` samples recorded; fewer only when the recording stalls.
+    // Counting samples rather than time keeps a loaded machine from cutting
+    // the recording short.
+    QVector<int16_t> Collect(qsizetype count)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (pending_.size() < 2 * count && timer.elapsed() < 10000) {
+            QTest::qWait(20);
+            pending_ += process_.readAllStandardOutput();
+        }
+        QVector<int16_t> samples(std::min(pending_.size() / 2, count));
+        if (!samples.isEmpty())
+            std::memcpy(samples.data(), pending_.constData(), size_t(samples.size()) * 2);
+        pending_.remove(0, samples.size() * 2);
+        return samples;
+    }
+
+private:
+    QProcess process_;
+    QByteArray pending_;  // recorded bytes not yet taken
+};
+
+double Rms(const QVector<int16_t>& samples)
+{
+    double sum = 0;
+    for (int16_t s : samples)
+        sum += double(s) * s;
+    return samples.isEmpty() ? 0 : std::sqrt(sum / double(samples.size()));
+}
+
+// Power of one frequency in the recording (Goertzel).
+double PowerAt(const QVector<int16_t>& samples, double frequency)
+{
+    const double coefficient = 2 * std::cos(2 * M_PI * frequency / RecordRate);
+    double s1 = 0, s2 = 0;
+    for (int16_t x : samples) {
+        const double s0 = x + coefficient * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    return s1 * s1 + s2 * s2 - coefficient * s1 * s2;
+}
+
+}  // namespace
+
+class TestPlayer : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    bool haveSox_ = false;
+    bool haveServer_ = false;
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QString Tone(const QString& name, const QStringList& encoding, double seconds, int frequency = 440)
+    {
+        const QString path = Path(name);
+        QFile::remove(path);
+        Run("sox", QStringList{"-n", "-r", "8000"} + encoding +
+                       QStringList{path, "synth", QString::number(seconds), "sine", QString::number(frequency), "vol", "0.5"});
+        return path;
+    }
+    // Why the sound tests cannot run here, or nullptr.
+    const char* MissingForSound() const
+    {
+        if (!haveServer_)
+            return "no sound server with a null output (scripts/test.sh starts one)";
+        return haveSox_ ? nullptr : "sox is not installed";
+    }
+
+private slots:
+    void initTestCase()
+    {
+        haveSox_ = !QStandardPaths::findExecutable("sox").isEmpty();
+        haveServer_ = !QStandardPaths::findExecutable("parec").isEmpty() &&
+                      Run("pactl", {"list", "short", "sinks"}).contains("null");
+    }
+
+    void cleanup()
+    {
+        SimpleSoundPlayer::instance().stop();
+    }
+
+    void decodesLikeSox_data()
+    {
+        QTest::addColumn<QStringList>("encoding");
+        QTest::addColumn<double>("tolerance");
+        QTest::newRow("8-bit") << QStringList{"-b", "8", "-e", "unsigned-integer"} << 1e-6;
+        QTest::newRow("16-bit stereo") << QStringList{"-b", "16", "-c", "2"} << 1e-6;
+        QTest::newRow("24-bit") << QStringList{"-b", "24"} << 1e-6;
+        QTest::newRow("32-bit") << QStringList{"-b", "32"} << 1e-6;
+        QTest::newRow("float") << QStringList{"-b", "32", "-e", "floating-point"} << 1e-6;
+        QTest::newRow("double") << QStringList{"-b", "64", "-e", "floating-point"} << 1e-6;
+        QTest::newRow("A-law") << QStringList{"-e", "a-law"} << 1e-6;
+        QTest::newRow("mu-law") << QStringList{"-e", "mu-law"} << 1e-6;
+        QTest::newRow("Microsoft ADPCM") << QStringList{"-e", "ms-adpcm"} << 1e-6;
+        QTest::newRow("Microsoft ADPCM stereo") << QStringList{"-e", "ms-adpcm", "-c", "2"} << 1e-6;
+        QTest::newRow("IMA ADPCM") << QStringList{"-e", "ima-adpcm"} << 1e-6;
+        QTest::newRow("IMA ADPCM stereo") << QStringList{"-e", "ima-adpcm", "-c", "2"} << 1e-6;
+    }
+
+    void decodesLikeSox()
+    {
+        if (!haveSox_)
+            QSKIP("sox is not installed");
+        QFETCH(QStringList, encoding);
+        QFETCH(double, tolerance);
+        const QString path = Tone("tone.wav", encoding, 0.3);
+        const QVector<float> expected = Floats(Run("sox", {path, "-t", "raw", "-e", "floating-point", "-b", "32", "-"}));
+        QVERIFY(!expected.isEmpty());
+        bool supported = false;
+        const QVector<float> decoded = DecodeWithPlayerStream(path, &supported);
+        QVERIFY(supported);
+        QCOMPARE(decoded.size(), expected.size());
+        for (qsizetype i = 0; i < decoded.size(); ++i)
+            if (std::abs(decoded[i] - expected[i]) > tolerance)
+                QFAIL(qPrintable(QStringLiteral("sample %1: %2, sox %3").arg(i).arg(decoded[i]).arg(expected[i])));
+    }
+
+    void refusesWhatItCannotPlay_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("MPEG layer 3") << Riff(FmtChunk(Format16(0x55, 1, 8000, 1000, 1, 0) + U16(0)) + Chunk("data", Ramp(10)));
+        QTest::newRow("12 bits in 1 byte") << Riff(FmtChunk(Format16(1, 1, 8000, 8000, 1, 12)) + Chunk("data", Ramp(10)));
+        QTest::newRow("ADPCM with 3 channels") << Riff(FmtChunk(Format16(0x11, 3, 8000, 4000, 36, 4) + U16(0)) + Chunk("data", Ramp(72)));
+        QTest::newRow("not a wave") << QByteArray("hello");
+    }
+
+    void refusesWhatItCannotPlay()
+    {
+        QFETCH(QByteArray, file);
+        QVERIFY(WriteFile(Path("odd.wav"), file));
+        QVERIFY(!SimpleSoundPlayer::instance().play(Path("odd.wav")));
+        QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
+        QVERIFY(!SimpleSoundPlayer::instance().play(Path("missing.wav")));
+    }
+
+    void playsAndStops_data()
+    {
+        QTest::addColumn<QStringList>("encoding");
+        QTest::newRow("16-bit") << QStringList{"-b", "16"};
+        QTest::newRow("8-bit stereo") << QStringList{"-b", "8", "-e", "unsigned-integer", "-c", "2"};
+        QTest::newRow("24-bit") << QStringList{"-b", "24"};
+        QTest::newRow("A-law") << QStringList{"-e", "a-law"};
+        QTest::newRow("Microsoft ADPCM") << QStringList{"-e", "ms-adpcm"};
+        QTest::newRow("IMA ADPCM") << QStringList{"-e", "ima-adpcm"};
+    }
+
+    void playsAndStops()
+    {
+        if (const char* missing = MissingForSound())
+            QSKIP(missing);
+        QFETCH(QStringList, encoding);
+        const QString tone = Tone("tone.wav", encoding, 3);
+        Recorder recorder;
+        QVERIFY(recorder.Start());
+        QTest::qWait(300);
+        QVERIFY(SimpleSoundPlayer::instance().play(tone));
+        QVERIFY(SimpleSoundPlayer::instance().isPlaying());
+        QTest::qWait(300);
+        recorder.Clear();
+        const double playing = Rms(recorder.Collect(RecordRate / 2));
+        QVERIFY2(playing > 2000, qPrintable(QString::number(playing)));
+        SimpleSoundPlayer::instance().stop();
+        QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
+        QTest::qWait(300);
+        recorder.Clear();
+        const double stopped = Rms(recorder.Collect(RecordRate * 2 / 5));
+        QVERIFY2(stopped < 50, qPrintable(QString::number(stopped)));
+    }
+
+    void newPlayReplacesOld()
+    {
+        if (const char* missing = MissingForSound())
+            QSKIP(missing);
+        const QString low = Tone("low.wav", {}, 3, 440);
+        const QString high = Tone("high.wav", {}, 3, 1000);
+        Recorder recorder;
+        QVERIFY(recorder.Start());
+        QVERIFY(SimpleSoundPlayer::instance().play(low));
+        QTest::qWait(300);
+        QVERIFY(SimpleSoundPlayer::instance().play(high));
+        QTest::qWait(300);
+        recorder.Clear();
+        const QVector<int16_t> samples = recorder.Collect(RecordRate / 2);
+        QVERIFY(Rms(samples) > 2000);
+        QVERIFY2(PowerAt(samples, 1000) > 100 * PowerAt(samples, 440),
+                 qPrintable(QStringLiteral("%1 vs %2").arg(PowerAt(samples, 1000)).arg(PowerAt(samples, 440))));
+    }
+
+    void finishesAtTheEnd()
+    {
+        if (const char* missing = MissingForSound())
+            QSKIP(missing);
+        const QString tone = Tone("short.wav", {}, 0.2);
+        QSignalSpy finished(&SimpleSoundPlayer::instance(), &SimpleSoundPlayer::finished);
+        QVERIFY(SimpleSoundPlayer::instance().play(tone));
+        QVERIFY(finished.wait(3000));
+        QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
+    }
+
+    // Releasing any wave (here by binding another file) stops what plays.
+    void releasingAWaveStopsIt()
+    {
+        if (const char* missing = MissingForSound())
+            QSKIP(missing);
+        const QString tone = Tone("tone.wav", {}, 3);
+        QVERIFY(SimpleSoundPlayer::instance().play(tone));
+        TMMWave other;
+        other.LoadWaveFile(tone);
+        QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlayer)
+#include "test_player.moc"
