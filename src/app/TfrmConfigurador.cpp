@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QShowEvent>
 #include <QLabel>
@@ -330,6 +331,15 @@ void TfrmConfigurador::showEvent(QShowEvent* e)
         FormActivate();
 }
 
+void TfrmConfigurador::closeEvent(QCloseEvent* e)
+{
+    QMainWindow::closeEvent(e);
+    // Closing the main window ends the program even while the help window is
+    // open; nothing is written at exit.
+    if (e->isAccepted())
+        QCoreApplication::quit();
+}
+
 bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::FocusIn && (watched == DBImage1 || watched == DBImage2)) {
@@ -491,7 +501,6 @@ void TfrmConfigurador::NovoConjunto()
 void TfrmConfigurador::mnSairClick()
 {
     close();
-    QCoreApplication::quit();
 }
 
 void TfrmConfigurador::mnTopicosClick()
