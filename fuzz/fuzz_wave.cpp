@@ -52,7 +52,7 @@ void WriteExtras(const TWaveIORecord& source)
     out.Close();
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

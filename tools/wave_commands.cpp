@@ -61,4 +61,4 @@ const ToolCommand waveInfo("wave-info", "FILE", [](const QStringList& args) {
     return 0;
 });
 
-}  // namespace
+} // namespace

@@ -4,7 +4,7 @@
 
 // Every failure of the wave object carries one of these texts.
 class EMMWaveError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 
@@ -17,4 +17,4 @@ inline const char* const ErrorSeeking = "Error seeking file position";
 inline const char* const InvalidParam = "Invalid param passed!";
 inline const char* const UnableToSave = "Unable to save wave file";
 inline const char* const SavingAborted = "Saving was aborted";
-}  // namespace WaveErrorText
+} // namespace WaveErrorText

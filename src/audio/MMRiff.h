@@ -13,9 +13,9 @@
 // picture) of a wave file, kept beside its parsed header so that a saved copy
 // carries them. Every operation returns one of these codes.
 constexpr int RiffNoError = 0;
-constexpr int RiffClearFailed = 1;  // emptying the target list failed
-constexpr int RiffBadParam = 2;     // a list or file missing
-constexpr int RiffIOError = 3;      // read or write failure
+constexpr int RiffClearFailed = 1; // emptying the target list failed
+constexpr int RiffBadParam = 2;    // a list or file missing
+constexpr int RiffIOError = 3;     // read or write failure
 constexpr int RiffNoMemory = 4;
 
 // The known INFO identifiers, in the order in which texts are held and written.
@@ -30,16 +30,16 @@ constexpr uint16_t InfoSetText = 1;
 constexpr uint16_t InfoClearText = 2;
 
 struct TInfoEntry {
-    uint16_t TableIndex = 0;  // row of InfoChunkIds
+    uint16_t TableIndex = 0; // row of InfoChunkIds
     uint16_t State = InfoStateAsRead;
-    uint32_t TextOffset = 0;  // offset in RawData of the file's text; 0 = none
-    std::optional<QByteArray> NewText;  // replaces the file's text (no terminating zero held)
+    uint32_t TextOffset = 0;           // offset in RawData of the file's text; 0 = none
+    std::optional<QByteArray> NewText; // replaces the file's text (no terminating zero held)
 };
 
 struct TInfoList {
-    QByteArray RawData;  // the list's bytes after the form type; empty = none
+    QByteArray RawData; // the list's bytes after the form type; empty = none
     int32_t RawLength = 0;
-    std::vector<TInfoEntry> Entries;  // one per InfoChunkIds row, in table order
+    std::vector<TInfoEntry> Entries; // one per InfoChunkIds row, in table order
 };
 
 // A list with 23 entries in table order and no RawData.
@@ -76,12 +76,12 @@ constexpr uint32_t DispFormatDib = 8;
 struct TDispEntry {
     uint32_t Format = 0;
     uint16_t State = InfoStateAsRead;
-    std::optional<QByteArray> Data;     // the chunk's bytes after the format number
-    std::optional<QByteArray> NewData;  // replaces Data
+    std::optional<QByteArray> Data;    // the chunk's bytes after the format number
+    std::optional<QByteArray> NewData; // replaces Data
 };
 
 struct TDispList {
-    std::vector<TDispEntry> Entries;  // in file order
+    std::vector<TDispEntry> Entries; // in file order
 };
 
 int CreateDispList(std::unique_ptr<TDispList>& list);

@@ -64,11 +64,12 @@ int64_t DibSize(const QByteArray& dib)
     int64_t colours = Dword(dib, OffBiClrUsed);
     if (colours == 0 && bits >= 1 && bits <= 8)
         colours = int64_t(1) << bits;
-    const int64_t masks = compression == BiBitfields && headerSize == DibInfoHeaderSize ? BitfieldMasksSize : 0;
+    const int64_t masks =
+        compression == BiBitfields && headerSize == DibInfoHeaderSize ? BitfieldMasksSize : 0;
     return headerSize + masks + ColourEntrySize * colours + image;
 }
 
-}  // namespace
+} // namespace
 
 int CreateDispList(std::unique_ptr<TDispList>& list)
 {
@@ -107,7 +108,7 @@ int CopyDispList(TDispList* target, const TDispList* source)
 {
     if (!target || !source)
         return RiffBadParam;
-    const std::vector<TDispEntry> from = source->Entries;  // target may be source
+    const std::vector<TDispEntry> from = source->Entries; // target may be source
     target->Entries.clear();
     try {
         for (const TDispEntry& entry : from) {

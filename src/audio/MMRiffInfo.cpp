@@ -66,13 +66,13 @@ void ParseInfoList(TInfoList& list)
         if (TInfoEntry* entry = FindInfoEntry(&list, id)) {
             SetInfoText(&list, entry, 0, std::nullopt, uint32_t(offset));
             if (entry->NewText && entry->State == InfoStateAsRead)
-                entry->NewText.reset();  // a text kept from an earlier list loses
+                entry->NewText.reset(); // a text kept from an earlier list loses
         }
         offset += int64_t(size) + (size & 1);
     }
 }
 
-}  // namespace
+} // namespace
 
 int CreateInfoList(std::unique_ptr<TInfoList>& list)
 {
@@ -193,7 +193,7 @@ int WriteInfoList(RiffFile* file, const TInfoList* list)
                 return RiffIOError;
             listCreated = true;
         }
-        const int32_t length = int32_t(text->size()) + 1;  // with the terminating zero
+        const int32_t length = int32_t(text->size()) + 1; // with the terminating zero
         RiffChunkInfo sub;
         sub.ckid = InfoChunkIds[entry.TableIndex % InfoChunkCount];
         sub.cksize = uint32_t(length);

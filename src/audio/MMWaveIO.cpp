@@ -22,8 +22,8 @@ struct WalkState {
     bool dataSeen = false;
     bool previousWasData = false;
     bool factRead = false;
-    uint32_t fact = 0xFFFFFFFF;  // read but never used: the data size decides
-    uint32_t dataSize = 0;       // the data chunk's own size field
+    uint32_t fact = 0xFFFFFFFF; // read but never used: the data size decides
+    uint32_t dataSize = 0;      // the data chunk's own size field
     int64_t dataOffset = 0;
     int64_t dataEnd = 0;
 };
@@ -220,7 +220,7 @@ uint32_t SamplesToBytesWithin(const TWaveIORecord& record, int64_t samples)
     return uint32_t(std::clamp<int64_t>(bytes, 0, record.DataBytes));
 }
 
-}  // namespace
+} // namespace
 
 int64_t MulDivNearest(int64_t a, int64_t b, int64_t c)
 {
@@ -309,7 +309,8 @@ int ReopenWaveFile(TWaveIORecord* record)
     if (!record)
         return WaveIOInvalidParam;
     if (!record->Handle) {
-        const int code = OpenRiffFile(record->Name, record->Kind, FOURCC_WAVE, record->Handle, record->RiffChunk);
+        const int code =
+            OpenRiffFile(record->Name, record->Kind, FOURCC_WAVE, record->Handle, record->RiffChunk);
         if (code != WaveIONoError)
             return code;
     }

@@ -12,9 +12,9 @@
 // reads its sample data, and writes new wave files. It never throws; it
 // returns these codes.
 constexpr int WaveIONoError = 0;
-constexpr int WaveIOBadFormat = 101;    // no usable format
+constexpr int WaveIOBadFormat = 101; // no usable format
 constexpr int WaveIOInvalidParam = 104;
-constexpr int WaveIOFileError = 106;    // the file failed to open, read, seek or write
+constexpr int WaveIOFileError = 106; // the file failed to open, read, seek or write
 constexpr int WaveIONoMemory = 107;
 
 constexpr uint32_t FOURCC_WAVE = RiffFile::FourCC('W', 'A', 'V', 'E');
@@ -22,21 +22,21 @@ constexpr uint32_t FOURCC_fmt = RiffFile::FourCC('f', 'm', 't', ' ');
 constexpr uint32_t FOURCC_data = RiffFile::FourCC('d', 'a', 't', 'a');
 constexpr uint32_t FOURCC_fact = RiffFile::FourCC('f', 'a', 'c', 't');
 
-constexpr uint32_t WaveKindWritten = 0;  // a record created for writing
-constexpr uint32_t WaveKindFile = 1;     // a record parsed from a file on disk
+constexpr uint32_t WaveKindWritten = 0; // a record created for writing
+constexpr uint32_t WaveKindFile = 1;    // a record parsed from a file on disk
 
 // The most format bytes kept from a `fmt ` chunk: the 18-byte header and the
 // largest cbSize. A bigger chunk's further bytes are skipped.
 constexpr uint32_t MaxWaveFormatBytes = TWaveFormat::HeaderSize + 0xFFFF;
 
 struct TWaveIORecord {
-    uint32_t RecordSize = 0;  // bytes held, format bytes included
+    uint32_t RecordSize = 0; // bytes held, format bytes included
     uint32_t Kind = WaveKindFile;
-    std::unique_ptr<RiffFile> Handle;  // open while data is read or written
+    std::unique_ptr<RiffFile> Handle; // open while data is read or written
     RiffChunkInfo RiffChunk;
     RiffChunkInfo DataChunk;
     uint32_t FileSize = 0;
-    uint32_t DataBytes = 0;  // always whole blocks for a parsed file
+    uint32_t DataBytes = 0; // always whole blocks for a parsed file
     uint32_t DataOffset = 0;
     uint32_t LengthSamples = 0;
     uint32_t StartSample = 0;
@@ -52,7 +52,7 @@ struct TWaveIORecord {
 // Conversions by the format, with 64-bit products and halves rounded up
 // (away from zero for negative values). Without a usable rate they give 0.
 int64_t WaveBytesToSamples(const TWaveFormat& format, int64_t bytes);
-int64_t WaveSamplesToBytes(const TWaveFormat& format, int64_t samples);  // raised to whole blocks
+int64_t WaveSamplesToBytes(const TWaveFormat& format, int64_t samples); // raised to whole blocks
 // nearest(a × b / c): the 64-bit quotient plus (2 × remainder) div c.
 int64_t MulDivNearest(int64_t a, int64_t b, int64_t c);
 

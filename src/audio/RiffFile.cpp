@@ -22,7 +22,7 @@ QIODevice::OpenMode QtModeFor(RiffFile::Mode mode)
     return QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered;
 }
 
-}  // namespace
+} // namespace
 
 bool RiffChunkInfo::IsDirty() const
 {
@@ -189,7 +189,7 @@ int32_t RiffFile::Read(void* buffer, int32_t count)
         if (!FillReadCache())
             return -1;
         if (bufferFill_ == 0)
-            break;  // end of file
+            break; // end of file
     }
     return done;
 }
@@ -202,8 +202,7 @@ int32_t RiffFile::Write(const void* data, int32_t count)
         bufferFill_ = 0;
         writing_ = true;
         bufferStart_ = position_;
-    } else if (position_ != bufferStart_ + bufferFill_ ||
-               bufferFill_ + count > int64_t(buffer_.size())) {
+    } else if (position_ != bufferStart_ + bufferFill_ || bufferFill_ + count > int64_t(buffer_.size())) {
         if (!FlushWrites())
             return -1;
         writing_ = true;

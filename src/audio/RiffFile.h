@@ -8,11 +8,11 @@
 
 // Header of one RIFF chunk as met in a file or as being written.
 struct RiffChunkInfo {
-    uint32_t ckid = 0;          // four-character code of the chunk
-    uint32_t cksize = 0;        // size of the chunk's data (form type included for RIFF/LIST)
-    uint32_t fccType = 0;       // form type of a RIFF or LIST chunk, else 0
-    uint32_t dwDataOffset = 0;  // file offset of the chunk's data (of the form type for RIFF/LIST)
-    uint32_t dwFlags = 0;       // RiffChunkDirty while the chunk is being written
+    uint32_t ckid = 0;         // four-character code of the chunk
+    uint32_t cksize = 0;       // size of the chunk's data (form type included for RIFF/LIST)
+    uint32_t fccType = 0;      // form type of a RIFF or LIST chunk, else 0
+    uint32_t dwDataOffset = 0; // file offset of the chunk's data (of the form type for RIFF/LIST)
+    uint32_t dwFlags = 0;      // RiffChunkDirty while the chunk is being written
 
     bool IsDirty() const;
 };
@@ -21,7 +21,7 @@ struct RiffChunkInfo {
 // it writes its true size and, after an odd size, a pad byte.
 constexpr uint32_t RiffChunkDirty = 0x10000000;
 
-constexpr uint32_t RiffChunkHeaderSize = 8;  // id + size
+constexpr uint32_t RiffChunkHeaderSize = 8; // id + size
 constexpr uint32_t RiffFormTypeSize = 4;
 
 // A RIFF file opened for chunk navigation, with its own read/write buffer over
@@ -31,7 +31,7 @@ constexpr uint32_t RiffFormTypeSize = 4;
 // Every read reports how many bytes it got; nothing is ever read past the end
 // of the file or of a buffer. No member throws.
 class RiffFile {
-public:
+  public:
     enum class Mode { Read, ReadWrite, Create };
     enum class Origin { Start, Current, End };
     enum class ChunkKind { Plain, Riff, List };
@@ -39,7 +39,7 @@ public:
     static constexpr int32_t DefaultBufferSize = 8192;
 
     RiffFile();
-    ~RiffFile();  // closes (pending bytes are written; a failure is lost: call Close to see it)
+    ~RiffFile(); // closes (pending bytes are written; a failure is lost: call Close to see it)
     RiffFile(const RiffFile&) = delete;
     RiffFile& operator=(const RiffFile&) = delete;
 
@@ -106,7 +106,7 @@ public:
     // The four characters of a code, as bytes.
     static QByteArray FOURCCToString(uint32_t code);
 
-private:
+  private:
     bool FlushWrites();
     void DropReadCache();
     bool FillReadCache();
@@ -115,11 +115,11 @@ private:
     QFile file_;
     Mode mode_ = Mode::Read;
     bool created_ = false;
-    int64_t position_ = 0;      // logical position
-    std::vector<char> buffer_;  // read cache or pending writes, never both
-    int64_t bufferStart_ = 0;   // file offset of buffer_[0]
-    int64_t bufferFill_ = 0;    // valid (read) or pending (write) bytes in buffer_
-    bool writing_ = false;      // buffer_ holds pending writes
+    int64_t position_ = 0;     // logical position
+    std::vector<char> buffer_; // read cache or pending writes, never both
+    int64_t bufferStart_ = 0;  // file offset of buffer_[0]
+    int64_t bufferFill_ = 0;   // valid (read) or pending (write) bytes in buffer_
+    bool writing_ = false;     // buffer_ holds pending writes
 };
 
 constexpr uint32_t FOURCC_RIFF = RiffFile::FourCC('R', 'I', 'F', 'F');

@@ -16,4 +16,4 @@ void StopPlaying()
         stopHook();
 }
 
-}  // namespace SimpleSound
+} // namespace SimpleSound

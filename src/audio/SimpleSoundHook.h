@@ -13,4 +13,4 @@ void SetStopHook(StopFunction stop);
 // Stops what the player plays; nothing when no player exists.
 void StopPlaying();
 
-}  // namespace SimpleSound
+} // namespace SimpleSound

@@ -14,7 +14,7 @@ struct TMMRegion {
 
 // The regions that make up what a wave reads, in play order.
 class TMMCutList {
-public:
+  public:
     void Clear();
     void Add(const TMMRegion& region);
     int Count() const;
@@ -22,6 +22,6 @@ public:
     // Sum of the regions' lengths in samples (64-bit: no wrap).
     int64_t TotalSamples() const;
 
-private:
+  private:
     std::vector<TMMRegion> regions_;
 };

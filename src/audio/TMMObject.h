@@ -6,7 +6,7 @@
 // OnChanging fires when a change begins, OnChange when it ends, each only
 // while no BeginUpdate is pending.
 class TMMObject {
-public:
+  public:
     using Event = std::function<void(TMMObject* sender)>;
 
     TMMObject() = default;
@@ -15,18 +15,18 @@ public:
     TMMObject& operator=(const TMMObject&) = delete;
 
     void BeginUpdate();
-    void EndUpdate();  // fires OnChange when the counter comes back to 0
+    void EndUpdate(); // fires OnChange when the counter comes back to 0
     int UpdateCount() const { return updateCount_; }
 
     Event OnChanging;
     Event OnChange;
 
-protected:
+  protected:
     // The change-state hook: `starting` true when a change begins.
     virtual void DoChangeState(bool starting);
     void Changing();
     virtual void Changed();
 
-private:
+  private:
     int updateCount_ = 0;
 };

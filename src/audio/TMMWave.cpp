@@ -16,8 +16,8 @@ constexpr int32_t EndOfDataWordSize = 4;
 
 int32_t Saturate32(int64_t value)
 {
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                       std::numeric_limits<int32_t>::max()));
+    return int32_t(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // A full path against the current folder, in the spelling of an existing file
@@ -37,7 +37,7 @@ int64_t FileSizeOrMissing(const QString& path)
     return info.isFile() ? int64_t(info.size()) : -1;
 }
 
-}  // namespace
+} // namespace
 
 TMMWave::TMMWave() = default;
 
@@ -322,7 +322,7 @@ int32_t TMMWave::ReadData(char* buffer, int32_t count)
     if (!record_ || bytesRemaining_ <= 0)
         return -1;
     if (count <= 0)
-        return 0;  // nothing asked: the stream stays as it is
+        return 0; // nothing asked: the stream stays as it is
     count = std::min(count, bytesRemaining_);
     int32_t got = 0;
     bool lastRegionDone = false;

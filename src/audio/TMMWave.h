@@ -22,13 +22,13 @@ using TMMWaveProgress = std::function<void(TMMWave* sender, int32_t curByte, int
 // reads its sample data sequentially between OpenFile and CloseFile, and saves
 // it as a new wave file. Failures raise EMMWaveError.
 class TMMWave : public TMMObject {
-public:
+  public:
     static constexpr int32_t DefaultIOBufferSize = 32768;
     static constexpr int32_t MinIOBufferSize = 8192;
     static constexpr uint32_t SampleRateWithoutFormat = 11025;
 
     TMMWave();
-    ~TMMWave() override;  // releases the wave, without notification
+    ~TMMWave() override; // releases the wave, without notification
 
     // Binds `path` (assigns FileName).
     void LoadWaveFile(const QString& path);
@@ -46,7 +46,7 @@ public:
     bool FileMustExist() const { return fileMustExist_; }
     void SetFileMustExist(bool value);
     int32_t IOBufferSize() const { return ioBufferSize_; }
-    void SetIOBufferSize(int32_t size);  // at least MinIOBufferSize
+    void SetIOBufferSize(int32_t size); // at least MinIOBufferSize
     TMMTimeFormats TimeFormat() const { return timeFormat_; }
     void SetTimeFormat(TMMTimeFormats format);
 
@@ -59,7 +59,7 @@ public:
     QString FormatString() const;
     uint32_t SampleRate() const;
     uint32_t FileSize() const;
-    int32_t DataSize() const;  // in TimeFormat units
+    int32_t DataSize() const; // in TimeFormat units
     bool IsEmpty() const;
     virtual const TWaveFormat* WaveFormat() const;
     TWaveIORecord* IORecord() const { return record_.get(); }
@@ -75,7 +75,7 @@ public:
     int32_t ReadData(char* buffer, int32_t count);
     int32_t BytesRemaining() const { return bytesRemaining_; }
     bool IsOpen() const { return isOpen_; }
-    int32_t Position() const { return position_; }  // in samples
+    int32_t Position() const { return position_; } // in samples
     int32_t StartPosition() const { return startPosition_; }
     int32_t EndPosition() const { return endPosition_; }
     int32_t TotalBytes() const { return totalBytes_; }
@@ -91,12 +91,12 @@ public:
 
     TMMObservable& Observers() { return observers_; }
 
-protected:
+  protected:
     // Raw sample read on the record.
     virtual int32_t ReadWaveRaw(char* buffer, int32_t count);
     void Changed() override;
 
-private:
+  private:
     void ReleaseWave();
     void AdoptRecord(std::unique_ptr<TWaveIORecord> record, const QString& path);
     void RebuildRegions();

@@ -32,18 +32,60 @@ void TWaveFormat::SetDword(int offset, uint32_t v)
     qToLittleEndian<uint32_t>(v, bytes_.data() + offset);
 }
 
-uint16_t TWaveFormat::FormatTag() const { return Word(OffFormatTag); }
-uint16_t TWaveFormat::Channels() const { return Word(OffChannels); }
-uint32_t TWaveFormat::SamplesPerSec() const { return Dword(OffSamplesPerSec); }
-uint32_t TWaveFormat::AvgBytesPerSec() const { return Dword(OffAvgBytesPerSec); }
-uint16_t TWaveFormat::BlockAlign() const { return Word(OffBlockAlign); }
-uint16_t TWaveFormat::BitsPerSample() const { return Word(OffBitsPerSample); }
-uint16_t TWaveFormat::CbSize() const { return Word(OffCbSize); }
+uint16_t TWaveFormat::FormatTag() const
+{
+    return Word(OffFormatTag);
+}
+uint16_t TWaveFormat::Channels() const
+{
+    return Word(OffChannels);
+}
+uint32_t TWaveFormat::SamplesPerSec() const
+{
+    return Dword(OffSamplesPerSec);
+}
+uint32_t TWaveFormat::AvgBytesPerSec() const
+{
+    return Dword(OffAvgBytesPerSec);
+}
+uint16_t TWaveFormat::BlockAlign() const
+{
+    return Word(OffBlockAlign);
+}
+uint16_t TWaveFormat::BitsPerSample() const
+{
+    return Word(OffBitsPerSample);
+}
+uint16_t TWaveFormat::CbSize() const
+{
+    return Word(OffCbSize);
+}
 
-void TWaveFormat::SetFormatTag(uint16_t v) { SetWord(OffFormatTag, v); }
-void TWaveFormat::SetChannels(uint16_t v) { SetWord(OffChannels, v); }
-void TWaveFormat::SetSamplesPerSec(uint32_t v) { SetDword(OffSamplesPerSec, v); }
-void TWaveFormat::SetAvgBytesPerSec(uint32_t v) { SetDword(OffAvgBytesPerSec, v); }
-void TWaveFormat::SetBlockAlign(uint16_t v) { SetWord(OffBlockAlign, v); }
-void TWaveFormat::SetBitsPerSample(uint16_t v) { SetWord(OffBitsPerSample, v); }
-void TWaveFormat::SetCbSize(uint16_t v) { SetWord(OffCbSize, v); }
+void TWaveFormat::SetFormatTag(uint16_t v)
+{
+    SetWord(OffFormatTag, v);
+}
+void TWaveFormat::SetChannels(uint16_t v)
+{
+    SetWord(OffChannels, v);
+}
+void TWaveFormat::SetSamplesPerSec(uint32_t v)
+{
+    SetDword(OffSamplesPerSec, v);
+}
+void TWaveFormat::SetAvgBytesPerSec(uint32_t v)
+{
+    SetDword(OffAvgBytesPerSec, v);
+}
+void TWaveFormat::SetBlockAlign(uint16_t v)
+{
+    SetWord(OffBlockAlign, v);
+}
+void TWaveFormat::SetBitsPerSample(uint16_t v)
+{
+    SetWord(OffBitsPerSample, v);
+}
+void TWaveFormat::SetCbSize(uint16_t v)
+{
+    SetWord(OffCbSize, v);
+}

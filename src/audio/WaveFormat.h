@@ -8,9 +8,9 @@
 // sample, cbSize) followed by cbSize extra bytes, held as the little-endian
 // bytes of the file. Never fewer than 18 bytes.
 class TWaveFormat {
-public:
+  public:
     static constexpr int HeaderSize = 18;
-    static constexpr int PcmChunkSize = 16;  // a PCM `fmt ` chunk may stop before cbSize
+    static constexpr int PcmChunkSize = 16; // a PCM `fmt ` chunk may stop before cbSize
     static constexpr uint16_t TagPcm = 1;
 
     // A zero-filled record of max(size, 18) bytes.
@@ -48,7 +48,7 @@ public:
     static constexpr int OffBitsPerSample = 14;
     static constexpr int OffCbSize = 16;
 
-private:
+  private:
     uint16_t Word(int offset) const;
     uint32_t Dword(int offset) const;
     void SetWord(int offset, uint16_t v);

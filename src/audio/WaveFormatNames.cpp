@@ -51,7 +51,7 @@ const TagName formatTagNames[] = {
     {0xFFFF, "*DEVELOPMENT ONLY TAG*"},
 };
 
-}  // namespace
+} // namespace
 
 QString WaveFormatTagName(uint16_t tag)
 {

@@ -28,7 +28,8 @@ inline QByteArray U32(uint32_t v)
 
 // A chunk: id, the given size field, the payload, and a pad byte after an odd
 // payload when `pad` is set.
-inline QByteArray ChunkWithSize(const char* id, uint32_t sizeField, const QByteArray& payload, bool pad = true)
+inline QByteArray ChunkWithSize(const char* id, uint32_t sizeField, const QByteArray& payload,
+                                bool pad = true)
 {
     QByteArray c = QByteArray(id, 4) + U32(sizeField) + payload;
     if (pad && (payload.size() & 1))
@@ -106,4 +107,4 @@ inline QByteArray ReadFile(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-}  // namespace WaveBytes
+} // namespace WaveBytes

@@ -6,7 +6,7 @@
 #include <map>
 
 using namespace WaveBytes;
-using TextMap = std::map<QByteArray, QByteArray>;  // id -> current text
+using TextMap = std::map<QByteArray, QByteArray>; // id -> current text
 Q_DECLARE_METATYPE(TextMap)
 
 namespace {
@@ -43,12 +43,12 @@ TDispEntry Entry(uint32_t format, const QByteArray& data, uint16_t state = 0)
     return entry;
 }
 
-}  // namespace
+} // namespace
 
 class TestInfoDisp : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -67,8 +67,7 @@ private:
     }
 
     // What a write function puts into a new file.
-    template <typename Write>
-    QByteArray Written(Write write, int expectedResult = RiffNoError)
+    template <typename Write> QByteArray Written(Write write, int expectedResult = RiffNoError)
     {
         RiffFile f;
         if (!f.Open(Path("out.bin"), RiffFile::Mode::Create))
@@ -80,7 +79,7 @@ private:
         return ReadFile(Path("out.bin"));
     }
 
-private slots:
+  private slots:
     void table();
     void readInfo_data();
     void readInfo();
@@ -113,7 +112,7 @@ void TestInfoDisp::table()
 
 void TestInfoDisp::readInfo_data()
 {
-    QTest::addColumn<QByteArray>("body");  // the INFO list's bytes after the form type
+    QTest::addColumn<QByteArray>("body"); // the INFO list's bytes after the form type
     QTest::addColumn<TextMap>("texts");
 
     QTest::newRow("form type only") << QByteArray() << TextMap{};
@@ -124,11 +123,12 @@ void TestInfoDisp::readInfo_data()
         << (Chunk("INAM", QByteArray("first\0", 6)) + Chunk("INAM", QByteArray("second\0", 7)))
         << TextMap{{"INAM", "second"}};
     QTest::newRow("text without zero stops at its sub-chunk's end")
-        << (Chunk("INAM", "abc") + Chunk("ICMT", QByteArray("c\0", 2))) << TextMap{{"INAM", "abc"}, {"ICMT", "c"}};
-    QTest::newRow("text stops at its first zero") << Chunk("ICMT", QByteArray("ab\0cd\0", 6))
-                                                  << TextMap{{"ICMT", "ab"}};
-    QTest::newRow("sub-chunk size past the list") << ChunkWithSize("INAM", 1000, "abcdef")
-                                                  << TextMap{{"INAM", "abcdef"}};
+        << (Chunk("INAM", "abc") + Chunk("ICMT", QByteArray("c\0", 2)))
+        << TextMap{{"INAM", "abc"}, {"ICMT", "c"}};
+    QTest::newRow("text stops at its first zero")
+        << Chunk("ICMT", QByteArray("ab\0cd\0", 6)) << TextMap{{"ICMT", "ab"}};
+    QTest::newRow("sub-chunk size past the list")
+        << ChunkWithSize("INAM", 1000, "abcdef") << TextMap{{"INAM", "abcdef"}};
     QTest::newRow("unknown identifiers dropped")
         << (Chunk("IXYZ", QByteArray("no\0", 3)) + Chunk("ISFT", QByteArray("sox\0", 4)))
         << TextMap{{"ISFT", "sox"}};
@@ -136,10 +136,10 @@ void TestInfoDisp::readInfo_data()
         << (Chunk("INAM", QByteArray("kept\0", 5)) + QByteArray("ICMT") + U32(0xFFFFFFFFu) + "lost" +
             Chunk("IART", QByteArray("lost\0", 5)))
         << TextMap{{"INAM", "kept"}};
-    QTest::newRow("sub-chunk header cut short") << (Chunk("INAM", QByteArray("n\0", 2)) + QByteArray("IART\x02"))
-                                                << TextMap{{"INAM", "n"}};
-    QTest::newRow("empty string is a text of no characters") << Chunk("INAM", QByteArray("\0", 1))
-                                                             << TextMap{{"INAM", ""}};
+    QTest::newRow("sub-chunk header cut short")
+        << (Chunk("INAM", QByteArray("n\0", 2)) + QByteArray("IART\x02")) << TextMap{{"INAM", "n"}};
+    QTest::newRow("empty string is a text of no characters")
+        << Chunk("INAM", QByteArray("\0", 1)) << TextMap{{"INAM", ""}};
 }
 
 void TestInfoDisp::readInfo()
@@ -157,11 +157,11 @@ void TestInfoDisp::severalInfoLists()
 {
     std::unique_ptr<TInfoList> list;
     QCOMPARE(CreateInfoList(list), RiffNoError);
-    const QByteArray first = List("INFO", Chunk("INAM", QByteArray("old name\0", 9)) +
-                                              Chunk("IART", QByteArray("artist\0", 7)) +
-                                              Chunk("ICMT", QByteArray("old comment\0", 12)));
-    const QByteArray second = List("INFO", Chunk("INAM", QByteArray("new name\0", 9)) +
-                                               Chunk("ICMT", QByteArray("\0", 1)));
+    const QByteArray first =
+        List("INFO", Chunk("INAM", QByteArray("old name\0", 9)) + Chunk("IART", QByteArray("artist\0", 7)) +
+                         Chunk("ICMT", QByteArray("old comment\0", 12)));
+    const QByteArray second =
+        List("INFO", Chunk("INAM", QByteArray("new name\0", 9)) + Chunk("ICMT", QByteArray("\0", 1)));
     const QByteArray third = List("INFO", Chunk("ICOP", QByteArray("(c)\0", 4)));
     ReadLists(first + second + third, list.get());
     // The second list's empty comment replaced the first one's; it is no text
@@ -176,8 +176,9 @@ void TestInfoDisp::severalInfoLists()
     const TextMap copied{{"INAM", "new name"}, {"IART", "artist"}, {"ICOP", "(c)"}};
     QCOMPARE(Texts(*copy), copied);
     const QByteArray written = Written([&](RiffFile* f) { return WriteInfoList(f, list.get()); });
-    QCOMPARE(written, List("INFO", Chunk("IART", QByteArray("artist\0", 7)) + Chunk("ICOP", QByteArray("(c)\0", 4)) +
-                                       Chunk("INAM", QByteArray("new name\0", 9))));
+    QCOMPARE(written,
+             List("INFO", Chunk("IART", QByteArray("artist\0", 7)) + Chunk("ICOP", QByteArray("(c)\0", 4)) +
+                              Chunk("INAM", QByteArray("new name\0", 9))));
 }
 
 void TestInfoDisp::setInfoText_data()
@@ -185,33 +186,33 @@ void TestInfoDisp::setInfoText_data()
     QTest::addColumn<bool>("fileText");      // the entry has the file text "file"
     QTest::addColumn<QByteArray>("newText"); // NewText before the call ("-" = none)
     QTest::addColumn<int>("flags");
-    QTest::addColumn<QByteArray>("text");    // "-" = no text handed in
+    QTest::addColumn<QByteArray>("text"); // "-" = no text handed in
     QTest::addColumn<QByteArray>("expectNewText");
     QTest::addColumn<int>("expectState");
-    QTest::addColumn<QByteArray>("expectCurrent");  // "-" = none
+    QTest::addColumn<QByteArray>("expectCurrent"); // "-" = none
 
-    QTest::newRow("no file text, text set") << false << QByteArray("-") << 1 << QByteArray("t") << QByteArray("t")
-                                            << 1 << QByteArray("t");
-    QTest::newRow("no file text, empty text dropped") << false << QByteArray("-") << 1 << QByteArray("")
-                                                      << QByteArray("-") << 0 << QByteArray("-");
-    QTest::newRow("no NewText, no text: nothing") << true << QByteArray("-") << 2 << QByteArray("-")
-                                                  << QByteArray("-") << 0 << QByteArray("file");
-    QTest::newRow("text equal to the file's dropped") << true << QByteArray("-") << 1 << QByteArray("file")
-                                                      << QByteArray("-") << 0 << QByteArray("file");
+    QTest::newRow("no file text, text set")
+        << false << QByteArray("-") << 1 << QByteArray("t") << QByteArray("t") << 1 << QByteArray("t");
+    QTest::newRow("no file text, empty text dropped")
+        << false << QByteArray("-") << 1 << QByteArray("") << QByteArray("-") << 0 << QByteArray("-");
+    QTest::newRow("no NewText, no text: nothing")
+        << true << QByteArray("-") << 2 << QByteArray("-") << QByteArray("-") << 0 << QByteArray("file");
+    QTest::newRow("text equal to the file's dropped")
+        << true << QByteArray("-") << 1 << QByteArray("file") << QByteArray("-") << 0 << QByteArray("file");
     QTest::newRow("text other than the file's kept") << true << QByteArray("-") << 1 << QByteArray("other")
                                                      << QByteArray("other") << 1 << QByteArray("other");
-    QTest::newRow("empty text over a file text") << true << QByteArray("-") << 1 << QByteArray("")
-                                                 << QByteArray("") << 1 << QByteArray("");
-    QTest::newRow("same as NewText dropped") << false << QByteArray("n") << 1 << QByteArray("n") << QByteArray("n")
-                                             << 1 << QByteArray("n");
-    QTest::newRow("NewText replaced") << false << QByteArray("n") << 1 << QByteArray("m") << QByteArray("m") << 1
-                                      << QByteArray("m");
-    QTest::newRow("NewText replaced by empty: state 2") << true << QByteArray("n") << 1 << QByteArray("")
-                                                        << QByteArray("-") << 2 << QByteArray("file");
-    QTest::newRow("NewText cleared") << false << QByteArray("n") << 2 << QByteArray("-") << QByteArray("-") << 2
-                                     << QByteArray("-");
-    QTest::newRow("NewText kept without clear flag") << false << QByteArray("n") << 1 << QByteArray("-")
-                                                     << QByteArray("n") << 1 << QByteArray("n");
+    QTest::newRow("empty text over a file text")
+        << true << QByteArray("-") << 1 << QByteArray("") << QByteArray("") << 1 << QByteArray("");
+    QTest::newRow("same as NewText dropped")
+        << false << QByteArray("n") << 1 << QByteArray("n") << QByteArray("n") << 1 << QByteArray("n");
+    QTest::newRow("NewText replaced")
+        << false << QByteArray("n") << 1 << QByteArray("m") << QByteArray("m") << 1 << QByteArray("m");
+    QTest::newRow("NewText replaced by empty: state 2")
+        << true << QByteArray("n") << 1 << QByteArray("") << QByteArray("-") << 2 << QByteArray("file");
+    QTest::newRow("NewText cleared") << false << QByteArray("n") << 2 << QByteArray("-") << QByteArray("-")
+                                     << 2 << QByteArray("-");
+    QTest::newRow("NewText kept without clear flag")
+        << false << QByteArray("n") << 1 << QByteArray("-") << QByteArray("n") << 1 << QByteArray("n");
 }
 
 void TestInfoDisp::setInfoText()
@@ -233,7 +234,8 @@ void TestInfoDisp::setInfoText()
         entry->NewText = newText;
         entry->State = 1;
     }
-    SetInfoText(list.get(), entry, uint16_t(flags), text == "-" ? std::nullopt : std::optional<QByteArray>(text), 0);
+    SetInfoText(list.get(), entry, uint16_t(flags),
+                text == "-" ? std::nullopt : std::optional<QByteArray>(text), 0);
     QCOMPARE(entry->NewText.value_or("-"), expectNewText);
     QCOMPARE(int(entry->State), expectState);
     QCOMPARE(InfoCurrentText(*list, *entry).value_or("-"), expectCurrent);
@@ -257,16 +259,18 @@ void TestInfoDisp::copyAndWriteInfo()
 
     const QByteArray written = Written([&](RiffFile* f) { return WriteInfoList(f, target.get()); });
     // Table order: IART, ICMT, ISFT; "ab" + zero is odd and gets a pad byte.
-    QCOMPARE(written, List("INFO", Chunk("IART", QByteArray("ab\0", 3)) + Chunk("ICMT", QByteArray("set\0", 4)) +
-                                       Chunk("ISFT", QByteArray("Lavf\0", 5))));
-    QCOMPARE(written.mid(16, 4), U32(3));  // the size field holds the odd count
+    QCOMPARE(written,
+             List("INFO", Chunk("IART", QByteArray("ab\0", 3)) + Chunk("ICMT", QByteArray("set\0", 4)) +
+                              Chunk("ISFT", QByteArray("Lavf\0", 5))));
+    QCOMPARE(written.mid(16, 4), U32(3)); // the size field holds the odd count
 }
 
 void TestInfoDisp::writeNothingWithoutTexts()
 {
     std::unique_ptr<TInfoList> list;
     QCOMPARE(CreateInfoList(list), RiffNoError);
-    ReadLists(List("INFO", Chunk("INAM", QByteArray("\0", 1)) + Chunk("IXYZ", QByteArray("x\0", 2))), list.get());
+    ReadLists(List("INFO", Chunk("INAM", QByteArray("\0", 1)) + Chunk("IXYZ", QByteArray("x\0", 2))),
+              list.get());
     QCOMPARE(Written([&](RiffFile* f) { return WriteInfoList(f, list.get()); }), QByteArray());
 }
 
@@ -286,7 +290,7 @@ void TestInfoDisp::missingParameters()
     QCOMPARE(ReadDispChunk(&f, chunk, nullptr), RiffBadParam);
     QCOMPARE(CopyDispList(disp.get(), nullptr), RiffBadParam);
     QCOMPARE(WriteDispChunks(nullptr, disp.get()), RiffBadParam);
-    SetInfoText(info.get(), nullptr, 1, QByteArray("x"), 0);  // no entry: nothing happens
+    SetInfoText(info.get(), nullptr, 1, QByteArray("x"), 0); // no entry: nothing happens
     QVERIFY(Texts(*info).empty());
     ClearDispList(disp, false);
     QVERIFY(disp);
@@ -354,9 +358,9 @@ void TestInfoDisp::writeDisp_data()
 {
     QTest::addColumn<int>("format");
     QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QByteArray>("written");  // the bytes after the format number; "-" = no chunk
+    QTest::addColumn<QByteArray>("written"); // the bytes after the format number; "-" = no chunk
 
-    const QByteArray pixels24 = Ramp(2 * 4 * 2);  // 2 x 2 at 24 bits: rows of 8 bytes
+    const QByteArray pixels24 = Ramp(2 * 4 * 2); // 2 x 2 at 24 bits: rows of 8 bytes
     QTest::newRow("text up to its zero") << 1 << QByteArray("title\0junk", 10) << QByteArray("title\0", 6);
     QTest::newRow("text without zero gets one") << 1 << QByteArray("abc") << QByteArray("abc\0", 4);
     QTest::newRow("payload starting with zero") << 1 << QByteArray("\0abc", 4) << QByteArray("-");
@@ -366,14 +370,16 @@ void TestInfoDisp::writeDisp_data()
     QTest::newRow("8-bit with 2 colours used")
         << 8 << Dib(4, 1, 8, 0, 4, 2, Ramp(8) + "pxls" + "xx") << Dib(4, 1, 8, 0, 4, 2, Ramp(8) + "pxls");
     QTest::newRow("8-bit, biClrUsed 0: the full table counts")
-        << 8 << Dib(4, 1, 8, 0, 4, 0, Ramp(1024) + "pxls" + "xx") << Dib(4, 1, 8, 0, 4, 0, Ramp(1024) + "pxls");
+        << 8 << Dib(4, 1, 8, 0, 4, 0, Ramp(1024) + "pxls" + "xx")
+        << Dib(4, 1, 8, 0, 4, 0, Ramp(1024) + "pxls");
     QTest::newRow("biSizeImage 0, uncompressed: rows count")
         << 8 << Dib(2, -2, 24, 0, 0, 0, pixels24 + "zz") << Dib(2, -2, 24, 0, 0, 0, pixels24);
-    QTest::newRow("bit-field masks count") << 8 << Dib(1, 1, 32, 3, 4, 0, Ramp(12) + "pixl" + "zz")
-                                           << Dib(1, 1, 32, 3, 4, 0, Ramp(12) + "pixl");
-    QTest::newRow("header claims more than held") << 8 << Dib(2, 2, 24, 0, 1000, 0, pixels24) << QByteArray("-");
-    QTest::newRow("header claims 4 GB of colours") << 8 << Dib(2, 2, 24, 0, 16, 0xFFFFFFFFu, pixels24)
-                                                   << QByteArray("-");
+    QTest::newRow("bit-field masks count")
+        << 8 << Dib(1, 1, 32, 3, 4, 0, Ramp(12) + "pixl" + "zz") << Dib(1, 1, 32, 3, 4, 0, Ramp(12) + "pixl");
+    QTest::newRow("header claims more than held")
+        << 8 << Dib(2, 2, 24, 0, 1000, 0, pixels24) << QByteArray("-");
+    QTest::newRow("header claims 4 GB of colours")
+        << 8 << Dib(2, 2, 24, 0, 16, 0xFFFFFFFFu, pixels24) << QByteArray("-");
     QTest::newRow("header cut short") << 8 << QByteArray("\x28\0\0\0abcdefgh", 12) << QByteArray("-");
 }
 

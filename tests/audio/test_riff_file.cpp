@@ -9,11 +9,11 @@ using namespace WaveBytes;
 class TestRiffFile : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
     QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
-private slots:
+  private slots:
     void fourcc();
     void openModes();
     void readInPieces_data();
@@ -50,7 +50,7 @@ void TestRiffFile::openModes()
     QVERIFY(f.Open(Path("old.bin"), RiffFile::Mode::Read));
     QVERIFY(!f.CreatedByThis());
     QCOMPARE(f.OpenMode(), RiffFile::Mode::Read);
-    QCOMPARE(f.Write("x", 1), -1);  // a file opened for reading is never written
+    QCOMPARE(f.Write("x", 1), -1); // a file opened for reading is never written
     QVERIFY(f.Close());
     QCOMPARE(ReadFile(Path("old.bin")), QByteArray("old contents"));
 
@@ -103,7 +103,7 @@ void TestRiffFile::readBounds()
     QCOMPARE(f.Read(buf, 32), 3);
     QCOMPARE(QByteArray(buf, 3), QByteArray("789"));
     QCOMPARE(f.Read(buf, 4), 0);
-    QCOMPARE(f.Seek(100, RiffFile::Origin::Start), 100);  // past the end: reads give nothing
+    QCOMPARE(f.Seek(100, RiffFile::Origin::Start), 100); // past the end: reads give nothing
     QCOMPARE(f.Read(buf, 4), 0);
 }
 
@@ -111,7 +111,7 @@ void TestRiffFile::seek()
 {
     QVERIFY(WriteFile(Path("ten.bin"), "0123456789"));
     RiffFile f;
-    QCOMPARE(f.Seek(0, RiffFile::Origin::Start), -1);  // nothing open
+    QCOMPARE(f.Seek(0, RiffFile::Origin::Start), -1); // nothing open
     QVERIFY(f.Open(Path("ten.bin"), RiffFile::Mode::Read));
     QCOMPARE(f.Seek(0, RiffFile::Origin::End), 10);
     QCOMPARE(f.Seek(-4, RiffFile::Origin::Current), 6);
@@ -124,7 +124,7 @@ void TestRiffFile::seek()
 void TestRiffFile::setBuffer()
 {
     RiffFile f;
-    QVERIFY(!f.SetBuffer(100));  // nothing open
+    QVERIFY(!f.SetBuffer(100)); // nothing open
     QVERIFY(WriteFile(Path("ten.bin"), "0123456789"));
     QVERIFY(f.Open(Path("ten.bin"), RiffFile::Mode::Read));
     QCOMPARE(f.BufferSize(), RiffFile::DefaultBufferSize);
@@ -136,7 +136,7 @@ void TestRiffFile::setBuffer()
 void TestRiffFile::descend_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("parentSize");  // -1: no parent; else a parent at offset 0 with this data size
+    QTest::addColumn<int>("parentSize"); // -1: no parent; else a parent at offset 0 with this data size
     QTest::addColumn<bool>("found");
     QTest::addColumn<QByteArray>("id");
     QTest::addColumn<QByteArray>("form");
@@ -145,22 +145,23 @@ void TestRiffFile::descend_data()
     QTest::addColumn<int>("positionAfter");
 
     const QByteArray plain = Chunk("abcd", "xyz");
-    QTest::newRow("plain chunk") << plain << -1 << true << QByteArray("abcd") << QByteArray(4, '\0') << 3u << 8u
-                                 << 8;
-    QTest::newRow("LIST reads its form type") << List("INFO", "") << -1 << true << QByteArray("LIST")
-                                              << QByteArray("INFO") << 4u << 8u << 12;
-    QTest::newRow("RIFF reads its form type") << Riff("") << -1 << true << QByteArray("RIFF")
-                                              << QByteArray("WAVE") << 4u << 8u << 12;
-    QTest::newRow("huge size is only read") << ChunkWithSize("big ", 0xFFFFFFF0u, "") << -1 << true
-                                            << QByteArray("big ") << QByteArray(4, '\0') << 0xFFFFFFF0u << 8u << 8;
-    QTest::newRow("header cut short") << QByteArray("abcd\x01\x00") << -1 << false << QByteArray() << QByteArray()
-                                      << 0u << 0u << 0;
-    QTest::newRow("LIST without form type") << QByteArray("LIST\x04\x00\x00\x00", 8) << -1 << false << QByteArray()
-                                            << QByteArray() << 0u << 0u << 0;
-    QTest::newRow("header inside parent") << plain << 8 << true << QByteArray("abcd") << QByteArray(4, '\0') << 3u
-                                          << 8u << 8;
-    QTest::newRow("header past parent's end") << plain << 7 << false << QByteArray() << QByteArray() << 0u << 0u
-                                              << 0;
+    QTest::newRow("plain chunk") << plain << -1 << true << QByteArray("abcd") << QByteArray(4, '\0') << 3u
+                                 << 8u << 8;
+    QTest::newRow("LIST reads its form type")
+        << List("INFO", "") << -1 << true << QByteArray("LIST") << QByteArray("INFO") << 4u << 8u << 12;
+    QTest::newRow("RIFF reads its form type")
+        << Riff("") << -1 << true << QByteArray("RIFF") << QByteArray("WAVE") << 4u << 8u << 12;
+    QTest::newRow("huge size is only read")
+        << ChunkWithSize("big ", 0xFFFFFFF0u, "") << -1 << true << QByteArray("big ") << QByteArray(4, '\0')
+        << 0xFFFFFFF0u << 8u << 8;
+    QTest::newRow("header cut short")
+        << QByteArray("abcd\x01\x00") << -1 << false << QByteArray() << QByteArray() << 0u << 0u << 0;
+    QTest::newRow("LIST without form type") << QByteArray("LIST\x04\x00\x00\x00", 8) << -1 << false
+                                            << QByteArray() << QByteArray() << 0u << 0u << 0;
+    QTest::newRow("header inside parent")
+        << plain << 8 << true << QByteArray("abcd") << QByteArray(4, '\0') << 3u << 8u << 8;
+    QTest::newRow("header past parent's end")
+        << plain << 7 << false << QByteArray() << QByteArray() << 0u << 0u << 0;
 }
 
 void TestRiffFile::descend()
@@ -238,7 +239,7 @@ void TestRiffFile::writeChunksWithSizesAndPads()
     QVERIFY(f.CreateChunk(list, RiffFile::ChunkKind::List));
     RiffChunkInfo even;
     even.ckid = RiffFile::FourCC('e', 'v', 'e', 'n');
-    even.cksize = 99;  // stale size: replaced by the true one
+    even.cksize = 99; // stale size: replaced by the true one
     QVERIFY(f.CreateChunk(even, RiffFile::ChunkKind::Plain));
     QCOMPARE(f.Write("wxyz", 4), 4);
     QVERIFY(f.Ascend(even));
@@ -266,7 +267,7 @@ void TestRiffFile::writeReadInterleaved()
     QVERIFY(f.Open(Path("rw.bin"), RiffFile::Mode::Create));
     QVERIFY(f.SetBuffer(bufferSize));
     QCOMPARE(f.Write("0123456789", 10), 10);
-    QCOMPARE(f.Size(), 10);  // pending bytes count
+    QCOMPARE(f.Size(), 10); // pending bytes count
     QCOMPARE(f.Seek(2, RiffFile::Origin::Start), 2);
     QCOMPARE(f.Write("ab", 2), 2);
     char buf[8] = {};

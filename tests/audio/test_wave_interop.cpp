@@ -43,17 +43,17 @@ QString Run(const QString& program, const QStringList& args)
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
-}  // namespace
+} // namespace
 
 // Waves written by other programs are described and read as they hold them.
 class TestWaveInterop : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
     void Check(const QString& path, bool exactSampleCount, const QString& soxPath);
 
-private slots:
+  private slots:
     void soxFiles_data();
     void soxFiles();
     void pythonFiles_data();
@@ -80,7 +80,8 @@ void TestWaveInterop::Check(const QString& path, bool exactSampleCount, const QS
     const uint32_t block = fileFormat.BlockAlign();
     QCOMPARE(record->DataBytes, uint32_t(chunks.data.size()) / block * block);
     if (exactSampleCount && !soxPath.isEmpty())
-        QCOMPARE(QString::number(record->LengthSamples), Run(soxPath, {QStringLiteral("--i"), QStringLiteral("-s"), path}));
+        QCOMPARE(QString::number(record->LengthSamples),
+                 Run(soxPath, {QStringLiteral("--i"), QStringLiteral("-s"), path}));
 
     wave.OpenFile();
     QByteArray all;
@@ -95,7 +96,7 @@ void TestWaveInterop::Check(const QString& path, bool exactSampleCount, const QS
 void TestWaveInterop::soxFiles_data()
 {
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<bool>("exactSampleCount");  // ADPCM lengths come from the byte rate, not from blocks
+    QTest::addColumn<bool>("exactSampleCount"); // ADPCM lengths come from the byte rate, not from blocks
     QTest::newRow("8-bit") << QStringList{"-b", "8"} << true;
     QTest::newRow("16-bit stereo") << QStringList{"-b", "16", "-c", "2"} << true;
     QTest::newRow("24-bit") << QStringList{"-b", "24"} << true;
@@ -116,7 +117,10 @@ void TestWaveInterop::soxFiles()
     QFETCH(bool, exactSampleCount);
     const QString path = dir.filePath(QStringLiteral("sox.wav"));
     QStringList args{"-n", "-r", "22050"};
-    args << options << path << "synth" << "0.37" << "sine" << "440";
+    args << options << path << "synth"
+         << "0.37"
+         << "sine"
+         << "440";
     QCOMPARE(Run(sox, args), QString());
     Check(path, exactSampleCount, sox);
 }
@@ -138,12 +142,11 @@ void TestWaveInterop::pythonFiles()
     QFETCH(int, channels);
     QFETCH(int, width);
     const QString path = dir.filePath(QStringLiteral("py.wav"));
-    const QString script = QStringLiteral(
-                               "import wave\n"
-                               "w = wave.open('%1', 'wb')\n"
-                               "w.setnchannels(%2); w.setsampwidth(%3); w.setframerate(11025)\n"
-                               "w.writeframes(bytes(i % 251 for i in range(%2 * %3 * 1001)))\n"
-                               "w.close()\n")
+    const QString script = QStringLiteral("import wave\n"
+                                          "w = wave.open('%1', 'wb')\n"
+                                          "w.setnchannels(%2); w.setsampwidth(%3); w.setframerate(11025)\n"
+                                          "w.writeframes(bytes(i % 251 for i in range(%2 * %3 * 1001)))\n"
+                                          "w.close()\n")
                                .arg(path)
                                .arg(channels)
                                .arg(width);

@@ -14,7 +14,10 @@ namespace {
 
 // Counts change notifications of a wave.
 struct Notifications {
-    explicit Notifications(TMMWave& wave) : observer([this](void*) { ++count; }) { wave.Observers().AddObserver(&observer); }
+    explicit Notifications(TMMWave& wave) : observer([this](void*) { ++count; })
+    {
+        wave.Observers().AddObserver(&observer);
+    }
     int count = 0;
     TMMObserver observer;
 };
@@ -45,12 +48,12 @@ QByteArray ReadAll(TMMWave& wave, int piece, std::vector<int>* results = nullptr
     return all;
 }
 
-}  // namespace
+} // namespace
 
 class TestWaveObject : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir;
     QString Path(const QString& name) const { return dir.filePath(name); }
     QString Write(const QString& name, const QByteArray& bytes)
@@ -59,7 +62,7 @@ private:
         return WriteFile(path, bytes) ? path : QString();
     }
 
-private slots:
+  private slots:
     void defaults();
     void describesBoundFile();
     void formatNames_data();
@@ -105,7 +108,7 @@ void TestWaveObject::defaults()
     QCOMPARE(wave.Regions().Count(), 0);
     char buffer[4];
     QCOMPARE(wave.ReadData(buffer, 4), -1);
-    wave.OpenFile();  // without a record: nothing
+    wave.OpenFile(); // without a record: nothing
     QVERIFY(!wave.IsOpen());
 }
 
@@ -149,8 +152,9 @@ void TestWaveObject::formatNames()
 {
     QFETCH(int, tag);
     QFETCH(QString, name);
-    const QString path = Write(QStringLiteral("tag.wav"), Riff(FmtChunk(Format16(uint16_t(tag), 1, 8000, 8000, 1, 8) + U16(0)) +
-                                                              Chunk("data", Ramp(8))));
+    const QString path =
+        Write(QStringLiteral("tag.wav"),
+              Riff(FmtChunk(Format16(uint16_t(tag), 1, 8000, 8000, 1, 8) + U16(0)) + Chunk("data", Ramp(8))));
     TMMWave wave;
     wave.LoadWaveFile(path);
     QCOMPARE(wave.FormatString(), name);
@@ -158,15 +162,15 @@ void TestWaveObject::formatNames()
 
 void TestWaveObject::bindingErrors_data()
 {
-    QTest::addColumn<QByteArray>("file");  // "-": no file
+    QTest::addColumn<QByteArray>("file"); // "-": no file
     QTest::addColumn<QString>("message");
     QTest::newRow("missing file") << QByteArray("-") << "Error reading wave file";
     QTest::newRow("not RIFF") << QByteArray("plain text, not a wave") << "Invalid wave file...";
     QTest::newRow("no fmt") << Riff(Chunk("data", Ramp(8))) << "Invalid wave file...";
     QTest::newRow("fmt without data") << Riff(FmtChunk(PcmFormat(1, 8000, 8))) << "Invalid wave file...";
-    QTest::newRow("zero block alignment") << Riff(FmtChunk(Format16(2, 1, 8000, 4000, 0, 4) + U16(0)) +
-                                                  Chunk("data", Ramp(8)))
-                                          << "Invalid wave file...";
+    QTest::newRow("zero block alignment")
+        << Riff(FmtChunk(Format16(2, 1, 8000, 4000, 0, 4) + U16(0)) + Chunk("data", Ramp(8)))
+        << "Invalid wave file...";
     QTest::newRow("truncated header") << PcmWave(1, 8000, 8, Ramp(8)).left(30) << "Invalid wave file...";
 }
 
@@ -217,7 +221,7 @@ void TestWaveObject::noReloadRule()
     QCOMPARE(notes.count, 1);
     QCOMPARE(wave.IORecord(), first);
 
-    QVERIFY(WriteFile(path, PcmWave(1, 8000, 8, Ramp(20))));  // another size: reloaded
+    QVERIFY(WriteFile(path, PcmWave(1, 8000, 8, Ramp(20)))); // another size: reloaded
     wave.LoadWaveFile(path);
     QCOMPARE(notes.count, 2);
     QCOMPARE(wave.DataSize(), 20);
@@ -229,7 +233,7 @@ void TestWaveObject::clearing()
     Notifications notes(wave);
     wave.ClearWave();
     wave.LoadWaveFile(QString());
-    QCOMPARE(notes.count, 0);  // nothing held: no notification
+    QCOMPARE(notes.count, 0); // nothing held: no notification
 
     wave.LoadWaveFile(Write(QStringLiteral("c.wav"), PcmWave(1, 8000, 8, Ramp(8))));
     QCOMPARE(notes.count, 1);
@@ -252,7 +256,7 @@ void TestWaveObject::pathExpansion()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
     TMMWave wave;
-    wave.LoadWaveFile(QStringLiteral("mixed.wav"));  // relative, other letter case
+    wave.LoadWaveFile(QStringLiteral("mixed.wav")); // relative, other letter case
     QDir::setCurrent(before);
     QCOMPARE(wave.FileName(), Path(QStringLiteral("Mixed.WAV")));
     QVERIFY(QFileInfo(wave.FileName()).isAbsolute());
@@ -273,7 +277,7 @@ void TestWaveObject::observersLastToFirst()
     QCOMPARE(order, QStringLiteral("cba"));
 
     TMMWave other;
-    other.Observers().AddObserver(&b);  // leaves the first wave
+    other.Observers().AddObserver(&b); // leaves the first wave
     QCOMPARE(wave.Observers().Count(), 2);
     QCOMPARE(b.Observable(), &other.Observers());
     order.clear();
@@ -289,7 +293,7 @@ void TestWaveObject::changeEvents()
     const QString path = Write(QStringLiteral("e.wav"), PcmWave(1, 8000, 8, Ramp(8)));
     wave.BeginUpdate();
     wave.LoadWaveFile(path);
-    QCOMPARE(changes, 0);  // held back while updating
+    QCOMPARE(changes, 0); // held back while updating
     wave.EndUpdate();
     QCOMPARE(changes, 1);
     wave.ClearWave();
@@ -310,7 +314,7 @@ void TestWaveObject::ioBufferSize()
     wave.LoadWaveFile(Write(QStringLiteral("b.wav"), PcmWave(1, 8000, 8, samples)));
     wave.OpenFile();
     QCOMPARE(wave.IORecord()->Handle->BufferSize(), 65536);
-    wave.SetIOBufferSize(10000);  // applied to the open file at once
+    wave.SetIOBufferSize(10000); // applied to the open file at once
     QCOMPARE(wave.IORecord()->Handle->BufferSize(), 10000);
     QCOMPARE(ReadAll(wave, 3000), samples);
     wave.CloseFile();
@@ -324,7 +328,7 @@ void TestWaveObject::dataSizeByTimeFormat_data()
     // 8000 Hz mono 16-bit: 2 bytes a sample.
     QTest::newRow("samples") << TMMTimeFormats::tfSample << 8004 << 8004;
     QTest::newRow("bytes") << TMMTimeFormats::tfByte << 8004 << 16008;
-    QTest::newRow("ms, half rounds up") << TMMTimeFormats::tfMillisecond << 8004 << 1001;  // 1000.5
+    QTest::newRow("ms, half rounds up") << TMMTimeFormats::tfMillisecond << 8004 << 1001; // 1000.5
     QTest::newRow("ms, below half") << TMMTimeFormats::tfMillisecond << 8003 << 1000;     // 1000.375
 }
 
@@ -338,7 +342,7 @@ void TestWaveObject::dataSizeByTimeFormat()
     wave.SetTimeFormat(format);
     QCOMPARE(wave.DataSize(), dataSize);
     QCOMPARE(wave.TimeFormatToSamples(wave.SamplesToTimeFormat(800)), 800);
-    QCOMPARE(wave.Regions()[0].LengthSamples, samples);  // rebuilt, same extent
+    QCOMPARE(wave.Regions()[0].LengthSamples, samples); // rebuilt, same extent
 }
 
 void TestWaveObject::readAll_data()
@@ -362,8 +366,10 @@ void TestWaveObject::readAll()
     QFETCH(int, piece);
     const QByteArray samples = Ramp(dataBytes);
     TMMWave wave;
-    wave.LoadWaveFile(Write(QStringLiteral("r.wav"), Riff(FmtChunk(PcmFormat(uint16_t(channels), 8000, uint16_t(bits))) + Chunk("data", samples) +
-                                                               List("INFO", Chunk("INAM", QByteArray("n\0", 2))))));
+    wave.LoadWaveFile(
+        Write(QStringLiteral("r.wav"),
+              Riff(FmtChunk(PcmFormat(uint16_t(channels), 8000, uint16_t(bits))) + Chunk("data", samples) +
+                   List("INFO", Chunk("INAM", QByteArray("n\0", 2))))));
     wave.OpenFile();
     QVERIFY(wave.IsOpen());
     QCOMPARE(wave.TotalBytes(), dataBytes);
@@ -379,7 +385,7 @@ void TestWaveObject::readAll()
     wave.CloseFile();
     QVERIFY(!wave.IsOpen());
     QCOMPARE(wave.Position(), 0);
-    QVERIFY(wave.IORecord());  // still bound
+    QVERIFY(wave.IORecord()); // still bound
     QVERIFY(!wave.IORecord()->Handle);
 }
 
@@ -387,7 +393,7 @@ void TestWaveObject::setPosition_data()
 {
     QTest::addColumn<TMMTimeFormats>("format");
     QTest::addColumn<int>("position");
-    QTest::addColumn<int>("firstByte");  // offset in the data of the first byte read; -1: nothing
+    QTest::addColumn<int>("firstByte"); // offset in the data of the first byte read; -1: nothing
     // 16-bit stereo 8000 Hz: 4 bytes a sample, 1000 samples.
     QTest::newRow("sample 10") << TMMTimeFormats::tfSample << 10 << 40;
     QTest::newRow("10 ms") << TMMTimeFormats::tfMillisecond << 10 << 320;
@@ -427,7 +433,7 @@ void TestWaveObject::fileShortenedAfterBinding()
     QCOMPARE(results[0], 300);
     QCOMPARE(buffer.left(300), Ramp(300));
     buffer.fill('\x55');
-    QCOMPARE(wave.ReadData(buffer.data(), 400), 4);  // once: a zero word
+    QCOMPARE(wave.ReadData(buffer.data(), 400), 4); // once: a zero word
     QCOMPARE(buffer.left(4), QByteArray(4, '\0'));
     QCOMPARE(wave.BytesRemaining(), 0);
     QCOMPARE(wave.ReadData(buffer.data(), 400), -1);
@@ -441,9 +447,10 @@ void TestWaveObject::fileGoneAfterBinding()
     wave.LoadWaveFile(path);
     QVERIFY(QFile::remove(path));
     QCOMPARE(ErrorOf([&] { wave.OpenFile(); }), QStringLiteral("Unable to open wave file"));
-    QVERIFY(wave.IORecord());  // still bound
+    QVERIFY(wave.IORecord()); // still bound
     // The data chunk moved: the file is no longer read where the walk found it.
-    QVERIFY(WriteFile(path, Riff(Chunk("junk", Ramp(12)) + FmtChunk(PcmFormat(1, 8000, 8)) + Chunk("data", Ramp(100)))));
+    QVERIFY(WriteFile(
+        path, Riff(Chunk("junk", Ramp(12)) + FmtChunk(PcmFormat(1, 8000, 8)) + Chunk("data", Ramp(100)))));
     QCOMPARE(ErrorOf([&] { wave.OpenFile(); }), QStringLiteral("Unable to open wave file"));
     wave.CloseFile();
 }
@@ -490,7 +497,7 @@ void CountStop()
 {
     ++stopCalls;
 }
-}  // namespace
+} // namespace
 
 void TestWaveObject::releaseStopsSimpleSound()
 {
@@ -500,14 +507,14 @@ void TestWaveObject::releaseStopsSimpleSound()
     int afterClear = 0;
     {
         TMMWave wave;
-        wave.LoadWaveFile(path);  // binding releases what was bound first
+        wave.LoadWaveFile(path); // binding releases what was bound first
         const int afterBinding = stopCalls;
         QVERIFY(afterBinding >= 1);
         wave.ClearWave();
         afterClear = stopCalls;
         QCOMPARE(afterClear, afterBinding + 1);
     }
-    QCOMPARE(stopCalls, afterClear + 1);  // freeing the wave releases it too
+    QCOMPARE(stopCalls, afterClear + 1); // freeing the wave releases it too
     SimpleSound::SetStopHook(nullptr);
 }
 
