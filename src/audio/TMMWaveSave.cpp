@@ -11,9 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
 #include <algorithm>
 #include <cstdio>
+#include <sys/statvfs.h>
 #include <vector>
 
 namespace {
@@ -40,11 +40,16 @@ uint32_t CopyBlockSize(const TWaveFormat& format)
     return block == 0 ? align : block;
 }
 
-bool EnoughFreeSpace(QStorageInfo& volume, int64_t needed)
+// Asked before every block, so one system call: the space available to this
+// user on the folder's volume. Unknown space counts as too little.
+bool EnoughFreeSpace(const QByteArray& folder, int64_t needed)
 {
-    volume.refresh();
-    const qint64 available = volume.isValid() ? volume.bytesAvailable() : -1;
-    return available >= 0 && available >= needed;
+    struct statvfs volume {};
+    if (::statvfs(folder.constData(), &volume) != 0 || volume.f_frsize == 0)
+        return false;
+    // Compared in units of the volume's blocks, so that no product can wrap.
+    const uint64_t neededUnits = (uint64_t(needed) + volume.f_frsize - 1) / volume.f_frsize;
+    return uint64_t(volume.f_bavail) >= neededUnits;
 }
 
 void ProcessPendingEvents()
@@ -117,7 +122,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         const uint32_t bufferSize =
             std::max(std::min(blockSize, uint32_t(std::max(total, int32_t(0)))), MinReadBuffer);
         std::vector<char> buffer(bufferSize, '\0');
-        QStorageInfo volume(QFileInfo(tempName).absolutePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(tempName).absolutePath());
 
         bool failed = blockSize == 0;
         uint32_t done = 0;
@@ -127,7 +132,7 @@ void TMMWave::SaveWaveFile(const QString& path)
             if (n <= 0)
                 break;
             done += uint32_t(n);
-            if (!EnoughFreeSpace(volume, int64_t(n) + IOBufferSize() + FreeSpaceMargin) ||
+            if (!EnoughFreeSpace(folder, int64_t(n) + IOBufferSize() + FreeSpaceMargin) ||
                 WriteWaveData(target.get(), buffer.data(), n) != n) {
                 failed = true;
                 break;
