@@ -146,6 +146,11 @@ void TMMWave::SaveWaveFile(const QString& path)
                     failed = true;
                 }
             }
+            // An event handler or the progress handler may have released or
+            // rebound this wave; the rest of its data is then gone, and a
+            // file cut short must not replace the target.
+            if (!IsOpen())
+                failed = true;
         }
         if (!failed) {
             CloseFile();

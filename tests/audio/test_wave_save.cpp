@@ -228,6 +228,30 @@ private slots:
         CheckWaveAfterSave(wave, Path("src.wav"));
     }
 
+    void waveReleasedDuringSave_data()
+    {
+        QTest::addColumn<bool>("rebind");
+        QTest::newRow("cleared") << false;
+        QTest::newRow("bound to another file") << true;
+    }
+
+    // The data left to copy is gone: the save fails rather than replace the
+    // target by a file cut short.
+    void waveReleasedDuringSave()
+    {
+        QFETCH(bool, rebind);
+        TMMWave wave;
+        Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(40000)));
+        QVERIFY(WriteFile(Path("other.wav"), PcmWave(1, 8000, 16, Ramp(10))));
+        QVERIFY(WriteFile(Path("out.wav"), "old"));
+        wave.OnProgress = [&](TMMWave*, int32_t, int32_t, bool&) {
+            rebind ? wave.LoadWaveFile(Path("other.wav")) : wave.ClearWave();
+        };
+        QCOMPARE(SaveError(wave, Path("out.wav")), QStringLiteral("Unable to save wave file"));
+        QCOMPARE(ReadFile(Path("out.wav")), QByteArray("old"));
+        QCOMPARE(Entries(), QStringList({"other.wav", "out.wav", "src.wav"}));
+    }
+
     // Events posted before the save run between its blocks, before it ends.
     void pendingEventsRunBetweenBlocks()
     {
