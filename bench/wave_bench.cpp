@@ -32,9 +32,11 @@ QByteArray Word(uint16_t v)
 int MakeWave(const QString& path, qint64 dataBytes)
 {
     constexpr uint16_t align = Channels * Bits / 8;
-    const QByteArray format = Word(1) + Word(Channels) + Dword(Rate) + Dword(Rate * align) + Word(align) + Word(Bits);
-    const QByteArray header = "RIFF" + Dword(uint32_t(4 + 8 + format.size() + 8 + dataBytes)) + "WAVE" + "fmt " +
-                              Dword(uint32_t(format.size())) + format + "data" + Dword(uint32_t(dataBytes));
+    const QByteArray format =
+        Word(1) + Word(Channels) + Dword(Rate) + Dword(Rate * align) + Word(align) + Word(Bits);
+    const QByteArray header = "RIFF" + Dword(uint32_t(4 + 8 + format.size() + 8 + dataBytes)) + "WAVE" +
+                              "fmt " + Dword(uint32_t(format.size())) + format + "data" +
+                              Dword(uint32_t(dataBytes));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(header) != header.size())
         return 1;
@@ -73,7 +75,7 @@ int TimeSave(const QString& source, const QString& target)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -85,7 +87,8 @@ int main(int argc, char** argv)
         return TimeBinding(args[2], args[3].toInt());
     if (args.size() == 4 && args[1] == "save")
         return TimeSave(args[2], args[3]);
-    std::fprintf(stderr, "usage: wave_bench make FILE DATA_BYTES | bind FILE REPEAT (prints microseconds per bind)"
-                         " | save SRC DST (prints seconds)\n");
+    std::fprintf(stderr,
+                 "usage: wave_bench make FILE DATA_BYTES | bind FILE REPEAT (prints microseconds per bind)"
+                 " | save SRC DST (prints seconds)\n");
     return 2;
 }

@@ -15,4 +15,4 @@ const ToolCommand waveCopy("wave-copy", "SRC DST", [](const QStringList& args) {
     return 0;
 });
 
-}  // namespace
+} // namespace

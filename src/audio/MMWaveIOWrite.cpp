@@ -56,7 +56,8 @@ bool WriteChunk(RiffFile& file, uint32_t id, const QByteArray& bytes)
     chunk.ckid = id;
     chunk.cksize = uint32_t(bytes.size());
     return file.CreateChunk(chunk, RiffFile::ChunkKind::Plain) &&
-           file.Write(bytes.constData(), int32_t(bytes.size())) == int32_t(bytes.size()) && file.Ascend(chunk);
+           file.Write(bytes.constData(), int32_t(bytes.size())) == int32_t(bytes.size()) &&
+           file.Ascend(chunk);
 }
 
 QByteArray Dword(uint32_t value)
@@ -106,7 +107,7 @@ bool WriteTrailingChunks(TWaveIORecord& record)
            file.Flush();
 }
 
-}  // namespace
+} // namespace
 
 uint32_t WaveFormatSize(const TWaveFormat* format)
 {
@@ -206,7 +207,8 @@ int32_t WriteWaveData(TWaveIORecord* record, const char* bytes, int32_t count)
         record->LengthSamples = currentSample;
         record->EndSample = currentSample;
     }
-    record->BytesLeft = uint32_t(WaveSamplesToBytes(record->Format, int64_t(record->EndSample) - currentSample));
+    record->BytesLeft =
+        uint32_t(WaveSamplesToBytes(record->Format, int64_t(record->EndSample) - currentSample));
     return written;
 }
 

@@ -61,7 +61,7 @@ void ProcessPendingEvents()
 // Releases what one save holds, whatever way it ends: the wave is closed, the
 // target record's file closed and freed, the temporary file removed.
 class SaveCleanup {
-public:
+  public:
     SaveCleanup(TMMWave& wave, std::unique_ptr<TWaveIORecord>& target, QString& tempName)
         : wave_(wave), target_(target), tempName_(tempName)
     {
@@ -70,7 +70,7 @@ public:
     {
         try {
             wave_.CloseFile();
-        } catch (...) {  // closing a file that was read cannot raise; never leave a destructor by one
+        } catch (...) { // closing a file that was read cannot raise; never leave a destructor by one
         }
         if (target_) {
             CloseWaveFile(target_.get());
@@ -82,13 +82,13 @@ public:
     SaveCleanup(const SaveCleanup&) = delete;
     SaveCleanup& operator=(const SaveCleanup&) = delete;
 
-private:
+  private:
     TMMWave& wave_;
     std::unique_ptr<TWaveIORecord>& target_;
     QString& tempName_;
 };
 
-}  // namespace
+} // namespace
 
 void TMMWave::SaveWaveFile(const QString& path)
 {
@@ -166,5 +166,6 @@ void TMMWave::SaveWaveFile(const QString& path)
         }
     }
     if (!saved)
-        throw EMMWaveError(QString::fromLatin1(aborted ? WaveErrorText::SavingAborted : WaveErrorText::UnableToSave));
+        throw EMMWaveError(
+            QString::fromLatin1(aborted ? WaveErrorText::SavingAborted : WaveErrorText::UnableToSave));
 }

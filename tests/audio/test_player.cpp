@@ -26,7 +26,8 @@ QByteArray Run(const QString& program, const QStringList& args)
 {
     QProcess process;
     process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
         return {};
     return process.readAllStandardOutput();
 }
@@ -51,7 +52,7 @@ QVector<float> DecodeWithPlayerStream(const QString& path, bool* supported)
     *supported = device.decoder().isSupported();
     device.open(QIODevice::ReadOnly);
     QByteArray all;
-    char chunk[1000];  // not a multiple of a float frame of most formats
+    char chunk[1000]; // not a multiple of a float frame of most formats
     for (qint64 got; (got = device.read(chunk, sizeof chunk)) > 0;)
         all.append(chunk, got);
     return Floats(all);
@@ -59,12 +60,12 @@ QVector<float> DecodeWithPlayerStream(const QString& path, bool* supported)
 
 // Records 16-bit mono from the null output's monitor while the test waits.
 class Recorder {
-public:
+  public:
     // True once the recording runs (its first bytes came in).
     bool Start()
     {
         process_.start("parec", {"-d", "null.monitor", "--raw", "--format=s16le", "--channels=1",
-                                  QStringLiteral("--rate=%1").arg(RecordRate), "--latency-msec=20"});
+                                 QStringLiteral("--rate=%1").arg(RecordRate), "--latency-msec=20"});
         return process_.waitForStarted() && !Collect(1).isEmpty();
     }
     ~Recorder()
@@ -96,9 +97,9 @@ public:
         return samples;
     }
 
-private:
+  private:
     QProcess process_;
-    QByteArray pending_;  // recorded bytes not yet taken
+    QByteArray pending_; // recorded bytes not yet taken
 };
 
 double Rms(const QVector<int16_t>& samples)
@@ -122,12 +123,12 @@ double PowerAt(const QVector<int16_t>& samples, double frequency)
     return s1 * s1 + s2 * s2 - coefficient * s1 * s2;
 }
 
-}  // namespace
+} // namespace
 
 class TestPlayer : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     bool haveSox_ = false;
     bool haveServer_ = false;
@@ -138,7 +139,8 @@ private:
         const QString path = Path(name);
         QFile::remove(path);
         Run("sox", QStringList{"-n", "-r", "8000"} + encoding +
-                       QStringList{path, "synth", QString::number(seconds), "sine", QString::number(frequency), "vol", "0.5"});
+                       QStringList{path, "synth", QString::number(seconds), "sine",
+                                   QString::number(frequency), "vol", "0.5"});
         return path;
     }
     // Why the sound tests cannot run here, or nullptr.
@@ -149,7 +151,7 @@ private:
         return haveSox_ ? nullptr : "sox is not installed";
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         haveSox_ = !QStandardPaths::findExecutable("sox").isEmpty();
@@ -157,10 +159,7 @@ private slots:
                       Run("pactl", {"list", "short", "sinks"}).contains("null");
     }
 
-    void cleanup()
-    {
-        SimpleSoundPlayer::instance().stop();
-    }
+    void cleanup() { SimpleSoundPlayer::instance().stop(); }
 
     void decodesLikeSox_data()
     {
@@ -187,7 +186,8 @@ private slots:
         QFETCH(QStringList, encoding);
         QFETCH(double, tolerance);
         const QString path = Tone("tone.wav", encoding, 0.3);
-        const QVector<float> expected = Floats(Run("sox", {path, "-t", "raw", "-e", "floating-point", "-b", "32", "-"}));
+        const QVector<float> expected =
+            Floats(Run("sox", {path, "-t", "raw", "-e", "floating-point", "-b", "32", "-"}));
         QVERIFY(!expected.isEmpty());
         bool supported = false;
         const QVector<float> decoded = DecodeWithPlayerStream(path, &supported);
@@ -195,15 +195,19 @@ private slots:
         QCOMPARE(decoded.size(), expected.size());
         for (qsizetype i = 0; i < decoded.size(); ++i)
             if (std::abs(decoded[i] - expected[i]) > tolerance)
-                QFAIL(qPrintable(QStringLiteral("sample %1: %2, sox %3").arg(i).arg(decoded[i]).arg(expected[i])));
+                QFAIL(qPrintable(
+                    QStringLiteral("sample %1: %2, sox %3").arg(i).arg(decoded[i]).arg(expected[i])));
     }
 
     void refusesWhatItCannotPlay_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("MPEG layer 3") << Riff(FmtChunk(Format16(0x55, 1, 8000, 1000, 1, 0) + U16(0)) + Chunk("data", Ramp(10)));
-        QTest::newRow("12 bits in 1 byte") << Riff(FmtChunk(Format16(1, 1, 8000, 8000, 1, 12)) + Chunk("data", Ramp(10)));
-        QTest::newRow("ADPCM with 3 channels") << Riff(FmtChunk(Format16(0x11, 3, 8000, 4000, 36, 4) + U16(0)) + Chunk("data", Ramp(72)));
+        QTest::newRow("MPEG layer 3")
+            << Riff(FmtChunk(Format16(0x55, 1, 8000, 1000, 1, 0) + U16(0)) + Chunk("data", Ramp(10)));
+        QTest::newRow("12 bits in 1 byte")
+            << Riff(FmtChunk(Format16(1, 1, 8000, 8000, 1, 12)) + Chunk("data", Ramp(10)));
+        QTest::newRow("ADPCM with 3 channels")
+            << Riff(FmtChunk(Format16(0x11, 3, 8000, 4000, 36, 4) + U16(0)) + Chunk("data", Ramp(72)));
         QTest::newRow("not a wave") << QByteArray("hello");
     }
 
@@ -265,8 +269,9 @@ private slots:
         recorder.Clear();
         const QVector<int16_t> samples = recorder.Collect(RecordRate / 2);
         QVERIFY(Rms(samples) > 2000);
-        QVERIFY2(PowerAt(samples, 1000) > 100 * PowerAt(samples, 440),
-                 qPrintable(QStringLiteral("%1 vs %2").arg(PowerAt(samples, 1000)).arg(PowerAt(samples, 440))));
+        QVERIFY2(
+            PowerAt(samples, 1000) > 100 * PowerAt(samples, 440),
+            qPrintable(QStringLiteral("%1 vs %2").arg(PowerAt(samples, 1000)).arg(PowerAt(samples, 440))));
     }
 
     void finishesAtTheEnd()

@@ -39,20 +39,23 @@ QByteArray ImaFormat(uint32_t avg, uint16_t align)
 QByteArray Dib24(int trailing)
 {
     constexpr uint32_t imageBytes = 4;
-    const QByteArray header = U32(40) + U32(1) + U32(1) + U16(1) + U16(24) + U32(0) + U32(imageBytes) + U32(0) +
-                              U32(0) + U32(0) + U32(0);
+    const QByteArray header = U32(40) + U32(1) + U32(1) + U16(1) + U16(24) + U32(0) + U32(imageBytes) +
+                              U32(0) + U32(0) + U32(0) + U32(0);
     return header + Ramp(int(imageBytes) + trailing, 7);
 }
 
-}  // namespace
+} // namespace
 
 class TestWaveSave : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QString Path(const QString& name) const { return dir_.filePath(name); }
-    QStringList Entries() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+    QStringList Entries() const
+    {
+        return QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
     void Bind(TMMWave& wave, const QString& name, const QByteArray& bytes)
     {
         QVERIFY(WriteFile(Path(name), bytes));
@@ -79,10 +82,11 @@ private:
         return std::nullopt;
     }
 
-private slots:
+  private slots:
     void init()
     {
-        for (const QFileInfo& entry : QDir(dir_.path()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QFileInfo& entry :
+             QDir(dir_.path()).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
             entry.isDir() ? QDir(entry.filePath()).removeRecursively() : QFile::remove(entry.filePath());
     }
 
@@ -119,11 +123,12 @@ private slots:
         QTest::newRow("Microsoft ADPCM keeps its 32 extra bytes")
             << Riff(FmtChunk(msAdpcm) + Chunk("data", Ramp(512))) << Expected(msAdpcm, Ramp(512), 1000);
         QTest::newRow("cbSize claiming more than the fmt chunk held is cut")
-            << Riff(FmtChunk(Format16(0x11, 1, 8000, 4055, 256, 4) + U16(10) + "ab") + Chunk("data", Ramp(256)))
+            << Riff(FmtChunk(Format16(0x11, 1, 8000, 4055, 256, 4) + U16(10) + "ab") +
+                    Chunk("data", Ramp(256)))
             << Expected(Format16(0x11, 1, 8000, 4055, 256, 4) + U16(2) + "ab", Ramp(256), 505);
         QTest::newRow("other chunks dropped, fact recomputed")
-            << Riff(Chunk("junk", "zz") + FmtChunk(pcm16) + Chunk("fact", U32(999)) + List("adtl", Chunk("labl", "x")) +
-                    Chunk("data", Ramp(6)) + Chunk("cue ", U32(0)))
+            << Riff(Chunk("junk", "zz") + FmtChunk(pcm16) + Chunk("fact", U32(999)) +
+                    List("adtl", Chunk("labl", "x")) + Chunk("data", Ramp(6)) + Chunk("cue ", U32(0)))
             << Expected(Format18(pcm16), Ramp(6), 3);
     }
 
@@ -145,22 +150,25 @@ private slots:
     void infoAndDisp()
     {
         const QByteArray pcm8 = PcmFormat(1, 8000, 8);
-        const QByteArray info = List("INFO", Chunk("INAM", "Title") + Chunk("IART", QByteArray("Artist", 7)) +
-                                                 Chunk("ICMT", QByteArray(1, '\0')) + Chunk("IXYZ", "unknown") +
-                                                 Chunk("ICOP", QByteArray("C", 2)));
+        const QByteArray info =
+            List("INFO", Chunk("INAM", "Title") + Chunk("IART", QByteArray("Artist", 7)) +
+                             Chunk("ICMT", QByteArray(1, '\0')) + Chunk("IXYZ", "unknown") +
+                             Chunk("ICOP", QByteArray("C", 2)));
         const QByteArray dib = Dib24(8);
-        const QByteArray disp = Chunk("DISP", U32(1) + QByteArray("Hello", 6) + "junk") + Chunk("DISP", U32(8) + dib) +
-                                Chunk("DISP", U32(2) + "abcd") + Chunk("DISP", U32(1)) +
-                                Chunk("DISP", U32(1) + QByteArray(3, '\0'));
-        const QByteArray source = Riff(FmtChunk(pcm8) + info + disp + List("adtl", "") + Chunk("data", Ramp(4)));
+        const QByteArray disp = Chunk("DISP", U32(1) + QByteArray("Hello", 6) + "junk") +
+                                Chunk("DISP", U32(8) + dib) + Chunk("DISP", U32(2) + "abcd") +
+                                Chunk("DISP", U32(1)) + Chunk("DISP", U32(1) + QByteArray(3, '\0'));
+        const QByteArray source =
+            Riff(FmtChunk(pcm8) + info + disp + List("adtl", "") + Chunk("data", Ramp(4)));
         TMMWave wave;
         Bind(wave, "src.wav", source);
         wave.SaveWaveFile(Path("out.wav"));
 
-        const QByteArray expectedDisp = Chunk("DISP", U32(1) + QByteArray("Hello", 6)) + Chunk("DISP", U32(8) + dib.left(44));
-        const QByteArray expectedInfo = List("INFO", Chunk("IART", QByteArray("Artist", 7)) +
-                                                         Chunk("ICOP", QByteArray("C", 2)) +
-                                                         Chunk("INAM", QByteArray("Title", 6)));
+        const QByteArray expectedDisp =
+            Chunk("DISP", U32(1) + QByteArray("Hello", 6)) + Chunk("DISP", U32(8) + dib.left(44));
+        const QByteArray expectedInfo =
+            List("INFO", Chunk("IART", QByteArray("Artist", 7)) + Chunk("ICOP", QByteArray("C", 2)) +
+                             Chunk("INAM", QByteArray("Title", 6)));
         QCOMPARE(ReadFile(Path("out.wav")).toHex(' '),
                  Expected(Format18(pcm8), Ramp(4), 4, expectedDisp + expectedInfo).toHex(' '));
     }
@@ -171,8 +179,10 @@ private slots:
         QTest::addColumn<int>("dataBytes");
         QTest::addColumn<QList<int>>("curBytes");
 
-        QTest::newRow("one second of PCM per block") << PcmFormat(1, 8000, 16) << 40000 << QList<int>{16000, 32000, 40000};
-        QTest::newRow("byte rate cut to whole blocks") << ImaFormat(4055, 256) << 8192 << QList<int>{3840, 7680, 8192};
+        QTest::newRow("one second of PCM per block")
+            << PcmFormat(1, 8000, 16) << 40000 << QList<int>{16000, 32000, 40000};
+        QTest::newRow("byte rate cut to whole blocks")
+            << ImaFormat(4055, 256) << 8192 << QList<int>{3840, 7680, 8192};
         QTest::newRow("byte rate below one block copies a block at a time")
             << ImaFormat(100, 256) << 768 << QList<int>{256, 512, 768};
         QTest::newRow("no data, no progress") << PcmFormat(1, 8000, 16) << 0 << QList<int>{};
@@ -258,7 +268,8 @@ private slots:
         TMMWave wave;
         Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(40000)));
         bool eventRan = false;
-        QMetaObject::invokeMethod(this, [&] { eventRan = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [&] { eventRan = true; }, Qt::QueuedConnection);
         QList<bool> ranAtCall;
         wave.OnProgress = [&](TMMWave*, int32_t, int32_t, bool&) { ranAtCall.append(eventRan); };
         wave.SaveWaveFile(Path("out.wav"));
@@ -272,7 +283,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("target folder missing") << "missing/out.wav" << false << "Unable to save wave file";
         QTest::newRow("target is a folder") << "folder" << false << "Unable to save wave file";
-        QTest::newRow("target under a plain file") << "src.wav/out.wav" << false << "Unable to save wave file";
+        QTest::newRow("target under a plain file")
+            << "src.wav/out.wav" << false << "Unable to save wave file";
         QTest::newRow("source gone since binding") << "out.wav" << true << "Unable to open wave file";
     }
 
@@ -311,9 +323,12 @@ private slots:
     {
         QTest::addColumn<QString>("boundTo");
         QTest::addColumn<QString>("target");
-        QTest::newRow("nothing bound") << "" << "out.wav";
-        QTest::newRow("bound to a missing file's name") << "missing.wav" << "out.wav";
-        QTest::newRow("empty target") << "src.wav" << "";
+        QTest::newRow("nothing bound") << ""
+                                       << "out.wav";
+        QTest::newRow("bound to a missing file's name") << "missing.wav"
+                                                        << "out.wav";
+        QTest::newRow("empty target") << "src.wav"
+                                      << "";
     }
 
     void invalidParam()
@@ -325,14 +340,16 @@ private slots:
         wave.SetFileMustExist(false);
         if (!boundTo.isEmpty())
             wave.LoadWaveFile(Path(boundTo));
-        QCOMPARE(SaveError(wave, target.isEmpty() ? target : Path(target)), QStringLiteral("Invalid param passed!"));
+        QCOMPARE(SaveError(wave, target.isEmpty() ? target : Path(target)),
+                 QStringLiteral("Invalid param passed!"));
         QCOMPARE(Entries(), QStringList({"src.wav"}));
     }
 
     // The wave keeps its binding, with the old file's header values.
     void saveOntoOwnFile()
     {
-        const QByteArray source = Riff(FmtChunk(PcmFormat(1, 8000, 8)) + Chunk("data", Ramp(6)) + Chunk("cue ", U32(0)));
+        const QByteArray source =
+            Riff(FmtChunk(PcmFormat(1, 8000, 8)) + Chunk("data", Ramp(6)) + Chunk("cue ", U32(0)));
         TMMWave wave;
         Bind(wave, "own.wav", source);
         wave.SaveWaveFile(Path("own.wav"));

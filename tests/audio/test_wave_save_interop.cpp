@@ -68,12 +68,12 @@ w.setnchannels(channels); w.setsampwidth(width); w.setframerate(8000)
 w.writeframes(bytes(out)); w.close()
 )";
 
-}  // namespace
+} // namespace
 
 class TestWaveSaveInterop : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
@@ -81,14 +81,16 @@ private:
     {
         QProcess process;
         process.start(program, args);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
             return "failed: " + process.readAllStandardError();
         return process.readAllStandardOutput();
     }
     // Rate, channels and encoding as sox reports them, one per line.
     static QByteArray SoxDescription(const QString& path)
     {
-        return Run("sox", {"--i", "-r", path}) + Run("sox", {"--i", "-c", path}) + Run("sox", {"--i", "-e", path});
+        return Run("sox", {"--i", "-r", path}) + Run("sox", {"--i", "-c", path}) +
+               Run("sox", {"--i", "-e", path});
     }
     static QByteArray SoxSamples(const QString& path) { return Run("sox", {path, "-t", "raw", "-"}); }
 
@@ -100,7 +102,7 @@ private:
         return (sourceFormat + QByteArray(2, '\0')).left(18);
     }
 
-private slots:
+  private slots:
     void initTestCase()
     {
         if (QStandardPaths::findExecutable("sox").isEmpty())
@@ -131,12 +133,14 @@ private slots:
             const QStringList args = QStringList{"-n", "-r", "8000"} + encoding + QStringList{src} + tone;
             QTest::newRow(name) << "sox" << args << false;
         }
-        QTest::newRow("sox 16-bit with INFO and DISP") << "sox" << (QStringList{"-n", "-r", "8000", src} + tone) << true;
+        QTest::newRow("sox 16-bit with INFO and DISP")
+            << "sox" << (QStringList{"-n", "-r", "8000", src} + tone) << true;
         QTest::newRow("sox IMA ADPCM with INFO and DISP")
             << "sox" << (QStringList{"-n", "-r", "8000", "-e", "ima-adpcm", src} + tone) << true;
         for (int width = 1; width <= 4; ++width)
             QTest::newRow(qPrintable(QStringLiteral("python %1-byte").arg(width)))
-                << "python3" << QStringList{"-c", PythonWriter, src, QString::number(width), "2", "2000"} << false;
+                << "python3" << QStringList{"-c", PythonWriter, src, QString::number(width), "2", "2000"}
+                << false;
     }
 
     void copies()
@@ -151,7 +155,8 @@ private slots:
         QFile::remove(src);
         QFile::remove(copy);
         QVERIFY2(!Run(program, args).startsWith("failed"), qPrintable(program));
-        const QByteArray info = List("INFO", Chunk("ICMT", QByteArray("made by sox", 12)) + Chunk("INAM", QByteArray("Tone", 5)));
+        const QByteArray info =
+            List("INFO", Chunk("ICMT", QByteArray("made by sox", 12)) + Chunk("INAM", QByteArray("Tone", 5)));
         const QByteArray disp = Chunk("DISP", U32(1) + QByteArray("Tone", 5));
         if (withInfoAndDisp)
             QVERIFY(WriteFile(src, WithChunksAfterFormat(ReadFile(src), info + disp)));
@@ -170,7 +175,8 @@ private slots:
                                       : QStringList({"fmt ", "data", "fact"}));
         QCOMPARE(qFromLittleEndian<uint32_t>(copied.constData() + 4), uint32_t(copied.size() - 8));
         const QList<ChunkBytes> sourceChunks = Chunks(source);
-        QCOMPARE(ChunkPayload(chunks, "fmt ").toHex(), ExpectedFormat(ChunkPayload(sourceChunks, "fmt ")).toHex());
+        QCOMPARE(ChunkPayload(chunks, "fmt ").toHex(),
+                 ExpectedFormat(ChunkPayload(sourceChunks, "fmt ")).toHex());
         QCOMPARE(ChunkPayload(chunks, "data"), ChunkPayload(sourceChunks, "data"));
         if (withInfoAndDisp) {
             QCOMPARE(ChunkPayload(chunks, "DISP"), U32(1) + QByteArray("Tone", 5));

@@ -23,7 +23,7 @@ QAudioFormat OutputFormat(const WaveSampleDecoder& decoder)
     return format;
 }
 
-}  // namespace
+} // namespace
 
 SimpleSoundPlayer& SimpleSoundPlayer::instance()
 {
@@ -96,10 +96,13 @@ bool SimpleSoundPlayer::start(const QString& path)
         // Deleting the sink inside its own signal is not allowed: finish later,
         // and only if this sink still plays by then.
         if (sink == sink_.get() && sink->state() != QAudio::ActiveState)
-            QMetaObject::invokeMethod(this, [this, sink] {
-                if (sink == sink_.get())
-                    onSinkStateChanged();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, sink] {
+                    if (sink == sink_.get())
+                        onSinkStateChanged();
+                },
+                Qt::QueuedConnection);
     });
     device_->open(QIODevice::ReadOnly);
     sink->start(device_.get());
@@ -108,8 +111,8 @@ bool SimpleSoundPlayer::start(const QString& path)
 
 void SimpleSoundPlayer::onSinkStateChanged()
 {
-    const bool ended = sink_->state() == QAudio::StoppedState ||
-                       (sink_->state() == QAudio::IdleState && device_->atEnd());
+    const bool ended =
+        sink_->state() == QAudio::StoppedState || (sink_->state() == QAudio::IdleState && device_->atEnd());
     if (!ended)
         return;
     stop();

@@ -18,7 +18,7 @@ class WaveStreamDevice;
 // that the player registers when it is first used).
 class SimpleSoundPlayer : public QObject {
     Q_OBJECT
-public:
+  public:
     // Needs a QCoreApplication; the player is torn down with it.
     static SimpleSoundPlayer& instance();
 
@@ -28,11 +28,11 @@ public:
     void stop();
     bool isPlaying() const;
 
-signals:
+  signals:
     // The sound played to its end (not emitted by stop() or a replacing play()).
     void finished();
 
-private:
+  private:
     SimpleSoundPlayer();
     ~SimpleSoundPlayer() override;
 

@@ -42,12 +42,12 @@ constexpr int kMsMinDelta = 16;
 
 constexpr std::array<int, 16> kImaIndexStep{-1, -1, -1, -1, 2, 4, 6, 8, -1, -1, -1, -1, 2, 4, 6, 8};
 constexpr std::array<int, 89> kImaStep{
-    7,     8,     9,     10,    11,    12,    13,    14,    16,    17,    19,    21,    23,    25,    28,
-    31,    34,    37,    41,    45,    50,    55,    60,    66,    73,    80,    88,    97,    107,   118,
-    130,   143,   157,   173,   190,   209,   230,   253,   279,   307,   337,   371,   408,   449,   494,
-    544,   598,   658,   724,   796,   876,   963,   1060,  1166,  1282,  1411,  1552,  1707,  1878,  2066,
-    2272,  2499,  2749,  3024,  3327,  3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845,  8630,
-    9493,  10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
+    7,    8,     9,     10,    11,    12,    13,    14,    16,    17,    19,    21,    23,    25,   28,
+    31,   34,    37,    41,    45,    50,    55,    60,    66,    73,    80,    88,    97,    107,  118,
+    130,  143,   157,   173,   190,   209,   230,   253,   279,   307,   337,   371,   408,   449,  494,
+    544,  598,   658,   724,   796,   876,   963,   1060,  1166,  1282,  1411,  1552,  1707,  1878, 2066,
+    2272, 2499,  2749,  3024,  3327,  3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845, 8630,
+    9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
 
 uint16_t u16At(const QByteArray& bytes, int offset)
 {
@@ -104,7 +104,7 @@ int muLawToLinear(unsigned char code)
     return (code & 0x80) ? (0x84 - value) : (value - 0x84);
 }
 
-}  // namespace
+} // namespace
 
 WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format)
 {
@@ -129,7 +129,8 @@ void WaveSampleDecoder::readHeader(const QByteArray& format)
 void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format)
 {
     if (tag == kTagMsAdpcm || tag == kTagImaAdpcm) {
-        const int headerBytes = (tag == kTagMsAdpcm ? kMsHeaderBytesPerChannel : kImaHeaderBytesPerChannel) * channels_;
+        const int headerBytes =
+            (tag == kTagMsAdpcm ? kMsHeaderBytesPerChannel : kImaHeaderBytesPerChannel) * channels_;
         if (channels_ <= 2 && bits == 4 && blockAlign_ > headerBytes) {
             kind_ = tag == kTagMsAdpcm ? Kind::MsAdpcm : Kind::ImaAdpcm;
             if (kind_ == Kind::MsAdpcm)
@@ -166,7 +167,8 @@ void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray
 void WaveSampleDecoder::readMsAdpcmCoefficients(const QByteArray& format)
 {
     const int count = u16At(format, kMsCoefCountOffset);
-    if (u16At(format, kMsSamplesPerBlockOffset) != 0 && count > 0 && kMsCoefOffset + 4 * count <= format.size()) {
+    if (u16At(format, kMsSamplesPerBlockOffset) != 0 && count > 0 &&
+        kMsCoefOffset + 4 * count <= format.size()) {
         for (int i = 0; i < count; ++i) {
             coef1_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i));
             coef2_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i + 2));
@@ -211,8 +213,9 @@ void WaveSampleDecoder::decodePcmFrame(const unsigned char* frame, QByteArray& o
             appendSample16(out, s16At(p));
             break;
         case Kind::Signed24: {
-            const int32_t value = static_cast<int32_t>(static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 |
-                                                       static_cast<uint32_t>(p[2]) << 24);
+            const int32_t value =
+                static_cast<int32_t>(static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 |
+                                     static_cast<uint32_t>(p[2]) << 24);
             appendSample(out, static_cast<float>(value) / 2147483648.0F);
             break;
         }
@@ -280,7 +283,8 @@ void WaveSampleDecoder::decodeImaAdpcm(const unsigned char* block, QByteArray& o
     std::array<int, 2> predictor{}, index{};
     for (int c = 0; c < ch; ++c) {
         predictor[c] = s16At(block + kImaHeaderBytesPerChannel * c);
-        index[c] = std::min<int>(block[kImaHeaderBytesPerChannel * c + 2], static_cast<int>(kImaStep.size()) - 1);
+        index[c] =
+            std::min<int>(block[kImaHeaderBytesPerChannel * c + 2], static_cast<int>(kImaStep.size()) - 1);
         appendSample16(out, predictor[c]);
     }
     const int groupBytes = kImaWordBytes * ch;

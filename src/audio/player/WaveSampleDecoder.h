@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <vector>
 #include <cstdint>
+#include <vector>
 
 // Turns the sample bytes of a wave file into interleaved 32-bit float samples
 // that an audio sink can play. The card sounds come from anywhere, so besides
@@ -12,7 +12,7 @@
 // The input is fed in whole blocks (block alignment of the format); a partial
 // block is held back until the rest arrives.
 class WaveSampleDecoder {
-public:
+  public:
     // `format` is the wave format record: the 18-byte header and its extra bytes.
     explicit WaveSampleDecoder(const QByteArray& format);
 
@@ -23,8 +23,20 @@ public:
     // Appends the samples held in `bytes` to `out` (as raw float bytes).
     void decode(const char* bytes, qsizetype count, QByteArray& out);
 
-private:
-    enum class Kind { Unsupported, Unsigned8, Signed16, Signed24, Signed32, Float32, Float64, ALaw, MuLaw, MsAdpcm, ImaAdpcm };
+  private:
+    enum class Kind {
+        Unsupported,
+        Unsigned8,
+        Signed16,
+        Signed24,
+        Signed32,
+        Float32,
+        Float64,
+        ALaw,
+        MuLaw,
+        MsAdpcm,
+        ImaAdpcm
+    };
 
     void readHeader(const QByteArray& format);
     void chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format);

@@ -7,7 +7,7 @@ namespace {
 // Sample bytes read from the file per refill: small enough to start quickly,
 // large enough that the sink's pulls rarely reach the file.
 constexpr qint64 kRawChunk = 64 * 1024;
-}  // namespace
+} // namespace
 
 WaveStreamDevice::WaveStreamDevice(const QByteArray& format, RawReader readRaw, QObject* parent)
     : QIODevice(parent), decoder_(format), readRaw_(std::move(readRaw)), raw_(kRawChunk, '\0')

@@ -11,7 +11,7 @@
 // never sits in memory as a whole.
 class WaveStreamDevice : public QIODevice {
     Q_OBJECT
-public:
+  public:
     using RawReader = std::function<qint64(char* buffer, qint64 count)>;
 
     WaveStreamDevice(const QByteArray& format, RawReader readRaw, QObject* parent = nullptr);
@@ -22,17 +22,17 @@ public:
     bool atEnd() const override { return finished_ && readPos_ >= decoded_.size(); }
     qint64 bytesAvailable() const override;
 
-protected:
+  protected:
     qint64 readData(char* data, qint64 maxSize) override;
     qint64 writeData(const char* data, qint64 maxSize) override;
 
-private:
+  private:
     void decodeMore();
 
     WaveSampleDecoder decoder_;
     RawReader readRaw_;
     QByteArray raw_;
     QByteArray decoded_;
-    qsizetype readPos_ = 0;  // next byte of decoded_ to hand out
+    qsizetype readPos_ = 0; // next byte of decoded_ to hand out
     bool finished_ = false;
 };
