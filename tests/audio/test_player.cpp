@@ -278,11 +278,25 @@ class TestPlayer : public QObject {
     {
         if (const char* missing = MissingForSound())
             QSKIP(missing);
-        const QString tone = Tone("short.wav", {}, 0.2);
+        const QString tone = Tone("short.wav", {}, 0.5);
+        Recorder recorder;
+        QVERIFY(recorder.Start());
+        recorder.Clear();
         QSignalSpy finished(&SimpleSoundPlayer::instance(), &SimpleSoundPlayer::finished);
         QVERIFY(SimpleSoundPlayer::instance().play(tone));
         QVERIFY(finished.wait(3000));
         QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
+        // The whole sound was heard: its end is not cut off when it finishes.
+        const QVector<int16_t> samples = recorder.Collect(RecordRate * 3 / 2);
+        qsizetype first = -1, last = -1;
+        for (qsizetype i = 0; i < samples.size(); ++i)
+            if (std::abs(samples[i]) > 3000) {
+                first = first < 0 ? i : first;
+                last = i;
+            }
+        QVERIFY(first >= 0);
+        const double heard = double(last - first) / RecordRate;
+        QVERIFY2(heard > 0.45, qPrintable(QString::number(heard)));
     }
 
     // Releasing any wave (here by binding another file) stops what plays.

@@ -9,10 +9,14 @@
 #include <QAudioSink>
 #include <QCoreApplication>
 #include <QMediaDevices>
+#include <QTimer>
 
 namespace {
 
 SimpleSoundPlayer* player = nullptr;
+
+// Time beyond the sink's buffer for the sound server's own latency.
+constexpr int DrainMarginMs = 150;
 
 QAudioFormat OutputFormat(const WaveSampleDecoder& decoder)
 {
@@ -111,12 +115,27 @@ bool SimpleSoundPlayer::start(const QString& path)
 
 void SimpleSoundPlayer::onSinkStateChanged()
 {
-    const bool ended =
-        sink_->state() == QAudio::StoppedState || (sink_->state() == QAudio::IdleState && device_->atEnd());
-    if (!ended)
+    if (sink_->state() == QAudio::StoppedState) {
+        stop();
+        emit finished();
         return;
-    stop();
-    emit finished();
+    }
+    if (sink_->state() != QAudio::IdleState || !device_->atEnd())
+        return;
+    // Idle means the sink took the last bytes, not that they were heard: the
+    // output still holds up to a buffer of sound. Stopping now would cut the
+    // end of every sound, so the player lets it drain first.
+    const QAudioFormat format = sink_->format();
+    const qint64 bufferedMs = format.bytesForDuration(1000000) > 0
+                                  ? qint64(sink_->bufferSize()) * 1000 / format.bytesForDuration(1000000)
+                                  : 0;
+    QAudioSink* sink = sink_.get();
+    QTimer::singleShot(int(bufferedMs) + DrainMarginMs, this, [this, sink] {
+        if (sink != sink_.get())
+            return;
+        stop();
+        emit finished();
+    });
 }
 
 void SimpleSoundPlayer::stop()
