@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <sys/statvfs.h>
 #include <vector>
 
@@ -50,6 +51,15 @@ bool EnoughFreeSpace(const QByteArray& folder, int64_t needed)
     // Compared in units of the volume's blocks, so that no product can wrap.
     const uint64_t neededUnits = (uint64_t(needed) + volume.f_frsize - 1) / volume.f_frsize;
     return uint64_t(volume.f_bavail) >= neededUnits;
+}
+
+std::vector<char> AllocateBuffer(uint32_t size)
+{
+    try {
+        return std::vector<char>(size, '\0');
+    } catch (const std::bad_alloc&) {
+        throw EOutOfMemory();
+    }
 }
 
 void ProcessPendingEvents()
@@ -121,7 +131,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         // the file claims.
         const uint32_t bufferSize =
             std::max(std::min(blockSize, uint32_t(std::max(total, int32_t(0)))), MinReadBuffer);
-        std::vector<char> buffer(bufferSize, '\0');
+        std::vector<char> buffer = AllocateBuffer(bufferSize);
         const QByteArray folder = QFile::encodeName(QFileInfo(tempName).absolutePath());
 
         bool failed = blockSize == 0;
