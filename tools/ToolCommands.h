@@ -12,8 +12,11 @@
 // command are reported by main() with exit status 1.
 struct ToolCommand {
     using Run = std::function<int(const QStringList& args)>;
+    // Commands that draw text need the GUI application object (fonts); the
+    // others start without it, which keeps the tool quick for scripts.
+    enum class Needs { Core, Gui };
 
-    ToolCommand(const char* name, const char* usage, Run run);
+    ToolCommand(const char* name, const char* usage, Run run, Needs needs = Needs::Core);
 };
 
 // Prints the usage line of every command to standard error; returns 2.

@@ -2,10 +2,12 @@
 
 #include "common/Exception.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <string>
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 struct Entry {
     QString usage;
     ToolCommand::Run run;
+    ToolCommand::Needs needs;
 };
 
 std::map<std::string, Entry>& registry()
@@ -23,9 +26,9 @@ std::map<std::string, Entry>& registry()
 
 }  // namespace
 
-ToolCommand::ToolCommand(const char* name, const char* usage, Run run)
+ToolCommand::ToolCommand(const char* name, const char* usage, Run run, Needs needs)
 {
-    registry()[name] = Entry{QString::fromUtf8(usage), std::move(run)};
+    registry()[name] = Entry{QString::fromUtf8(usage), std::move(run), needs};
 }
 
 void printLine(const QString& line)
@@ -51,18 +54,22 @@ int printUsage()
 
 int main(int argc, char** argv)
 {
-    // Text rendering needs a GUI application object; no window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = app.arguments();
-    args.removeFirst();
-    if (args.isEmpty())
+    if (argc < 2)
         return printUsage();
-    const auto it = registry().find(args.first().toStdString());
+    const auto it = registry().find(argv[1]);
     if (it == registry().end())
         return printUsage();
-    args.removeFirst();
+    std::unique_ptr<QCoreApplication> app;
+    if (it->second.needs == ToolCommand::Needs::Gui) {
+        // Text rendering needs a GUI application object; no window is ever shown.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = QCoreApplication::arguments();
+    args.remove(0, 2);
     try {
         return it->second.run(args);
     } catch (const Exception& e) {

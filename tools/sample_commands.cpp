@@ -142,6 +142,6 @@ int sampleSet(const QStringList& args)
     return 0;
 }
 
-const ToolCommand sampleSetCommand("sample-set", "DIR", sampleSet);
+const ToolCommand sampleSetCommand("sample-set", "DIR", sampleSet, ToolCommand::Needs::Gui);
 
 }  // namespace

@@ -81,6 +81,6 @@ int textCard(const QStringList& args)
 }
 
 const ToolCommand textCardCommand("text-card", "OUT.bmp [--font FAMILY] [--size POINTS] [--width PIXELS] TEXT",
-                                  textCard);
+                                  textCard, ToolCommand::Needs::Gui);
 
 }  // namespace
