@@ -77,8 +77,8 @@ TBitmap textPicture(const QString& text)
     CardText::CanvasFont canvas = CardText::DefaultCanvasFont();
     canvas.font.setPointSize(14);
     canvas.font.setBold(true);
-    const QStringList lines = CardText::WrapLines(text, CardText::PixelFont(CardText::DefaultCanvasFont().font),
-                                                  CardText::DefaultWrapWidth);
+    const QStringList lines = CardText::WrapLines(
+        text, CardText::PixelFont(CardText::DefaultCanvasFont().font), CardText::DefaultWrapWidth);
     TBitmap bitmap;
     CardText::InsertText(bitmap, lines, canvas);
     return bitmap;
@@ -144,4 +144,4 @@ int sampleSet(const QStringList& args)
 
 const ToolCommand sampleSetCommand("sample-set", "DIR", sampleSet, ToolCommand::Needs::Gui);
 
-}  // namespace
+} // namespace

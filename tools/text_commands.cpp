@@ -80,7 +80,8 @@ int textCard(const QStringList& args)
     return 0;
 }
 
-const ToolCommand textCardCommand("text-card", "OUT.bmp [--font FAMILY] [--size POINTS] [--width PIXELS] TEXT",
-                                  textCard, ToolCommand::Needs::Gui);
+const ToolCommand textCardCommand("text-card",
+                                  "OUT.bmp [--font FAMILY] [--size POINTS] [--width PIXELS] TEXT", textCard,
+                                  ToolCommand::Needs::Gui);
 
-}  // namespace
+} // namespace

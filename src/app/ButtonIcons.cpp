@@ -38,9 +38,10 @@ void picture(QPainter& p, const QRectF& r)
     p.setBrush(Sun);
     p.drawEllipse(QPointF(inner.right() - 3.5, inner.top() + 3.5), 2.2, 2.2);
     p.setBrush(Grass);
-    p.drawPolygon(QPolygonF({inner.bottomLeft(), QPointF(inner.left() + inner.width() * 0.4, inner.top() + inner.height() * 0.45),
-                             QPointF(inner.left() + inner.width() * 0.65, inner.top() + inner.height() * 0.7),
-                             QPointF(inner.right() - 2, inner.top() + inner.height() * 0.5), inner.bottomRight()}));
+    p.drawPolygon(QPolygonF(
+        {inner.bottomLeft(), QPointF(inner.left() + inner.width() * 0.4, inner.top() + inner.height() * 0.45),
+         QPointF(inner.left() + inner.width() * 0.65, inner.top() + inner.height() * 0.7),
+         QPointF(inner.right() - 2, inner.top() + inner.height() * 0.5), inner.bottomRight()}));
 }
 
 void speaker(QPainter& p)
@@ -112,7 +113,8 @@ const std::map<QString, std::function<void(QPainter&)>>& painters()
              card(p, QRectF(3, 2, 18, 20));
              letter(p, QRectF(3, 4, 18, 16), QStringLiteral("T"), false);
          }},
-        {QStringLiteral("font"), [](QPainter& p) { letter(p, QRectF(0, 2, 24, 20), QStringLiteral("Aa"), true); }},
+        {QStringLiteral("font"),
+         [](QPainter& p) { letter(p, QRectF(0, 2, 24, 20), QStringLiteral("Aa"), true); }},
         {QStringLiteral("open"),
          [](QPainter& p) {
              p.setPen(QPen(Ink, 1.2));
@@ -163,7 +165,7 @@ QPixmap render(const std::function<void(QPainter&)>& paint, int size)
     return pixmap;
 }
 
-}  // namespace
+} // namespace
 
 QIcon icon(const QString& name)
 {
@@ -176,4 +178,4 @@ QIcon icon(const QString& name)
     return result;
 }
 
-}  // namespace ButtonIcons
+} // namespace ButtonIcons

@@ -11,4 +11,4 @@ namespace ButtonIcons {
 
 QIcon icon(const QString& name);
 
-}  // namespace ButtonIcons
+} // namespace ButtonIcons

@@ -17,10 +17,10 @@ struct NamedColor {
 
 // The sixteen basic colours a desktop font dialog offers.
 constexpr NamedColor BasicColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000}, {"Green", 0x008000},   {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080}, {"Teal", 0x008080},    {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},    {"Lime", 0x00FF00},    {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},   {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
+    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
 };
 
 constexpr int SwatchSize = 12;
@@ -32,7 +32,7 @@ QIcon swatch(const QColor& color)
     return QIcon(pixmap);
 }
 
-}  // namespace
+} // namespace
 
 CardFontDialog::CardFontDialog(QWidget* parent)
     : QDialog(parent), fontChooser_(new QFontDialog(this)), colorList_(new QComboBox(this))

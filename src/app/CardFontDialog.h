@@ -14,7 +14,7 @@ class QFontDialog;
 class CardFontDialog : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CardFontDialog(QWidget* parent = nullptr);
 
     // Runs the dialog; true when the user confirmed a font, which is then the
@@ -29,7 +29,7 @@ public:
     QFontDialog* fontChooser() const { return fontChooser_; }
     QComboBox* colorList() const { return colorList_; }
 
-private:
+  private:
     QFontDialog* fontChooser_;
     QComboBox* colorList_;
     CardText::CanvasFont last_;

@@ -10,7 +10,7 @@ namespace {
 constexpr int HelpWidth = 560;
 constexpr int HelpHeight = 480;
 
-}  // namespace
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
 {

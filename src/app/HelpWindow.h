@@ -9,7 +9,7 @@ class QTextBrowser;
 class HelpWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the one help window of `owner` (created on first use) at `contentsFile`.
@@ -18,6 +18,6 @@ public:
     void openContents(const QString& contentsFile);
     QTextBrowser* browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };

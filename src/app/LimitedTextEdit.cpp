@@ -4,7 +4,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent) : QPlainTextEdit(parent), maxLength_(maxLength)
+LimitedTextEdit::LimitedTextEdit(int maxLength, QWidget* parent)
+    : QPlainTextEdit(parent), maxLength_(maxLength)
 {
     connect(document(), &QTextDocument::contentsChange, this, &LimitedTextEdit::trimInsertion);
 }

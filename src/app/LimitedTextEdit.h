@@ -7,12 +7,12 @@
 class LimitedTextEdit : public QPlainTextEdit {
     Q_OBJECT
 
-public:
+  public:
     LimitedTextEdit(int maxLength, QWidget* parent = nullptr);
 
     int maxLength() const { return maxLength_; }
 
-private:
+  private:
     void trimInsertion(int position, int charsRemoved, int charsAdded);
 
     int maxLength_;

@@ -8,7 +8,7 @@
 class TessellorApplication : public QApplication {
     Q_OBJECT
 
-public:
+  public:
     TessellorApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -11,15 +11,15 @@
 #include "images/ui/TDBImage.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
-#include <QShowEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QShowEvent>
 #include <QToolButton>
 
 namespace {
@@ -47,11 +47,12 @@ QString windowFontFamily()
     return QStringLiteral("MS Sans Serif");
 }
 
-}  // namespace
+} // namespace
 
 TfrmConfigurador::TfrmConfigurador(QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmConfigurador"));
     setWindowTitle(QStringLiteral("Varnolo Memory Game Tessellor"));
@@ -175,7 +176,8 @@ QToolButton* TfrmConfigurador::makeButton(const char* name, int left, int top, c
 void TfrmConfigurador::createButtons()
 {
     btnImagem = makeButton("btnImagem", 6, 6, QStringLiteral("Insert image"), QStringLiteral("image"));
-    btnDuplicar = makeButton("btnDuplicar", 41, 6, QStringLiteral("Duplicate Imagem"), QStringLiteral("duplicate"));
+    btnDuplicar =
+        makeButton("btnDuplicar", 41, 6, QStringLiteral("Duplicate Imagem"), QStringLiteral("duplicate"));
     btnSom = makeButton("btnSom", 6, 40, QStringLiteral("Insert Sound"), QStringLiteral("sound"));
     btnTocarSom = makeButton("btnTocarSom", 41, 40, QStringLiteral("Hear Sound"), QStringLiteral("play"));
     btnTexto = makeButton("btnTexto", 6, 74, QStringLiteral("Insert Text"), QStringLiteral("text"));
@@ -213,7 +215,7 @@ QMenu* addMenu(QWidget* parent, const char* name, const QString& caption)
     return menu;
 }
 
-}  // namespace
+} // namespace
 
 void TfrmConfigurador::createMenus()
 {
@@ -223,12 +225,14 @@ void TfrmConfigurador::createMenus()
 
     mnArquivo = addMenu(mnConfig, "mnArquivo", QStringLiteral("&Files"));
     mnNovo = addEntry(mnArquivo, "mnNovo", QStringLiteral("&New set..."), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnAbrir = addEntry(mnArquivo, "mnAbrir", QStringLiteral("&Open set..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnSalvar = addEntry(mnArquivo, "mnSalvar", QStringLiteral("&Salve set..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnImportar =
-        addEntry(mnArquivo, "mnImportar", QStringLiteral("&Import set..."), QKeySequence(Qt::CTRL | Qt::Key_I));
-    Propriedades1 =
-        addEntry(mnArquivo, "Propriedades1", QStringLiteral("&Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnAbrir =
+        addEntry(mnArquivo, "mnAbrir", QStringLiteral("&Open set..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnSalvar =
+        addEntry(mnArquivo, "mnSalvar", QStringLiteral("&Salve set..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnImportar = addEntry(mnArquivo, "mnImportar", QStringLiteral("&Import set..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_I));
+    Propriedades1 = addEntry(mnArquivo, "Propriedades1", QStringLiteral("&Properties..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_P));
     N3 = addSeparator(mnArquivo, "N3");
     mnSair = addEntry(mnArquivo, "mnSair", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
     mnConfig->addMenu(mnArquivo);
@@ -400,7 +404,7 @@ void loadSlotPicture(TDBImage* frame, int slot)
     }
 }
 
-}  // namespace
+} // namespace
 
 void TfrmConfigurador::InicImages()
 {
@@ -471,9 +475,9 @@ void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
 
 void TfrmConfigurador::setEditingEnabled(bool enabled)
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom,
-                                                            btnTocarSom, btnTexto, btnFonte, btnSalvar, btnCopiar,
-                                                            btnAnterior, btnProximo, memTexto})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom, btnTocarSom, btnTexto, btnFonte, btnSalvar,
+             btnCopiar, btnAnterior, btnProximo, memTexto})
         control->setEnabled(enabled);
     mnEditar->menuAction()->setEnabled(enabled);
     mnEditar->setEnabled(enabled);

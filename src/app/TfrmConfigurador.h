@@ -28,16 +28,16 @@ class WindowScanView;
 class TfrmConfigurador : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmConfigurador(QWidget* parent = nullptr);
     ~TfrmConfigurador() override;
 
     // ---- controls -------------------------------------------------------
-    QFrame* Bevel1 = nullptr;   // focus marker around the current frame
-    QLabel* Label2 = nullptr;   // label above the left frame
-    QLabel* Label3 = nullptr;   // label above the right frame
-    TDBImage* DBImage1 = nullptr;  // left card frame, Tag = odd slot or -1
-    TDBImage* DBImage2 = nullptr;  // right card frame, Tag = even slot or 0
+    QFrame* Bevel1 = nullptr;     // focus marker around the current frame
+    QLabel* Label2 = nullptr;     // label above the left frame
+    QLabel* Label3 = nullptr;     // label above the right frame
+    TDBImage* DBImage1 = nullptr; // left card frame, Tag = odd slot or -1
+    TDBImage* DBImage2 = nullptr; // right card frame, Tag = even slot or 0
     QPlainTextEdit* memTexto = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* lblProgresso = nullptr;
@@ -151,13 +151,13 @@ public:
     void btnCopiarClick();
     void btnColarClick();
 
-protected:
+  protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
-private:
+  private:
     void createControls();
     void createButtons();
     void createMenus();

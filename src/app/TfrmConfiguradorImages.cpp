@@ -29,11 +29,9 @@ bool showsSlot(const TDBImage* frame)
     return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
 }
 
-}  // namespace
+} // namespace
 
-void TfrmConfigurador::btnImagemClick()
-{
-}
+void TfrmConfigurador::btnImagemClick() {}
 
 void TfrmConfigurador::btnTextoClick()
 {

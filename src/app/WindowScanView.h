@@ -11,7 +11,7 @@ class QProgressBar;
 // shown while the scan runs, and the Import errors list. The scan runs to its
 // end without yielding to the event loop, so every change is painted at once.
 class WindowScanView : public ScanView {
-public:
+  public:
     WindowScanView(QLabel* label, QProgressBar* bar);
 
     void setErrorList(std::function<void(const QString&)> appendLine);
@@ -22,7 +22,7 @@ public:
     void hideProgress() override;
     void appendError(const QString& line) override;
 
-private:
+  private:
     QLabel* label_;
     QProgressBar* bar_;
     int labelRight_;

@@ -40,7 +40,7 @@ void wrapParagraph(const QString& paragraph, const QFont& font, int wrapWidth, Q
     layout.endLayout();
 }
 
-}  // namespace
+} // namespace
 
 CanvasFont DefaultCanvasFont()
 {
@@ -72,7 +72,8 @@ QFont PixelFont(const QFont& font)
     return result;
 }
 
-QStringList WrapLines(const QString& text, const QFont& boxFont, int wrapWidth, QTextOption::WrapMode wrapMode)
+QStringList WrapLines(const QString& text, const QFont& boxFont, int wrapWidth,
+                      QTextOption::WrapMode wrapMode)
 {
     QString normalised = text;
     normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -123,4 +124,4 @@ void InsertText(TBitmap& bitmap, const QStringList& lines, const CanvasFont& can
     });
 }
 
-}  // namespace CardText
+} // namespace CardText

@@ -57,4 +57,4 @@ QVector<QPoint> LineOrigins(const QStringList& lines, const QFont& canvasFont, i
 // Puts the blank card into `bitmap` and draws `lines` on it in `canvas`.
 void InsertText(TBitmap& bitmap, const QStringList& lines, const CanvasFont& canvas);
 
-}  // namespace CardText
+} // namespace CardText

@@ -43,12 +43,12 @@ QPair<int, int> inkRows(const TBitmap& bitmap)
     return {first, last};
 }
 
-}  // namespace
+} // namespace
 
 class TestCardText : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void lineCount_data();
     void lineCount();
     void pointsToPixels_data();
@@ -171,7 +171,8 @@ void TestCardText::emptyTextGivesWhiteCard()
     TBitmap blank;
     blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
     TBitmap card;
-    CardText::InsertText(card, CardText::WrapLines(QString(), pointFont(8), 160), CardText::DefaultCanvasFont());
+    CardText::InsertText(card, CardText::WrapLines(QString(), pointFont(8), 160),
+                         CardText::DefaultCanvasFont());
     QCOMPARE(inkRows(card).first, -1);
     QCOMPARE(card.ToImage(), blank.ToImage());
 }
@@ -183,7 +184,8 @@ void TestCardText::textCardFile()
     const QStringList lines{"Hello", "world", "again"};
     CardText::InsertText(card, lines, CardText::DefaultCanvasFont());
     const auto [first, last] = inkRows(card);
-    const QVector<QPoint> origins = CardText::LineOrigins(lines, CardText::DefaultCanvasFont().font, Card, Card);
+    const QVector<QPoint> origins =
+        CardText::LineOrigins(lines, CardText::DefaultCanvasFont().font, Card, Card);
     const int h = lineHeight(CardText::DefaultCanvasFont().font);
     QVERIFY(first >= origins.first().y());
     QVERIFY(last < origins.last().y() + h);

@@ -43,12 +43,12 @@ QImage textCard(const QString& text, const CardText::CanvasFont& font, const QSt
     return bitmap.ToImage();
 }
 
-}  // namespace
+} // namespace
 
 class TestImageCommands : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -62,7 +62,7 @@ private slots:
     void fontsKeptPerFrame();
     void failedWriteRecordsNothing();
 
-private:
+  private:
     void openSet(bool duplo);
     void goToPage(int leftTag);
     QString file(const QString& name) const { return dir->path() + QLatin1Char('/') + name; }
@@ -260,7 +260,8 @@ void TestImageCommands::fontsKeptPerFrame()
     // Right frame: still the default font.
     QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
     w->btnTextoClick();
-    QCOMPARE(fileImage(file(QStringLiteral("C02.bmp"))), textCard(QStringLiteral("Hi"), CardText::DefaultCanvasFont()));
+    QCOMPARE(fileImage(file(QStringLiteral("C02.bmp"))),
+             textCard(QStringLiteral("Hi"), CardText::DefaultCanvasFont()));
     // The left frame keeps its font across page changes.
     goToPage(3);
     w->btnTextoClick();
@@ -288,7 +289,8 @@ void TestImageCommands::failedWriteRecordsNothing()
     QVERIFY_THROWS_EXCEPTION(Exception, w->btnTextoClick());
     QVERIFY(Conjunto.Elementos[0].Imagem.isEmpty());
     // The frame shows the new picture all the same.
-    QCOMPARE(w->DBImage2->Picture().ToImage(), textCard(QStringLiteral("Owl"), CardText::DefaultCanvasFont()));
+    QCOMPARE(w->DBImage2->Picture().ToImage(),
+             textCard(QStringLiteral("Owl"), CardText::DefaultCanvasFont()));
 }
 
 QTEST_MAIN(TestImageCommands)

@@ -15,7 +15,7 @@
 class TestParts : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void errorFullStop_data();
     void errorFullStop();
     void textLimit_data();
@@ -29,18 +29,29 @@ void TestParts::errorFullStop_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "Stream read error" << "Stream read error.";
-    QTest::newRow("path") << "Cannot open file /a/C05.bmp" << "Cannot open file /a/C05.bmp.";
-    QTest::newRow("digit") << "Win32 Error.  Code: 5" << "Win32 Error.  Code: 5.";
-    QTest::newRow("slash sorts after the full stop") << "/" << "/.";
-    QTest::newRow("colon") << "Error:" << "Error:.";
+    QTest::newRow("letter") << "Stream read error"
+                            << "Stream read error.";
+    QTest::newRow("path") << "Cannot open file /a/C05.bmp"
+                          << "Cannot open file /a/C05.bmp.";
+    QTest::newRow("digit") << "Win32 Error.  Code: 5"
+                           << "Win32 Error.  Code: 5.";
+    QTest::newRow("slash sorts after the full stop") << "/"
+                                                     << "/.";
+    QTest::newRow("colon") << "Error:"
+                           << "Error:.";
     QTest::newRow("non-ASCII letter") << QStringLiteral("não existe") << QStringLiteral("não existe.");
-    QTest::newRow("already a full stop") << "Out of memory." << "Out of memory.";
-    QTest::newRow("hyphen sorts before") << "a-" << "a-";
-    QTest::newRow("closing bracket") << "(none)" << "(none)";
-    QTest::newRow("exclamation mark") << "Stop!" << "Stop!";
-    QTest::newRow("trailing blank") << "text " << "text ";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("already a full stop") << "Out of memory."
+                                         << "Out of memory.";
+    QTest::newRow("hyphen sorts before") << "a-"
+                                         << "a-";
+    QTest::newRow("closing bracket") << "(none)"
+                                     << "(none)";
+    QTest::newRow("exclamation mark") << "Stop!"
+                                      << "Stop!";
+    QTest::newRow("trailing blank") << "text "
+                                    << "text ";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestParts::errorFullStop()
@@ -58,13 +69,14 @@ void TestParts::textLimit_data()
     QTest::addColumn<QString>("after");
     const QString full(300, QLatin1Char('x'));
     const QString almost(298, QLatin1Char('x'));
-    QTest::newRow("fits") << "abc" << 3 << "def" << "abcdef";
+    QTest::newRow("fits") << "abc" << 3 << "def"
+                          << "abcdef";
     QTest::newRow("typing at the limit is refused") << full << 300 << "y" << full;
     QTest::newRow("paste cut to what fits") << almost << 298 << "12345" << almost + "12";
     QTest::newRow("paste in the middle keeps the tail")
         << QString(297, QLatin1Char('a')) + "z" << 297 << "123" << QString(297, QLatin1Char('a')) + "12z";
-    QTest::newRow("long paste into an empty box") << "" << 0 << QString(400, QLatin1Char('q'))
-                                                  << QString(300, QLatin1Char('q'));
+    QTest::newRow("long paste into an empty box")
+        << "" << 0 << QString(400, QLatin1Char('q')) << QString(300, QLatin1Char('q'));
 }
 
 void TestParts::textLimit()
@@ -98,7 +110,7 @@ void TestParts::scanViewShowsAndHides()
     QVERIFY(label.isVisible());
     QVERIFY(bar.isVisible());
     QCOMPARE(label.text(), QStringLiteral("Importando Conjunto"));
-    QCOMPARE(label.geometry().right(), 135);  // grows to the left
+    QCOMPARE(label.geometry().right(), 135); // grows to the left
     QCOMPARE(bar.maximum(), 20);
     view.setProgressRange(40);
     view.setProgressPosition(7);

@@ -35,12 +35,12 @@ bool hasInk(const QString& path)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 class TestToolCommands : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void textCard_data();
     void textCard();
     void textCardUnwritable();
@@ -54,8 +54,8 @@ void TestToolCommands::textCard_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("ink");
     QTest::newRow("short text") << QStringList() << "Cat" << 0 << true;
-    QTest::newRow("two lines, font and size") << QStringList{"--font", "DejaVu Serif", "--size", "12"}
-                                              << "Black\ncat" << 0 << true;
+    QTest::newRow("two lines, font and size")
+        << QStringList{"--font", "DejaVu Serif", "--size", "12"} << "Black\ncat" << 0 << true;
     QTest::newRow("narrow wrap") << QStringList{"--width", "20"} << "a long text" << 0 << true;
     QTest::newRow("empty text: white card") << QStringList() << "" << 0 << false;
     QTest::newRow("text after --") << QStringList{"--"} << "--x" << 0 << true;

@@ -64,12 +64,12 @@ void catchErrorBox(ErrorBox& box)
     });
 }
 
-}  // namespace
+} // namespace
 
 class TestWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -88,7 +88,7 @@ private slots:
     void newSetGoesToTheCover();
     void helpContentsOpens();
 
-private:
+  private:
     void openWindow();
     void goToPage(int leftTag);
 
@@ -137,9 +137,9 @@ void TestWindow::startsOnTheCoverPage()
     QCOMPARE(w->Bevel1->pos(), w->DBImage2->pos() - QPoint(5, 5));
     QCOMPARE(w->Bevel1->size(), QSize(93, 91));
 
-    for (QWidget* control : std::initializer_list<QWidget*>{w->DBImage2, w->btnImagem, w->btnDuplicar, w->btnSom,
-                                                            w->btnTocarSom, w->btnTexto, w->btnFonte, w->btnSalvar,
-                                                            w->btnCopiar, w->btnAnterior, w->btnProximo, w->memTexto})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             w->DBImage2, w->btnImagem, w->btnDuplicar, w->btnSom, w->btnTocarSom, w->btnTexto, w->btnFonte,
+             w->btnSalvar, w->btnCopiar, w->btnAnterior, w->btnProximo, w->memTexto})
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
     QVERIFY(!w->mnEditar->menuAction()->isEnabled());
     QVERIFY(!w->btnColar->isEnabled());
@@ -319,11 +319,16 @@ void TestWindow::showsTheSlotsPictures_data()
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QString>("storedName");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("stored path") << "C03.bmp" << "C03.bmp" << true;
-    QTest::newRow("other letter case") << "c03.BMP" << "C03.bmp" << true;
-    QTest::newRow("doubled separator") << "C03.bmp" << "/C03.bmp" << true;
-    QTest::newRow("missing file") << "C03.bmp" << "C09.bmp" << false;
-    QTest::newRow("empty path") << "C03.bmp" << "" << false;
+    QTest::newRow("stored path") << "C03.bmp"
+                                 << "C03.bmp" << true;
+    QTest::newRow("other letter case") << "c03.BMP"
+                                       << "C03.bmp" << true;
+    QTest::newRow("doubled separator") << "C03.bmp"
+                                       << "/C03.bmp" << true;
+    QTest::newRow("missing file") << "C03.bmp"
+                                  << "C09.bmp" << false;
+    QTest::newRow("empty path") << "C03.bmp"
+                                << "" << false;
 }
 
 void TestWindow::showsTheSlotsPictures()
@@ -332,7 +337,8 @@ void TestWindow::showsTheSlotsPictures()
     QFETCH(QString, storedName);
     QFETCH(bool, shown);
     writeCard(dir->filePath(fileName), Red);
-    Conjunto.Elementos[3].Imagem = storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName;
+    Conjunto.Elementos[3].Imagem =
+        storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName;
     Conjunto.Elementos[4].Imagem = dir->filePath(fileName);
     w->HabilitaControles();
     goToPage(3);
