@@ -14,8 +14,10 @@
 // next one and then press the button that opens it.
 namespace DialogDriver {
 
+// Returns the waiting timer: deleting it withdraws an action whose dialog did
+// not come.
 template <typename Dialog>
-void onModal(std::function<void(Dialog*)> action, const QString& objectName = QString())
+QPointer<QTimer> onModal(std::function<void(Dialog*)> action, const QString& objectName = QString())
 {
     auto* poll = new QTimer;
     poll->setInterval(5);
@@ -28,6 +30,12 @@ void onModal(std::function<void(Dialog*)> action, const QString& objectName = QS
         action(dialog);
     });
     poll->start();
+    return poll;
+}
+
+inline void withdraw(QPointer<QTimer>& waiting)
+{
+    delete waiting.data();
 }
 
 // A message box that was shown: its caption, text, icon and buttons.
@@ -40,9 +48,9 @@ struct Message {
 };
 
 // Records the next message box and presses its OK button.
-inline void acceptMessage(Message* into)
+inline QPointer<QTimer> acceptMessage(Message* into)
 {
-    onModal<QMessageBox>([into](QMessageBox* box) {
+    return onModal<QMessageBox>([into](QMessageBox* box) {
         into->caption = box->windowTitle();
         into->text = box->text();
         into->icon = box->icon();
