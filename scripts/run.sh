@@ -16,8 +16,11 @@ cmake --build "$build" -j "$(nproc)"
 cmake --install "$build" --prefix "$home" >/dev/null
 
 if [ ! -e "$home/Ed" ]; then
-  mkdir -p "$home/Ed"
-  QT_QPA_PLATFORM=offscreen "$home/tessellor-tool" sample-set "$home/Ed/Sample"
+  # Made aside and moved into place, so a failure never leaves an empty "Ed"
+  # that would stop the next run from making the sample.
+  rm -rf "$home/Ed.new"
+  QT_QPA_PLATFORM=offscreen "$home/tessellor-tool" sample-set "$home/Ed.new/Sample"
+  mv "$home/Ed.new" "$home/Ed"
   echo "Made the sample set $home/Ed/Sample"
 fi
 
