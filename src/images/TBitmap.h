@@ -22,10 +22,14 @@ public:
     // Replaces the picture by the one read from the whole file. On failure the
     // previous picture stays as it was and an error of BitmapErrors.h is raised.
     void LoadBitmapFile(const QString& path);
+    // The same reading on a whole file's bytes held in memory.
+    void LoadBitmapBytes(const QByteArray& fileBytes);
     // Writes the picture as a BMP file, replacing an existing one. The bytes go
     // to a temporary file in the same folder that is renamed over the target,
     // so a failed write leaves the previous file untouched.
     void SaveBitmapFile(const QString& path) const;
+    // The bytes SaveBitmapFile writes.
+    QByteArray SaveBitmapBytes() const;
     // Replaces the picture by a built-in bitmap resource ("BMPBRANCO").
     void LoadBitmapResource(const QString& name);
     // An independent copy of `source`'s picture; empty when source is null.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "images/BitmapData.h"
+
+#include <QImage>
+
+// Converts between a picture's stored pixel rows and a 32-bit image for
+// display and drawing. Conversions happen only when a picture is shown or drawn
+// on; loading and saving never touch the pixels.
+namespace BitmapPixels {
+
+// The picture as a Format_RGB32 image, rows top-down. Paletted pixels whose
+// index lies beyond the colour table show black. Null for the empty picture.
+QImage toImage(const TBitmap::Data& picture);
+
+// Stores every pixel in which `after` differs from `before` (both made by
+// toImage() and then drawn on) back into the picture's own pixel format. On a
+// paletted picture each new colour becomes its nearest colour-table entry;
+// pixels left alone keep their stored value exactly.
+void storeChanges(TBitmap::Data& picture, const QImage& before, const QImage& after);
+
+}  // namespace BitmapPixels
