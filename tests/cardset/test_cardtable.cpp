@@ -66,17 +66,6 @@ private Q_SLOTS:
         QCOMPARE(CaminhoSom(slot), PastaConjunto + sound);
     }
 
-    void fileNumbersCoverEveryNamedFile()
-    {
-        // Paired slots use exactly the files 0..20, each pair its own.
-        for (int slot = 1; slot < NumSlots; slot += 2) {
-            QCOMPARE(NumeroArquivo(slot, false), (slot + 1) / 2);
-            QCOMPARE(NumeroArquivo(slot + 1, false), (slot + 1) / 2);
-        }
-        QCOMPARE(NomesImagem[7], QStringLiteral("C07"));
-        QCOMPARE(NomesSom[40], QStringLiteral("S40"));
-    }
-
     void slotsOutsideTheTableNeverIndexPastTheNames()
     {
         ConfigConjunto.Duplo = 1;

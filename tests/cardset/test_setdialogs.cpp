@@ -207,12 +207,6 @@ private Q_SLOTS:
         QVERIFY(!watchdog.fired());
     }
 
-    void newSetNameIsLimitedTo200Characters()
-    {
-        QCOMPARE(frmCadastro->txtNome->maxLength(), 200);
-        QCOMPARE(frmCadastro->txtAutor->maxLength(), 200);
-    }
-
     void openSetListsOnlyVisibleFolders()
     {
         for (const char* name : {"Zoo", "animais", "Cores", ".hidden"})
