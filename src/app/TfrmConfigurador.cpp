@@ -295,8 +295,8 @@ void TfrmConfigurador::connectHandlers()
     bind(mnSobre, nullptr, &TfrmConfigurador::mnSobreClick);
 
     // Both frames report receiving the focus to DBImage1Enter.
-    DBImage1->installEventFilter(this);
-    DBImage2->installEventFilter(this);
+    for (TDBImage* frame : {DBImage1, DBImage2})
+        connect(frame, &TDBImage::Entered, this, [this, frame] { DBImage1Enter(frame); });
 }
 
 CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
@@ -346,10 +346,6 @@ void TfrmConfigurador::closeEvent(QCloseEvent* e)
 
 bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn && (watched == DBImage1 || watched == DBImage2)) {
-        DBImage1Enter(static_cast<TDBImage*>(watched));
-        return false;
-    }
     if (e->type() != QEvent::KeyPress || !isActiveWindow())
         return false;
     // A key press travels from the focused control up to its parents; the
@@ -400,7 +396,7 @@ void loadSlotPicture(TDBImage* frame, int slot)
     const auto existing = FileNames::findExisting(path);
     if (existing && FileNames::fileExists(*existing)) {
         frame->Picture().LoadBitmapFile(*existing);
-        frame->update();
+        frame->PictureChanged();
     }
 }
 
@@ -413,7 +409,7 @@ void TfrmConfigurador::InicImages()
 
     for (TDBImage* frame : {DBImage1, DBImage2}) {
         frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-        frame->update();
+        frame->PictureChanged();
     }
 
     Label2->setText(QString::number(left));

@@ -40,7 +40,7 @@ void TfrmConfigurador::btnTextoClick()
         return;
     const int slot = frame->Tag();
     CardText::InsertText(frame->Picture(), TextBoxLines(), CanvasFont(frame));
-    frame->update();
+    frame->PictureChanged();
     savePicture(frame, slot);
 }
 
@@ -58,7 +58,7 @@ void TfrmConfigurador::btnDuplicarClick()
     TDBImage* source = leftIsCurrent ? DBImage1 : DBImage2;
     TDBImage* target = leftIsCurrent ? DBImage2 : DBImage1;
     target->Picture().CopyPicture(&source->Picture());
-    target->update();
+    target->PictureChanged();
     savePicture(target, target->Tag());
 }
 
