@@ -2,6 +2,7 @@
 
 #include "images/BitmapErrors.h"
 #include "images/BmpLayout.h"
+#include "images/PixelBuffer.h"
 #include "images/RleDecoder.h"
 
 #include <QtEndian>
@@ -194,7 +195,7 @@ void BmpReader::readPixels(const InfoHeader& header, TBitmap::Data& picture)
     const qsizetype size = picture.rowLength() * picture.absHeight();
     const uint64_t declared = header.imageSize != 0 ? header.imageSize : uint64_t(size);
     const qint64 present = qint64(std::min({declared, uint64_t(size), uint64_t(remaining())}));
-    picture.pixels = QByteArray(size, Qt::Uninitialized);
+    picture.pixels = PixelBuffer::allocate(size);
     if (!take(picture.pixels.data(), present))
         throw EReadError();
     // A pixel area cut short reads as zeros (entry 0 of a colour table).
@@ -208,7 +209,7 @@ void BmpReader::decodeRle(const InfoHeader& header, TBitmap::Data& picture)
     const qint64 declared = header.imageSize != 0 ? qint64(header.imageSize) : qint64(picture.rowLength()) * picture.absHeight();
     const qint64 length = std::min(declared, source_.size() - dataStart);
     const char* data = picture.keptCompressedData.constData() + (dataStart - pictureStart_);
-    picture.pixels = QByteArray(picture.rowLength() * picture.absHeight(), '\0');
+    picture.pixels = PixelBuffer::allocateZeroed(picture.rowLength() * picture.absHeight());
     RleDecoder decoder(header.compression == CompressionRle8 ? 8 : 4, picture.width, picture.absHeight(), picture.rowLength());
     decoder.decode(reinterpret_cast<const uchar*>(data), length, reinterpret_cast<uchar*>(picture.pixels.data()));
 }

@@ -2,8 +2,8 @@
 
 #include "images/BitmapErrors.h"
 #include "images/BmpLayout.h"
+#include "images/ReplacingFile.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 
@@ -136,16 +136,13 @@ void writeFile(const TBitmap::Data& picture, const QString& path, const QString&
 {
     const QByteArray header = headerBytes(picture);
     const QByteArray& body = picture.keptCompressedData.isEmpty() ? picture.pixels : picture.keptCompressedData;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    ReplacingFile file(path);
+    if (!file.open())
         throw EFCreateError(shownPath);
     // The pixel rows go out in one write straight from the picture's buffer.
-    const bool written = file.write(header) == header.size()
-        && (header.isEmpty() || file.write(body) == body.size());
-    if (!written || !file.commit()) {
-        file.cancelWriting();
+    const bool written = file.write(header.constData(), header.size()) && file.write(body.constData(), header.isEmpty() ? 0 : body.size());
+    if (!written || !file.commit())
         throw EWriteError();
-    }
 }
 
 }  // namespace BmpWriter
