@@ -10,6 +10,7 @@
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -664,6 +665,49 @@ private Q_SLOTS:
         bitmap.SaveBitmapFile(dir.filePath(QStringLiteral("C05.bmp")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("c05.BMP")});
         QCOMPARE(readFile(dir.filePath(QStringLiteral("c05.BMP"))).size(), 7966);
+    }
+
+    void replacedFileKeepsItsPermissions_data()
+    {
+        QTest::addColumn<int>("before");  // -1: no file yet
+        QTest::addColumn<int>("after");
+        QTest::newRow("new file") << -1 << 0644;
+        QTest::newRow("read-only for others") << 0640 << 0640;
+        QTest::newRow("private") << 0600 << 0600;
+    }
+    void replacedFileKeepsItsPermissions()
+    {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("C01.bmp"));
+        if (before >= 0) {
+            writeFile(path, QByteArray("old"));
+            QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(before)), 0);
+        }
+        const mode_t savedMask = ::umask(022);
+        TBitmap bitmap;
+        bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        bitmap.SaveBitmapFile(path);
+        ::umask(savedMask);
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), after);
+        QCOMPARE(QFileInfo(path).size(), 7966);
+    }
+
+    void savingThroughALinkReplacesItsFile()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath(QStringLiteral("real.bmp"));
+        const QString link = dir.filePath(QStringLiteral("C01.bmp"));
+        writeFile(real, QByteArray("old"));
+        QVERIFY(QFile::link(real, link));
+        TBitmap bitmap;
+        bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        bitmap.SaveBitmapFile(link);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(real).size(), 7966);
     }
 
     void cannotCreateInAMissingFolder()
