@@ -1,0 +1,75 @@
+#pragma once
+
+#include "images/TPicture.h"
+
+#include <QObject>
+#include <QString>
+
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+class PreviewPaintBox;
+
+// The picture open dialog: the file dialog in its non-native form (so it
+// looks the same everywhere) with a preview pane on its right that shows the
+// selected picture, its size and a button for a full-size view.
+//
+// The object lives as long as its owner window; the file dialog and the
+// preview parts are made once and reused by every RunDialog(). Every error of
+// previewing is absorbed: the pane then shows "Picture:" and "(None)".
+class TOpenPictureDialog : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TOpenPictureDialog(QWidget* owner);
+    ~TOpenPictureDialog() override;
+
+    // Shows the dialog modally. True when the user confirmed a file: then
+    // FileName() is its full path and FilterIndex() the filter in use. False
+    // on cancel or close, leaving both as they were.
+    bool RunDialog();
+
+    QString FileName() const { return fileName_; }
+    void SetFileName(const QString& path) { fileName_ = path; }
+    // Entries "description|mask|description|mask...". The card editor's one
+    // entry, "Bitmaps (*.bmp)|*.bmp", is the default.
+    QString Filter() const { return filter_; }
+    void SetFilter(const QString& filter);
+    int FilterIndex() const { return filterIndex_; }  // 1-based
+    void SetFilterIndex(int index) { filterIndex_ = index; }
+
+    // Loads the preview for `path` as a selection change does.
+    void UpdatePreview(const QString& path);
+    // Opens the full-size preview of the current preview picture.
+    void ShowFullPreview();
+
+    QFileDialog* Dialog() const { return dialog_; }
+    const TPicture& PreviewPicture() const { return picture_; }
+
+private:
+    void buildPreviewPane();
+    void insertPreviewPane();
+    void applyFilter();
+    void centreOnOwnersScreen();
+    void clearPreview();
+    void typedNameEdited(const QString& text);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QWidget* owner_;
+    QFileDialog* dialog_;
+    QLineEdit* nameEdit_ = nullptr;
+    TPicture picture_;
+    QString fileName_;
+    QString filter_;
+    QStringList qtFilters_;
+    int filterIndex_ = 1;
+
+    QWidget* picturePanel_ = nullptr;
+    QLabel* pictureLabel_ = nullptr;
+    QToolButton* previewButton_ = nullptr;
+    QFrame* paintPanel_ = nullptr;
+    PreviewPaintBox* paintBox_ = nullptr;
+};
