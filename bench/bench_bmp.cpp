@@ -115,7 +115,8 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
 
 // The best of `runs` timings of `action`, in milliseconds; `prepare` runs
 // before each, untimed.
-double best(int runs, const std::function<void()>& action, const std::function<void()>& prepare = [] {})
+double best(
+    int runs, const std::function<void()>& action, const std::function<void()>& prepare = [] {})
 {
     double fastest = 1e300;
     for (int i = 0; i < runs; ++i) {
@@ -130,12 +131,12 @@ double best(int runs, const std::function<void()>& action, const std::function<v
 
 int usage()
 {
-    std::fprintf(stderr,
-                 "usage: bench_bmp make24 FILE | makerle8 FILE | loadsave SRC DST RUNS | load SRC RUNS | read SRC RUNS\n");
+    std::fprintf(stderr, "usage: bench_bmp make24 FILE | makerle8 FILE | loadsave SRC DST RUNS | load SRC "
+                         "RUNS | read SRC RUNS\n");
     return 2;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -146,7 +147,8 @@ int main(int argc, char** argv)
     try {
         const QString& command = args[0];
         if (command == QLatin1String("make24") || command == QLatin1String("makerle8"))
-            return writeBytes(args[1], command == QLatin1String("make24") ? gradient24() : runLength8()) ? 0 : 1;
+            return writeBytes(args[1], command == QLatin1String("make24") ? gradient24() : runLength8()) ? 0
+                                                                                                         : 1;
         const int runs = args.last().toInt();
         double ms = 0;
         if (command == QLatin1String("loadsave") && args.size() == 4) {

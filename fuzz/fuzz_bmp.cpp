@@ -13,7 +13,7 @@ namespace {
 // that the reader allows but that are large.
 constexpr int MaxConvertedPixels = 1 << 16;
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     const QByteArray written = bitmap.SaveBitmapBytes();
     TBitmap reread;
-    reread.LoadBitmapBytes(written);  // our own output must always read back
+    reread.LoadBitmapBytes(written); // our own output must always read back
     if (reread.SaveBitmapBytes() != written)
         std::abort();
     if (bitmap.Empty() || qint64(bitmap.Width()) * bitmap.Height() > MaxConvertedPixels)

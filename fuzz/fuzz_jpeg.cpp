@@ -7,8 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     try {
-        const QImage image =
-            JpegDecoder::decode(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+        const QImage image = JpegDecoder::decode(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
         if (image.isNull() || image.format() != QImage::Format_RGB32)
             std::abort();
     } catch (const EJPEG&) {

@@ -52,4 +52,4 @@ const ToolCommand bmpPng("bmp-png", "SRC DST.png", [](const QStringList& args) {
     return 0;
 });
 
-}  // namespace
+} // namespace

@@ -9,32 +9,34 @@
 
 // A file that cannot be opened for reading.
 class EFOpenError : public Exception {
-public:
+  public:
     explicit EFOpenError(const QString& path) : Exception(QStringLiteral("Cannot open file %1").arg(path)) {}
 };
 
 // A file that cannot be created for writing.
 class EFCreateError : public Exception {
-public:
-    explicit EFCreateError(const QString& path) : Exception(QStringLiteral("Cannot create file %1").arg(path)) {}
+  public:
+    explicit EFCreateError(const QString& path) : Exception(QStringLiteral("Cannot create file %1").arg(path))
+    {
+    }
 };
 
 // A file shorter than its file header, or masks or colour table cut short.
 class EReadError : public Exception {
-public:
+  public:
     EReadError() : Exception(QStringLiteral("Stream read error")) {}
 };
 
 // Bytes that do not make a picture we can build.
 class EInvalidGraphic : public Exception {
-public:
+  public:
     EInvalidGraphic() : Exception(QStringLiteral("Bitmap image is not valid")) {}
 };
 
 // The system refused to make a picture; the "\n" is two characters, as shown
 // to users of the original desktop program.
 class EWin32Error : public Exception {
-public:
+  public:
     EWin32Error(int code, const QString& systemText)
         : Exception(QStringLiteral("Win32 Error.  Code: %1.\\n%2").arg(code).arg(systemText))
     {
@@ -43,13 +45,13 @@ public:
 
 // A drawing resource that could not be had while writing.
 class EOutOfResources : public Exception {
-public:
+  public:
     EOutOfResources() : Exception(QStringLiteral("Out of system resources")) {}
     explicit EOutOfResources(const QString& systemText) : Exception(systemText) {}
 };
 
 // A short write: disk full, quota, lost device.
 class EWriteError : public Exception {
-public:
+  public:
     EWriteError() : Exception(QStringLiteral("Stream write error")) {}
 };

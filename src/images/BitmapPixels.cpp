@@ -13,7 +13,7 @@ namespace {
 
 // One colour channel of a 16- or 32-bit pixel, located by its mask.
 class Channel {
-public:
+  public:
     explicit Channel(uint32_t mask) : mask_(mask)
     {
         if (mask_ == 0)
@@ -37,11 +37,12 @@ public:
     {
         if (mask_ == 0)
             return 0;
-        const uint64_t value = width_ >= 8 ? uint64_t(component) << (width_ - 8) : (uint64_t(component) * max_ + 127) / 255;
+        const uint64_t value =
+            width_ >= 8 ? uint64_t(component) << (width_ - 8) : (uint64_t(component) * max_ + 127) / 255;
         return uint32_t(value << shift_) & mask_;
     }
 
-private:
+  private:
     uint32_t mask_;
     int shift_ = 0;
     int width_ = 0;
@@ -51,7 +52,10 @@ private:
 struct ChannelSet {
     Channel red, green, blue;
 
-    QRgb decode(uint32_t pixel) const { return qRgb(red.decode(pixel), green.decode(pixel), blue.decode(pixel)); }
+    QRgb decode(uint32_t pixel) const
+    {
+        return qRgb(red.decode(pixel), green.decode(pixel), blue.decode(pixel));
+    }
     uint32_t encode(QRgb colour) const
     {
         return red.encode(qRed(colour)) | green.encode(qGreen(colour)) | blue.encode(qBlue(colour));
@@ -60,11 +64,13 @@ struct ChannelSet {
 
 ChannelSet channelsOf(const TBitmap::Data& picture)
 {
-    const bool ownMasks = picture.compression == CompressionBitFields && picture.masks != std::array<uint32_t, 3>{};
+    const bool ownMasks =
+        picture.compression == CompressionBitFields && picture.masks != std::array<uint32_t, 3>{};
     const uint32_t* masks = ownMasks ? picture.masks.data()
-        : picture.compression == CompressionBitFields ? (picture.bitsPerPixel == 16 ? Default16Masks : Default32Masks)
-        : picture.bitsPerPixel == 16 ? Rgb555Masks
-                                     : Default32Masks;
+                            : picture.compression == CompressionBitFields
+                                ? (picture.bitsPerPixel == 16 ? Default16Masks : Default32Masks)
+                            : picture.bitsPerPixel == 16 ? Rgb555Masks
+                                                         : Default32Masks;
     return {Channel(masks[0]), Channel(masks[1]), Channel(masks[2])};
 }
 
@@ -99,15 +105,16 @@ void setIndex(uchar* row, int x, int bits, int index)
         break;
     }
     case 4:
-        row[x / 2] = x % 2 == 0 ? uchar((row[x / 2] & 0x0F) | (index << 4)) : uchar((row[x / 2] & 0xF0) | index);
+        row[x / 2] =
+            x % 2 == 0 ? uchar((row[x / 2] & 0x0F) | (index << 4)) : uchar((row[x / 2] & 0xF0) | index);
         break;
     default:
         row[x] = uchar(index);
     }
 }
 
-void decodeRow(const TBitmap::Data& picture, const uchar* row, QRgb* out, const std::array<QRgb, 256>& palette,
-               const ChannelSet& channels)
+void decodeRow(const TBitmap::Data& picture, const uchar* row, QRgb* out,
+               const std::array<QRgb, 256>& palette, const ChannelSet& channels)
 {
     const int width = picture.width;
     switch (picture.bitsPerPixel) {
@@ -131,8 +138,11 @@ void decodeRow(const TBitmap::Data& picture, const uchar* row, QRgb* out, const 
 
 // Nearest colour-table entry by squared distance; the first of equals wins.
 class NearestEntry {
-public:
-    explicit NearestEntry(const TBitmap::Data& picture) : palette_(paletteOf(picture)), count_(picture.colourCount()) {}
+  public:
+    explicit NearestEntry(const TBitmap::Data& picture)
+        : palette_(paletteOf(picture)), count_(picture.colourCount())
+    {
+    }
 
     int operator()(QRgb colour)
     {
@@ -155,7 +165,7 @@ public:
         return best;
     }
 
-private:
+  private:
     std::array<QRgb, 256> palette_;
     int count_;
     QHash<QRgb, int> cache_;
@@ -186,7 +196,7 @@ int storedRow(const TBitmap::Data& picture, int imageRow)
     return picture.topDown() ? imageRow : picture.absHeight() - 1 - imageRow;
 }
 
-}  // namespace
+} // namespace
 
 namespace BitmapPixels {
 
@@ -223,4 +233,4 @@ void storeChanges(TBitmap::Data& picture, const QImage& before, const QImage& af
     }
 }
 
-}  // namespace BitmapPixels
+} // namespace BitmapPixels

@@ -19,4 +19,4 @@ QImage toImage(const TBitmap::Data& picture);
 // pixels left alone keep their stored value exactly.
 void storeChanges(TBitmap::Data& picture, const QImage& before, const QImage& after);
 
-}  // namespace BitmapPixels
+} // namespace BitmapPixels

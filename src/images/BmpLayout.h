@@ -36,7 +36,7 @@ constexpr int XResolutionOffset = 24;
 constexpr int YResolutionOffset = 28;
 constexpr int ColoursUsedOffset = 32;
 constexpr int ImportantColoursOffset = 36;
-constexpr int RedMaskOffset = 40;  // version 4 and 5 headers only
+constexpr int RedMaskOffset = 40; // version 4 and 5 headers only
 constexpr int GreenMaskOffset = 44;
 constexpr int BlueMaskOffset = 48;
 
@@ -47,9 +47,9 @@ constexpr uint32_t CompressionRle4 = 2;
 constexpr uint32_t CompressionBitFields = 3;
 
 constexpr int MaskCount = 3;
-constexpr int MasksSize = 12;        // three 4-byte masks after a 40-byte header
-constexpr int QuadEntrySize = 4;     // colour-table entry: blue, green, red, reserved
-constexpr int TripleEntrySize = 3;   // core colour-table entry: blue, green, red
+constexpr int MasksSize = 12;      // three 4-byte masks after a 40-byte header
+constexpr int QuadEntrySize = 4;   // colour-table entry: blue, green, red, reserved
+constexpr int TripleEntrySize = 3; // core colour-table entry: blue, green, red
 constexpr int MaxColourEntries = 256;
 
 // Default masks written for bit-field pictures whose masks are all 0.
@@ -69,4 +69,4 @@ constexpr bool isValidBitCount(int bits)
     return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-}  // namespace BmpLayout
+} // namespace BmpLayout

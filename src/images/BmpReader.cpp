@@ -30,7 +30,8 @@ int32_t i32At(const char* bytes, int offset)
 
 bool isAcceptedHeaderLength(uint32_t length)
 {
-    return length == CoreHeaderSize || length == InfoHeaderSize || length == V4HeaderSize || length == V5HeaderSize;
+    return length == CoreHeaderSize || length == InfoHeaderSize || length == V4HeaderSize ||
+           length == V5HeaderSize;
 }
 
 bool isRunLength(uint32_t compression)
@@ -38,7 +39,7 @@ bool isRunLength(uint32_t compression)
     return compression == CompressionRle8 || compression == CompressionRle4;
 }
 
-}  // namespace
+} // namespace
 
 BmpReader::BmpReader(BmpSource& source) : source_(source) {}
 
@@ -100,7 +101,8 @@ BmpReader::InfoHeader BmpReader::readInfoHeader()
         throw EInvalidGraphic();
     InfoHeader header;
     header.length = u32At(bytes, 0);
-    if (!isAcceptedHeaderLength(header.length) || !take(bytes + HeaderLengthSize, header.length - HeaderLengthSize))
+    if (!isAcceptedHeaderLength(header.length) ||
+        !take(bytes + HeaderLengthSize, header.length - HeaderLengthSize))
         throw EInvalidGraphic();
 
     if (header.length == CoreHeaderSize) {
@@ -121,7 +123,8 @@ BmpReader::InfoHeader BmpReader::readInfoHeader()
     header.coloursUsed = u32At(bytes, ColoursUsedOffset);
     header.importantColours = u32At(bytes, ImportantColoursOffset);
     if (header.length >= V4HeaderSize)
-        header.masks = {u32At(bytes, RedMaskOffset), u32At(bytes, GreenMaskOffset), u32At(bytes, BlueMaskOffset)};
+        header.masks = {u32At(bytes, RedMaskOffset), u32At(bytes, GreenMaskOffset),
+                        u32At(bytes, BlueMaskOffset)};
     return header;
 }
 
@@ -130,10 +133,11 @@ void BmpReader::checkHeader(const InfoHeader& header) const
 {
     if (header.planes != 1 || !isValidBitCount(header.bits))
         throw EInvalidGraphic();
-    const bool formatMatches = header.compression == CompressionNone
-        || (header.compression == CompressionBitFields && (header.bits == 16 || header.bits == 32))
-        || (header.compression == CompressionRle8 && header.bits == 8)
-        || (header.compression == CompressionRle4 && header.bits == 4);
+    const bool formatMatches =
+        header.compression == CompressionNone ||
+        (header.compression == CompressionBitFields && (header.bits == 16 || header.bits == 32)) ||
+        (header.compression == CompressionRle8 && header.bits == 8) ||
+        (header.compression == CompressionRle4 && header.bits == 4);
     if (!formatMatches)
         throw EInvalidGraphic();
     // Run-length pictures are always stored bottom-up.
@@ -144,7 +148,7 @@ void BmpReader::checkHeader(const InfoHeader& header) const
 
     const uint64_t width = uint64_t(header.width);
     const uint64_t height = uint64_t(header.height < 0 ? -header.height : header.height);
-    if (width * height > MaxPixels)  // both below 2^32: no overflow
+    if (width * height > MaxPixels) // both below 2^32: no overflow
         throw EInvalidGraphic();
     const uint64_t pixelBytes = rowLength(width, uint64_t(header.bits)) * height;
     const uint64_t available = uint64_t(source_.size() - pictureStart_);
@@ -173,7 +177,7 @@ QByteArray BmpReader::readColourTable(const InfoHeader& header)
     if (!take(bytes, qint64(count) * entrySize))
         throw EReadError();
     if (header.bits > 8)
-        return QByteArray();  // pixels carry their colours; the table only helped old displays
+        return QByteArray(); // pixels carry their colours; the table only helped old displays
     // A paletted picture holds at most 2^bits entries; more are never indexed.
     const uint32_t held = std::min(count, uint32_t(1) << header.bits);
     QByteArray table(qsizetype(held) * QuadEntrySize, Qt::Uninitialized);
@@ -206,12 +210,15 @@ void BmpReader::decodeRle(const InfoHeader& header, TBitmap::Data& picture)
 {
     const qint64 dataStart = pos_;
     picture.keptCompressedData = keptBytes();
-    const qint64 declared = header.imageSize != 0 ? qint64(header.imageSize) : qint64(picture.rowLength()) * picture.absHeight();
+    const qint64 declared =
+        header.imageSize != 0 ? qint64(header.imageSize) : qint64(picture.rowLength()) * picture.absHeight();
     const qint64 length = std::min(declared, source_.size() - dataStart);
     const char* data = picture.keptCompressedData.constData() + (dataStart - pictureStart_);
     picture.pixels = PixelBuffer::allocateZeroed(picture.rowLength() * picture.absHeight());
-    RleDecoder decoder(header.compression == CompressionRle8 ? 8 : 4, picture.width, picture.absHeight(), picture.rowLength());
-    decoder.decode(reinterpret_cast<const uchar*>(data), length, reinterpret_cast<uchar*>(picture.pixels.data()));
+    RleDecoder decoder(header.compression == CompressionRle8 ? 8 : 4, picture.width, picture.absHeight(),
+                       picture.rowLength());
+    decoder.decode(reinterpret_cast<const uchar*>(data), length,
+                   reinterpret_cast<uchar*>(picture.pixels.data()));
 }
 
 // From the header length field to the end of the source, byte for byte.

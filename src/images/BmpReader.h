@@ -11,7 +11,7 @@
 // dimensions have been checked against hard limits and against what the
 // source's length can justify. Raises the errors of BitmapErrors.h.
 class BmpReader {
-public:
+  public:
     explicit BmpReader(BmpSource& source);
 
     // A whole BMP file: the 14-byte file header, then the picture. An empty
@@ -28,7 +28,7 @@ public:
     static constexpr uint64_t AlwaysAllowedBytes = uint64_t(32) << 20;
     static constexpr uint64_t MaxExpansion = 1024;
 
-private:
+  private:
     struct InfoHeader {
         uint32_t length = 0;
         int64_t width = 0;

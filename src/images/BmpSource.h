@@ -8,7 +8,7 @@
 // Reads name their offset, so the reader can copy the pixel area straight into
 // the picture's buffer instead of holding the whole file a second time.
 class BmpSource {
-public:
+  public:
     virtual ~BmpSource() = default;
     virtual qint64 size() const = 0;
     // Copies `length` bytes starting at `offset` (both within size()) to `dest`;
@@ -17,7 +17,7 @@ public:
 };
 
 class MemoryBmpSource final : public BmpSource {
-public:
+  public:
     MemoryBmpSource(const char* data, qint64 size) : data_(data), size_(size) {}
     qint64 size() const override { return size_; }
     bool readAt(qint64 offset, char* dest, qint64 length) override
@@ -27,19 +27,19 @@ public:
         return true;
     }
 
-private:
+  private:
     const char* data_;
     qint64 size_;
 };
 
 class FileBmpSource final : public BmpSource {
-public:
+  public:
     // `file` is open for reading; its length is taken once, now.
     explicit FileBmpSource(QFile& file) : file_(file), size_(file.size()) {}
     qint64 size() const override { return size_; }
     bool readAt(qint64 offset, char* dest, qint64 length) override;
 
-private:
+  private:
     QFile& file_;
     qint64 size_;
 };

@@ -47,7 +47,8 @@ int writtenColourCount(const TBitmap::Data& picture)
 
 bool hasMasks(const TBitmap::Data& picture)
 {
-    return picture.compression == CompressionBitFields && (picture.bitsPerPixel == 16 || picture.bitsPerPixel == 32);
+    return picture.compression == CompressionBitFields &&
+           (picture.bitsPerPixel == 16 || picture.bitsPerPixel == 32);
 }
 
 std::array<uint32_t, 3> writtenMasks(const TBitmap::Data& picture)
@@ -104,14 +105,15 @@ QByteArray infoHeader(const TBitmap::Data& picture, uint32_t imageSize)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 namespace BmpWriter {
 
 QByteArray headerBytes(const TBitmap::Data& picture)
 {
     if (!picture.keptCompressedData.isEmpty()) {
-        const uint32_t pixelOffset = FileHeaderSize + picture.headerLength + QuadEntrySize * picture.coloursUsed;
+        const uint32_t pixelOffset =
+            FileHeaderSize + picture.headerLength + QuadEntrySize * picture.coloursUsed;
         return fileHeader(uint32_t(FileHeaderSize + picture.keptCompressedData.size()), pixelOffset);
     }
     if (picture.empty())
@@ -135,14 +137,16 @@ QByteArray fileBytes(const TBitmap::Data& picture)
 void writeFile(const TBitmap::Data& picture, const QString& path, const QString& shownPath)
 {
     const QByteArray header = headerBytes(picture);
-    const QByteArray& body = picture.keptCompressedData.isEmpty() ? picture.pixels : picture.keptCompressedData;
+    const QByteArray& body =
+        picture.keptCompressedData.isEmpty() ? picture.pixels : picture.keptCompressedData;
     ReplacingFile file(path);
     if (!file.open())
         throw EFCreateError(shownPath);
     // The pixel rows go out in one write straight from the picture's buffer.
-    const bool written = file.write(header.constData(), header.size()) && file.write(body.constData(), header.isEmpty() ? 0 : body.size());
+    const bool written = file.write(header.constData(), header.size()) &&
+                         file.write(body.constData(), header.isEmpty() ? 0 : body.size());
     if (!written || !file.commit())
         throw EWriteError();
 }
 
-}  // namespace BmpWriter
+} // namespace BmpWriter

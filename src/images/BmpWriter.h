@@ -24,4 +24,4 @@ QByteArray fileBytes(const TBitmap::Data& picture);
 // EWriteError with `shownPath` in the text.
 void writeFile(const TBitmap::Data& picture, const QString& path, const QString& shownPath);
 
-}  // namespace BmpWriter
+} // namespace BmpWriter

@@ -1,9 +1,9 @@
 #include "images/JpegDecoder.h"
 
 #include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE declared first
-#include <jpeglib.h>
+#include <cstdio> // jpeglib.h needs FILE declared first
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -29,7 +29,7 @@ void ignoreMessage(j_common_ptr) {}
 // Receives the decoded rows. Kept apart from the function that calls setjmp
 // so that no object with a destructor lives in the frame that is jumped to.
 class ImageSink {
-public:
+  public:
     bool allocate(int width, int height)
     {
         image_ = QImage(width, height, QImage::Format_RGB32);
@@ -38,7 +38,7 @@ public:
     JSAMPROW row(int y) { return reinterpret_cast<JSAMPROW>(image_.scanLine(y)); }
     QImage take() { return std::move(image_); }
 
-private:
+  private:
     QImage image_;
 };
 
@@ -82,10 +82,11 @@ int decodeInto(const unsigned char* data, unsigned long size, ImageSink& sink)
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;  // alpha filled with 0xFF, as Format_RGB32 needs
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA; // alpha filled with 0xFF, as Format_RGB32 needs
     jpeg_calc_output_dimensions(&info);
     const qint64 pixels = qint64(info.output_width) * info.output_height;
-    if (!sizeIsPlausible(pixels, qint64(size)) || !sink.allocate(int(info.output_width), int(info.output_height))) {
+    if (!sizeIsPlausible(pixels, qint64(size)) ||
+        !sink.allocate(int(info.output_width), int(info.output_height))) {
         jpeg_destroy_decompress(&info);
         return ImageTooBigCode;
     }
@@ -101,7 +102,7 @@ int decodeInto(const unsigned char* data, unsigned long size, ImageSink& sink)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 namespace JpegDecoder {
 
@@ -115,4 +116,4 @@ QImage decode(const QByteArray& bytes)
     return sink.take();
 }
 
-}  // namespace JpegDecoder
+} // namespace JpegDecoder

@@ -7,11 +7,11 @@
 
 // A JPEG decoding error, numbered by the decoder's message code.
 class EJPEG : public Exception {
-public:
+  public:
     explicit EJPEG(int code) : Exception(QStringLiteral("JPEG error #%1").arg(code)), code_(code) {}
     int code() const { return code_; }
 
-private:
+  private:
     int code_;
 };
 
@@ -31,4 +31,4 @@ constexpr qint64 MaxPixelsPerByte = 1024;
 // The picture as a Format_RGB32 image. Raises EJPEG.
 QImage decode(const QByteArray& bytes);
 
-}  // namespace JpegDecoder
+} // namespace JpegDecoder

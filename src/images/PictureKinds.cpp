@@ -44,7 +44,7 @@ QImage loadMetafile(const QString&)
     throw Exception(QStringLiteral("Metafiles cannot be shown on this platform"));
 }
 
-}  // namespace
+} // namespace
 
 const PictureKinds& PictureKinds::standard()
 {

@@ -10,7 +10,7 @@
 // order and looked up by lower-cased extension from the last registered to the
 // first, so a later registration of an extension wins.
 class PictureKinds {
-public:
+  public:
     // Reads a whole file into a displayable image; raises Exception.
     using Loader = std::function<QImage(const QString& path)>;
 
@@ -28,6 +28,6 @@ public:
     const Kind* find(const QString& extension) const;
     const QList<Kind>& kinds() const { return kinds_; }
 
-private:
+  private:
     QList<Kind> kinds_;
 };

@@ -21,11 +21,12 @@ void adviseHugePages([[maybe_unused]] char* data, [[maybe_unused]] qsizetype siz
     const uintptr_t begin = (start + HugePageSize - 1) & ~uintptr_t(HugePageSize - 1);
     const uintptr_t end = (start + uintptr_t(size)) & ~uintptr_t(HugePageSize - 1);
     if (end > begin)
-        madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);  // only advice: failure is harmless
+        madvise(reinterpret_cast<void*>(begin), end - begin,
+                MADV_HUGEPAGE); // only advice: failure is harmless
 #endif
 }
 
-}  // namespace
+} // namespace
 
 namespace PixelBuffer {
 
@@ -43,4 +44,4 @@ QByteArray allocateZeroed(qsizetype size)
     return bytes;
 }
 
-}  // namespace PixelBuffer
+} // namespace PixelBuffer

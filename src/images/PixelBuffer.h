@@ -14,4 +14,4 @@ QByteArray allocate(qsizetype size);
 // `size` zero bytes.
 QByteArray allocateZeroed(qsizetype size);
 
-}  // namespace PixelBuffer
+} // namespace PixelBuffer

@@ -21,4 +21,4 @@ QRect pictureRect(QSize picture, QSize area)
     return QRect(0, 0, scaled(w, area.height(), h), area.height());
 }
 
-}  // namespace PreviewGeometry
+} // namespace PreviewGeometry

@@ -15,4 +15,4 @@ QRect pictureRect(QSize picture, QSize area);
 // `value` x `numerator` / `denominator`, rounded to nearest, in 64 bits.
 int scaled(int value, int numerator, int denominator);
 
-}  // namespace PreviewGeometry
+} // namespace PreviewGeometry

@@ -19,7 +19,7 @@ QString resolvedTarget(const QString& target)
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
 }
 
-}  // namespace
+} // namespace
 
 ReplacingFile::ReplacingFile(const QString& target) : target_(resolvedTarget(target)) {}
 
@@ -36,7 +36,8 @@ bool ReplacingFile::open()
                                  .arg(info.fileName())
                                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         temporary_ = info.path() + QLatin1Char('/') + name;
-        fd_ = ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd_ =
+            ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0)
             return true;
         if (errno != EEXIST)
@@ -64,10 +65,11 @@ bool ReplacingFile::commit()
 {
     struct stat existing {};
     if (::stat(QFile::encodeName(target_).constData(), &existing) == 0)
-        ::fchmod(fd_, existing.st_mode & 07777);  // best effort, as when the file is new
+        ::fchmod(fd_, existing.st_mode & 07777); // best effort, as when the file is new
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
-    if (!closed || std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0)
+    if (!closed ||
+        std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0)
         return false;
     temporary_.clear();
     return true;

@@ -11,7 +11,7 @@
 // There is deliberately no fsync: like `cp` and the desktop programs these
 // sets come from, a save is as durable as the file system makes a rename.
 class ReplacingFile {
-public:
+  public:
     explicit ReplacingFile(const QString& target);
     ~ReplacingFile();
     ReplacingFile(const ReplacingFile&) = delete;
@@ -24,7 +24,7 @@ public:
     // Puts the written file in the target's place; false when that failed.
     bool commit();
 
-private:
+  private:
     void discard();
 
     QString target_;

@@ -10,7 +10,7 @@ constexpr uchar EndOfLine = 0;
 constexpr uchar EndOfBitmap = 1;
 constexpr uchar Delta = 2;
 
-}  // namespace
+} // namespace
 
 RleDecoder::RleDecoder(int bitsPerPixel, int width, int height, qsizetype rowLength)
     : bits_(bitsPerPixel), width_(width), height_(height), rowLength_(rowLength)

@@ -11,13 +11,13 @@
 // picture, and data that stops early leaves the remaining pixels as they were
 // (zero). Nothing is ever written outside the rows.
 class RleDecoder {
-public:
+  public:
     RleDecoder(int bitsPerPixel, int width, int height, qsizetype rowLength);
 
     // `dest` holds height x rowLength bytes, zero-filled by the caller.
     void decode(const uchar* data, qint64 length, uchar* dest);
 
-private:
+  private:
     void putRun(uchar* row, int count, uchar value);
     void putLiteral(uchar* row, int count, const uchar* bytes);
     void putPixel(uchar* row, int x, uchar index) const;

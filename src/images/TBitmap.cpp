@@ -5,8 +5,8 @@
 #include "images/BitmapData.h"
 #include "images/BitmapErrors.h"
 #include "images/BitmapPixels.h"
-#include "images/BmpReader.h"
 #include "images/BmpLayout.h"
+#include "images/BmpReader.h"
 #include "images/BmpWriter.h"
 
 #include <QFile>
@@ -21,7 +21,7 @@ QString resourcePath(const QString& name)
     return QStringLiteral(":/bitmaps/%1.dib").arg(name.toUpper());
 }
 
-}  // namespace
+} // namespace
 
 TBitmap::TBitmap() : d(new Data) {}
 TBitmap::TBitmap(const TBitmap&) = default;
@@ -68,7 +68,7 @@ void TBitmap::CopyPicture(const TBitmap* source)
     if (source == nullptr)
         d = new Data;
     else
-        d = source->d;  // shared until either side changes
+        d = source->d; // shared until either side changes
 }
 
 bool TBitmap::Empty() const
@@ -101,7 +101,7 @@ void TBitmap::Draw(const std::function<void(QPainter&)>& paint)
         QPainter painter(&after);
         paint(painter);
     }
-    Data& picture = *d;  // detaches a shared picture
+    Data& picture = *d; // detaches a shared picture
     BitmapPixels::storeChanges(picture, before, after);
     // Changed pixels no longer match the compressed bytes; from now on the
     // picture is written uncompressed in the depth it was decoded to.

@@ -13,7 +13,7 @@ class QPainter;
 // A card picture: one Windows BMP picture or nothing (the empty picture, 0 x 0).
 // Copies share their pixels until one of them changes (copy-on-write).
 class TBitmap {
-public:
+  public:
     TBitmap();
     TBitmap(const TBitmap&);
     TBitmap& operator=(const TBitmap&);
@@ -37,7 +37,7 @@ public:
 
     bool Empty() const;
     int Width() const;
-    int Height() const;  // |height|
+    int Height() const; // |height|
 
     // The picture as an image for display and the clipboard (rows top-down).
     QImage ToImage() const;
@@ -51,7 +51,7 @@ public:
     int32_t HeightAsRead() const;
     int BitsPerPixel() const;
     uint32_t Compression() const;
-    int ColorCount() const;  // colour-table entries held
+    int ColorCount() const; // colour-table entries held
     uint32_t ImportantColors() const;
     int32_t XPelsPerMeter() const;
     int32_t YPelsPerMeter() const;
@@ -60,6 +60,6 @@ public:
 
     struct Data;
 
-private:
+  private:
     QSharedDataPointer<Data> d;
 };

@@ -6,7 +6,7 @@
 // The picture of the preview pane: any registered kind of picture file, held
 // as an image for display. Empty (width 0) until a file is loaded.
 class TPicture {
-public:
+  public:
     // Reads `path` through the kind registered for its extension. Raises
     // Exception ("Unknown picture file extension (.%s)" for an unregistered
     // one, or the kind's own error); on failure the picture is unchanged.
@@ -18,6 +18,6 @@ public:
     int Height() const { return image_.height(); }
     const QImage& Image() const { return image_; }
 
-private:
+  private:
     QImage image_;
 };

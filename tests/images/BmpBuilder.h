@@ -21,10 +21,10 @@ struct BmpBuilder {
     int32_t yPelsPerMeter = 0;
     uint32_t coloursUsed = 0;
     uint32_t importantColours = 0;
-    std::vector<uint32_t> masks;  // after a 40-byte header, or inside a longer one
-    QByteArray colourTable;       // raw entries as stored
-    QByteArray gap;               // bytes between the colour table and the pixels
-    QByteArray pixels;            // raw rows as stored
+    std::vector<uint32_t> masks; // after a 40-byte header, or inside a longer one
+    QByteArray colourTable;      // raw entries as stored
+    QByteArray gap;              // bytes between the colour table and the pixels
+    QByteArray pixels;           // raw rows as stored
 
     static void put16(QByteArray& out, uint16_t v)
     {

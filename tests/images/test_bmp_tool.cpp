@@ -20,7 +20,8 @@ Run runTool(const QStringList& args)
     process.start(QStringLiteral(TESSELLOR_TOOL), args);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QString save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
@@ -48,12 +49,12 @@ QByteArray rle8File()
     return b.file();
 }
 
-}  // namespace
+} // namespace
 
 class TestBmpTool : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void reportsWhatWasRead_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -68,9 +69,10 @@ private Q_SLOTS:
         core.height = 2;
         core.colourTable = BmpBuilder::greys(16, true);
         core.pixels = QByteArray(8, '\x12');
-        QTest::newRow("core 4 bits") << core.file()
-                                     << "width: 3\nheight: 2\nbits: 4\ncompression: 0\ncolors: 16\nimportant: 0\n"
-                                        "xres: 0\nyres: 0\ncore: 1\nkept: 0\n";
+        QTest::newRow("core 4 bits")
+            << core.file()
+            << "width: 3\nheight: 2\nbits: 4\ncompression: 0\ncolors: 16\nimportant: 0\n"
+               "xres: 0\nyres: 0\ncore: 1\nkept: 0\n";
         BmpBuilder topDown;
         topDown.width = 2;
         topDown.height = -3;
@@ -78,9 +80,10 @@ private Q_SLOTS:
         QTest::newRow("24 bits top-down") << topDown.file()
                                           << "width: 2\nheight: -3\nbits: 24\ncompression: 0\ncolors: 0\n"
                                              "important: 0\nxres: 0\nyres: 0\ncore: 0\nkept: 0\n";
-        QTest::newRow("empty file") << QByteArray()
-                                    << "width: 0\nheight: 0\nbits: 0\ncompression: 0\ncolors: 0\nimportant: 0\n"
-                                       "xres: 0\nyres: 0\ncore: 0\nkept: 0\n";
+        QTest::newRow("empty file")
+            << QByteArray()
+            << "width: 0\nheight: 0\nbits: 0\ncompression: 0\ncolors: 0\nimportant: 0\n"
+               "xres: 0\nyres: 0\ncore: 0\nkept: 0\n";
     }
     void reportsWhatWasRead()
     {
@@ -111,14 +114,15 @@ private Q_SLOTS:
         QTest::newRow("missing file") << QStringList{QStringLiteral("bmp-info"), QStringLiteral("%1.none")}
                                       << QByteArray() << 1 << "Cannot open file %1.none\n";
         QTest::newRow("copy into a missing folder")
-            << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1"), QStringLiteral("%1.d/x.bmp")} << rle8File()
-            << 1 << "Cannot create file %1.d/x.bmp\n";
-        QTest::newRow("no argument") << QStringList{QStringLiteral("bmp-info")} << QByteArray() << 2 << QString();
-        QTest::newRow("too many") << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1")} << QByteArray() << 2
-                                  << QString();
+            << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1"), QStringLiteral("%1.d/x.bmp")}
+            << rle8File() << 1 << "Cannot create file %1.d/x.bmp\n";
+        QTest::newRow("no argument") << QStringList{QStringLiteral("bmp-info")} << QByteArray() << 2
+                                     << QString();
+        QTest::newRow("too many") << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1")}
+                                  << QByteArray() << 2 << QString();
         QTest::newRow("png of the empty picture")
-            << QStringList{QStringLiteral("bmp-png"), QStringLiteral("%1"), QStringLiteral("%1.png")} << QByteArray() << 1
-            << "%1 holds the empty picture; no PNG written\n";
+            << QStringList{QStringLiteral("bmp-png"), QStringLiteral("%1"), QStringLiteral("%1.png")}
+            << QByteArray() << 1 << "%1 holds the empty picture; no PNG written\n";
     }
     void failsWithTheLayersMessage()
     {

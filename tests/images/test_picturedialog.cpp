@@ -7,14 +7,14 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QPainter>
-#include <QRegularExpression>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -71,22 +71,25 @@ void whenModal(const std::function<void(QWidget*)>& inside)
     });
 }
 
-}  // namespace
+} // namespace
 
 class TestPictureDialog : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir dir_;
     QWidget* owner_ = nullptr;
     TOpenPictureDialog* dialog_ = nullptr;
 
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
     QLabel* label() const { return dialog_->Dialog()->findChild<QLabel*>(QStringLiteral("PictureLabel")); }
-    QToolButton* button() const { return dialog_->Dialog()->findChild<QToolButton*>(QStringLiteral("PreviewButton")); }
+    QToolButton* button() const
+    {
+        return dialog_->Dialog()->findChild<QToolButton*>(QStringLiteral("PreviewButton"));
+    }
     QWidget* paintBox() const { return dialog_->Dialog()->findChild<QWidget*>(QStringLiteral("PaintBox")); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase()
     {
         writeBmp(path("card.bmp"), 82, 82, Qt::red);
@@ -139,19 +142,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("card bitmap") << "card.bmp" << " (82x82)";
-        QTest::newRow("jpeg") << "photo.jpg" << " (40x30)";
-        QTest::newRow("upper-case .JPEG") << "PHOTO2.JPEG" << " (8x6)";
-        QTest::newRow("icon") << "app.ico" << " (16x16)";
-        QTest::newRow("folder") << "folder.bmp" << "Picture:";
-        QTest::newRow("nothing selected") << "" << "Picture:";
-        QTest::newRow("missing file") << "missing.bmp" << "Picture:";
-        QTest::newRow("unknown extension") << "notes.txt" << "Picture:";
-        QTest::newRow("damaged bitmap") << "notbmp.bmp" << "Picture:";
-        QTest::newRow("jpeg cut short") << "cut.jpg" << "Picture:";
-        QTest::newRow("noise named .jpg") << "noise.jpg" << "Picture:";
-        QTest::newRow("bitmap named .jpg") << "bitmap-named.jpg" << "Picture:";
-        QTest::newRow("metafile") << "drawing.wmf" << "Picture:";
+        QTest::newRow("card bitmap") << "card.bmp"
+                                     << " (82x82)";
+        QTest::newRow("jpeg") << "photo.jpg"
+                              << " (40x30)";
+        QTest::newRow("upper-case .JPEG") << "PHOTO2.JPEG"
+                                          << " (8x6)";
+        QTest::newRow("icon") << "app.ico"
+                              << " (16x16)";
+        QTest::newRow("folder") << "folder.bmp"
+                                << "Picture:";
+        QTest::newRow("nothing selected") << ""
+                                          << "Picture:";
+        QTest::newRow("missing file") << "missing.bmp"
+                                      << "Picture:";
+        QTest::newRow("unknown extension") << "notes.txt"
+                                           << "Picture:";
+        QTest::newRow("damaged bitmap") << "notbmp.bmp"
+                                        << "Picture:";
+        QTest::newRow("jpeg cut short") << "cut.jpg"
+                                        << "Picture:";
+        QTest::newRow("noise named .jpg") << "noise.jpg"
+                                          << "Picture:";
+        QTest::newRow("bitmap named .jpg") << "bitmap-named.jpg"
+                                           << "Picture:";
+        QTest::newRow("metafile") << "drawing.wmf"
+                                  << "Picture:";
     }
     void previewsWhatCanBeShown()
     {
@@ -174,7 +190,8 @@ private Q_SLOTS:
             message = e.Message();
             QVERIFY(e.code() > 0);
         }
-        QVERIFY2(QRegularExpression(QStringLiteral("^JPEG error #\\d+$")).match(message).hasMatch(), qPrintable(message));
+        QVERIFY2(QRegularExpression(QStringLiteral("^JPEG error #\\d+$")).match(message).hasMatch(),
+                 qPrintable(message));
     }
 
     void paintsThePreview_data()
@@ -234,7 +251,7 @@ private Q_SLOTS:
         QTest::mouseClick(button(), Qt::LeftButton);
         QCOMPARE(title, QStringLiteral("Preview"));
         QCOMPARE(imageSize, QSize(82, 82));
-        QTRY_VERIFY(form.isNull());  // destroyed once closed
+        QTRY_VERIFY(form.isNull()); // destroyed once closed
     }
 
     void typedPathIsPreviewedAndReturned()
@@ -280,7 +297,7 @@ private Q_SLOTS:
             edit->setFocus();
             QTest::keyClicks(edit, QStringLiteral("*.jpg"));
             QTest::keyClick(edit, Qt::Key_Return);
-            QVERIFY(modal->isVisible());  // a mask filters, it does not confirm
+            QVERIFY(modal->isVisible()); // a mask filters, it does not confirm
             maskFilters = fileDialog->nameFilters();
         });
         dialog_->SetFileName(path("card.bmp"));
@@ -301,9 +318,13 @@ private Q_SLOTS:
             auto* list = modal->findChild<QListView*>(QStringLiteral("listView"));
             QVERIFY(list);
             QModelIndex wide;
-            QTRY_VERIFY((wide = list->model()->match(list->rootIndex().isValid() ? list->model()->index(0, 0, list->rootIndex()) : QModelIndex(),
-                                                      Qt::DisplayRole, QStringLiteral("wide.bmp"), 1, Qt::MatchExactly)
-                                    .value(0)).isValid());
+            QTRY_VERIFY((wide = list->model()
+                                    ->match(list->rootIndex().isValid()
+                                                ? list->model()->index(0, 0, list->rootIndex())
+                                                : QModelIndex(),
+                                            Qt::DisplayRole, QStringLiteral("wide.bmp"), 1, Qt::MatchExactly)
+                                    .value(0))
+                            .isValid());
             list->setCurrentIndex(wide);
             QTRY_COMPARE(label()->text(), QStringLiteral(" (400x300)"));
             shown = label()->text();

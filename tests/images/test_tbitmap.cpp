@@ -99,17 +99,19 @@ QString shownReds(const TBitmap& bitmap)
     return rows.join(QLatin1Char(';'));
 }
 
-}  // namespace
+} // namespace
 
 class TestTBitmap : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void writesBackWhatItRead_data()
     {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("expected");
-        const auto same = [](const char* name, const BmpBuilder& b) { QTest::newRow(name) << b.file() << b.file(); };
+        const auto same = [](const char* name, const BmpBuilder& b) {
+            QTest::newRow(name) << b.file() << b.file();
+        };
         same("1 bit", canonical(1, 13, 3));
         same("4 bits", canonical(4, 5, 2));
         same("8 bits", canonical(8, 3, 3));
@@ -190,7 +192,8 @@ private Q_SLOTS:
         QTest::addColumn<QRgb>("topRight");
 
         BmpBuilder b = canonical(24, 2, 2);
-        b.pixels = QByteArray::fromHex("010203 040506 0000" "0a0b0c 0d0e0f 0000");
+        b.pixels = QByteArray::fromHex("010203 040506 0000"
+                                       "0a0b0c 0d0e0f 0000");
         QTest::newRow("24 bits bottom-up") << b.file() << qRgb(12, 11, 10) << qRgb(15, 14, 13);
         b.height = -2;
         QTest::newRow("24 bits top-down") << b.file() << qRgb(3, 2, 1) << qRgb(6, 5, 4);
@@ -206,7 +209,8 @@ private Q_SLOTS:
 
         b = canonical(8, 2, 1, 16);
         b.pixels = QByteArray::fromHex("0fc80000");
-        QTest::newRow("8 bits, index past the table shows black") << b.file() << qRgb(15, 15, 15) << qRgb(0, 0, 0);
+        QTest::newRow("8 bits, index past the table shows black")
+            << b.file() << qRgb(15, 15, 15) << qRgb(0, 0, 0);
 
         b = canonical(16, 2, 1);
         b.pixels = QByteArray::fromHex("007c1f00");
@@ -462,27 +466,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("bits");
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QString>("reds");  // rows top-down, 4 x 3 picture
+        QTest::addColumn<QString>("reds"); // rows top-down, 4 x 3 picture
         QTest::newRow("run, line end, literal")
             << 8 << QByteArray::fromHex("0305 0000 0003 070809 00 0001") << "0,0,0,0;7,8,9,0;5,5,5,0";
-        QTest::newRow("delta") << 8 << QByteArray::fromHex("0002 0201 0109 0001") << "0,0,0,0;0,0,9,0;0,0,0,0";
+        QTest::newRow("delta") << 8 << QByteArray::fromHex("0002 0201 0109 0001")
+                               << "0,0,0,0;0,0,9,0;0,0,0,0";
         QTest::newRow("run past the row end is cut")
             << 8 << QByteArray::fromHex("0a04 0106 0000 0103 0001") << "0,0,0,0;3,0,0,0;4,4,4,4";
         QTest::newRow("literal past the row end is cut")
             << 8 << QByteArray::fromHex("0006 010203040506 0000 0102") << "0,0,0,0;2,0,0,0;1,2,3,4";
         QTest::newRow("delta below the picture ends it")
             << 8 << QByteArray::fromHex("0101 0002 0009 0105") << "0,0,0,0;0,0,0,0;1,0,0,0";
-        QTest::newRow("delta past the row end") << 8 << QByteArray::fromHex("0002 ff00 0107 0000 0108")
-                                                 << "0,0,0,0;8,0,0,0;0,0,0,0";
-        QTest::newRow("literal cut by the end of data") << 8 << QByteArray::fromHex("0005 0102") << "0,0,0,0;0,0,0,0;1,2,0,0";
-        QTest::newRow("delta cut by the end of data") << 8 << QByteArray::fromHex("0101 0002 01") << "0,0,0,0;0,0,0,0;1,0,0,0";
-        QTest::newRow("end of bitmap stops") << 8 << QByteArray::fromHex("0001 0207") << "0,0,0,0;0,0,0,0;0,0,0,0";
+        QTest::newRow("delta past the row end")
+            << 8 << QByteArray::fromHex("0002 ff00 0107 0000 0108") << "0,0,0,0;8,0,0,0;0,0,0,0";
+        QTest::newRow("literal cut by the end of data")
+            << 8 << QByteArray::fromHex("0005 0102") << "0,0,0,0;0,0,0,0;1,2,0,0";
+        QTest::newRow("delta cut by the end of data")
+            << 8 << QByteArray::fromHex("0101 0002 01") << "0,0,0,0;0,0,0,0;1,0,0,0";
+        QTest::newRow("end of bitmap stops")
+            << 8 << QByteArray::fromHex("0001 0207") << "0,0,0,0;0,0,0,0;0,0,0,0";
         QTest::newRow("more lines than the picture")
             << 8 << QByteArray::fromHex("0000 0000 0000 0000 0000 0409") << "0,0,0,0;0,0,0,0;0,0,0,0";
         QTest::newRow("odd trailing byte") << 8 << QByteArray::fromHex("020603") << "0,0,0,0;0,0,0,0;6,6,0,0";
-        QTest::newRow("RLE4 run alternates nibbles") << 4 << QByteArray::fromHex("0512 0000 0340") << "0,0,0,0;4,0,4,0;1,2,1,2";
-        QTest::newRow("RLE4 literal") << 4 << QByteArray::fromHex("0003 1230 0000 0004 abcd 0001")
-                                      << "0,0,0,0;10,11,12,13;1,2,3,0";
+        QTest::newRow("RLE4 run alternates nibbles")
+            << 4 << QByteArray::fromHex("0512 0000 0340") << "0,0,0,0;4,0,4,0;1,2,1,2";
+        QTest::newRow("RLE4 literal")
+            << 4 << QByteArray::fromHex("0003 1230 0000 0004 abcd 0001") << "0,0,0,0;10,11,12,13;1,2,3,0";
         QTest::newRow("RLE4 odd literal padded")
             << 4 << QByteArray::fromHex("0005 123450 00 0000 0170") << "0,0,0,0;7,0,0,0;1,2,3,4";
     }
@@ -548,7 +557,8 @@ private Q_SLOTS:
         TBitmap reread;
         reread.LoadBitmapBytes(changed);
         QCOMPARE(reread.BitsPerPixel(), bits);
-        QCOMPARE(shownReds(reread), bits == 8 ? QStringLiteral("9,2,3,0,0;2,2,2,0,0") : QStringLiteral("9,1,0,0,0;0,2,0,0,0"));
+        QCOMPARE(shownReds(reread),
+                 bits == 8 ? QStringLiteral("9,2,3,0,0;2,2,2,0,0") : QStringLiteral("9,1,0,0,0;0,2,0,0,0"));
     }
 
     void blankCardIsTheTabulatedBitmap()
@@ -563,16 +573,18 @@ private Q_SLOTS:
         const QByteArray file = bitmap.SaveBitmapBytes();
         QCOMPARE(file.size(), 7966);
         const QByteArray table = file.mid(54, 1024);
-        const QList<QRgb> first = {qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),     qRgb(128, 128, 0),
-                                   qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128),   qRgb(192, 192, 192),
-                                   qRgb(192, 220, 192), qRgb(166, 202, 240)};
-        const QList<QRgb> last = {qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128), qRgb(255, 0, 0),
-                                  qRgb(0, 255, 0),     qRgb(255, 255, 0),   qRgb(0, 0, 255),     qRgb(255, 0, 255),
-                                  qRgb(0, 255, 255),   qRgb(255, 255, 255)};
+        const QList<QRgb> first = {qRgb(0, 0, 0),      qRgb(128, 0, 0),     qRgb(0, 128, 0),
+                                   qRgb(128, 128, 0),  qRgb(0, 0, 128),     qRgb(128, 0, 128),
+                                   qRgb(0, 128, 128),  qRgb(192, 192, 192), qRgb(192, 220, 192),
+                                   qRgb(166, 202, 240)};
+        const QList<QRgb> last = {qRgb(255, 251, 240), qRgb(160, 160, 164), qRgb(128, 128, 128),
+                                  qRgb(255, 0, 0),     qRgb(0, 255, 0),     qRgb(255, 255, 0),
+                                  qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255),
+                                  qRgb(255, 255, 255)};
         for (int i = 0; i < 256; ++i) {
-            const QRgb expected = i < 10 ? first[i]
-                : i >= 246              ? last[i - 246]
-                                        : qRgb((i % 8) * 32, ((i / 8) % 8) * 32, (i / 64) * 64);
+            const QRgb expected = i < 10     ? first[i]
+                                  : i >= 246 ? last[i - 246]
+                                             : qRgb((i % 8) * 32, ((i / 8) % 8) * 32, (i / 64) * 64);
             const QRgb stored = qRgb(uchar(table[i * 4 + 2]), uchar(table[i * 4 + 1]), uchar(table[i * 4]));
             QVERIFY2(stored == expected && table[i * 4 + 3] == 0, qPrintable(QString::number(i)));
         }
@@ -611,10 +623,13 @@ private Q_SLOTS:
         QTest::addColumn<QRgb>("shown");
         QTest::newRow("24 bits") << canonical(24, 3, 2).file() << qRgb(1, 2, 3) << qRgb(1, 2, 3);
         QTest::newRow("24 bits top-down") << canonical(24, 3, -2).file() << qRgb(1, 2, 3) << qRgb(1, 2, 3);
-        QTest::newRow("16 bits 5-5-5") << canonical(16, 3, 2).file() << qRgb(255, 0, 255) << qRgb(255, 0, 255);
+        QTest::newRow("16 bits 5-5-5")
+            << canonical(16, 3, 2).file() << qRgb(255, 0, 255) << qRgb(255, 0, 255);
         QTest::newRow("32 bits") << canonical(32, 3, 2).file() << qRgb(10, 20, 30) << qRgb(10, 20, 30);
-        QTest::newRow("4 bits, nearest grey") << canonical(4, 3, 2).file() << qRgb(14, 13, 12) << qRgb(13, 13, 13);
-        QTest::newRow("1 bit, nearest grey") << canonical(1, 3, 2).file() << qRgb(200, 200, 200) << qRgb(1, 1, 1);
+        QTest::newRow("4 bits, nearest grey")
+            << canonical(4, 3, 2).file() << qRgb(14, 13, 12) << qRgb(13, 13, 13);
+        QTest::newRow("1 bit, nearest grey")
+            << canonical(1, 3, 2).file() << qRgb(200, 200, 200) << qRgb(1, 1, 1);
         QTest::newRow("core 8 bits") << core(8, 3, 2).file() << qRgb(99, 99, 98) << qRgb(99, 99, 99);
     }
     void drawingKeepsTheFormat()
@@ -669,7 +684,7 @@ private Q_SLOTS:
 
     void replacedFileKeepsItsPermissions_data()
     {
-        QTest::addColumn<int>("before");  // -1: no file yet
+        QTest::addColumn<int>("before"); // -1: no file yet
         QTest::addColumn<int>("after");
         QTest::newRow("new file") << -1 << 0644;
         QTest::newRow("read-only for others") << 0640 << 0640;
@@ -737,7 +752,8 @@ private Q_SLOTS:
         setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(message, QStringLiteral("Stream write error"));
         QCOMPARE(readFile(path), QByteArray("the previous card"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("C01.bmp")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("C01.bmp")});
     }
 };
 

@@ -45,17 +45,17 @@ QImage shot(TDBImage& frame)
     return frame.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace
+} // namespace
 
 class TestTDBImage : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QWidget* window_ = nullptr;
     TDBImage* frame1_ = nullptr;
     TDBImage* frame2_ = nullptr;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         window_ = new QWidget;

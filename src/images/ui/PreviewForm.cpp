@@ -13,10 +13,10 @@ constexpr int PanelInnerBorder = 5;
 
 // Draws its image stretched to its whole area.
 class StretchedImage : public QWidget {
-public:
+  public:
     StretchedImage(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         if (image_.isNull())
@@ -25,11 +25,11 @@ protected:
         painter.drawImage(rect(), image_);
     }
 
-private:
+  private:
     QImage image_;
 };
 
-}  // namespace
+} // namespace
 
 PreviewForm::PreviewForm(const QImage& picture, QWidget* parent) : QDialog(parent, Qt::Tool)
 {

@@ -9,7 +9,7 @@
 class PreviewForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     PreviewForm(const QImage& picture, QWidget* parent);
 
     // Creates the window, shows it modally and lets it delete itself.

@@ -6,7 +6,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PreviewPaintBox::PreviewPaintBox(const TPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture) {}
+PreviewPaintBox::PreviewPaintBox(const TPicture& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture)
+{
+}
 
 void PreviewPaintBox::paintEvent(QPaintEvent*)
 {

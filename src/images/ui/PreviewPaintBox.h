@@ -10,16 +10,16 @@
 class PreviewPaintBox : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     PreviewPaintBox(const TPicture& picture, QWidget* parent);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void DoubleClicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     const TPicture& picture_;
 };

@@ -17,9 +17,9 @@ void TDBImage::PictureChanged()
     pictureAssigned_ = true;
     // Stretched without keeping the aspect ratio; rows and columns are
     // dropped or repeated, never blended, as card makers expect to see them.
-    scaled_ = picture_.Empty()
-        ? QImage()
-        : picture_.ToImage().scaled(FrameSize, FrameSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled_ = picture_.Empty() ? QImage()
+                               : picture_.ToImage().scaled(FrameSize, FrameSize, Qt::IgnoreAspectRatio,
+                                                           Qt::FastTransformation);
     update();
 }
 
@@ -57,8 +57,8 @@ void TDBImage::paintEvent(QPaintEvent*)
 
 void TDBImage::keyPressEvent(QKeyEvent* event)
 {
-    const bool copyKey = event->modifiers() == Qt::ControlModifier
-        && (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert);
+    const bool copyKey = event->modifiers() == Qt::ControlModifier &&
+                         (event->key() == Qt::Key_C || event->key() == Qt::Key_Insert);
     if (copyKey) {
         CopyToClipboard();
         event->accept();

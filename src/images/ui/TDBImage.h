@@ -20,7 +20,7 @@
 class TDBImage : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int FrameSize = 82;
 
     explicit TDBImage(QWidget* parent = nullptr);
@@ -37,22 +37,22 @@ public:
 
     QSize sizeHint() const override { return QSize(FrameSize, FrameSize); }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The frame received the keyboard focus.
     void Entered();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool isActiveControl() const;
 
     TBitmap picture_;
-    QImage scaled_;  // the picture as shown, FrameSize x FrameSize
+    QImage scaled_; // the picture as shown, FrameSize x FrameSize
     bool pictureAssigned_ = false;
     int tag_ = 0;
 };

@@ -28,7 +28,7 @@ constexpr int PanelInnerBorder = 6;
 constexpr int LabelHeight = 23;
 constexpr int PaintPanelWidth = 157;
 constexpr int PaintPanelHeight = 145;
-constexpr int BevelWidth = 2;  // lowered outer plus raised inner bevel
+constexpr int BevelWidth = 2; // lowered outer plus raised inner bevel
 constexpr QSize ButtonSize(23, 22);
 constexpr int ButtonTop = 1;
 constexpr int ButtonGap = 2;
@@ -42,8 +42,9 @@ QStringList qtNameFilters(const QString& filter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
         const QString mask = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        result << (description.endsWith(QStringLiteral("(%1)").arg(mask)) ? description
-                                                                          : QStringLiteral("%1 (%2)").arg(description, mask));
+        result << (description.endsWith(QStringLiteral("(%1)").arg(mask))
+                       ? description
+                       : QStringLiteral("%1 (%2)").arg(description, mask));
     }
     return result;
 }
@@ -64,7 +65,7 @@ QIcon previewGlyph()
     return QIcon(pixmap);
 }
 
-}  // namespace
+} // namespace
 
 TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
     : QObject(owner), owner_(owner), dialog_(new QFileDialog(owner))
@@ -133,8 +134,8 @@ void TOpenPictureDialog::buildPreviewPane()
     previewButton_->setIcon(previewGlyph());
     previewButton_->setToolTip(QStringLiteral("Preview"));
     previewButton_->setEnabled(false);
-    previewButton_->setGeometry(PanelInnerBorder + PaintPanelWidth - ButtonSize.width() - ButtonGap, ButtonTop,
-                                ButtonSize.width(), ButtonSize.height());
+    previewButton_->setGeometry(PanelInnerBorder + PaintPanelWidth - ButtonSize.width() - ButtonGap,
+                                ButtonTop, ButtonSize.width(), ButtonSize.height());
     previewButton_->raise();
     connect(previewButton_, &QToolButton::clicked, this, &TOpenPictureDialog::ShowFullPreview);
 }
@@ -167,7 +168,8 @@ void TOpenPictureDialog::centreOnOwnersScreen()
     const QRect area = screen->geometry();
     const QSize size = dialog_->size().expandedTo(dialog_->sizeHint());
     dialog_->resize(size);
-    dialog_->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 3);
+    dialog_->move(area.left() + (area.width() - size.width()) / 2,
+                  area.top() + (area.height() - size.height()) / 3);
 }
 
 bool TOpenPictureDialog::RunDialog()
@@ -209,7 +211,7 @@ void TOpenPictureDialog::UpdatePreview(const QString& path)
             picture_.LoadFromFile(path);
             shown = true;
         } catch (const Exception&) {
-        } catch (const std::exception&) {  // out of memory for a huge picture, too
+        } catch (const std::exception&) { // out of memory for a huge picture, too
         }
     }
     if (shown) {

@@ -23,7 +23,7 @@ class PreviewPaintBox;
 class TOpenPictureDialog : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit TOpenPictureDialog(QWidget* owner);
     ~TOpenPictureDialog() override;
 
@@ -38,7 +38,7 @@ public:
     // entry, "Bitmaps (*.bmp)|*.bmp", is the default.
     QString Filter() const { return filter_; }
     void SetFilter(const QString& filter);
-    int FilterIndex() const { return filterIndex_; }  // 1-based
+    int FilterIndex() const { return filterIndex_; } // 1-based
     void SetFilterIndex(int index) { filterIndex_ = index; }
 
     // Loads the preview for `path` as a selection change does.
@@ -49,7 +49,7 @@ public:
     QFileDialog* Dialog() const { return dialog_; }
     const TPicture& PreviewPicture() const { return picture_; }
 
-private:
+  private:
     void buildPreviewPane();
     void insertPreviewPane();
     void applyFilter();
