@@ -2,10 +2,11 @@
 
 #include "images/TPicture.h"
 
+#include <QFileDialog>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
-class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -59,7 +60,7 @@ class TOpenPictureDialog : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* owner_;
-    QFileDialog* dialog_;
+    QPointer<QFileDialog> dialog_; // a child of the owner window too
     QLineEdit* nameEdit_ = nullptr;
     TPicture picture_;
     QString fileName_;
