@@ -31,6 +31,8 @@ ReplacingFile::~ReplacingFile()
 bool ReplacingFile::open()
 {
     const QFileInfo info(target_);
+    if (info.isDir())
+        return false; // a folder is never replaced by a file
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         const QString name = QStringLiteral(".%1.%2.tmp")
                                  .arg(info.fileName())

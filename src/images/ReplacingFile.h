@@ -17,7 +17,8 @@ class ReplacingFile {
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Creates the temporary file; false when the folder does not allow it.
+    // Creates the temporary file; false when the folder does not allow it or
+    // the target is a folder.
     bool open();
     // Writes all `length` bytes; false on any short write.
     bool write(const char* data, qint64 length);

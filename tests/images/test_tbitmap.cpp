@@ -725,10 +725,18 @@ class TestTBitmap : public QObject {
         QCOMPARE(QFileInfo(real).size(), 7966);
     }
 
-    void cannotCreateInAMissingFolder()
+    void cannotCreate_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing folder") << "no/C01.bmp";
+        QTest::newRow("a folder of that name") << "folder";
+    }
+    void cannotCreate()
+    {
+        QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("no/C01.bmp"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        const QString path = dir.filePath(name);
         TBitmap bitmap;
         bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
         QCOMPARE(errorOf([&] { bitmap.SaveBitmapFile(path); }), QStringLiteral("Cannot create file ") + path);
