@@ -1,6 +1,7 @@
 #include "BmpBuilder.h"
 #include "images/BitmapErrors.h"
 #include "images/JpegDecoder.h"
+#include "images/PictureKinds.h"
 #include "images/PreviewGeometry.h"
 #include "images/TBitmap.h"
 #include "images/ui/TOpenPictureDialog.h"
@@ -179,6 +180,29 @@ class TestPictureDialog : public QObject {
         const bool shown = text != QLatin1String("Picture:");
         QCOMPARE(button()->isEnabled(), shown);
         QCOMPARE(dialog_->PreviewPicture().Width() > 0, shown);
+    }
+
+    void kindsAreLookedUpLastRegisteredFirst()
+    {
+        QStringList order;
+        for (const PictureKinds::Kind& kind : PictureKinds::standard().kinds())
+            order << kind.extension + QLatin1Char('=') + kind.description;
+        QCOMPARE(order, QStringList({"wmf=Metafiles", "emf=Enhanced Metafiles", "ico=Icons", "bmp=Bitmaps",
+                                     "jpeg=JPEG Image File", "jpg=JPEG Image File"}));
+        PictureKinds kinds = PictureKinds::standard();
+        kinds.add(QStringLiteral("BMP"), QStringLiteral("Other"), [](const QString&) { return QImage(); });
+        QCOMPARE(kinds.find(QStringLiteral("bmp"))->description, QStringLiteral("Other"));
+        QCOMPARE(kinds.find(QStringLiteral("Jpg"))->description, QStringLiteral("JPEG Image File"));
+        QVERIFY(kinds.find(QStringLiteral("png")) == nullptr);
+
+        TPicture picture;
+        QString message;
+        try {
+            picture.LoadFromFile(path("notes.txt"));
+        } catch (const Exception& e) {
+            message = e.Message();
+        }
+        QCOMPARE(message, QStringLiteral("Unknown picture file extension (.txt)"));
     }
 
     void jpegErrorsCarryTheirNumber()
