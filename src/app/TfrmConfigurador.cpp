@@ -9,6 +9,7 @@
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
+#include "images/ui/TOpenPictureDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -155,6 +156,10 @@ void TfrmConfigurador::createControls()
     setTabOrder(Panel1, Progresso);
 
     dlFont = new CardFontDialog(this);
+    dlOpenBitmap = new TOpenPictureDialog(this);
+    dlOpenBitmap->setObjectName(QStringLiteral("dlOpenBitmap"));
+    dlOpenBitmap->SetFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    dlOpenBitmap->SetFilterIndex(1);
 
     scanView_ = std::make_unique<WindowScanView>(lblProgresso, Progresso);
 }

@@ -9,6 +9,7 @@
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
+#include "images/ui/TOpenPictureDialog.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -31,7 +32,17 @@ bool showsSlot(const TDBImage* frame)
 
 } // namespace
 
-void TfrmConfigurador::btnImagemClick() {}
+void TfrmConfigurador::btnImagemClick()
+{
+    TDBImage* frame = ImagemAtual;
+    if (!showsSlot(frame) || !dlOpenBitmap->RunDialog())
+        return;
+    const int slot = frame->Tag();
+    // A file that is no readable bitmap stops here: nothing written, nothing recorded.
+    frame->Picture().LoadBitmapFile(dlOpenBitmap->FileName());
+    frame->PictureChanged();
+    savePicture(frame, slot);
+}
 
 void TfrmConfigurador::btnTextoClick()
 {

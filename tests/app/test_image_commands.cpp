@@ -10,9 +10,12 @@
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
+#include "images/ui/TOpenPictureDialog.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -52,6 +55,10 @@ class TestImageCommands : public QObject {
     void init();
     void cleanup();
 
+    void insertImageNaming_data();
+    void insertImageNaming();
+    void insertImageCancelledOrUnreadable_data();
+    void insertImageCancelledOrUnreadable();
     void insertTextNaming_data();
     void insertTextNaming();
     void duplicateNaming_data();
@@ -64,6 +71,7 @@ class TestImageCommands : public QObject {
 
   private:
     void openSet(bool duplo);
+    void chooseInPictureDialog(const QString& path);
     void goToPage(int leftTag);
     QString file(const QString& name) const { return dir->path() + QLatin1Char('/') + name; }
 
@@ -100,6 +108,112 @@ void TestImageCommands::goToPage(int leftTag)
     for (int i = 0; i < 21 && w->DBImage1->Tag() != leftTag; ++i)
         w->btnProximoClick();
     QCOMPARE(w->DBImage1->Tag(), leftTag);
+}
+
+// Confirms `path` in the picture dialog once it is shown; an empty path cancels.
+void TestImageCommands::chooseInPictureDialog(const QString& path)
+{
+    auto* poll = new QTimer(w.get());
+    connect(poll, &QTimer::timeout, poll, [this, path, poll] {
+        QFileDialog* dialog = w->dlOpenBitmap->Dialog();
+        if (!dialog->isVisible())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // Typed into the name box, as a user may type a full path.
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    poll->start(10);
+}
+
+void TestImageCommands::insertImageNaming_data()
+{
+    QTest::addColumn<bool>("duplo");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("slot");
+    QTest::newRow("paired, cover") << false << -1 << true << "C00.bmp" << 0;
+    QTest::newRow("double, cover") << true << -1 << true << "C00.bmp" << 0;
+    QTest::newRow("paired, left of 5-6") << false << 5 << false << "C03.bmp" << 5;
+    QTest::newRow("double, right of 5-6") << true << 5 << true << "C06.bmp" << 6;
+}
+
+void TestImageCommands::insertImageNaming()
+{
+    QFETCH(bool, duplo);
+    QFETCH(int, page);
+    QFETCH(bool, right);
+    QFETCH(QString, written);
+    QFETCH(int, slot);
+    QTemporaryDir source;
+    const QString chosen = source.filePath(QStringLiteral("photo.bmp"));
+    TBitmap picture;
+    picture.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+    picture.Draw([](QPainter& p) { p.fillRect(QRect(0, 0, 30, 82), Qt::green); });
+    picture.SaveBitmapFile(chosen);
+
+    openSet(duplo);
+    goToPage(page);
+    if (right)
+        QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    const QImage otherBefore = (right ? w->DBImage1 : w->DBImage2)->Picture().ToImage();
+    chooseInPictureDialog(chosen);
+    w->btnImagemClick();
+
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+    // The file holds the picture as read, byte for byte.
+    QFile in(chosen);
+    QFile out(file(written));
+    QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), in.readAll());
+    QCOMPARE(Conjunto.Elementos[slot].Imagem, file(written));
+    for (int other = 0; other < NumSlots; ++other)
+        if (other != slot)
+            QVERIFY(Conjunto.Elementos[other].Imagem.isEmpty());
+    QCOMPARE(w->ImagemAtual->Picture().ToImage(), picture.ToImage());
+    QCOMPARE((right ? w->DBImage1 : w->DBImage2)->Picture().ToImage(), otherBefore);
+}
+
+void TestImageCommands::insertImageCancelledOrUnreadable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("cancelled") << QByteArray() << "";
+    QTest::newRow("not a bitmap") << QByteArray("GIF89a, not a bitmap at all") << "Bitmap image is not valid";
+}
+
+void TestImageCommands::insertImageCancelledOrUnreadable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+    QTemporaryDir source;
+    const QString chosen = source.filePath(QStringLiteral("odd.bmp"));
+    QFile chosenFile(chosen);
+    QVERIFY(chosenFile.open(QIODevice::WriteOnly));
+    chosenFile.write(bytes);
+    chosenFile.close();
+    openSet(true);
+    goToPage(3);
+    paint(w->DBImage1, Qt::red);
+    const QImage before = w->DBImage1->Picture().ToImage();
+
+    chooseInPictureDialog(error.isEmpty() ? QString() : chosen);
+    QString raised;
+    try {
+        w->btnImagemClick();
+    } catch (const Exception& e) {
+        raised = e.Message();
+    }
+    QCOMPARE(raised, error);
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(Conjunto.Elementos[3].Imagem.isEmpty());
+    QCOMPARE(w->DBImage1->Picture().ToImage(), before);
 }
 
 void TestImageCommands::insertTextNaming_data()
