@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -84,7 +85,12 @@ CardText::CanvasFont CardFontDialog::CurrentFont() const
 
 void CardFontDialog::SetCurrentFont(const CardText::CanvasFont& font)
 {
-    fontChooser_->setCurrentFont(font.font);
+    // Without a style name the chooser may settle on any style of the face
+    // (an oblique one, say); name the style the font really has.
+    QFont shown = font.font;
+    if (shown.styleName().isEmpty())
+        shown.setStyleName(QFontInfo(shown).styleName());
+    fontChooser_->setCurrentFont(shown);
     int index = colorList_->findData(font.color);
     if (index < 0) {
         colorList_->addItem(swatch(font.color), font.color.name(), font.color);

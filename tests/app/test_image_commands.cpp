@@ -66,6 +66,7 @@ class TestImageCommands : public QObject {
     void duplicateThenTextLeavesOtherFrame();
     void textBoxLinesAsShown_data();
     void textBoxLinesAsShown();
+    void fontDialogStartsRegular();
     void fontsKeptPerFrame();
     void failedWriteRecordsNothing();
 
@@ -346,6 +347,19 @@ void TestImageCommands::textBoxLinesAsShown()
             shown << block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength());
     }
     QCOMPARE(w->TextBoxLines(), shown);
+}
+
+void TestImageCommands::fontDialogStartsRegular()
+{
+    // Confirmed untouched, the dialog gives back the plain default font.
+    QTimer::singleShot(0, [this] { w->dlFont->accept(); });
+    openSet(true);
+    w->btnFonteClick();
+    const CardText::CanvasFont font = w->CanvasFont(w->DBImage2);
+    QVERIFY(!font.font.italic());
+    QCOMPARE(font.font.weight(), QFont::Normal);
+    QCOMPARE(font.font.pointSize(), 8);
+    QCOMPARE(font.color, QColor(Qt::black));
 }
 
 void TestImageCommands::fontsKeptPerFrame()
