@@ -1,19 +1,18 @@
 #include "cardset/ConfigFile.h"
 
 #include "cardset/EInOutError.h"
+#include "common/ReplacingFile.h"
 
 #include <QFile>
 #include <cerrno>
 #include <optional>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ConfigFile {
 namespace {
 
 constexpr qsizetype CopyChunkSize = 64 * 1024;
-constexpr const char* TemporaryNameTemplate = ".Set.cfg.XXXXXX";
 
 [[noreturn]] void failWithErrno()
 {
@@ -45,24 +44,6 @@ private:
     int fd_;
 };
 
-// Removes the temporary file unless it was renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(QByteArray path) : path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile()
-    {
-        if (!path_.isEmpty())
-            ::unlink(path_.constData());
-    }
-    const char* path() const { return path_.constData(); }
-    void release() { path_.clear(); }
-
-private:
-    QByteArray path_;
-};
-
 int openFile(const QString& path, int flags)
 {
     int fd;
@@ -91,23 +72,14 @@ qsizetype readSome(int fd, char* buffer, qsizetype count)
     return got;
 }
 
-// A write that stops short without an error number ran out of room.
-void writeAll(int fd, const char* data, qsizetype count)
+// A write the device cut short reports itself as a full disk.
+void writeAll(ReplacingFile& file, const char* data, qsizetype count)
 {
-    qsizetype done = 0;
-    while (done < count) {
-        const ssize_t n = ::write(fd, data + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            failWithErrno();
-        if (n == 0)
-            throw EInOutError(EInOutError::DiskFull);
-        done += n;
-    }
+    if (!file.write(data, count))
+        throw EInOutError::fromErrno(file.error());
 }
 
-void copyTail(int from, qsizetype offset, int to)
+void copyTail(int from, qsizetype offset, ReplacingFile& to)
 {
     if (::lseek(from, static_cast<off_t>(offset), SEEK_SET) < 0)
         failWithErrno();
@@ -118,18 +90,6 @@ void copyTail(int from, qsizetype offset, int to)
             return;
         writeAll(to, chunk.constData(), got);
     }
-}
-
-QString folderOf(const QString& path)
-{
-    return path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-}
-
-mode_t modeForNewFile()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 }  // namespace
@@ -148,31 +108,19 @@ void replace(const QString& target, const QByteArray& head, const QString& keepT
     // Opened for writing although only read: a read-only file or medium must
     // refuse the save instead of being replaced behind the user's back.
     std::optional<FileHandle> old;
-    mode_t mode = modeForNewFile();
-    if (!keepTailOf.isEmpty()) {
+    if (!keepTailOf.isEmpty())
         old.emplace(openFile(keepTailOf, O_RDWR));
-        struct stat info {};
-        if (::fstat(old->fd(), &info) != 0)
-            failWithErrno();
-        mode = info.st_mode & 07777;
-    }
 
-    QByteArray temporaryName = QFile::encodeName(folderOf(target) + QLatin1String(TemporaryNameTemplate));
-    const int fd = ::mkstemp(temporaryName.data());
-    if (fd < 0)
-        failWithErrno();
-    TemporaryFile temporary(temporaryName);
-    FileHandle file(fd);
-
-    writeAll(file.fd(), head.constData(), head.size());
+    // The set's settings are small and rarely saved: they reach the device
+    // before they take the old file's place.
+    ReplacingFile file(target, ReplacingFile::SyncBeforeRename);
+    if (!file.open())
+        throw EInOutError::fromErrno(file.error());
+    writeAll(file, head.constData(), head.size());
     if (old)
-        copyTail(old->fd(), head.size(), file.fd());
-    if (::fchmod(file.fd(), mode) != 0 || ::fsync(file.fd()) != 0)
-        failWithErrno();
-    file.close();
-    if (::rename(temporary.path(), QFile::encodeName(target).constData()) != 0)
-        failWithErrno();
-    temporary.release();
+        copyTail(old->fd(), head.size(), file);
+    if (!file.commit())
+        throw EInOutError::fromErrno(file.error());
     if (old)
         old->close();
 }

@@ -1,8 +1,8 @@
 #include "images/BmpWriter.h"
 
+#include "common/ReplacingFile.h"
 #include "images/BitmapErrors.h"
 #include "images/BmpLayout.h"
-#include "images/ReplacingFile.h"
 
 #include <QtEndian>
 #include <algorithm>

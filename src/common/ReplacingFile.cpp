@@ -1,5 +1,6 @@
-#include "images/ReplacingFile.h"
+#include "common/ReplacingFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int NameAttempts = 64;
+constexpr mode_t PermissionBits = 07777;
 
 QString resolvedTarget(const QString& target)
 {
@@ -19,25 +21,39 @@ QString resolvedTarget(const QString& target)
     return info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
 }
 
+QString temporaryNameFor(const QFileInfo& target)
+{
+    return QStringLiteral(".%1.%2.tmp")
+        .arg(target.fileName())
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
 } // namespace
 
-ReplacingFile::ReplacingFile(const QString& target) : target_(resolvedTarget(target)) {}
+ReplacingFile::ReplacingFile(const QString& target, Options options)
+    : target_(resolvedTarget(target)), options_(options)
+{
+}
 
 ReplacingFile::~ReplacingFile()
 {
     discard();
 }
 
+bool ReplacingFile::fail(int errorNumber)
+{
+    error_ = errorNumber;
+    discard();
+    return false;
+}
+
 bool ReplacingFile::open()
 {
     const QFileInfo info(target_);
     if (info.isDir())
-        return false; // a folder is never replaced by a file
+        return fail(EISDIR); // a folder is never replaced by a file
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        const QString name = QStringLiteral(".%1.%2.tmp")
-                                 .arg(info.fileName())
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        temporary_ = info.path() + QLatin1Char('/') + name;
+        temporary_ = info.path() + QLatin1Char('/') + temporaryNameFor(info);
         fd_ =
             ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0)
@@ -45,18 +61,23 @@ bool ReplacingFile::open()
         if (errno != EEXIST)
             break;
     }
+    const int openError = errno;
     temporary_.clear();
-    return false;
+    return fail(openError);
 }
 
 bool ReplacingFile::write(const char* data, qint64 length)
 {
+    if (fd_ < 0)
+        return fail(EBADF);
     while (length > 0) {
         const ssize_t written = ::write(fd_, data, size_t(length));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
-            return false;
+        if (written < 0)
+            return fail(errno);
+        if (written == 0)
+            return fail(ENOSPC); // the device took nothing and said nothing: it is full
         data += written;
         length -= written;
     }
@@ -65,24 +86,32 @@ bool ReplacingFile::write(const char* data, qint64 length)
 
 bool ReplacingFile::commit()
 {
+    if (fd_ < 0)
+        return fail(EBADF);
     struct stat existing {};
     if (::stat(QFile::encodeName(target_).constData(), &existing) == 0)
-        ::fchmod(fd_, existing.st_mode & 07777); // best effort, as when the file is new
-    const bool closed = ::close(fd_) == 0;
+        ::fchmod(fd_, existing.st_mode & PermissionBits); // best effort, as when the file is new
+    if (options_.testFlag(SyncBeforeRename) && ::fsync(fd_) != 0)
+        return fail(errno);
+    const int fd = fd_;
     fd_ = -1;
-    if (!closed ||
-        std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0)
-        return false;
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (std::rename(QFile::encodeName(temporary_).constData(), QFile::encodeName(target_).constData()) != 0)
+        return fail(errno);
     temporary_.clear();
     return true;
 }
 
 void ReplacingFile::discard()
 {
+    // Keeps errno for the caller's error report.
+    const int savedErrno = errno;
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
     if (!temporary_.isEmpty())
         ::unlink(QFile::encodeName(temporary_).constData());
     temporary_.clear();
+    errno = savedErrno;
 }
