@@ -1,27 +1,23 @@
 #include "audio/player/WaveSampleDecoder.h"
 
+#include "audio/WaveFormat.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <array>
 
 namespace {
 
-// Offsets in the wave format record.
-constexpr int kTagOffset = 0;
-constexpr int kChannelsOffset = 2;
-constexpr int kRateOffset = 4;
-constexpr int kBlockAlignOffset = 12;
-constexpr int kBitsOffset = 14;
-constexpr int kHeaderSize = 18;
+// Offsets in the extra bytes that follow the wave format record's header.
 // WAVE_FORMAT_EXTENSIBLE keeps the real coding in the first two bytes of its
 // sub-format GUID, after the valid-bits count and the channel mask.
-constexpr int kExtensibleSubFormatOffset = kHeaderSize + 6;
+constexpr int kExtensibleSubFormatOffset = 6;
 // Microsoft ADPCM: samples per block, coefficient count, then the pairs.
-constexpr int kMsSamplesPerBlockOffset = kHeaderSize;
-constexpr int kMsCoefCountOffset = kHeaderSize + 2;
-constexpr int kMsCoefOffset = kHeaderSize + 4;
+constexpr int kMsSamplesPerBlockOffset = 0;
+constexpr int kMsCoefCountOffset = 2;
+constexpr int kMsCoefOffset = 4;
+constexpr int kMsCoefPairSize = 4;
 
-constexpr uint16_t kTagPcm = 0x0001;
 constexpr uint16_t kTagMsAdpcm = 0x0002;
 constexpr uint16_t kTagFloat = 0x0003;
 constexpr uint16_t kTagALaw = 0x0006;
@@ -49,18 +45,12 @@ constexpr std::array<int, 89> kImaStep{
     2272, 2499,  2749,  3024,  3327,  3660,  4026,  4428,  4871,  5358,  5894,  6484,  7132,  7845, 8630,
     9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500, 20350, 22385, 24623, 27086, 29794, 32767};
 
+// A bounds-checked read of the extra bytes, which a file may cut short.
 uint16_t u16At(const QByteArray& bytes, int offset)
 {
     if (offset + 2 > bytes.size())
         return 0;
     return qFromLittleEndian<uint16_t>(bytes.constData() + offset);
-}
-
-uint32_t u32At(const QByteArray& bytes, int offset)
-{
-    if (offset + 4 > bytes.size())
-        return 0;
-    return qFromLittleEndian<uint32_t>(bytes.constData() + offset);
 }
 
 int16_t s16At(const unsigned char* p)
@@ -111,22 +101,24 @@ WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format)
     readHeader(format);
 }
 
-void WaveSampleDecoder::readHeader(const QByteArray& format)
+void WaveSampleDecoder::readHeader(const QByteArray& bytes)
 {
-    if (format.size() < kHeaderSize)
+    if (bytes.size() < TWaveFormat::HeaderSize)
         return;
-    channels_ = u16At(format, kChannelsOffset);
-    sampleRate_ = u32At(format, kRateOffset);
-    blockAlign_ = u16At(format, kBlockAlignOffset);
+    const TWaveFormat format = TWaveFormat::FromBytes(bytes);
+    channels_ = format.Channels();
+    sampleRate_ = format.SamplesPerSec();
+    blockAlign_ = format.BlockAlign();
     if (channels_ < 1 || channels_ > kMaxChannels || sampleRate_ == 0 || blockAlign_ == 0)
         return;
-    uint16_t tag = u16At(format, kTagOffset);
+    const QByteArray extra = format.Bytes().mid(TWaveFormat::HeaderSize);
+    uint16_t tag = format.FormatTag();
     if (tag == kTagExtensible)
-        tag = u16At(format, kExtensibleSubFormatOffset);
-    chooseKind(tag, u16At(format, kBitsOffset), format);
+        tag = u16At(extra, kExtensibleSubFormatOffset);
+    chooseKind(tag, format.BitsPerSample(), extra);
 }
 
-void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format)
+void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray& extra)
 {
     if (tag == kTagMsAdpcm || tag == kTagImaAdpcm) {
         const int headerBytes =
@@ -134,7 +126,7 @@ void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray
         if (channels_ <= 2 && bits == 4 && blockAlign_ > headerBytes) {
             kind_ = tag == kTagMsAdpcm ? Kind::MsAdpcm : Kind::ImaAdpcm;
             if (kind_ == Kind::MsAdpcm)
-                readMsAdpcmCoefficients(format);
+                readMsAdpcmCoefficients(extra);
         }
         return;
     }
@@ -144,7 +136,7 @@ void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray
     if (bits == 0 || bits > 8 * bytesPerSample_)
         return;
     switch (tag) {
-    case kTagPcm: {
+    case TWaveFormat::TagPcm: {
         constexpr std::array<Kind, 4> bySize{Kind::Unsigned8, Kind::Signed16, Kind::Signed24, Kind::Signed32};
         if (bytesPerSample_ <= 4)
             kind_ = bySize[static_cast<std::size_t>(bytesPerSample_ - 1)];
@@ -164,14 +156,15 @@ void WaveSampleDecoder::chooseKind(uint16_t tag, uint16_t bits, const QByteArray
     }
 }
 
-void WaveSampleDecoder::readMsAdpcmCoefficients(const QByteArray& format)
+void WaveSampleDecoder::readMsAdpcmCoefficients(const QByteArray& extra)
 {
-    const int count = u16At(format, kMsCoefCountOffset);
-    if (u16At(format, kMsSamplesPerBlockOffset) != 0 && count > 0 &&
-        kMsCoefOffset + 4 * count <= format.size()) {
+    const int count = u16At(extra, kMsCoefCountOffset);
+    if (u16At(extra, kMsSamplesPerBlockOffset) != 0 && count > 0 &&
+        kMsCoefOffset + kMsCoefPairSize * count <= extra.size()) {
         for (int i = 0; i < count; ++i) {
-            coef1_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i));
-            coef2_.push_back(qFromLittleEndian<int16_t>(format.constData() + kMsCoefOffset + 4 * i + 2));
+            const char* pair = extra.constData() + kMsCoefOffset + kMsCoefPairSize * i;
+            coef1_.push_back(qFromLittleEndian<int16_t>(pair));
+            coef2_.push_back(qFromLittleEndian<int16_t>(pair + 2));
         }
         return;
     }

@@ -39,8 +39,9 @@ class WaveSampleDecoder {
     };
 
     void readHeader(const QByteArray& format);
-    void chooseKind(uint16_t tag, uint16_t bits, const QByteArray& format);
-    void readMsAdpcmCoefficients(const QByteArray& format);
+    // `extra` holds the bytes after the record's 18-byte header.
+    void chooseKind(uint16_t tag, uint16_t bits, const QByteArray& extra);
+    void readMsAdpcmCoefficients(const QByteArray& extra);
     void decodeBlock(const unsigned char* block, QByteArray& out);
     void decodePcmFrame(const unsigned char* frame, QByteArray& out) const;
     void decodeMsAdpcm(const unsigned char* block, QByteArray& out) const;
