@@ -6,8 +6,10 @@
 #include "images/TBitmap.h"
 #include "images/ui/TOpenPictureDialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
+#include <QCompleter>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -328,6 +330,39 @@ class TestPictureDialog : public QObject {
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(filters, QStringList{QStringLiteral("Bitmaps (*.bmp)")});
         QCOMPARE(maskFilters, QStringList{QStringLiteral("*.jpg")});
+    }
+
+    // The name box's completion list is a window of its own: it must not
+    // outlive the dialog, or it stays on screen and eats the next click.
+    void completionListClosesWithTheDialog_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed with Enter") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void completionListClosesWithTheDialog()
+    {
+        QFETCH(bool, confirm);
+        dialog_->SetFileName(path("tall.bmp"));
+        QPointer<QWidget> popup;
+        whenModal([&](QWidget* modal) {
+            auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(edit && edit->completer());
+            edit->setFocus();
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("card.bmp"));
+            popup = edit->completer()->popup();
+            QTRY_VERIFY(popup->isVisible());
+            if (confirm)
+                QTest::keyClick(edit, Qt::Key_Return);
+            else
+                qobject_cast<QDialog*>(modal)->reject();
+        });
+        QCOMPARE(dialog_->RunDialog(), confirm);
+        QVERIFY(popup);
+        QVERIFY(!popup->isVisible());
+        if (confirm)
+            QCOMPARE(dialog_->FileName(), path("card.bmp"));
     }
 
     void selectionUpdatesThePreviewAndCancelKeepsTheName()

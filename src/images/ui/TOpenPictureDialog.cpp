@@ -5,7 +5,9 @@
 #include "images/ui/PreviewForm.h"
 #include "images/ui/PreviewPaintBox.h"
 
+#include <QAbstractItemView>
 #include <QBitmap>
+#include <QCompleter>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -85,6 +87,7 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
         connect(nameEdit_, &QLineEdit::textEdited, this, &TOpenPictureDialog::typedNameEdited);
         nameEdit_->installEventFilter(this);
     }
+    connect(dialog_, &QDialog::finished, this, &TOpenPictureDialog::hideCompletionList);
 }
 
 TOpenPictureDialog::~TOpenPictureDialog()
@@ -238,6 +241,17 @@ void TOpenPictureDialog::typedNameEdited(const QString& text)
     const QString path = QDir(dialog_->directory()).absoluteFilePath(QDir::fromNativeSeparators(text));
     if (QFileInfo(path).isFile())
         UpdatePreview(path);
+}
+
+// The name box's completion list is a window of its own. Enter typed while it
+// shows closes the dialog but not the list, which would stay on screen
+// (without a window manager) and take the next click just to close.
+void TOpenPictureDialog::hideCompletionList()
+{
+    if (nameEdit_ == nullptr || nameEdit_->completer() == nullptr)
+        return;
+    if (QAbstractItemView* list = nameEdit_->completer()->popup())
+        list->hide();
 }
 
 // A mask typed into the name box and confirmed becomes the file list's

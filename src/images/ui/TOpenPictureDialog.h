@@ -57,6 +57,7 @@ class TOpenPictureDialog : public QObject {
     void centreOnOwnersScreen();
     void clearPreview();
     void typedNameEdited(const QString& text);
+    void hideCompletionList();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* owner_;
