@@ -358,14 +358,19 @@ int32_t ReadWaveData(TWaveIORecord* record, char* buffer, int32_t count)
     const int32_t got = record->Handle->Read(buffer, wanted);
     if (got < 0)
         return -1;
-    if (got < count)
-        record->BytesLeft = 0;
-    if (got > 0) {
-        record->BytesLeft = uint32_t(std::max<int64_t>(int64_t(record->BytesLeft) - got, 0));
-        const int64_t extent = int64_t(record->EndSample) - record->StartSample;
-        record->CurrentSample = uint32_t(extent - WaveBytesToSamples(record->Format, record->BytesLeft));
-    }
+    NoteWaveDataRead(*record, count, got);
     return got;
+}
+
+void NoteWaveDataRead(TWaveIORecord& record, int32_t count, int32_t got)
+{
+    if (got < count)
+        record.BytesLeft = 0;
+    if (got > 0) {
+        record.BytesLeft = uint32_t(std::max<int64_t>(int64_t(record.BytesLeft) - got, 0));
+        const int64_t extent = int64_t(record.EndSample) - record.StartSample;
+        record.CurrentSample = uint32_t(extent - WaveBytesToSamples(record.Format, record.BytesLeft));
+    }
 }
 
 void FreeWaveRecord(std::unique_ptr<TWaveIORecord>& record)

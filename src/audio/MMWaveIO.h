@@ -101,3 +101,20 @@ int32_t WriteWaveData(TWaveIORecord* record, const char* bytes, int32_t count);
 // and INFO, leaves RIFF, stores FileSize. Called by CloseWaveFile, which then
 // closes the file whatever the result.
 int FinishWaveFile(TWaveIORecord* record);
+
+// ---- copying (MMWaveIOCopy.cpp) ----
+
+// CopyWaveData's result when the bytes could not be moved (a failed write or read).
+constexpr int32_t WaveCopyFailed = -2;
+// Moves up to `count` sample bytes from the position of the open `source` to
+// the open data chunk of `target`, file to file, leaving both records as
+// ReadWaveData(source) followed by WriteWaveData(target) would. Returns the
+// bytes moved, 0 at the end of the source's file, -1 as ReadWaveData does
+// (no record or handle, no data left, a negative count), or WaveCopyFailed.
+int32_t CopyWaveData(TWaveIORecord* target, TWaveIORecord* source, int32_t count);
+
+// The record updates of the reading and writing operations, shared with the copy.
+// After `got` of `count` bytes were read at the position:
+void NoteWaveDataRead(TWaveIORecord& record, int32_t count, int32_t got);
+// After bytes were written to the data chunk (the position is after them):
+void NoteWaveDataWritten(TWaveIORecord& record);

@@ -196,20 +196,23 @@ int32_t WriteWaveData(TWaveIORecord* record, const char* bytes, int32_t count)
     if (!record || !record->Handle || count <= 0 || !bytes)
         return -1;
     const int32_t written = record->Handle->Write(bytes, count);
-    if (written <= 0)
-        return written;
-    record->DataChunk.dwFlags |= RiffChunkDirty;
-    const int64_t position = record->Handle->Position() - int64_t(record->DataOffset);
-    const auto currentSample = uint32_t(WaveBytesToSamples(record->Format, position));
-    record->CurrentSample = currentSample;
-    record->DataBytes = std::max(record->DataBytes, uint32_t(position));
-    if (record->LengthSamples < currentSample) {
-        record->LengthSamples = currentSample;
-        record->EndSample = currentSample;
-    }
-    record->BytesLeft =
-        uint32_t(WaveSamplesToBytes(record->Format, int64_t(record->EndSample) - currentSample));
+    if (written > 0)
+        NoteWaveDataWritten(*record);
     return written;
+}
+
+void NoteWaveDataWritten(TWaveIORecord& record)
+{
+    record.DataChunk.dwFlags |= RiffChunkDirty;
+    const int64_t position = record.Handle->Position() - int64_t(record.DataOffset);
+    const auto currentSample = uint32_t(WaveBytesToSamples(record.Format, position));
+    record.CurrentSample = currentSample;
+    record.DataBytes = std::max(record.DataBytes, uint32_t(position));
+    if (record.LengthSamples < currentSample) {
+        record.LengthSamples = currentSample;
+        record.EndSample = currentSample;
+    }
+    record.BytesLeft = uint32_t(WaveSamplesToBytes(record.Format, int64_t(record.EndSample) - currentSample));
 }
 
 int FinishWaveFile(TWaveIORecord* record)

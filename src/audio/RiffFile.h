@@ -72,6 +72,15 @@ class RiffFile {
     int32_t Read(void* buffer, int32_t count);
     // Writes `count` bytes at the position; returns `count`, or -1 on an error.
     int32_t Write(const void* data, int32_t count);
+    // Copies up to `count` bytes from `source`'s position to this file's
+    // position, as Read on `source` and Write here would, and advances both
+    // positions. The bytes go from file to file inside the kernel where the
+    // system can (no trip through this process); bytes held in `source`'s read
+    // buffer and reads Read would serve through that buffer are taken from it,
+    // so the result is the same as with Read. Returns the bytes copied (fewer
+    // at the end of `source`), or -1 on an error (some bytes may have been
+    // written then) or a negative count.
+    int64_t CopyFrom(RiffFile& source, int64_t count);
 
     // Reads the chunk header at the position: id, size and, for RIFF and LIST,
     // the form type. When `parent` is given, the header must lie inside the
@@ -111,15 +120,27 @@ class RiffFile {
     void DropReadCache();
     bool FillReadCache();
     int32_t ReadDirect(char* buffer, int32_t count);
+    int64_t CopyDirect(RiffFile& source, int64_t count);
+    int64_t CopyInKernel(RiffFile& source, int64_t count, bool& unsupported);
+    int64_t CopyThroughMemory(RiffFile& source, int64_t count);
+#ifdef __linux__
+    bool OpenCopyPipe();
+    bool EmptyCopyPipe(int to, int64_t count);
+    bool WritePipeThroughMemory(int to, int64_t offset, int64_t count);
+#endif
+    void CloseCopyPipe();
 
     QFile file_;
     Mode mode_ = Mode::Read;
     bool created_ = false;
-    int64_t position_ = 0;     // logical position
-    std::vector<char> buffer_; // read cache or pending writes, never both
-    int64_t bufferStart_ = 0;  // file offset of buffer_[0]
-    int64_t bufferFill_ = 0;   // valid (read) or pending (write) bytes in buffer_
-    bool writing_ = false;     // buffer_ holds pending writes
+    int64_t position_ = 0;               // logical position
+    std::vector<char> buffer_;           // read cache or pending writes, never both
+    int64_t bufferStart_ = 0;            // file offset of buffer_[0]
+    int64_t bufferFill_ = 0;             // valid (read) or pending (write) bytes in buffer_
+    bool writing_ = false;               // buffer_ holds pending writes
+    bool kernelCopyUnsupported_ = false; // the system refused an in-kernel copy once
+    int copyPipe_[2] = {-1, -1};         // read and write end of the pipe of in-kernel copies
+    int64_t copyPipeCapacity_ = 0;
 };
 
 constexpr uint32_t FOURCC_RIFF = RiffFile::FourCC('R', 'I', 'F', 'F');

@@ -319,6 +319,44 @@ int32_t TMMWave::ReadWaveRaw(char* buffer, int32_t count)
 
 int32_t TMMWave::ReadData(char* buffer, int32_t count)
 {
+    bool dataEnded = false;
+    const int32_t result = DeliverData(
+        count, [&](int32_t offset, int32_t n) { return ReadWaveRaw(buffer + offset, n); }, dataEnded);
+    if (dataEnded)
+        std::memset(buffer, 0, EndOfDataWordSize);
+    return result;
+}
+
+bool TMMWave::CanTransferData() const
+{
+    return directCopy_ && record_ && isOpen_ && regions_.Count() == 1;
+}
+
+int32_t TMMWave::TransferData(TWaveIORecord* target, int32_t count)
+{
+    bool failed = false;
+    bool dataEnded = false;
+    const int32_t result = DeliverData(
+        count,
+        [&](int32_t, int32_t n) {
+            const int32_t moved = CopyWaveData(target, record_.get(), n);
+            failed = moved == WaveCopyFailed;
+            return moved;
+        },
+        dataEnded);
+    if (failed)
+        return TransferFailed;
+    if (dataEnded) {
+        const char zeroWord[EndOfDataWordSize] = {};
+        if (WriteWaveData(target, zeroWord, EndOfDataWordSize) != EndOfDataWordSize)
+            return TransferFailed;
+    }
+    return result;
+}
+
+int32_t TMMWave::DeliverData(int32_t count, const RegionMove& move, bool& dataEnded)
+{
+    dataEnded = false;
     if (!record_ || bytesRemaining_ <= 0)
         return -1;
     if (count <= 0)
@@ -328,7 +366,7 @@ int32_t TMMWave::ReadData(char* buffer, int32_t count)
     bool lastRegionDone = false;
     while (count > 0) {
         if (regionBytesLeft_ > 0) {
-            const int32_t result = ReadWaveRaw(buffer + got, std::min(count, regionBytesLeft_));
+            const int32_t result = move(got, std::min(count, regionBytesLeft_));
             if (result <= 0)
                 break;
             count -= result;
@@ -347,7 +385,7 @@ int32_t TMMWave::ReadData(char* buffer, int32_t count)
     }
     if (got <= 0) {
         // Data was due but none came (the file became shorter): one zero word.
-        std::memset(buffer, 0, EndOfDataWordSize);
+        dataEnded = true;
         bytesRemaining_ = 0;
         regionBytesLeft_ = 0;
         position_ = Saturate32(regions_.TotalSamples());

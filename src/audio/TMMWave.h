@@ -73,6 +73,21 @@ class TMMWave : public TMMObject {
     // max(count, 4) bytes): the bytes read, -1 when nothing remains, or 4 with
     // a zero word once when data should remain but none can be read.
     int32_t ReadData(char* buffer, int32_t count);
+    // Moves the next `count` data bytes, exactly as ReadData would deliver
+    // them (its zero word included), to the end of the open data chunk of
+    // `target`, file to file, leaving this wave and `target` as ReadData and
+    // WriteWaveData would. Returns what ReadData would, or TransferFailed
+    // when the bytes could not be moved (the target may then hold part of them).
+    int32_t TransferData(TWaveIORecord* target, int32_t count);
+    static constexpr int32_t TransferFailed = -2;
+    // True when TransferData may stand in for ReadData: the wave is open, its
+    // data is one stretch of the file, and direct copying is on. A subclass
+    // whose ReadWaveRaw changes the bytes must answer false.
+    virtual bool CanTransferData() const;
+    // Whether SaveWaveFile moves the data file to file where it can (the
+    // default) or always reads each block into memory and writes it out.
+    bool DirectCopy() const { return directCopy_; }
+    void SetDirectCopy(bool enabled) { directCopy_ = enabled; }
     int32_t BytesRemaining() const { return bytesRemaining_; }
     bool IsOpen() const { return isOpen_; }
     int32_t Position() const { return position_; } // in samples
@@ -102,6 +117,11 @@ class TMMWave : public TMMObject {
     void RebuildRegions();
     bool SameBinding(const QString& path) const;
     void SeekRegion(int index, int32_t samplesInto);
+    // The walk over the regions behind ReadData and TransferData: `move`
+    // delivers up to n bytes of the current region at `offset` bytes into
+    // the call's output and returns how many (<= 0: none).
+    using RegionMove = std::function<int32_t(int32_t offset, int32_t n)>;
+    int32_t DeliverData(int32_t count, const RegionMove& move, bool& dataEnded);
 
     std::unique_ptr<TWaveIORecord> record_;
     QString fileName_;
@@ -117,5 +137,6 @@ class TMMWave : public TMMObject {
     int regionIndex_ = 0;
     int32_t regionBytesLeft_ = 0;
     bool isOpen_ = false;
+    bool directCopy_ = true;
     TMMObservable observers_;
 };

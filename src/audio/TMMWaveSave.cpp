@@ -62,6 +62,27 @@ std::vector<char> AllocateBuffer(uint32_t size)
     }
 }
 
+// One block of the copy: the bytes delivered (<= 0: the data has ended), or
+// failed set when the block could not be written. Where the wave allows, the
+// bytes go from file to file; the free-space test then comes first, for the
+// whole block. A volume short of that room takes the path through `buffer`,
+// whose test counts the bytes actually read.
+int32_t CopyBlock(TMMWave& wave, TWaveIORecord* target, std::vector<char>& buffer, int32_t count,
+                  const QByteArray& folder, bool& failed)
+{
+    const int64_t room = int64_t(wave.IOBufferSize()) + FreeSpaceMargin;
+    if (wave.CanTransferData() && EnoughFreeSpace(folder, int64_t(count) + room)) {
+        const int32_t n = wave.TransferData(target, count);
+        failed = n == TMMWave::TransferFailed;
+        return failed ? 0 : n;
+    }
+    const int32_t n = wave.ReadData(buffer.data(), count);
+    if (n <= 0)
+        return n;
+    failed = !EnoughFreeSpace(folder, int64_t(n) + room) || WriteWaveData(target, buffer.data(), n) != n;
+    return n;
+}
+
 void ProcessPendingEvents()
 {
     if (QCoreApplication::instance())
@@ -137,16 +158,11 @@ void TMMWave::SaveWaveFile(const QString& path)
         bool failed = blockSize == 0;
         uint32_t done = 0;
         while (!failed && done < uint32_t(std::max(total, int32_t(0)))) {
-            int32_t n = int32_t(std::min<uint32_t>(blockSize, uint32_t(total) - done));
-            n = ReadData(buffer.data(), n);
-            if (n <= 0)
+            const auto wanted = int32_t(std::min<uint32_t>(blockSize, uint32_t(total) - done));
+            const int32_t n = CopyBlock(*this, target.get(), buffer, wanted, folder, failed);
+            if (failed || n <= 0)
                 break;
             done += uint32_t(n);
-            if (!EnoughFreeSpace(folder, int64_t(n) + IOBufferSize() + FreeSpaceMargin) ||
-                WriteWaveData(target.get(), buffer.data(), n) != n) {
-                failed = true;
-                break;
-            }
             ProcessPendingEvents();
             if (OnProgress) {
                 bool cancel = false;
