@@ -3,12 +3,18 @@
 #include "common/Exception.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
+
+#ifdef TESSELLOR_TOOL_DELEGATE
+#include <unistd.h>
+#else
+#include <QGuiApplication>
+#endif
 
 namespace {
 
@@ -52,22 +58,45 @@ int printUsage()
     return 2;
 }
 
+#ifdef TESSELLOR_TOOL_DELEGATE
+namespace {
+
+// Hands the whole command line to the executable that holds every command.
+// Returns only when that executable cannot be started.
+int delegate(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QByteArray path =
+        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/" TESSELLOR_TOOL_DELEGATE));
+    ::execv(path.constData(), argv);
+    printError(QStringLiteral("Cannot start %1").arg(QFile::decodeName(path)));
+    return printUsage();
+}
+
+}  // namespace
+#endif
+
 int main(int argc, char** argv)
 {
-    if (argc < 2)
+    const auto it = argc < 2 ? registry().end() : registry().find(argv[1]);
+    if (it == registry().end()) {
+#ifdef TESSELLOR_TOOL_DELEGATE
+        return delegate(argc, argv);
+#else
         return printUsage();
-    const auto it = registry().find(argv[1]);
-    if (it == registry().end())
-        return printUsage();
+#endif
+    }
     std::unique_ptr<QCoreApplication> app;
+#ifndef TESSELLOR_TOOL_DELEGATE
     if (it->second.needs == ToolCommand::Needs::Gui) {
         // Text rendering needs a GUI application object; no window is ever shown.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
     }
+#endif
+    if (!app)
+        app = std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.remove(0, 2);
     try {
