@@ -171,7 +171,12 @@ int FillRecord(WalkState& walk, int64_t fileSize, TWaveIORecord& record)
     const TWaveFormat& format = *walk.format;
     // The data runs to the next chunk's header or the end of the file, cut to
     // whole blocks; the data chunk's size field only marks the chunk.
-    const int64_t span = std::max<int64_t>(walk.dataEnd - walk.dataOffset, 0);
+    int64_t span = std::max<int64_t>(walk.dataEnd - walk.dataOffset, 0);
+    // An odd data chunk is followed by a pad byte that only keeps the next
+    // chunk on an even offset. Counted as a sample it would add a click at
+    // the end of every 8-bit mono sound, and its copy would carry it on.
+    if (walk.dataSize % 2 == 1 && span == int64_t(walk.dataSize) + 1)
+        span = walk.dataSize;
     const int64_t dataBytes = span / format.BlockAlign() * format.BlockAlign();
     const int64_t length = WaveBytesToSamples(format, dataBytes);
     // The wave object counts bytes and samples in 32-bit signed values.

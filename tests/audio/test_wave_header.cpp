@@ -52,8 +52,12 @@ void TestWaveHeader::walk_data()
         << Riff(fmt4 + ChunkWithSize("data", 1000, Ramp(42))) << 0 << 44u << 40u << 10u << QByteArray("-");
     QTest::newRow("data ends at the next header, whole blocks")
         << Riff(fmt4 + Chunk("data", Ramp(42)) + Info("n")) << 0 << 44u << 40u << 10u << QByteArray("n");
-    QTest::newRow("odd data: pad byte counts at block 1")
-        << Riff(fmt1 + Chunk("data", Ramp(41)) + Info("n")) << 0 << 44u << 42u << 42u << QByteArray("n");
+    QTest::newRow("odd data: pad byte is not a sample at block 1")
+        << Riff(fmt1 + Chunk("data", Ramp(41)) + Info("n")) << 0 << 44u << 41u << 41u << QByteArray("n");
+    QTest::newRow("odd final data: pad byte is not a sample")
+        << Riff(fmt1 + Chunk("data", Ramp(41))) << 0 << 44u << 41u << 41u << QByteArray("-");
+    QTest::newRow("odd final data: bytes past the pad byte still count")
+        << (Riff(fmt1 + Chunk("data", Ramp(41))) + Ramp(3)) << 0 << 44u << 45u << 45u << QByteArray("-");
     QTest::newRow("odd data: pad byte dropped at block 4")
         << Riff(fmt4 + Chunk("data", Ramp(41)) + Info("n")) << 0 << 44u << 40u << 10u << QByteArray("n");
     QTest::newRow("bytes after RIFF's end count as data")
