@@ -30,7 +30,9 @@ std::optional<QString> findInFolder(const QString& path, bool wantFile, bool wan
     if (parts.name.isEmpty())
         return std::nullopt;
     const QDir dir(parts.folder.isEmpty() ? QStringLiteral(".") : parts.folder);
-    QDir::Filters filters = QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    // Pipes, devices and links to nothing are left out: none of them can be
+    // read as a card's file, and opening a pipe would wait for a writer.
+    QDir::Filters filters = QDir::Hidden | QDir::NoDotAndDotDot;
     if (wantFile)
         filters |= QDir::Files;
     if (wantFolder)
@@ -73,7 +75,7 @@ FolderIndex::FolderIndex(const QString& folder) : folder_(folder)
     if (!dir.exists())
         return;
     listed_ = true;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString& entry : entries)
         files_.insert(entry.toLower(), entry);
 }

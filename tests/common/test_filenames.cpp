@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 class TestFileNames : public QObject {
     Q_OBJECT
@@ -48,6 +49,32 @@ private Q_SLOTS:
         QVERIFY(FileNames::folderExists(path));
         QVERIFY(FileNames::findExisting(path).has_value());
         QCOMPARE(FileNames::targetForWrite(path), path);
+        QVERIFY(!FileNames::FolderIndex(dir.path()).findFile(QStringLiteral("C05.bmp")).has_value());
+    }
+
+    // A pipe under a card's name would block the reader forever; a link to
+    // nothing cannot be read. Neither counts as the card's file.
+    void specialEntriesAreNotFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("pipe, same spelling") << "pipe" << "C05.bmp";
+        QTest::newRow("pipe, other case") << "pipe" << "c05.BMP";
+        QTest::newRow("dangling link, same spelling") << "link" << "C05.bmp";
+        QTest::newRow("dangling link, other case") << "link" << "c05.BMP";
+    }
+    void specialEntriesAreNotFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, stored);
+        QTemporaryDir dir;
+        const QString storedPath = dir.filePath(stored);
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(storedPath).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.bmp")), storedPath));
+        const QString path = dir.path() + QStringLiteral("/C05.bmp");
+        QVERIFY(!FileNames::fileExists(path));
         QVERIFY(!FileNames::FolderIndex(dir.path()).findFile(QStringLiteral("C05.bmp")).has_value());
     }
 
