@@ -10,6 +10,7 @@
 #include "images/BmpWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 
 namespace {
@@ -30,8 +31,10 @@ TBitmap::~TBitmap() = default;
 
 void TBitmap::LoadBitmapFile(const QString& path)
 {
+    // Only a plain file can hold a picture; opening a pipe would wait for a
+    // writer that may never come.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw EFOpenError(path);
     FileBmpSource source(file);
     d = new Data(BmpReader(source).readFile());

@@ -386,6 +386,29 @@ class TestTBitmap : public QObject {
         QCOMPARE(errorOf([&] { bitmap.LoadBitmapFile(path); }), QStringLiteral("Cannot open file ") + path);
     }
 
+    // Only a plain file is read: a folder cannot be, and a pipe would keep
+    // the editor waiting for a writer that never comes.
+    void onlyPlainFilesAreOpened_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("pipe") << "pipe";
+    }
+    void onlyPlainFilesAreOpened()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("C01.bmp"));
+        if (kind == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkdir(path));
+        TBitmap bitmap;
+        bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        QCOMPARE(errorOf([&] { bitmap.LoadBitmapFile(path); }), QStringLiteral("Cannot open file ") + path);
+        QCOMPARE(bitmap.Width(), 82);
+    }
+
     void pixelOffsetIsNotTrusted()
     {
         // The pixels are taken to follow the colour table, whatever the
