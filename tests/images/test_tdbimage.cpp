@@ -162,6 +162,26 @@ class TestTDBImage : public QObject {
         QTRY_COMPARE(entered, 1);
     }
 
+    void onlyALeftClickMakesTheFrameCurrent_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("takesFocus");
+        QTest::newRow("left button") << int(Qt::LeftButton) << true;
+        QTest::newRow("right button") << int(Qt::RightButton) << false;
+        QTest::newRow("middle button") << int(Qt::MiddleButton) << false;
+    }
+    void onlyALeftClickMakesTheFrameCurrent()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, takesFocus);
+        int entered = 0;
+        connect(frame1_, &TDBImage::Entered, this, [&] { ++entered; });
+        QTest::mouseClick(frame1_, Qt::MouseButton(button), Qt::NoModifier, QPoint(40, 40));
+        QApplication::processEvents();
+        QCOMPARE(window_->focusWidget() == frame1_, takesFocus);
+        QCOMPARE(entered, takesFocus ? 1 : 0);
+    }
+
     void copiesThePictureToTheClipboard_data()
     {
         QTest::addColumn<int>("key");

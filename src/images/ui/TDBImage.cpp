@@ -3,12 +3,15 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 TDBImage::TDBImage(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(FrameSize, FrameSize);
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches the frame; of the mouse buttons only the left one makes it
+    // the current card (see mousePressEvent).
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -82,6 +85,7 @@ void TDBImage::focusOutEvent(QFocusEvent* event)
 
 void TDBImage::mousePressEvent(QMouseEvent* event)
 {
-    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::LeftButton)
+        setFocus(Qt::MouseFocusReason);
     QWidget::mousePressEvent(event);
 }
