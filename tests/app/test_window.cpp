@@ -82,6 +82,8 @@ class TestWindow : public QObject {
     void arrowKeysFromTheTextBox_data();
     void arrowKeysFromTheTextBox();
     void clickedFrameIsCurrent();
+    void arrowKeyOnAFrameTurnsOnePage_data();
+    void arrowKeyOnAFrameTurnsOnePage();
     void showsTheSlotsPictures_data();
     void showsTheSlotsPictures();
     void brokenPictureStopsThePage();
@@ -312,6 +314,33 @@ void TestWindow::clickedFrameIsCurrent()
     QCOMPARE(w->ImagemAtual->Tag(), 6);
     QTest::mouseClick(w->btnProximo, Qt::LeftButton);
     QCOMPARE(w->ImagemAtual->Tag(), 7);
+}
+
+void TestWindow::arrowKeyOnAFrameTurnsOnePage_data()
+{
+    QTest::addColumn<bool>("leftFrame");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("left");
+    QTest::newRow("left frame, right arrow") << true << int(Qt::Key_Right) << 7;
+    QTest::newRow("right frame, right arrow") << false << int(Qt::Key_Right) << 7;
+    QTest::newRow("left frame, left arrow") << true << int(Qt::Key_Left) << 3;
+    QTest::newRow("right frame, left arrow") << false << int(Qt::Key_Left) << 3;
+}
+
+// The key travels from the frame up to the window; the page turns once.
+void TestWindow::arrowKeyOnAFrameTurnsOnePage()
+{
+    QFETCH(bool, leftFrame);
+    QFETCH(int, key);
+    QFETCH(int, left);
+    w->HabilitaControles();
+    goToPage(5);
+    TDBImage* frame = leftFrame ? w->DBImage1 : w->DBImage2;
+    frame->setFocus();
+    QVERIFY(frame->hasFocus());
+    QTest::keyClick(frame, Qt::Key(key));
+    QCOMPARE(w->DBImage1->Tag(), left);
+    QCOMPARE(w->ImagemAtual, w->DBImage1);
 }
 
 void TestWindow::showsTheSlotsPictures_data()
