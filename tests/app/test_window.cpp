@@ -75,6 +75,10 @@ class TestWindow : public QObject {
 
     void startsOnTheCoverPage();
     void clientAreaBelowTheMenu();
+    void buttonsCarryTheirHints_data();
+    void buttonsCarryTheirHints();
+    void menuEntriesCarryTheirCaptions_data();
+    void menuEntriesCarryTheirCaptions();
     void pagesWrapAround_data();
     void pagesWrapAround();
     void turningPagesWithNoSetOpen();
@@ -165,6 +169,94 @@ void TestWindow::clientAreaBelowTheMenu()
     QCOMPARE(w->minimumSize(), w->maximumSize());
     // tessellor-tool wraps card texts at the width the text box has here.
     QCOMPARE(w->TextBoxWrapWidth(), CardText::DefaultWrapWidth);
+}
+
+void TestWindow::buttonsCarryTheirHints_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QPoint>("place");
+    QTest::newRow("image") << "btnImagem" << "Insert image" << QPoint(6, 6);
+    QTest::newRow("duplicate") << "btnDuplicar" << "Duplicate Imagem" << QPoint(41, 6);
+    QTest::newRow("sound") << "btnSom" << "Insert Sound" << QPoint(6, 40);
+    QTest::newRow("hear") << "btnTocarSom" << "Hear Sound" << QPoint(41, 40);
+    QTest::newRow("text") << "btnTexto" << "Insert Text" << QPoint(6, 74);
+    QTest::newRow("font") << "btnFonte" << "Choose Font" << QPoint(41, 74);
+    QTest::newRow("open") << "btnAbrir" << "Open set" << QPoint(6, 109);
+    QTest::newRow("save") << "btnSalvar" << "Salve set" << QPoint(41, 108);
+    QTest::newRow("copy") << "btnCopiar" << "Copy" << QPoint(6, 142);
+    QTest::newRow("paste") << "btnColar" << "Paste" << QPoint(41, 142);
+    QTest::newRow("previous") << "btnAnterior" << "Previous" << QPoint(6, 176);
+    QTest::newRow("next") << "btnProximo" << "Next" << QPoint(41, 176);
+}
+
+void TestWindow::buttonsCarryTheirHints()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, hint);
+    QFETCH(QPoint, place);
+    auto* button = w->Panel1->findChild<QToolButton*>(name);
+    QVERIFY(button);
+    QCOMPARE(button->toolTip(), hint);
+    QVERIFY(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+    QCOMPARE(button->geometry(), QRect(place, QSize(32, 32)));
+    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+}
+
+void TestWindow::menuEntriesCarryTheirCaptions_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    const QKeySequence none;
+    QTest::newRow("Files") << "mnConfig" << "mnArquivo" << "&Files" << none;
+    QTest::newRow("New set") << "mnArquivo" << "mnNovo" << "&New set..." << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("Open set") << "mnArquivo" << "mnAbrir" << "&Open set..." << QKeySequence(Qt::CTRL | Qt::Key_O);
+    QTest::newRow("Save set") << "mnArquivo" << "mnSalvar" << "&Salve set..." << QKeySequence(Qt::CTRL | Qt::Key_S);
+    QTest::newRow("Import set") << "mnArquivo" << "mnImportar" << "&Import set..."
+                                << QKeySequence(Qt::CTRL | Qt::Key_I);
+    QTest::newRow("Properties") << "mnArquivo" << "Propriedades1" << "&Properties..."
+                                << QKeySequence(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("Exit") << "mnArquivo" << "mnSair" << "Exit" << QKeySequence(Qt::ALT | Qt::Key_F4);
+    QTest::newRow("Edit") << "mnConfig" << "mnEditar" << "&Edit" << none;
+    QTest::newRow("Image") << "mnEditar" << "mnImagem" << "&Image" << none;
+    QTest::newRow("Image, Insert") << "mnImagem" << "mnInsImg" << "Insert" << none;
+    QTest::newRow("Image, Duplicate") << "mnImagem" << "mnDupImg" << "Duplicate" << none;
+    QTest::newRow("Sound") << "mnEditar" << "mnSom" << "&Sound" << none;
+    QTest::newRow("Sound, Insert") << "mnSom" << "mnInsSom" << "Insert" << none;
+    QTest::newRow("Sound, Hear") << "mnSom" << "mnOuvSom" << "Hear" << none;
+    QTest::newRow("Text") << "mnEditar" << "mnTexto" << "&Text" << none;
+    QTest::newRow("Text, Insert") << "mnTexto" << "mnInsTex" << "Insert" << none;
+    QTest::newRow("Text, Font") << "mnTexto" << "mnFonte" << "Font" << none;
+    QTest::newRow("Copy") << "mnEditar" << "mnCopiar" << "&Copy" << none;
+    QTest::newRow("Paste") << "mnEditar" << "mnColar" << "&Paste" << none;
+    QTest::newRow("Next") << "mnEditar" << "mnAvancar" << "&Next" << none;
+    QTest::newRow("Previous") << "mnEditar" << "mnRecuar" << "P&revious" << none;
+    QTest::newRow("Help") << "mnConfig" << "mnAjuda" << "&Help" << none;
+    QTest::newRow("Contents") << "mnAjuda" << "mnTopicos" << "Contents" << QKeySequence(Qt::Key_F1);
+    QTest::newRow("About") << "mnAjuda" << "mnSobre" << "&About ..." << none;
+}
+
+// Each entry stands in its own menu, under its caption and with its shortcut.
+void TestWindow::menuEntriesCarryTheirCaptions()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    QWidget* parent = menu == QLatin1String("mnConfig") ? static_cast<QWidget*>(w->menuBar())
+                                                        : w->findChild<QMenu*>(menu);
+    QVERIFY(parent);
+    QAction* entry = nullptr;
+    for (QAction* action : parent->actions()) {
+        const QString actionName = action->menu() ? action->menu()->objectName() : action->objectName();
+        if (actionName == name)
+            entry = action;
+    }
+    QVERIFY2(entry, qPrintable(name));
+    QCOMPARE(entry->text(), caption);
+    QCOMPARE(entry->shortcut(), shortcut);
 }
 
 void TestWindow::pagesWrapAround_data()
