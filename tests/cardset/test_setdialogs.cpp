@@ -130,6 +130,52 @@ private Q_SLOTS:
         QCOMPARE(shown, text);
     }
 
+    // Enter presses the default button of New set, Open set, Import errors
+    // and Properties; Import files has none, so Enter leaves it open.
+    void enterPressesTheDefaultButton_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("result");
+        QTest::newRow("New set, in the name") << "frmCadastro" << "txtNome" << "Novo" << int(QDialog::Accepted);
+        QTest::newRow("Open set, in the list") << "frmImporta" << "lstImporta" << "" << int(QDialog::Accepted);
+        QTest::newRow("Import files, in the folder")
+            << "frmImportaArqs" << "txtPath" << "/tmp" << int(QDialog::Rejected);
+        QTest::newRow("Import files, in the author")
+            << "frmImportaArqs" << "txtAutor" << "Ana" << int(QDialog::Rejected);
+        QTest::newRow("Import errors, on OK") << "frmErroImporta" << "btnOK" << "" << int(QDialog::Accepted);
+        QTest::newRow("Properties, in the author") << "fPropriedades" << "Edit1" << "Ana" << int(QDialog::Accepted);
+    }
+    void enterPressesTheDefaultButton()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, control);
+        QFETCH(QString, typed);
+        QFETCH(int, result);
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Um")));
+        auto* shown = owner_.findChild<QDialog*>(dialog);
+        QVERIFY(shown);
+        DialogDriver::Watchdog watchdog;
+        bool stayedOpen = false;
+        onModal<QDialog>(
+            [&](QDialog* d) {
+                QWidget* target = d->findChild<QWidget*>(control);
+                QVERIFY(target);
+                target->setFocus();
+                if (auto* edit = qobject_cast<QLineEdit*>(target))
+                    edit->setText(typed);
+                QTest::keyClick(target, Qt::Key_Return);
+                stayedOpen = d->isVisible();
+                if (stayedOpen)
+                    d->reject();
+            },
+            dialog);
+        QCOMPARE(shown->exec(), result);
+        QCOMPARE(stayedOpen, result == int(QDialog::Rejected));
+        QVERIFY(!watchdog.fired());
+    }
+
     void newSetChecksTheName_data()
     {
         QTest::addColumn<QString>("typed");
