@@ -176,6 +176,54 @@ private Q_SLOTS:
         QVERIFY(!watchdog.fired());
     }
 
+    // Minimising a dialog and restoring it does not open it again: what the
+    // user typed or chose stays.
+    void restoringAMinimisedDialogKeepsTheChoices_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("New set name") << "frmCadastro" << "txtNome";
+        QTest::newRow("Open set choice") << "frmImporta" << "lstImporta";
+        QTest::newRow("Import files folder") << "frmImportaArqs" << "txtPath";
+        QTest::newRow("Properties author") << "fPropriedades" << "Edit1";
+    }
+    void restoringAMinimisedDialogKeepsTheChoices()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(QString, control);
+        for (const char* name : {"A", "B", "C"})
+            QVERIFY(QDir(ed()).mkdir(QString::fromLatin1(name)));
+        auto* shown = owner_.findChild<QDialog*>(dialog);
+        QVERIFY(shown);
+        DialogDriver::Watchdog watchdog;
+        QString before;
+        QString after;
+        onModal<QDialog>(
+            [&](QDialog* d) {
+                QWidget* target = d->findChild<QWidget*>(control);
+                QVERIFY(target);
+                const auto value = [target] {
+                    if (auto* list = qobject_cast<QListWidget*>(target))
+                        return list->currentItem() ? list->currentItem()->text() : QString();
+                    return qobject_cast<QLineEdit*>(target)->text();
+                };
+                if (auto* list = qobject_cast<QListWidget*>(target))
+                    list->setCurrentRow(list->count() - 1);
+                else
+                    qobject_cast<QLineEdit*>(target)->setText(QStringLiteral("typed"));
+                before = value();
+                d->setWindowState(Qt::WindowMinimized);
+                d->setWindowState(Qt::WindowNoState);
+                after = value();
+                d->reject();
+            },
+            dialog);
+        shown->exec();
+        QVERIFY(!watchdog.fired());
+        QVERIFY(!before.isEmpty());
+        QCOMPARE(after, before);
+    }
+
     void newSetChecksTheName_data()
     {
         QTest::addColumn<QString>("typed");

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -65,6 +66,10 @@ TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
 void TfPropriedades::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The window system shows the dialog again when it is restored after
+    // being minimised; only a real opening starts it afresh.
+    if (event->spontaneous())
+        return;
     // Centred on the screen, not on the main window.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 TfrmCadastro::TfrmCadastro(QWidget* parent) : QDialog(parent)
 {
@@ -50,6 +51,10 @@ TfrmCadastro::TfrmCadastro(QWidget* parent) : QDialog(parent)
 void TfrmCadastro::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The window system shows the dialog again when it is restored after
+    // being minimised; only a real opening starts it afresh.
+    if (event->spontaneous())
+        return;
     txtNome->clear();
     txtAutor->clear();
     txtNome->setFocus();

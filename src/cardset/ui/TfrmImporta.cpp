@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
 {
@@ -55,6 +56,10 @@ bool TfrmImporta::eventFilter(QObject* watched, QEvent* event)
 void TfrmImporta::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The window system shows the dialog again when it is restored after
+    // being minimised; only a real opening starts it afresh.
+    if (event->spontaneous())
+        return;
     Cancelado = true;
     lstImporta->clear();
     ListaPastas(lstImporta, PastaBase + QStringLiteral("*.*"));

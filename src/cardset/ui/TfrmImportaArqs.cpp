@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStandardPaths>
 
 TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
@@ -71,6 +72,10 @@ TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
 void TfrmImportaArqs::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The window system shows the dialog again when it is restored after
+    // being minimised; only a real opening starts it afresh.
+    if (event->spontaneous())
+        return;
     Cancelado = true;
     txtPath->setText(PastaBase);
 }
