@@ -140,7 +140,10 @@ void TMMWave::SaveWaveFile(const QString& path)
             CopyWaveExtras(target.get(), record_.get()) != WaveIONoError)
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
 
-        QString candidate = FileNames::targetForWrite(ExpandedPath(path));
+        // A sound file the user made read-only is not replaced behind their back.
+        QString candidate = FileNames::replacementTarget(ExpandedPath(path));
+        if (FileNames::replaceBlocker(candidate) != 0)
+            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
         if (!MakeTempFileName(candidate))
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
         tempName = candidate;
@@ -181,7 +184,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         if (!failed) {
             CloseFile();
             if (CloseWaveFile(target.get()) == WaveIONoError) {
-                const QString finalName = FileNames::targetForWrite(ExpandedPath(path));
+                const QString finalName = FileNames::replacementTarget(ExpandedPath(path));
                 // rename() replaces an existing target in one step: the old
                 // file stays until the new one takes its name.
                 saved = std::rename(QFile::encodeName(tempName).constData(),

@@ -1,7 +1,11 @@
 #include "common/FileNames.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace FileNames {
 namespace {
@@ -65,6 +69,29 @@ bool folderExists(const QString& path)
 QString targetForWrite(const QString& path)
 {
     return findInFolder(path, true, false).value_or(path);
+}
+
+QString replacementTarget(const QString& path)
+{
+    const QString target = targetForWrite(path);
+    const QFileInfo info(target);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
+}
+
+int replaceBlocker(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return EISDIR;
+    if (!info.exists())
+        return 0;
+    // Opened without truncating and closed at once: only the permission to
+    // write is asked, for the effective user.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
 }
 
 FolderIndex::FolderIndex(const QString& folder) : folder_(folder)

@@ -25,6 +25,18 @@ bool folderExists(const QString& path);
 // two spellings of one card; otherwise `path` itself.
 QString targetForWrite(const QString& path);
 
+// Where a file replacing `path` must be put: the existing spelling (as
+// targetForWrite), and for a symbolic link the file it points to, so that the
+// link stays a link.
+QString replacementTarget(const QString& path);
+
+// 0 when `path` may be replaced: nothing is there, or a plain file that this
+// process may open for writing. Otherwise the error number (EACCES, EROFS,
+// EISDIR...). A rename would replace a read-only file regardless of its
+// permissions, so a file the user protected is refused as creating over it
+// would be.
+int replaceBlocker(const QString& path);
+
 // One listing of a folder, looked up without regard to letter case. A scan of
 // a whole set asks it 82 times instead of listing the folder 82 times.
 class FolderIndex {

@@ -1,5 +1,7 @@
 #include "common/ReplacingFile.h"
 
+#include "common/FileNames.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -14,13 +16,6 @@ namespace {
 constexpr int NameAttempts = 64;
 constexpr mode_t PermissionBits = 07777;
 
-QString resolvedTarget(const QString& target)
-{
-    // Replace the file a symbolic link points to, not the link.
-    const QFileInfo info(target);
-    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : target;
-}
-
 QString temporaryNameFor(const QFileInfo& target)
 {
     return QStringLiteral(".%1.%2.tmp")
@@ -31,7 +26,7 @@ QString temporaryNameFor(const QFileInfo& target)
 } // namespace
 
 ReplacingFile::ReplacingFile(const QString& target, Options options)
-    : target_(resolvedTarget(target)), options_(options)
+    : target_(FileNames::replacementTarget(target)), options_(options)
 {
 }
 
@@ -50,8 +45,9 @@ bool ReplacingFile::fail(int errorNumber)
 bool ReplacingFile::open()
 {
     const QFileInfo info(target_);
-    if (info.isDir())
-        return fail(EISDIR); // a folder is never replaced by a file
+    // A folder is never replaced by a file, nor a file the user protected.
+    if (const int blocker = FileNames::replaceBlocker(target_))
+        return fail(blocker);
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         temporary_ = info.path() + QLatin1Char('/') + temporaryNameFor(info);
         fd_ =

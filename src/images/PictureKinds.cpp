@@ -5,6 +5,7 @@
 #include "images/TBitmap.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -16,10 +17,16 @@ QImage loadBitmap(const QString& path)
     return bitmap.ToImage();
 }
 
+// Only a plain file is read: a pipe under a picture's name would wait forever.
+bool isPlainFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
+
 QByteArray readWhole(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!isPlainFile(path) || !file.open(QIODevice::ReadOnly))
         throw Exception(QStringLiteral("Cannot open file %1").arg(path));
     return file.readAll();
 }
@@ -31,6 +38,8 @@ QImage loadJpeg(const QString& path)
 
 QImage loadIcon(const QString& path)
 {
+    if (!isPlainFile(path))
+        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
     QImageReader reader(path, "ico");
     QImage image = reader.read();
     if (image.isNull())

@@ -2,6 +2,7 @@
 // blocks with its progress event, cancelling, and the failures, each of which
 // must leave no temporary file and the target and source as they were.
 
+#include "cardset/Unprivileged.h"
 #include "WaveBytes.h"
 
 #include "audio/TMMWave.h"
@@ -369,6 +370,41 @@ class TestWaveSave : public QObject {
         wave.SaveWaveFile(Path("out.wav"));
         QCOMPARE(Entries().size(), 255 + 2);
         QCOMPARE(ReadFile(Path("out.wav")).left(4), QByteArray("RIFF"));
+    }
+
+    // A sound the user made read-only is not replaced: the save fails and
+    // leaves it, and no temporary file, behind.
+    void readOnlyTargetIsKept()
+    {
+        TMMWave wave;
+        Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(100)));
+        QVERIFY(WriteFile(Path("S01.wav"), "old"));
+        Unprivileged::makeWritable(dir_.path(), true);
+        Unprivileged::makeReadOnly(Path("S01.wav"), false);
+        std::optional<QString> error;
+        {
+            Unprivileged user;
+            if (::geteuid() == 0)
+                QSKIP("no ordinary user to run as");
+            error = SaveError(wave, Path("S01.wav"));
+        }
+        QCOMPARE(error, std::optional<QString>(QStringLiteral("Unable to save wave file")));
+        QCOMPARE(ReadFile(Path("S01.wav")), QByteArray("old"));
+        QCOMPARE(Entries(), QStringList({"S01.wav", "src.wav"}));
+    }
+
+    // Saving onto a symbolic link replaces the file it points to; the link stays.
+    void linkTargetStaysALink()
+    {
+        TMMWave wave;
+        Bind(wave, "src.wav", PcmWave(1, 8000, 8, Ramp(2)));
+        QVERIFY(QDir(dir_.path()).mkdir("sounds"));
+        QVERIFY(WriteFile(Path("sounds/real.wav"), "old"));
+        QVERIFY(QFile::link(Path("sounds/real.wav"), Path("S02.wav")));
+        wave.SaveWaveFile(Path("S02.wav"));
+        QVERIFY(QFileInfo(Path("S02.wav")).isSymLink());
+        QCOMPARE(ReadFile(Path("sounds/real.wav")), Expected(Format18(PcmFormat(1, 8000, 8)), Ramp(2), 2));
+        QCOMPARE(QDir(Path("sounds")).entryList(QDir::Files | QDir::Hidden), QStringList({"real.wav"}));
     }
 
     // A target that exists in another letter case is replaced under its own spelling.

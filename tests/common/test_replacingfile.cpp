@@ -1,5 +1,7 @@
 #include "common/ReplacingFile.h"
 
+#include "cardset/Unprivileged.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,6 +119,29 @@ class TestReplacingFile : public QObject {
         QCOMPARE(file.error(), error);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder"))).isDir());
         QCOMPARE(filesIn(dir.path()), QStringList());
+    }
+
+    // A rename would replace a read-only file regardless of its permissions;
+    // a file the user protected is refused instead, as creating over it would be.
+    void readOnlyTargetIsRefused()
+    {
+        QTemporaryDir dir;
+        Unprivileged::makeWritable(dir.path(), true);
+        const QString target = dir.filePath(QStringLiteral("C01.bmp"));
+        writeFile(target, "kept");
+        Unprivileged::makeReadOnly(target, false);
+        {
+            Unprivileged user;
+            if (::geteuid() == 0)
+                QSKIP("no ordinary user to run as");
+            ReplacingFile file(target);
+            QVERIFY(!file.open());
+            QCOMPARE(file.error(), EACCES);
+        }
+        QCOMPARE(filesIn(dir.path()), QStringList({QStringLiteral("C01.bmp")}));
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("kept"));
     }
 
     void failedWriteKeepsThePreviousFileAndItsError()
