@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 #include <QtEndian>
 #include <cstdint>
@@ -105,6 +106,51 @@ inline QByteArray ReadFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The top-level chunks of a well-formed wave file, as written by us and by
+// the programs the interop tests use.
+struct ChunkBytes {
+    QByteArray id;
+    QByteArray payload;
+};
+
+inline QList<ChunkBytes> Chunks(const QByteArray& file)
+{
+    QList<ChunkBytes> chunks;
+    qsizetype at = 12;
+    while (at + 8 <= file.size()) {
+        const uint32_t size = qFromLittleEndian<uint32_t>(file.constData() + at + 4);
+        chunks.append({file.mid(at, 4), file.mid(at + 8, size)});
+        at += 8 + qsizetype(size) + (size & 1);
+    }
+    return chunks;
+}
+
+inline QByteArray ChunkPayload(const QList<ChunkBytes>& chunks, const char* id)
+{
+    for (const ChunkBytes& c : chunks)
+        if (c.id == id)
+            return c.payload;
+    return {};
+}
+
+// The sub-chunks of a LIST payload, after its form type.
+inline QList<ChunkBytes> ListItems(const QByteArray& list)
+{
+    return Chunks(QByteArray(8, '\0') + list);
+}
+
+// Puts `extra` chunks just after the fmt chunk of a wave file.
+inline QByteArray WithChunksAfterFormat(const QByteArray& file, const QByteArray& extra)
+{
+    QByteArray body;
+    for (const ChunkBytes& c : Chunks(file)) {
+        body += Chunk(c.id.constData(), c.payload);
+        if (c.id == "fmt ")
+            body += extra;
+    }
+    return Riff(body);
 }
 
 } // namespace WaveBytes

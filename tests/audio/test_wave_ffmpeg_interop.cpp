@@ -23,50 +23,6 @@ constexpr uint16_t TagExtensible = 0xFFFE;
 constexpr qsizetype FormatBaseBytes = 16;    // the format record without cbSize
 constexpr qsizetype SubFormatTagOffset = 24; // first two bytes of the sub-format GUID
 
-struct ChunkBytes {
-    QByteArray id;
-    QByteArray payload;
-};
-
-// The top-level chunks of a well-formed wave file (ffmpeg's files are).
-QList<ChunkBytes> Chunks(const QByteArray& file)
-{
-    QList<ChunkBytes> chunks;
-    qsizetype at = 12;
-    while (at + 8 <= file.size()) {
-        const uint32_t size = qFromLittleEndian<uint32_t>(file.constData() + at + 4);
-        chunks.append({file.mid(at, 4), file.mid(at + 8, size)});
-        at += 8 + qsizetype(size) + (size & 1);
-    }
-    return chunks;
-}
-
-QByteArray ChunkPayload(const QList<ChunkBytes>& chunks, const char* id)
-{
-    for (const ChunkBytes& c : chunks)
-        if (c.id == id)
-            return c.payload;
-    return {};
-}
-
-// The sub-chunks of a LIST payload, after its form type.
-QList<ChunkBytes> ListItems(const QByteArray& list)
-{
-    return Chunks(QByteArray(8, '\0') + list);
-}
-
-// Puts `extra` chunks just after the fmt chunk of a wave file.
-QByteArray WithChunksAfterFormat(const QByteArray& file, const QByteArray& extra)
-{
-    QByteArray body;
-    for (const ChunkBytes& c : Chunks(file)) {
-        body += Chunk(c.id.constData(), c.payload);
-        if (c.id == "fmt ")
-            body += extra;
-    }
-    return Riff(body);
-}
-
 uint16_t U16At(const QByteArray& bytes, qsizetype at)
 {
     return at + 2 <= bytes.size() ? qFromLittleEndian<uint16_t>(bytes.constData() + at) : 0;

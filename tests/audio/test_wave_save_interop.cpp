@@ -14,44 +14,6 @@ using namespace WaveBytes;
 
 namespace {
 
-struct ChunkBytes {
-    QByteArray id;
-    QByteArray payload;
-};
-
-// The top-level chunks of a well-formed wave file (the files here are).
-QList<ChunkBytes> Chunks(const QByteArray& file)
-{
-    QList<ChunkBytes> chunks;
-    qsizetype at = 12;
-    while (at + 8 <= file.size()) {
-        const uint32_t size = qFromLittleEndian<uint32_t>(file.constData() + at + 4);
-        chunks.append({file.mid(at, 4), file.mid(at + 8, size)});
-        at += 8 + size + (size & 1);
-    }
-    return chunks;
-}
-
-QByteArray ChunkPayload(const QList<ChunkBytes>& chunks, const char* id)
-{
-    for (const ChunkBytes& c : chunks)
-        if (c.id == id)
-            return c.payload;
-    return {};
-}
-
-// Puts `extra` chunks just after the fmt chunk of a wave file.
-QByteArray WithChunksAfterFormat(const QByteArray& file, const QByteArray& extra)
-{
-    QByteArray body;
-    for (const ChunkBytes& c : Chunks(file)) {
-        body += Chunk(c.id.constData(), c.payload);
-        if (c.id == "fmt ")
-            body += extra;
-    }
-    return Riff(body);
-}
-
 const char* const PythonWriter = R"(
 import sys, wave, math
 path, width, channels, frames = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4])
