@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
   libjpeg62-turbo-dev
-  pulseaudio pulseaudio-utils sox ffmpeg
+  pulseaudio pulseaudio-utils sox python3 ffmpeg
   xvfb xauth imagemagick fonts-dejavu-core
 )
 
