@@ -12,13 +12,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TConfigConjunto config;
     try {
         config = ConfigFromBytes(bytes);
     } catch (const Exception&) {
         if (size >= sizeof(TConfigConjunto))
-            std::abort();  // a whole record must always be readable
+            std::abort(); // a whole record must always be readable
         return 0;
     }
     const QString author = AutorText(config);

@@ -17,7 +17,7 @@ const QString AuthorOption = QStringLiteral("--author");
 
 // The scan's error lines, kept to be printed; the progress is not shown.
 class CollectingView : public ScanView {
-public:
+  public:
     QStringList errors;
 
     void showProgress(const QString&, int) override {}
@@ -114,4 +114,4 @@ int config(const QStringList& args)
 const ToolCommand scanCommand("scan", "DIR [--double | --paired]", scan);
 const ToolCommand configCommand("config", "DIR [--author TEXT] [--double | --paired]", config);
 
-}  // namespace
+} // namespace

@@ -9,4 +9,4 @@ const ToolCommand version("version", "", [](const QStringList& args) {
     return 0;
 });
 
-}  // namespace
+} // namespace

@@ -30,7 +30,7 @@ std::map<std::string, Entry>& registry()
     return commands;
 }
 
-}  // namespace
+} // namespace
 
 ToolCommand::ToolCommand(const char* name, const char* usage, Run run, Needs needs)
 {
@@ -66,14 +66,14 @@ namespace {
 int delegate(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QByteArray path =
-        QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/" TESSELLOR_TOOL_DELEGATE));
+    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/" TESSELLOR_TOOL_DELEGATE));
     ::execv(path.constData(), argv);
     printError(QStringLiteral("Cannot start %1").arg(QFile::decodeName(path)));
     return printUsage();
 }
 
-}  // namespace
+} // namespace
 #endif
 
 int main(int argc, char** argv)

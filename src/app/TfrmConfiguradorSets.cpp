@@ -36,7 +36,7 @@ void showCoverPage(TfrmConfigurador& window)
 // Opening another set reads its "Set.cfg" first; when that fails, the set that
 // was current stays current as a whole.
 class CurrentSetGuard {
-public:
+  public:
     CurrentSetGuard() : folder_(PastaConjunto), config_(ConfigConjunto) {}
     void restore() const
     {
@@ -44,7 +44,7 @@ public:
         ConfigConjunto = config_;
     }
 
-private:
+  private:
     QString folder_;
     TConfigConjunto config_;
 };
@@ -64,7 +64,7 @@ void ImportaConjunto(TfrmConfigurador& window)
         frmErroImporta->exec();
 }
 
-}  // namespace
+} // namespace
 
 void TfrmConfigurador::mnNovoClick()
 {

@@ -28,7 +28,7 @@ bool currentSetIsDouble()
     return ConfigConjunto.Duplo != 0;
 }
 
-}  // namespace
+} // namespace
 
 const std::array<QString, NumSlots> NomesImagem = numberedNames('C');
 const std::array<QString, NumSlots> NomesSom = numberedNames('S');

@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <cerrno>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace ConfigFile {
@@ -22,7 +22,7 @@ constexpr qsizetype CopyChunkSize = 64 * 1024;
 // Owns one open file; closes it on every path out, and lets the normal path
 // check the close.
 class FileHandle {
-public:
+  public:
     explicit FileHandle(int fd) : fd_(fd) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
@@ -40,7 +40,7 @@ public:
             failWithErrno();
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -92,7 +92,7 @@ void copyTail(int from, qsizetype offset, ReplacingFile& to)
     }
 }
 
-}  // namespace
+} // namespace
 
 QByteArray readHead(const QString& path, qsizetype count)
 {
@@ -125,4 +125,4 @@ void replace(const QString& target, const QByteArray& head, const QString& keepT
         old->close();
 }
 
-}  // namespace ConfigFile
+} // namespace ConfigFile

@@ -17,4 +17,4 @@ QByteArray readHead(const QString& path, qsizetype count);
 // failure leaves the previous file as it was.
 void replace(const QString& target, const QByteArray& head, const QString& keepTailOf);
 
-}  // namespace ConfigFile
+} // namespace ConfigFile

@@ -41,7 +41,7 @@ EInOutError EInOutError::fromErrno(int errnoValue)
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR:  // a folder where the file should be: the desktops report access denied
+    case EISDIR: // a folder where the file should be: the desktops report access denied
         return EInOutError(AccessDenied);
     case ENOSPC:
     case EDQUOT:

@@ -5,7 +5,7 @@
 // The runtime's I/O error of the set configuration file: a numeric code and
 // the text the user sees for it.
 class EInOutError : public Exception {
-public:
+  public:
     static constexpr int FileNotFound = 2;
     static constexpr int InvalidFilename = 3;
     static constexpr int TooManyOpenFiles = 4;
@@ -21,7 +21,7 @@ public:
 
     static QString textFor(int code);
 
-private:
+  private:
     EInOutError(int code, const QString& text);
 
     int code_;

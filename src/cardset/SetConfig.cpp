@@ -34,7 +34,7 @@ QString existingConfig(const QString& folder)
     return FileNames::fileExists(asked) ? FileNames::targetForWrite(asked) : QString();
 }
 
-}  // namespace
+} // namespace
 
 QString AutorText(const TConfigConjunto& config)
 {

@@ -8,8 +8,8 @@
 // "Set.cfg": the same 202 bytes in memory and on disk.
 #pragma pack(push, 1)
 struct TConfigConjunto {
-    uint8_t Autor[201];  // length byte (0..200), then 200 character bytes (Windows-1252)
-    uint8_t Duplo;       // 1 double set, 0 paired set
+    uint8_t Autor[201]; // length byte (0..200), then 200 character bytes (Windows-1252)
+    uint8_t Duplo;      // 1 double set, 0 paired set
 };
 #pragma pack(pop)
 static_assert(sizeof(TConfigConjunto) == 202);

@@ -33,7 +33,7 @@ bool isHidden(const QString& name)
     return name.startsWith(QLatin1Char('.'));
 }
 
-}  // namespace
+} // namespace
 
 QString TrimBlanks(const QString& text)
 {
@@ -52,7 +52,8 @@ bool ExistePasta(const QString& path)
     if (parts.name.isEmpty())
         return QDir(parts.folder).exists();
     if (hasWildcard(parts.name)) {
-        const QStringList found = QDir(parts.folder).entryList({parts.name}, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
+        const QStringList found =
+            QDir(parts.folder).entryList({parts.name}, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
         return !found.isEmpty();
     }
     const std::optional<QString> found = FileNames::findExisting(path);
@@ -63,8 +64,9 @@ QStringList SetFolderNames(const QString& pattern)
 {
     const PatternParts parts = splitPattern(pattern);
     // Sorted by name as the desktops' file systems return their entries.
-    const QStringList entries = QDir(parts.folder).entryList({parts.name}, QDir::Dirs | QDir::NoDotAndDotDot,
-                                                             QDir::Name | QDir::IgnoreCase);
+    const QStringList entries =
+        QDir(parts.folder)
+            .entryList({parts.name}, QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     QStringList names;
     for (const QString& entry : entries) {
         const QString trimmed = TrimBlanks(entry);

@@ -20,15 +20,18 @@ QString errorLine(const QString& path)
 // Looks the set's files up in one listing of the folder, letter case ignored.
 // A folder under a card's name does not count as its file.
 class SetFolder {
-public:
+  public:
     explicit SetFolder(const QString& folder) : folder_(folder), index_(folder) {}
 
     // The composed path of the file when it exists, else empty.
     QString picture(int fileNumber) const { return find(NomesImagem[fileNumber] + QStringLiteral(".bmp")); }
     QString sound(int fileNumber) const { return find(NomesSom[fileNumber] + QStringLiteral(".wav")); }
-    QString picturePath(int fileNumber) const { return folder_ + NomesImagem[fileNumber] + QStringLiteral(".bmp"); }
+    QString picturePath(int fileNumber) const
+    {
+        return folder_ + NomesImagem[fileNumber] + QStringLiteral(".bmp");
+    }
 
-private:
+  private:
     QString find(const QString& name) const { return index_.findFile(name) ? folder_ + name : QString(); }
 
     QString folder_;
@@ -36,7 +39,7 @@ private:
 };
 
 class Scan {
-public:
+  public:
     Scan(ScanView& view, const SetFolder& folder) : view_(view), folder_(folder) {}
 
     void scanDouble()
@@ -72,7 +75,7 @@ public:
 
     bool complete() const { return !pictureMissing_; }
 
-private:
+  private:
     QString lookForPicture(int fileNumber)
     {
         QString found = folder_.picture(fileNumber);
@@ -88,7 +91,7 @@ private:
     bool pictureMissing_ = false;
 };
 
-}  // namespace
+} // namespace
 
 bool CarregaConjunto(ScanView& view)
 {

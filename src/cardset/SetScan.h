@@ -5,13 +5,13 @@
 // What the set scan shows while it runs: the main window gives it the progress
 // bar, its label and the Import errors list; tessellor-tool prints instead.
 class ScanView {
-public:
+  public:
     virtual ~ScanView() = default;
-    virtual void showProgress(const QString& label, int maximum) = 0;  // shown, range 0..maximum
+    virtual void showProgress(const QString& label, int maximum) = 0; // shown, range 0..maximum
     virtual void setProgressRange(int maximum) = 0;
     virtual void setProgressPosition(int position) = 0;
     virtual void hideProgress() = 0;
-    virtual void appendError(const QString& line) = 0;  // one line at the end of memErros
+    virtual void appendError(const QString& line) = 0; // one line at the end of memErros
 };
 
 // Scans PastaConjunto into Conjunto (appending "/" to PastaConjunto first).

@@ -15,4 +15,4 @@ QString decode(const char* bytes, qsizetype length);
 // page cannot hold becomes '?'.
 QByteArray encode(QStringView text);
 
-}  // namespace Windows1252
+} // namespace Windows1252

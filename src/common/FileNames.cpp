@@ -11,7 +11,7 @@ namespace FileNames {
 namespace {
 
 struct Split {
-    QString folder;  // with its trailing separator, or empty for the current folder
+    QString folder; // with its trailing separator, or empty for the current folder
     QString name;
 };
 
@@ -49,7 +49,7 @@ std::optional<QString> findInFolder(const QString& path, bool wantFile, bool wan
     return std::nullopt;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<QString> findExisting(const QString& path)
 {
@@ -115,4 +115,4 @@ std::optional<QString> FolderIndex::findFile(const QString& name) const
     return folder_ + it.value();
 }
 
-}  // namespace FileNames
+} // namespace FileNames

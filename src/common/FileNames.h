@@ -40,17 +40,17 @@ int replaceBlocker(const QString& path);
 // One listing of a folder, looked up without regard to letter case. A scan of
 // a whole set asks it 82 times instead of listing the folder 82 times.
 class FolderIndex {
-public:
+  public:
     explicit FolderIndex(const QString& folder);
 
     // The full path of the plain file named `name` (letter case ignored), or nullopt.
     std::optional<QString> findFile(const QString& name) const;
     bool folderListed() const { return listed_; }
 
-private:
+  private:
     QString folder_;
     bool listed_ = false;
-    QHash<QString, QString> files_;  // lower-case name -> name as stored
+    QHash<QString, QString> files_; // lower-case name -> name as stored
 };
 
-}  // namespace FileNames
+} // namespace FileNames

@@ -176,18 +176,30 @@ void TestWindow::buttonsCarryTheirHints_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
     QTest::addColumn<QPoint>("place");
-    QTest::newRow("image") << "btnImagem" << "Insert image" << QPoint(6, 6);
-    QTest::newRow("duplicate") << "btnDuplicar" << "Duplicate Imagem" << QPoint(41, 6);
-    QTest::newRow("sound") << "btnSom" << "Insert Sound" << QPoint(6, 40);
-    QTest::newRow("hear") << "btnTocarSom" << "Hear Sound" << QPoint(41, 40);
-    QTest::newRow("text") << "btnTexto" << "Insert Text" << QPoint(6, 74);
-    QTest::newRow("font") << "btnFonte" << "Choose Font" << QPoint(41, 74);
-    QTest::newRow("open") << "btnAbrir" << "Open set" << QPoint(6, 109);
-    QTest::newRow("save") << "btnSalvar" << "Salve set" << QPoint(41, 108);
-    QTest::newRow("copy") << "btnCopiar" << "Copy" << QPoint(6, 142);
-    QTest::newRow("paste") << "btnColar" << "Paste" << QPoint(41, 142);
-    QTest::newRow("previous") << "btnAnterior" << "Previous" << QPoint(6, 176);
-    QTest::newRow("next") << "btnProximo" << "Next" << QPoint(41, 176);
+    QTest::newRow("image") << "btnImagem"
+                           << "Insert image" << QPoint(6, 6);
+    QTest::newRow("duplicate") << "btnDuplicar"
+                               << "Duplicate Imagem" << QPoint(41, 6);
+    QTest::newRow("sound") << "btnSom"
+                           << "Insert Sound" << QPoint(6, 40);
+    QTest::newRow("hear") << "btnTocarSom"
+                          << "Hear Sound" << QPoint(41, 40);
+    QTest::newRow("text") << "btnTexto"
+                          << "Insert Text" << QPoint(6, 74);
+    QTest::newRow("font") << "btnFonte"
+                          << "Choose Font" << QPoint(41, 74);
+    QTest::newRow("open") << "btnAbrir"
+                          << "Open set" << QPoint(6, 109);
+    QTest::newRow("save") << "btnSalvar"
+                          << "Salve set" << QPoint(41, 108);
+    QTest::newRow("copy") << "btnCopiar"
+                          << "Copy" << QPoint(6, 142);
+    QTest::newRow("paste") << "btnColar"
+                           << "Paste" << QPoint(41, 142);
+    QTest::newRow("previous") << "btnAnterior"
+                              << "Previous" << QPoint(6, 176);
+    QTest::newRow("next") << "btnProximo"
+                          << "Next" << QPoint(41, 176);
 }
 
 void TestWindow::buttonsCarryTheirHints()
@@ -210,32 +222,78 @@ void TestWindow::menuEntriesCarryTheirCaptions_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("shortcut");
     const QKeySequence none;
-    QTest::newRow("Files") << "mnConfig" << "mnArquivo" << "&Files" << none;
-    QTest::newRow("New set") << "mnArquivo" << "mnNovo" << "&New set..." << QKeySequence(Qt::CTRL | Qt::Key_N);
-    QTest::newRow("Open set") << "mnArquivo" << "mnAbrir" << "&Open set..." << QKeySequence(Qt::CTRL | Qt::Key_O);
-    QTest::newRow("Save set") << "mnArquivo" << "mnSalvar" << "&Salve set..." << QKeySequence(Qt::CTRL | Qt::Key_S);
-    QTest::newRow("Import set") << "mnArquivo" << "mnImportar" << "&Import set..."
-                                << QKeySequence(Qt::CTRL | Qt::Key_I);
-    QTest::newRow("Properties") << "mnArquivo" << "Propriedades1" << "&Properties..."
-                                << QKeySequence(Qt::CTRL | Qt::Key_P);
-    QTest::newRow("Exit") << "mnArquivo" << "mnSair" << "Exit" << QKeySequence(Qt::ALT | Qt::Key_F4);
-    QTest::newRow("Edit") << "mnConfig" << "mnEditar" << "&Edit" << none;
-    QTest::newRow("Image") << "mnEditar" << "mnImagem" << "&Image" << none;
-    QTest::newRow("Image, Insert") << "mnImagem" << "mnInsImg" << "Insert" << none;
-    QTest::newRow("Image, Duplicate") << "mnImagem" << "mnDupImg" << "Duplicate" << none;
-    QTest::newRow("Sound") << "mnEditar" << "mnSom" << "&Sound" << none;
-    QTest::newRow("Sound, Insert") << "mnSom" << "mnInsSom" << "Insert" << none;
-    QTest::newRow("Sound, Hear") << "mnSom" << "mnOuvSom" << "Hear" << none;
-    QTest::newRow("Text") << "mnEditar" << "mnTexto" << "&Text" << none;
-    QTest::newRow("Text, Insert") << "mnTexto" << "mnInsTex" << "Insert" << none;
-    QTest::newRow("Text, Font") << "mnTexto" << "mnFonte" << "Font" << none;
-    QTest::newRow("Copy") << "mnEditar" << "mnCopiar" << "&Copy" << none;
-    QTest::newRow("Paste") << "mnEditar" << "mnColar" << "&Paste" << none;
-    QTest::newRow("Next") << "mnEditar" << "mnAvancar" << "&Next" << none;
-    QTest::newRow("Previous") << "mnEditar" << "mnRecuar" << "P&revious" << none;
-    QTest::newRow("Help") << "mnConfig" << "mnAjuda" << "&Help" << none;
-    QTest::newRow("Contents") << "mnAjuda" << "mnTopicos" << "Contents" << QKeySequence(Qt::Key_F1);
-    QTest::newRow("About") << "mnAjuda" << "mnSobre" << "&About ..." << none;
+    QTest::newRow("Files") << "mnConfig"
+                           << "mnArquivo"
+                           << "&Files" << none;
+    QTest::newRow("New set") << "mnArquivo"
+                             << "mnNovo"
+                             << "&New set..." << QKeySequence(Qt::CTRL | Qt::Key_N);
+    QTest::newRow("Open set") << "mnArquivo"
+                              << "mnAbrir"
+                              << "&Open set..." << QKeySequence(Qt::CTRL | Qt::Key_O);
+    QTest::newRow("Save set") << "mnArquivo"
+                              << "mnSalvar"
+                              << "&Salve set..." << QKeySequence(Qt::CTRL | Qt::Key_S);
+    QTest::newRow("Import set") << "mnArquivo"
+                                << "mnImportar"
+                                << "&Import set..." << QKeySequence(Qt::CTRL | Qt::Key_I);
+    QTest::newRow("Properties") << "mnArquivo"
+                                << "Propriedades1"
+                                << "&Properties..." << QKeySequence(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("Exit") << "mnArquivo"
+                          << "mnSair"
+                          << "Exit" << QKeySequence(Qt::ALT | Qt::Key_F4);
+    QTest::newRow("Edit") << "mnConfig"
+                          << "mnEditar"
+                          << "&Edit" << none;
+    QTest::newRow("Image") << "mnEditar"
+                           << "mnImagem"
+                           << "&Image" << none;
+    QTest::newRow("Image, Insert") << "mnImagem"
+                                   << "mnInsImg"
+                                   << "Insert" << none;
+    QTest::newRow("Image, Duplicate") << "mnImagem"
+                                      << "mnDupImg"
+                                      << "Duplicate" << none;
+    QTest::newRow("Sound") << "mnEditar"
+                           << "mnSom"
+                           << "&Sound" << none;
+    QTest::newRow("Sound, Insert") << "mnSom"
+                                   << "mnInsSom"
+                                   << "Insert" << none;
+    QTest::newRow("Sound, Hear") << "mnSom"
+                                 << "mnOuvSom"
+                                 << "Hear" << none;
+    QTest::newRow("Text") << "mnEditar"
+                          << "mnTexto"
+                          << "&Text" << none;
+    QTest::newRow("Text, Insert") << "mnTexto"
+                                  << "mnInsTex"
+                                  << "Insert" << none;
+    QTest::newRow("Text, Font") << "mnTexto"
+                                << "mnFonte"
+                                << "Font" << none;
+    QTest::newRow("Copy") << "mnEditar"
+                          << "mnCopiar"
+                          << "&Copy" << none;
+    QTest::newRow("Paste") << "mnEditar"
+                           << "mnColar"
+                           << "&Paste" << none;
+    QTest::newRow("Next") << "mnEditar"
+                          << "mnAvancar"
+                          << "&Next" << none;
+    QTest::newRow("Previous") << "mnEditar"
+                              << "mnRecuar"
+                              << "P&revious" << none;
+    QTest::newRow("Help") << "mnConfig"
+                          << "mnAjuda"
+                          << "&Help" << none;
+    QTest::newRow("Contents") << "mnAjuda"
+                              << "mnTopicos"
+                              << "Contents" << QKeySequence(Qt::Key_F1);
+    QTest::newRow("About") << "mnAjuda"
+                           << "mnSobre"
+                           << "&About ..." << none;
 }
 
 // Each entry stands in its own menu, under its caption and with its shortcut.
@@ -245,8 +303,8 @@ void TestWindow::menuEntriesCarryTheirCaptions()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
-    QWidget* parent = menu == QLatin1String("mnConfig") ? static_cast<QWidget*>(w->menuBar())
-                                                        : w->findChild<QMenu*>(menu);
+    QWidget* parent =
+        menu == QLatin1String("mnConfig") ? static_cast<QWidget*>(w->menuBar()) : w->findChild<QMenu*>(menu);
     QVERIFY(parent);
     QAction* entry = nullptr;
     for (QAction* action : parent->actions()) {

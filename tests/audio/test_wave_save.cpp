@@ -2,8 +2,8 @@
 // blocks with its progress event, cancelling, and the failures, each of which
 // must leave no temporary file and the target and source as they were.
 
-#include "cardset/Unprivileged.h"
 #include "WaveBytes.h"
+#include "cardset/Unprivileged.h"
 
 #include "audio/TMMWave.h"
 

@@ -44,7 +44,7 @@ struct Message {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
-    QString focusAfter;  // object name of the focus widget once the box closed
+    QString focusAfter; // object name of the focus widget once the box closed
 };
 
 // Records the next message box and presses its OK button.
@@ -62,7 +62,7 @@ inline QPointer<QTimer> acceptMessage(Message* into)
 // Closes every modal widget still open after `ms` milliseconds, so that a
 // test whose dialog was never answered fails instead of hanging.
 class Watchdog {
-public:
+  public:
     explicit Watchdog(int ms = 10000)
     {
         timer_.setInterval(ms);
@@ -77,9 +77,9 @@ public:
     }
     bool fired() const { return fired_; }
 
-private:
+  private:
     QTimer timer_;
     bool fired_ = false;
 };
 
-}  // namespace DialogDriver
+} // namespace DialogDriver

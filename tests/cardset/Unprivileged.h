@@ -9,7 +9,7 @@
 // anywhere; a test that needs them refused runs its step under an ordinary
 // user's identity (the effective one only, so it can come back).
 class Unprivileged {
-public:
+  public:
     static constexpr uid_t Nobody = 65534;
 
     Unprivileged()
@@ -37,6 +37,6 @@ public:
         ::chmod(QFile::encodeName(path).constData(), folder ? 0777 : 0666);
     }
 
-private:
+  private:
     bool switched_ = false;
 };

@@ -6,7 +6,7 @@
 class TestCardTable : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void limpaConjuntoClearsEverySlot_data()
     {
         QTest::addColumn<int>("slot");
@@ -43,16 +43,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("slot");
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("sound");
-        QTest::newRow("paired cover") << 0 << 0 << "C00.bmp" << "S00.wav";
-        QTest::newRow("paired slot 1") << 0 << 1 << "C01.bmp" << "S01.wav";
-        QTest::newRow("paired slot 2") << 0 << 2 << "C01.bmp" << "S01.wav";
-        QTest::newRow("paired slot 5") << 0 << 5 << "C03.bmp" << "S03.wav";
-        QTest::newRow("paired slot 39") << 0 << 39 << "C20.bmp" << "S20.wav";
-        QTest::newRow("paired slot 40") << 0 << 40 << "C20.bmp" << "S20.wav";
-        QTest::newRow("double slot 5") << 1 << 5 << "C05.bmp" << "S05.wav";
-        QTest::newRow("double slot 40") << 1 << 40 << "C40.bmp" << "S40.wav";
+        QTest::newRow("paired cover") << 0 << 0 << "C00.bmp"
+                                      << "S00.wav";
+        QTest::newRow("paired slot 1") << 0 << 1 << "C01.bmp"
+                                       << "S01.wav";
+        QTest::newRow("paired slot 2") << 0 << 2 << "C01.bmp"
+                                       << "S01.wav";
+        QTest::newRow("paired slot 5") << 0 << 5 << "C03.bmp"
+                                       << "S03.wav";
+        QTest::newRow("paired slot 39") << 0 << 39 << "C20.bmp"
+                                        << "S20.wav";
+        QTest::newRow("paired slot 40") << 0 << 40 << "C20.bmp"
+                                        << "S20.wav";
+        QTest::newRow("double slot 5") << 1 << 5 << "C05.bmp"
+                                       << "S05.wav";
+        QTest::newRow("double slot 40") << 1 << 40 << "C40.bmp"
+                                        << "S40.wav";
         // Card edits count any value other than 0 as a double set.
-        QTest::newRow("Duplo 2 edits as double") << 2 << 6 << "C06.bmp" << "S06.wav";
+        QTest::newRow("Duplo 2 edits as double") << 2 << 6 << "C06.bmp"
+                                                 << "S06.wav";
     }
     void pathsFollowTheNamingRule()
     {

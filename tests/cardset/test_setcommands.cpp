@@ -39,10 +39,10 @@ QByteArray tinyBitmap()
             b.append(char((value >> (8 * i)) & 0xFF));
     };
     b.append("BM");
-    put(58, 4), put(0, 4), put(54, 4);                // file header
-    put(40, 4), put(1, 4), put(1, 4), put(1, 2), put(24, 2);  // info header
+    put(58, 4), put(0, 4), put(54, 4);                       // file header
+    put(40, 4), put(1, 4), put(1, 4), put(1, 2), put(24, 2); // info header
     put(0, 4), put(4, 4), put(0, 4), put(0, 4), put(0, 4), put(0, 4);
-    put(0x00FFFFFF, 4);                                  // the pixel, row padded to 4 bytes
+    put(0x00FFFFFF, 4); // the pixel, row padded to 4 bytes
     return b;
 }
 
@@ -90,7 +90,7 @@ struct Outcome {
     Message errorBox;
 };
 
-}  // namespace
+} // namespace
 
 class TestSetCommands : public QObject {
     Q_OBJECT
@@ -175,7 +175,7 @@ class TestSetCommands : public QObject {
         QVERIFY(!w_->lblProgresso->isVisible());
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         root_ = std::make_unique<QTemporaryDir>();
@@ -230,8 +230,9 @@ private Q_SLOTS:
         const Outcome outcome = newSet(QStringLiteral("Novo"), QStringLiteral("Ana"));
         QCOMPARE(outcome.errorBox.caption, QStringLiteral("Erro"));
         QCOMPARE(outcome.errorBox.text,
-                 QStringLiteral("Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o "
-                                "nome do conjunto que você está criando já não existe."));
+                 QStringLiteral(
+                     "Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o "
+                     "nome do conjunto que você está criando já não existe."));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::NoIcon);
         QVERIFY(!editingEnabled());
         QCOMPARE(PastaConjunto, ed() + QStringLiteral("Novo/"));

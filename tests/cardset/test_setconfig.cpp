@@ -47,12 +47,12 @@ QString errorOf(const std::function<void()>& step)
     return QStringLiteral("(no error)");
 }
 
-}  // namespace
+} // namespace
 
 class TestSetConfig : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         ConfigConjunto = TConfigConjunto{};
@@ -71,13 +71,14 @@ private Q_SLOTS:
         QCOMPARE(bytes.at(DuploOffset), '\0');
         QCOMPARE(AutorText(ConfigConjunto), QString());
         QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Set.cfg")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Set.cfg")});
     }
 
     void saveWritesTheRecordByteForByte()
     {
         QTemporaryDir dir;
-        PastaConjunto = dir.path() + QLatin1Char('/');  // a current set ends with its separator
+        PastaConjunto = dir.path() + QLatin1Char('/'); // a current set ends with its separator
         SetAutor(ConfigConjunto, QStringLiteral("João"));
         ConfigConjunto.Duplo = 1;
         SalvaConfig();
@@ -85,7 +86,8 @@ private Q_SLOTS:
         QCOMPARE(bytes.size(), ConfigRecordSize);
         QCOMPARE(bytes.left(5), QByteArray("\x04Jo\xE3o", 5));
         QCOMPARE(bytes.at(DuploOffset), '\1');
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Set.cfg")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Set.cfg")});
 
         ConfigConjunto = TConfigConjunto{};
         CarregaConfig(dir.path());
@@ -99,11 +101,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("readBack");
         QTest::newRow("Latin-1 letters") << "Ação Ñ" << QByteArray("A\xE7\xE3o \xD1") << "Ação Ñ";
-        QTest::newRow("euro and quotes") << "€ “x” – Œ" << QByteArray("\x80 \x93x\x94 \x96 \x8C") << "€ “x” – Œ";
+        QTest::newRow("euro and quotes")
+            << "€ “x” – Œ" << QByteArray("\x80 \x93x\x94 \x96 \x8C") << "€ “x” – Œ";
         QTest::newRow("not in the code page") << "日本" << QByteArray("??") << "??";
         QTest::newRow("one character outside the BMP") << "a😀b" << QByteArray("a?b") << "a?b";
-        QTest::newRow("C1 control without a code page letter") << QString(QChar(0x80)) << QByteArray("?") << "?";
-        QTest::newRow("undefined byte survives") << QString(QChar(0x81)) << QByteArray("\x81") << QString(QChar(0x81));
+        QTest::newRow("C1 control without a code page letter")
+            << QString(QChar(0x80)) << QByteArray("?") << "?";
+        QTest::newRow("undefined byte survives")
+            << QString(QChar(0x81)) << QByteArray("\x81") << QString(QChar(0x81));
     }
     void authorIsStoredInTheWindowsCodePage()
     {
@@ -181,7 +186,9 @@ private Q_SLOTS:
         SalvaConfig();
         const QByteArray bytes = readAll(path);
         QCOMPARE(bytes.size(), 250);
-        QCOMPARE(bytes.left(5), QByteArray("\x03" "Biaa", 5));
+        QCOMPARE(bytes.left(5), QByteArray("\x03"
+                                           "Biaa",
+                                           5));
         QCOMPARE(bytes.at(DuploOffset), '\0');
         QCOMPARE(bytes.mid(ConfigRecordSize), tail);
     }
@@ -215,7 +222,8 @@ private Q_SLOTS:
         SetAutor(ConfigConjunto, QStringLiteral("Nova"));
         SalvaConfig();
         // Replaced under its own spelling: never two spellings of one file.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("SET.CFG")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("SET.CFG")});
         QCOMPARE(readAll(dir.filePath(QStringLiteral("SET.CFG"))).mid(1, 4), QByteArray("Nova"));
     }
 
@@ -290,7 +298,8 @@ private Q_SLOTS:
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         QCOMPARE(readAll(path), record("Dona", 1));
-        QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Set.cfg")});
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("Set.cfg")});
     }
 
     void missingFileInAReadOnlyFolderCannotBeCreated()

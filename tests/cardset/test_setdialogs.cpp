@@ -37,7 +37,7 @@ QString focusName(const QWidget* window)
 
 const QString NoMessage = QStringLiteral("(none)");
 
-}  // namespace
+} // namespace
 
 class TestSetDialogs : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ class TestSetDialogs : public QObject {
 
     QString ed() const { return root_.path() + QStringLiteral("/Ed/"); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
@@ -68,11 +68,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("New set") << "frmCadastro" << "New set" << QSize(357, 147);
-        QTest::newRow("Open set") << "frmImporta" << "Open set" << QSize(238, 245);
-        QTest::newRow("Import files") << "frmImportaArqs" << "Import files" << QSize(349, 163);
-        QTest::newRow("Import errors") << "frmErroImporta" << "Import errors" << QSize(373, 248);
-        QTest::newRow("Properties") << "fPropriedades" << "Proprierties" << QSize(194, 135);
+        QTest::newRow("New set") << "frmCadastro"
+                                 << "New set" << QSize(357, 147);
+        QTest::newRow("Open set") << "frmImporta"
+                                  << "Open set" << QSize(238, 245);
+        QTest::newRow("Import files") << "frmImportaArqs"
+                                      << "Import files" << QSize(349, 163);
+        QTest::newRow("Import errors") << "frmErroImporta"
+                                       << "Import errors" << QSize(373, 248);
+        QTest::newRow("Properties") << "fPropriedades"
+                                    << "Proprierties" << QSize(194, 135);
     }
     void dialogsCarryTheirCaptionsAndSizes()
     {
@@ -91,25 +96,63 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        QTest::newRow("New set name") << "frmCadastro" << "Label1" << "Name :";
-        QTest::newRow("New set author") << "frmCadastro" << "Label2" << "Author :";
-        QTest::newRow("New set OK") << "frmCadastro" << "cmdOK" << "OK";
-        QTest::newRow("New set Cancel") << "frmCadastro" << "cmdCancelar" << "Cancel";
-        QTest::newRow("Open set group") << "frmImporta" << "GroupBox1" << "Choose a set ";
-        QTest::newRow("Open set OK") << "frmImporta" << "cmdOK" << "&OK";
-        QTest::newRow("Open set Cancel") << "frmImporta" << "cmdCancelar" << "&Cancel";
-        QTest::newRow("Import directory") << "frmImportaArqs" << "Label1" << "Directory :";
-        QTest::newRow("Import browse") << "frmImportaArqs" << "btnBrowse" << "&Browse";
-        QTest::newRow("Import author") << "frmImportaArqs" << "Label2" << "Author :";
-        QTest::newRow("Import double") << "frmImportaArqs" << "Importa41" << "Import double set";
-        QTest::newRow("Import button") << "frmImportaArqs" << "btnImportar" << "&Import";
-        QTest::newRow("Import cancel") << "frmImportaArqs" << "btnCancelar" << "&Cancel";
-        QTest::newRow("Errors group") << "frmErroImporta" << "grpErros" << "Import errors :";
-        QTest::newRow("Errors OK") << "frmErroImporta" << "btnOK" << "&OK";
-        QTest::newRow("Properties author") << "fPropriedades" << "Label1" << "Author:";
-        QTest::newRow("Properties double") << "fPropriedades" << "CheckBox1" << "Double";
-        QTest::newRow("Properties OK") << "fPropriedades" << "BitBtn1" << "OK";
-        QTest::newRow("Properties Cancel") << "fPropriedades" << "BitBtn2" << "Cancel";
+        QTest::newRow("New set name") << "frmCadastro"
+                                      << "Label1"
+                                      << "Name :";
+        QTest::newRow("New set author") << "frmCadastro"
+                                        << "Label2"
+                                        << "Author :";
+        QTest::newRow("New set OK") << "frmCadastro"
+                                    << "cmdOK"
+                                    << "OK";
+        QTest::newRow("New set Cancel") << "frmCadastro"
+                                        << "cmdCancelar"
+                                        << "Cancel";
+        QTest::newRow("Open set group") << "frmImporta"
+                                        << "GroupBox1"
+                                        << "Choose a set ";
+        QTest::newRow("Open set OK") << "frmImporta"
+                                     << "cmdOK"
+                                     << "&OK";
+        QTest::newRow("Open set Cancel") << "frmImporta"
+                                         << "cmdCancelar"
+                                         << "&Cancel";
+        QTest::newRow("Import directory") << "frmImportaArqs"
+                                          << "Label1"
+                                          << "Directory :";
+        QTest::newRow("Import browse") << "frmImportaArqs"
+                                       << "btnBrowse"
+                                       << "&Browse";
+        QTest::newRow("Import author") << "frmImportaArqs"
+                                       << "Label2"
+                                       << "Author :";
+        QTest::newRow("Import double") << "frmImportaArqs"
+                                       << "Importa41"
+                                       << "Import double set";
+        QTest::newRow("Import button") << "frmImportaArqs"
+                                       << "btnImportar"
+                                       << "&Import";
+        QTest::newRow("Import cancel") << "frmImportaArqs"
+                                       << "btnCancelar"
+                                       << "&Cancel";
+        QTest::newRow("Errors group") << "frmErroImporta"
+                                      << "grpErros"
+                                      << "Import errors :";
+        QTest::newRow("Errors OK") << "frmErroImporta"
+                                   << "btnOK"
+                                   << "&OK";
+        QTest::newRow("Properties author") << "fPropriedades"
+                                           << "Label1"
+                                           << "Author:";
+        QTest::newRow("Properties double") << "fPropriedades"
+                                           << "CheckBox1"
+                                           << "Double";
+        QTest::newRow("Properties OK") << "fPropriedades"
+                                       << "BitBtn1"
+                                       << "OK";
+        QTest::newRow("Properties Cancel") << "fPropriedades"
+                                           << "BitBtn2"
+                                           << "Cancel";
     }
     void controlsCarryTheirTexts()
     {
@@ -138,14 +181,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("result");
-        QTest::newRow("New set, in the name") << "frmCadastro" << "txtNome" << "Novo" << int(QDialog::Accepted);
-        QTest::newRow("Open set, in the list") << "frmImporta" << "lstImporta" << "" << int(QDialog::Accepted);
-        QTest::newRow("Import files, in the folder")
-            << "frmImportaArqs" << "txtPath" << "/tmp" << int(QDialog::Rejected);
-        QTest::newRow("Import files, in the author")
-            << "frmImportaArqs" << "txtAutor" << "Ana" << int(QDialog::Rejected);
-        QTest::newRow("Import errors, on OK") << "frmErroImporta" << "btnOK" << "" << int(QDialog::Accepted);
-        QTest::newRow("Properties, in the author") << "fPropriedades" << "Edit1" << "Ana" << int(QDialog::Accepted);
+        QTest::newRow("New set, in the name") << "frmCadastro"
+                                              << "txtNome"
+                                              << "Novo" << int(QDialog::Accepted);
+        QTest::newRow("Open set, in the list") << "frmImporta"
+                                               << "lstImporta"
+                                               << "" << int(QDialog::Accepted);
+        QTest::newRow("Import files, in the folder") << "frmImportaArqs"
+                                                     << "txtPath"
+                                                     << "/tmp" << int(QDialog::Rejected);
+        QTest::newRow("Import files, in the author") << "frmImportaArqs"
+                                                     << "txtAutor"
+                                                     << "Ana" << int(QDialog::Rejected);
+        QTest::newRow("Import errors, on OK") << "frmErroImporta"
+                                              << "btnOK"
+                                              << "" << int(QDialog::Accepted);
+        QTest::newRow("Properties, in the author") << "fPropriedades"
+                                                   << "Edit1"
+                                                   << "Ana" << int(QDialog::Accepted);
     }
     void enterPressesTheDefaultButton()
     {
@@ -182,10 +235,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("control");
-        QTest::newRow("New set name") << "frmCadastro" << "txtNome";
-        QTest::newRow("Open set choice") << "frmImporta" << "lstImporta";
-        QTest::newRow("Import files folder") << "frmImportaArqs" << "txtPath";
-        QTest::newRow("Properties author") << "fPropriedades" << "Edit1";
+        QTest::newRow("New set name") << "frmCadastro"
+                                      << "txtNome";
+        QTest::newRow("Open set choice") << "frmImporta"
+                                         << "lstImporta";
+        QTest::newRow("Import files folder") << "frmImportaArqs"
+                                             << "txtPath";
+        QTest::newRow("Properties author") << "fPropriedades"
+                                           << "Edit1";
     }
     void restoringAMinimisedDialogKeepsTheChoices()
     {
@@ -229,20 +286,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << "" << "Nome inválido !" << "Você deve escolher um nome para o conjunto!";
-        QTest::newRow("blanks only") << "  \t " << "Nome inválido !" << "Você deve escolher um nome para o conjunto!";
-        QTest::newRow("existing set") << "Animais" << "Nome inválido !"
+        QTest::newRow("empty") << ""
+                               << "Nome inválido !"
+                               << "Você deve escolher um nome para o conjunto!";
+        QTest::newRow("blanks only") << "  \t "
+                                     << "Nome inválido !"
+                                     << "Você deve escolher um nome para o conjunto!";
+        QTest::newRow("existing set") << "Animais"
+                                      << "Nome inválido !"
                                       << "Já existe um conjunto com esse nome! Escolha outro nome.";
-        QTest::newRow("existing set in other case") << "ANIMAIS" << "Nome inválido !"
-                                                    << "Já existe um conjunto com esse nome! Escolha outro nome.";
-        QTest::newRow("existing plain file") << "notes.txt" << "Nome inválido !"
+        QTest::newRow("existing set in other case")
+            << "ANIMAIS"
+            << "Nome inválido !"
+            << "Já existe um conjunto com esse nome! Escolha outro nome.";
+        QTest::newRow("existing plain file") << "notes.txt"
+                                             << "Nome inválido !"
                                              << "Já existe um conjunto com esse nome! Escolha outro nome.";
         const QString cannot = SetMessagesText();
-        QTest::newRow("separator") << "a/b" << "Erro" << cannot;
-        QTest::newRow("parent folder") << ".." << "Erro" << cannot;
-        QTest::newRow("dots only") << "..." << "Erro" << cannot;
-        QTest::newRow("leading dot") << ".sets" << "Erro" << cannot;
-        QTest::newRow("climbing out") << "../Outside" << "Erro" << cannot;
+        QTest::newRow("separator") << "a/b"
+                                   << "Erro" << cannot;
+        QTest::newRow("parent folder") << ".."
+                                       << "Erro" << cannot;
+        QTest::newRow("dots only") << "..."
+                                   << "Erro" << cannot;
+        QTest::newRow("leading dot") << ".sets"
+                                     << "Erro" << cannot;
+        QTest::newRow("climbing out") << "../Outside"
+                                      << "Erro" << cannot;
     }
     void newSetChecksTheName()
     {
@@ -317,7 +387,8 @@ private Q_SLOTS:
             d->cmdOK->click();
         });
         QCOMPARE(frmImporta->exec(), int(QDialog::Accepted));
-        QCOMPARE(listed, (QStringList{QStringLiteral("animais"), QStringLiteral("Cores"), QStringLiteral("Zoo")}));
+        QCOMPARE(listed,
+                 (QStringList{QStringLiteral("animais"), QStringLiteral("Cores"), QStringLiteral("Zoo")}));
         QVERIFY(okEnabled);
         QCOMPARE(frmImporta->PastaEscolhida, ed() + QStringLiteral("Cores"));
         QVERIFY(!watchdog.fired());
@@ -475,7 +546,7 @@ private Q_SLOTS:
         frmErroImporta->memErros->setPlainText(QStringLiteral("line 1\nline 2"));
         DialogDriver::Watchdog watchdog;
         onModal<TfrmErroImporta>([](TfrmErroImporta* d) {
-            QTest::keyClick(d, Qt::Key_Escape);  // no cancel button: Escape does nothing
+            QTest::keyClick(d, Qt::Key_Escape); // no cancel button: Escape does nothing
             d->btnOK->click();
         });
         frmErroImporta->exec();
@@ -575,11 +646,12 @@ private Q_SLOTS:
         QCOMPARE(ExistePasta(ed() + asked), exists);
     }
 
-private:
+  private:
     static QString SetMessagesText()
     {
-        return QStringLiteral("Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome "
-                              "do conjunto que você está criando já não existe.");
+        return QStringLiteral(
+            "Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome "
+            "do conjunto que você está criando já não existe.");
     }
 };
 

@@ -11,7 +11,7 @@ namespace {
 
 // Records what the scan shows, in order.
 class RecordingView : public ScanView {
-public:
+  public:
     QStringList events;
     QStringList errors;
     QList<int> positions;
@@ -36,7 +36,8 @@ void touch(const QString& path)
 void putFiles(const QString& folder, const QString& letter, int first, int last, const QString& extension)
 {
     for (int i = first; i <= last; ++i)
-        touch(QStringLiteral("%1/%2%3.%4").arg(folder, letter).arg(i, 2, 10, QLatin1Char('0')).arg(extension));
+        touch(
+            QStringLiteral("%1/%2%3.%4").arg(folder, letter).arg(i, 2, 10, QLatin1Char('0')).arg(extension));
 }
 
 QList<int> range(int first, int last)
@@ -60,12 +61,12 @@ bool scan(const QString& folder, uint8_t duplo, RecordingView& view)
     return CarregaConjunto(view);
 }
 
-}  // namespace
+} // namespace
 
 class TestSetScan : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void completeDoubleSet()
     {
         QTemporaryDir dir;
@@ -95,7 +96,8 @@ private Q_SLOTS:
         RecordingView view;
         QVERIFY(scan(dir.path(), 0, view));
         QVERIFY(view.errors.isEmpty());
-        QCOMPARE(view.events, (QStringList{QStringLiteral("show Importando Conjunto 0..20"), QStringLiteral("hide")}));
+        QCOMPARE(view.events,
+                 (QStringList{QStringLiteral("show Importando Conjunto 0..20"), QStringLiteral("hide")}));
         QCOMPARE(view.positions, range(1, 20));
         const QString folder = dir.path() + QLatin1Char('/');
         QCOMPARE(Conjunto.Elementos[0].Imagem, folder + QStringLiteral("C00.bmp"));
@@ -128,7 +130,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, emptySlots);
         QTemporaryDir dir;
         putFiles(dir.path(), QStringLiteral("C"), 0, 40, QStringLiteral("bmp"));
-        const QString missing = dir.path() + QLatin1Char('/') + NomesImagem[missingFile] + QStringLiteral(".bmp");
+        const QString missing =
+            dir.path() + QLatin1Char('/') + NomesImagem[missingFile] + QStringLiteral(".bmp");
         QVERIFY(QFile::remove(missing));
         RecordingView view;
         QVERIFY(!scan(dir.path(), uint8_t(duplo), view));
@@ -177,8 +180,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("without separator") << "" << "/";
-        QTest::newRow("with separator") << "/" << "//";
+        QTest::newRow("without separator") << ""
+                                           << "/";
+        QTest::newRow("with separator") << "/"
+                                        << "//";
     }
     void separatorIsAlwaysAppended()
     {
@@ -210,7 +215,8 @@ private Q_SLOTS:
         QVERIFY(!scan(folder, uint8_t(duplo), view));
         QCOMPARE(view.errors.size(), lines);
         QCOMPARE(view.errors.first(), missingLine(folder + QStringLiteral("/C00.bmp")));
-        QCOMPARE(view.errors.last(), missingLine(folder + QStringLiteral("/") + NomesImagem[lines - 1] + QStringLiteral(".bmp")));
+        QCOMPARE(view.errors.last(),
+                 missingLine(folder + QStringLiteral("/") + NomesImagem[lines - 1] + QStringLiteral(".bmp")));
     }
 };
 

@@ -9,22 +9,26 @@
 class TestFileNames : public QObject {
     Q_OBJECT
 
-private:
+  private:
     static void touch(const QString& path)
     {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void findsFilesWhateverTheirCase_data()
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("asked");
-        QTest::newRow("same spelling") << "C05.bmp" << "C05.bmp";
-        QTest::newRow("lower case on disk") << "c05.bmp" << "C05.bmp";
-        QTest::newRow("mixed extension") << "c05.BMP" << "C05.bmp";
-        QTest::newRow("config file") << "SET.CFG" << "Set.Cfg";
+        QTest::newRow("same spelling") << "C05.bmp"
+                                       << "C05.bmp";
+        QTest::newRow("lower case on disk") << "c05.bmp"
+                                            << "C05.bmp";
+        QTest::newRow("mixed extension") << "c05.BMP"
+                                         << "C05.bmp";
+        QTest::newRow("config file") << "SET.CFG"
+                                     << "Set.Cfg";
     }
     void findsFilesWhateverTheirCase()
     {
@@ -58,10 +62,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("pipe, same spelling") << "pipe" << "C05.bmp";
-        QTest::newRow("pipe, other case") << "pipe" << "c05.BMP";
-        QTest::newRow("dangling link, same spelling") << "link" << "C05.bmp";
-        QTest::newRow("dangling link, other case") << "link" << "c05.BMP";
+        QTest::newRow("pipe, same spelling") << "pipe"
+                                             << "C05.bmp";
+        QTest::newRow("pipe, other case") << "pipe"
+                                          << "c05.BMP";
+        QTest::newRow("dangling link, same spelling") << "link"
+                                                      << "C05.bmp";
+        QTest::newRow("dangling link, other case") << "link"
+                                                   << "c05.BMP";
     }
     void specialEntriesAreNotFiles()
     {

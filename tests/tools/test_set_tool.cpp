@@ -39,12 +39,12 @@ QByteArray readAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 class TestSetTool : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void configWritesAndReadsTheRecord()
     {
         QTemporaryDir dir;
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QCOMPARE(write.exitCode, 0);
         const QByteArray bytes = readAll(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), 202);
-        QCOMPARE(bytes.left(5), QByteArray("\x04Jo\xE3o"));  // Windows-1252 on disk
+        QCOMPARE(bytes.left(5), QByteArray("\x04Jo\xE3o")); // Windows-1252 on disk
         QCOMPARE(bytes.at(201), '\x01');
 
         const Run read = runTool({QStringLiteral("config"), dir.path()});
@@ -84,7 +84,8 @@ private Q_SLOTS:
         const Run scan = runTool({QStringLiteral("scan"), dir.path()});
         QCOMPARE(scan.exitCode, 0);
         const QString folder = dir.path() + QLatin1Char('/');
-        QCOMPARE(scan.out.value(0), QStringLiteral("O arquivo ") + folder + QStringLiteral("C07.bmp   não existe."));
+        QCOMPARE(scan.out.value(0),
+                 QStringLiteral("O arquivo ") + folder + QStringLiteral("C07.bmp   não existe."));
         QCOMPARE(scan.out.value(1), QStringLiteral("result: missing"));
         QCOMPARE(scan.out.size(), 2 + 41);
         QCOMPARE(scan.out.value(2 + 5), QStringLiteral("slot 5: %1C03.bmp | %1S03.wav").arg(folder));
@@ -120,8 +121,8 @@ private Q_SLOTS:
         QTest::newRow("scan without folder") << QStringList{QStringLiteral("scan")};
         QTest::newRow("both kinds") << QStringList{QStringLiteral("scan"), QStringLiteral("x"),
                                                    QStringLiteral("--double"), QStringLiteral("--paired")};
-        QTest::newRow("author without text") << QStringList{QStringLiteral("config"), QStringLiteral("x"),
-                                                            QStringLiteral("--author")};
+        QTest::newRow("author without text")
+            << QStringList{QStringLiteral("config"), QStringLiteral("x"), QStringLiteral("--author")};
         QTest::newRow("unknown command") << QStringList{QStringLiteral("no-such-command")};
     }
     void wrongUsageExitsTwo()

@@ -8,14 +8,13 @@ QPointer<TfrmErroImporta> frmErroImporta;
 
 namespace {
 
-template <typename Dialog>
-void createOnce(QPointer<Dialog>& dialog, QWidget* owner)
+template <typename Dialog> void createOnce(QPointer<Dialog>& dialog, QWidget* owner)
 {
     if (!dialog)
         dialog = new Dialog(owner);
 }
 
-}  // namespace
+} // namespace
 
 void CreateSetDialogs(QWidget* owner)
 {

@@ -11,4 +11,4 @@ void Show(QWidget* parent, const QString& caption, const QString& text)
     box.exec();
 }
 
-}  // namespace SetMessages
+} // namespace SetMessages

@@ -20,7 +20,7 @@ namespace {
 constexpr int ClientWidth = 194;
 constexpr int ClientHeight = 135;
 
-}  // namespace
+} // namespace
 
 TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
 {

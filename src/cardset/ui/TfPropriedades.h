@@ -12,7 +12,7 @@ class QPushButton;
 class TfPropriedades : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfPropriedades(QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
@@ -26,6 +26,6 @@ public:
     // its "Set.cfg". A failed write raises EInOutError after the dialog closed.
     void BitBtn1Click();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };

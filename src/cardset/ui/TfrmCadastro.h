@@ -10,7 +10,7 @@ class QPushButton;
 class TfrmCadastro : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int NameMaxLength = 200;
 
     explicit TfrmCadastro(QWidget* parent = nullptr);
@@ -29,9 +29,9 @@ public:
     void cmdOKClick();
     void cmdCancelarClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void refuse(const QString& caption, const QString& text);
 };

@@ -10,7 +10,7 @@ class QPushButton;
 class TfrmErroImporta : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmErroImporta(QWidget* parent = nullptr);
 
     QGroupBox* grpErros = nullptr;
@@ -19,6 +19,6 @@ public:
 
     void btnOKClick();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 };

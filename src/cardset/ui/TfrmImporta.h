@@ -10,7 +10,7 @@ class QPushButton;
 class TfrmImporta : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmImporta(QWidget* parent = nullptr);
 
     QGroupBox* GroupBox1 = nullptr;
@@ -29,7 +29,7 @@ public:
     // Every way of closing passes here; a close without a chosen set is refused.
     void done(int result) override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

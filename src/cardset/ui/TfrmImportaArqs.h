@@ -14,7 +14,7 @@ class QPushButton;
 class TfrmImportaArqs : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TfrmImportaArqs(QWidget* parent = nullptr);
 
     QFrame* Panel1 = nullptr;
@@ -45,11 +45,11 @@ public:
     // The folder browser while it is open (null otherwise), for whoever drives it.
     QFileDialog* folderBrowser() const { return folderBrowser_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QString browseStart() const;
 
     QFileDialog* folderBrowser_ = nullptr;
