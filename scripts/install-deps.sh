@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
   libjpeg62-turbo-dev
   pulseaudio pulseaudio-utils sox python3 ffmpeg

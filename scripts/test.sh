@@ -7,6 +7,9 @@ root=$(pwd)
 
 scripts/install-deps.sh
 
+# The committed .clang-format holds for the whole tree.
+git ls-files -- src tools tests bench fuzz | grep -E '\.(cpp|h)$' | xargs clang-format --dry-run -Werror
+
 build="$root/build-test"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=Debug -DTESSELLOR_SANITIZE=ON -DTESSELLOR_FUZZ=ON -DBUILD_TESTING=ON
