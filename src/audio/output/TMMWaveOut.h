@@ -1,0 +1,128 @@
+#pragma once
+
+#include "audio/TMMWave.h"
+#include "audio/output/EMMWaveOutError.h"
+#include "audio/output/TMMSoundComponent.h"
+#include "audio/output/TMMWaveOutRing.h"
+
+#include <QAudioFormat>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QAudioDevice;
+class QAudioSink;
+class TMMWaveOutStream;
+
+// Plays the audio of its input on one of the desktop's audio outputs. It pulls
+// blocks of audio from the input into a ring of buffers, hands them to the
+// output, refills each buffer when the output has taken it, and reports its
+// state changes through events. When the input has no more audio and the
+// output has played the last buffer, it stops by itself (on the thread that
+// owns it) and fires OnStop once.
+//
+// States: closed -> Open -> open -> Start -> playing (<-> Pause/Restart
+// paused) -> Stop or the end of the audio -> open -> Close -> closed.
+// Failures raise EMMWaveOutError after firing OnError; after a failure in
+// Open or Start the output is closed.
+class TMMWaveOut : public QObject, public TMMSoundComponent {
+    Q_OBJECT
+  public:
+    using TNotifyEvent = std::function<void(TMMWaveOut* sender)>;
+    // A buffer of the ring and the bytes of audio it holds.
+    using TBufferEvent = std::function<void(TMMWaveOut* sender, char* buffer, int32_t bytes)>;
+    using TErrorEvent = std::function<void(TMMWaveOut* sender, const QString& message)>;
+
+    static constexpr int MinBufferSize = 32;
+    static constexpr int DefaultBufferSize = 32768;
+    static constexpr int DefaultNumBuffers = 10;
+    static constexpr int MaxNumBuffers = 500;
+    static constexpr int AnyDevice = -1;     // the default output
+    static constexpr int InvalidDevice = -2; // what an out-of-range DeviceID becomes
+
+    explicit TMMWaveOut(QObject* parent = nullptr);
+    ~TMMWaveOut() override; // closes a device still open, without events
+
+    // Properties; changing BufferSize, NumBuffers or DeviceID while open raises
+    // "Change to property while device was open" (setting the same value does not).
+    int BufferSize() const { return bufferSize_; }
+    void SetBufferSize(int size); // below MinBufferSize: MinBufferSize
+    int NumBuffers() const { return numBuffers_; }
+    void SetNumBuffers(int count); // 1 or less ignored, above MaxNumBuffers: MaxNumBuffers
+    int DeviceID() const { return deviceID_; }
+    void SetDeviceID(int device); // outside -1 .. NumDevs() - 1: InvalidDevice
+    TMMTimeFormats TimeFormat() const { return timeFormat_; }
+    void SetTimeFormat(TMMTimeFormats format) { timeFormat_ = format; }
+    // The device's name, or "No wave audio playing device found".
+    QString ProductName() const;
+    // Outputs found at creation.
+    int NumDevs() const { return numDevs_; }
+
+    // Whether `device` (-1 the default output) can play `format` as it stands.
+    bool QueryDevice(int device, const TWaveFormat* format) const;
+
+    void Open();
+    void Close(); // never raises: its errors fire OnError and are swallowed
+    void Start();
+    void Stop();
+    void Pause();
+    void Restart();
+
+    bool IsOpen() const { return open_; }
+    bool Playing() const { return playing_; }
+    bool IsPaused() const { return paused_; }
+    // Play position in TimeFormat units; 0 unless open.
+    int64_t Position() const;
+
+    TNotifyEvent OnOpen, OnStart, OnStop, OnClose, OnPause, OnRestart;
+    // OnBufferLoad: the input has filled a buffer; OnBufferFilled: it goes to
+    // the output now; OnBufferReady: the output has taken it.
+    TBufferEvent OnBufferLoad, OnBufferFilled, OnBufferReady;
+    TErrorEvent OnError;
+
+  private:
+    QAudioDevice Device(int device) const;
+    void CheckClosedForChange(bool changes) const;
+    [[noreturn]] void Fail(const EMMWaveOutError& error);
+    void OpenDevice();
+    void CloseDevice();
+    void ResetCounters();
+    void AllocateRing();
+    void FillRing();
+    bool LoadBuffer(int index);
+    void QueueBuffer(int index);
+    void BufferDone(quint64 generation, int index);
+    void HandleBufferDone(int index);
+    void BeginEnd();
+    void CheckEndPlayed();
+    int64_t PlayedBytes() const;
+
+    int bufferSize_ = DefaultBufferSize;
+    int numBuffers_ = DefaultNumBuffers;
+    int deviceID_ = 0;
+    TMMTimeFormats timeFormat_ = TMMTimeFormats::tfByte;
+    int numDevs_ = 0;
+
+    bool open_ = false;
+    bool playing_ = false;
+    bool paused_ = false;
+    bool closing_ = false;
+    bool stopping_ = false;
+    bool ending_ = false; // the end of the audio was reached, Stop follows
+    bool inputMore_ = false;
+    bool inHandler_ = false;
+
+    QAudioFormat format_;
+    std::unique_ptr<QAudioSink> sink_;
+    std::unique_ptr<TMMWaveOutStream> stream_;
+    TMMWaveOutRing ring_;
+    quint64 generation_ = 0; // counts Starts: late reports of an earlier run are dropped
+    int nextBuffer_ = 0;     // the buffer expected back next
+    int64_t bytesHanded_ = 0;
+    int64_t stopPosition_ = 0; // bytes played when playing stopped
+    QTimer endTimer_;          // waits at the end for the output to play what it holds
+    int64_t endDeadlineMs_ = 0;
+};
