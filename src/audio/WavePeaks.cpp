@@ -1,0 +1,241 @@
+#include "audio/WavePeaks.h"
+
+#include "audio/TMMWave.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <numeric>
+
+namespace {
+
+constexpr int ColumnStep = 4;
+// A column is read in pieces of at most this size, so that the buffer stays
+// small whatever the file's size and the area's width.
+constexpr int64_t PieceBytes = int64_t(1) << 20;
+constexpr int MaxBitsPerSample = 32;
+
+// How the sample bytes are laid out.
+struct Layout {
+    int sampleBytes = 0; // 1 to 4
+    int channels = 0;
+    int frameBytes = 0;
+    int second = 0; // the channel drawn as the second one (0 for mono)
+};
+
+Layout LayoutOf(const TWaveFormat& format)
+{
+    Layout layout;
+    layout.sampleBytes = (format.BitsPerSample() + 7) / 8;
+    layout.channels = format.Channels();
+    // A frame is one block; a block align too small for its samples is a lie
+    // of the header, and the samples' own size is used instead.
+    layout.frameBytes = std::max<int>(format.BlockAlign(), layout.sampleBytes * layout.channels);
+    layout.second = layout.channels >= 2 ? 1 : 0;
+    return layout;
+}
+
+// 8-bit samples are unsigned; wider ones are signed and keep their top 16 bits.
+int16_t SampleAt(const char* bytes, int sampleBytes)
+{
+    const auto* u = reinterpret_cast<const uint8_t*>(bytes);
+    if (sampleBytes == 1)
+        return int16_t(int(u[0]) * 256 - 32768);
+    return qFromLittleEndian<int16_t>(u + sampleBytes - 2);
+}
+
+// The extremes of one channel with the frame at which each first occurs.
+struct Extremes {
+    int16_t min = std::numeric_limits<int16_t>::max();
+    int16_t max = std::numeric_limits<int16_t>::min();
+    int64_t minAt = -1;
+    int64_t maxAt = -1;
+
+    void Add(int16_t value, int64_t at)
+    {
+        if (value < min || minAt < 0) {
+            min = value;
+            minAt = at;
+        }
+        if (value > max || maxAt < 0) {
+            max = value;
+            maxAt = at;
+        }
+    }
+    int16_t First() const { return maxAt < minAt ? max : min; }
+    int16_t Second() const { return maxAt < minAt ? min : max; }
+};
+
+// Adds `frames` frames that start at frame `at` of the column, one by one.
+void AddFrames(const char* data, int64_t frames, int64_t at, const Layout& layout, Extremes* extremes)
+{
+    const int secondOffset = layout.second * layout.sampleBytes;
+    for (int64_t f = 0; f < frames; ++f) {
+        const char* frame = data + f * layout.frameBytes;
+        extremes[0].Add(SampleAt(frame, layout.sampleBytes), at + f);
+        extremes[1].Add(SampleAt(frame + secondOffset, layout.sampleBytes), at + f);
+    }
+}
+
+// The common layouts (8 or 16 bits, one or two channels, no padding) are
+// worked on in blocks whose per-lane extremes the compiler can vectorise;
+// only a block that holds a new extreme is walked sample by sample to find
+// where that extreme first occurs.
+constexpr int Lanes = 32;
+constexpr int BlockValues = Lanes * 32;
+
+template <typename T> struct BlockExtremes {
+    T min[Lanes];
+    T max[Lanes];
+};
+
+template <typename T> void ScanBlock(const char* data, BlockExtremes<T>& block)
+{
+    T values[BlockValues];
+    std::memcpy(values, data, sizeof(values)); // little-endian host only
+    for (int k = 0; k < Lanes; ++k) {
+        block.min[k] = values[k];
+        block.max[k] = values[k];
+    }
+    for (int i = Lanes; i < BlockValues; i += Lanes)
+        for (int k = 0; k < Lanes; ++k) {
+            block.min[k] = std::min(block.min[k], values[i + k]);
+            block.max[k] = std::max(block.max[k], values[i + k]);
+        }
+}
+
+template <typename T> int16_t Widen(T value)
+{
+    if constexpr (sizeof(T) == 1)
+        return int16_t(int(value) * 256 - 32768);
+    else
+        return value;
+}
+
+template <typename T>
+void AddFramesFast(const char* data, int64_t frames, int64_t at, const Layout& layout, Extremes* extremes)
+{
+    const int channels = layout.channels;
+    const int64_t values = frames * channels;
+    const int64_t blocks = values / BlockValues;
+    BlockExtremes<T> block;
+    for (int64_t b = 0; b < blocks; ++b) {
+        const char* blockData = data + b * BlockValues * int64_t(sizeof(T));
+        ScanBlock<T>(blockData, block);
+        bool changed = false;
+        for (int c = 0; c < channels; ++c) {
+            T lo = block.min[c];
+            T hi = block.max[c];
+            for (int k = c; k < Lanes; k += channels) {
+                lo = std::min(lo, block.min[k]);
+                hi = std::max(hi, block.max[k]);
+            }
+            const Extremes& e = extremes[c];
+            changed = changed || e.minAt < 0 || Widen(lo) < e.min || Widen(hi) > e.max;
+        }
+        if (changed)
+            AddFrames(blockData, BlockValues / channels, at + b * (BlockValues / channels), layout, extremes);
+    }
+    const int64_t done = blocks * (BlockValues / channels);
+    AddFrames(data + done * layout.frameBytes, frames - done, at + done, layout, extremes);
+}
+
+void AddPiece(const char* data, int64_t frames, int64_t at, const Layout& layout, Extremes* extremes)
+{
+    const bool packed = layout.channels <= 2 && layout.frameBytes == layout.sampleBytes * layout.channels;
+    if (Q_BYTE_ORDER == Q_LITTLE_ENDIAN && packed && layout.sampleBytes == 2)
+        AddFramesFast<int16_t>(data, frames, at, layout, extremes);
+    else if (packed && layout.sampleBytes == 1)
+        AddFramesFast<uint8_t>(data, frames, at, layout, extremes);
+    else
+        AddFrames(data, frames, at, layout, extremes);
+}
+
+TPeakColumn ColumnOf(const Extremes* extremes, bool mono)
+{
+    TPeakColumn column;
+    column.First0 = extremes[0].First();
+    column.Second0 = extremes[0].Second();
+    column.First1 = mono ? column.First0 : extremes[1].First();
+    column.Second1 = mono ? column.Second0 : extremes[1].Second();
+    return column;
+}
+
+// Closes the wave's data on every way out of a computation.
+struct DataOpen {
+    explicit DataOpen(TMMWave& wave) : wave_(wave) { wave_.OpenFile(); }
+    ~DataOpen() { wave_.CloseFile(); }
+    DataOpen(const DataOpen&) = delete;
+    DataOpen& operator=(const DataOpen&) = delete;
+    TMMWave& wave_;
+};
+
+} // namespace
+
+bool TWavePeaks::CanDraw(const TMMWave& wave)
+{
+    const TWaveFormat* format = wave.WaveFormat();
+    return format != nullptr && format->IsPcm() && wave.DataSize() > 0 && format->Channels() > 0 &&
+           format->BitsPerSample() > 0 && format->BitsPerSample() <= MaxBitsPerSample;
+}
+
+int64_t TWavePeaks::BytesPerColumn(int64_t dataBytes, int width, int frameBytes)
+{
+    const int64_t step = std::lcm<int64_t>(ColumnStep, std::max(frameBytes, 1));
+    const int64_t perColumn = width > 0 ? dataBytes / width : dataBytes;
+    return std::max(std::max<int64_t>(ColumnStep, step), perColumn / step * step);
+}
+
+void TWavePeaks::Reset(int width)
+{
+    columns_.assign(size_t(std::max(width, 0)), TPeakColumn());
+}
+
+int TWavePeaks::Compute(TMMWave& wave, const ColumnDone& columnDone)
+{
+    if (!CanDraw(wave) || columns_.empty())
+        return 0;
+    const Layout layout = LayoutOf(*wave.WaveFormat());
+    const int64_t dataBytes = wave.SamplesToBytes(wave.TimeFormatToSamples(wave.DataSize()));
+    const int64_t perColumn = BytesPerColumn(dataBytes, Width(), layout.frameBytes);
+    const int64_t pieceLimit = std::max(PieceBytes / perColumn, int64_t(1)) * perColumn;
+    const int64_t piece = std::min(perColumn, pieceLimit - pieceLimit % layout.frameBytes);
+    std::vector<char> buffer(size_t(std::max<int64_t>(piece, ColumnStep)));
+
+    DataOpen open(wave);
+    wave.SetPosition(0);
+    int64_t remaining = dataBytes;
+    int stored = 0;
+    bool ended = false;
+    for (int i = 0; i < Width() && !ended && remaining > 0; ++i) {
+        Extremes extremes[2];
+        int64_t columnLeft = std::min(perColumn, remaining);
+        int64_t frameAt = 0;
+        bool any = false;
+        while (columnLeft > 0) {
+            const int32_t got = wave.ReadData(buffer.data(), int32_t(std::min<int64_t>(piece, columnLeft)));
+            if (got <= 0) {
+                ended = true;
+                break;
+            }
+            const int64_t frames = got / layout.frameBytes;
+            AddPiece(buffer.data(), frames, frameAt, layout, extremes);
+            any = any || frames > 0;
+            frameAt += frames;
+            columnLeft -= got;
+            remaining -= got;
+            if (got % layout.frameBytes != 0) // the data's cut end: no whole frame follows
+                ended = true;
+            if (ended)
+                break;
+        }
+        if (!any)
+            break;
+        columns_[size_t(i)] = ColumnOf(extremes, layout.channels == 1);
+        stored = i + 1;
+        if (columnDone)
+            columnDone(i);
+    }
+    return stored;
+}

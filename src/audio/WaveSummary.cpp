@@ -1,0 +1,45 @@
+#include "audio/WaveSummary.h"
+
+#include "audio/TMMWave.h"
+
+namespace {
+
+const QLatin1Char DecimalSeparator('.');
+const QLatin1Char ListSeparator(',');
+
+QString ChannelsText(uint16_t channels)
+{
+    if (channels == 1)
+        return QStringLiteral("Mono");
+    if (channels == 2)
+        return QStringLiteral("Stereo");
+    return QStringLiteral("%1 Channels").arg(channels);
+}
+
+} // namespace
+
+QString WaveFormatDetails(const TWaveFormat& format)
+{
+    const uint32_t rate = format.SamplesPerSec();
+    const uint16_t channels = format.Channels();
+    // 64-bit, and no division by a zero rate or channel count of a lying header.
+    const uint64_t bits =
+        rate == 0 || channels == 0 ? 0 : uint64_t(format.AvgBytesPerSec()) * 8 / rate / channels;
+    return QStringLiteral("%1%2%3 kHz%4 %5 Bit%4 %6")
+        .arg(rate / 1000)
+        .arg(DecimalSeparator)
+        .arg(rate % 1000, 3, 10, QLatin1Char('0'))
+        .arg(ListSeparator)
+        .arg(bits)
+        .arg(ChannelsText(channels));
+}
+
+QString WaveSummary(const TMMWave& wave)
+{
+    const TWaveFormat* format = wave.WaveFormat();
+    if (wave.FileName().isEmpty() || format == nullptr)
+        return QStringLiteral("Unknown");
+    return QStringLiteral("%1; %2; %3 KB")
+        .arg(wave.FormatString(), WaveFormatDetails(*format))
+        .arg(wave.FileSize() / 1024);
+}
