@@ -6,9 +6,11 @@
 #include "audio/output/TMMWaveOutRing.h"
 
 #include <QAudioFormat>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -85,19 +87,23 @@ class TMMWaveOut : public QObject, public TMMSoundComponent {
 
   private:
     QAudioDevice Device(int device) const;
-    void CheckClosedForChange(bool changes) const;
-    [[noreturn]] void Fail(const EMMWaveOutError& error);
+    // Raises "Change to property while device was open" when `changes` and open.
+    void CheckClosedForChange(bool changes);
+    [[noreturn]] void Raise(const EMMWaveOutError& error);
+    void ReportError(const QString& message);
     void OpenDevice();
     void CloseDevice();
-    void ResetCounters();
-    void AllocateRing();
+    void StartPlaying();
     void FillRing();
+    // Fills buffer `index` from the input; false when it received no bytes.
     bool LoadBuffer(int index);
     void QueueBuffer(int index);
     void BufferDone(quint64 generation, int index);
     void HandleBufferDone(int index);
     void BeginEnd();
     void CheckEndPlayed();
+    void SinkStateChanged();
+    void FinishStop();
     int64_t PlayedBytes() const;
 
     int bufferSize_ = DefaultBufferSize;
@@ -113,16 +119,20 @@ class TMMWaveOut : public QObject, public TMMSoundComponent {
     bool stopping_ = false;
     bool ending_ = false; // the end of the audio was reached, Stop follows
     bool inputMore_ = false;
-    bool inHandler_ = false;
+    bool inHandler_ = false;      // a returned buffer is being handled
+    bool stopPending_ = false;    // Stop was asked for while handling a buffer
+    bool closeRequested_ = false; // Close was asked for while a stop was pending
+    bool destroying_ = false;
 
     QAudioFormat format_;
     std::unique_ptr<QAudioSink> sink_;
     std::unique_ptr<TMMWaveOutStream> stream_;
     TMMWaveOutRing ring_;
-    quint64 generation_ = 0; // counts Starts: late reports of an earlier run are dropped
-    int nextBuffer_ = 0;     // the buffer expected back next
-    int64_t bytesHanded_ = 0;
-    int64_t stopPosition_ = 0; // bytes played when playing stopped
-    QTimer endTimer_;          // waits at the end for the output to play what it holds
-    int64_t endDeadlineMs_ = 0;
+    std::atomic<quint64> generation_{0}; // counts Starts: late reports of an earlier run are dropped
+    int nextBuffer_ = 0;                 // the buffer expected back next
+    int64_t bytesHanded_ = 0;            // bytes of the buffers the output has taken
+    int64_t bytesQueued_ = 0;            // bytes of every buffer queued since Start
+    QTimer endTimer_;                    // waits at the end for the output to play what it holds
+    QElapsedTimer endClock_;
+    int64_t endWaitMs_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -58,16 +59,6 @@ int16_t s16At(const unsigned char* p)
     return qFromLittleEndian<int16_t>(p);
 }
 
-void appendSample(QByteArray& out, float value)
-{
-    out.append(reinterpret_cast<const char*>(&value), sizeof value);
-}
-
-void appendSample16(QByteArray& out, int value)
-{
-    appendSample(out, static_cast<float>(value) / 32768.0F);
-}
-
 int clamp16(int value)
 {
     return std::clamp(value, -32768, 32767);
@@ -96,9 +87,46 @@ int muLawToLinear(unsigned char code)
 
 } // namespace
 
-WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format)
+WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format, Output output) : output_(output)
 {
     readHeader(format);
+}
+
+bool WaveSampleDecoder::fitsInt16() const
+{
+    switch (kind_) {
+    case Kind::Unsigned8:
+    case Kind::Signed16:
+    case Kind::ALaw:
+    case Kind::MuLaw:
+    case Kind::MsAdpcm:
+    case Kind::ImaAdpcm:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void WaveSampleDecoder::appendFloat(QByteArray& out, float value) const
+{
+    if (output_ == Output::Int16) {
+        if (std::isnan(value))
+            value = 0.0F;
+        append16(out, static_cast<int>(std::lround(std::clamp(value, -1.0F, 1.0F) * 32768.0F)));
+        return;
+    }
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void WaveSampleDecoder::append16(QByteArray& out, int value) const
+{
+    if (output_ == Output::Int16) {
+        const int16_t sample = static_cast<int16_t>(clamp16(value));
+        const auto le = qToLittleEndian(sample);
+        out.append(reinterpret_cast<const char*>(&le), sizeof le);
+        return;
+    }
+    appendFloat(out, static_cast<float>(value) / 32768.0F);
 }
 
 void WaveSampleDecoder::readHeader(const QByteArray& bytes)
@@ -166,6 +194,9 @@ void WaveSampleDecoder::readMsAdpcmCoefficients(const QByteArray& extra)
             coef1_.push_back(qFromLittleEndian<int16_t>(pair));
             coef2_.push_back(qFromLittleEndian<int16_t>(pair + 2));
         }
+        standardMsCoefficients_ =
+            std::equal(coef1_.begin(), coef1_.end(), kMsStandardCoef1.begin(), kMsStandardCoef1.end()) &&
+            std::equal(coef2_.begin(), coef2_.end(), kMsStandardCoef2.begin(), kMsStandardCoef2.end());
         return;
     }
     coef1_.assign(kMsStandardCoef1.begin(), kMsStandardCoef1.end());
@@ -200,32 +231,32 @@ void WaveSampleDecoder::decodePcmFrame(const unsigned char* frame, QByteArray& o
         const unsigned char* p = frame + c * bytesPerSample_;
         switch (kind_) {
         case Kind::Unsigned8:
-            appendSample(out, (static_cast<float>(p[0]) - 128.0F) / 128.0F);
+            append16(out, (static_cast<int>(p[0]) - 128) * 256);
             break;
         case Kind::Signed16:
-            appendSample16(out, s16At(p));
+            append16(out, s16At(p));
             break;
         case Kind::Signed24: {
             const int32_t value =
                 static_cast<int32_t>(static_cast<uint32_t>(p[0]) << 8 | static_cast<uint32_t>(p[1]) << 16 |
                                      static_cast<uint32_t>(p[2]) << 24);
-            appendSample(out, static_cast<float>(value) / 2147483648.0F);
+            appendFloat(out, static_cast<float>(value) / 2147483648.0F);
             break;
         }
         case Kind::Signed32:
-            appendSample(out, static_cast<float>(qFromLittleEndian<int32_t>(p)) / 2147483648.0F);
+            appendFloat(out, static_cast<float>(qFromLittleEndian<int32_t>(p)) / 2147483648.0F);
             break;
         case Kind::Float32:
-            appendSample(out, qFromLittleEndian<float>(p));
+            appendFloat(out, qFromLittleEndian<float>(p));
             break;
         case Kind::Float64:
-            appendSample(out, static_cast<float>(qFromLittleEndian<double>(p)));
+            appendFloat(out, static_cast<float>(qFromLittleEndian<double>(p)));
             break;
         case Kind::ALaw:
-            appendSample16(out, aLawToLinear(p[0]));
+            append16(out, aLawToLinear(p[0]));
             break;
         case Kind::MuLaw:
-            appendSample16(out, muLawToLinear(p[0]));
+            append16(out, muLawToLinear(p[0]));
             break;
         default:
             break;
@@ -249,9 +280,9 @@ void WaveSampleDecoder::decodeMsAdpcm(const unsigned char* block, QByteArray& ou
         sample2[c] = s16At(block + 5 * ch + 2 * c);
     }
     for (int c = 0; c < ch; ++c)
-        appendSample16(out, sample2[c]);
+        append16(out, sample2[c]);
     for (int c = 0; c < ch; ++c)
-        appendSample16(out, sample1[c]);
+        append16(out, sample1[c]);
     const int codeBytes = blockAlign_ - kMsHeaderBytesPerChannel * ch;
     const unsigned char* codes = block + kMsHeaderBytesPerChannel * ch;
     for (int i = 0; i < 2 * codeBytes; ++i) {
@@ -263,7 +294,7 @@ void WaveSampleDecoder::decodeMsAdpcm(const unsigned char* block, QByteArray& ou
         sample2[c] = sample1[c];
         sample1[c] = value;
         delta[c] = std::max(kMsAdaptation[static_cast<std::size_t>(code)] * delta[c] / 256, kMsMinDelta);
-        appendSample16(out, value);
+        append16(out, value);
     }
 }
 
@@ -278,7 +309,7 @@ void WaveSampleDecoder::decodeImaAdpcm(const unsigned char* block, QByteArray& o
         predictor[c] = s16At(block + kImaHeaderBytesPerChannel * c);
         index[c] =
             std::min<int>(block[kImaHeaderBytesPerChannel * c + 2], static_cast<int>(kImaStep.size()) - 1);
-        appendSample16(out, predictor[c]);
+        append16(out, predictor[c]);
     }
     const int groupBytes = kImaWordBytes * ch;
     const int groups = (blockAlign_ - kImaHeaderBytesPerChannel * ch) / groupBytes;
@@ -306,6 +337,6 @@ void WaveSampleDecoder::decodeImaAdpcm(const unsigned char* block, QByteArray& o
         }
         for (int k = 0; k < kCodesPerWord; ++k)
             for (int c = 0; c < ch; ++c)
-                appendSample16(out, decoded[c][k]);
+                append16(out, decoded[c][k]);
     }
 }
