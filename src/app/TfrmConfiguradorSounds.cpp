@@ -1,8 +1,47 @@
-// The sound commands: Insert Sound and Hear Sound.
-// Not built yet: the entries exist and follow the enabled state, and do nothing.
+// The sound commands: Insert Sound and Hear Sound. A card's sound file is
+// found by the path rule; the card frames show only pictures, so neither
+// command changes the window.
 
+#include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
+#include "audio/player/SimpleSoundPlayer.h"
+#include "cardset/CardTable.h"
+#include "common/Exception.h"
+#include "common/FileNames.h"
+#include "images/ui/TDBImage.h"
 
+namespace {
+
+// TEMPORARY until the window's command runner lands.
+template <typename Body> void runCommand(Body body)
+{
+    try {
+        body();
+    } catch (const Exception& e) {
+        TessellorApplication::ShowException(e.Message());
+    }
+}
+
+// A frame shows no slot while it stands at -1 (the hidden left frame).
+bool showsSlot(const TDBImage* frame)
+{
+    return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
+}
+
+} // namespace
+
+// Runs the wave open dialog once that dialog is built in.
 void TfrmConfigurador::btnSomClick() {}
 
-void TfrmConfigurador::btnTocarSomClick() {}
+void TfrmConfigurador::btnTocarSomClick()
+{
+    runCommand([this] {
+        if (!showsSlot(ImagemAtual))
+            return;
+        // The file on disk counts, recorded or not; a card without one is
+        // silent, and one the player cannot play is not reported.
+        const auto existing = FileNames::findExisting(CaminhoSom(ImagemAtual->Tag()));
+        if (existing && FileNames::fileExists(*existing))
+            SimpleSoundPlayer::instance().play(*existing);
+    });
+}

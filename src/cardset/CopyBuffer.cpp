@@ -1,0 +1,3 @@
+#include "cardset/CopyBuffer.h"
+
+TElemento ElementoCopiado;
