@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -174,31 +175,45 @@ class TestSetDialogs : public QObject {
     }
 
     // Enter presses the default button of New set, Open set, Import errors
-    // and Properties; Import files has none, so Enter leaves it open.
+    // and Properties, or their focused Cancel; Import files has none, so
+    // Enter leaves it open, on Import too.
     void enterPressesTheDefaultButton_data()
     {
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("staysOpen");
         QTest::newRow("New set, in the name") << "frmCadastro"
                                               << "txtNome"
-                                              << "Novo" << int(QDialog::Accepted);
+                                              << "Novo" << int(QDialog::Accepted) << false;
         QTest::newRow("Open set, in the list") << "frmImporta"
                                                << "lstImporta"
-                                               << "" << int(QDialog::Accepted);
+                                               << "" << int(QDialog::Accepted) << false;
         QTest::newRow("Import files, in the folder") << "frmImportaArqs"
                                                      << "txtPath"
-                                                     << "/tmp" << int(QDialog::Rejected);
+                                                     << "/tmp" << int(QDialog::Rejected) << true;
         QTest::newRow("Import files, in the author") << "frmImportaArqs"
                                                      << "txtAutor"
-                                                     << "Ana" << int(QDialog::Rejected);
+                                                     << "Ana" << int(QDialog::Rejected) << true;
         QTest::newRow("Import errors, on OK") << "frmErroImporta"
                                               << "btnOK"
-                                              << "" << int(QDialog::Accepted);
+                                              << "" << int(QDialog::Accepted) << false;
         QTest::newRow("Properties, in the author") << "fPropriedades"
                                                    << "Edit1"
-                                                   << "Ana" << int(QDialog::Accepted);
+                                                   << "Ana" << int(QDialog::Accepted) << false;
+        QTest::newRow("Import files, on Import") << "frmImportaArqs"
+                                                 << "btnImportar"
+                                                 << "" << int(QDialog::Rejected) << true;
+        QTest::newRow("New set, on Cancel") << "frmCadastro"
+                                            << "cmdCancelar"
+                                            << "" << int(QDialog::Rejected) << false;
+        QTest::newRow("Open set, on Cancel") << "frmImporta"
+                                             << "cmdCancelar"
+                                             << "" << int(QDialog::Rejected) << false;
+        QTest::newRow("Properties, on Cancel") << "fPropriedades"
+                                               << "BitBtn2"
+                                               << "" << int(QDialog::Rejected) << false;
     }
     void enterPressesTheDefaultButton()
     {
@@ -206,6 +221,7 @@ class TestSetDialogs : public QObject {
         QFETCH(QString, control);
         QFETCH(QString, typed);
         QFETCH(int, result);
+        QFETCH(bool, staysOpen);
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Um")));
         auto* shown = owner_.findChild<QDialog*>(dialog);
         QVERIFY(shown);
@@ -225,7 +241,7 @@ class TestSetDialogs : public QObject {
             },
             dialog);
         QCOMPARE(shown->exec(), result);
-        QCOMPARE(stayedOpen, result == int(QDialog::Rejected));
+        QCOMPARE(stayedOpen, staysOpen);
         QVERIFY(!watchdog.fired());
     }
 
@@ -447,6 +463,93 @@ class TestSetDialogs : public QObject {
         QVERIFY(!watchdog.fired());
     }
 
+    // Ctrl+click cannot leave the list without a chosen set, and only a left
+    // double-click acts as OK.
+    void openSetAlwaysKeepsAChoice()
+    {
+        for (const char* name : {"Um", "Dois"})
+            QVERIFY(QDir(ed()).mkdir(QLatin1String(name)));
+        DialogDriver::Watchdog watchdog;
+        QStringList chosenAfterCtrlClick;
+        bool openAfterRightDoubleClick = false;
+        onModal<TfrmImporta>([&](TfrmImporta* d) {
+            QWidget* lines = d->lstImporta->viewport();
+            const QPoint first = d->lstImporta->visualItemRect(d->lstImporta->item(0)).center();
+            QTest::mouseClick(lines, Qt::LeftButton, Qt::ControlModifier, first);
+            for (const QListWidgetItem* item : d->lstImporta->selectedItems())
+                chosenAfterCtrlClick << item->text();
+            QTest::mouseDClick(lines, Qt::RightButton, {}, first);
+            openAfterRightDoubleClick = d->isVisible();
+            QTest::mouseDClick(lines, Qt::LeftButton, {}, first);
+        });
+        QCOMPARE(frmImporta->exec(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(chosenAfterCtrlClick.size(), 1);
+        QVERIFY(openAfterRightDoubleClick);
+        QCOMPARE(frmImporta->PastaEscolhida, ed() + chosenAfterCtrlClick.value(0));
+    }
+
+    // A folder that is already a set offers its author and kind, so that
+    // importing and saving it does not wipe them; the user can still change
+    // them. A damaged "Set.cfg" offers nothing.
+    void importFilesStartsFromTheFoldersSettings_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<bool>("browse");
+        QTest::addColumn<QString>("author");
+        QTest::addColumn<bool>("checked");
+        TConfigConjunto maria{};
+        SetAutor(maria, QStringLiteral("Maria"));
+        maria.Duplo = 1;
+        const QByteArray full = ConfigToBytes(maria);
+        QTest::newRow("typed") << full << false << "Maria" << true;
+        QTest::newRow("browsed") << full << true << "Maria" << true;
+        QTest::newRow("Duplo 2 counts as double")
+            << full.left(DuploOffset) + '\2' << false << "Maria" << true;
+        QTest::newRow("damaged") << full.left(10) << false << "Previous" << false;
+        QTest::newRow("none") << QByteArray() << true << "Previous" << false;
+    }
+    void importFilesStartsFromTheFoldersSettings()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, browse);
+        QFETCH(QString, author);
+        QFETCH(bool, checked);
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
+        const QString folder = ed() + QStringLiteral("Set1");
+        if (!stored.isEmpty()) {
+            QFile file(folder + QStringLiteral("/set.CFG"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+        }
+        DialogDriver::Watchdog watchdog;
+        QString shownAuthor;
+        bool shownChecked = !checked;
+        onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
+            d->txtAutor->setText(QStringLiteral("Previous"));
+            d->Importa41->setChecked(false);
+            if (browse) {
+                onModal<QFileDialog>([&](QFileDialog* browser) {
+                    browser->selectFile(QStringLiteral("Set1"));
+                    static_cast<QDialog*>(browser)->accept();
+                });
+                d->btnBrowse->click();
+            } else {
+                d->txtPath->setText(folder);
+            }
+            shownAuthor = d->txtAutor->text();
+            shownChecked = d->Importa41->isChecked();
+            // Changing the path within the same folder keeps what the user typed.
+            d->txtAutor->setText(QStringLiteral("Own"));
+            d->txtPath->setText(folder + QLatin1Char('/'));
+            d->btnImportar->click();
+        });
+        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(shownAuthor, author);
+        QCOMPARE(shownChecked, checked);
+        QCOMPARE(frmImportaArqs->Autor, QStringLiteral("Own"));
+    }
+
     void importFilesStartsAtEdAndKeepsItsChoices()
     {
         DialogDriver::Watchdog watchdog;
@@ -507,14 +610,29 @@ class TestSetDialogs : public QObject {
         QVERIFY(escapeIgnored);
     }
 
+    // The browser starts at the "Ed" folder (the home folder when there is
+    // none) and the user cannot climb above it or choose a folder outside.
+    void importFilesBrowsesForAFolder_data()
+    {
+        QTest::addColumn<bool>("edExists");
+        QTest::newRow("in Ed") << true;
+        QTest::newRow("no Ed") << false;
+    }
     void importFilesBrowsesForAFolder()
     {
-        QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Elsewhere")));
-        const QString chosen = root_.path() + QStringLiteral("/Elsewhere");
+        QFETCH(bool, edExists);
+        if (!edExists)
+            PastaBase = root_.path() + QStringLiteral("/Missing/");
+        const QString root = edExists ? QDir::cleanPath(ed()) : QDir::homePath();
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Sub")));
+        QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Elsewhere")) ||
+                QDir(root_.path()).exists("Elsewhere"));
         DialogDriver::Watchdog watchdog;
         QString browserTitle;
         QString pathAfterCancel;
         QString chosenAfterCancel = NoMessage;
+        QStringList whereAfterClimbing;
+        bool outsideRefused = false;
         onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
             d->txtPath->setText(QStringLiteral("typed"));
             onModal<QFileDialog>([](QFileDialog* browser) { browser->reject(); });
@@ -523,35 +641,64 @@ class TestSetDialogs : public QObject {
             chosenAfterCancel = d->PastaEscolhida;
             onModal<QFileDialog>([&](QFileDialog* browser) {
                 browserTitle = browser->windowTitle();
+                whereAfterClimbing << browser->directory().absolutePath();
+                auto* up = browser->findChild<QAbstractButton*>(QStringLiteral("toParentButton"));
+                QVERIFY(up);
+                up->click();
+                whereAfterClimbing << browser->directory().absolutePath();
+                auto* typed = browser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                QVERIFY(typed);
+                typed->setText(root_.path() + QStringLiteral("/Elsewhere"));
+                static_cast<QDialog*>(browser)->accept();
+                outsideRefused = browser->isVisible();
+                whereAfterClimbing << browser->directory().absolutePath();
+                if (!edExists)
+                    return browser->reject();
                 // As a user picks it: the folder selected inside its parent.
-                browser->setDirectory(root_.path());
-                browser->selectFile(QStringLiteral("Elsewhere"));
+                browser->setDirectory(ed());
+                browser->selectFile(QStringLiteral("Sub"));
                 static_cast<QDialog*>(browser)->accept();
             });
             d->btnBrowse->click();
-            d->btnImportar->click();
+            if (edExists)
+                d->btnImportar->click();
+            else
+                d->btnCancelar->click();
         });
-        QCOMPARE(frmImportaArqs->exec(), int(QDialog::Accepted));
+        frmImportaArqs->exec();
         QVERIFY(!watchdog.fired());
         QCOMPARE(browserTitle, QStringLiteral("Escolha um diretório"));
         QCOMPARE(pathAfterCancel, QStringLiteral("typed"));
         QCOMPARE(chosenAfterCancel, QString());
-        QCOMPARE(frmImportaArqs->PastaEscolhida, chosen);
-        QCOMPARE(frmImportaArqs->txtPath->text(), chosen);
+        QCOMPARE(whereAfterClimbing, QStringList(3, root));
+        QVERIFY(outsideRefused);
+        if (edExists) {
+            QCOMPARE(frmImportaArqs->PastaEscolhida, ed() + QStringLiteral("Sub"));
+            QCOMPARE(frmImportaArqs->txtPath->text(), ed() + QStringLiteral("Sub"));
+        }
     }
 
     void importErrorsShowsItsLines()
     {
-        QVERIFY(frmErroImporta->memErros->isReadOnly());
-        frmErroImporta->memErros->setPlainText(QStringLiteral("line 1\nline 2"));
+        QPlainTextEdit* lines = frmErroImporta->memErros;
+        QVERIFY(lines->isReadOnly());
+        // Appended one by one, as the scan does, and longer than the box.
+        lines->clear();
+        for (int i = 0; i < 40; ++i)
+            lines->appendPlainText(
+                QStringLiteral("Missing picture: /a/long/folder/name/for/the/set/C%1.bmp").arg(i));
         DialogDriver::Watchdog watchdog;
-        onModal<TfrmErroImporta>([](TfrmErroImporta* d) {
+        QPoint scrolled(-1, -1);
+        onModal<TfrmErroImporta>([&](TfrmErroImporta* d) {
+            scrolled = QPoint(lines->horizontalScrollBar()->value(), lines->verticalScrollBar()->value());
             QTest::keyClick(d, Qt::Key_Escape); // no cancel button: Escape does nothing
             d->btnOK->click();
         });
         frmErroImporta->exec();
         QVERIFY(!watchdog.fired());
         QVERIFY(!frmErroImporta->isVisible());
+        QVERIFY(lines->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(scrolled, QPoint(0, 0));
     }
 
     void propertiesShowTheCurrentValues_data()

@@ -47,7 +47,8 @@ TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
     BitBtn1->setDefault(true);
     BitBtn2 = new QPushButton(QStringLiteral("Cancel"), Panel1);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
+    // Enter presses the focused button, Cancel too; elsewhere it presses OK.
+    BitBtn2->setAutoDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn1);

@@ -42,7 +42,8 @@ TfrmCadastro::TfrmCadastro(QWidget* parent) : QDialog(parent)
     cmdCancelar = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdCancelar->setGeometry(262, 104, 75, 25);
-    cmdCancelar->setAutoDefault(false);
+    // Enter presses the focused button, Cancel too; elsewhere it presses OK.
+    cmdCancelar->setAutoDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmCadastro::cmdOKClick);
     connect(cmdCancelar, &QPushButton::clicked, this, &TfrmCadastro::cmdCancelarClick);

@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTextCursor>
 
 TfrmErroImporta::TfrmErroImporta(QWidget* parent) : QDialog(parent)
 {
@@ -34,6 +37,19 @@ TfrmErroImporta::TfrmErroImporta(QWidget* parent) : QDialog(parent)
 void TfrmErroImporta::btnOKClick()
 {
     accept();
+}
+
+void TfrmErroImporta::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Restoring the minimised dialog keeps where the user scrolled.
+    if (event->spontaneous())
+        return;
+    // Lines are appended one by one, which leaves the view at the end of the
+    // last one; the list is read from the start of its first line.
+    memErros->moveCursor(QTextCursor::Start);
+    memErros->horizontalScrollBar()->setValue(0);
+    memErros->verticalScrollBar()->setValue(0);
 }
 
 void TfrmErroImporta::keyPressEvent(QKeyEvent* event)

@@ -20,5 +20,6 @@ class TfrmErroImporta : public QDialog {
     void btnOKClick();
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -36,17 +37,31 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
     cmdCancelar = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdCancelar->setGeometry(127, 208, 75, 25);
-    cmdCancelar->setAutoDefault(false);
+    // Enter presses the focused button, Cancel too; elsewhere it presses OK.
+    cmdCancelar->setAutoDefault(true);
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmImporta::cmdOKClick);
     connect(cmdCancelar, &QPushButton::clicked, this, &TfrmImporta::cmdCancelarClick);
-    // A double-click anywhere on the list acts as OK, on an empty list too.
+    // A left double-click anywhere on the list acts as OK, on an empty list too.
     lstImporta->viewport()->installEventFilter(this);
+    connect(lstImporta, &QListWidget::itemSelectionChanged, this, &TfrmImporta::keepASelection);
+}
+
+// A list of sets always has one chosen: Ctrl+click or Ctrl+Space on the
+// chosen line would otherwise leave OK with nothing to open.
+void TfrmImporta::keepASelection()
+{
+    if (lstImporta->count() == 0 || !lstImporta->selectedItems().isEmpty())
+        return;
+    if (lstImporta->currentItem() == nullptr)
+        lstImporta->setCurrentRow(0);
+    lstImporta->currentItem()->setSelected(true);
 }
 
 bool TfrmImporta::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lstImporta->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == lstImporta->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         cmdOKClick();
         return true;
     }

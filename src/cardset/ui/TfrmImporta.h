@@ -33,4 +33,7 @@ class TfrmImporta : public QDialog {
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void keepASelection();
 };

@@ -1,18 +1,20 @@
 #include "cardset/ui/TfrmImportaArqs.h"
 
 #include "cardset/CardTable.h"
+#include "cardset/EInOutError.h"
+#include "cardset/SetConfig.h"
 #include "cardset/SetFolders.h"
+#include "cardset/ui/FolderBrowser.h"
 #include "cardset/ui/SetMessages.h"
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStandardPaths>
+#include <optional>
 
 TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
 {
@@ -64,6 +66,7 @@ TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
         button->setDefault(false);
     }
 
+    connect(txtPath, &QLineEdit::textChanged, this, &TfrmImportaArqs::takeFolderSettings);
     connect(btnBrowse, &QPushButton::clicked, this, &TfrmImportaArqs::btnBrowseClick);
     connect(btnImportar, &QPushButton::clicked, this, &TfrmImportaArqs::btnImportarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TfrmImportaArqs::btnCancelarClick);
@@ -87,11 +90,34 @@ void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-QString TfrmImportaArqs::browseStart() const
+QString TfrmImportaArqs::browseRoot() const
 {
     if (QDir(PastaBase).exists())
         return PastaBase;
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QDir::homePath();
+}
+
+// Importing a folder that already is a set must not lose its author and kind
+// at the next save: a readable "Set.cfg" gives the fields their starting
+// values, which the user can still change. Each folder is looked at once, so
+// editing the path within it keeps what the user typed.
+void TfrmImportaArqs::takeFolderSettings(const QString& folder)
+{
+    const QString cleaned = QDir::cleanPath(folder);
+    if (TrimBlanks(folder).isEmpty() || cleaned == lastLookedAt_)
+        return;
+    lastLookedAt_ = cleaned;
+    std::optional<TConfigConjunto> stored;
+    try {
+        stored = ReadExistingConfig(folder);
+    } catch (const EInOutError&) {
+        // A damaged or unreadable file gives nothing to start from.
+    }
+    if (!stored)
+        return;
+    txtAutor->setText(AutorText(*stored));
+    // Any value but 0 is a double set, as the card editing reads it.
+    Importa41->setChecked(stored->Duplo != 0);
 }
 
 void TfrmImportaArqs::btnBrowseClick()
@@ -99,10 +125,7 @@ void TfrmImportaArqs::btnBrowseClick()
     PastaEscolhida.clear();
     // Qt's own folder chooser, so that the choice looks the same everywhere
     // and the dialog can be driven like the others.
-    QFileDialog browser(this, QStringLiteral("Escolha um diretório"), browseStart());
-    browser.setObjectName(QStringLiteral("FolderBrowser"));
-    browser.setFileMode(QFileDialog::Directory);
-    browser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    FolderBrowser browser(this, QStringLiteral("Escolha um diretório"), browseRoot());
     folderBrowser_ = &browser;
     const bool chosen = browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty();
     folderBrowser_ = nullptr;

@@ -50,7 +50,11 @@ class TfrmImportaArqs : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    QString browseStart() const;
+    // The folder the browser is kept in: the "Ed" folder, or the home folder
+    // when that cannot be found.
+    QString browseRoot() const;
+    void takeFolderSettings(const QString& folder);
 
     QFileDialog* folderBrowser_ = nullptr;
+    QString lastLookedAt_;
 };
