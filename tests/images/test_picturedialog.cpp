@@ -365,11 +365,17 @@ class TestPictureDialog : public QObject {
             QCOMPARE(dialog_->FileName(), path("card.bmp"));
     }
 
+    // Clearing the selection leaves the pane with nothing chosen.
     void selectionUpdatesThePreviewAndCancelKeepsTheName()
     {
         const QString previous = path("card.bmp");
         dialog_->SetFileName(previous);
         QString shown;
+        struct {
+            QString label;
+            bool buttonEnabled = true;
+            int width = -1;
+        } cleared;
         whenModal([&](QWidget* modal) {
             auto* fileDialog = qobject_cast<QFileDialog*>(modal);
             QVERIFY(fileDialog);
@@ -387,10 +393,18 @@ class TestPictureDialog : public QObject {
             list->setCurrentIndex(wide);
             QTRY_COMPARE(label()->text(), QStringLiteral(" (400x300)"));
             shown = label()->text();
+            // Ctrl+click on the chosen file empties the selection.
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualRect(wide).center());
+            QTRY_VERIFY(!list->selectionModel()->hasSelection());
+            cleared = {label()->text(), button()->isEnabled(), dialog_->PreviewPicture().Width()};
             fileDialog->reject();
         });
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(shown, QStringLiteral(" (400x300)"));
+        QCOMPARE(cleared.label, QStringLiteral("Picture:"));
+        QVERIFY(!cleared.buttonEnabled);
+        QCOMPARE(cleared.width, 0);
         QCOMPARE(dialog_->FileName(), previous);
     }
 };

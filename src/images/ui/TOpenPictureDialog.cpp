@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
     buildPreviewPane();
     insertPreviewPane();
     connect(dialog_, &QFileDialog::currentChanged, this, &TOpenPictureDialog::UpdatePreview);
+    watchSelectionClearing();
     nameEdit_ = dialog_->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     if (nameEdit_ != nullptr) {
         connect(nameEdit_, &QLineEdit::textEdited, this, &TOpenPictureDialog::typedNameEdited);
@@ -195,6 +197,22 @@ bool TOpenPictureDialog::RunDialog()
     if (filter >= 0)
         filterIndex_ = int(filter) + 1;
     return true;
+}
+
+// The file dialog reports a new current file but not a selection that was
+// emptied (Ctrl+click on the selected file): the preview must not go on
+// showing a picture that is no longer chosen.
+void TOpenPictureDialog::watchSelectionClearing()
+{
+    const auto* list = dialog_->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    if (list == nullptr || list->selectionModel() == nullptr)
+        return;
+    QItemSelectionModel* selection = list->selectionModel();
+    connect(selection, &QItemSelectionModel::selectionChanged, this,
+            [this, selection](const QItemSelection&, const QItemSelection& deselected) {
+                if (!deselected.isEmpty() && !selection->hasSelection())
+                    UpdatePreview(QString());
+            });
 }
 
 void TOpenPictureDialog::clearPreview()

@@ -56,6 +56,7 @@ class TOpenPictureDialog : public QObject {
     void applyFilter();
     void centreOnOwnersScreen();
     void clearPreview();
+    void watchSelectionClearing();
     void typedNameEdited(const QString& text);
     void hideCompletionList();
     bool eventFilter(QObject* watched, QEvent* event) override;
