@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <memory>
 
+class ReplacingFile;
+
 // The wave file I/O layer: parses a wave file's header into a TWaveIORecord,
 // reads its sample data, and writes new wave files. It never throws; it
 // returns these codes.
@@ -90,11 +92,13 @@ uint32_t WaveFormatSize(const TWaveFormat* format);
 int CreateWaveRecord(const TWaveFormat* format, std::unique_ptr<TWaveIORecord>& record);
 // Copies the INFO texts and DISP entries of `source` into `target`.
 int CopyWaveExtras(TWaveIORecord* target, const TWaveIORecord* source);
-// Replaces `path` by a free temporary name in its folder ("w", 1..256 in
-// hexadecimal, ".TMP"); an existing file of that name is deleted.
-bool MakeTempFileName(QString& path);
-// Creates `path` with the RIFF, fmt and (open) data chunks of `record`.
-int CreateWaveFile(TWaveIORecord* record, const QString& path);
+// Creates the temporary file of `file` exclusively under a free name in the
+// target's folder ("w", 1..256 in hexadecimal, ".TMP"); a name another file
+// holds is passed over. False when no name is free or the folder refuses.
+bool MakeTempFileName(ReplacingFile& file);
+// Writes the RIFF, fmt and (open) data chunks of `record` into the temporary
+// file that MakeTempFileName created.
+int CreateWaveFile(TWaveIORecord* record, ReplacingFile& file);
 // Appends sample bytes to the open data chunk: bytes written, 0, or -1.
 int32_t WriteWaveData(TWaveIORecord* record, const char* bytes, int32_t count);
 // Finishes a written file: flushes, leaves the data chunk, writes fact, DISP

@@ -5,10 +5,8 @@
 #include "audio/MMWaveIO.h"
 
 #include "common/Exception.h"
+#include "common/ReplacingFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtEndian>
 #include <new>
@@ -36,18 +34,6 @@ TWaveFormat FormatToWrite(const TWaveFormat& source)
     if (!copy.IsPcm() && WaveFormatSize(&copy) > uint32_t(copy.Size()))
         copy.SetCbSize(uint16_t(copy.Size() - TWaveFormat::HeaderSize));
     return TWaveFormat::FromBytes(copy.Bytes().left(int(WaveFormatSize(&copy))));
-}
-
-QString FullPath(const QString& path)
-{
-    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
-}
-
-// The folder of a full path, with its trailing separator.
-QString FolderOf(const QString& fullPath)
-{
-    const qsizetype slash = fullPath.lastIndexOf(QLatin1Char('/'));
-    return fullPath.left(slash + 1);
 }
 
 bool WriteChunk(RiffFile& file, uint32_t id, const QByteArray& bytes)
@@ -150,41 +136,36 @@ int CopyWaveExtras(TWaveIORecord* target, const TWaveIORecord* source)
     return WaveIONoError;
 }
 
-bool MakeTempFileName(QString& path)
+bool MakeTempFileName(ReplacingFile& file)
 {
-    const QString given = path.isEmpty() ? QString() : FullPath(path);
-    const QString folder = given.isEmpty() ? QDir::tempPath() + QLatin1Char('/') : FolderOf(given);
-    if (folder.isEmpty())
-        return false;
-    QString name;
-    // The name given is the file the caller will replace (maybe the source
-    // of the copy): the temporary file must never take its place.
-    do {
-        const int number = QRandomGenerator::global()->bounded(TempNumberMin, TempNumberMax + 1);
-        name = folder + QLatin1String(TempPrefix) + QString::number(number, 16).toUpper() +
-               QLatin1String(TempExtension);
-    } while (name == given);
-    if (QFileInfo::exists(name) || QFileInfo(name).isSymLink())
-        QFile::remove(name);
-    path = name;
-    return true;
+    // Starting at a pseudo-random number, every name is tried once; a name a
+    // file already holds is passed over, never taken from that file.
+    const int first = QRandomGenerator::global()->bounded(TempNumberMin, TempNumberMax + 1);
+    QStringList names;
+    for (int i = 0; i <= TempNumberMax - TempNumberMin; ++i) {
+        const int number = TempNumberMin + (first - TempNumberMin + i) % (TempNumberMax - TempNumberMin + 1);
+        names.append(QLatin1String(TempPrefix) + QString::number(number, 16).toUpper() +
+                     QLatin1String(TempExtension));
+    }
+    file.setTemporaryNames(names);
+    return file.open();
 }
 
-int CreateWaveFile(TWaveIORecord* record, const QString& path)
+int CreateWaveFile(TWaveIORecord* record, ReplacingFile& file)
 {
-    if (!record || path.isEmpty())
+    if (!record || file.handle() < 0)
         return WaveIOInvalidParam;
-    auto file = std::make_unique<RiffFile>();
-    if (!file->Open(path, RiffFile::Mode::Create))
+    auto handle = std::make_unique<RiffFile>();
+    if (!handle->OpenHandle(file.handle(), file.temporaryPath()))
         return WaveIOFileError;
-    record->Handle = std::move(file);
+    record->Handle = std::move(handle);
+    // The temporary file goes with `file` when the save fails.
     if (!WriteWaveHeader(*record)) {
         record->Handle.reset();
-        QFile::remove(path);
         return WaveIOFileError;
     }
     record->DataOffset = record->DataChunk.dwDataOffset;
-    record->Name = path;
+    record->Name = file.temporaryPath();
     record->LengthSamples = uint32_t(WaveBytesToSamples(record->Format, record->DataBytes));
     record->StartSample = 0;
     record->EndSample = record->LengthSamples;

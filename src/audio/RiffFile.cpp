@@ -64,6 +64,23 @@ bool RiffFile::Open(const QString& path, Mode mode)
     return true;
 }
 
+bool RiffFile::OpenHandle(int handle, const QString& path)
+{
+    Close();
+    file_.setFileName(path);
+    if (handle < 0 ||
+        !file_.open(handle, QIODevice::ReadWrite | QIODevice::Unbuffered, QFile::DontCloseHandle))
+        return false;
+    mode_ = Mode::Create;
+    created_ = true;
+    position_ = 0;
+    buffer_.assign(size_t(DefaultBufferSize), 0);
+    bufferStart_ = 0;
+    bufferFill_ = 0;
+    writing_ = false;
+    return true;
+}
+
 bool RiffFile::IsOpen() const
 {
     return file_.isOpen();
@@ -273,17 +290,69 @@ int64_t RiffFile::CopyDirect(RiffFile& source, int64_t count)
         return -1;
     DropReadCache();
     int64_t done = 0;
-    if (!kernelCopyUnsupported_) {
-        bool unsupported = false;
-        done = CopyInKernel(source, count, unsupported);
+    if (firstCopyWay_ == CopyWay::FileRange && !fileRangeUnsupported_) {
+        bool handOver = false;
+        done = CopyFileRange(source, count, handOver);
         if (done < 0)
             return -1;
+        if (!handOver)
+            return done;
+    }
+    if (firstCopyWay_ != CopyWay::Memory && !kernelCopyUnsupported_) {
+        bool unsupported = false;
+        const int64_t more = CopyInKernel(source, count - done, unsupported);
+        if (more < 0)
+            return -1;
+        done += more;
         if (!unsupported)
             return done;
         kernelCopyUnsupported_ = true;
     }
     const int64_t rest = CopyThroughMemory(source, count - done);
     return rest < 0 ? -1 : done + rest;
+}
+
+int64_t RiffFile::CopyFileRange(RiffFile& source, int64_t count, bool& handOver)
+{
+    handOver = true;
+#ifdef __linux__
+    const int from = source.file_.handle();
+    const int to = file_.handle();
+    if (from < 0 || to < 0)
+        return 0;
+    // One call per block: the kernel moves the bytes between the two files'
+    // pages (or shares the blocks where the file system can), as cp does.
+    int64_t done = 0;
+    while (done < count) {
+        loff_t fromOffset = source.position_;
+        loff_t toOffset = position_;
+        const ssize_t n = ::copy_file_range(from, &fromOffset, to, &toOffset, size_t(count - done), 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            // Files on two volumes, or a file system or kernel without the
+            // call: the splice, or the copy through memory, works there.
+            if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+                fileRangeUnsupported_ = true;
+                return done;
+            }
+            return -1;
+        }
+        // Nothing copied is the end of the source, or a file whose size the
+        // system does not know: the next way reads on to find out.
+        if (n == 0)
+            return done;
+        done += n;
+        source.position_ += n;
+        position_ += n;
+    }
+    handOver = false;
+    return done;
+#else
+    (void)source;
+    (void)count;
+    return 0;
+#endif
 }
 
 int64_t RiffFile::CopyInKernel(RiffFile& source, int64_t count, bool& unsupported)

@@ -47,6 +47,10 @@ class RiffFile {
     // write. Create: creates the file or truncates an existing one. The buffer
     // starts with DefaultBufferSize bytes. False when the file cannot be opened.
     bool Open(const QString& path, Mode mode);
+    // Writes a file the caller has just created empty, through its open
+    // descriptor (read and write), as Open with Mode::Create would; the
+    // descriptor stays the caller's to close, after Close. `path` names it.
+    bool OpenHandle(int handle, const QString& path);
     bool IsOpen() const;
     QString Path() const;
 
@@ -81,6 +85,15 @@ class RiffFile {
     // at the end of `source`), or -1 on an error (some bytes may have been
     // written then) or a negative count.
     int64_t CopyFrom(RiffFile& source, int64_t count);
+
+    // The ways CopyFrom moves bytes from file to file, in the order tried: the
+    // kernel's file-to-file copy, a splice through a pipe, and a copy through
+    // memory. Where the system refuses one way, the next takes over.
+    enum class CopyWay { FileRange, Splice, Memory };
+    // The first way every handle tries (FileRange unless set): lets tests hold
+    // the later ways to the results of the first.
+    static void SetFirstCopyWay(CopyWay way) { firstCopyWay_ = way; }
+    static CopyWay FirstCopyWay() { return firstCopyWay_; }
 
     // Reads the chunk header at the position: id, size and, for RIFF and LIST,
     // the form type. When `parent` is given, the header must lie inside the
@@ -121,6 +134,7 @@ class RiffFile {
     bool FillReadCache();
     int32_t ReadDirect(char* buffer, int32_t count);
     int64_t CopyDirect(RiffFile& source, int64_t count);
+    int64_t CopyFileRange(RiffFile& source, int64_t count, bool& handOver);
     int64_t CopyInKernel(RiffFile& source, int64_t count, bool& unsupported);
     int64_t CopyThroughMemory(RiffFile& source, int64_t count);
 #ifdef __linux__
@@ -138,9 +152,11 @@ class RiffFile {
     int64_t bufferStart_ = 0;            // file offset of buffer_[0]
     int64_t bufferFill_ = 0;             // valid (read) or pending (write) bytes in buffer_
     bool writing_ = false;               // buffer_ holds pending writes
-    bool kernelCopyUnsupported_ = false; // the system refused an in-kernel copy once
+    bool fileRangeUnsupported_ = false;  // the system refused a file-to-file copy once
+    bool kernelCopyUnsupported_ = false; // the system refused a splice once
     int copyPipe_[2] = {-1, -1};         // read and write end of the pipe of in-kernel copies
     int64_t copyPipeCapacity_ = 0;
+    static inline CopyWay firstCopyWay_ = CopyWay::FileRange;
 };
 
 constexpr uint32_t FOURCC_RIFF = RiffFile::FourCC('R', 'I', 'F', 'F');

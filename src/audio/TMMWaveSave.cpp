@@ -1,18 +1,18 @@
 // TMMWave::SaveWaveFile: copies the bound wave's sample data, with its INFO
 // texts and DISP entries, into a new wave file. The file is built under a
-// temporary name in the target's folder and renamed over the target only
-// when complete, so a failed or cancelled save leaves the old file in place.
+// temporary name in the target's folder, created afresh so that no other file
+// is touched, and renamed over the target only when complete, so a failed or
+// cancelled save leaves the old file in place.
 
 #include "audio/TMMWave.h"
 
-#include "common/FileNames.h"
+#include "common/ReplacingFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstdio>
 #include <new>
 #include <sys/statvfs.h>
 #include <vector>
@@ -89,14 +89,12 @@ void ProcessPendingEvents()
         QCoreApplication::processEvents();
 }
 
-// Releases what one save holds, whatever way it ends: the wave is closed, the
-// target record's file closed and freed, the temporary file removed.
+// Releases what one save holds, whatever way it ends: the wave is closed and
+// the target record's file closed and freed. The temporary file itself goes
+// with its ReplacingFile, which must outlive this.
 class SaveCleanup {
   public:
-    SaveCleanup(TMMWave& wave, std::unique_ptr<TWaveIORecord>& target, QString& tempName)
-        : wave_(wave), target_(target), tempName_(tempName)
-    {
-    }
+    SaveCleanup(TMMWave& wave, std::unique_ptr<TWaveIORecord>& target) : wave_(wave), target_(target) {}
     ~SaveCleanup()
     {
         try {
@@ -107,8 +105,6 @@ class SaveCleanup {
             CloseWaveFile(target_.get());
             FreeWaveRecord(target_);
         }
-        if (!tempName_.isEmpty() && (QFileInfo::exists(tempName_) || QFileInfo(tempName_).isSymLink()))
-            QFile::remove(tempName_);
     }
     SaveCleanup(const SaveCleanup&) = delete;
     SaveCleanup& operator=(const SaveCleanup&) = delete;
@@ -116,7 +112,6 @@ class SaveCleanup {
   private:
     TMMWave& wave_;
     std::unique_ptr<TWaveIORecord>& target_;
-    QString& tempName_;
 };
 
 } // namespace
@@ -127,11 +122,15 @@ void TMMWave::SaveWaveFile(const QString& path)
         throw EMMWaveError(QString::fromLatin1(WaveErrorText::InvalidParam));
 
     std::unique_ptr<TWaveIORecord> target;
-    QString tempName;
     bool saved = false;
     bool aborted = false;
     {
-        SaveCleanup cleanup(*this, target, tempName);
+        // Replaces the target by rename; a link has the file it points to
+        // replaced, and a sound the user made read-only is refused. Made
+        // before the cleanup so that the target record's file is closed
+        // before the temporary file's descriptor.
+        ReplacingFile file(ExpandedPath(path));
+        SaveCleanup cleanup(*this, target);
         SetPosition(0);
         OpenFile();
         const int32_t total = BytesRemaining();
@@ -139,15 +138,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         if (CreateWaveRecord(WaveFormat(), target) != WaveIONoError ||
             CopyWaveExtras(target.get(), record_.get()) != WaveIONoError)
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
-
-        // A sound file the user made read-only is not replaced behind their back.
-        QString candidate = FileNames::replacementTarget(ExpandedPath(path));
-        if (FileNames::replaceBlocker(candidate) != 0)
-            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
-        if (!MakeTempFileName(candidate))
-            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
-        tempName = candidate;
-        if (CreateWaveFile(target.get(), tempName) != WaveIONoError)
+        if (!MakeTempFileName(file) || CreateWaveFile(target.get(), file) != WaveIONoError)
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
 
         const uint32_t blockSize = CopyBlockSize(*WaveFormat());
@@ -156,7 +147,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         const uint32_t bufferSize =
             std::max(std::min(blockSize, uint32_t(std::max(total, int32_t(0)))), MinReadBuffer);
         std::vector<char> buffer = AllocateBuffer(bufferSize);
-        const QByteArray folder = QFile::encodeName(QFileInfo(tempName).absolutePath());
+        const QByteArray folder = QFile::encodeName(QFileInfo(file.temporaryPath()).absolutePath());
 
         bool failed = blockSize == 0;
         uint32_t done = 0;
@@ -183,15 +174,9 @@ void TMMWave::SaveWaveFile(const QString& path)
         }
         if (!failed) {
             CloseFile();
-            if (CloseWaveFile(target.get()) == WaveIONoError) {
-                const QString finalName = FileNames::replacementTarget(ExpandedPath(path));
-                // rename() replaces an existing target in one step: the old
-                // file stays until the new one takes its name.
-                saved = std::rename(QFile::encodeName(tempName).constData(),
-                                    QFile::encodeName(finalName).constData()) == 0;
-                if (saved)
-                    tempName.clear();
-            }
+            // rename() replaces an existing target in one step: the old file
+            // stays until the new one takes its name.
+            saved = CloseWaveFile(target.get()) == WaveIONoError && file.commit();
         }
     }
     if (!saved)

@@ -16,11 +16,14 @@ namespace {
 constexpr int NameAttempts = 64;
 constexpr mode_t PermissionBits = 07777;
 
-QString temporaryNameFor(const QFileInfo& target)
+QStringList defaultTemporaryNames(const QFileInfo& target)
 {
-    return QStringLiteral(".%1.%2.tmp")
-        .arg(target.fileName())
-        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    QStringList names;
+    for (int attempt = 0; attempt < NameAttempts; ++attempt)
+        names.append(QStringLiteral(".%1.%2.tmp")
+                         .arg(target.fileName())
+                         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    return names;
 }
 
 } // namespace
@@ -42,16 +45,20 @@ bool ReplacingFile::fail(int errorNumber)
     return false;
 }
 
+void ReplacingFile::setTemporaryNames(const QStringList& names)
+{
+    names_ = names;
+}
+
 bool ReplacingFile::open()
 {
     const QFileInfo info(target_);
     // A folder is never replaced by a file, nor a file the user protected.
     if (const int blocker = FileNames::replaceBlocker(target_))
         return fail(blocker);
-    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        temporary_ = info.path() + QLatin1Char('/') + temporaryNameFor(info);
-        fd_ =
-            ::open(QFile::encodeName(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    for (const QString& name : names_.isEmpty() ? defaultTemporaryNames(info) : names_) {
+        temporary_ = info.path() + QLatin1Char('/') + name;
+        fd_ = ::open(QFile::encodeName(temporary_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0)
             return true;
         if (errno != EEXIST)

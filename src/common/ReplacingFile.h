@@ -2,6 +2,7 @@
 
 #include <QFlags>
 #include <QString>
+#include <QStringList>
 
 // Writes a file under a temporary name in the target's folder and renames it
 // over the target only when every byte was written, so a failed write (disk
@@ -10,6 +11,9 @@
 // usual ones (0666 less the umask). A target that is a symbolic link has the
 // file it points to replaced, so the link stays a link. The temporary file is
 // removed on every failure and when the object goes away uncommitted.
+//
+// The temporary file is created exclusively: a file already holding a chosen
+// name is never opened, truncated or removed; the next name is tried.
 //
 // Without SyncBeforeRename a save is as durable as the file system makes a
 // rename, like `cp`; small files that must survive a power cut ask for the
@@ -27,9 +31,19 @@ class ReplacingFile {
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-    // Creates the temporary file; false when the folder does not allow it or
-    // the target is a folder.
+    // The temporary file's names, tried in this order in the target's folder,
+    // for a writer whose temporary files follow a pattern of their own. When
+    // every one is taken, open() fails with EEXIST. By default a few hidden
+    // names made from the target's are tried.
+    void setTemporaryNames(const QStringList& names);
+
+    // Creates the temporary file; false when the folder does not allow it, the
+    // target is a folder, or no temporary name is free.
     bool open();
+    // While open: the temporary file's descriptor (read and write) and path,
+    // for a writer that seeks; the descriptor stays this object's to close.
+    int handle() const { return fd_; }
+    QString temporaryPath() const { return temporary_; }
     // Writes all `length` bytes; false on any short write.
     bool write(const char* data, qint64 length);
     // Puts the written file in the target's place; false when that failed.
@@ -45,6 +59,7 @@ class ReplacingFile {
 
     QString target_;
     QString temporary_;
+    QStringList names_;
     Options options_;
     int fd_ = -1;
     int error_ = 0;

@@ -360,16 +360,36 @@ class TestWaveSave : public QObject {
         QCOMPARE(Entries(), QStringList({"own.wav"}));
     }
 
-    // Whatever temporary name is drawn, a file holding it is deleted first.
-    void temporaryNameInUse()
+    void temporaryNamesInUse_data()
     {
+        QTest::addColumn<int>("free"); // the one number of w1.TMP .. w100.TMP no file holds; 0: none
+        QTest::newRow("only the last name free") << 256;
+        QTest::newRow("only a name in the middle free") << 128;
+        QTest::newRow("no name free") << 0;
+    }
+
+    // Files that hold temporary names are never touched: the save takes a
+    // free name, or fails when none is left.
+    void temporaryNamesInUse()
+    {
+        QFETCH(int, free);
         TMMWave wave;
         Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(10)));
+        QVERIFY(WriteFile(Path("out.wav"), "old"));
+        const auto name = [](int i) { return "w" + QString::number(i, 16).toUpper() + ".TMP"; };
         for (int i = 1; i <= 256; ++i)
-            QVERIFY(WriteFile(Path("w" + QString::number(i, 16).toUpper() + ".TMP"), "busy"));
-        wave.SaveWaveFile(Path("out.wav"));
-        QCOMPARE(Entries().size(), 255 + 2);
-        QCOMPARE(ReadFile(Path("out.wav")).left(4), QByteArray("RIFF"));
+            if (i != free)
+                QVERIFY(WriteFile(Path(name(i)), "busy" + QByteArray::number(i)));
+        const QStringList before = Entries();
+        const auto error = SaveError(wave, Path("out.wav"));
+        QCOMPARE(Entries(), before);
+        for (int i = 1; i <= 256; ++i)
+            if (i != free)
+                QCOMPARE(ReadFile(Path(name(i))), "busy" + QByteArray::number(i));
+        QCOMPARE(error,
+                 free ? std::nullopt : std::optional<QString>(QStringLiteral("Unable to save wave file")));
+        QCOMPARE(ReadFile(Path("out.wav")).left(4), free ? QByteArray("RIFF") : QByteArray("old"));
+        CheckWaveAfterSave(wave, Path("src.wav"));
     }
 
     // A sound the user made read-only is not replaced: the save fails and

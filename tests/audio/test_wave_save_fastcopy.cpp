@@ -1,7 +1,9 @@
 // Saving moves each block file to file where it can. These tests hold that
 // path to the one through memory: the same file byte for byte, the same
 // progress and read state after every block, the same outcome when the source
-// shrinks during the save or the target cannot be written.
+// shrinks during the save or the target cannot be written. Every test runs
+// once for each way the file layer may move the bytes, so that the ways a
+// system may refuse are held to the same results.
 
 #include "WaveBytes.h"
 
@@ -117,8 +119,20 @@ class TestWaveSaveFastCopy : public QObject {
     }
 
   private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<RiffFile::CopyWay>("firstWay");
+        QTest::newRow("kernel file copy") << RiffFile::CopyWay::FileRange;
+        QTest::newRow("splice") << RiffFile::CopyWay::Splice;
+        QTest::newRow("through memory") << RiffFile::CopyWay::Memory;
+    }
+
+    void cleanupTestCase() { RiffFile::SetFirstCopyWay(RiffFile::CopyWay::FileRange); }
+
     void init()
     {
+        QFETCH_GLOBAL(RiffFile::CopyWay, firstWay);
+        RiffFile::SetFirstCopyWay(firstWay);
         for (const QString& name : Entries())
             QFile::remove(Path(name));
     }
