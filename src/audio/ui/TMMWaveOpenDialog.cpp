@@ -1,0 +1,407 @@
+#include "audio/ui/TMMWaveOpenDialog.h"
+
+#include "audio/TMMWave.h"
+#include "audio/WavePeaks.h"
+#include "audio/WaveSummary.h"
+#include "audio/output/PlayBufferSize.h"
+#include "audio/output/TMMADPCMConverter.h"
+#include "audio/output/TMMWaveFile.h"
+#include "audio/output/TMMWaveOut.h"
+#include "audio/ui/WaveFileDialog.h"
+#include "audio/ui/WaveFormatSymbol.h"
+#include "audio/ui/WaveStripLayout.h"
+#include "audio/ui/WaveformView.h"
+#include "common/Exception.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <new>
+
+namespace {
+
+constexpr int MaxTitleLength = 79;
+constexpr int WaveIOBufferSize = 131072;
+constexpr int OutputBufferSize = 32768;
+constexpr int OutputBuffers = 10;
+constexpr int RefreshDelayMs = 50;
+constexpr int LocatorIntervalMs = 50;
+// Above this much data the computation marks its progress with a red column.
+constexpr int32_t ProgressMarkBytes = 2097152;
+
+// The application's error box: the message, a full stop added when its last
+// character sorts after ".", the error symbol and OK.
+void ShowError(const QString& message)
+{
+    const QString text =
+        !message.isEmpty() && message.back() > QLatin1Char('.') ? message + QLatin1Char('.') : message;
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessellor"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}
+
+// Runs a handler of the dialog; an error it raises is shown and the dialog goes on.
+template <typename Handler> void Guarded(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const Exception& e) {
+        ShowError(e.Message());
+    } catch (const std::bad_alloc&) {
+        ShowError(EOutOfMemory().Message());
+    } catch (const std::exception& e) {
+        ShowError(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// The hourglass for as long as the waveform is computed, whatever the outcome.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+} // namespace
+
+// What the dialog owns while it is shown.
+struct TMMWaveOpenDialog::Parts {
+    TMMWaveFile source;
+    TMMADPCMConverter converter;
+    TMMWaveOut output;
+    TWavePeaks peaks;
+    QTimer refreshTimer;
+    QTimer locatorTimer;
+    bool refreshPending = false;
+
+    TMMWave& Wave() { return *source.Wave(); }
+};
+
+TMMWaveOpenDialog::TMMWaveOpenDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+
+TMMWaveOpenDialog::~TMMWaveOpenDialog()
+{
+    delete dialog_;
+}
+
+QWidget* TMMWaveOpenDialog::Dialog() const
+{
+    return dialog_;
+}
+
+void TMMWaveOpenDialog::BuildDialog()
+{
+    parts_ = std::make_unique<Parts>();
+    TMMWave& wave = parts_->Wave();
+    wave.SetTimeFormat(TMMTimeFormats::tfByte);
+    parts_->source.SetIOBufferSize(WaveIOBufferSize);
+    parts_->converter.SetInput(&parts_->source);
+    TMMWaveOut& output = parts_->output;
+    output.SetInput(&parts_->converter);
+    output.OnStart = [this](TMMWaveOut*) { OutputStarted(); };
+    output.OnStop = [this](TMMWaveOut*) { OutputStopped(); };
+    output.SetBufferSize(OutputBufferSize);
+    output.SetNumBuffers(OutputBuffers);
+    output.SetTimeFormat(TMMTimeFormats::tfByte);
+    if (output.NumDevs() > 0)
+        output.SetDeviceID(deviceID_);
+    parts_->refreshTimer.setSingleShot(true);
+    parts_->refreshTimer.setInterval(RefreshDelayMs);
+    connect(&parts_->refreshTimer, &QTimer::timeout, this, [this] { Guarded([this] { RefreshTimeout(); }); });
+    parts_->locatorTimer.setInterval(LocatorIntervalMs);
+    connect(&parts_->locatorTimer, &QTimer::timeout, this, [this] { Guarded([this] { MoveLocator(); }); });
+
+    dialog_ = new WaveFileDialog(owner_, [this](const QString& path) { return ConfirmFile(path); });
+    dialog_->setObjectName(QStringLiteral("dlOpenWave"));
+    dialog_->setOption(QFileDialog::DontUseNativeDialog);
+    dialog_->setFileMode(QFileDialog::ExistingFile);
+    dialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog_->setWindowTitle(title_.left(MaxTitleLength));
+    dialog_->setNameFilters({QStringLiteral("Wave-Files(*.wav)")});
+    dialog_->setDefaultSuffix(QStringLiteral("wav"));
+    dialog_->setSizeGripEnabled(true);
+    BuildStrip();
+    connect(dialog_, &QFileDialog::currentChanged, this,
+            [this](const QString& path) { Guarded([&] { SelectionChanged(path); }); });
+}
+
+void TMMWaveOpenDialog::BuildStrip()
+{
+    strip_ = new QWidget;
+    strip_->setObjectName(QStringLiteral("WaveStrip"));
+    const WaveStripLayout layout(dialog_->font());
+    const QRect area = layout.Strip();
+    strip_->setFixedSize(area.right() + 1, area.height());
+    const QPoint origin = area.topLeft();
+
+    auto* label = new QLabel(QStringLiteral("Format:"), strip_);
+    label->setGeometry(layout.FormatLabel().translated(origin));
+    symbol_ = new WaveFormatSymbol(parts_->Wave(), strip_);
+    symbol_->setObjectName(QStringLiteral("FormatSymbol"));
+    symbol_->setGeometry(layout.FormatSymbol().translated(origin));
+    infoLine_ = new QLabel(QStringLiteral("Unknown"), strip_);
+    infoLine_->setObjectName(QStringLiteral("InfoLine"));
+    infoLine_->setGeometry(layout.InfoLine().translated(origin));
+    waveform_ = new WaveformView(parts_->peaks, strip_);
+    waveform_->setObjectName(QStringLiteral("Waveform"));
+    waveform_->Color = Color;
+    waveform_->ForeColor = ForeColor;
+    waveform_->LocatorColor = LocatorColor;
+    waveform_->setGeometry(layout.Waveform().translated(origin));
+    parts_->peaks.Reset(waveform_->Area().width());
+
+    playButton_ = new QPushButton(QStringLiteral("Play"), strip_);
+    playButton_->setObjectName(QStringLiteral("PlayButton"));
+    playButton_->setGeometry(layout.PlayButton().translated(origin));
+    playButton_->setEnabled(false);
+    previewBox_ = new QCheckBox(QStringLiteral("Preview"), strip_);
+    previewBox_->setObjectName(QStringLiteral("PreviewBox"));
+    previewBox_->setGeometry(layout.PreviewBox().translated(origin));
+    previewBox_->setChecked(preview_);
+    previewBox_->setEnabled(false);
+    autoPlayBox_ = new QCheckBox(QStringLiteral("Auto Play"), strip_);
+    autoPlayBox_->setObjectName(QStringLiteral("AutoPlayBox"));
+    autoPlayBox_->setGeometry(layout.AutoPlayBox().translated(origin));
+    autoPlayBox_->setChecked(autoPlay_);
+    autoPlayBox_->setEnabled(parts_->output.NumDevs() > 0);
+
+    connect(playButton_, &QPushButton::clicked, this, [this] { Guarded([this] { PlayClicked(); }); });
+    connect(previewBox_, &QCheckBox::clicked, this,
+            [this](bool on) { Guarded([&] { PreviewClicked(on); }); });
+    connect(autoPlayBox_, &QCheckBox::clicked, this,
+            [this](bool on) { Guarded([&] { AutoPlayClicked(on); }); });
+
+    // The non-native dialog lays its parts out on a grid: the strip becomes
+    // a row of its own below them.
+    auto* grid = qobject_cast<QGridLayout*>(dialog_->layout());
+    if (grid != nullptr)
+        grid->addWidget(strip_, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignLeft);
+    else
+        dialog_->layout()->addWidget(strip_);
+}
+
+void TMMWaveOpenDialog::CentreOnScreen()
+{
+    const QScreen* screen = owner_ != nullptr ? owner_->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize size = dialog_->size().expandedTo(dialog_->sizeHint());
+    dialog_->resize(size);
+    dialog_->move(free.left() + (free.width() - size.width()) / 2,
+                  free.top() + (free.height() - size.height()) / 3);
+}
+
+bool TMMWaveOpenDialog::RunDialog()
+{
+    BuildDialog();
+    if (!fileName_.isEmpty()) {
+        const QFileInfo chosen(fileName_);
+        dialog_->setDirectory(chosen.absolutePath());
+        dialog_->selectFile(chosen.fileName());
+    }
+    CentreOnScreen();
+    RedrawWaveform();
+    const int result = dialog_->exec();
+    const QStringList files = dialog_->selectedFiles();
+    // Closing: stop playing, then release everything made for this run.
+    parts_->output.Close();
+    parts_->refreshTimer.stop();
+    parts_->locatorTimer.stop();
+    delete dialog_;
+    parts_->Wave().ClearWave();
+    parts_.reset();
+    if (result != QDialog::Accepted || files.isEmpty())
+        return false;
+    fileName_ = files.first();
+    return true;
+}
+
+bool TMMWaveOpenDialog::ConfirmFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile() || !IsValidWaveFile(path)) {
+        QMessageBox::critical(dialog_, QStringLiteral("Error"), QStringLiteral("Invalid WaveFile..."));
+        return false;
+    }
+    bool accept = true;
+    if (OnFileOK)
+        OnFileOK(this, path, accept);
+    return accept;
+}
+
+void TMMWaveOpenDialog::SelectionChanged(const QString& path)
+{
+    TMMWave& wave = parts_->Wave();
+    if (path == wave.FileName())
+        return;
+    StopPlaying();
+    // Set before binding: a wave that fails to bind still refreshes.
+    parts_->refreshPending = true;
+    parts_->refreshTimer.start();
+    if (QFileInfo(path).isFile() && IsValidWaveFile(path)) {
+        wave.LoadWaveFile(path);
+        const TWaveFormat* format = wave.WaveFormat();
+        parts_->converter.SetEnabled(format != nullptr &&
+                                     (format->IsPcm() || TMMADPCMConverter::CanConvert(*format)));
+    } else {
+        wave.ClearWave();
+    }
+}
+
+void TMMWaveOpenDialog::RefreshTimeout()
+{
+    parts_->refreshPending = false;
+    Refresh();
+    Q_EMIT Refreshed();
+}
+
+bool TMMWaveOpenDialog::Drawable() const
+{
+    return TWavePeaks::CanDraw(*parts_->source.Wave());
+}
+
+void TMMWaveOpenDialog::Refresh()
+{
+    TMMWave& wave = parts_->Wave();
+    symbol_->update();
+    previewBox_->setEnabled(false);
+    if (wave.FileName().isEmpty()) {
+        infoLine_->setText(QStringLiteral("Unknown"));
+        playButton_->setEnabled(false);
+        RedrawWaveform();
+        return;
+    }
+    infoLine_->setText(WaveSummary(wave));
+    if (Drawable()) {
+        previewBox_->setEnabled(true);
+        if (preview_)
+            ComputeWaveform();
+        else
+            RedrawWaveform();
+    } else {
+        RedrawWaveform();
+    }
+    TMMWaveOut& output = parts_->output;
+    if (CanPlay() && !output.Playing()) {
+        // The buffer size may change only while the output is closed.
+        output.Close();
+        output.SetBufferSize(PlayBufferSize(output.BufferSize(), *parts_->converter.PWaveFormat()));
+        playButton_->setEnabled(true);
+        if (autoPlay_)
+            StartPlaying();
+    } else {
+        playButton_->setEnabled(false);
+    }
+}
+
+void TMMWaveOpenDialog::RedrawWaveform()
+{
+    const bool peaks = preview_ && Drawable();
+    waveform_->Redraw(peaks && !parts_->refreshPending, peaks && parts_->refreshPending);
+}
+
+void TMMWaveOpenDialog::ComputeWaveform()
+{
+    TMMWave& wave = parts_->Wave();
+    const bool progress = wave.DataSize() > ProgressMarkBytes;
+    BusyCursor busy;
+    TWavePeaks& peaks = parts_->peaks;
+    peaks.Reset(waveform_->Area().width());
+    waveform_->BeginTrace();
+    int drawn = 0;
+    try {
+        drawn = peaks.Compute(wave, [&](int i) { waveform_->TraceColumn(i, progress); });
+    } catch (...) {
+        waveform_->EndTrace(0);
+        throw;
+    }
+    waveform_->EndTrace(drawn);
+}
+
+bool TMMWaveOpenDialog::CanPlay() const
+{
+    const TMMWaveOut& output = parts_->output;
+    const TWaveFormat* format = parts_->converter.PWaveFormat();
+    return output.NumDevs() > 0 && !parts_->source.Wave()->IsEmpty() && format != nullptr &&
+           output.QueryDevice(output.DeviceID(), format);
+}
+
+void TMMWaveOpenDialog::StartPlaying()
+{
+    try {
+        parts_->output.Start();
+    } catch (const Exception&) {
+        // The button stays "Play"; the user may try again.
+    }
+}
+
+void TMMWaveOpenDialog::StopPlaying()
+{
+    parts_->output.Close();
+}
+
+void TMMWaveOpenDialog::PlayClicked()
+{
+    if (parts_->output.NumDevs() == 0)
+        return;
+    if (parts_->output.Playing())
+        StopPlaying();
+    else if (CanPlay())
+        StartPlaying();
+}
+
+void TMMWaveOpenDialog::PreviewClicked(bool on)
+{
+    preview_ = on;
+    if (on)
+        StopPlaying();
+    Refresh();
+}
+
+void TMMWaveOpenDialog::AutoPlayClicked(bool on)
+{
+    autoPlay_ = on;
+    if (!on)
+        StopPlaying();
+    else if (!parts_->output.Playing() && CanPlay())
+        StartPlaying();
+}
+
+void TMMWaveOpenDialog::OutputStarted()
+{
+    waveform_->MoveLocator(-1);
+    parts_->locatorTimer.start();
+    playButton_->setText(QStringLiteral("Stop"));
+}
+
+void TMMWaveOpenDialog::OutputStopped()
+{
+    parts_->locatorTimer.stop();
+    waveform_->MoveLocator(-1);
+    playButton_->setText(QStringLiteral("Play"));
+}
+
+void TMMWaveOpenDialog::MoveLocator()
+{
+    if (!preview_ || !Drawable())
+        return;
+    const TMMWave& wave = parts_->Wave();
+    const TWaveFormat* played = parts_->converter.PWaveFormat();
+    int64_t position = parts_->output.Position();
+    // A converted wave plays other bytes than its file holds: the position
+    // is taken back to the file's bytes by the two block sizes.
+    if (played != nullptr && played->BlockAlign() > 0 &&
+        wave.WaveFormat()->BlockAlign() != played->BlockAlign())
+        position = position * wave.WaveFormat()->BlockAlign() / played->BlockAlign();
+    const int width = waveform_->Area().width();
+    const int64_t dataSize = wave.DataSize();
+    const int x = dataSize > 0 ? int(std::min<int64_t>(width * position / dataSize, width - 1)) : 0;
+    waveform_->MoveLocator(x);
+}
