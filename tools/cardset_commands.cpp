@@ -4,9 +4,11 @@
 #include "ToolCommands.h"
 
 #include "cardset/CardTable.h"
+#include "cardset/EInOutError.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
 
+#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -63,6 +65,12 @@ int scan(const QStringList& args)
     const std::optional<Options> options = parse(args, false);
     if (!options)
         return printUsage();
+    // A script that names a folder by mistake must not read "every picture
+    // missing" as a result.
+    if (!QFileInfo(options->folder).isDir()) {
+        printError(QStringLiteral("Folder not found: %1").arg(options->folder));
+        return 1;
+    }
     // The flag decides; else the folder's own "Set.cfg"; else a paired set, as
     // Open set would make it. The file is never created or written here.
     ConfigConjunto = TConfigConjunto{};
@@ -85,13 +93,29 @@ int scan(const QStringList& args)
     return 0;
 }
 
+// The stored record, if any. A file too short to hold one is what a failed
+// copy or a full disk leaves behind; given a new author it is written afresh
+// as a full record (a paired set unless a flag says otherwise), since nothing
+// more of it can be read. Without one the failure stands.
+std::optional<TConfigConjunto> readForConfig(const QString& folder, bool replacingAuthor)
+{
+    try {
+        return ReadExistingConfig(folder);
+    } catch (const EInOutError& e) {
+        if (!replacingAuthor || e.ErrorCode() != EInOutError::ReadBeyondEnd)
+            throw;
+        return std::nullopt;
+    }
+}
+
 int config(const QStringList& args)
 {
     const std::optional<Options> options = parse(args, true);
     if (!options)
         return printUsage();
-    const std::optional<TConfigConjunto> stored = ReadExistingConfig(options->folder);
-    if (!options->duplo && !options->author) {
+    const bool writing = options->duplo || options->author;
+    const std::optional<TConfigConjunto> stored = readForConfig(options->folder, options->author.has_value());
+    if (!writing) {
         if (!stored) {
             printError(QStringLiteral("File not found"));
             return 1;

@@ -4,10 +4,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #ifdef TESSELLOR_TOOL_DELEGATE
@@ -50,11 +53,22 @@ void printError(const QString& line)
     err << line << '\n';
 }
 
+namespace {
+
+QStringList usageLines()
+{
+    QStringList lines{QStringLiteral("usage: tessellor-tool COMMAND [ARGS]")};
+    for (const auto& [name, entry] : registry())
+        lines << QStringLiteral("  tessellor-tool %1 %2").arg(QString::fromStdString(name), entry.usage);
+    return lines;
+}
+
+} // namespace
+
 int printUsage()
 {
-    printError(QStringLiteral("usage: tessellor-tool COMMAND [ARGS]"));
-    for (const auto& [name, entry] : registry())
-        printError(QStringLiteral("  tessellor-tool %1 %2").arg(QString::fromStdString(name), entry.usage));
+    for (const QString& line : usageLines())
+        printError(line);
     return 2;
 }
 
@@ -78,6 +92,15 @@ int delegate(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+#ifndef TESSELLOR_TOOL_DELEGATE
+    // Usage asked for is an answer, not a mistake: standard output, success.
+    // (tessellor-tool hands --help on here, where every command is known.)
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        for (const QString& line : usageLines())
+            printLine(line);
+        return 0;
+    }
+#endif
     const auto it = argc < 2 ? registry().end() : registry().find(argv[1]);
     if (it == registry().end()) {
 #ifdef TESSELLOR_TOOL_DELEGATE
@@ -86,12 +109,22 @@ int main(int argc, char** argv)
         return printUsage();
 #endif
     }
+    // Declared before the application so that it outlives it.
+    std::optional<QTemporaryDir> privateRuntime;
     std::unique_ptr<QCoreApplication> app;
 #ifndef TESSELLOR_TOOL_DELEGATE
     if (it->second.needs == ToolCommand::Needs::Gui) {
         // Text rendering needs a GUI application object; no window is ever shown.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Starting its GUI part, Qt looks into the session's runtime folder
+        // and warns on every run when a script's environment names none. No
+        // session is needed here: an empty private folder, removed at exit.
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+            privateRuntime.emplace();
+            if (privateRuntime->isValid())
+                qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateRuntime->path()));
+        }
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
 #endif

@@ -1,42 +1,26 @@
 // tessellor-tool scan and config, run as a script would run them.
 
+#include "TestFiles.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+using TestFiles::readBytes;
+
 namespace {
 
-struct Run {
-    int exitCode;
-    QStringList out;
-    QString err;
-};
-
-Run runTool(const QStringList& args)
+TestFiles::ProcessRun runTool(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(TESSELLOR_TOOL), args);
-    process.waitForFinished(30000);
-    const QString out = QString::fromUtf8(process.readAllStandardOutput());
-    QStringList lines = out.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, lines,
-            QString::fromUtf8(process.readAllStandardError())};
+    return TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
 }
 
 void touch(const QString& path)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -48,23 +32,24 @@ class TestSetTool : public QObject {
     void configWritesAndReadsTheRecord()
     {
         QTemporaryDir dir;
-        const Run write = runTool({QStringLiteral("config"), dir.path(), QStringLiteral("--author"),
-                                   QStringLiteral("João"), QStringLiteral("--double")});
+        const TestFiles::ProcessRun write =
+            runTool({QStringLiteral("config"), dir.path(), QStringLiteral("--author"), QStringLiteral("João"),
+                     QStringLiteral("--double")});
         QCOMPARE(write.exitCode, 0);
-        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("Set.cfg")));
+        const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), 202);
         QCOMPARE(bytes.left(5), QByteArray("\x04Jo\xE3o")); // Windows-1252 on disk
         QCOMPARE(bytes.at(201), '\x01');
 
-        const Run read = runTool({QStringLiteral("config"), dir.path()});
+        const TestFiles::ProcessRun read = runTool({QStringLiteral("config"), dir.path()});
         QCOMPARE(read.exitCode, 0);
-        QCOMPARE(read.out, QStringList({QStringLiteral("author: João"), QStringLiteral("duplo: 1")}));
+        QCOMPARE(read.outLines(), QStringList({QStringLiteral("author: João"), QStringLiteral("duplo: 1")}));
     }
 
     void configOfAFolderWithoutSetCfgFails()
     {
         QTemporaryDir dir;
-        const Run read = runTool({QStringLiteral("config"), dir.path()});
+        const TestFiles::ProcessRun read = runTool({QStringLiteral("config"), dir.path()});
         QCOMPARE(read.exitCode, 1);
         QCOMPARE(read.err.trimmed(), QStringLiteral("File not found"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Set.cfg"))));
@@ -79,40 +64,100 @@ class TestSetTool : public QObject {
                 touch(dir.filePath(QStringLiteral("c%1.BMP").arg(k, 2, 10, QLatin1Char('0'))));
         }
         touch(dir.filePath(QStringLiteral("S03.wav")));
-        const QByteArray configBefore = readAll(dir.filePath(QStringLiteral("Set.cfg")));
+        const QByteArray configBefore = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
 
-        const Run scan = runTool({QStringLiteral("scan"), dir.path()});
+        const TestFiles::ProcessRun scan = runTool({QStringLiteral("scan"), dir.path()});
         QCOMPARE(scan.exitCode, 0);
+        const QStringList out = scan.outLines();
         const QString folder = dir.path() + QLatin1Char('/');
-        QCOMPARE(scan.out.value(0),
+        QCOMPARE(out.value(0),
                  QStringLiteral("O arquivo ") + folder + QStringLiteral("C07.bmp   não existe."));
-        QCOMPARE(scan.out.value(1), QStringLiteral("result: missing"));
-        QCOMPARE(scan.out.size(), 2 + 41);
-        QCOMPARE(scan.out.value(2 + 5), QStringLiteral("slot 5: %1C03.bmp | %1S03.wav").arg(folder));
-        QCOMPARE(scan.out.value(2 + 6), QStringLiteral("slot 6: %1C03.bmp | %1S03.wav").arg(folder));
-        QCOMPARE(scan.out.value(2 + 13), QStringLiteral("slot 13:  | "));
-        QCOMPARE(scan.out.value(2 + 40), QStringLiteral("slot 40: %1C20.bmp | ").arg(folder));
+        QCOMPARE(out.value(1), QStringLiteral("result: missing"));
+        QCOMPARE(out.size(), 2 + 41);
+        QCOMPARE(out.value(2 + 5), QStringLiteral("slot 5: %1C03.bmp | %1S03.wav").arg(folder));
+        QCOMPARE(out.value(2 + 6), QStringLiteral("slot 6: %1C03.bmp | %1S03.wav").arg(folder));
+        QCOMPARE(out.value(2 + 13), QStringLiteral("slot 13:  | "));
+        QCOMPARE(out.value(2 + 40), QStringLiteral("slot 40: %1C20.bmp | ").arg(folder));
         // Scanning never writes the set's configuration.
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("Set.cfg"))), configBefore);
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("Set.cfg"))), configBefore);
     }
 
-    void scanOfAMissingFolderCountsEveryPicture_data()
+    // A folder named by mistake fails instead of scanning as a set whose
+    // every picture is missing.
+    void scanOfAMissingFolderFails_data()
     {
         QTest::addColumn<QString>("flag");
-        QTest::addColumn<int>("errorLines");
-        QTest::newRow("double") << "--double" << 41;
-        QTest::newRow("paired") << "--paired" << 21;
+        QTest::addColumn<bool>("plainFile");
+        QTest::newRow("double") << "--double" << false;
+        QTest::newRow("paired") << "--paired" << false;
+        QTest::newRow("a plain file") << "--paired" << true;
     }
-    void scanOfAMissingFolderCountsEveryPicture()
+    void scanOfAMissingFolderFails()
     {
         QFETCH(QString, flag);
-        QFETCH(int, errorLines);
+        QFETCH(bool, plainFile);
         QTemporaryDir dir;
-        const Run scan = runTool({QStringLiteral("scan"), dir.filePath(QStringLiteral("gone")), flag});
-        QCOMPARE(scan.exitCode, 0);
-        QCOMPARE(scan.out.size(), errorLines + 1 + 41);
-        QCOMPARE(scan.out.value(errorLines), QStringLiteral("result: missing"));
-        QVERIFY(!QDir(dir.filePath(QStringLiteral("gone"))).exists());
+        const QString folder = dir.filePath(QStringLiteral("gone"));
+        if (plainFile)
+            touch(folder);
+        const TestFiles::ProcessRun scan = runTool({QStringLiteral("scan"), folder, flag});
+        QCOMPARE(scan.exitCode, 1);
+        QCOMPARE(scan.out, QString());
+        QCOMPARE(scan.err.trimmed(), QStringLiteral("Folder not found: ") + folder);
+        QCOMPARE(QFileInfo(folder).isFile(), plainFile);
+    }
+
+    // A Set.cfg too short to hold a record is written afresh when a new
+    // author is given; anything else still reports it.
+    void configWithAnAuthorRepairsADamagedFile_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("author") << QStringList{"--author", "Ana"} << 0
+                                << QStringList{"author: Ana", "duplo: 0"};
+        QTest::newRow("author, double")
+            << QStringList{"--author", "Ana", "--double"} << 0 << QStringList{"author: Ana", "duplo: 1"};
+        QTest::newRow("kind only") << QStringList{"--double"} << 1 << QStringList();
+        QTest::newRow("reading") << QStringList() << 1 << QStringList();
+    }
+    void configWithAnAuthorRepairsADamagedFile()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, shown);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Set.cfg"));
+        const QByteArray damaged("\x05Maria", 6);
+        TestFiles::writeBytes(file, damaged);
+        const TestFiles::ProcessRun run =
+            runTool(QStringList{QStringLiteral("config"), dir.path()} + options);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.outLines(), shown);
+        if (exitCode != 0) {
+            QCOMPARE(run.err.trimmed(), QStringLiteral("Read beyond end of file"));
+            QCOMPARE(readBytes(file), damaged);
+            return;
+        }
+        QCOMPARE(readBytes(file).size(), 202);
+        QCOMPARE(runTool({QStringLiteral("config"), dir.path()}).outLines(), shown);
+    }
+
+    void helpIsAnAnswerOnStandardOutput()
+    {
+        const TestFiles::ProcessRun help = runTool({QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        QCOMPARE(help.err, QString());
+        const QStringList lines = help.outLines();
+        QCOMPARE(lines.value(0), QStringLiteral("usage: tessellor-tool COMMAND [ARGS]"));
+        // Both halves' commands are listed.
+        QVERIFY(lines.contains(QStringLiteral("  tessellor-tool scan DIR [--double | --paired]")));
+        QVERIFY(!lines.filter(QStringLiteral("tessellor-tool text-card ")).isEmpty());
+
+        const TestFiles::ProcessRun wrong = runTool({QStringLiteral("scan")});
+        QCOMPARE(wrong.exitCode, 2);
+        QCOMPARE(wrong.out, QString());
+        QVERIFY(wrong.err.startsWith(lines.value(0)));
     }
 
     void wrongUsageExitsTwo_data()
