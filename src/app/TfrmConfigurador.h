@@ -85,10 +85,9 @@ class TfrmConfigurador : public QMainWindow {
     QAction* mnTopicos = nullptr;
     QAction* mnSobre = nullptr;
 
-    // The window's dialogs. The picture and wave dialogs come with their
-    // subsystems and stay null until those are built in.
+    // The window's dialogs, made with it and kept for the whole run.
     TOpenPictureDialog* dlOpenBitmap = nullptr;
-    TMMWaveOpenDialog* dlOpenWave = nullptr;
+    TMMWaveOpenDialog* dlOpenWave = MakeOpenWaveDialog(this);
     CardFontDialog* dlFont = nullptr;
 
     // ---- window state ---------------------------------------------------
@@ -146,6 +145,8 @@ class TfrmConfigurador : public QMainWindow {
     // Sound commands (TfrmConfiguradorSounds.cpp).
     void btnSomClick();
     void btnTocarSomClick();
+    // The wave dialog of Insert Sound, titled "Open Wave File".
+    static TMMWaveOpenDialog* MakeOpenWaveDialog(QWidget* owner);
 
     // Copy and paste (TfrmConfiguradorCopy.cpp).
     void btnCopiarClick();

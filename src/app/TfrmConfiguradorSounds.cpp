@@ -2,9 +2,12 @@
 // found by the path rule; the card frames show only pictures, so neither
 // command changes the window.
 
+#include "app/CardSound.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
+#include "audio/TMMWave.h"
 #include "audio/player/SimpleSoundPlayer.h"
+#include "audio/ui/TMMWaveOpenDialog.h"
 #include "cardset/CardTable.h"
 #include "common/Exception.h"
 #include "common/FileNames.h"
@@ -30,8 +33,27 @@ bool showsSlot(const TDBImage* frame)
 
 } // namespace
 
-// Runs the wave open dialog once that dialog is built in.
-void TfrmConfigurador::btnSomClick() {}
+TMMWaveOpenDialog* TfrmConfigurador::MakeOpenWaveDialog(QWidget* owner)
+{
+    // The dialog offers only "Wave-Files(*.wav)" and never a read-only box.
+    auto* dialog = new TMMWaveOpenDialog(owner);
+    dialog->SetTitle(QStringLiteral("Open Wave File"));
+    return dialog;
+}
+
+void TfrmConfigurador::btnSomClick()
+{
+    runCommand([this] {
+        if (!showsSlot(ImagemAtual))
+            return;
+        const int slot = ImagemAtual->Tag();
+        // Made for this one operation and released whatever happens.
+        TMMWave wave;
+        if (!dlOpenWave->RunDialog())
+            return;
+        CardSound::Save(wave, dlOpenWave->FileName(), slot);
+    });
+}
 
 void TfrmConfigurador::btnTocarSomClick()
 {
