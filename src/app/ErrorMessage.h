@@ -1,7 +1,43 @@
 #pragma once
 
-#include <QString>
+#include "common/Exception.h"
 
-// The text of the error box that reports an error no handler caught: the
-// message with a full stop added when its last character sorts after ".".
+#include <QString>
+#include <functional>
+
+// The one error box of the editor and the way commands reach it.
+
+// The text of the error box: the message with a full stop added when its last
+// character sorts after ".".
 QString FormatErrorMessage(const QString& message);
+// The same for a failure on one file: the layer's own text as above, and the
+// file's path on the line below it (the path gets no full stop).
+QString FormatErrorMessage(const QString& message, const QString& fileName);
+
+// A lower layer's error on one file whose own text does not name it (a card
+// picture that cannot be read, a damaged "Set.cfg"). Message() is the layer's
+// text; the error box shows FileName() below it.
+class EFileError : public Exception {
+  public:
+    EFileError(const QString& message, QString fileName);
+    // `cause` on the file `path`; the file is not repeated below a text that
+    // already names it ("Cannot open file ...").
+    static EFileError On(const Exception& cause, const QString& path);
+    const QString& FileName() const noexcept { return fileName_; }
+
+  private:
+    QString fileName_;
+};
+
+// Shows the error box: modal over the active window, titled with the
+// application title, an error symbol and one OK button.
+void ShowErrorBox(const QString& message, const QString& fileName = QString());
+
+// Shows the error being handled in the error box; call only inside a catch
+// block. An error that is no std::exception goes on to the caller.
+void ShowCaughtError();
+
+// Runs one command of the editor (a button, a menu entry, a key). An error the
+// command raises ends it there and is shown in the error box, so no error
+// leaves a Qt slot. False when the command ended with an error.
+bool RunCommand(const std::function<void()>& command);

@@ -1,10 +1,6 @@
 #include "app/TessellorApplication.h"
 
 #include "app/ErrorMessage.h"
-#include "common/Exception.h"
-
-#include <QMessageBox>
-#include <new>
 
 TessellorApplication::TessellorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -13,22 +9,17 @@ TessellorApplication::TessellorApplication(int& argc, char** argv) : QApplicatio
 
 bool TessellorApplication::notify(QObject* receiver, QEvent* event)
 {
+    // The last guard: each command shows its own errors (RunCommand), so
+    // only an error of code outside the commands arrives here.
     try {
         return QApplication::notify(receiver, event);
-    } catch (const Exception& e) {
-        ShowException(e.Message());
-    } catch (const std::bad_alloc&) {
-        ShowException(EOutOfMemory().Message());
-    } catch (const std::exception& e) {
-        ShowException(QString::fromLocal8Bit(e.what()));
+    } catch (const std::exception&) {
+        ShowCaughtError();
     }
     return true;
 }
 
 void TessellorApplication::ShowException(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessellor"), FormatErrorMessage(message),
-                    QMessageBox::Ok, activeWindow());
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    box.exec();
+    ShowErrorBox(message);
 }

@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QToolButton>
+#include <vector>
 
 namespace {
 
@@ -273,11 +274,13 @@ void TfrmConfigurador::createMenus()
 void TfrmConfigurador::connectHandlers()
 {
     // A button and a menu entry with the same action run the same handler.
+    // Each runs as a command: an error ends it in the error box, inside the slot.
     const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
+        const auto command = [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
         if (entry)
-            connect(entry, &QAction::triggered, this, handler);
+            connect(entry, &QAction::triggered, this, command);
         if (button)
-            connect(button, &QToolButton::clicked, this, handler);
+            connect(button, &QToolButton::clicked, this, command);
     };
     bind(mnNovo, nullptr, &TfrmConfigurador::mnNovoClick);
     bind(mnAbrir, btnAbrir, &TfrmConfigurador::btnAbrirClick);
@@ -327,7 +330,7 @@ QString TfrmConfigurador::HelpFileName()
 bool TfrmConfigurador::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
-        FormActivate();
+        RunCommand([this] { FormActivate(); });
     return QMainWindow::event(e);
 }
 
@@ -337,7 +340,7 @@ void TfrmConfigurador::showEvent(QShowEvent* e)
     // A desktop without a window manager never activates the window; being
     // shown the first time then counts as the first activation.
     if (!e->spontaneous())
-        FormActivate();
+        RunCommand([this] { FormActivate(); });
 }
 
 void TfrmConfigurador::closeEvent(QCloseEvent* e)
@@ -362,7 +365,7 @@ bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
     if (receiver != first)
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
-    FormKeyDown(key->key(), key->modifiers());
+    RunCommand([this, key] { FormKeyDown(key->key(), key->modifiers()); });
     return false;
 }
 
@@ -390,32 +393,43 @@ void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
     ImagemAtual = sender;
 }
 
-namespace {
-
-// A slot's picture is shown when its stored path names an existing file.
-void loadSlotPicture(TDBImage* frame, int slot)
+std::optional<EFileError>& TfrmConfigurador::unreadablePicture(const TDBImage* frame)
 {
-    const QString& path = Conjunto.Elementos[slot].Imagem;
-    if (path.isEmpty())
-        return;
-    const auto existing = FileNames::findExisting(path);
-    if (existing && FileNames::fileExists(*existing)) {
-        frame->Picture().LoadBitmapFile(*existing);
-        frame->PictureChanged();
-    }
+    return frame == DBImage1 ? unreadable1_ : unreadable2_;
 }
 
-} // namespace
+TDBImage* TfrmConfigurador::frameShowing(int slot) const
+{
+    if (!DBImage1->isHidden() && DBImage1->Tag() == slot)
+        return DBImage1;
+    return DBImage2->Tag() == slot ? DBImage2 : nullptr;
+}
+
+// A slot's picture is shown when its stored path names an existing file,
+// else the blank card. A file that cannot be read leaves the blank card, marks
+// the frame and gives the error back; the caller decides when to show it.
+std::optional<EFileError> TfrmConfigurador::showSlotPicture(TDBImage* frame, int slot)
+{
+    std::optional<EFileError>& unreadable = unreadablePicture(frame);
+    unreadable.reset();
+    frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+    const QString path = slot > NoSlot ? Conjunto.Elementos[slot].Imagem : QString();
+    const auto existing = path.isEmpty() ? std::nullopt : FileNames::findExisting(path);
+    if (existing && FileNames::fileExists(*existing)) {
+        try {
+            frame->Picture().LoadBitmapFile(*existing);
+        } catch (const Exception& e) {
+            unreadable = EFileError::On(e, *existing);
+        }
+    }
+    frame->PictureChanged();
+    return unreadable;
+}
 
 void TfrmConfigurador::InicImages()
 {
     const int left = DBImage1->Tag();
     const int right = DBImage2->Tag();
-
-    for (TDBImage* frame : {DBImage1, DBImage2}) {
-        frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-        frame->PictureChanged();
-    }
 
     Label2->setText(QString::number(left));
     Label2->adjustSize();
@@ -423,13 +437,17 @@ void TfrmConfigurador::InicImages()
     Label3->setText(right == CoverSlot ? QStringLiteral("Deck") : QString::number(right));
     Label3->adjustSize();
 
-    if (left <= NoSlot) {
-        DBImage1->hide();
-    } else {
-        DBImage1->show();
-        loadSlotPicture(DBImage1, left);
+    // The frames load independently: a damaged left picture does not keep the
+    // right one from showing, nor the page from taking the focus.
+    DBImage1->setVisible(left > NoSlot);
+    std::vector<EFileError> failures;
+    for (TDBImage* frame : {DBImage1, DBImage2}) {
+        std::optional<EFileError> failed = showSlotPicture(frame, frame->isHidden() ? NoSlot : frame->Tag());
+        // The two cards of a paired set's page share their file: one report.
+        if (failed && (failures.empty() || failures.back().FileName() != failed->FileName() ||
+                       failures.back().Message() != failed->Message()))
+            failures.push_back(*failed);
     }
-    loadSlotPicture(DBImage2, right);
 
     TDBImage* target = !DBImage1->isHidden() ? DBImage1 : (!DBImage2->isHidden() ? DBImage2 : nullptr);
     if (target && target->isEnabled()) {
@@ -439,6 +457,31 @@ void TfrmConfigurador::InicImages()
         // gets no focus event until the window is activated again.
         if (!alreadyCurrent && focusWidget() == target && !target->hasFocus())
             DBImage1Enter(target);
+    }
+
+    for (const EFileError& failure : failures)
+        ShowErrorBox(failure.Message(), failure.FileName());
+}
+
+void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
+{
+    const QString path = CaminhoImagem(slot);
+    try {
+        frame->Picture().SaveBitmapFile(path);
+    } catch (...) {
+        // A frame showing a picture that is not the card's would hand it on to
+        // Duplicate; it shows the card's file as it is instead.
+        showSlotPicture(frame, slot);
+        throw;
+    }
+    RecordImagem(slot, path);
+    unreadablePicture(frame).reset();
+    if (const std::optional<int> sharing = SlotSharingFiles(slot)) {
+        if (TDBImage* other = frameShowing(*sharing); other && other != frame) {
+            other->Picture().CopyPicture(&frame->Picture());
+            other->PictureChanged();
+            unreadablePicture(other).reset();
+        }
     }
 }
 

@@ -1,9 +1,9 @@
 // The picture commands: Insert image, Insert Text, Choose Font, Duplicate.
-// Each writes the card's picture file at once and records its path in the
-// card's slot only after the file was written; errors of the picture layer
-// stop the command and reach the application's error box.
+// Each writes the card's picture file at once through WriteCardPicture; errors
+// of the picture layer stop the command and reach the error box.
 
 #include "app/CardFontDialog.h"
+#include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
 #include "images/CardText.h"
@@ -15,14 +15,6 @@
 #include <QTextDocument>
 
 namespace {
-
-// Writes the frame's picture as the picture file of `slot` and records it.
-void savePicture(TDBImage* frame, int slot)
-{
-    const QString path = CaminhoImagem(slot);
-    frame->Picture().SaveBitmapFile(path);
-    Conjunto.Elementos[slot].Imagem = path;
-}
 
 // A frame shows no slot while it stands at -1 (the hidden left frame).
 bool showsSlot(const TDBImage* frame)
@@ -38,10 +30,15 @@ void TfrmConfigurador::btnImagemClick()
     if (!showsSlot(frame) || !dlOpenBitmap->RunDialog())
         return;
     const int slot = frame->Tag();
+    const QString chosen = dlOpenBitmap->FileName();
     // A file that is no readable bitmap stops here: nothing written, nothing recorded.
-    frame->Picture().LoadBitmapFile(dlOpenBitmap->FileName());
+    try {
+        frame->Picture().LoadBitmapFile(chosen);
+    } catch (const Exception& e) {
+        throw EFileError::On(e, chosen);
+    }
     frame->PictureChanged();
-    savePicture(frame, slot);
+    WriteCardPicture(frame, slot);
 }
 
 void TfrmConfigurador::btnTextoClick()
@@ -52,7 +49,7 @@ void TfrmConfigurador::btnTextoClick()
     const int slot = frame->Tag();
     CardText::InsertText(frame->Picture(), TextBoxLines(), CanvasFont(frame));
     frame->PictureChanged();
-    savePicture(frame, slot);
+    WriteCardPicture(frame, slot);
 }
 
 void TfrmConfigurador::btnFonteClick()
@@ -68,9 +65,13 @@ void TfrmConfigurador::btnDuplicarClick()
     const bool leftIsCurrent = ImagemAtual == DBImage1;
     TDBImage* source = leftIsCurrent ? DBImage1 : DBImage2;
     TDBImage* target = leftIsCurrent ? DBImage2 : DBImage1;
+    // A frame whose file could not be read shows the blank card, not the
+    // card: copying it would overwrite a good picture with a blank one.
+    if (const std::optional<EFileError>& unreadable = unreadablePicture(source))
+        throw *unreadable;
     target->Picture().CopyPicture(&source->Picture());
     target->PictureChanged();
-    savePicture(target, target->Tag());
+    WriteCardPicture(target, target->Tag());
 }
 
 QStringList TfrmConfigurador::TextBoxLines() const

@@ -2,11 +2,14 @@
 
 #include "app/TfrmConfigurador.h"
 
+#include "app/ErrorMessage.h"
+
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
+#include "common/FileNames.h"
 #include "images/ui/TDBImage.h"
 
 #include <QDir>
@@ -24,6 +27,12 @@ void prepareErrorList(TfrmConfigurador& window)
 {
     frmErroImporta->memErros->clear();
     window.setErrorList([](const QString& line) { frmErroImporta->memErros->appendPlainText(line); });
+}
+
+// The set's "Set.cfg" as it is spelt in the folder, or as it would be written.
+QString configFileName(const QString& folder)
+{
+    return FileNames::targetForWrite(folder + QLatin1Char('/') + QLatin1String(ConfigFileName));
 }
 
 void showCoverPage(TfrmConfigurador& window)
@@ -96,6 +105,10 @@ void TfrmConfigurador::btnAbrirClick()
     PastaConjunto = frmImporta->PastaEscolhida;
     try {
         CarregaConfig(PastaConjunto);
+    } catch (const Exception& e) {
+        previous.restore();
+        // The runtime's text ("Read beyond end of file") says what, not where.
+        throw EFileError::On(e, configFileName(frmImporta->PastaEscolhida));
     } catch (...) {
         previous.restore();
         throw;

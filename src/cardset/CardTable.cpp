@@ -2,6 +2,9 @@
 
 #include "cardset/SetConfig.h"
 
+#include <stdexcept>
+#include <string>
+
 TConjunto Conjunto;
 QString PastaBase;
 QString PastaConjunto;
@@ -25,13 +28,21 @@ int clampedSlot(int slot)
 
 bool currentSetIsDouble()
 {
-    return ConfigConjunto.Duplo != 0;
+    return IsDoubleSet(ConfigConjunto);
 }
 
 } // namespace
 
 const std::array<QString, NumSlots> NomesImagem = numberedNames('C');
 const std::array<QString, NumSlots> NomesSom = numberedNames('S');
+
+std::size_t TArrayElem::checkedSlot(int slot)
+{
+    if (slot < 0 || slot >= NumSlots)
+        throw std::out_of_range("Card slot " + std::to_string(slot) + " is outside 0.." +
+                                std::to_string(NumSlots - 1));
+    return static_cast<std::size_t>(slot);
+}
 
 void LimpaConjunto(TConjunto& conjunto)
 {
@@ -60,4 +71,35 @@ QString CaminhoImagem(int slot)
 QString CaminhoSom(int slot)
 {
     return PastaConjunto + NomesSom[NumeroArquivo(slot, currentSetIsDouble())] + QStringLiteral(".wav");
+}
+
+bool IsDoubleSet(const TConfigConjunto& config)
+{
+    return config.Duplo != 0;
+}
+
+std::optional<int> SlotSharingFiles(int slot, bool duplo)
+{
+    if (duplo || slot <= 0 || slot >= NumSlots)
+        return std::nullopt;
+    return slot % 2 == 1 ? slot + 1 : slot - 1;
+}
+
+std::optional<int> SlotSharingFiles(int slot)
+{
+    return SlotSharingFiles(slot, currentSetIsDouble());
+}
+
+void RecordImagem(int slot, const QString& path)
+{
+    Conjunto.Elementos[slot].Imagem = path;
+    if (const std::optional<int> other = SlotSharingFiles(slot))
+        Conjunto.Elementos[*other].Imagem = path;
+}
+
+void RecordSom(int slot, const QString& path)
+{
+    Conjunto.Elementos[slot].Som = path;
+    if (const std::optional<int> other = SlotSharingFiles(slot))
+        Conjunto.Elementos[*other].Som = path;
 }

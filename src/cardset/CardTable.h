@@ -2,7 +2,11 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+
+struct TConfigConjunto;
 
 // The model of the current set: 41 card slots, slot 0 the cover ("Deck").
 
@@ -14,7 +18,26 @@ struct TElemento {
 };
 
 constexpr int NumSlots = 41;
-using TArrayElem = std::array<TElemento, NumSlots>;
+
+// The 41 slots. Every index goes through the one checked accessor: a slot
+// outside 0..40 (an off-by-one in paging, say) raises std::out_of_range naming
+// the slot instead of reaching memory past the table.
+class TArrayElem {
+  public:
+    TElemento& operator[](int slot) { return slots_[checkedSlot(slot)]; }
+    const TElemento& operator[](int slot) const { return slots_[checkedSlot(slot)]; }
+
+    auto begin() { return slots_.begin(); }
+    auto end() { return slots_.end(); }
+    auto begin() const { return slots_.begin(); }
+    auto end() const { return slots_.end(); }
+    static constexpr int size() { return NumSlots; }
+
+  private:
+    static std::size_t checkedSlot(int slot);
+
+    std::array<TElemento, NumSlots> slots_;
+};
 
 struct TConjunto {
     TArrayElem Elementos;
@@ -30,7 +53,22 @@ extern const std::array<QString, NumSlots> NomesSom;    // "S00".."S40"
 
 void LimpaConjunto(TConjunto& conjunto);
 int NumeroArquivo(int slot, bool duplo);
-// Paths of a slot's files by the naming rule, the set counted as double when
-// ConfigConjunto.Duplo is not 0.
+
+// The one rule for the kind of a set, used by the paths, the scan and the
+// editor alike: double when Duplo is not 0 (a Set.cfg holding 2 is double).
+bool IsDoubleSet(const TConfigConjunto& config);
+
+// Paths of a slot's files by the naming rule, for the current set.
 QString CaminhoImagem(int slot);
 QString CaminhoSom(int slot);
+
+// The other slot whose picture and sound files are the same as `slot`'s: in
+// a paired set the other card of the pair (2k-1 and 2k); none for the cover
+// and in a double set.
+std::optional<int> SlotSharingFiles(int slot, bool duplo);
+std::optional<int> SlotSharingFiles(int slot); // for the current set
+
+// Records a file just written for `slot` in the slot and in the slot that
+// shares the file, so that neither shows a stale picture or names no sound.
+void RecordImagem(int slot, const QString& path);
+void RecordSom(int slot, const QString& path);

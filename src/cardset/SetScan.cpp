@@ -99,7 +99,7 @@ bool CarregaConjunto(ScanView& view)
     PastaConjunto += QLatin1Char('/');
     const SetFolder folder(PastaConjunto);
     Scan scan(view, folder);
-    if (ConfigConjunto.Duplo == 1)
+    if (IsDoubleSet(ConfigConjunto))
         scan.scanDouble();
     else
         scan.scanPaired();

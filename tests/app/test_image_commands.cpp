@@ -5,7 +5,9 @@
 #include "app/CardFontDialog.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
+#include "cardset/DialogDriver.h"
 #include "cardset/SetConfig.h"
+#include "cardset/Unprivileged.h"
 #include "common/Exception.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -68,13 +71,16 @@ class TestImageCommands : public QObject {
     void textBoxLinesAsShown();
     void fontDialogStartsRegular();
     void fontsKeptPerFrame();
-    void failedWriteRecordsNothing();
+    void failedWriteShowsTheCardOnDisk_data();
+    void failedWriteShowsTheCardOnDisk();
+    void commandShowsItsError();
 
   private:
     void openSet(bool duplo);
     void chooseInPictureDialog(const QString& path);
     void goToPage(int leftTag);
     QString file(const QString& name) const { return dir->path() + QLatin1Char('/') + name; }
+    void expectRecorded(const QList<int>& recorded, const QString& path) const;
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TfrmConfigurador> w;
@@ -102,6 +108,15 @@ void TestImageCommands::openSet(bool duplo)
     ConfigConjunto.Duplo = duplo ? 1 : 0;
     w->NovoConjunto();
     w->HabilitaControles();
+}
+
+// `path` is recorded in exactly the slots `recorded`: the written slot and, in a paired
+// set, the other card sharing its file.
+void TestImageCommands::expectRecorded(const QList<int>& recorded, const QString& path) const
+{
+    for (int slot = 0; slot < NumSlots; ++slot)
+        QVERIFY2(Conjunto.Elementos[slot].Imagem == (recorded.contains(slot) ? path : QString()),
+                 qPrintable(QString::number(slot)));
 }
 
 void TestImageCommands::goToPage(int leftTag)
@@ -138,11 +153,11 @@ void TestImageCommands::insertImageNaming_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<int>("slot");
-    QTest::newRow("paired, cover") << false << -1 << true << "C00.bmp" << 0;
-    QTest::newRow("double, cover") << true << -1 << true << "C00.bmp" << 0;
-    QTest::newRow("paired, left of 5-6") << false << 5 << false << "C03.bmp" << 5;
-    QTest::newRow("double, right of 5-6") << true << 5 << true << "C06.bmp" << 6;
+    QTest::addColumn<QList<int>>("recorded");
+    QTest::newRow("paired, cover") << false << -1 << true << "C00.bmp" << QList<int>{0};
+    QTest::newRow("double, cover") << true << -1 << true << "C00.bmp" << QList<int>{0};
+    QTest::newRow("paired, left of 5-6") << false << 5 << false << "C03.bmp" << QList<int>{5, 6};
+    QTest::newRow("double, right of 5-6") << true << 5 << true << "C06.bmp" << QList<int>{6};
 }
 
 void TestImageCommands::insertImageNaming()
@@ -151,7 +166,7 @@ void TestImageCommands::insertImageNaming()
     QFETCH(int, page);
     QFETCH(bool, right);
     QFETCH(QString, written);
-    QFETCH(int, slot);
+    QFETCH(QList<int>, recorded);
     QTemporaryDir source;
     const QString chosen = source.filePath(QStringLiteral("photo.bmp"));
     TBitmap picture;
@@ -173,12 +188,11 @@ void TestImageCommands::insertImageNaming()
     QFile out(file(written));
     QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), in.readAll());
-    QCOMPARE(Conjunto.Elementos[slot].Imagem, file(written));
-    for (int other = 0; other < NumSlots; ++other)
-        if (other != slot)
-            QVERIFY(Conjunto.Elementos[other].Imagem.isEmpty());
+    expectRecorded(recorded, file(written));
     QCOMPARE(w->ImagemAtual->Picture().ToImage(), picture.ToImage());
-    QCOMPARE((right ? w->DBImage1 : w->DBImage2)->Picture().ToImage(), otherBefore);
+    // The page's other card shows the file too when it shares it.
+    TDBImage* other = right ? w->DBImage1 : w->DBImage2;
+    QCOMPARE(other->Picture().ToImage(), recorded.size() > 1 ? picture.ToImage() : otherBefore);
 }
 
 void TestImageCommands::insertImageCancelledOrUnreadable_data()
@@ -224,14 +238,15 @@ void TestImageCommands::insertTextNaming_data()
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("written");
     QTest::addColumn<int>("slot");
-    QTest::newRow("paired, cover") << false << -1 << true << "C00.bmp" << 0;
-    QTest::newRow("double, cover") << true << -1 << true << "C00.bmp" << 0;
-    QTest::newRow("paired, left of 5-6") << false << 5 << false << "C03.bmp" << 5;
-    QTest::newRow("paired, right of 5-6") << false << 5 << true << "C03.bmp" << 6;
-    QTest::newRow("double, left of 5-6") << true << 5 << false << "C05.bmp" << 5;
-    QTest::newRow("double, right of 5-6") << true << 5 << true << "C06.bmp" << 6;
-    QTest::newRow("paired, right of 39-40") << false << 39 << true << "C20.bmp" << 40;
-    QTest::newRow("double, right of 39-40") << true << 39 << true << "C40.bmp" << 40;
+    QTest::addColumn<QList<int>>("recorded");
+    QTest::newRow("paired, cover") << false << -1 << true << "C00.bmp" << 0 << QList<int>{0};
+    QTest::newRow("double, cover") << true << -1 << true << "C00.bmp" << 0 << QList<int>{0};
+    QTest::newRow("paired, left of 5-6") << false << 5 << false << "C03.bmp" << 5 << QList<int>{5, 6};
+    QTest::newRow("paired, right of 5-6") << false << 5 << true << "C03.bmp" << 6 << QList<int>{5, 6};
+    QTest::newRow("double, left of 5-6") << true << 5 << false << "C05.bmp" << 5 << QList<int>{5};
+    QTest::newRow("double, right of 5-6") << true << 5 << true << "C06.bmp" << 6 << QList<int>{6};
+    QTest::newRow("paired, right of 39-40") << false << 39 << true << "C20.bmp" << 40 << QList<int>{39, 40};
+    QTest::newRow("double, right of 39-40") << true << 39 << true << "C40.bmp" << 40 << QList<int>{40};
 }
 
 void TestImageCommands::insertTextNaming()
@@ -241,6 +256,7 @@ void TestImageCommands::insertTextNaming()
     QFETCH(bool, right);
     QFETCH(QString, written);
     QFETCH(int, slot);
+    QFETCH(QList<int>, recorded);
     openSet(duplo);
     goToPage(page);
     if (right)
@@ -252,15 +268,14 @@ void TestImageCommands::insertTextNaming()
 
     QVERIFY(QFileInfo::exists(file(written)));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(Conjunto.Elementos[slot].Imagem, file(written));
-    for (int other = 0; other < NumSlots; ++other)
-        if (other != slot)
-            QVERIFY2(Conjunto.Elementos[other].Imagem.isEmpty(), qPrintable(QString::number(other)));
-    QCOMPARE(fileImage(file(written)), textCard(QStringLiteral("Cat"), CardText::DefaultCanvasFont()));
-    // The text box keeps its text; the other frame keeps showing what it showed.
+    expectRecorded(recorded, file(written));
+    const QImage card = textCard(QStringLiteral("Cat"), CardText::DefaultCanvasFont());
+    QCOMPARE(fileImage(file(written)), card);
+    // The text box keeps its text; the other frame keeps showing what it
+    // showed unless it shares the file.
     QCOMPARE(w->memTexto->toPlainText(), QStringLiteral("Cat"));
     if (right && page > 0)
-        QCOMPARE(w->DBImage1->Picture().ToImage(), before);
+        QCOMPARE(w->DBImage1->Picture().ToImage(), recorded.size() > 1 ? card : before);
 }
 
 void TestImageCommands::duplicateNaming_data()
@@ -269,12 +284,12 @@ void TestImageCommands::duplicateNaming_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("written");
-    QTest::addColumn<int>("slot");
-    QTest::newRow("cover page does nothing") << false << -1 << true << "" << -1;
-    QTest::newRow("double, 1-2, right current") << true << 1 << true << "C01.bmp" << 1;
-    QTest::newRow("double, 1-2, left current") << true << 1 << false << "C02.bmp" << 2;
-    QTest::newRow("paired, 1-2, left current") << false << 1 << false << "C01.bmp" << 2;
-    QTest::newRow("paired, 7-8, right current") << false << 7 << true << "C04.bmp" << 7;
+    QTest::addColumn<QList<int>>("recorded");
+    QTest::newRow("cover page does nothing") << false << -1 << true << "" << QList<int>{};
+    QTest::newRow("double, 1-2, right current") << true << 1 << true << "C01.bmp" << QList<int>{1};
+    QTest::newRow("double, 1-2, left current") << true << 1 << false << "C02.bmp" << QList<int>{2};
+    QTest::newRow("paired, 1-2, left current") << false << 1 << false << "C01.bmp" << QList<int>{1, 2};
+    QTest::newRow("paired, 7-8, right current") << false << 7 << true << "C04.bmp" << QList<int>{7, 8};
 }
 
 void TestImageCommands::duplicateNaming()
@@ -283,7 +298,7 @@ void TestImageCommands::duplicateNaming()
     QFETCH(int, page);
     QFETCH(bool, right);
     QFETCH(QString, written);
-    QFETCH(int, slot);
+    QFETCH(QList<int>, recorded);
     openSet(duplo);
     goToPage(page);
     if (right)
@@ -295,7 +310,7 @@ void TestImageCommands::duplicateNaming()
     w->btnDuplicarClick();
 
     QCOMPARE(w->ImagemAtual, current);
-    if (slot < 0) {
+    if (recorded.isEmpty()) {
         QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
         for (const TElemento& element : Conjunto.Elementos)
             QVERIFY(element.Imagem.isEmpty());
@@ -303,8 +318,8 @@ void TestImageCommands::duplicateNaming()
     }
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(fileImage(file(written)), source);
-    QCOMPARE(Conjunto.Elementos[slot].Imagem, file(written));
-    QVERIFY(Conjunto.Elementos[current->Tag()].Imagem.isEmpty());
+    expectRecorded(recorded, file(written));
+    QCOMPARE(current->Picture().ToImage(), source);
     TDBImage* target = current == w->DBImage1 ? w->DBImage2 : w->DBImage1;
     QCOMPARE(target->Picture().ToImage(), source);
 }
@@ -409,16 +424,78 @@ void TestImageCommands::fontsKeptPerFrame()
     QCOMPARE(w->CanvasFont(w->DBImage2).font.pointSize(), CardText::DefaultCanvasFont().font.pointSize());
 }
 
-void TestImageCommands::failedWriteRecordsNothing()
+void TestImageCommands::failedWriteShowsTheCardOnDisk_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("folderMissing");
+    QTest::newRow("Insert Text, set folder missing") << "text" << true;
+    QTest::newRow("Insert image, read-only folder") << "image" << false;
+    QTest::newRow("Insert Text, read-only folder") << "text" << false;
+    QTest::newRow("Duplicate, read-only folder") << "duplicate" << false;
+}
+
+// A picture that was not written is not left in the frame, where Duplicate
+// would hand it on: the frame shows the card's file as it is.
+void TestImageCommands::failedWriteShowsTheCardOnDisk()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, folderMissing);
+    openSet(true);
+    paint(w->DBImage1, Qt::green);
+    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("photo.bmp")));
+    paint(w->DBImage1, Qt::red);
+    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C01.bmp")));
+    paint(w->DBImage1, Qt::blue);
+    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C02.bmp")));
+    RecordImagem(1, file(QStringLiteral("C01.bmp")));
+    RecordImagem(2, file(QStringLiteral("C02.bmp")));
+    goToPage(1);
+    const QImage onDisk = w->DBImage2->Picture().ToImage();
+    TDBImage* written = command == QLatin1String("duplicate") ? w->DBImage2 : w->DBImage1;
+    const QString writtenFile =
+        file(written == w->DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
+    const QImage writtenBefore = fileImage(writtenFile);
+    if (folderMissing)
+        PastaConjunto = dir->path() + QStringLiteral("/missing/");
+    Unprivileged::makeReadOnly(dir->path(), true);
+    if (command == QLatin1String("image"))
+        chooseInPictureDialog(file(QStringLiteral("photo.bmp")));
+    w->memTexto->setPlainText(QStringLiteral("Owl"));
+    QString error;
+    {
+        Unprivileged user;
+        try {
+            if (command == QLatin1String("image"))
+                w->btnImagemClick();
+            else if (command == QLatin1String("text"))
+                w->btnTextoClick();
+            else
+                w->btnDuplicarClick();
+        } catch (const Exception& e) {
+            error = e.Message();
+        }
+    }
+    Unprivileged::makeWritable(dir->path(), true);
+    QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ")), qPrintable(error));
+    QCOMPARE(Conjunto.Elementos[1].Imagem, file(QStringLiteral("C01.bmp")));
+    QCOMPARE(Conjunto.Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
+    QCOMPARE(fileImage(writtenFile), writtenBefore);
+    QCOMPARE(written->Picture().ToImage(), writtenBefore);
+    QCOMPARE(w->DBImage2->Picture().ToImage(), onDisk);
+}
+
+// The command shows its own error: this test runs without the application's
+// top-level handler, where an error leaving the slot would end the program.
+void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
     PastaConjunto = dir->path() + QStringLiteral("/missing/");
-    w->memTexto->setPlainText(QStringLiteral("Owl"));
-    QVERIFY_THROWS_EXCEPTION(Exception, w->btnTextoClick());
-    QVERIFY(Conjunto.Elementos[0].Imagem.isEmpty());
-    // The frame shows the new picture all the same.
-    QCOMPARE(w->DBImage2->Picture().ToImage(),
-             textCard(QStringLiteral("Owl"), CardText::DefaultCanvasFont()));
+    DialogDriver::Message box;
+    DialogDriver::acceptMessage(&box);
+    QTest::mouseClick(w->btnTexto, Qt::LeftButton);
+    QCOMPARE(box.caption, QStringLiteral("Tessellor"));
+    QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto));
+    QCOMPARE(box.icon, QMessageBox::Critical);
 }
 
 QTEST_MAIN(TestImageCommands)

@@ -2,6 +2,7 @@
 // arrow keys, the current card, showing the slots' pictures and the top-level
 // error box.
 
+#include "app/ErrorMessage.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -90,7 +91,7 @@ class TestWindow : public QObject {
     void arrowKeyOnAFrameTurnsOnePage();
     void showsTheSlotsPictures_data();
     void showsTheSlotsPictures();
-    void brokenPictureStopsThePage();
+    void brokenPictureLeavesTheOtherFrame();
     void newSetGoesToTheCover();
     void helpContentsOpens();
 
@@ -528,32 +529,53 @@ void TestWindow::showsTheSlotsPictures()
     QCOMPARE(centre(w->DBImage2), White);
 }
 
-void TestWindow::brokenPictureStopsThePage()
+// A damaged picture neither hides the good one beside it nor is written over it.
+void TestWindow::brokenPictureLeavesTheOtherFrame()
 {
     const QString broken = dir->filePath(QStringLiteral("C01.bmp"));
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("XX this is no bitmap at all"));
-    file.close();
+    writeCard(broken, Red);
+    QVERIFY(QFile::resize(broken, 30));
+    QString layerText;
+    try {
+        TBitmap().LoadBitmapFile(broken);
+    } catch (const Exception& e) {
+        layerText = e.Message();
+    }
+    QVERIFY(!layerText.isEmpty());
+    const QString good = dir->filePath(QStringLiteral("C02.bmp"));
+    writeCard(good, Red);
+    QFile goodFile(good);
+    QVERIFY(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray goodBytes = goodFile.readAll();
+    goodFile.close();
     Conjunto.Elementos[1].Imagem = broken;
-    Conjunto.Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
-    writeCard(Conjunto.Elementos[2].Imagem, Red);
+    Conjunto.Elementos[2].Imagem = good;
     w->HabilitaControles();
     w->InicImages();
-    QVERIFY(w->DBImage2->hasFocus());
 
     ErrorBox box;
     catchErrorBox(box);
     QTest::mouseClick(w->btnProximo, Qt::LeftButton);
     QVERIFY(box.seen);
     QCOMPARE(box.title, QStringLiteral("Tessellor"));
-    QCOMPARE(box.text, QStringLiteral("Bitmap image is not valid."));
+    QCOMPARE(box.text, FormatErrorMessage(layerText) + QLatin1Char('\n') + broken);
     QCOMPARE(box.icon, QMessageBox::Critical);
-    // The page shows its labels, but neither the right picture nor the focus moved.
+    // The page shows its labels, the right picture, and takes the focus.
     QCOMPARE(w->Label2->text(), QStringLiteral("1"));
     QCOMPARE(centre(w->DBImage1), White);
-    QCOMPARE(centre(w->DBImage2), White);
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QCOMPARE(centre(w->DBImage2), Red);
+    QCOMPARE(w->ImagemAtual, w->DBImage1);
+
+    // Duplicate from the blank stand-in writes nothing and says why.
+    ErrorBox refused;
+    catchErrorBox(refused);
+    QTest::mouseClick(w->btnDuplicar, Qt::LeftButton);
+    QVERIFY(refused.seen);
+    QCOMPARE(refused.text, box.text);
+    QVERIFY(goodFile.open(QIODevice::ReadOnly));
+    QCOMPARE(goodFile.readAll(), goodBytes);
+    QCOMPARE(centre(w->DBImage2), Red);
+
     // And the program goes on.
     QTest::mouseClick(w->btnProximo, Qt::LeftButton);
     QCOMPARE(w->DBImage1->Tag(), 3);

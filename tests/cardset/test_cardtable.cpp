@@ -2,6 +2,7 @@
 #include "cardset/SetConfig.h"
 
 #include <QTest>
+#include <stdexcept>
 
 class TestCardTable : public QObject {
     Q_OBJECT
@@ -81,6 +82,46 @@ class TestCardTable : public QObject {
         PastaConjunto = QStringLiteral("x/");
         QCOMPARE(CaminhoImagem(-1), QStringLiteral("x/C00.bmp"));
         QCOMPARE(CaminhoImagem(41), QStringLiteral("x/C40.bmp"));
+    }
+
+    void slotOutsideTheTableIsRefused_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::newRow("below the cover") << -1;
+        QTest::newRow("past the last card") << 41;
+    }
+    void slotOutsideTheTableIsRefused()
+    {
+        QFETCH(int, slot);
+        TConjunto table;
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, table.Elementos[slot]);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, RecordImagem(slot, QStringLiteral("x.bmp")));
+    }
+
+    void writtenFileIsRecordedInTheSlotsSharingIt_data()
+    {
+        QTest::addColumn<int>("duplo");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QList<int>>("recorded");
+        QTest::newRow("paired, odd card") << 0 << 5 << QList<int>{5, 6};
+        QTest::newRow("paired, even card") << 0 << 40 << QList<int>{39, 40};
+        QTest::newRow("paired, cover") << 0 << 0 << QList<int>{0};
+        QTest::newRow("double") << 1 << 5 << QList<int>{5};
+        QTest::newRow("Duplo 2 is double") << 2 << 6 << QList<int>{6};
+    }
+    void writtenFileIsRecordedInTheSlotsSharingIt()
+    {
+        QFETCH(int, duplo);
+        QFETCH(int, slot);
+        QFETCH(QList<int>, recorded);
+        ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
+        LimpaConjunto(Conjunto);
+        RecordImagem(slot, QStringLiteral("p.bmp"));
+        RecordSom(slot, QStringLiteral("s.wav"));
+        for (int i = 0; i < NumSlots; ++i) {
+            QCOMPARE(Conjunto.Elementos[i].Imagem.isEmpty(), !recorded.contains(i));
+            QCOMPARE(Conjunto.Elementos[i].Som.isEmpty(), !recorded.contains(i));
+        }
     }
 };
 

@@ -423,7 +423,8 @@ class TestSetCommands : public QObject {
         }
         Unprivileged::makeWritable(broken, true);
         QCOMPARE(outcome.errorBox.caption, QStringLiteral("Tessellor"));
-        QCOMPARE(outcome.errorBox.text, message);
+        // The box names the file below the runtime's text.
+        QCOMPARE(outcome.errorBox.text, message + QLatin1Char('\n') + broken + QStringLiteral("/Set.cfg"));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::Critical);
         QVERIFY(!outcome.importErrors);
         QCOMPARE(PastaConjunto, ed() + QStringLiteral("Bom/"));
