@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/ErrorMessage.h"
 #include "images/CardText.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class CardFontDialog;
@@ -109,6 +111,15 @@ class TfrmConfigurador : public QMainWindow {
     QStringList TextBoxLines() const;
     int TextBoxWrapWidth() const;
 
+    // Writes `frame`'s picture as the picture file of card `slot` and records
+    // the path after the write, in the slot and in the slot that shares the
+    // file (in a paired set the other card, whose frame on the page then shows
+    // the picture too). When the write fails the frame shows the card's
+    // picture as it is on disk again (what the slot names, else the blank
+    // card) and the error goes on to the caller. Every command that writes a
+    // card picture goes through it.
+    void WriteCardPicture(TDBImage* frame, int slot);
+
     // The help contents page: the program's folder + "/Help/index.html".
     static QString HelpFileName();
 
@@ -166,8 +177,15 @@ class TfrmConfigurador : public QMainWindow {
     void setEditingEnabled(bool enabled);
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
+    std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
+    TDBImage* frameShowing(int slot) const;
+    std::optional<EFileError>& unreadablePicture(const TDBImage* frame);
 
     CardText::CanvasFont canvasFont1_;
     CardText::CanvasFont canvasFont2_;
+    // Why a frame shows the blank card instead of its slot's picture file,
+    // which could not be read; such a frame is never the source of a write.
+    std::optional<EFileError> unreadable1_;
+    std::optional<EFileError> unreadable2_;
     std::unique_ptr<WindowScanView> scanView_;
 };
