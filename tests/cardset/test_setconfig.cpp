@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "Unprivileged.h"
 #include "cardset/CardTable.h"
 #include "cardset/EInOutError.h"
@@ -11,22 +12,10 @@
 #include <cerrno>
 #include <cstring>
 
+using TestFiles::readBytes;
+using TestFiles::writeBytes;
+
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QByteArray record(const QByteArray& author, char duplo, char filler = '\0')
 {
@@ -65,7 +54,7 @@ class TestSetConfig : public QObject {
         SetAutor(ConfigConjunto, QStringLiteral("Previous"));
         ConfigConjunto.Duplo = 1;
         CarregaConfig(dir.path());
-        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("Set.cfg")));
+        const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
         QCOMPARE(bytes.at(0), '\0');
         QCOMPARE(bytes.at(DuploOffset), '\0');
@@ -82,7 +71,7 @@ class TestSetConfig : public QObject {
         SetAutor(ConfigConjunto, QStringLiteral("João"));
         ConfigConjunto.Duplo = 1;
         SalvaConfig();
-        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("Set.cfg")));
+        const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
         QCOMPARE(bytes.left(5), QByteArray("\x04Jo\xE3o", 5));
         QCOMPARE(bytes.at(DuploOffset), '\1');
@@ -161,7 +150,7 @@ class TestSetConfig : public QObject {
         SalvaConfig();
         SetAutor(ConfigConjunto, QStringLiteral("Ana"));
         SalvaConfig();
-        const QByteArray bytes = readAll(dir.filePath(QStringLiteral("Set.cfg")));
+        const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.at(0), '\3');
         QCOMPARE(bytes.mid(1, 8), QByteArray("Ana") + QByteArray("nanda"));
         CarregaConfig(dir.path());
@@ -184,7 +173,7 @@ class TestSetConfig : public QObject {
         SetAutor(ConfigConjunto, QStringLiteral("Bia"));
         ConfigConjunto.Duplo = 0;
         SalvaConfig();
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = readBytes(path);
         QCOMPARE(bytes.size(), 250);
         QCOMPARE(bytes.left(5), QByteArray("\x03"
                                            "Biaa",
@@ -208,7 +197,7 @@ class TestSetConfig : public QObject {
         SetAutor(ConfigConjunto, QStringLiteral("Kept"));
         QCOMPARE(errorOf([&] { CarregaConfig(dir.path()); }), QStringLiteral("Read beyond end of file"));
         QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Kept"));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("Set.cfg"))).size(), size);
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("Set.cfg"))).size(), size);
     }
 
     void fileIsFoundWhateverItsLetterCase()
@@ -224,7 +213,7 @@ class TestSetConfig : public QObject {
         // Replaced under its own spelling: never two spellings of one file.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("SET.CFG")});
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("SET.CFG"))).mid(1, 4), QByteArray("Nova"));
+        QCOMPARE(readBytes(dir.filePath(QStringLiteral("SET.CFG"))).mid(1, 4), QByteArray("Nova"));
     }
 
     void saveKeepsTheFilesPermissions()
@@ -281,7 +270,7 @@ class TestSetConfig : public QObject {
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         Unprivileged::makeWritable(folder, true);
-        QCOMPARE(readAll(path), record("Dona", 1));
+        QCOMPARE(readBytes(path), record("Dona", 1));
     }
 
     void readOnlyFileInAWritableFolderIsNotReplaced()
@@ -297,7 +286,7 @@ class TestSetConfig : public QObject {
             SetAutor(ConfigConjunto, QStringLiteral("Other"));
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
-        QCOMPARE(readAll(path), record("Dona", 1));
+        QCOMPARE(readBytes(path), record("Dona", 1));
         QCOMPARE(QDir(root.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Set.cfg")});
     }

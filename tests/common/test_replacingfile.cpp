@@ -1,5 +1,6 @@
 #include "common/ReplacingFile.h"
 
+#include "TestFiles.h"
 #include "cardset/Unprivileged.h"
 
 #include <QDir>
@@ -16,17 +17,6 @@ class TestReplacingFile : public QObject {
     Q_OBJECT
 
   private:
-    static void writeFile(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     static int modeOf(const QString& path)
     {
         struct stat info {};
@@ -57,7 +47,7 @@ class TestReplacingFile : public QObject {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Set.cfg"));
         if (before >= 0) {
-            writeFile(path, QByteArray("a longer previous content"));
+            TestFiles::writeBytes(path, QByteArray("a longer previous content"));
             QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(before)), 0);
         }
         const mode_t savedMask = ::umask(022);
@@ -68,7 +58,7 @@ class TestReplacingFile : public QObject {
         }
         ::umask(savedMask);
         QVERIFY(done);
-        QCOMPARE(readFile(path), QByteArray("new bytes"));
+        QCOMPARE(TestFiles::readBytes(path), QByteArray("new bytes"));
         QCOMPARE(modeOf(path), after);
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("Set.cfg")});
     }
@@ -77,14 +67,14 @@ class TestReplacingFile : public QObject {
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("C01.bmp"));
-        writeFile(path, QByteArray("previous"));
+        TestFiles::writeBytes(path, QByteArray("previous"));
         {
             ReplacingFile file(path);
             QVERIFY(file.open());
             QVERIFY(file.write("half", 4));
             QCOMPARE(filesIn(dir.path()).size(), 2);
         }
-        QCOMPARE(readFile(path), QByteArray("previous"));
+        QCOMPARE(TestFiles::readBytes(path), QByteArray("previous"));
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("C01.bmp")});
     }
 
@@ -93,12 +83,12 @@ class TestReplacingFile : public QObject {
         QTemporaryDir dir;
         const QString real = dir.filePath(QStringLiteral("real.bmp"));
         const QString link = dir.filePath(QStringLiteral("C01.bmp"));
-        writeFile(real, QByteArray("old"));
+        TestFiles::writeBytes(real, QByteArray("old"));
         QVERIFY(QFile::link(real, link));
         ReplacingFile file(link);
         QVERIFY(file.open() && file.write("new", 3) && file.commit());
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(readFile(real), QByteArray("new"));
+        QCOMPARE(TestFiles::readBytes(real), QByteArray("new"));
     }
 
     void openFailureGivesItsErrorNumber_data()
@@ -128,7 +118,7 @@ class TestReplacingFile : public QObject {
         QTemporaryDir dir;
         Unprivileged::makeWritable(dir.path(), true);
         const QString target = dir.filePath(QStringLiteral("C01.bmp"));
-        writeFile(target, "kept");
+        TestFiles::writeBytes(target, "kept");
         Unprivileged::makeReadOnly(target, false);
         {
             Unprivileged user;
@@ -148,7 +138,7 @@ class TestReplacingFile : public QObject {
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("C01.bmp"));
-        writeFile(path, QByteArray("previous"));
+        TestFiles::writeBytes(path, QByteArray("previous"));
         const QByteArray big(64 * 1024, 'x');
         // A file size limit makes the write fail part-way, as a full disk would.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -165,7 +155,7 @@ class TestReplacingFile : public QObject {
         QVERIFY(!written);
         QCOMPARE(file.error(), EFBIG);
         QVERIFY(!file.commit());
-        QCOMPARE(readFile(path), QByteArray("previous"));
+        QCOMPARE(TestFiles::readBytes(path), QByteArray("previous"));
         QCOMPARE(filesIn(dir.path()), QStringList{QStringLiteral("C01.bmp")});
     }
 };

@@ -1,35 +1,22 @@
 #include "BmpBuilder.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runTool(const QStringList& args)
+TestFiles::ProcessRun runTool(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(TESSELLOR_TOOL), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
 }
 
 QString save(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
 {
     const QString path = dir.filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    TestFiles::writeBytes(path, bytes);
     return path;
 }
 
@@ -90,9 +77,10 @@ class TestBmpTool : public QObject {
         QFETCH(QByteArray, file);
         QFETCH(QString, report);
         QTemporaryDir dir;
-        const Run run = runTool({QStringLiteral("bmp-info"), save(dir, QStringLiteral("a.bmp"), file)});
+        const TestFiles::ProcessRun run =
+            runTool({QStringLiteral("bmp-info"), save(dir, QStringLiteral("a.bmp"), file)});
         QCOMPARE(run.err, QString());
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.out, report);
     }
 
@@ -134,8 +122,8 @@ class TestBmpTool : public QObject {
         const QString path = save(dir, QStringLiteral("a.bmp"), file);
         for (QString& arg : args)
             arg.replace(QStringLiteral("%1"), path);
-        const Run run = runTool(args);
-        QCOMPARE(run.status, status);
+        const TestFiles::ProcessRun run = runTool(args);
+        QCOMPARE(run.exitCode, status);
         if (status == 1)
             QCOMPARE(run.err, QString(message).replace(QStringLiteral("%1"), path));
         else
@@ -148,7 +136,7 @@ class TestBmpTool : public QObject {
         QTemporaryDir dir;
         const QString source = save(dir, QStringLiteral("a.bmp"), rle8File());
         const QString target = dir.filePath(QStringLiteral("b.bmp"));
-        QCOMPARE(runTool({QStringLiteral("bmp-copy"), source, target}).status, 0);
+        QCOMPARE(runTool({QStringLiteral("bmp-copy"), source, target}).exitCode, 0);
         QFile copy(target);
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), rle8File());
@@ -159,7 +147,7 @@ class TestBmpTool : public QObject {
         QTemporaryDir dir;
         const QString source = save(dir, QStringLiteral("a.bmp"), rle8File());
         const QString png = dir.filePath(QStringLiteral("a.png"));
-        QCOMPARE(runTool({QStringLiteral("bmp-png"), source, png}).status, 0);
+        QCOMPARE(runTool({QStringLiteral("bmp-png"), source, png}).exitCode, 0);
         const QImage image(png);
         QCOMPARE(image.size(), QSize(4, 2));
         QCOMPARE(image.pixel(0, 0), qRgb(9, 9, 9));

@@ -1,4 +1,5 @@
 #include "BmpBuilder.h"
+#include "TestFiles.h"
 #include "images/BitmapErrors.h"
 #include "images/JpegDecoder.h"
 #include "images/PictureKinds.h"
@@ -24,6 +25,8 @@
 #include <QToolButton>
 #include <functional>
 
+using TestFiles::writeBytes;
+
 namespace {
 
 // A 24-bit BMP of one colour, written through our own bitmap layer.
@@ -37,13 +40,6 @@ void writeBmp(const QString& path, int width, int height, QColor colour)
     bitmap.LoadBitmapBytes(b.file());
     bitmap.Draw([&](QPainter& p) { p.fillRect(0, 0, width, height, colour); });
     bitmap.SaveBitmapFile(path);
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 QByteArray jpegBytes(int width, int height)
