@@ -1,6 +1,7 @@
 #include "ToolCommands.h"
 
 #include "audio/TMMWave.h"
+#include "audio/WaveSummary.h"
 
 #include <cstdio>
 
@@ -11,7 +12,36 @@ void printKey(const char* key, qint64 value)
     printLine(QStringLiteral("%1: %2").arg(QLatin1String(key)).arg(value));
 }
 
-// INFO texts are the file's bytes; they go out unchanged.
+// INFO texts are the file's bytes; they go out unchanged but for control
+// characters, which are escaped so that each text stays on its own line.
+QByteArray escapeControls(const QByteArray& text)
+{
+    QByteArray escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\r':
+            escaped += "\\r";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        default:
+            if (uchar(c) < 32)
+                escaped += "\\x" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
+            else
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
 void printRawLine(const QByteArray& line)
 {
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
@@ -24,7 +54,8 @@ void printInfoTexts(const TInfoList& info)
     for (const TInfoEntry& entry : info.Entries) {
         const std::optional<QByteArray> text = InfoCurrentText(info, entry);
         if (text && !text->isEmpty())
-            printRawLine("info " + RiffFile::FOURCCToString(InfoChunkIds[entry.TableIndex]) + ": " + *text);
+            printRawLine("info " + RiffFile::FOURCCToString(InfoChunkIds[entry.TableIndex]) + ": " +
+                         escapeControls(*text));
     }
 }
 
@@ -56,6 +87,7 @@ const ToolCommand waveInfo("wave-info", "FILE", [](const QStringList& args) {
     printKey("data_offset", record->DataOffset);
     printKey("data_bytes", record->DataBytes);
     printKey("length_samples", record->LengthSamples);
+    printLine(QStringLiteral("summary: ") + WaveSummary(wave));
     printInfoTexts(*record->Info);
     printDispEntries(*record->Disp);
     return 0;

@@ -142,6 +142,79 @@ class TestWavePeaks : public QObject {
             QCOMPARE(Table(peaks, width).mid(count).count(QStringLiteral("0 0 0 0")), width - count);
     }
 
+    // Long waves go the vectorised way; the table must be what walking the
+    // samples one by one gives, whatever the signal does.
+    void matchesAPlainWalk_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("shape");
+        for (const int channels : {1, 2})
+            for (const int bits : {8, 16})
+                for (const int width : {1, 7, 229})
+                    for (const int shape : {0, 1, 2})
+                        QTest::addRow("%d ch, %d bit, width %d, shape %d", channels, bits, width, shape)
+                            << channels << bits << width << shape;
+    }
+    void matchesAPlainWalk()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, bits);
+        QFETCH(int, width);
+        QFETCH(int, shape);
+        const int bytesPerSample = bits / 8;
+        const int frames = 150001;
+        QByteArray data(frames * channels * bytesPerSample, '\0');
+        uint32_t noise = 12345;
+        for (int i = 0; i < frames * channels; ++i) {
+            noise = noise * 1664525u + 1013904223u;
+            // Noise, a rising ramp (a new extreme in every block), a repeating square.
+            const int v = shape == 0   ? int(noise >> 16) - 32768
+                          : shape == 1 ? (i * 7) % 65536 - 32768
+                                       : ((i / 300) % 2 ? 20000 : -20000);
+            if (bytesPerSample == 1)
+                data[i] = char((v + 32768) >> 8);
+            else
+                data.replace(i * 2, 2, U16(uint16_t(int16_t(v))));
+        }
+        TMMWave wave;
+        wave.SetTimeFormat(TMMTimeFormats::tfByte);
+        wave.LoadWaveFile(Write(PcmWave(uint16_t(channels), 8000, uint16_t(bits), data)));
+        TWavePeaks peaks;
+        peaks.Reset(width);
+        const int count = peaks.Compute(wave);
+
+        const int frameBytes = channels * bytesPerSample;
+        const int64_t perColumn = TWavePeaks::BytesPerColumn(data.size(), width, frameBytes);
+        const auto sample = [&](int64_t frame, int c) {
+            const qsizetype at = qsizetype(frame * frameBytes + c * bytesPerSample);
+            return bytesPerSample == 1 ? int(uint8_t(data[at])) * 256 - 32768
+                                       : int(int16_t(qFromLittleEndian<uint16_t>(data.constData() + at)));
+        };
+        QStringList expected;
+        for (int64_t start = 0; start < data.size() && expected.size() < width; start += perColumn) {
+            QString row;
+            for (int c = 0; c < 2; ++c) {
+                const int ch = std::min(c, channels - 1);
+                int lo = 99999, hi = -99999;
+                int64_t loAt = 0, hiAt = 0;
+                for (int64_t f = start / frameBytes;
+                     f < std::min<int64_t>(start + perColumn, data.size()) / frameBytes; ++f) {
+                    const int v = sample(f, ch);
+                    if (v < lo)
+                        lo = v, loAt = f;
+                    if (v > hi)
+                        hi = v, hiAt = f;
+                }
+                row += hiAt < loAt ? QStringLiteral("%1 %2 ").arg(hi).arg(lo)
+                                   : QStringLiteral("%1 %2 ").arg(lo).arg(hi);
+            }
+            expected << row.trimmed();
+        }
+        QCOMPARE(Table(peaks, count), expected);
+    }
+
     // A data chunk that claims more than the file holds: the bytes after it
     // (another chunk's) are never taken as samples.
     void neverReadsPastTheData()
