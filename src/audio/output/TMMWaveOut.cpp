@@ -213,6 +213,7 @@ void TMMWaveOut::StartPlaying()
     ++generation_;
     bytesHanded_ = 0;
     bytesQueued_ = 0;
+    outstanding_ = 0;
     nextBuffer_ = 0;
     ending_ = stopping_ = stopPending_ = false;
     if (!ring_.Allocate(numBuffers_, bufferSize_))
@@ -271,6 +272,7 @@ void TMMWaveOut::QueueBuffer(int index)
     if (OnBufferFilled)
         OnBufferFilled(this, buffer.data, buffer.length);
     bytesQueued_ += buffer.length;
+    ++outstanding_;
     stream_->Queue(index);
 }
 
@@ -293,6 +295,7 @@ void TMMWaveOut::BufferDone(quint64 generation, int index)
 void TMMWaveOut::HandleBufferDone(int index)
 {
     inHandler_ = true;
+    --outstanding_;
     TMMWaveOutRing::Buffer& buffer = ring_[index];
     bytesHanded_ += buffer.length;
     if (OnBufferReady)
@@ -311,7 +314,7 @@ void TMMWaveOut::HandleBufferDone(int index)
     if (stopPending_) {
         stopPending_ = false;
         Stop();
-    } else if (stream_->Queued() == 0 && !inputMore_) {
+    } else if (outstanding_ == 0 && !inputMore_) {
         BeginEnd();
     }
 }

@@ -130,9 +130,12 @@ class TMMWaveOut : public QObject, public TMMSoundComponent {
     TMMWaveOutRing ring_;
     std::atomic<quint64> generation_{0}; // counts Starts: late reports of an earlier run are dropped
     int nextBuffer_ = 0;                 // the buffer expected back next
-    int64_t bytesHanded_ = 0;            // bytes of the buffers the output has taken
-    int64_t bytesQueued_ = 0;            // bytes of every buffer queued since Start
-    QTimer endTimer_;                    // waits at the end for the output to play what it holds
+    // Buffers queued whose return has not been handled yet; the output may
+    // have taken them all while their reports still wait in the event queue.
+    int outstanding_ = 0;
+    int64_t bytesHanded_ = 0; // bytes of the buffers the output has taken
+    int64_t bytesQueued_ = 0; // bytes of every buffer queued since Start
+    QTimer endTimer_;         // waits at the end for the output to play what it holds
     QElapsedTimer endClock_;
     int64_t endWaitMs_ = 0;
 };
