@@ -3,6 +3,7 @@
 
 #include "WaveBytes.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
+#include "audio/ui/WaveformView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -266,10 +267,14 @@ class TestWaveDialog : public QObject {
     }
 
     // Played on the sound server: the button says "Stop" while playing, and
-    // "Play" again when stopped by the user or by the end of the audio.
+    // "Play" again when stopped by the user or by the end of the audio. The
+    // play position line moves over the waveform and is erased at the stop.
     void playAndStop()
     {
+        dialog_->SetPreview(true);
         QStringList texts;
+        int movedTo = -1;
+        bool erased = false;
         WhenModal([&](QFileDialog* modal) {
             auto* play = Find<QPushButton>(modal, "PlayButton");
             QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
@@ -278,12 +283,17 @@ class TestWaveDialog : public QObject {
             if (!play->isEnabled())
                 QSKIP("no sound server");
             texts << play->text();
+            auto* view = modal->findChild<WaveformView*>(QStringLiteral("Waveform"));
+            const QImage drawn = view->Canvas();
             QTest::mouseClick(play, Qt::LeftButton);
             QTRY_COMPARE(play->text(), QStringLiteral("Stop"));
             texts << play->text();
+            QTRY_VERIFY(view->Locator() > 0);
+            movedTo = view->Locator();
             QTest::mouseClick(play, Qt::LeftButton);
             QTRY_COMPARE(play->text(), QStringLiteral("Play"));
             texts << play->text();
+            erased = view->Locator() == -1 && view->Canvas() == drawn;
             // ADPCM plays through the converter; a short file ends by itself.
             QVERIFY(Select(modal, QStringLiteral("adpcm.wav")));
             QTRY_COMPARE(refreshed.count(), 2);
@@ -295,6 +305,8 @@ class TestWaveDialog : public QObject {
         });
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(texts, QStringList({"Play", "Stop", "Play", "Play"}));
+        QVERIFY(movedTo > 0);
+        QVERIFY(erased);
     }
 };
 
