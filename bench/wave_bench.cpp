@@ -1,6 +1,7 @@
 // Helper of bench/wave.sh: writes a PCM wave of a given data size, times
 // binding a wave file (which must read its header chunks only) and saving one.
 
+#include "audio/RiffFile.h"
 #include "audio/TMMWave.h"
 
 #include <QCoreApplication>
@@ -64,8 +65,15 @@ int TimeBinding(const QString& path, int repeat)
 }
 
 // Binds SRC and saves it as DST, as wave-copy does, without the process start.
-int TimeSave(const QString& source, const QString& target)
+// `way` names the first way the file layer tries to move the bytes.
+int TimeSave(const QString& source, const QString& target, const QString& way)
 {
+    if (way == "splice")
+        RiffFile::SetFirstCopyWay(RiffFile::CopyWay::Splice);
+    else if (way == "memory")
+        RiffFile::SetFirstCopyWay(RiffFile::CopyWay::Memory);
+    else if (way != "file-range")
+        return 2;
     QElapsedTimer timer;
     timer.start();
     TMMWave wave;
@@ -85,10 +93,10 @@ int main(int argc, char** argv)
         return MakeWave(args[2], args[3].toLongLong());
     if (args.size() == 4 && args[1] == "bind")
         return TimeBinding(args[2], args[3].toInt());
-    if (args.size() == 4 && args[1] == "save")
-        return TimeSave(args[2], args[3]);
+    if ((args.size() == 4 || args.size() == 5) && args[1] == "save")
+        return TimeSave(args[2], args[3], args.value(4, QStringLiteral("file-range")));
     std::fprintf(stderr,
                  "usage: wave_bench make FILE DATA_BYTES | bind FILE REPEAT (prints microseconds per bind)"
-                 " | save SRC DST (prints seconds)\n");
+                 " | save SRC DST [file-range|splice|memory] (prints seconds)\n");
     return 2;
 }

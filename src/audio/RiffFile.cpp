@@ -20,6 +20,15 @@ constexpr int64_t MaxRiffOffset = std::numeric_limits<uint32_t>::max();
 constexpr int64_t MemoryCopyChunk = int64_t(1) << 20;
 // The pipe an in-kernel copy goes through: more than a second of CD sound.
 constexpr int64_t CopyPipeSize = int64_t(1) << 18;
+// The kernel's file-to-file copy moves a block through a pipe of its own, in
+// pieces of at most 64 KiB read from the source's pages. Where the target's
+// position differs from the source's within such a piece, every piece ends
+// inside a target page and the target's page cache is built of many small
+// pages: on ext4 that copy takes about 15 % longer than the splice through
+// the larger pipe above. The file-to-file copy is used where the positions
+// agree, split at these boundaries, so that whole pieces map one to one and
+// a file system that shares blocks or copies on its server can do so.
+constexpr int64_t FileRangePiece = int64_t(1) << 16;
 
 QIODevice::OpenMode QtModeFor(RiffFile::Mode mode)
 {
@@ -318,15 +327,17 @@ int64_t RiffFile::CopyFileRange(RiffFile& source, int64_t count, bool& handOver)
 #ifdef __linux__
     const int from = source.file_.handle();
     const int to = file_.handle();
-    if (from < 0 || to < 0)
+    if (from < 0 || to < 0 || (position_ - source.position_) % FileRangePiece != 0)
         return 0;
-    // One call per block: the kernel moves the bytes between the two files'
-    // pages (or shares the blocks where the file system can), as cp does.
+    // The head up to a piece boundary, then the whole pieces, then the tail.
     int64_t done = 0;
     while (done < count) {
+        const int64_t head = (FileRangePiece - position_ % FileRangePiece) % FileRangePiece;
+        const int64_t whole = (count - done) / FileRangePiece * FileRangePiece;
+        const int64_t wanted = head > 0 ? std::min(head, count - done) : whole > 0 ? whole : count - done;
         loff_t fromOffset = source.position_;
         loff_t toOffset = position_;
-        const ssize_t n = ::copy_file_range(from, &fromOffset, to, &toOffset, size_t(count - done), 0);
+        const ssize_t n = ::copy_file_range(from, &fromOffset, to, &toOffset, size_t(wanted), 0);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {

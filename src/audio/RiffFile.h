@@ -87,8 +87,9 @@ class RiffFile {
     int64_t CopyFrom(RiffFile& source, int64_t count);
 
     // The ways CopyFrom moves bytes from file to file, in the order tried: the
-    // kernel's file-to-file copy, a splice through a pipe, and a copy through
-    // memory. Where the system refuses one way, the next takes over.
+    // kernel's file-to-file copy (where both positions lie alike within 64
+    // KiB), a splice through a pipe, and a copy through memory. Where the
+    // system refuses one way, the next takes over.
     enum class CopyWay { FileRange, Splice, Memory };
     // The first way every handle tries (FileRange unless set): lets tests hold
     // the later ways to the results of the first.
