@@ -168,6 +168,9 @@ void TestWindow::clientAreaBelowTheMenu()
     QCOMPARE(w->centralWidget()->size(), QSize(297, 247));
     QCOMPARE(w->size(), QSize(297, 247 + w->menuBar()->height()));
     QCOMPARE(w->minimumSize(), w->maximumSize());
+    // A window of fixed size offers no maximise button.
+    QVERIFY(!(w->windowHandle()->flags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(w->windowHandle()->minimumSize(), w->windowHandle()->maximumSize());
     // tessellor-tool wraps card texts at the width the text box has here.
     QCOMPARE(w->TextBoxWrapWidth(), CardText::DefaultWrapWidth);
 }
