@@ -480,37 +480,6 @@ class TestWaveOut : public QObject {
         }
     }
 
-    void passesUnchanged_data()
-    {
-        QTest::addColumn<QStringList>("encoding");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("16-bit PCM") << QStringList{"-b", "16"} << true;
-        QTest::newRow("ADPCM, switched off") << QStringList{"-e", "ms-adpcm"} << false;
-    }
-    void passesUnchanged()
-    {
-        if (!haveSox_)
-            QSKIP("sox is not installed");
-        QFETCH(QStringList, encoding);
-        QFETCH(bool, enabled);
-        TMMWaveFile source;
-        source.Wave()->LoadWaveFile(Tone("plain.wav", encoding, 0.1, 8000));
-        TMMADPCMConverter converter;
-        converter.SetInput(&source);
-        converter.SetEnabled(enabled);
-        QCOMPARE(converter.PWaveFormat(), source.PWaveFormat());
-        converter.Started();
-        QByteArray viaConverter(100, '\0');
-        int32_t bytes = 100;
-        bool more = false;
-        converter.BufferLoad(viaConverter.data(), bytes, more);
-        converter.Stopped();
-        QByteArray direct(100, '\0');
-        source.Wave()->OpenFile();
-        QCOMPARE(source.Wave()->ReadData(direct.data(), 100), bytes);
-        QCOMPARE(viaConverter, direct);
-    }
-
     void noDeviceRefusesToPlay()
     {
 #ifndef TESSELLOR_TOOL_GUI

@@ -337,6 +337,10 @@ void TMMWaveOut::CheckEndPlayed()
         endTimer_.stop();
         return;
     }
+    if (paused_) {
+        endClock_.restart(); // a paused output plays nothing: the wait starts again
+        return;
+    }
     if (PlayedBytes() < bytesQueued_ && endClock_.elapsed() < endWaitMs_)
         return;
     endTimer_.stop();

@@ -29,7 +29,9 @@ class TMMWaveOutStream;
 // States: closed -> Open -> open -> Start -> playing (<-> Pause/Restart
 // paused) -> Stop or the end of the audio -> open -> Close -> closed.
 // Failures raise EMMWaveOutError after firing OnError; after a failure in
-// Open or Start the output is closed.
+// Open or Start the output is closed. A failure while refilling a returned
+// buffer (on the event loop, where nobody could catch it) fires OnError and
+// closes the output. The input chain must outlive the output while it is open.
 class TMMWaveOut : public QObject, public TMMSoundComponent {
     Q_OBJECT
   public:
