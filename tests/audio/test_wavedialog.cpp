@@ -6,11 +6,13 @@
 #include "audio/ui/WaveformView.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -161,6 +163,7 @@ class TestWaveDialog : public QObject {
 
     void quickMovesRefreshOnce()
     {
+        dialog_->SetFileName(Path("short.wav"));
         QStringList lines;
         int refreshes = -1;
         WhenModal([&](QFileDialog* modal) {
@@ -186,6 +189,7 @@ class TestWaveDialog : public QObject {
     // column and then the zero line across the area.
     void previewOnAndOff()
     {
+        dialog_->SetFileName(Path("short.wav"));
         QImage off, on, shortWave;
         WhenModal([&](QFileDialog* modal) {
             QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
@@ -212,6 +216,7 @@ class TestWaveDialog : public QObject {
 
     void refusesWhatIsNoWave()
     {
+        dialog_->SetFileName(Path("short.wav"));
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString caption, text;
         bool stayed = false;
@@ -241,6 +246,7 @@ class TestWaveDialog : public QObject {
     // box opens a typed name without extension ("wav" added).
     void keyboardAlone()
     {
+        dialog_->SetFileName(Path("short.wav"));
         bool ticked = false;
         WhenModal([&](QFileDialog* modal) {
             auto* box = Find<QCheckBox>(modal, "PreviewBox");
@@ -271,17 +277,27 @@ class TestWaveDialog : public QObject {
     // play position line moves over the waveform and is erased at the stop.
     void playAndStop()
     {
+        dialog_->SetFileName(Path("short.wav"));
         dialog_->SetPreview(true);
         QStringList texts;
         int movedTo = -1;
         bool erased = false;
+        // Without any output (the test run against a sound server that does
+        // not exist) everything else works, but nothing can play.
+        const bool noDevice = QMediaDevices::audioOutputs().isEmpty();
+        bool playEnabled = true, autoPlayEnabled = true;
         WhenModal([&](QFileDialog* modal) {
             auto* play = Find<QPushButton>(modal, "PlayButton");
             QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
             QVERIFY(Select(modal, QStringLiteral("mono16.wav")));
             QTRY_COMPARE(refreshed.count(), 1);
-            if (!play->isEnabled())
-                QSKIP("no sound server");
+            if (noDevice) {
+                playEnabled = play->isEnabled();
+                autoPlayEnabled = Find<QCheckBox>(modal, "AutoPlayBox")->isEnabled();
+                QTest::mouseClick(play, Qt::LeftButton);
+                texts << play->text() << Find<QLabel>(modal, "InfoLine")->text();
+                return;
+            }
             texts << play->text();
             auto* view = modal->findChild<WaveformView*>(QStringLiteral("Waveform"));
             const QImage drawn = view->Canvas();
@@ -304,6 +320,12 @@ class TestWaveDialog : public QObject {
             texts << play->text();
         });
         QVERIFY(!dialog_->RunDialog());
+        if (noDevice) {
+            QVERIFY(!playEnabled);
+            QVERIFY(!autoPlayEnabled);
+            QCOMPARE(texts, QStringList({"Play", "PCM; 22.050 kHz, 16 Bit, Mono; 42 KB"}));
+            return;
+        }
         QCOMPARE(texts, QStringList({"Play", "Stop", "Play", "Play"}));
         QVERIFY(movedTo > 0);
         QVERIFY(erased);
