@@ -3,7 +3,6 @@
 #include "app/TfrmConfigurador.h"
 
 #include "app/ErrorMessage.h"
-
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
