@@ -3,13 +3,11 @@
 // the files hold then, into whatever set is current.
 
 #include "app/CardSound.h"
-#include "app/TessellorApplication.h"
+#include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
 #include "cardset/CardTable.h"
 #include "cardset/CopyBuffer.h"
-#include "cardset/SetConfig.h"
-#include "common/Exception.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
@@ -20,36 +18,7 @@
 
 namespace {
 
-// TEMPORARY until the window's command runner lands.
-template <typename Body> void runCommand(Body body)
-{
-    try {
-        body();
-    } catch (const Exception& e) {
-        TessellorApplication::ShowException(e.Message());
-    }
-}
-
-// TEMPORARY until the window's picture writer lands.
-void savePicture(TDBImage* frame, int slot)
-{
-    const QString path = CaminhoImagem(slot);
-    try {
-        frame->Picture().SaveBitmapFile(path);
-    } catch (...) {
-        const auto existing = FileNames::findExisting(path);
-        if (existing && FileNames::fileExists(*existing))
-            frame->Picture().LoadBitmapFile(*existing);
-        else
-            frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-        frame->PictureChanged();
-        throw;
-    }
-    Conjunto.Elementos[slot].Imagem = path;
-    if (ConfigConjunto.Duplo == 0 && slot > 0)
-        Conjunto.Elementos[slot % 2 == 1 ? slot + 1 : slot - 1].Imagem = path;
-}
-
+// A frame shows no slot while it stands at -1 (the hidden left frame).
 bool showsSlot(const TDBImage* frame)
 {
     return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
@@ -69,34 +38,34 @@ std::optional<QString> copiedFile(const QString& path)
 
 void TfrmConfigurador::btnCopiarClick()
 {
-    runCommand([this] {
-        if (!showsSlot(ImagemAtual))
-            return;
-        const int slot = ImagemAtual->Tag();
-        ElementoCopiado.Imagem = CaminhoImagem(slot);
-        ElementoCopiado.Som = CaminhoSom(slot);
-        btnColar->setEnabled(true);
-        mnColar->setEnabled(true);
-    });
+    if (!showsSlot(ImagemAtual))
+        return;
+    const int slot = ImagemAtual->Tag();
+    ElementoCopiado.Imagem = CaminhoImagem(slot);
+    ElementoCopiado.Som = CaminhoSom(slot);
+    btnColar->setEnabled(true);
+    mnColar->setEnabled(true);
 }
 
 void TfrmConfigurador::btnColarClick()
 {
-    runCommand([this] {
-        TDBImage* frame = ImagemAtual;
-        if (!showsSlot(frame))
-            return;
-        const int slot = frame->Tag();
-        // Made for this one operation and released whatever happens.
-        TMMWave wave;
-        // The two parts are pasted independently, picture first; an error
-        // stops the paste, so a failing picture leaves the sound unpasted.
-        if (const auto picture = copiedFile(ElementoCopiado.Imagem)) {
+    TDBImage* frame = ImagemAtual;
+    if (!showsSlot(frame))
+        return;
+    const int slot = frame->Tag();
+    // Made for this one operation and released whatever happens.
+    TMMWave wave;
+    // The two parts are pasted independently, picture first; an error stops
+    // the paste, so a failing picture leaves the sound unpasted.
+    if (const auto picture = copiedFile(ElementoCopiado.Imagem)) {
+        try {
             frame->Picture().LoadBitmapFile(*picture);
-            frame->PictureChanged();
-            savePicture(frame, slot);
+        } catch (const Exception& e) {
+            throw EFileError::On(e, *picture);
         }
-        if (const auto sound = copiedFile(ElementoCopiado.Som))
-            CardSound::Save(wave, *sound, slot);
-    });
+        frame->PictureChanged();
+        WriteCardPicture(frame, slot);
+    }
+    if (const auto sound = copiedFile(ElementoCopiado.Som))
+        CardSound::Save(wave, *sound, slot);
 }

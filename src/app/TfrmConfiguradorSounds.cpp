@@ -3,27 +3,15 @@
 // command changes the window.
 
 #include "app/CardSound.h"
-#include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
 #include "cardset/CardTable.h"
-#include "common/Exception.h"
 #include "common/FileNames.h"
 #include "images/ui/TDBImage.h"
 
 namespace {
-
-// TEMPORARY until the window's command runner lands.
-template <typename Body> void runCommand(Body body)
-{
-    try {
-        body();
-    } catch (const Exception& e) {
-        TessellorApplication::ShowException(e.Message());
-    }
-}
 
 // A frame shows no slot while it stands at -1 (the hidden left frame).
 bool showsSlot(const TDBImage* frame)
@@ -43,27 +31,23 @@ TMMWaveOpenDialog* TfrmConfigurador::MakeOpenWaveDialog(QWidget* owner)
 
 void TfrmConfigurador::btnSomClick()
 {
-    runCommand([this] {
-        if (!showsSlot(ImagemAtual))
-            return;
-        const int slot = ImagemAtual->Tag();
-        // Made for this one operation and released whatever happens.
-        TMMWave wave;
-        if (!dlOpenWave->RunDialog())
-            return;
-        CardSound::Save(wave, dlOpenWave->FileName(), slot);
-    });
+    if (!showsSlot(ImagemAtual))
+        return;
+    const int slot = ImagemAtual->Tag();
+    // Made for this one operation and released whatever happens.
+    TMMWave wave;
+    if (!dlOpenWave->RunDialog())
+        return;
+    CardSound::Save(wave, dlOpenWave->FileName(), slot);
 }
 
 void TfrmConfigurador::btnTocarSomClick()
 {
-    runCommand([this] {
-        if (!showsSlot(ImagemAtual))
-            return;
-        // The file on disk counts, recorded or not; a card without one is
-        // silent, and one the player cannot play is not reported.
-        const auto existing = FileNames::findExisting(CaminhoSom(ImagemAtual->Tag()));
-        if (existing && FileNames::fileExists(*existing))
-            SimpleSoundPlayer::instance().play(*existing);
-    });
+    if (!showsSlot(ImagemAtual))
+        return;
+    // The file on disk counts, recorded or not; a card without one is silent,
+    // and one the player cannot play is not reported.
+    const QString path = CaminhoSom(ImagemAtual->Tag());
+    if (FileNames::fileExists(path))
+        SimpleSoundPlayer::instance().play(path);
 }

@@ -2,27 +2,26 @@
 // Insert Sound writes through the wave dialog and which slots record it, its
 // failures, and what Hear Sound plays on the sound server.
 
+#include "EditorDriver.h"
+#include "TestFiles.h"
 #include "audio/SoundRecorder.h"
 #include "audio/WaveBytes.h"
-#include "cardset/DialogDriver.h"
 #include "cardset/Unprivileged.h"
 
-#include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
-#include "cardset/CardTable.h"
-#include "cardset/SetConfig.h"
-#include "images/ui/TDBImage.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <cmath>
 #include <memory>
+#include <optional>
 
-using namespace WaveBytes;
+using namespace EditorDriver;
+using TestFiles::readBytes;
+using TestFiles::writeBytes;
 
 namespace {
 
@@ -35,8 +34,8 @@ QByteArray toneWave(double seconds)
     const int count = int(seconds * 8000);
     QByteArray samples;
     for (int i = 0; i < count; ++i)
-        samples += U16(uint16_t(int16_t(16000 * std::sin(2 * M_PI * ToneFrequency * i / 8000.0))));
-    return PcmWave(1, 8000, 16, samples);
+        samples += WaveBytes::U16(uint16_t(int16_t(16000 * std::sin(2 * M_PI * ToneFrequency * i / 8000.0))));
+    return WaveBytes::PcmWave(1, 8000, 16, samples);
 }
 
 // What the wave layer writes for `source`: the bytes a card's sound file must hold.
@@ -46,7 +45,7 @@ QByteArray savedBytes(const QString& source)
     TMMWave wave;
     wave.LoadWaveFile(source);
     wave.SaveWaveFile(dir.filePath(QStringLiteral("saved.wav")));
-    return ReadFile(dir.filePath(QStringLiteral("saved.wav")));
+    return readBytes(dir.filePath(QStringLiteral("saved.wav")));
 }
 
 } // namespace
@@ -55,8 +54,20 @@ class TestSoundCommands : public QObject {
     Q_OBJECT
 
   private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        set = std::make_unique<QTemporaryDir>();
+        source = std::make_unique<QTemporaryDir>();
+        w = std::make_unique<TfrmConfigurador>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    }
+    void cleanup()
+    {
+        DialogDriver::withdraw(waitingDialog);
+        SimpleSoundPlayer::instance().stop();
+        w.reset();
+    }
 
     void insertSound_data();
     void insertSound();
@@ -66,55 +77,14 @@ class TestSoundCommands : public QObject {
     void hearSound();
 
   private:
-    void openSet(bool duplo);
-    void goToSlot(int slot);
     // Confirms `path` in the wave dialog once it shows; an empty path cancels.
     void chooseInWaveDialog(const QString& path);
-    // Runs `command`; the text of the error box it showed, or empty.
-    QString errorOf(void (TfrmConfigurador::*command)());
 
     std::unique_ptr<QTemporaryDir> set;
     std::unique_ptr<QTemporaryDir> source;
     std::unique_ptr<TfrmConfigurador> w;
     QPointer<QTimer> waitingDialog;
 };
-
-void TestSoundCommands::init()
-{
-    set = std::make_unique<QTemporaryDir>();
-    source = std::make_unique<QTemporaryDir>();
-    w = std::make_unique<TfrmConfigurador>();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w.get()));
-}
-
-void TestSoundCommands::cleanup()
-{
-    DialogDriver::withdraw(waitingDialog);
-    SimpleSoundPlayer::instance().stop();
-    w.reset();
-    set.reset();
-    source.reset();
-}
-
-void TestSoundCommands::openSet(bool duplo)
-{
-    PastaConjunto = set->path() + QLatin1Char('/');
-    ConfigConjunto = TConfigConjunto{};
-    ConfigConjunto.Duplo = duplo ? 1 : 0;
-    w->NovoConjunto();
-    w->HabilitaControles();
-}
-
-void TestSoundCommands::goToSlot(int slot)
-{
-    const int left = slot == 0 ? -1 : (slot % 2 == 1 ? slot : slot - 1);
-    for (int i = 0; i < 21 && w->DBImage1->Tag() != left; ++i)
-        w->btnProximoClick();
-    if (slot % 2 == 0)
-        QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    QCOMPARE(w->ImagemAtual->Tag(), slot);
-}
 
 void TestSoundCommands::chooseInWaveDialog(const QString& path)
 {
@@ -128,15 +98,6 @@ void TestSoundCommands::chooseInWaveDialog(const QString& path)
             QMetaObject::invokeMethod(dialog, "accept");
         },
         QStringLiteral("dlOpenWave"));
-}
-
-QString TestSoundCommands::errorOf(void (TfrmConfigurador::*command)())
-{
-    DialogDriver::Message shown;
-    QPointer<QTimer> waiting = DialogDriver::acceptMessage(&shown);
-    (w.get()->*command)();
-    DialogDriver::withdraw(waiting);
-    return shown.text;
 }
 
 void TestSoundCommands::insertSound_data()
@@ -162,23 +123,23 @@ void TestSoundCommands::insertSound()
     QFETCH(QString, written);
     QFETCH(QList<int>, recorded);
     QCOMPARE(w->dlOpenWave->Title(), QStringLiteral("Open Wave File"));
-    openSet(duplo);
-    goToSlot(slot);
+    openSet(*w, set->path(), duplo);
+    goToSlot(*w, slot);
     const QString target = set->filePath(written);
     QString chosen = source->filePath(QStringLiteral("bird.wav"));
-    QVERIFY(WriteFile(chosen, toneWave(0.2)));
+    writeBytes(chosen, toneWave(0.2));
     const QByteArray expected = savedBytes(chosen);
     if (ownFile) {
-        QVERIFY(WriteFile(target, expected));
+        writeBytes(target, expected);
         chosen = target;
     }
     const QImage shown = w->ImagemAtual->Picture().ToImage();
 
     chooseInWaveDialog(chosen);
-    QCOMPARE(errorOf(&TfrmConfigurador::btnSomClick), QString());
+    QCOMPARE(errorOf(w->btnSom), QString());
 
     QCOMPARE(QDir(set->path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(ReadFile(target), expected);
+    QCOMPARE(readBytes(target), expected);
     for (int other = 0; other < NumSlots; ++other)
         QCOMPARE(Conjunto.Elementos[other].Som, recorded.contains(other) ? target : QString());
     QCOMPARE(w->ImagemAtual->Picture().ToImage(), shown);
@@ -188,47 +149,47 @@ void TestSoundCommands::insertSoundFails_data()
 {
     QTest::addColumn<QString>("failure");
     QTest::addColumn<QString>("error");
-    QTest::newRow("cancelled") << "cancel"
-                               << "";
+    QTest::newRow("cancelled") << "cancel" << QString();
     QTest::newRow("no longer a wave when loaded") << "changed"
-                                                  << "Invalid wave file...";
-    QTest::newRow("sound file unwritable") << "read-only"
-                                           << "Unable to save wave file.";
+                                                  << "Invalid wave file...\n<chosen>";
+    QTest::newRow("sound file read-only") << "read-only"
+                                          << "Unable to save wave file.\n<target>";
 }
 
 void TestSoundCommands::insertSoundFails()
 {
     QFETCH(QString, failure);
     QFETCH(QString, error);
-    openSet(false);
+    openSet(*w, set->path(), false);
     const QString chosen = source->filePath(QStringLiteral("bird.wav"));
-    QVERIFY(WriteFile(chosen, toneWave(0.2)));
+    writeBytes(chosen, toneWave(0.2));
     // The cover has a sound already, which stays as it is.
     const QString target = CaminhoSom(0);
-    QVERIFY(WriteFile(target, toneWave(0.1)));
-    const QByteArray before = ReadFile(target);
+    writeBytes(target, toneWave(0.1));
+    const QByteArray before = readBytes(target);
     Conjunto.Elementos[0].Som = QStringLiteral("as before");
 
     if (failure == QLatin1String("changed"))
         w->dlOpenWave->OnFileOK = [](TMMWaveOpenDialog*, const QString& path, bool&) {
             // The file changes after the dialog found it a wave.
-            QVERIFY(WriteFile(path, "RIFF, but no wave any more"));
+            writeBytes(path, "RIFF, but no wave any more");
         };
     chooseInWaveDialog(failure == QLatin1String("cancel") ? QString() : chosen);
-    QString shown;
+    std::optional<Unprivileged> user;
     if (failure == QLatin1String("read-only")) {
         for (const QString& folder : {set->path(), source->path()})
             Unprivileged::makeWritable(folder, true);
         Unprivileged::makeReadOnly(target, false);
-        Unprivileged user;
+        user.emplace();
         if (::geteuid() == 0)
             QSKIP("no ordinary user to run as");
-        shown = errorOf(&TfrmConfigurador::btnSomClick);
-    } else {
-        shown = errorOf(&TfrmConfigurador::btnSomClick);
     }
-    QCOMPARE(shown, error);
-    QCOMPARE(ReadFile(target), before);
+    const QString shown = errorOf(w->btnSom);
+    user.reset();
+    QCOMPARE(shown, QString(error)
+                        .replace(QStringLiteral("<chosen>"), chosen)
+                        .replace(QStringLiteral("<target>"), target));
+    QCOMPARE(readBytes(target), before);
     QCOMPARE(QDir(set->path()).entryList(QDir::Files), QStringList{QStringLiteral("S00.wav")});
     QCOMPARE(Conjunto.Elementos[0].Som, QStringLiteral("as before"));
 }
@@ -249,28 +210,25 @@ void TestSoundCommands::hearSound()
     QFETCH(QString, file);
     if (!SoundRecorder::Available())
         QSKIP("no sound server with a null output (scripts/test.sh starts one)");
-    openSet(false);
-    goToSlot(slot);
+    openSet(*w, set->path(), false);
+    goToSlot(*w, slot);
     // Never recorded in the slot: the file on disk is what counts.
     if (!file.isEmpty())
-        QVERIFY(WriteFile(set->filePath(file), toneWave(3)));
+        writeBytes(set->filePath(file), toneWave(3));
     QVERIFY(Conjunto.Elementos[slot].Som.isEmpty());
     SoundRecorder recorder;
-    QVERIFY(recorder.Start());
-    recorder.Clear();
-
-    QCOMPARE(errorOf(&TfrmConfigurador::btnTocarSomClick), QString());
+    QCOMPARE(errorOf(w->btnTocarSom), QString());
+    QCOMPARE(SimpleSoundPlayer::instance().isPlaying(), !file.isEmpty());
     if (file.isEmpty()) {
-        QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
-        const double silence =
+        recorder.Collect(SoundRecorder::Rate / 10); // what an earlier test left in the output
+        const double heard =
             SoundRecorder::Amplitude(recorder.Collect(SoundRecorder::Rate / 2), ToneFrequency);
-        QVERIFY2(silence < 200, qPrintable(QString::number(silence)));
-        return;
+        QVERIFY2(heard < 200, qPrintable(QString::number(heard)));
+    } else { // heard once the output has started: a tenth of a second of the tone
+        QTRY_VERIFY_WITH_TIMEOUT(
+            SoundRecorder::Amplitude(recorder.Collect(SoundRecorder::Rate / 10), ToneFrequency) > 4000,
+            10000);
     }
-    QVERIFY(SimpleSoundPlayer::instance().isPlaying());
-    // Heard once the output has started: a tenth of a second of the tone.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        SoundRecorder::Amplitude(recorder.Collect(SoundRecorder::Rate / 10), ToneFrequency) > 4000, 10000);
 }
 
 QTEST_MAIN(TestSoundCommands)
