@@ -21,6 +21,11 @@ using namespace WaveBytes;
 namespace {
 
 constexpr int RecordRate = 44100;
+// The recording is judged a tenth of a second at a time while waiting for
+// the sound to start, stop or change.
+constexpr qsizetype Moment = RecordRate / 10;
+constexpr int SoundTimeout = 10000; // ms
+constexpr double LongTone = 30;     // seconds, longer than SoundTimeout
 
 QByteArray Run(const QString& program, const QStringList& args)
 {
@@ -236,20 +241,19 @@ class TestPlayer : public QObject {
         if (const char* missing = MissingForSound())
             QSKIP(missing);
         QFETCH(QStringList, encoding);
-        const QString tone = Tone("tone.wav", encoding, 3);
+        // Far longer than any wait below: a stop that did nothing would still
+        // be heard when the waiting gives up.
+        const QString tone = Tone("tone.wav", encoding, LongTone);
         Recorder recorder;
         QVERIFY(recorder.Start());
-        QTest::qWait(300);
         QVERIFY(SimpleSoundPlayer::instance().play(tone));
         QVERIFY(SimpleSoundPlayer::instance().isPlaying());
-        QTest::qWait(300);
-        recorder.Clear();
+        QTRY_VERIFY_WITH_TIMEOUT(Rms(recorder.Collect(Moment)) > 2000, SoundTimeout);
         const double playing = Rms(recorder.Collect(RecordRate / 2));
         QVERIFY2(playing > 2000, qPrintable(QString::number(playing)));
         SimpleSoundPlayer::instance().stop();
         QVERIFY(!SimpleSoundPlayer::instance().isPlaying());
-        QTest::qWait(300);
-        recorder.Clear();
+        QTRY_VERIFY_WITH_TIMEOUT(Rms(recorder.Collect(Moment)) < 50, SoundTimeout);
         const double stopped = Rms(recorder.Collect(RecordRate * 2 / 5));
         QVERIFY2(stopped < 50, qPrintable(QString::number(stopped)));
     }
@@ -258,15 +262,20 @@ class TestPlayer : public QObject {
     {
         if (const char* missing = MissingForSound())
             QSKIP(missing);
-        const QString low = Tone("low.wav", {}, 3, 440);
-        const QString high = Tone("high.wav", {}, 3, 1000);
+        const QString low = Tone("low.wav", {}, LongTone, 440);
+        const QString high = Tone("high.wav", {}, LongTone, 1000);
         Recorder recorder;
         QVERIFY(recorder.Start());
         QVERIFY(SimpleSoundPlayer::instance().play(low));
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(Rms(recorder.Collect(Moment)) > 2000, SoundTimeout);
         QVERIFY(SimpleSoundPlayer::instance().play(high));
-        QTest::qWait(300);
-        recorder.Clear();
+        // Until the high tone is heard alone; the low one outlasts the wait.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QVector<int16_t> moment = recorder.Collect(Moment);
+                return Rms(moment) > 2000 && PowerAt(moment, 1000) > 100 * PowerAt(moment, 440);
+            }(),
+            SoundTimeout);
         const QVector<int16_t> samples = recorder.Collect(RecordRate / 2);
         QVERIFY(Rms(samples) > 2000);
         QVERIFY2(
