@@ -16,14 +16,11 @@ namespace {
 constexpr int NameAttempts = 64;
 constexpr mode_t PermissionBits = 07777;
 
-QStringList defaultTemporaryNames(const QFileInfo& target)
+QString temporaryNameFor(const QFileInfo& target)
 {
-    QStringList names;
-    for (int attempt = 0; attempt < NameAttempts; ++attempt)
-        names.append(QStringLiteral(".%1.%2.tmp")
-                         .arg(target.fileName())
-                         .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-    return names;
+    return QStringLiteral(".%1.%2.tmp")
+        .arg(target.fileName())
+        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
 } // namespace
@@ -56,7 +53,9 @@ bool ReplacingFile::open()
     // A folder is never replaced by a file, nor a file the user protected.
     if (const int blocker = FileNames::replaceBlocker(target_))
         return fail(blocker);
-    for (const QString& name : names_.isEmpty() ? defaultTemporaryNames(info) : names_) {
+    const qsizetype attempts = names_.isEmpty() ? NameAttempts : names_.size();
+    for (qsizetype attempt = 0; attempt < attempts; ++attempt) {
+        const QString name = names_.isEmpty() ? temporaryNameFor(info) : names_.at(attempt);
         temporary_ = info.path() + QLatin1Char('/') + name;
         fd_ = ::open(QFile::encodeName(temporary_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0)
