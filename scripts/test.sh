@@ -16,12 +16,13 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja \
 cmake --build "$build" -j "$(nproc)"
 
 # A private sound server for the audio tests: a null sink whose monitor
-# records what was played.
+# records what was played, and a sine source that recordings hear.
 export XDG_RUNTIME_DIR="$build/runtime"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 if ! pactl info >/dev/null 2>&1; then
   pulseaudio --daemonize=yes -n --exit-idle-time=-1 \
-    --load=module-null-sink --load=module-native-protocol-unix >/dev/null 2>&1 || true
+    --load=module-null-sink --load=module-native-protocol-unix \
+    --load="module-sine-source source_name=sine_input frequency=440" >/dev/null 2>&1 || true
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 fi
 
