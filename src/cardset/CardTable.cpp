@@ -1,13 +1,10 @@
 #include "cardset/CardTable.h"
 
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 
 #include <stdexcept>
 #include <string>
-
-TConjunto Conjunto;
-QString PastaBase;
-QString PastaConjunto;
 
 namespace {
 
@@ -24,11 +21,6 @@ std::array<QString, NumSlots> numberedNames(char letter)
 int clampedSlot(int slot)
 {
     return slot < 0 ? 0 : (slot > NumSlots - 1 ? NumSlots - 1 : slot);
-}
-
-bool currentSetIsDouble()
-{
-    return IsDoubleSet(ConfigConjunto);
 }
 
 } // namespace
@@ -65,12 +57,12 @@ int NumeroArquivo(int slot, bool duplo)
 
 QString CaminhoImagem(int slot)
 {
-    return PastaConjunto + NomesImagem[NumeroArquivo(slot, currentSetIsDouble())] + QStringLiteral(".bmp");
+    return TSetDocument::Current().CaminhoImagem(slot);
 }
 
 QString CaminhoSom(int slot)
 {
-    return PastaConjunto + NomesSom[NumeroArquivo(slot, currentSetIsDouble())] + QStringLiteral(".wav");
+    return TSetDocument::Current().CaminhoSom(slot);
 }
 
 bool IsDoubleSet(const TConfigConjunto& config)
@@ -87,19 +79,15 @@ std::optional<int> SlotSharingFiles(int slot, bool duplo)
 
 std::optional<int> SlotSharingFiles(int slot)
 {
-    return SlotSharingFiles(slot, currentSetIsDouble());
+    return TSetDocument::Current().SlotSharingFiles(slot);
 }
 
 void RecordImagem(int slot, const QString& path)
 {
-    Conjunto.Elementos[slot].Imagem = path;
-    if (const std::optional<int> other = SlotSharingFiles(slot))
-        Conjunto.Elementos[*other].Imagem = path;
+    TSetDocument::Current().RecordCardPath(slot, TSetDocument::CardPart::Picture, path);
 }
 
 void RecordSom(int slot, const QString& path)
 {
-    Conjunto.Elementos[slot].Som = path;
-    if (const std::optional<int> other = SlotSharingFiles(slot))
-        Conjunto.Elementos[*other].Som = path;
+    TSetDocument::Current().RecordCardPath(slot, TSetDocument::CardPart::Sound, path);
 }

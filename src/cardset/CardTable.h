@@ -43,10 +43,10 @@ struct TConjunto {
     TArrayElem Elementos;
 };
 
-// Process-wide state of the current set.
-extern TConjunto Conjunto;
-extern QString PastaBase;     // program folder + "Ed/"
-extern QString PastaConjunto; // current set folder, ending with "/" while a set is current
+// Process-wide state of the current set: the members of TSetDocument::Current().
+extern TConjunto& Conjunto;
+extern QString& PastaBase;     // program folder + "Ed/"
+extern QString& PastaConjunto; // current set folder, ending with "/" while a set is current
 
 extern const std::array<QString, NumSlots> NomesImagem; // "C00".."C40"
 extern const std::array<QString, NumSlots> NomesSom;    // "S00".."S40"
@@ -58,7 +58,8 @@ int NumeroArquivo(int slot, bool duplo);
 // editor alike: double when Duplo is not 0 (a Set.cfg holding 2 is double).
 bool IsDoubleSet(const TConfigConjunto& config);
 
-// Paths of a slot's files by the naming rule, for the current set.
+// Paths of a slot's files by the naming rule, for the current set (the
+// document's rules under their free names).
 QString CaminhoImagem(int slot);
 QString CaminhoSom(int slot);
 
@@ -70,5 +71,7 @@ std::optional<int> SlotSharingFiles(int slot); // for the current set
 
 // Records a file just written for `slot` in the slot and in the slot that
 // shares the file, so that neither shows a stale picture or names no sound.
+// Commands write card files through TSetDocument::ReplaceCardFile, which
+// records them so; these record without telling anyone.
 void RecordImagem(int slot, const QString& path);
 void RecordSom(int slot, const QString& path);

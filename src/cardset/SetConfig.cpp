@@ -1,15 +1,13 @@
 #include "cardset/SetConfig.h"
 
-#include "cardset/CardTable.h"
 #include "cardset/ConfigFile.h"
 #include "cardset/EInOutError.h"
+#include "cardset/SetDocument.h"
 #include "cardset/Windows1252.h"
 #include "common/FileNames.h"
 
 #include <algorithm>
 #include <cstring>
-
-TConfigConjunto ConfigConjunto{};
 
 namespace {
 
@@ -84,25 +82,10 @@ void WriteConfig(const QString& folder, const TConfigConjunto& config)
 
 void CarregaConfig(const QString& folder)
 {
-    // An existing file is only read, so a set on a read-only medium opens.
-    if (const std::optional<TConfigConjunto> stored = ReadExistingConfig(folder)) {
-        ConfigConjunto = *stored;
-        return;
-    }
-    // A folder without the file becomes a paired set without an author. The
-    // character bytes after the length stay as they were in memory.
-    TConfigConjunto created = ConfigConjunto;
-    created.Autor[LengthOffset] = 0;
-    created.Duplo = 0;
-    WriteConfig(folder, created);
-    ConfigConjunto = created;
+    TSetDocument::Current().CarregaConfig(folder);
 }
 
 void SalvaConfig()
 {
-    // Without a current set there is no folder to write into; the name would
-    // land in the root folder.
-    if (PastaConjunto.isEmpty())
-        throw EInOutError(EInOutError::InvalidFilename);
-    WriteConfig(PastaConjunto, ConfigConjunto);
+    TSetDocument::Current().SalvaConfig();
 }

@@ -19,7 +19,8 @@ constexpr int AutorMaxLength = 200;
 constexpr int DuploOffset = 201;
 constexpr const char* ConfigFileName = "Set.cfg";
 
-extern TConfigConjunto ConfigConjunto;
+// The current set's record: a member of TSetDocument::Current().
+extern TConfigConjunto& ConfigConjunto;
 
 // The author's name as text (at most 200 characters are read).
 QString AutorText(const TConfigConjunto& config);

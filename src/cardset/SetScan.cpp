@@ -2,6 +2,7 @@
 
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "common/FileNames.h"
 
 namespace {
@@ -40,13 +41,16 @@ class SetFolder {
 
 class Scan {
   public:
-    Scan(ScanView& view, const SetFolder& folder) : view_(view), folder_(folder) {}
+    Scan(ScanView& view, const SetFolder& folder, TConjunto& table)
+        : view_(view), folder_(folder), table_(table)
+    {
+    }
 
     void scanDouble()
     {
         view_.setProgressRange(DoubleProgressMaximum);
         for (int i = 0; i < NumSlots; ++i) {
-            TElemento& slot = Conjunto.Elementos[i];
+            TElemento& slot = table_.Elementos[i];
             if (const QString picture = lookForPicture(i); !picture.isEmpty())
                 slot.Imagem = picture;
             if (const QString sound = folder_.sound(i); !sound.isEmpty())
@@ -59,12 +63,12 @@ class Scan {
     {
         // The cover's sound is not looked for and the bar does not move for it.
         if (const QString cover = lookForPicture(0); !cover.isEmpty()) {
-            Conjunto.Elementos[0].Par = 0;
-            Conjunto.Elementos[0].Imagem = cover;
+            table_.Elementos[0].Par = 0;
+            table_.Elementos[0].Imagem = cover;
         }
         for (int k = 1; k <= PairCount; ++k) {
-            TElemento& first = Conjunto.Elementos[2 * k - 1];
-            TElemento& second = Conjunto.Elementos[2 * k];
+            TElemento& first = table_.Elementos[2 * k - 1];
+            TElemento& second = table_.Elementos[2 * k];
             if (const QString picture = lookForPicture(k); !picture.isEmpty())
                 first.Imagem = second.Imagem = picture;
             if (const QString sound = folder_.sound(k); !sound.isEmpty())
@@ -88,21 +92,27 @@ class Scan {
 
     ScanView& view_;
     const SetFolder& folder_;
+    TConjunto& table_;
     bool pictureMissing_ = false;
 };
 
 } // namespace
 
-bool CarregaConjunto(ScanView& view)
+bool CarregaConjunto(TSetDocument& document, ScanView& view)
 {
     view.showProgress(QStringLiteral("Importando Conjunto"), PairedProgressMaximum);
-    PastaConjunto += QLatin1Char('/');
-    const SetFolder folder(PastaConjunto);
-    Scan scan(view, folder);
-    if (IsDoubleSet(ConfigConjunto))
+    document.PastaConjunto += QLatin1Char('/');
+    const SetFolder folder(document.PastaConjunto);
+    Scan scan(view, folder, document.Conjunto);
+    if (document.IsDoubleSet())
         scan.scanDouble();
     else
         scan.scanPaired();
     view.hideProgress();
     return scan.complete();
+}
+
+bool CarregaConjunto(ScanView& view)
+{
+    return CarregaConjunto(TSetDocument::Current(), view);
 }

@@ -14,6 +14,11 @@ class ScanView {
     virtual void appendError(const QString& line) = 0; // one line at the end of memErros
 };
 
-// Scans PastaConjunto into Conjunto (appending "/" to PastaConjunto first).
-// True when every picture that the set's kind calls for was found.
+class TSetDocument;
+
+// Scans the document's PastaConjunto into its Conjunto (appending "/" to
+// PastaConjunto first). True when every picture that the set's kind calls for
+// was found. Emits nothing: TSetDocument::LoadSet runs it for the commands.
+bool CarregaConjunto(TSetDocument& document, ScanView& view);
+// The same on the current set's document.
 bool CarregaConjunto(ScanView& view);

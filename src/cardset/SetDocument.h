@@ -1,0 +1,111 @@
+#pragma once
+
+#include "cardset/CardTable.h"
+#include "cardset/SetConfig.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class CardFileObserver;
+class ScanView;
+
+// The current set as one document: the folder of all sets, the set's folder,
+// its "Set.cfg" record and its 41 card slots, with the one rule for the kind
+// of set and the rules that name a slot's files. Commands and dialogs read
+// and change the set through it; it tells whoever listens (the editor window,
+// views of the whole set, an undo history) what changed. It never shows
+// anything and never asks the user.
+//
+// The data members carry the names the editor has always used; the free
+// names Conjunto, PastaConjunto, ConfigConjunto and PastaBase refer to the
+// members of Current(). Commands change them through the methods, which tell
+// the listeners; the scan, the tool and tests also set them directly.
+class TSetDocument : public QObject {
+    Q_OBJECT
+
+  public:
+    enum class CardPart { Picture, Sound };
+    Q_ENUM(CardPart)
+
+    explicit TSetDocument(QObject* parent = nullptr);
+    ~TSetDocument() override;
+
+    // The document of the current set, alive for the whole run.
+    static TSetDocument& Current();
+
+    // ---- what it holds ---------------------------------------------------
+    QString PastaBase;              // program folder + "Ed/"
+    QString PastaConjunto;          // the set's folder, ending with "/" while a set is current
+    TConfigConjunto ConfigConjunto; // the set's "Set.cfg" record
+    TConjunto Conjunto;             // the 41 slots, 0 the cover
+
+    // ---- rules -------------------------------------------------------------
+    // A set folder is current (New, Open or Import named one).
+    bool HasSet() const { return !PastaConjunto.isEmpty(); }
+    // Double when Duplo is not 0: the one rule for paths, scan and editor.
+    bool IsDoubleSet() const;
+    int NumeroArquivo(int slot) const;
+    QString CaminhoImagem(int slot) const;
+    QString CaminhoSom(int slot) const;
+    QString CaminhoArquivo(int slot, CardPart part) const;
+    // The other card whose files are `slot`'s (paired sets only).
+    std::optional<int> SlotSharingFiles(int slot) const;
+    // The slots that record the file of `slot`: the slot, then its partner.
+    std::vector<int> SlotsOfFile(int slot) const;
+    // The path recorded in the slot (Imagem or Som), empty when none is known.
+    const QString& RecordedPath(int slot, CardPart part) const;
+
+    // ---- the set as a whole -------------------------------------------------
+    void LimpaConjunto();
+    // New set and Import: the chosen folder and the values given become
+    // current in memory (the author stored by the "Set.cfg" rule). configChanged.
+    void ChooseSet(const QString& folder, const QString& author, uint8_t duplo);
+    // Open set: the folder becomes current with its "Set.cfg" read (created
+    // when missing). When that fails the previous folder and record stay
+    // current, nothing is emitted and the error goes on. configChanged.
+    void OpenFolder(const QString& folder);
+    // Properties: the values become current and, while a set is current, are
+    // written to its "Set.cfg" (an error goes on after they took effect).
+    void ApplyProperties(const QString& author, bool duplo);
+    void CarregaConfig(const QString& folder); // fills ConfigConjunto; raises EInOutError
+    void SalvaConfig() const;                  // writes ConfigConjunto; raises EInOutError
+
+    // An empty table for the new set just made current. setOpened.
+    void StartEmptySet();
+    // Clears the table and scans the set's folder into it (appending "/" to
+    // PastaConjunto). True when no picture was missing. setOpened.
+    bool LoadSet(ScanView& view);
+
+    // ---- card files ----------------------------------------------------------
+    // The one way a card's picture or sound file is written. The path comes
+    // from the naming rule; `write` writes it (and may raise). Only after it
+    // succeeded is the path recorded in the slot and the slot sharing the
+    // file, and cardFileWritten emitted once for each of them. Observers hear
+    // of it before the write, after it, or of its failure (see
+    // CardFileObserver). A failed write records and emits nothing and its
+    // error goes on.
+    void ReplaceCardFile(int slot, CardPart part, const std::function<void(const QString& path)>& write);
+    // Records `path` in the slot and the slot sharing its file; emits nothing.
+    void RecordCardPath(int slot, CardPart part, const QString& path);
+    // Puts back recorded paths of a file that was restored by other means
+    // (undo, redo) and emits cardFileWritten for each slot.
+    void RestoreCardPaths(CardPart part, const std::vector<std::pair<int, QString>>& paths);
+
+    void AddObserver(CardFileObserver* observer);
+    void RemoveObserver(CardFileObserver* observer);
+
+  signals:
+    // A card's file was written and `path` recorded in `slot`; once per slot
+    // that records it (in a paired set the written card, then its partner).
+    void cardFileWritten(int slot, TSetDocument::CardPart part, const QString& path);
+    // New, Open or Import made a set current with its table filled.
+    void setOpened();
+    // The set's author or kind changed in memory.
+    void configChanged();
+
+  private:
+    std::vector<CardFileObserver*> observers_;
+};
