@@ -332,21 +332,25 @@ class TestWaveSaveFastCopy : public QObject {
 
     void targetCannotGrow_data()
     {
+        QTest::addColumn<QByteArray>("source");
         QTest::addColumn<bool>("direct");
         QTest::addColumn<int>("limit"); // the largest file the process may write
-        QTest::newRow("file to file, inside the second block") << true << 250000;
-        QTest::newRow("file to file, inside the first block") << true << 1000;
-        QTest::newRow("file to file, no room for the trailing chunks") << true << 400046;
-        QTest::newRow("through memory, inside the second block") << false << 250000;
+        const QByteArray cd = PcmWave(2, 44100, 16, Ramp(400000, 5));
+        QTest::newRow("file to file, inside the second block") << cd << true << 250000;
+        QTest::newRow("file to file, inside the first block") << cd << true << 1000;
+        QTest::newRow("file to file, no room for the trailing chunks") << cd << true << 400046;
+        QTest::newRow("through memory, inside the second block") << cd << false << 250000;
+        QTest::newRow("data at the copy's offset, inside the second block")
+            << SavedLayoutWave(Ramp(400000, 5)) << true << 250000;
     }
 
     // A target that cannot take the bytes (as on a full volume) fails the
     // save; the temporary file goes and the old target stays.
     void targetCannotGrow()
     {
+        QFETCH(QByteArray, source);
         QFETCH(bool, direct);
         QFETCH(int, limit);
-        const QByteArray source = PcmWave(2, 44100, 16, Ramp(400000, 5));
         QVERIFY(WriteFile(Path("src.wav"), source));
         QVERIFY(WriteFile(Path("out.wav"), "old"));
         TMMWave wave;
