@@ -62,7 +62,7 @@ struct ChannelSet {
     }
 };
 
-ChannelSet channelsOf(const TBitmap::Data& picture)
+std::array<uint32_t, 3> masksOf(const TBitmap::Data& picture)
 {
     const bool ownMasks =
         picture.compression == CompressionBitFields && picture.masks != std::array<uint32_t, 3>{};
@@ -71,7 +71,17 @@ ChannelSet channelsOf(const TBitmap::Data& picture)
                                 ? (picture.bitsPerPixel == 16 ? Default16Masks : Default32Masks)
                             : picture.bitsPerPixel == 16 ? Rgb555Masks
                                                          : Default32Masks;
+    return {masks[0], masks[1], masks[2]};
+}
+
+ChannelSet channelsOf(const std::array<uint32_t, 3>& masks)
+{
     return {Channel(masks[0]), Channel(masks[1]), Channel(masks[2])};
+}
+
+ChannelSet channelsOf(const TBitmap::Data& picture)
+{
+    return channelsOf(masksOf(picture));
 }
 
 std::array<QRgb, 256> paletteOf(const TBitmap::Data& picture)
@@ -113,11 +123,10 @@ void setIndex(uchar* row, int x, int bits, int index)
     }
 }
 
-void decodeRow(const TBitmap::Data& picture, const uchar* row, QRgb* out,
-               const std::array<QRgb, 256>& palette, const ChannelSet& channels)
+void decodeRow(int bits, const uchar* row, int width, QRgb* out, const std::array<QRgb, 256>& palette,
+               const ChannelSet& channels)
 {
-    const int width = picture.width;
-    switch (picture.bitsPerPixel) {
+    switch (bits) {
     case 16:
         for (int x = 0; x < width; ++x)
             out[x] = channels.decode(qFromLittleEndian<uint16_t>(row + 2 * x));
@@ -132,7 +141,7 @@ void decodeRow(const TBitmap::Data& picture, const uchar* row, QRgb* out,
         break;
     default:
         for (int x = 0; x < width; ++x)
-            out[x] = palette[size_t(indexAt(row, x, picture.bitsPerPixel))];
+            out[x] = palette[size_t(indexAt(row, x, bits))];
     }
 }
 
@@ -200,6 +209,16 @@ int storedRow(const TBitmap::Data& picture, int imageRow)
 
 namespace BitmapPixels {
 
+RowDecoder::RowDecoder(const TBitmap::Data& picture)
+    : bits_(picture.bitsPerPixel), palette_(paletteOf(picture)), masks_(masksOf(picture))
+{
+}
+
+void RowDecoder::decode(const uchar* bytes, int count, QRgb* out) const
+{
+    decodeRow(bits_, bytes, count, out, palette_, channelsOf(masks_));
+}
+
 QImage toImage(const TBitmap::Data& picture)
 {
     if (picture.empty())
@@ -207,12 +226,11 @@ QImage toImage(const TBitmap::Data& picture)
     QImage image(picture.width, picture.absHeight(), QImage::Format_RGB32);
     if (image.isNull())
         return image;
-    const auto palette = paletteOf(picture);
-    const ChannelSet channels = channelsOf(picture);
+    const RowDecoder decoder(picture);
     const auto* pixels = reinterpret_cast<const uchar*>(picture.pixels.constData());
     for (int y = 0; y < image.height(); ++y) {
         const uchar* row = pixels + qsizetype(storedRow(picture, y)) * picture.rowLength();
-        decodeRow(picture, row, reinterpret_cast<QRgb*>(image.scanLine(y)), palette, channels);
+        decoder.decode(row, picture.width, reinterpret_cast<QRgb*>(image.scanLine(y)));
     }
     return image;
 }

@@ -71,10 +71,34 @@ void BmpReader::readFileHeader()
         throw EInvalidGraphic();
 }
 
+TBitmap::Data BmpReader::readFileLayout(PixelArea& area)
+{
+    area = PixelArea();
+    if (source_.size() == 0)
+        return TBitmap::Data();
+    readFileHeader();
+    InfoHeader header;
+    TBitmap::Data picture = readPictureHead(header);
+    if (isRunLength(header.compression))
+        readPixels(header, picture);
+    else
+        area = pixelArea(header, picture);
+    return picture;
+}
+
 TBitmap::Data BmpReader::readPicture()
 {
+    InfoHeader header;
+    TBitmap::Data picture = readPictureHead(header);
+    readPixels(header, picture);
+    return picture;
+}
+
+// Everything up to the pixels: header, masks, colour table.
+TBitmap::Data BmpReader::readPictureHead(InfoHeader& header)
+{
     pictureStart_ = pos_;
-    InfoHeader header = readInfoHeader();
+    header = readInfoHeader();
     checkHeader(header);
     readMasks(header);
 
@@ -90,7 +114,7 @@ TBitmap::Data BmpReader::readPicture()
     picture.importantColours = header.importantColours;
     picture.headerLength = header.length;
     picture.coreHeaderForm = header.length == CoreHeaderSize;
-    readPixels(header, picture);
+    picture.coloursUsed = header.coloursUsed != 0 ? header.coloursUsed : uint32_t(picture.colourCount());
     return picture;
 }
 
@@ -189,16 +213,23 @@ QByteArray BmpReader::readColourTable(const InfoHeader& header)
     return table;
 }
 
+// The pixels follow the colour table whatever the file header's offset says;
+// an area declared or stored shorter than the rows is made up with zeros.
+BmpReader::PixelArea BmpReader::pixelArea(const InfoHeader& header, const TBitmap::Data& picture) const
+{
+    const qsizetype size = picture.rowLength() * picture.absHeight();
+    const uint64_t declared = header.imageSize != 0 ? header.imageSize : uint64_t(size);
+    return {pos_, qint64(std::min({declared, uint64_t(size), uint64_t(remaining())}))};
+}
+
 void BmpReader::readPixels(const InfoHeader& header, TBitmap::Data& picture)
 {
-    picture.coloursUsed = header.coloursUsed != 0 ? header.coloursUsed : uint32_t(picture.colourCount());
     if (isRunLength(header.compression)) {
         decodeRle(header, picture);
         return;
     }
     const qsizetype size = picture.rowLength() * picture.absHeight();
-    const uint64_t declared = header.imageSize != 0 ? header.imageSize : uint64_t(size);
-    const qint64 present = qint64(std::min({declared, uint64_t(size), uint64_t(remaining())}));
+    const qint64 present = pixelArea(header, picture).present;
     picture.pixels = PixelBuffer::allocate(size);
     if (!take(picture.pixels.data(), present))
         throw EReadError();

@@ -20,6 +20,18 @@ class BmpReader {
     // A picture without file header (the form of a bitmap resource).
     TBitmap::Data readPicture();
 
+    // Where the stored rows of an uncompressed picture lie in the source:
+    // from `offset`, of which `present` bytes are there (the rest reads as 0).
+    struct PixelArea {
+        qint64 offset = 0;
+        qint64 present = 0;
+    };
+    // A whole BMP file checked and read as readFile() does, except that the
+    // rows of an uncompressed picture are left in the source (`pixels` stays
+    // empty and `area` tells where they are), so that a caller can stream
+    // them. Run-length pictures come back decoded.
+    TBitmap::Data readFileLayout(PixelArea& area);
+
     // Limits on what a file may make us allocate: a picture larger than
     // AlwaysAllowedBytes must come from a source at least 1/MaxExpansion of
     // its size (run-length data and truncated files are smaller than their
@@ -45,6 +57,8 @@ class BmpReader {
     };
 
     void readFileHeader();
+    TBitmap::Data readPictureHead(InfoHeader& header);
+    PixelArea pixelArea(const InfoHeader& header, const TBitmap::Data& picture) const;
     InfoHeader readInfoHeader();
     void checkHeader(const InfoHeader& header) const;
     void readMasks(InfoHeader& header);

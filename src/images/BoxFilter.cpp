@@ -1,0 +1,82 @@
+#include "images/BoxFilter.h"
+
+#include <algorithm>
+
+namespace {
+
+std::vector<int64_t> binEdges(int64_t sourceLength, int64_t targetLength)
+{
+    std::vector<int64_t> edges(size_t(targetLength) + 1);
+    for (int64_t i = 0; i <= targetLength; ++i)
+        edges[size_t(i)] = i * sourceLength / targetLength;
+    return edges;
+}
+
+} // namespace
+
+BoxFilter::BoxFilter(QSize source, QSize target)
+    : source_(source), target_(target), columnStarts_(binEdges(source.width(), target.width())),
+      rowStarts_(binEdges(source.height(), target.height())),
+      sums_(size_t(target.width()) * size_t(target.height()) * 3, 0)
+{
+}
+
+// The bin holding `position`: the last bin whose edge lies at or before it.
+int BoxFilter::binOf(int64_t position, int64_t sourceLength, int64_t targetLength) const
+{
+    return int(((position + 1) * targetLength - 1) / sourceLength);
+}
+
+template <typename Colour> void BoxFilter::add(int y, int x0, int count, Colour colour)
+{
+    if (y < 0 || y >= source_.height() || x0 < 0 || count <= 0 || x0 + int64_t(count) > source_.width())
+        return;
+    uint64_t* row = sums_.data() + size_t(binOf(y, source_.height(), target_.height())) * target_.width() * 3;
+    int column = binOf(x0, source_.width(), target_.width());
+    const int64_t end = x0 + int64_t(count);
+    for (int64_t x = x0; x < end; ++column) {
+        const int64_t stop = std::min(columnStarts_[size_t(column) + 1], end);
+        uint64_t red = 0, green = 0, blue = 0;
+        for (; x < stop; ++x)
+            colour(int(x - x0), red, green, blue);
+        row[column * 3] += red;
+        row[column * 3 + 1] += green;
+        row[column * 3 + 2] += blue;
+    }
+}
+
+void BoxFilter::addPixels(int y, int x0, const QRgb* pixels, int count)
+{
+    add(y, x0, count, [pixels](int i, uint64_t& red, uint64_t& green, uint64_t& blue) {
+        red += qRed(pixels[i]);
+        green += qGreen(pixels[i]);
+        blue += qBlue(pixels[i]);
+    });
+}
+
+void BoxFilter::addBgr(int y, int x0, const uchar* bytes, int count)
+{
+    add(y, x0, count, [bytes](int i, uint64_t& red, uint64_t& green, uint64_t& blue) {
+        blue += bytes[3 * i];
+        green += bytes[3 * i + 1];
+        red += bytes[3 * i + 2];
+    });
+}
+
+QImage BoxFilter::result() const
+{
+    QImage image(target_, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < target_.height(); ++y) {
+        const uint64_t rows = uint64_t(rowStarts_[size_t(y) + 1] - rowStarts_[size_t(y)]);
+        const uint64_t* sums = sums_.data() + size_t(y) * target_.width() * 3;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < target_.width(); ++x) {
+            const uint64_t n = rows * uint64_t(columnStarts_[size_t(x) + 1] - columnStarts_[size_t(x)]);
+            const auto mean = [&](int channel) { return int((sums[x * 3 + channel] + n / 2) / n); };
+            out[x] = qRgb(mean(0), mean(1), mean(2));
+        }
+    }
+    return image;
+}

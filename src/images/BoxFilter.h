@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <cstdint>
+#include <vector>
+
+// Scales a picture down by averaging the source pixels of each target pixel
+// (an area average): the source is cut into target-size many bins of whole
+// pixels along each axis, bins that differ by at most one pixel in width.
+// Pixels can come in any order and in pieces of rows, so a reader can feed
+// rows as it decodes them without holding the whole picture.
+class BoxFilter {
+  public:
+    // `target` is at most `source` along each axis and at least 1 x 1.
+    BoxFilter(QSize source, QSize target);
+
+    // `count` pixels of image row `y` starting at column `x0`.
+    void addPixels(int y, int x0, const QRgb* pixels, int count);
+    // The same for 24-bit stored pixels (blue, green, red bytes).
+    void addBgr(int y, int x0, const uchar* bytes, int count);
+
+    // The averaged picture, Format_RGB32.
+    QImage result() const;
+
+  private:
+    template <typename Colour> void add(int y, int x0, int count, Colour colour);
+    int binOf(int64_t position, int64_t sourceLength, int64_t targetLength) const;
+
+    QSize source_;
+    QSize target_;
+    std::vector<int64_t> columnStarts_; // target width + 1 bin edges
+    std::vector<int64_t> rowStarts_;    // target height + 1 bin edges
+    std::vector<uint64_t> sums_;        // red, green, blue per target pixel
+};

@@ -1,0 +1,204 @@
+#include "images/Thumbnail.h"
+
+#include "common/Exception.h"
+#include "images/BitmapData.h"
+#include "images/BitmapErrors.h"
+#include "images/BitmapPixels.h"
+#include "images/BmpReader.h"
+#include "images/BmpSource.h"
+#include "images/BoxFilter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+// Rows are read in blocks of about this many bytes: large enough that reading
+// costs one system call per block, small enough to stay in the cache while it
+// is averaged. Rows longer than a block are read in pieces.
+constexpr qint64 BlockBytes = qint64(1) << 20;
+// Pixels of other depths than 24 bits are decoded this many at a time.
+constexpr int DecodePixels = 1024;
+
+// Feeds the stored rows of an uncompressed picture to a box filter, a block
+// or a piece of a row at a time.
+class RowStream {
+  public:
+    RowStream(BmpSource& source, const BmpReader::PixelArea& area, const TBitmap::Data& picture,
+              BoxFilter& filter)
+        : source_(source), area_(area), picture_(picture), decoder_(picture), filter_(filter),
+          rowLength_(picture.rowLength())
+    {
+    }
+
+    void run()
+    {
+        if (rowLength_ <= BlockBytes)
+            runInBlocks();
+        else
+            runInPieces();
+    }
+
+  private:
+    void runInBlocks()
+    {
+        const int height = picture_.absHeight();
+        const int rowsPerBlock = int(std::min<qint64>(height, BlockBytes / rowLength_));
+        std::vector<uchar> block(size_t(rowsPerBlock * rowLength_));
+        for (int first = 0; first < height; first += rowsPerBlock) {
+            const int rows = std::min(rowsPerBlock, height - first);
+            read(first * rowLength_, block.data(), rows * rowLength_);
+            for (int i = 0; i < rows; ++i)
+                feed(first + i, 0, block.data() + i * rowLength_, picture_.width);
+        }
+    }
+
+    // A piece starts at a multiple of DecodePixels, which puts it on a whole
+    // byte at every depth.
+    void runInPieces()
+    {
+        const int bits = picture_.bitsPerPixel;
+        const int piecePixels = int(BlockBytes * 8 / bits / DecodePixels * DecodePixels);
+        std::vector<uchar> piece(size_t((qint64(piecePixels) * bits + 7) / 8));
+        for (int row = 0; row < picture_.absHeight(); ++row) {
+            for (int x0 = 0; x0 < picture_.width; x0 += piecePixels) {
+                const int count = std::min(piecePixels, picture_.width - x0);
+                read(row * rowLength_ + qint64(x0) * bits / 8, piece.data(), (qint64(count) * bits + 7) / 8);
+                feed(row, x0, piece.data(), count);
+            }
+        }
+    }
+
+    // `length` bytes from `offset` into the pixel area; those past the bytes
+    // present read as zeros, as the card reader makes them.
+    void read(qint64 offset, uchar* dest, qint64 length)
+    {
+        const qint64 present = std::clamp<qint64>(area_.present - offset, 0, length);
+        if (present > 0 && !source_.readAt(area_.offset + offset, reinterpret_cast<char*>(dest), present))
+            throw EReadError();
+        std::memset(dest + present, 0, size_t(length - present));
+    }
+
+    void feed(int storedRow, int x0, const uchar* bytes, int count)
+    {
+        const int y = picture_.topDown() ? storedRow : picture_.absHeight() - 1 - storedRow;
+        if (picture_.bitsPerPixel == 24) {
+            filter_.addBgr(y, x0, bytes, count);
+            return;
+        }
+        QRgb colours[DecodePixels];
+        for (int done = 0; done < count; done += DecodePixels) {
+            const int n = std::min(DecodePixels, count - done);
+            decoder_.decode(bytes + qint64(done) * picture_.bitsPerPixel / 8, n, colours);
+            filter_.addPixels(y, x0 + done, colours, n);
+        }
+    }
+
+    BmpSource& source_;
+    BmpReader::PixelArea area_;
+    const TBitmap::Data& picture_;
+    BitmapPixels::RowDecoder decoder_;
+    BoxFilter& filter_;
+    qint64 rowLength_;
+};
+
+// Run-length pictures come decoded from the reader; their rows are averaged
+// from memory.
+void filterDecodedRows(const TBitmap::Data& picture, BoxFilter& filter)
+{
+    MemoryBmpSource memory(picture.pixels.constData(), picture.pixels.size());
+    RowStream(memory, {0, picture.pixels.size()}, picture, filter).run();
+}
+
+bool isBmpPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    return suffix.compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0 ||
+           suffix.compare(QLatin1String("dib"), Qt::CaseInsensitive) == 0;
+}
+
+QImage bmpFileThumbnail(const QString& path, QSize box)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError(path);
+    FileBmpSource source(file);
+    return BmpThumbnail(source, box);
+}
+
+// Qt's readers decode JPEG at a reduced scale and render SVG at the size
+// asked, so the scale is set before reading wherever the size is known.
+Thumbnail otherThumbnail(const QString& path, QSize box)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        const QSize target = ThumbnailSize(stored, turned ? box.transposed() : box);
+        if (target != stored)
+            reader.setScaledSize(target);
+    }
+    Thumbnail thumbnail;
+    QImage image = reader.read();
+    if (image.isNull()) {
+        thumbnail.error = reader.errorString();
+        return thumbnail;
+    }
+    const QSize fitted = ThumbnailSize(image.size(), box);
+    if (fitted != image.size())
+        image = image.scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    thumbnail.image = image;
+    return thumbnail;
+}
+
+} // namespace
+
+QSize ThumbnailSize(QSize picture, QSize box)
+{
+    if (picture.isEmpty() || box.isEmpty())
+        return QSize();
+    if (picture.width() <= box.width() && picture.height() <= box.height())
+        return picture;
+    // Compared in 64 bits: whichever side limits the scale gets the box's length.
+    const qint64 w = picture.width(), h = picture.height();
+    if (w * box.height() >= h * box.width())
+        return QSize(box.width(), int(std::max<qint64>(1, (h * box.width() + w / 2) / w)));
+    return QSize(int(std::max<qint64>(1, (w * box.height() + h / 2) / h)), box.height());
+}
+
+QImage BmpThumbnail(BmpSource& source, QSize box)
+{
+    BmpReader reader(source);
+    BmpReader::PixelArea area;
+    const TBitmap::Data picture = reader.readFileLayout(area);
+    if (picture.empty() || box.isEmpty())
+        return QImage();
+    const QSize size(picture.width, picture.absHeight());
+    BoxFilter filter(size, ThumbnailSize(size, box));
+    if (picture.pixels.isEmpty())
+        RowStream(source, area, picture, filter).run();
+    else
+        filterDecodedRows(picture, filter);
+    return filter.result();
+}
+
+Thumbnail MakeThumbnail(const QString& path, QSize box)
+{
+    Thumbnail thumbnail;
+    try {
+        if (!isBmpPath(path))
+            return otherThumbnail(path, box);
+        thumbnail.image = bmpFileThumbnail(path, box);
+    } catch (const Exception& e) {
+        thumbnail.error = e.Message();
+    } catch (const std::bad_alloc&) {
+        thumbnail.error = QStringLiteral("Out of memory");
+    }
+    return thumbnail;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "images/FileStamp.h"
+
+#include <QImage>
+#include <QMetaType>
+#include <QSize>
+#include <QString>
+
+class BmpSource;
+
+// A small picture of a picture file, fitting a box with the picture's aspect
+// kept and never larger than the picture itself.
+struct Thumbnail {
+    QImage image;    // null for an empty (0-byte) card or on error
+    QString error;   // the reader's error text; empty when the file was read
+    FileStamp stamp; // the file as it was when the thumbnail was asked for
+
+    bool damaged() const { return !error.isEmpty(); }
+};
+Q_DECLARE_METATYPE(Thumbnail)
+
+// The size of a thumbnail of a `picture`-sized picture in `box`: the largest
+// size of the picture's aspect that fits, but never more than the picture.
+QSize ThumbnailSize(QSize picture, QSize box);
+
+// The thumbnail of the BMP file held by `source`, read by the card reader and
+// scaled down by an area average while its rows are streamed, so a large
+// picture is never held at full size. Raises the errors of BitmapErrors.h;
+// the empty picture gives a null image.
+QImage BmpThumbnail(BmpSource& source, QSize box);
+
+// The thumbnail of the picture file at `path`: BMP files through the card
+// reader, other kinds through Qt's readers (scaled while decoding, their
+// orientation applied). Never raises: a file that cannot be read gives its
+// reader's error text.
+Thumbnail MakeThumbnail(const QString& path, QSize box);
