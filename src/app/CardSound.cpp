@@ -2,9 +2,9 @@
 
 #include "app/ErrorMessage.h"
 #include "audio/TMMWave.h"
-#include "cardset/CardTable.h"
+#include "cardset/SetDocument.h"
 
-void CardSound::Save(TMMWave& wave, const QString& source, int slot)
+void CardSound::Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot)
 {
     // The wave layer's texts name no file: the error box shows which one failed.
     try {
@@ -12,11 +12,11 @@ void CardSound::Save(TMMWave& wave, const QString& source, int slot)
     } catch (const Exception& e) {
         throw EFileError::On(e, source);
     }
-    const QString path = CaminhoSom(slot);
-    try {
-        wave.SaveWaveFile(path);
-    } catch (const Exception& e) {
-        throw EFileError::On(e, path);
-    }
-    RecordSom(slot, path);
+    document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&wave](const QString& path) {
+        try {
+            wave.SaveWaveFile(path);
+        } catch (const Exception& e) {
+            throw EFileError::On(e, path);
+        }
+    });
 }

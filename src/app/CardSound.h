@@ -3,14 +3,15 @@
 #include <QString>
 
 class TMMWave;
+class TSetDocument;
 
 // Writing a card's sound file, shared by Insert Sound and Paste.
 namespace CardSound {
 
-// Binds `wave` to the wave file `source`, saves it as the sound file of card
-// `slot` and only then records the path (in a paired set in both slots that
-// share the file). A failure of the wave layer raises its error, with the file
-// it failed on, and records nothing.
-void Save(TMMWave& wave, const QString& source, int slot);
+// Binds `wave` to the wave file `source` and saves it through the document as
+// the sound file of card `slot`, which records the path only after the write
+// (in a paired set in both slots that share the file). A failure of the wave
+// layer raises its error, with the file it failed on, and records nothing.
+void Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot);
 
 } // namespace CardSound

@@ -68,6 +68,7 @@ TfrmConfigurador::TfrmConfigurador(QWidget* parent)
     createButtons();
     createMenus();
     connectHandlers();
+    updateActions();
 
     // Until a font is chosen for it, a frame draws in the default 8-point font.
     canvasFont1_ = CardText::DefaultCanvasFont();
@@ -305,6 +306,9 @@ void TfrmConfigurador::connectHandlers()
     // Both frames report receiving the focus to DBImage1Enter.
     for (TDBImage* frame : {DBImage1, DBImage2})
         connect(frame, &TDBImage::Entered, this, [this, frame] { DBImage1Enter(frame); });
+
+    connect(&document_, &TSetDocument::cardFileWritten, this,
+            [this](int slot, TSetDocument::CardPart part) { showWrittenPicture(slot, part); });
 }
 
 CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
@@ -371,9 +375,9 @@ bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
 
 void TfrmConfigurador::FormCreate()
 {
-    LimpaConjunto(Conjunto);
+    document_.LimpaConjunto();
     PrimeiraAtivacao = true;
-    PastaBase = QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/");
+    document_.PastaBase = QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/");
 }
 
 void TfrmConfigurador::FormActivate()
@@ -384,7 +388,7 @@ void TfrmConfigurador::FormActivate()
     ImagemAtual = DBImage2;
     InicImages();
     InibeControles();
-    PastaConjunto.clear();
+    document_.PastaConjunto.clear();
 }
 
 void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
@@ -413,7 +417,7 @@ std::optional<EFileError> TfrmConfigurador::showSlotPicture(TDBImage* frame, int
     std::optional<EFileError>& unreadable = unreadablePicture(frame);
     unreadable.reset();
     frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    const QString path = slot > NoSlot ? Conjunto.Elementos[slot].Imagem : QString();
+    const QString path = slot > NoSlot ? document_.Conjunto.Elementos[slot].Imagem : QString();
     const auto existing = path.isEmpty() ? std::nullopt : FileNames::findExisting(path);
     if (existing && FileNames::fileExists(*existing)) {
         try {
@@ -465,24 +469,62 @@ void TfrmConfigurador::InicImages()
 
 void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
 {
-    const QString path = CaminhoImagem(slot);
+    writingFrame_ = frame;
     try {
-        frame->Picture().SaveBitmapFile(path);
+        document_.ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
+                                  [frame](const QString& path) { frame->Picture().SaveBitmapFile(path); });
     } catch (...) {
+        writingFrame_ = nullptr;
         // A frame showing a picture that is not the card's would hand it on to
         // Duplicate; it shows the card's file as it is instead.
         showSlotPicture(frame, slot);
         throw;
     }
-    RecordImagem(slot, path);
+    writingFrame_ = nullptr;
     unreadablePicture(frame).reset();
-    if (const std::optional<int> sharing = SlotSharingFiles(slot)) {
-        if (TDBImage* other = frameShowing(*sharing); other && other != frame) {
-            other->Picture().CopyPicture(&frame->Picture());
-            other->PictureChanged();
-            unreadablePicture(other).reset();
-        }
+}
+
+void TfrmConfigurador::showWrittenPicture(int slot, TSetDocument::CardPart part)
+{
+    TDBImage* frame = part == TSetDocument::CardPart::Picture ? frameShowing(slot) : nullptr;
+    if (!frame || frame == writingFrame_)
+        return;
+    if (writingFrame_) {
+        // The other card of a paired page: the picture just written, as it is.
+        frame->Picture().CopyPicture(&writingFrame_->Picture());
+        frame->PictureChanged();
+        unreadablePicture(frame).reset();
+        return;
     }
+    // Written from outside the commands: the file shows for itself; one that
+    // cannot be read leaves the blank card, which Duplicate refuses.
+    showSlotPicture(frame, slot);
+}
+
+std::optional<int> TfrmConfigurador::CurrentSlot() const
+{
+    if (!ImagemAtual || ImagemAtual->Tag() < CoverSlot || ImagemAtual->Tag() > LastCardSlot)
+        return std::nullopt;
+    return ImagemAtual->Tag();
+}
+
+void TfrmConfigurador::GoToSlot(int slot)
+{
+    if (slot < CoverSlot || slot > LastCardSlot)
+        return;
+    const int left = slot == CoverSlot ? NoSlot : (slot % 2 == 1 ? slot : slot - 1);
+    if (DBImage1->Tag() != left) {
+        DBImage1->setTag(left);
+        DBImage2->setTag(left == NoSlot ? CoverSlot : left + 1);
+        InicImages();
+    }
+    TDBImage* frame = frameShowing(slot);
+    if (!frame || !frame->isEnabled())
+        return;
+    frame->setFocus(Qt::OtherFocusReason);
+    // While the window is inactive the frame gets no focus event (as in InicImages).
+    if (ImagemAtual != frame)
+        DBImage1Enter(frame);
 }
 
 void TfrmConfigurador::btnProximoClick()
@@ -517,29 +559,38 @@ void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
         btnProximoClick();
 }
 
-void TfrmConfigurador::setEditingEnabled(bool enabled)
+void TfrmConfigurador::updateActions()
 {
     for (QWidget* control : std::initializer_list<QWidget*>{
              DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom, btnTocarSom, btnTexto, btnFonte, btnSalvar,
              btnCopiar, btnAnterior, btnProximo, memTexto})
-        control->setEnabled(enabled);
-    mnEditar->menuAction()->setEnabled(enabled);
-    mnEditar->setEnabled(enabled);
+        control->setEnabled(editingEnabled_);
+    mnEditar->menuAction()->setEnabled(editingEnabled_);
+    mnEditar->setEnabled(editingEnabled_);
+    // Paste is off at creation and comes on with the first Copy; the editing
+    // state does not switch it, and nothing turns it off again, since the
+    // copy buffer belongs to the run.
+    if (pasteAvailable_) {
+        btnColar->setEnabled(true);
+        mnColar->setEnabled(true);
+    }
 }
 
 void TfrmConfigurador::InibeControles()
 {
-    setEditingEnabled(false);
+    editingEnabled_ = false;
+    updateActions();
 }
 
 void TfrmConfigurador::HabilitaControles()
 {
-    setEditingEnabled(true);
+    editingEnabled_ = true;
+    updateActions();
 }
 
 void TfrmConfigurador::NovoConjunto()
 {
-    LimpaConjunto(Conjunto);
+    document_.StartEmptySet();
     DBImage1->setTag(NoSlot);
     DBImage2->setTag(CoverSlot);
     ImagemAtual = DBImage2;

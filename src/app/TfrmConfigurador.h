@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ErrorMessage.h"
+#include "cardset/SetDocument.h"
 #include "images/CardText.h"
 
 #include <QMainWindow>
@@ -27,6 +28,8 @@ class WindowScanView;
 // set, the card text box, the command buttons and the menu. The controls are
 // public members under their own names because the set, picture, sound and
 // copy commands (each in a source file of its own) and the tests work on them.
+// The set itself is the document's (TSetDocument::Current()): the commands
+// read and change it there, and the frames follow its card file writes.
 class TfrmConfigurador : public QMainWindow {
     Q_OBJECT
 
@@ -97,6 +100,20 @@ class TfrmConfigurador : public QMainWindow {
     TDBImage* ImagemAtual = nullptr;
     bool PrimeiraAtivacao = true;
 
+    // The set the window edits.
+    TSetDocument& Document() const { return document_; }
+    // The slot of the current card; none while the current frame stands at
+    // no slot (the hidden left frame of the cover page).
+    std::optional<int> CurrentSlot() const;
+    // Turns to the page that shows `slot` and makes that card current (when
+    // the frames take the focus, that is while editing is enabled).
+    void GoToSlot(int slot);
+    // Whether the editing controls are on (HabilitaControles) or off (InibeControles).
+    bool EditingEnabled() const { return editingEnabled_; }
+    // Sets every control's enabled state from the window's state: the one
+    // place that enables and disables them.
+    void updateActions();
+
     // The drawing font of a frame's canvas ("Insert Text"); each frame keeps its own.
     CardText::CanvasFont& CanvasFont(const TDBImage* frame);
 
@@ -111,13 +128,13 @@ class TfrmConfigurador : public QMainWindow {
     QStringList TextBoxLines() const;
     int TextBoxWrapWidth() const;
 
-    // Writes `frame`'s picture as the picture file of card `slot` and records
-    // the path after the write, in the slot and in the slot that shares the
-    // file (in a paired set the other card, whose frame on the page then shows
-    // the picture too). When the write fails the frame shows the card's
-    // picture as it is on disk again (what the slot names, else the blank
-    // card) and the error goes on to the caller. Every command that writes a
-    // card picture goes through it.
+    // Writes `frame`'s picture as the picture file of card `slot` through the
+    // document, which records the path after the write in the slot and in the
+    // slot that shares the file (in a paired set the other card, whose frame
+    // on the page then shows the picture too). When the write fails the frame
+    // shows the card's picture as it is on disk again (what the slot names,
+    // else the blank card) and the error goes on to the caller. Every command
+    // that writes a card picture goes through it.
     void WriteCardPicture(TDBImage* frame, int slot);
 
     // The help contents page: the program's folder + "/Help/index.html".
@@ -174,7 +191,9 @@ class TfrmConfigurador : public QMainWindow {
     void createButtons();
     void createMenus();
     void connectHandlers();
-    void setEditingEnabled(bool enabled);
+    // A card's file was written: a frame showing the slot shows the new
+    // picture, copied from the frame that wrote it or read from the file.
+    void showWrittenPicture(int slot, TSetDocument::CardPart part);
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
@@ -188,4 +207,11 @@ class TfrmConfigurador : public QMainWindow {
     std::optional<EFileError> unreadable1_;
     std::optional<EFileError> unreadable2_;
     std::unique_ptr<WindowScanView> scanView_;
+    TSetDocument& document_ = TSetDocument::Current();
+    // The state updateActions shows: the editing controls are on at creation
+    // until the first activation turns them off; Paste is on once a card was copied.
+    bool editingEnabled_ = true;
+    bool pasteAvailable_ = false;
+    // The frame whose picture WriteCardPicture is writing, while it does.
+    TDBImage* writingFrame_ = nullptr;
 };

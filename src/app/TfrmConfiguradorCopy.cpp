@@ -6,23 +6,14 @@
 #include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
-#include "cardset/CardTable.h"
 #include "cardset/CopyBuffer.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 
-#include <QAction>
-#include <QToolButton>
 #include <optional>
 
 namespace {
-
-// A frame shows no slot while it stands at -1 (the hidden left frame).
-bool showsSlot(const TDBImage* frame)
-{
-    return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
-}
 
 // The existing spelling of a copied file, or nothing when it is gone (or is
 // no plain file): the part it stands for is then not pasted.
@@ -38,21 +29,22 @@ std::optional<QString> copiedFile(const QString& path)
 
 void TfrmConfigurador::btnCopiarClick()
 {
-    if (!showsSlot(ImagemAtual))
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
         return;
-    const int slot = ImagemAtual->Tag();
-    ElementoCopiado.Imagem = CaminhoImagem(slot);
-    ElementoCopiado.Som = CaminhoSom(slot);
-    btnColar->setEnabled(true);
-    mnColar->setEnabled(true);
+    ElementoCopiado.Imagem = Document().CaminhoImagem(*slot);
+    ElementoCopiado.Som = Document().CaminhoSom(*slot);
+    pasteAvailable_ = true;
+    updateActions();
 }
 
 void TfrmConfigurador::btnColarClick()
 {
     TDBImage* frame = ImagemAtual;
-    if (!showsSlot(frame))
+    const std::optional<int> current = CurrentSlot();
+    if (!current)
         return;
-    const int slot = frame->Tag();
+    const int slot = *current;
     // Made for this one operation and released whatever happens.
     TMMWave wave;
     // The two parts are pasted independently, picture first; an error stops
@@ -67,5 +59,5 @@ void TfrmConfigurador::btnColarClick()
         WriteCardPicture(frame, slot);
     }
     if (const auto sound = copiedFile(ElementoCopiado.Som))
-        CardSound::Save(wave, *sound, slot);
+        CardSound::Save(Document(), wave, *sound, slot);
 }

@@ -5,7 +5,6 @@
 #include "app/CardFontDialog.h"
 #include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
-#include "cardset/CardTable.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
@@ -14,22 +13,13 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
-namespace {
-
-// A frame shows no slot while it stands at -1 (the hidden left frame).
-bool showsSlot(const TDBImage* frame)
-{
-    return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
-}
-
-} // namespace
-
 void TfrmConfigurador::btnImagemClick()
 {
     TDBImage* frame = ImagemAtual;
-    if (!showsSlot(frame) || !dlOpenBitmap->RunDialog())
+    const std::optional<int> current = CurrentSlot();
+    if (!current || !dlOpenBitmap->RunDialog())
         return;
-    const int slot = frame->Tag();
+    const int slot = *current;
     const QString chosen = dlOpenBitmap->FileName();
     // A file that is no readable bitmap stops here: nothing written, nothing recorded.
     try {
@@ -44,9 +34,10 @@ void TfrmConfigurador::btnImagemClick()
 void TfrmConfigurador::btnTextoClick()
 {
     TDBImage* frame = ImagemAtual;
-    if (!showsSlot(frame))
+    const std::optional<int> current = CurrentSlot();
+    if (!current)
         return;
-    const int slot = frame->Tag();
+    const int slot = *current;
     CardText::InsertText(frame->Picture(), TextBoxLines(), CanvasFont(frame));
     frame->PictureChanged();
     WriteCardPicture(frame, slot);

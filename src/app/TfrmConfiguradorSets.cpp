@@ -1,11 +1,10 @@
-// The set commands: New, Open, Import, Properties and Save.
+// The set commands: New, Open, Import, Properties and Save. The dialogs give
+// their results; the commands make them current through the document.
 
 #include "app/TfrmConfigurador.h"
 
 #include "app/ErrorMessage.h"
-#include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
-#include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
 #include "common/FileNames.h"
@@ -41,32 +40,16 @@ void showCoverPage(TfrmConfigurador& window)
     window.InicImages();
 }
 
-// Opening another set reads its "Set.cfg" first; when that fails, the set that
-// was current stays current as a whole.
-class CurrentSetGuard {
-  public:
-    CurrentSetGuard() : folder_(PastaConjunto), config_(ConfigConjunto) {}
-    void restore() const
-    {
-        PastaConjunto = folder_;
-        ConfigConjunto = config_;
-    }
-
-  private:
-    QString folder_;
-    TConfigConjunto config_;
-};
-
 // The body of Import set: scan the chosen folder with the editing controls
 // off; they come back on only when no picture is missing.
 void ImportaConjunto(TfrmConfigurador& window)
 {
     prepareErrorList(window);
-    LimpaConjunto(Conjunto);
+    window.Document().LimpaConjunto();
     window.ImagemAtual = window.DBImage2;
     window.InicImages();
     window.InibeControles();
-    if (CarregaConjunto(window.scanView()))
+    if (window.Document().LoadSet(window.scanView()))
         window.HabilitaControles();
     else
         frmErroImporta->exec();
@@ -79,11 +62,10 @@ void TfrmConfigurador::mnNovoClick()
     CreateSetDialogs(this);
     if (frmCadastro->exec() != QDialog::Accepted)
         return;
-    PastaConjunto = frmCadastro->PastaEscolhida;
-    SetAutor(ConfigConjunto, frmCadastro->Autor);
-    ConfigConjunto.Duplo = 1;
+    // A new set is always a double set.
+    Document().ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
     // One level only: the "Ed" folder must already exist.
-    if (!QDir().mkdir(PastaConjunto)) {
+    if (!QDir().mkdir(Document().PastaConjunto)) {
         SetMessages::Show(this, SetMessages::ErrorCaption, SetMessages::CannotCreate);
         InibeControles();
         return;
@@ -92,7 +74,7 @@ void TfrmConfigurador::mnNovoClick()
     HabilitaControles();
     // Written at once: a new set reopened before it was saved must still be
     // read as the double set it is.
-    SalvaConfig();
+    Document().SalvaConfig();
 }
 
 void TfrmConfigurador::btnAbrirClick()
@@ -100,23 +82,18 @@ void TfrmConfigurador::btnAbrirClick()
     CreateSetDialogs(this);
     if (frmImporta->exec() != QDialog::Accepted)
         return;
-    const CurrentSetGuard previous;
-    PastaConjunto = frmImporta->PastaEscolhida;
+    // When its "Set.cfg" cannot be read, the set that was current stays
+    // current as a whole.
     try {
-        CarregaConfig(PastaConjunto);
+        Document().OpenFolder(frmImporta->PastaEscolhida);
     } catch (const Exception& e) {
-        previous.restore();
         // The runtime's text ("Read beyond end of file") says what, not where.
         throw EFileError::On(e, configFileName(frmImporta->PastaEscolhida));
-    } catch (...) {
-        previous.restore();
-        throw;
     }
     HabilitaControles();
     prepareErrorList(*this);
-    LimpaConjunto(Conjunto);
     // An opened set with missing pictures stays editable.
-    if (!CarregaConjunto(scanView()))
+    if (!Document().LoadSet(scanView()))
         frmErroImporta->exec();
     showCoverPage(*this);
     lblProgresso->hide();
@@ -129,9 +106,8 @@ void TfrmConfigurador::mnImportarClick()
     if (frmImportaArqs->exec() != QDialog::Accepted)
         return;
     // The folder as typed and the author untrimmed; no file is read or written.
-    PastaConjunto = frmImportaArqs->PastaEscolhida;
-    SetAutor(ConfigConjunto, frmImportaArqs->Autor);
-    ConfigConjunto.Duplo = frmImportaArqs->Duplo ? 1 : 0;
+    Document().ChooseSet(frmImportaArqs->PastaEscolhida, frmImportaArqs->Autor,
+                         frmImportaArqs->Duplo ? 1 : 0);
     ImportaConjunto(*this);
     showCoverPage(*this);
 }
@@ -139,14 +115,16 @@ void TfrmConfigurador::mnImportarClick()
 void TfrmConfigurador::Propriedades1Click()
 {
     CreateSetDialogs(this);
-    fPropriedades->exec();
+    // The dialog closes whatever the write does; its error follows.
+    if (fPropriedades->exec() == QDialog::Accepted)
+        Document().ApplyProperties(fPropriedades->Autor, fPropriedades->Duplo);
 }
 
 void TfrmConfigurador::btnSalvarClick()
 {
     // The Files menu's entry stays available without a current set; there is
     // then no folder to write into.
-    if (PastaConjunto.isEmpty())
+    if (!Document().HasSet())
         return;
-    SalvaConfig();
+    Document().SalvaConfig();
 }

@@ -7,19 +7,7 @@
 #include "audio/TMMWave.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
-#include "cardset/CardTable.h"
 #include "common/FileNames.h"
-#include "images/ui/TDBImage.h"
-
-namespace {
-
-// A frame shows no slot while it stands at -1 (the hidden left frame).
-bool showsSlot(const TDBImage* frame)
-{
-    return frame && frame->Tag() >= 0 && frame->Tag() < NumSlots;
-}
-
-} // namespace
 
 TMMWaveOpenDialog* TfrmConfigurador::MakeOpenWaveDialog(QWidget* owner)
 {
@@ -31,23 +19,24 @@ TMMWaveOpenDialog* TfrmConfigurador::MakeOpenWaveDialog(QWidget* owner)
 
 void TfrmConfigurador::btnSomClick()
 {
-    if (!showsSlot(ImagemAtual))
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
         return;
-    const int slot = ImagemAtual->Tag();
     // Made for this one operation and released whatever happens.
     TMMWave wave;
     if (!dlOpenWave->RunDialog())
         return;
-    CardSound::Save(wave, dlOpenWave->FileName(), slot);
+    CardSound::Save(Document(), wave, dlOpenWave->FileName(), *slot);
 }
 
 void TfrmConfigurador::btnTocarSomClick()
 {
-    if (!showsSlot(ImagemAtual))
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
         return;
     // The file on disk counts, recorded or not; a card without one is silent,
     // and one the player cannot play is not reported.
-    const QString path = CaminhoSom(ImagemAtual->Tag());
+    const QString path = Document().CaminhoSom(*slot);
     if (FileNames::fileExists(path))
         SimpleSoundPlayer::instance().play(path);
 }

@@ -2,6 +2,7 @@
 // each writes and which slot records it, in paired and double sets; the text
 // box's lines; each frame's own font; a write that fails.
 
+#include "TestFiles.h"
 #include "app/CardFontDialog.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -74,6 +75,8 @@ class TestImageCommands : public QObject {
     void failedWriteShowsTheCardOnDisk_data();
     void failedWriteShowsTheCardOnDisk();
     void commandShowsItsError();
+    void outsideWriteShowsInTheFrames_data();
+    void outsideWriteShowsInTheFrames();
 
   private:
     void openSet(bool duplo);
@@ -496,6 +499,41 @@ void TestImageCommands::commandShowsItsError()
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
     QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto));
     QCOMPARE(box.icon, QMessageBox::Critical);
+}
+
+void TestImageCommands::outsideWriteShowsInTheFrames_data()
+{
+    QTest::addColumn<bool>("duplo");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("leftChanges");
+    QTest::addColumn<bool>("rightChanges");
+    QTest::newRow("paired: both cards of the page") << false << 6 << true << true;
+    QTest::newRow("double: the written card only") << true << 5 << true << false;
+    QTest::newRow("a card on another page") << true << 7 << false << false;
+}
+
+// A card file written through the document, not by a command of this window
+// (a drop on another view, an undo), shows in the frames that show its slots.
+void TestImageCommands::outsideWriteShowsInTheFrames()
+{
+    QFETCH(bool, duplo);
+    QFETCH(int, slot);
+    QFETCH(bool, leftChanges);
+    QFETCH(bool, rightChanges);
+    openSet(duplo);
+    goToPage(5);
+    const QImage blank = w->DBImage1->Picture().ToImage();
+    TBitmap picture;
+    picture.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+    picture.Draw([](QPainter& p) { p.fillRect(QRect(0, 0, 30, 82), Qt::green); });
+    w->Document().ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
+                                  [&picture](const QString& path) { picture.SaveBitmapFile(path); });
+    QCOMPARE(w->DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
+    QCOMPARE(w->DBImage2->Picture().ToImage(), rightChanges ? picture.ToImage() : blank);
+    // A sound changes no picture.
+    w->Document().ReplaceCardFile(5, TSetDocument::CardPart::Sound,
+                                  [](const QString& path) { TestFiles::writeBytes(path, "RIFF"); });
+    QCOMPARE(w->DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
 }
 
 QTEST_MAIN(TestImageCommands)

@@ -93,6 +93,8 @@ class TestWindow : public QObject {
     void showsTheSlotsPictures();
     void brokenPictureLeavesTheOtherFrame();
     void newSetGoesToTheCover();
+    void goToSlotMakesTheCardCurrent_data();
+    void goToSlotMakesTheCardCurrent();
     void helpContentsOpens();
 
   private:
@@ -597,6 +599,37 @@ void TestWindow::newSetGoesToTheCover()
     QCOMPARE(w->ImagemAtual, w->DBImage2);
     QVERIFY(w->DBImage2->hasFocus());
     QVERIFY(Conjunto.Elementos[8].Imagem.isEmpty());
+}
+
+void TestWindow::goToSlotMakesTheCardCurrent_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("editing");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("current");
+    QTest::newRow("cover") << 0 << true << -1 << 0;
+    QTest::newRow("odd card") << 7 << true << 7 << 7;
+    QTest::newRow("even card") << 40 << true << 39 << 40;
+    QTest::newRow("no set open: the page turns only") << 6 << false << 5 << 6;
+    QTest::newRow("outside the table") << 41 << true << -1 << 0;
+}
+
+void TestWindow::goToSlotMakesTheCardCurrent()
+{
+    QFETCH(int, slot);
+    QFETCH(bool, editing);
+    QFETCH(int, left);
+    QFETCH(int, current);
+    if (editing)
+        w->HabilitaControles();
+    w->GoToSlot(slot);
+    QCOMPARE(w->DBImage1->Tag(), left);
+    QCOMPARE(w->DBImage2->Tag(), left == -1 ? 0 : left + 1);
+    // With the frames disabled the current frame stays; it now stands at the
+    // page's right card.
+    QCOMPARE(w->CurrentSlot(), std::optional<int>(current));
+    QCOMPARE(w->ImagemAtual == w->DBImage2, !editing || current % 2 == 0);
+    QCOMPARE(w->Bevel1->pos(), w->ImagemAtual->pos() - QPoint(5, 5));
 }
 
 void TestWindow::helpContentsOpens()

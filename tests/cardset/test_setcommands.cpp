@@ -7,6 +7,7 @@
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "cardset/ui/SetDialogs.h"
 #include "images/ui/TDBImage.h"
 
@@ -473,6 +474,84 @@ class TestSetCommands : public QObject {
         QVERIFY(outcome.errorBox.text.isEmpty());
         QVERIFY(QDir(ed()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
         QVERIFY(!watchdog.fired());
+    }
+
+    void propertiesOkWritesTheCurrentSet()
+    {
+        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
+        PastaConjunto = ed() + QStringLiteral("Set1/");
+        DialogDriver::Watchdog watchdog;
+        onModal<TfPropriedades>([](TfPropriedades* d) {
+            d->Edit1->setText(QStringLiteral(" Zé "));
+            d->CheckBox1->setChecked(true);
+            d->BitBtn1->click();
+        });
+        w_->Propriedades1->trigger();
+        QCOMPARE(fPropriedades->result(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral(" Zé "));
+        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QFile file(ed() + QStringLiteral("Set1/Set.cfg"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), ConfigRecordSize);
+        QCOMPARE(bytes.left(5), QByteArray("\x04 Z\xE9 ", 5));
+        QCOMPARE(bytes.at(DuploOffset), '\1');
+    }
+
+    void propertiesWithoutASetKeepTheValuesInMemory()
+    {
+        DialogDriver::Watchdog watchdog;
+        onModal<TfPropriedades>([](TfPropriedades* d) {
+            d->Edit1->setText(QStringLiteral("Só memória"));
+            d->CheckBox1->setChecked(true);
+            d->BitBtn1->click();
+        });
+        w_->Propriedades1->trigger();
+        QCOMPARE(fPropriedades->result(), int(QDialog::Accepted));
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Só memória"));
+        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QVERIFY(!QFile::exists(QStringLiteral("/Set.cfg")));
+        QVERIFY(QDir(ed()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    }
+
+    void commandsTellTheDocumentsListeners_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("opened");
+        QTest::newRow("New set") << "new" << 1;
+        QTest::newRow("New set without the Ed folder") << "new failing" << 0;
+        QTest::newRow("Open set") << "open" << 1;
+        QTest::newRow("Import set") << "import" << 1;
+        QTest::newRow("Import set with a picture missing") << "import missing" << 1;
+        QTest::newRow("Properties") << "properties" << 0;
+    }
+    void commandsTellTheDocumentsListeners()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, opened);
+        makeSet(ed() + QStringLiteral("Cores"), 20);
+        const QString outside = root_->path() + QStringLiteral("/Fora");
+        makeSet(outside, 20, command.endsWith(QLatin1String("missing")) ? QList<int>{4} : QList<int>{});
+        QSignalSpy setOpened(&TSetDocument::Current(), &TSetDocument::setOpened);
+        QSignalSpy configChanged(&TSetDocument::Current(), &TSetDocument::configChanged);
+        DialogDriver::Watchdog watchdog;
+        if (command.startsWith(QLatin1String("new"))) {
+            if (command.endsWith(QLatin1String("failing")))
+                QVERIFY(QDir(ed()).removeRecursively());
+            newSet(QStringLiteral("Novo"), QStringLiteral("Ana"));
+        } else if (command == QLatin1String("open")) {
+            openSet(QStringLiteral("Cores"));
+        } else if (command.startsWith(QLatin1String("import"))) {
+            importSet(outside, QStringLiteral("Ana"), false);
+        } else {
+            onModal<TfPropriedades>([](TfPropriedades* d) { d->BitBtn1->click(); });
+            w_->Propriedades1->trigger();
+        }
+        QVERIFY(!watchdog.fired());
+        QCOMPARE(setOpened.count(), opened);
+        QCOMPARE(configChanged.count(), 1);
     }
 
     void propertiesFailureIsReportedAfterTheValuesTookEffect()

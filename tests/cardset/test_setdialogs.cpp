@@ -733,10 +733,9 @@ class TestSetDialogs : public QObject {
         QCOMPARE(int(ConfigConjunto.Duplo), duplo);
     }
 
-    void propertiesOkWritesTheCurrentSet()
+    void propertiesOkGivesTheValuesForTheCommand()
     {
-        QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
-        PastaConjunto = ed() + QStringLiteral("Set1/");
+        SetAutor(ConfigConjunto, QStringLiteral("Maria"));
         DialogDriver::Watchdog watchdog;
         onModal<TfPropriedades>([](TfPropriedades* d) {
             d->Edit1->setText(QStringLiteral(" Zé "));
@@ -745,30 +744,11 @@ class TestSetDialogs : public QObject {
         });
         QCOMPARE(fPropriedades->exec(), int(QDialog::Accepted));
         QVERIFY(!watchdog.fired());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral(" Zé "));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
-        QFile file(ed() + QStringLiteral("Set1/Set.cfg"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(bytes.size(), ConfigRecordSize);
-        QCOMPARE(bytes.left(5), QByteArray("\x04 Z\xE9 ", 5));
-        QCOMPARE(bytes.at(DuploOffset), '\1');
-    }
-
-    void propertiesWithoutASetKeepTheValuesInMemory()
-    {
-        DialogDriver::Watchdog watchdog;
-        onModal<TfPropriedades>([](TfPropriedades* d) {
-            d->Edit1->setText(QStringLiteral("Só memória"));
-            d->CheckBox1->setChecked(true);
-            d->BitBtn1->click();
-        });
-        QCOMPARE(fPropriedades->exec(), int(QDialog::Accepted));
-        QVERIFY(!watchdog.fired());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Só memória"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
-        QVERIFY(!QFile::exists(QStringLiteral("/Set.cfg")));
-        QVERIFY(QDir(ed()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+        QCOMPARE(fPropriedades->Autor, QStringLiteral(" Zé "));
+        QVERIFY(fPropriedades->Duplo);
+        // The command that showed it makes the values current.
+        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Maria"));
+        QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
     }
 
     void existePastaFindsFilesAndFolders_data()

@@ -1,7 +1,7 @@
 #include "cardset/ui/TfPropriedades.h"
 
-#include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -77,18 +77,14 @@ void TfPropriedades::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    Edit1->setText(AutorText(ConfigConjunto));
-    CheckBox1->setChecked(ConfigConjunto.Duplo == 1);
+    const TConfigConjunto& config = TSetDocument::Current().ConfigConjunto;
+    Edit1->setText(AutorText(config));
+    CheckBox1->setChecked(config.Duplo == 1);
 }
 
 void TfPropriedades::BitBtn1Click()
 {
-    SetAutor(ConfigConjunto, Edit1->text());
-    ConfigConjunto.Duplo = CheckBox1->isChecked() ? 1 : 0;
-    // The dialog closes whatever the write does; its error follows.
+    Autor = Edit1->text();
+    Duplo = CheckBox1->isChecked();
     accept();
-    // Without a current set there is no folder to write into: the values only
-    // take effect in memory.
-    if (!PastaConjunto.isEmpty())
-        SalvaConfig();
 }

@@ -8,7 +8,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Properties: the current set's author and kind, written to its "Set.cfg" on OK.
+// Properties: the current set's author and kind. It shows the document's
+// values; the command that showed it makes the results of an OK current and
+// writes them to the set's "Set.cfg".
 class TfPropriedades : public QDialog {
     Q_OBJECT
 
@@ -22,8 +24,11 @@ class TfPropriedades : public QDialog {
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 
-    // OK: the values go into ConfigConjunto and, while a set is current, into
-    // its "Set.cfg". A failed write raises EInOutError after the dialog closed.
+    // The results of an OK: the author as typed (untrimmed) and the double flag.
+    QString Autor;
+    bool Duplo = false;
+
+    // OK: takes the results and closes the dialog with OK.
     void BitBtn1Click();
 
   protected:

@@ -1,6 +1,6 @@
 #include "cardset/ui/TfrmCadastro.h"
 
-#include "cardset/CardTable.h"
+#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/SetMessages.h"
 
@@ -71,9 +71,9 @@ void TfrmCadastro::cmdOKClick()
     // such a folder cannot be made a set, so the creation message is shown.
     if (!IsUsableSetName(name))
         return refuse(SetMessages::ErrorCaption, SetMessages::CannotCreate);
-    if (ExistePasta(PastaBase + name))
+    if (ExistePasta(TSetDocument::Current().PastaBase + name))
         return refuse(SetMessages::InvalidNameCaption, SetMessages::NameExists);
-    PastaEscolhida = PastaBase + name + QLatin1Char('/');
+    PastaEscolhida = TSetDocument::Current().PastaBase + name + QLatin1Char('/');
     Autor = author;
     accept();
 }

@@ -1,6 +1,6 @@
 #include "cardset/ui/TfrmImporta.h"
 
-#include "cardset/CardTable.h"
+#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/ListaPastas.h"
 #include "cardset/ui/SetMessages.h"
@@ -77,7 +77,7 @@ void TfrmImporta::showEvent(QShowEvent* event)
         return;
     Cancelado = true;
     lstImporta->clear();
-    ListaPastas(lstImporta, PastaBase + QStringLiteral("*.*"));
+    ListaPastas(lstImporta, TSetDocument::Current().PastaBase + QStringLiteral("*.*"));
     const bool any = lstImporta->count() > 0;
     if (any)
         lstImporta->setCurrentRow(0);
@@ -97,7 +97,8 @@ void TfrmImporta::keyPressEvent(QKeyEvent* event)
 void TfrmImporta::cmdOKClick()
 {
     const QListWidgetItem* selected = lstImporta->currentItem();
-    PastaEscolhida = PastaBase + (selected && selected->isSelected() ? selected->text() : QString());
+    PastaEscolhida = TSetDocument::Current().PastaBase +
+                     (selected && selected->isSelected() ? selected->text() : QString());
     Cancelado = false;
     accept();
 }
@@ -110,7 +111,7 @@ void TfrmImporta::cmdCancelarClick()
 
 void TfrmImporta::done(int result)
 {
-    if (Cancelado || TrimBlanks(PastaEscolhida) != TrimBlanks(PastaBase)) {
+    if (Cancelado || TrimBlanks(PastaEscolhida) != TrimBlanks(TSetDocument::Current().PastaBase)) {
         QDialog::done(result);
         return;
     }

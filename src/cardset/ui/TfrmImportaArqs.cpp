@@ -1,8 +1,8 @@
 #include "cardset/ui/TfrmImportaArqs.h"
 
-#include "cardset/CardTable.h"
 #include "cardset/EInOutError.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/FolderBrowser.h"
 #include "cardset/ui/SetMessages.h"
@@ -80,7 +80,7 @@ void TfrmImportaArqs::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     Cancelado = true;
-    txtPath->setText(PastaBase);
+    txtPath->setText(TSetDocument::Current().PastaBase);
 }
 
 void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
@@ -92,8 +92,8 @@ void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
 
 QString TfrmImportaArqs::browseRoot() const
 {
-    if (QDir(PastaBase).exists())
-        return PastaBase;
+    if (QDir(TSetDocument::Current().PastaBase).exists())
+        return TSetDocument::Current().PastaBase;
     return QDir::homePath();
 }
 
