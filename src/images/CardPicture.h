@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/Exception.h"
+#include "images/TBitmap.h"
+
+#include <QImage>
+#include <QString>
+
+// Card pictures from picture files of any common kind and from the clipboard.
+//
+// A BMP file is the card picture as it is: read by our own reader and written
+// back as read, its size and depth kept. Any other picture (PNG, JPEG, GIF,
+// WebP, TIFF, SVG, ...) becomes a card-shaped BMP: with its EXIF orientation
+// applied, scaled down (never up) to fit CardPictureSide x CardPictureSide
+// with its aspect kept, centred on a white square whose side is its longer
+// side, transparent parts white, 24 bits a pixel.
+
+// The largest side of a converted picture.
+constexpr int CardPictureSide = 256;
+
+// An empty image handed over as a picture (an empty clipboard).
+class ENoPicture : public Exception {
+  public:
+    ENoPicture() : Exception(QStringLiteral("There is no picture to put on the card")) {}
+};
+
+// The card picture of the file `path`. Raises the bitmap errors of
+// BitmapErrors.h for a BMP file, EFOpenError for a file that is missing or not
+// a plain file, and EPictureReadError or EPictureTooLarge (PictureReader.h)
+// for other pictures that cannot be read.
+TBitmap LoadCardPicture(const QString& path);
+
+// `image` converted as a picture file other than BMP is. Raises ENoPicture for
+// a null image.
+TBitmap CardPictureFromImage(const QImage& image);
+
+// True when `path` is read as a BMP file: its name ends in ".bmp" (whatever it
+// holds, as the bitmap reader always took such files) or it begins with "BM".
+bool IsBitmapFile(const QString& path);

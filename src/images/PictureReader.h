@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/Exception.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// A picture file that Qt's readers cannot make a picture of, with Qt's reason.
+class EPictureReadError : public Exception {
+  public:
+    EPictureReadError(const QString& path, const QString& reason)
+        : Exception(QStringLiteral("Cannot read the picture in %1: %2").arg(path, reason))
+    {
+    }
+};
+
+// A picture that declares more pixels than a card or a preview could ever use.
+class EPictureTooLarge : public Exception {
+  public:
+    EPictureTooLarge(const QString& path, QSize size)
+        : Exception(QStringLiteral("The picture in %1 is too large (%2 x %3 pixels)")
+                        .arg(path)
+                        .arg(size.width())
+                        .arg(size.height()))
+    {
+    }
+};
+
+// Reads picture files of every kind Qt's image plugins know (PNG, JPEG, GIF,
+// WebP, TIFF, SVG, ...) with the guards untrusted files need: only plain
+// files, the kind decided by the content rather than the name, the declared
+// size checked before anything is decoded, and an allocation limit for the
+// readers that cannot tell their size in advance. Safe to call from any thread.
+namespace PictureReader {
+
+// Pictures above this many pixels (8192 x 8192) are refused before decoding.
+constexpr qint64 MaxPixels = qint64(1) << 26;
+// What Qt's readers may allocate for one picture, in megabytes: a picture of
+// MaxPixels at 32 bits a pixel, and some room for the reader's own rows.
+constexpr int AllocationLimitMB = 320;
+
+// The picture with its EXIF orientation applied. Drawings (SVG) are rendered
+// at their own size, or fitted into `drawingBound` with their aspect kept when
+// larger or of no stated size. Raises EFOpenError, EPictureReadError or
+// EPictureTooLarge.
+QImage read(const QString& path, QSize drawingBound);
+
+// The lower-cased extensions of the common picture kinds that the readers
+// here can read, sorted: among bmp, gif, jpeg, jpg, png, svg, tif, tiff, webp.
+QStringList commonExtensions();
+
+} // namespace PictureReader
