@@ -2,10 +2,12 @@
 
 #include "common/Exception.h"
 #include "images/JpegDecoder.h"
+#include "images/PictureReader.h"
 #include "images/TBitmap.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 
 namespace {
@@ -47,6 +49,28 @@ QImage loadIcon(const QString& path)
     return image;
 }
 
+// Drawings are shown at their own size, or at most this large.
+constexpr QSize DrawingPreviewBound(1024, 1024);
+
+QImage loadThroughQt(const QString& path)
+{
+    return PictureReader::read(path, DrawingPreviewBound);
+}
+
+// What Qt's readers add to the standard kinds, by extension.
+QString describe(const QString& extension)
+{
+    static const QHash<QString, QString> descriptions = {
+        {QStringLiteral("gif"), QStringLiteral("GIF Image")},
+        {QStringLiteral("png"), QStringLiteral("Portable Network Graphics")},
+        {QStringLiteral("svg"), QStringLiteral("Scalable Vector Graphics")},
+        {QStringLiteral("tif"), QStringLiteral("TIFF Image")},
+        {QStringLiteral("tiff"), QStringLiteral("TIFF Image")},
+        {QStringLiteral("webp"), QStringLiteral("WebP Image")},
+    };
+    return descriptions.value(extension, extension.toUpper() + QStringLiteral(" Image"));
+}
+
 // Metafiles are drawing commands of a system this platform does not have.
 QImage loadMetafile(const QString&)
 {
@@ -58,13 +82,22 @@ QImage loadMetafile(const QString&)
 const PictureKinds& PictureKinds::standard()
 {
     static const PictureKinds kinds = [] {
+        PictureKinds own;
+        own.add(QStringLiteral("wmf"), QStringLiteral("Metafiles"), loadMetafile);
+        own.add(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), loadMetafile);
+        own.add(QStringLiteral("ico"), QStringLiteral("Icons"), loadIcon);
+        own.add(QStringLiteral("bmp"), QStringLiteral("Bitmaps"), loadBitmap);
+        own.add(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), loadJpeg);
+        own.add(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), loadJpeg);
+        // The kinds Qt reads come first and only where no own kind has the
+        // extension: a lookup goes from the last kind to the first, so the
+        // own kinds would win anyway, and the list stays free of shadowed entries.
         PictureKinds k;
-        k.add(QStringLiteral("wmf"), QStringLiteral("Metafiles"), loadMetafile);
-        k.add(QStringLiteral("emf"), QStringLiteral("Enhanced Metafiles"), loadMetafile);
-        k.add(QStringLiteral("ico"), QStringLiteral("Icons"), loadIcon);
-        k.add(QStringLiteral("bmp"), QStringLiteral("Bitmaps"), loadBitmap);
-        k.add(QStringLiteral("jpeg"), QStringLiteral("JPEG Image File"), loadJpeg);
-        k.add(QStringLiteral("jpg"), QStringLiteral("JPEG Image File"), loadJpeg);
+        for (const QString& extension : PictureReader::commonExtensions()) {
+            if (own.find(extension) == nullptr)
+                k.add(extension, describe(extension), loadThroughQt);
+        }
+        k.kinds_.append(own.kinds_);
         return k;
     }();
     return kinds;

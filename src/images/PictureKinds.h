@@ -20,7 +20,8 @@ class PictureKinds {
         Loader load;
     };
 
-    // The standard kinds: metafiles, icons, bitmaps, JPEG.
+    // The standard kinds: metafiles, icons, bitmaps, JPEG, after the common
+    // kinds that Qt reads here (PNG, GIF, WebP, TIFF, SVG).
     static const PictureKinds& standard();
 
     void add(const QString& extension, const QString& description, Loader load);

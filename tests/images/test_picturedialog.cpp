@@ -42,15 +42,20 @@ void writeBmp(const QString& path, int width, int height, QColor colour)
     bitmap.SaveBitmapFile(path);
 }
 
-QByteArray jpegBytes(int width, int height)
+QByteArray pictureBytes(int width, int height, const char* format)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(qRgb(0, 0, 255));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG");
+    image.save(&buffer, format);
     return bytes;
+}
+
+QByteArray jpegBytes(int width, int height)
+{
+    return pictureBytes(width, height, "JPG");
 }
 
 // Runs `inside` once the modal dialog is up, then whatever it leaves open
@@ -104,6 +109,14 @@ class TestPictureDialog : public QObject {
         writeBytes(path("empty.bmp"), QByteArray());
         writeBytes(path("drawing.wmf"), QByteArray(100, '\x01'));
         writeBytes(path("notes.txt"), QByteArray("text"));
+        writeBytes(path("wide.png"), pictureBytes(400, 300, "PNG"));
+        writeBytes(path("photo.webp"), pictureBytes(40, 30, "WEBP"));
+        writeBytes(path("scan.tif"), pictureBytes(40, 30, "TIFF"));
+        writeBytes(path("jpeg-named.png"), jpegBytes(40, 30));
+        writeBytes(path("noise.png"), QByteArray(300, 'x'));
+        writeBytes(path("drawing.svg"),
+                   QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"120\" "
+                              "height=\"60\"><rect width=\"120\" height=\"60\"/></svg>"));
         QImage icon(16, 16, QImage::Format_ARGB32);
         icon.fill(Qt::yellow);
         QVERIFY(icon.save(path("app.ico"), "ICO"));
@@ -167,6 +180,18 @@ class TestPictureDialog : public QObject {
                                            << "Picture:";
         QTest::newRow("metafile") << "drawing.wmf"
                                   << "Picture:";
+        QTest::newRow("png") << "wide.png"
+                             << " (400x300)";
+        QTest::newRow("webp") << "photo.webp"
+                              << " (40x30)";
+        QTest::newRow("tiff") << "scan.tif"
+                              << " (40x30)";
+        QTest::newRow("svg at its own size") << "drawing.svg"
+                                             << " (120x60)";
+        QTest::newRow("jpeg named .png") << "jpeg-named.png"
+                                         << " (40x30)";
+        QTest::newRow("noise named .png") << "noise.png"
+                                          << "Picture:";
     }
     void previewsWhatCanBeShown()
     {
@@ -185,13 +210,17 @@ class TestPictureDialog : public QObject {
         QStringList order;
         for (const PictureKinds::Kind& kind : PictureKinds::standard().kinds())
             order << kind.extension + QLatin1Char('=') + kind.description;
-        QCOMPARE(order, QStringList({"wmf=Metafiles", "emf=Enhanced Metafiles", "ico=Icons", "bmp=Bitmaps",
-                                     "jpeg=JPEG Image File", "jpg=JPEG Image File"}));
+        // The kinds Qt reads come first, so the standard ones win every lookup.
+        QCOMPARE(order,
+                 QStringList({"gif=GIF Image", "png=Portable Network Graphics",
+                              "svg=Scalable Vector Graphics", "tif=TIFF Image", "tiff=TIFF Image",
+                              "webp=WebP Image", "wmf=Metafiles", "emf=Enhanced Metafiles", "ico=Icons",
+                              "bmp=Bitmaps", "jpeg=JPEG Image File", "jpg=JPEG Image File"}));
         PictureKinds kinds = PictureKinds::standard();
         kinds.add(QStringLiteral("BMP"), QStringLiteral("Other"), [](const QString&) { return QImage(); });
         QCOMPARE(kinds.find(QStringLiteral("bmp"))->description, QStringLiteral("Other"));
         QCOMPARE(kinds.find(QStringLiteral("Jpg"))->description, QStringLiteral("JPEG Image File"));
-        QVERIFY(kinds.find(QStringLiteral("png")) == nullptr);
+        QVERIFY(kinds.find(QStringLiteral("txt")) == nullptr);
 
         TPicture picture;
         QString message;
@@ -224,6 +253,7 @@ class TestPictureDialog : public QObject {
         QTest::newRow("card in the middle") << "card.bmp" << QPoint(35, 29) << QPoint(34, 28);
         QTest::newRow("card's far corner") << "card.bmp" << QPoint(116, 110) << QPoint(117, 111);
         QTest::newRow("400 x 300") << "wide.bmp" << QPoint(152, 114) << QPoint(152, 115);
+        QTest::newRow("400 x 300 png") << "wide.png" << QPoint(152, 114) << QPoint(152, 115);
         QTest::newRow("300 x 400") << "tall.bmp" << QPoint(105, 140) << QPoint(106, 140);
         QTest::newRow("150 x 145, clipped") << "almost.bmp" << QPoint(152, 140) << QPoint(-1, -1);
     }
@@ -305,7 +335,7 @@ class TestPictureDialog : public QObject {
                  QStringLiteral("Bitmap image is not valid"));
     }
 
-    void offersOnlyBitmapsAndTakesTypedMasks()
+    void offersBitmapsThenAllPicturesAndTakesTypedMasks()
     {
         QStringList filters;
         QStringList maskFilters;
@@ -324,8 +354,43 @@ class TestPictureDialog : public QObject {
         });
         dialog_->SetFileName(path("card.bmp"));
         QVERIFY(!dialog_->RunDialog());
-        QCOMPARE(filters, QStringList{QStringLiteral("Bitmaps (*.bmp)")});
+        QCOMPARE(filters,
+                 QStringList({"Bitmaps (*.bmp)",
+                              "All pictures (*.bmp *.gif *.jpeg *.jpg *.png *.svg *.tif *.tiff *.webp)"}));
         QCOMPARE(maskFilters, QStringList{QStringLiteral("*.jpg")});
+    }
+
+    // The second entry lists every picture kind; a file chosen under it
+    // reports that entry.
+    void allPicturesListsEveryKind()
+    {
+        QStringList listed;
+        whenModal([&](QWidget* modal) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+            auto* list = modal->findChild<QListView*>(QStringLiteral("listView"));
+            QVERIFY(fileDialog && list);
+            fileDialog->selectNameFilter(fileDialog->nameFilters().value(1));
+            const auto names = [list] {
+                QStringList shown;
+                for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
+                    shown << list->model()->index(row, 0, list->rootIndex()).data().toString();
+                return shown;
+            };
+            QTRY_VERIFY(names().contains(QStringLiteral("drawing.svg")));
+            listed = names();
+            auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("photo.webp"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        dialog_->SetFileName(path("card.bmp"));
+        QVERIFY(dialog_->RunDialog());
+        QCOMPARE(dialog_->FilterIndex(), 2);
+        QCOMPARE(dialog_->FileName(), path("photo.webp"));
+        for (const char* name :
+             {"card.bmp", "photo.jpg", "wide.png", "photo.webp", "scan.tif", "drawing.svg"})
+            QVERIFY2(listed.contains(QString::fromLatin1(name)), name);
+        QVERIFY(!listed.contains(QStringLiteral("notes.txt")));
     }
 
     // The name box's completion list is a window of its own: it must not

@@ -1,6 +1,7 @@
 #include "images/ui/TOpenPictureDialog.h"
 
 #include "common/Exception.h"
+#include "images/PictureReader.h"
 #include "images/TBitmap.h"
 #include "images/ui/PreviewForm.h"
 #include "images/ui/PreviewPaintBox.h"
@@ -79,7 +80,7 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
     dialog_->setWindowTitle(QStringLiteral("Open"));
     dialog_->setSizeGripEnabled(true);
-    SetFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    SetFilter(CardPictureFilter());
     buildPreviewPane();
     insertPreviewPane();
     connect(dialog_, &QFileDialog::currentChanged, this, &TOpenPictureDialog::UpdatePreview);
@@ -95,6 +96,19 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
 TOpenPictureDialog::~TOpenPictureDialog()
 {
     delete dialog_;
+}
+
+QString TOpenPictureDialog::CardPictureFilter()
+{
+    QStringList masks;
+    for (const QString& extension : PictureReader::commonExtensions())
+        masks << QStringLiteral("*.") + extension;
+    QString filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+    if (!masks.isEmpty()) {
+        filter += QStringLiteral("|All pictures (%1)|%2")
+                      .arg(masks.join(QLatin1Char(' ')), masks.join(QLatin1Char(';')));
+    }
+    return filter;
 }
 
 void TOpenPictureDialog::SetFilter(const QString& filter)

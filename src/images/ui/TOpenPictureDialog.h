@@ -35,12 +35,16 @@ class TOpenPictureDialog : public QObject {
 
     QString FileName() const { return fileName_; }
     void SetFileName(const QString& path) { fileName_ = path; }
-    // Entries "description|mask|description|mask...". The card editor's one
-    // entry, "Bitmaps (*.bmp)|*.bmp", is the default.
+    // Entries "description|mask|description|mask...", masks joined by ";".
+    // CardPictureFilter() is the default.
     QString Filter() const { return filter_; }
     void SetFilter(const QString& filter);
     int FilterIndex() const { return filterIndex_; } // 1-based
     void SetFilterIndex(int index) { filterIndex_ = index; }
+
+    // The card editor's entries: "Bitmaps (*.bmp)|*.bmp", then every common
+    // picture kind readable here, as "All pictures (*.bmp *.gif ...)|*.bmp;*.gif;...".
+    static QString CardPictureFilter();
 
     // Loads the preview for `path` as a selection change does.
     void UpdatePreview(const QString& path);
