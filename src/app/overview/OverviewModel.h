@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/overview/OverviewCell.h"
+#include "app/overview/OverviewSet.h"
+#include "cardset/CardTable.h"
+#include "images/ThumbnailMaker.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <array>
+
+namespace FileNames {
+class FolderIndex;
+}
+
+// The 41 cells of the overview: which picture and sound files exist, and the
+// thumbnails, made off the window thread. It follows the folder: a change on
+// disk (seen by a file watcher) or a card reported changed makes it look
+// again, and only pictures whose file changed are read again.
+class OverviewModel : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit OverviewModel(QObject* parent = nullptr);
+
+    // Shows `set`; every cell is looked up again.
+    void setSet(const OverviewSet& set);
+    const OverviewSet& set() const { return set_; }
+    // The box thumbnails are made for; cells keep their old thumbnail until
+    // the new one is ready.
+    void setThumbnailBox(QSize box);
+    QSize thumbnailBox() const { return box_; }
+
+    // Looks at the folder again; remakes the thumbnails of changed files only.
+    void reload();
+    // Looks at one slot's files again (and at the slot sharing them).
+    void cardChanged(int slot);
+
+    const OverviewCell& cell(int slot) const;
+    int picturesPresent() const;
+    int soundsPresent() const;
+    // The set's name, author, kind and counts, in one line.
+    QString headerText() const;
+
+    // True while thumbnails are being made.
+    bool busy() const { return maker_.busy(); }
+    // Waits until every thumbnail asked for is in its cell.
+    void waitForThumbnails() { maker_.waitForAll(); }
+
+  signals:
+    void cellChanged(int slot);
+    void headerChanged();
+
+  private:
+    void updateSlot(int slot, const FileNames::FolderIndex& index);
+    void requestThumbnail(int slot);
+    void applyThumbnail(int slot, const Thumbnail& thumbnail);
+    void thumbnailReady(const QString& path, QSize box, const Thumbnail& thumbnail);
+    void watchFiles();
+
+    OverviewSet set_;
+    QSize box_{96, 96};
+    std::array<OverviewCell, NumSlots> cells_;
+    ThumbnailMaker maker_;
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+};

@@ -1,0 +1,161 @@
+#include "app/overview/SetOverview.h"
+
+#include "app/overview/OverviewPainter.h"
+
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+// Thumbnails are made for picture boxes rounded up to this step, so that
+// resizing the window remakes them only now and then; between steps the
+// painter scales them a little down.
+constexpr int BoxStep = 32;
+
+QSize steppedBox(QSize box)
+{
+    const int side = std::max(box.width(), box.height());
+    const int stepped = (side + BoxStep - 1) / BoxStep * BoxStep;
+    return {stepped, stepped};
+}
+
+} // namespace
+
+SetOverview::SetOverview(QWidget* parent)
+    : QWidget(parent, Qt::Window), layout_(OverviewLayout::withCells(96, 7, font()))
+{
+    setWindowTitle(tr("Set overview"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    connect(&model_, &OverviewModel::cellChanged, this, [this](int slot) { update(layout_.cellRect(slot)); });
+    connect(&model_, &OverviewModel::headerChanged, this, [this] { update(layout_.headerRect()); });
+}
+
+void SetOverview::setSet(const OverviewSet& set)
+{
+    model_.setSet(set);
+    update();
+}
+
+void SetOverview::cardChanged(int slot)
+{
+    model_.cardChanged(slot);
+}
+
+void SetOverview::reload()
+{
+    model_.reload();
+}
+
+void SetOverview::setCurrentSlot(int slot)
+{
+    if (slot < 0 || slot >= NumSlots || slot == selected_)
+        return;
+    update(layout_.cellRect(selected_));
+    selected_ = slot;
+    update(layout_.cellRect(selected_));
+}
+
+QSize SetOverview::sizeHint() const
+{
+    return OverviewLayout::withCells(112, 7, font()).size();
+}
+
+QSize SetOverview::minimumSizeHint() const
+{
+    return OverviewLayout::withCells(OverviewLayout::MinCell, 9, font()).size();
+}
+
+void SetOverview::relayout()
+{
+    layout_ = OverviewLayout::fitting(size(), font());
+    model_.setThumbnailBox(steppedBox(layout_.pictureBox()));
+}
+
+void SetOverview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void SetOverview::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    PaintOverview(painter, layout_, model_, palette(), selected_, hasFocus());
+}
+
+void SetOverview::mousePressEvent(QMouseEvent* event)
+{
+    const int slot = layout_.slotAt(event->position().toPoint());
+    if (event->button() != Qt::LeftButton || slot < 0) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    setCurrentSlot(slot);
+    emit slotActivated(slot);
+}
+
+void SetOverview::keyPressEvent(QKeyEvent* event)
+{
+    const int columns = layout_.columns();
+    int target = selected_;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        target -= 1;
+        break;
+    case Qt::Key_Right:
+        target += 1;
+        break;
+    case Qt::Key_Up:
+        target -= columns;
+        break;
+    case Qt::Key_Down:
+        target += columns;
+        break;
+    case Qt::Key_Home:
+        target = 0;
+        break;
+    case Qt::Key_End:
+        target = NumSlots - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit slotActivated(selected_);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    setCurrentSlot(std::clamp(target, 0, NumSlots - 1));
+}
+
+bool SetOverview::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int slot = layout_.slotAt(help->pos());
+        if (slot < 0 || !set().isOpen()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), toolTipFor(slot), this, layout_.cellRect(slot));
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update(layout_.cellRect(selected_));
+    return QWidget::event(event);
+}
+
+QString SetOverview::toolTipFor(int slot) const
+{
+    const OverviewCell& c = model_.cell(slot);
+    if (c.picture == OverviewCell::Picture::Damaged)
+        return c.error;
+    const QString picture =
+        c.picture == OverviewCell::Picture::Missing ? tr("Missing: %1").arg(c.picturePath) : c.picturePath;
+    return picture + QLatin1Char('\n') + (c.sound ? c.soundPath : tr("No sound"));
+}
