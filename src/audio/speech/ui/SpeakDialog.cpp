@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <algorithm>
 
 namespace {
 
@@ -22,7 +23,16 @@ QSettings Settings()
 QString Describe(const SpeechVoice& voice)
 {
     const QString language = voice.languages.value(0);
-    return language.isEmpty() ? voice.name : QStringLiteral("%1 (%2)").arg(voice.name, language);
+    return language.isEmpty() ? voice.name : QStringLiteral("%1 [%2]").arg(voice.name, language);
+}
+
+// The library lists its voices by language code; people look for a name.
+QList<SpeechVoice> ByName(QList<SpeechVoice> voices)
+{
+    std::stable_sort(voices.begin(), voices.end(), [](const SpeechVoice& a, const SpeechVoice& b) {
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    return voices;
 }
 
 } // namespace
@@ -33,7 +43,7 @@ SpeakDialog::SpeakDialog(const QList<SpeechVoice>& voices, const QString& defaul
     setObjectName(QStringLiteral("SpeakDialog"));
     setWindowTitle(QStringLiteral("Speak text"));
     cmbVoice_->setObjectName(QStringLiteral("cmbVoice"));
-    for (const SpeechVoice& voice : voices)
+    for (const SpeechVoice& voice : ByName(voices))
         cmbVoice_->addItem(Describe(voice), voice.identifier);
     spnRate_->setObjectName(QStringLiteral("spnRate"));
     spnRate_->setRange(Speech::MinimumRate, Speech::MaximumRate);
