@@ -733,24 +733,6 @@ class TestSetDialogs : public QObject {
         QCOMPARE(int(ConfigConjunto.Duplo), duplo);
     }
 
-    void propertiesOkGivesTheValuesForTheCommand()
-    {
-        SetAutor(ConfigConjunto, QStringLiteral("Maria"));
-        DialogDriver::Watchdog watchdog;
-        onModal<TfPropriedades>([](TfPropriedades* d) {
-            d->Edit1->setText(QStringLiteral(" Zé "));
-            d->CheckBox1->setChecked(true);
-            d->BitBtn1->click();
-        });
-        QCOMPARE(fPropriedades->exec(), int(QDialog::Accepted));
-        QVERIFY(!watchdog.fired());
-        QCOMPARE(fPropriedades->Autor, QStringLiteral(" Zé "));
-        QVERIFY(fPropriedades->Duplo);
-        // The command that showed it makes the values current.
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Maria"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
-    }
-
     void existePastaFindsFilesAndFolders_data()
     {
         QTest::addColumn<QString>("asked");

@@ -1,6 +1,6 @@
 // The set document: a card file write is recorded and announced only after it
 // succeeded, once for each slot that records the file; observers hear of it
-// before and after; a failed Open keeps the previous set.
+// before and after.
 
 #include "TestFiles.h"
 #include "cardset/CardFileObserver.h"
@@ -147,24 +147,6 @@ class TestSetDocument : public QObject {
         QCOMPARE(doc.RecordedPath(3, Part::Picture), QStringLiteral("old.bmp"));
         QCOMPARE(doc.RecordedPath(4, Part::Picture), QStringLiteral("old.bmp"));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("C02.bmp"))));
-    }
-
-    void failedOpenKeepsThePreviousSet()
-    {
-        TSetDocument doc;
-        doc.PastaConjunto = QStringLiteral("/sets/Current/");
-        SetAutor(doc.ConfigConjunto, QStringLiteral("Bia"));
-        doc.ConfigConjunto.Duplo = 1;
-        QSignalSpy changed(&doc, &TSetDocument::configChanged);
-        QTemporaryDir broken;
-        TestFiles::writeBytes(broken.filePath(QStringLiteral("Set.cfg")), QByteArray(10, 'x'));
-
-        QVERIFY_THROWS_EXCEPTION(EInOutError, doc.OpenFolder(broken.path()));
-
-        QCOMPARE(doc.PastaConjunto, QStringLiteral("/sets/Current/"));
-        QCOMPARE(AutorText(doc.ConfigConjunto), QStringLiteral("Bia"));
-        QCOMPARE(doc.ConfigConjunto.Duplo, uint8_t(1));
-        QCOMPARE(changed.count(), 0);
     }
 };
 
