@@ -2,19 +2,16 @@
 #include "TestFiles.h"
 #include "images/BitmapErrors.h"
 #include "images/CardPicture.h"
-#include "images/PictureReader.h"
 #include "images/TBitmap.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
 
 using TestFiles::readBytes;
-using TestFiles::writeBytes;
 
 namespace {
 
@@ -27,43 +24,32 @@ QByteArray encoded(const QImage& image, const char* format)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (!writer.write(image))
-        qWarning("cannot write %s: %s", format, qPrintable(writer.errorString()));
+    image.save(&buffer, format);
     return bytes;
 }
 
-QImage filled(QSize size, QRgb colour)
-{
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(colour);
-    return image;
-}
-
-// Qt reads GIF but does not write it. One colour stored as LZW codes that
-// never grow past three bits (a clear code before every two pixels) needs no
-// encoder.
+// Qt reads GIF but does not write it. One colour as LZW codes that never grow
+// past three bits (a clear code before every two pixels) needs no encoder.
 QByteArray gifBytes(QSize size, QRgb colour)
 {
     QByteArray out("GIF89a");
     const auto put16 = [&out](int v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
     put16(size.width());
     put16(size.height());
-    out.append("\x80\0\0", 3); // a global table of two colours
-    out.append(char(qRed(colour))).append(char(qGreen(colour))).append(char(qBlue(colour))).append(3, '\xff');
-    out.append(',');
-    put16(0);
-    put16(0);
+    out.append("\x80\0\0", 3)
+        .append(char(qRed(colour)))
+        .append(char(qGreen(colour)))
+        .append(char(qBlue(colour)));
+    out.append(3, '\xff').append(",\0\0\0\0", 5);
     put16(size.width());
     put16(size.height());
-    out.append('\0').append('\x02'); // codes: 0-3 colours, 4 clear, 5 end
+    out.append("\0\x02", 2); // codes: 0-3 colours, 4 clear, 5 end
     QByteArray data;
     uint32_t pending = 0;
     int bits = 0;
     const auto code = [&](uint32_t c) {
-        pending |= c << bits;
-        for (bits += 3; bits >= 8; bits -= 8, pending >>= 8)
-            data.append(char(pending & 0xff));
+        for (pending |= c << bits, bits += 3; bits >= 8; bits -= 8, pending >>= 8)
+            data.append(char(pending));
     };
     for (qint64 i = 0; i < qint64(size.width()) * size.height(); ++i) {
         if (i % 2 == 0)
@@ -71,54 +57,40 @@ QByteArray gifBytes(QSize size, QRgb colour)
         code(0);
     }
     code(5);
-    if (bits > 0)
-        data.append(char(pending));
+    data.append(char(pending));
     for (qsizetype i = 0; i < data.size(); i += 255)
         out.append(char(qMin<qsizetype>(255, data.size() - i))).append(data.mid(i, 255));
-    return out.append('\0').append(';');
+    return out.append("\0;", 2);
 }
 
-QByteArray svgBytes(QSize size, QRgb colour)
-{
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\">"
-                          "<rect width=\"%1\" height=\"%2\" fill=\"%3\"/></svg>")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(QColor(colour).name())
-        .toUtf8();
-}
-
-QByteArray pictureBytes(const QByteArray& format, QSize size, QRgb colour)
+QByteArray pictureBytes(const QByteArray& format, QSize size)
 {
     if (format == "gif")
-        return gifBytes(size, colour);
+        return gifBytes(size, Blue);
     if (format == "svg")
-        return svgBytes(size, colour);
-    return encoded(filled(size, colour), format.constData());
+        return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\">"
+                              "<rect width=\"%1\" height=\"%2\" fill=\"#0000ff\"/></svg>")
+            .arg(size.width())
+            .arg(size.height())
+            .toUtf8();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Blue);
+    return encoded(image, format.constData());
 }
 
-// A JPEG's APP1 segment with an EXIF block holding only the orientation tag
-// (0x0112, one 16-bit value), put after the JFIF segment.
+// An APP1 segment whose EXIF block holds only the orientation (tag 0x0112),
+// put after the JFIF segment.
 QByteArray withOrientation(QByteArray jpeg, int orientation)
 {
-    QByteArray tiff = QByteArray::fromHex("4d4d002a00000008"
-                                          "0001"
-                                          "011200030000000100");
-    tiff.append(char(orientation)).append(6, '\0'); // value padding, no next directory
-    const QByteArray payload = QByteArray("Exif", 4).append(2, '\0') + tiff;
-    const int length = int(payload.size()) + 2;
-    const QByteArray segment =
-        QByteArray("\xff\xe1", 2).append(char(length >> 8)).append(char(length)) + payload;
-    int at = 2;
-    if (jpeg.mid(2, 2) == QByteArray("\xff\xe0", 2))
-        at = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
-    return jpeg.insert(at, segment);
+    const QByteArray segment = QByteArray::fromHex("ffe10022457869660000"
+                                                   "4d4d002a000000080001011200030000000100") +
+                               char(orientation) + QByteArray(6, '\0');
+    return jpeg.insert(4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5])), segment);
 }
 
-bool near(QRgb a, QRgb b, int tolerance = 48)
+bool near(QRgb a, QRgb b)
 {
-    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
-           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+    return qAbs(qRed(a) - qRed(b)) < 48 && qAbs(qGreen(a) - qGreen(b)) < 48 && qAbs(qBlue(a) - qBlue(b)) < 48;
 }
 
 template <typename F> QString errorOf(F&& run)
@@ -141,14 +113,12 @@ class TestCardPicture : public QObject {
 
     QString save(const QString& name, const QByteArray& bytes)
     {
-        const QString path = dir_.filePath(name);
-        writeBytes(path, bytes);
-        return path;
+        TestFiles::writeBytes(dir_.filePath(name), bytes);
+        return dir_.filePath(name);
     }
 
   private Q_SLOTS:
-    // Every kind is scaled down to fit 256 x 256 (never up) and centred on
-    // a white square of its longer side.
+    // Scaled down to fit 256 x 256 (never up), centred on a white square.
     void convertsEachKind_data()
     {
         QTest::addColumn<QByteArray>("format");
@@ -162,7 +132,6 @@ class TestCardPicture : public QObject {
         }
         QTest::newRow("png 300x600") << QByteArray("png") << QSize(300, 600) << QRect(64, 0, 128, 256);
         QTest::newRow("png 2000x3") << QByteArray("png") << QSize(2000, 3) << QRect(0, 127, 256, 1);
-        QTest::newRow("jpg 256x256") << QByteArray("jpg") << QSize(256, 256) << QRect(0, 0, 256, 256);
         QTest::newRow("svg 1000x500") << QByteArray("svg") << QSize(1000, 500) << QRect(0, 64, 256, 128);
     }
     void convertsEachKind()
@@ -170,23 +139,21 @@ class TestCardPicture : public QObject {
         QFETCH(QByteArray, format);
         QFETCH(QSize, size);
         QFETCH(QRect, content);
-        const QString path =
-            save(QStringLiteral("picture.") + QString::fromLatin1(format), pictureBytes(format, size, Blue));
-        const TBitmap picture = LoadCardPicture(path);
+        const TBitmap picture = LoadCardPicture(save("picture." + format, pictureBytes(format, size)));
         const int side = qMax(content.width(), content.height());
         QCOMPARE(QSize(picture.Width(), picture.Height()), QSize(side, side));
         QCOMPARE(picture.BitsPerPixel(), 24);
-        QCOMPARE(picture.ColorCount(), 0);
         const QImage shown = picture.ToImage();
-        for (QPoint corner : {content.topLeft(), content.bottomRight(), content.center()})
-            QVERIFY2(near(shown.pixel(corner), Blue), qPrintable(QColor(shown.pixel(corner)).name()));
-        for (QPoint outside : {content.topLeft() - QPoint(1, 1), content.bottomRight() + QPoint(1, 1)})
+        for (QPoint inside : {content.topLeft(), content.bottomRight(), content.center()})
+            QVERIFY(near(shown.pixel(inside), Blue));
+        for (QPoint outside : {content.topLeft() - QPoint(0, 1), content.topLeft() - QPoint(1, 0),
+                               content.bottomRight() + QPoint(0, 1), content.bottomRight() + QPoint(1, 0)})
             if (shown.rect().contains(outside))
                 QCOMPARE(shown.pixel(outside), White);
     }
 
-    // Orientation 1 as stored, 3 turned half round, 6 a quarter clockwise,
-    // 8 a quarter anticlockwise: the stored left half is red.
+    // The stored left half is red; 3 turns half round, 6 a quarter
+    // clockwise, 8 a quarter anticlockwise.
     void appliesExifOrientation_data()
     {
         QTest::addColumn<int>("orientation");
@@ -204,36 +171,32 @@ class TestCardPicture : public QObject {
         QFETCH(QPoint, red);
         QFETCH(QPoint, blue);
         QFETCH(QPoint, white);
-        QImage stored = filled(QSize(40, 20), Blue);
+        QImage stored(40, 20, QImage::Format_RGB32);
+        stored.fill(Blue);
         QPainter(&stored).fillRect(0, 0, 20, 20, Red);
-        const QString path =
-            save(QStringLiteral("turned.jpg"), withOrientation(encoded(stored, "jpg"), orientation));
-        const QImage shown = LoadCardPicture(path).ToImage();
+        const QImage shown =
+            LoadCardPicture(save("turned.jpg", withOrientation(encoded(stored, "jpg"), orientation)))
+                .ToImage();
         QCOMPARE(shown.size(), QSize(40, 40));
-        QVERIFY(near(shown.pixel(red), Red));
-        QVERIFY(near(shown.pixel(blue), Blue));
+        QVERIFY(near(shown.pixel(red), Red) && near(shown.pixel(blue), Blue));
         QCOMPARE(shown.pixel(white), White);
     }
 
     void transparentPartsBecomeWhite()
     {
-        QImage image = filled(QSize(100, 50), qRgba(0, 0, 0, 0));
+        QImage image(100, 50, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
         QPainter(&image).fillRect(50, 0, 50, 50, Red);
-        const QImage shown =
-            LoadCardPicture(save(QStringLiteral("clear.png"), encoded(image, "png"))).ToImage();
-        QCOMPARE(shown.pixel(25, 50), White);
-        QCOMPARE(shown.pixel(75, 50), Red);
-        QCOMPARE(CardPictureFromImage(image).SaveBitmapBytes(),
-                 LoadCardPicture(dir_.filePath("clear.png")).SaveBitmapBytes());
+        const TBitmap picture = LoadCardPicture(save("clear.png", encoded(image, "png")));
+        QCOMPARE(picture.ToImage().pixel(25, 50), White);
+        QCOMPARE(picture.ToImage().pixel(75, 50), Red);
+        QCOMPARE(CardPictureFromImage(image).SaveBitmapBytes(), picture.SaveBitmapBytes());
         QCOMPARE(errorOf([] { CardPictureFromImage(QImage()); }), ENoPicture().Message());
     }
 
-    // A BMP is never converted: whatever our reader makes of it is written
-    // back, whatever its name.
-    void keepsBitmapsAsRead_data()
+    // A BMP, or anything that begins as one, is what our reader makes of it.
+    void keepsBitmapsAsRead()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("file");
         BmpBuilder paletted;
         paletted.bits = 8;
         paletted.width = 300;
@@ -241,28 +204,12 @@ class TestCardPicture : public QObject {
         paletted.coloursUsed = 16;
         paletted.colourTable = BmpBuilder::greys(16);
         paletted.pixels = QByteArray(600, '\x05');
-        QTest::newRow("8 bits, wider than a card") << "wide.bmp" << paletted.file();
-        BmpBuilder rle;
-        rle.bits = 8;
-        rle.compression = 1;
-        rle.width = 4;
-        rle.height = 1;
-        rle.colourTable = BmpBuilder::greys(256);
-        rle.pixels = QByteArray::fromHex("0405 0001");
-        QTest::newRow("RLE8 named .png") << "rle.png" << rle.file();
-        QTest::newRow("empty .BMP") << "empty.BMP" << QByteArray();
-    }
-    void keepsBitmapsAsRead()
-    {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, file);
-        const QString path = save(name, file);
-        TBitmap read;
-        read.LoadBitmapFile(path);
-        const TBitmap picture = LoadCardPicture(path);
-        QCOMPARE(picture.SaveBitmapBytes(), read.SaveBitmapBytes());
-        QCOMPARE(picture.Width(), read.Width());
-        QCOMPARE(picture.BitsPerPixel(), read.BitsPerPixel());
+        for (const QString& path : {save("wide.bmp", paletted.file()), save("bitmap.png", paletted.file()),
+                                    save("empty.BMP", QByteArray())}) {
+            TBitmap read;
+            read.LoadBitmapFile(path);
+            QCOMPARE(LoadCardPicture(path).SaveBitmapBytes(), read.SaveBitmapBytes());
+        }
     }
 
     void refusesWhatIsNoPicture_data()
@@ -274,65 +221,52 @@ class TestCardPicture : public QObject {
         QTest::newRow("empty, not .bmp") << "empty.jpg" << unreadable;
         QTest::newRow("png cut short") << "cut.png" << unreadable;
         QTest::newRow("damaged .bmp") << "damaged.bmp" << EInvalidGraphic().Message();
-        QTest::newRow("missing") << "missing.png"
-                                 << "Cannot open file %1";
-        QTest::newRow("folder") << "folder.png"
-                                << "Cannot open file %1";
-        QTest::newRow("pipe") << "pipe.webp"
-                              << "Cannot open file %1";
-        QTest::newRow("30000 x 30000 in 20 bytes") << "huge.ppm"
-                                                   << "The picture in %1 is too large (30000 x 30000 pixels)";
+        QTest::newRow("missing") << "missing.png" << QStringLiteral("Cannot open file %1");
+        QTest::newRow("folder") << "folder.png" << QStringLiteral("Cannot open file %1");
+        QTest::newRow("pipe") << "pipe.webp" << QStringLiteral("Cannot open file %1");
+        QTest::newRow("30000 x 30000 in 20 bytes")
+            << "huge.ppm" << QStringLiteral("The picture in %1 is too large (30000 x 30000 pixels)");
     }
     void refusesWhatIsNoPicture()
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        save(QStringLiteral("noise.png"), QByteArray(500, 'x'));
-        save(QStringLiteral("empty.jpg"), QByteArray());
-        save(QStringLiteral("cut.png"), encoded(filled(QSize(64, 64), Blue), "png").left(60));
-        save(QStringLiteral("damaged.bmp"), QByteArray("GIF89a and more"));
-        save(QStringLiteral("huge.ppm"), QByteArray("P6\n30000 30000\n255\n"));
-        QDir(dir_.path()).mkpath(QStringLiteral("folder.png"));
-        const QString pipe = dir_.filePath(QStringLiteral("pipe.webp"));
-        if (!QFile::exists(pipe))
-            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        save("noise.png", QByteArray(500, 'x'));
+        save("empty.jpg", QByteArray());
+        save("cut.png", pictureBytes("png", QSize(64, 64)).left(60));
+        save("damaged.bmp", QByteArray("GIF89a and more"));
+        save("huge.ppm", QByteArray("P6\n30000 30000\n255\n"));
+        QDir(dir_.path()).mkpath("folder.png");
+        const QString pipe = dir_.filePath("pipe.webp");
+        QVERIFY(QFile::exists(pipe) || ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
         const QString path = dir_.filePath(name);
         const QString error = errorOf([&] { LoadCardPicture(path); });
         QVERIFY2(error.startsWith(QString(message).replace(QLatin1String("%1"), path)), qPrintable(error));
     }
 
 #ifdef TESSELLOR_TOOL
-    void toolWritesWhatInsertImageWould_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("png") << "tool.png" << encoded(filled(QSize(600, 300), Blue), "png");
-        BmpBuilder bmp;
-        bmp.width = 3;
-        bmp.height = 2;
-        bmp.xPelsPerMeter = 99;
-        bmp.pixels = QByteArray(24, '\x40');
-        QTest::newRow("bmp") << "tool.bmp" << bmp.file();
-    }
+    // The same bytes as the function, and for a BMP as bmp-copy.
     void toolWritesWhatInsertImageWould()
     {
-        QFETCH(QString, source);
-        QFETCH(QByteArray, bytes);
-        const QString path = save(source, bytes);
-        const QString out = dir_.filePath(QStringLiteral("out.bmp"));
-        const auto run = TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"import-picture", path, out});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(readBytes(out), LoadCardPicture(path).SaveBitmapBytes());
-        if (source.endsWith(QLatin1String(".bmp"))) {
-            const QString copy = dir_.filePath(QStringLiteral("copy.bmp"));
-            QCOMPARE(TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"bmp-copy", path, copy}).exitCode,
-                     0);
-            QCOMPARE(readBytes(out), readBytes(copy));
+        BmpBuilder bmp;
+        bmp.width = 3;
+        bmp.xPelsPerMeter = 99;
+        bmp.pixels = QByteArray(12, '\x40');
+        const QString out = dir_.filePath("out.bmp");
+        const QString copy = dir_.filePath("copy.bmp");
+        const auto tool = [](const QStringList& args) {
+            return TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
+        };
+        QCOMPARE(tool({"bmp-copy", save("tool.bmp", bmp.file()), copy}).exitCode, 0);
+        for (const QString& path :
+             {save("tool.png", pictureBytes("png", QSize(600, 300))), dir_.filePath("tool.bmp")}) {
+            QCOMPARE(tool({"import-picture", path, out}).exitCode, 0);
+            QCOMPARE(readBytes(out), LoadCardPicture(path).SaveBitmapBytes());
         }
-        const auto missing = TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL),
-                                                   {"import-picture", dir_.filePath("none.png"), out});
+        QCOMPARE(readBytes(out), readBytes(copy));
+        const auto missing = tool({"import-picture", dir_.filePath("none.png"), out});
         QCOMPARE(missing.exitCode, 1);
-        QVERIFY2(missing.err.contains(QStringLiteral("Cannot open file")), qPrintable(missing.err));
+        QVERIFY2(missing.err.contains("Cannot open file"), qPrintable(missing.err));
     }
 #endif
 };
