@@ -395,6 +395,16 @@ void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
 {
     Bevel1->move(sender->x() - MarkerOffset, sender->y() - MarkerOffset);
     ImagemAtual = sender;
+    announceCurrentSlot();
+}
+
+void TfrmConfigurador::announceCurrentSlot()
+{
+    const int slot = CurrentSlot().value_or(NoSlot);
+    if (slot == announcedSlot_)
+        return;
+    announcedSlot_ = slot;
+    emit currentSlotChanged(slot);
 }
 
 std::optional<EFileError>& TfrmConfigurador::unreadablePicture(const TDBImage* frame)
@@ -462,6 +472,8 @@ void TfrmConfigurador::InicImages()
         if (!alreadyCurrent && focusWidget() == target && !target->hasFocus())
             DBImage1Enter(target);
     }
+    // With the frames disabled the current frame stays and now shows another slot.
+    announceCurrentSlot();
 
     for (const EFileError& failure : failures)
         ShowErrorBox(failure.Message(), failure.FileName());

@@ -180,6 +180,11 @@ class TfrmConfigurador : public QMainWindow {
     void btnCopiarClick();
     void btnColarClick();
 
+  signals:
+    // The current card changed (a frame took the focus or the page turned
+    // under it); -1 while the current frame stands at no slot.
+    void currentSlotChanged(int slot);
+
   protected:
     bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -194,6 +199,7 @@ class TfrmConfigurador : public QMainWindow {
     // A card's file was written: a frame showing the slot shows the new
     // picture, copied from the frame that wrote it or read from the file.
     void showWrittenPicture(int slot, TSetDocument::CardPart part);
+    void announceCurrentSlot();
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
@@ -214,4 +220,5 @@ class TfrmConfigurador : public QMainWindow {
     bool pasteAvailable_ = false;
     // The frame whose picture WriteCardPicture is writing, while it does.
     TDBImage* writingFrame_ = nullptr;
+    int announcedSlot_ = -1;
 };

@@ -622,6 +622,7 @@ void TestWindow::goToSlotMakesTheCardCurrent()
     QFETCH(int, current);
     if (editing)
         w->HabilitaControles();
+    QSignalSpy announced(w.get(), &TfrmConfigurador::currentSlotChanged);
     w->GoToSlot(slot);
     QCOMPARE(w->DBImage1->Tag(), left);
     QCOMPARE(w->DBImage2->Tag(), left == -1 ? 0 : left + 1);
@@ -630,6 +631,7 @@ void TestWindow::goToSlotMakesTheCardCurrent()
     QCOMPARE(w->CurrentSlot(), std::optional<int>(current));
     QCOMPARE(w->ImagemAtual == w->DBImage2, !editing || current % 2 == 0);
     QCOMPARE(w->Bevel1->pos(), w->ImagemAtual->pos() - QPoint(5, 5));
+    QCOMPARE(announced.isEmpty() ? 0 : announced.last().at(0).toInt(), current);
 }
 
 void TestWindow::helpContentsOpens()
