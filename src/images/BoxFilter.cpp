@@ -19,6 +19,8 @@ BoxFilter::BoxFilter(QSize source, QSize target)
       rowStarts_(binEdges(source.height(), target.height())),
       sums_(size_t(target.width()) * size_t(target.height()) * 3, 0)
 {
+    if (source.width() <= MaxSummedWidth)
+        columnSums_.assign(size_t(source.width()) * 3, 0);
 }
 
 // The bin holding `position`: the last bin whose edge lies at or before it.
@@ -29,8 +31,6 @@ int BoxFilter::binOf(int64_t position, int64_t sourceLength, int64_t targetLengt
 
 template <typename Colour> void BoxFilter::add(int y, int x0, int count, Colour colour)
 {
-    if (y < 0 || y >= source_.height() || x0 < 0 || count <= 0 || x0 + int64_t(count) > source_.width())
-        return;
     uint64_t* row = sums_.data() + size_t(binOf(y, source_.height(), target_.height())) * target_.width() * 3;
     int column = binOf(x0, source_.width(), target_.width());
     const int64_t end = x0 + int64_t(count);
@@ -45,8 +45,51 @@ template <typename Colour> void BoxFilter::add(int y, int x0, int count, Colour 
     }
 }
 
+bool BoxFilter::startSummedRow(int y)
+{
+    if (columnSums_.empty())
+        return false;
+    const int bin = binOf(y, source_.height(), target_.height());
+    if (bin != summedBin_ || summedRows_ == 256)
+        flushSummedRows();
+    summedBin_ = bin;
+    ++summedRows_;
+    return true;
+}
+
+void BoxFilter::flushSummedRows()
+{
+    if (summedRows_ == 0)
+        return;
+    uint64_t* row = sums_.data() + size_t(summedBin_) * target_.width() * 3;
+    for (int column = 0; column < target_.width(); ++column) {
+        uint64_t blue = 0, green = 0, red = 0;
+        for (int64_t x = columnStarts_[size_t(column)]; x < columnStarts_[size_t(column) + 1]; ++x) {
+            blue += columnSums_[size_t(x) * 3];
+            green += columnSums_[size_t(x) * 3 + 1];
+            red += columnSums_[size_t(x) * 3 + 2];
+        }
+        row[column * 3] += red;
+        row[column * 3 + 1] += green;
+        row[column * 3 + 2] += blue;
+    }
+    std::fill(columnSums_.begin(), columnSums_.end(), uint16_t(0));
+    summedRows_ = 0;
+}
+
 void BoxFilter::addPixels(int y, int x0, const QRgb* pixels, int count)
 {
+    if (y < 0 || y >= source_.height() || x0 < 0 || count <= 0 || x0 + int64_t(count) > source_.width())
+        return;
+    if (startSummedRow(y)) {
+        uint16_t* sums = columnSums_.data() + size_t(x0) * 3;
+        for (int i = 0; i < count; ++i) {
+            sums[3 * i] = uint16_t(sums[3 * i] + qBlue(pixels[i]));
+            sums[3 * i + 1] = uint16_t(sums[3 * i + 1] + qGreen(pixels[i]));
+            sums[3 * i + 2] = uint16_t(sums[3 * i + 2] + qRed(pixels[i]));
+        }
+        return;
+    }
     add(y, x0, count, [pixels](int i, uint64_t& red, uint64_t& green, uint64_t& blue) {
         red += qRed(pixels[i]);
         green += qGreen(pixels[i]);
@@ -56,6 +99,14 @@ void BoxFilter::addPixels(int y, int x0, const QRgb* pixels, int count)
 
 void BoxFilter::addBgr(int y, int x0, const uchar* bytes, int count)
 {
+    if (y < 0 || y >= source_.height() || x0 < 0 || count <= 0 || x0 + int64_t(count) > source_.width())
+        return;
+    if (startSummedRow(y)) {
+        uint16_t* sums = columnSums_.data() + size_t(x0) * 3;
+        for (int i = 0; i < count * 3; ++i)
+            sums[i] = uint16_t(sums[i] + bytes[i]);
+        return;
+    }
     add(y, x0, count, [bytes](int i, uint64_t& red, uint64_t& green, uint64_t& blue) {
         blue += bytes[3 * i];
         green += bytes[3 * i + 1];
@@ -63,8 +114,9 @@ void BoxFilter::addBgr(int y, int x0, const uchar* bytes, int count)
     });
 }
 
-QImage BoxFilter::result() const
+QImage BoxFilter::result()
 {
+    flushSummedRows();
     QImage image(target_, QImage::Format_RGB32);
     if (image.isNull())
         return image;

@@ -21,10 +21,17 @@ class BoxFilter {
     void addBgr(int y, int x0, const uchar* bytes, int count);
 
     // The averaged picture, Format_RGB32.
-    QImage result() const;
+    QImage result();
+
+    // Rows up to this wide are first summed column by column over the rows of
+    // a bin (a loop the compiler vectorises) and binned across once per bin;
+    // wider rows are binned pixel by pixel.
+    static constexpr int MaxSummedWidth = 1 << 16;
 
   private:
     template <typename Colour> void add(int y, int x0, int count, Colour colour);
+    bool startSummedRow(int y);
+    void flushSummedRows();
     int binOf(int64_t position, int64_t sourceLength, int64_t targetLength) const;
 
     QSize source_;
@@ -32,4 +39,9 @@ class BoxFilter {
     std::vector<int64_t> columnStarts_; // target width + 1 bin edges
     std::vector<int64_t> rowStarts_;    // target height + 1 bin edges
     std::vector<uint64_t> sums_;        // red, green, blue per target pixel
+    // Blue, green, red per source column over the rows of one bin; 257 rows
+    // of 255 fill 16 bits, so they are binned before a 257th row comes in.
+    std::vector<uint16_t> columnSums_;
+    int summedBin_ = -1;
+    int summedRows_ = 0;
 };
