@@ -57,7 +57,7 @@ QImage loadThroughQt(const QString& path)
     return PictureReader::read(path, DrawingPreviewBound);
 }
 
-// What Qt's readers add to the standard kinds, by extension.
+// The descriptions of the kinds Qt's readers add, by extension.
 QString describe(const QString& extension)
 {
     static const QHash<QString, QString> descriptions = {
@@ -68,7 +68,7 @@ QString describe(const QString& extension)
         {QStringLiteral("tiff"), QStringLiteral("TIFF Image")},
         {QStringLiteral("webp"), QStringLiteral("WebP Image")},
     };
-    return descriptions.value(extension, extension.toUpper() + QStringLiteral(" Image"));
+    return descriptions.value(extension);
 }
 
 // Metafiles are drawing commands of a system this platform does not have.
