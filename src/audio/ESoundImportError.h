@@ -1,0 +1,20 @@
+#pragma once
+
+#include "common/Exception.h"
+
+// A sound file of another format (MP3, Ogg Vorbis, Opus, FLAC, ...) that
+// cannot be turned into a card sound. The message is a short English lead
+// line, followed on a second line by the decoder's own words where it has any.
+class ESoundImportError : public Exception {
+  public:
+    using Exception::Exception;
+};
+
+namespace SoundImportText {
+inline const char* const CannotRead = "Unable to read the sound file";
+inline const char* const NotPlainFile = "The sound file is not a plain file (a folder, pipe or device)";
+inline const char* const BadParameters = "The sound file has an unusable sample rate or channel count";
+inline const char* const TooLong = "The sound is longer than 10 minutes";
+inline const char* const NoSound = "The sound file holds no sound";
+inline const char* const CannotResample = "Unable to convert the sound's sample rate";
+} // namespace SoundImportText

@@ -1,0 +1,84 @@
+#include "audio/SoundDecoder.h"
+
+#include "audio/ESoundImportError.h"
+
+#include <QFile>
+#include <fcntl.h>
+#include <sndfile.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+[[noreturn]] void Raise(const char* lead, const char* detail = nullptr)
+{
+    QString message = QString::fromLatin1(lead);
+    if (detail != nullptr && *detail != '\0')
+        message += QLatin1Char('\n') + QString::fromLocal8Bit(detail);
+    throw ESoundImportError(message);
+}
+
+// Opens without blocking, so that a pipe without a writer cannot hang the
+// editor before it is seen to be a pipe; the kind is then taken from the
+// open descriptor itself, so the file cannot be swapped after the test.
+int OpenPlainFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        Raise(SoundImportText::CannotRead, strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        Raise(SoundImportText::NotPlainFile);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+} // namespace
+
+SoundDecoder::SoundDecoder(const QString& path) : fd_(OpenPlainFile(path))
+{
+    SF_INFO info{};
+    file_ = sf_open_fd(fd_, SFM_READ, &info, SF_FALSE);
+    if (file_ == nullptr) {
+        const QByteArray detail = sf_strerror(nullptr);
+        ::close(fd_);
+        Raise(SoundImportText::CannotRead, detail.constData());
+    }
+    if (info.samplerate <= 0 || info.samplerate > MaxSampleRate || info.channels <= 0 ||
+        info.channels > MaxChannels) {
+        sf_close(file_);
+        ::close(fd_);
+        Raise(SoundImportText::BadParameters);
+    }
+    rate_ = info.samplerate;
+    channels_ = info.channels;
+    format_ = info.format;
+    frames_ = info.frames >= 0 && info.frames < SF_COUNT_MAX ? int64_t(info.frames) : -1;
+    sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+}
+
+SoundDecoder::~SoundDecoder()
+{
+    sf_close(file_);
+    ::close(fd_);
+}
+
+void SoundDecoder::Fail(const char* lead) const
+{
+    Raise(lead, sf_strerror(file_));
+}
+
+int64_t SoundDecoder::Read(std::vector<float>& out, int64_t frames)
+{
+    out.resize(size_t(frames) * size_t(channels_));
+    const sf_count_t got = sf_readf_float(file_, out.data(), frames);
+    if (got < 0 || sf_error(file_) != SF_ERR_NO_ERROR)
+        Fail(SoundImportText::CannotRead);
+    out.resize(size_t(got) * size_t(channels_));
+    return got;
+}

@@ -1,0 +1,17 @@
+#include "ToolCommands.h"
+
+#include "audio/SoundImport.h"
+
+namespace {
+
+// import-sound SRC OUT.wav: turns an MP3, Ogg Vorbis, Opus, FLAC or other
+// sound file into a card sound, as the editor does when such a file is put on
+// a card.
+const ToolCommand importSound("import-sound", "SRC OUT.wav", [](const QStringList& args) {
+    if (args.size() != 2 || args.at(0).isEmpty() || args.at(1).isEmpty())
+        return printUsage();
+    SoundImport::ToCardSound(args.at(0), args.at(1));
+    return 0;
+});
+
+} // namespace
