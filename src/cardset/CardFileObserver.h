@@ -29,4 +29,9 @@ class CardFileObserver {
     // The write raised: nothing was recorded, and the file, replaced only by
     // rename, is as it was.
     virtual void replaceFailed(const CardFileChange& change) = 0;
+    // A user command begins or ends (TSetDocument::BeginCommand): the writes
+    // between belong together. A write outside any command stands alone.
+    // Neither may raise: they run while a command ends with an error too.
+    virtual void commandBegun(const QString& name) { Q_UNUSED(name); }
+    virtual void commandEnded() {}
 };

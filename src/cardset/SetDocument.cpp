@@ -214,3 +214,19 @@ void TSetDocument::RemoveObserver(CardFileObserver* observer)
 {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
+
+void TSetDocument::BeginCommand(const QString& name)
+{
+    if (commandDepth_++ > 0)
+        return;
+    for (CardFileObserver* observer : std::vector<CardFileObserver*>(observers_))
+        observer->commandBegun(name);
+}
+
+void TSetDocument::EndCommand()
+{
+    if (commandDepth_ == 0 || --commandDepth_ > 0)
+        return;
+    for (CardFileObserver* observer : std::vector<CardFileObserver*>(observers_))
+        observer->commandEnded();
+}

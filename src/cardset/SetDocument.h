@@ -97,6 +97,13 @@ class TSetDocument : public QObject {
     void AddObserver(CardFileObserver* observer);
     void RemoveObserver(CardFileObserver* observer);
 
+    // The card file writes between BeginCommand and EndCommand belong to one
+    // user command, named as the user knows it ("Paste"), so that an undo
+    // history takes them back together. Observers hear where the outermost
+    // command begins and ends; a nested one joins it. Use CardCommand.
+    void BeginCommand(const QString& name);
+    void EndCommand();
+
   signals:
     // A card's file was written and `path` recorded in `slot`; once per slot
     // that records it (in a paired set the written card, then its partner).
@@ -108,4 +115,5 @@ class TSetDocument : public QObject {
 
   private:
     std::vector<CardFileObserver*> observers_;
+    int commandDepth_ = 0;
 };

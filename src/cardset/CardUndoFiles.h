@@ -1,0 +1,34 @@
+#pragma once
+
+#include "cardset/CardUndoStep.h"
+
+#include <QString>
+#include <optional>
+
+// The files of the undo history: where a set's kept copies live, and the
+// copying and comparing of card files with them. Kept copies never go into a
+// set folder, which must hold only what the game knows.
+namespace CardUndoFiles {
+
+// The folder of every set's kept files: the program's cache folder + "/undo"
+// (~/.cache/Tessellor/undo, following XDG_CACHE_HOME).
+QString CacheRoot();
+// The set folder as one name for it (links and "." resolved), whatever
+// spelling opened it.
+QString SetKey(const QString& setFolder);
+// The folder under `root` that holds one set's kept files, named by a hash
+// of SetKey(setFolder).
+QString SetCacheFolder(const QString& root, const QString& setFolder);
+// The history index inside a set's cache folder.
+QString IndexPath(const QString& setCacheFolder);
+
+// What the card file at `path` (letter case ignored) holds now.
+CardFileState StateOf(const QString& path);
+
+// Copies `source` to `target` through a replacing write. With `expected`,
+// the bytes read must match it or nothing is replaced (a damaged kept copy is
+// never put back). Returns what was copied; raises Exception on failure.
+CardFileState Copy(const QString& source, const QString& target,
+                   const std::optional<CardFileState>& expected = std::nullopt);
+
+} // namespace CardUndoFiles
