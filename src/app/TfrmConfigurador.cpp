@@ -68,6 +68,7 @@ TfrmConfigurador::TfrmConfigurador(QWidget* parent)
     createButtons();
     createMenus();
     connectHandlers();
+    createOverviewAndDrops();
     updateActions();
 
     // Until a font is chosen for it, a frame draws in the default 8-point font.
@@ -160,7 +161,7 @@ void TfrmConfigurador::createControls()
     dlFont = new CardFontDialog(this);
     dlOpenBitmap = new TOpenPictureDialog(this);
     dlOpenBitmap->setObjectName(QStringLiteral("dlOpenBitmap"));
-    dlOpenBitmap->SetFilter(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    dlOpenBitmap->SetFilter(TOpenPictureDialog::CardPictureFilter());
     dlOpenBitmap->SetFilterIndex(1);
 
     scanView_ = std::make_unique<WindowScanView>(lblProgresso, Progresso);
@@ -579,6 +580,9 @@ void TfrmConfigurador::updateActions()
         control->setEnabled(editingEnabled_);
     mnEditar->menuAction()->setEnabled(editingEnabled_);
     mnEditar->setEnabled(editingEnabled_);
+    // The menu being off does not switch off an entry's shortcut.
+    if (mnPastePicture)
+        mnPastePicture->setEnabled(editingEnabled_ && clipboardHasPicture());
     // Paste is off at creation and comes on with the first Copy; the editing
     // state does not switch it, and nothing turns it off again, since the
     // copy buffer belongs to the run.

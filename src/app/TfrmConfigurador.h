@@ -15,11 +15,15 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QMimeData;
 class QPlainTextEdit;
 class QProgressBar;
 class QToolButton;
 class ScanView;
+class SetOverview;
+class TBitmap;
 class TDBImage;
+class QDropEvent;
 class TOpenPictureDialog;
 class TMMWaveOpenDialog;
 class WindowScanView;
@@ -86,6 +90,9 @@ class TfrmConfigurador : public QMainWindow {
     QAction* N2 = nullptr;
     QAction* mnAvancar = nullptr;
     QAction* mnRecuar = nullptr;
+    QAction* mnPastePicture = nullptr; // Edit, "Paste picture" (Ctrl+Shift+V)
+    QMenu* mnView = nullptr;           // "View"
+    QAction* mnSetOverview = nullptr;  // View, "Set overview" (F2)
     QMenu* mnAjuda = nullptr;
     QAction* mnTopicos = nullptr;
     QAction* mnSobre = nullptr;
@@ -180,6 +187,27 @@ class TfrmConfigurador : public QMainWindow {
     void btnCopiarClick();
     void btnColarClick();
 
+    // Paste picture: the clipboard's picture becomes the current card's
+    // (TfrmConfiguradorImages.cpp).
+    void mnPastePictureClick();
+
+    // The set overview and drops on cards (TfrmConfiguradorDrops.cpp).
+    // Shows and raises the one overview window beside the editor.
+    void mnSetOverviewClick();
+    // Null until the overview is first shown.
+    SetOverview* Overview() const { return overview_; }
+    // Whether a drag may be dropped on a card: while a set is open, picture
+    // files, sound files, or a card of the set dragged from the overview.
+    bool AcceptsDrop(const QMimeData* data) const;
+    // Files dropped on card `slot`: one does what Insert image or Insert
+    // Sound does for that card; several fill it and the following cards in
+    // name order, after one question when they replace cards' files.
+    void DropFiles(int slot, const QStringList& paths);
+    // Card `from` dragged onto card `to`: its picture and sound files, each
+    // when it exists, written as `to`'s as Paste does. The copy buffer and
+    // Paste stay as they are.
+    void CopyCard(int from, int to);
+
   signals:
     // The current card changed (a frame took the focus or the page turned
     // under it); -1 while the current frame stands at no slot.
@@ -196,6 +224,13 @@ class TfrmConfigurador : public QMainWindow {
     void createButtons();
     void createMenus();
     void connectHandlers();
+    void createOverviewAndDrops();
+    void showSetInOverview();
+    void dropOnFrame(TDBImage* frame, const QDropEvent& event);
+    // Writes `picture` as card `slot`'s picture, through the frame showing
+    // the slot when one does (as Insert image does), else directly.
+    void writePicture(int slot, const TBitmap& picture);
+    bool clipboardHasPicture() const;
     // A card's file was written: a frame showing the slot shows the new
     // picture, copied from the frame that wrote it or read from the file.
     void showWrittenPicture(int slot, TSetDocument::CardPart part);
@@ -221,4 +256,5 @@ class TfrmConfigurador : public QMainWindow {
     // The frame whose picture WriteCardPicture is writing, while it does.
     TDBImage* writingFrame_ = nullptr;
     int announcedSlot_ = -1;
+    SetOverview* overview_ = nullptr;
 };

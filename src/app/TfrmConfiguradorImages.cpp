@@ -1,15 +1,20 @@
-// The picture commands: Insert image, Insert Text, Choose Font, Duplicate.
+// The picture commands: Insert image, Paste picture, Insert Text, Choose
+// Font, Duplicate.
 // Each writes the card's picture file at once through WriteCardPicture; errors
 // of the picture layer stop the command and reach the error box.
 
 #include "app/CardFontDialog.h"
 #include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
+#include "images/CardPicture.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 #include "images/ui/TOpenPictureDialog.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -21,14 +26,35 @@ void TfrmConfigurador::btnImagemClick()
         return;
     const int slot = *current;
     const QString chosen = dlOpenBitmap->FileName();
-    // A file that is no readable bitmap stops here: nothing written, nothing recorded.
+    // A BMP file is taken as read, any other picture converted to a card; a
+    // file that cannot be read stops here: nothing written, nothing recorded.
     try {
-        frame->Picture().LoadBitmapFile(chosen);
+        frame->Picture() = LoadCardPicture(chosen);
     } catch (const Exception& e) {
         throw EFileError::On(e, chosen);
     }
     frame->PictureChanged();
     WriteCardPicture(frame, slot);
+}
+
+void TfrmConfigurador::mnPastePictureClick()
+{
+    TDBImage* frame = ImagemAtual;
+    const std::optional<int> current = CurrentSlot();
+    if (!current)
+        return;
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull())
+        throw Exception(QStringLiteral("The clipboard holds no picture"));
+    frame->Picture() = CardPictureFromImage(image);
+    frame->PictureChanged();
+    WriteCardPicture(frame, *current);
+}
+
+bool TfrmConfigurador::clipboardHasPicture() const
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasImage();
 }
 
 void TfrmConfigurador::btnTextoClick()

@@ -30,6 +30,7 @@ SetOverview::SetOverview(QWidget* parent)
     setWindowTitle(tr("Set overview"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setAcceptDrops(true);
     connect(&model_, &OverviewModel::cellChanged, this, [this](int slot) { update(layout_.cellRect(slot)); });
     connect(&model_, &OverviewModel::headerChanged, this, [this] { update(layout_.headerRect()); });
 }
@@ -94,6 +95,8 @@ void SetOverview::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
+    pressPosition_ = event->position().toPoint();
+    pressedSlot_ = slot;
     setCurrentSlot(slot);
     emit slotActivated(slot);
 }
