@@ -1,5 +1,6 @@
 #include "audio/ui/TMMWaveOpenDialog.h"
 
+#include "audio/SoundImport.h"
 #include "audio/TMMWave.h"
 #include "audio/WavePeaks.h"
 #include "audio/WaveSummary.h"
@@ -27,6 +28,8 @@
 namespace {
 
 constexpr int MaxTitleLength = 79;
+// Sounds that are converted into a card sound when chosen.
+constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)";
 constexpr int WaveIOBufferSize = 131072;
 constexpr int OutputBufferSize = 32768;
 constexpr int OutputBuffers = 10;
@@ -80,6 +83,9 @@ struct TMMWaveOpenDialog::Parts {
     QTimer refreshTimer;
     QTimer locatorTimer;
     bool refreshPending = false;
+    // The selected file when it is no wave: a sound of another format is
+    // described on the information line, though it is neither drawn nor played.
+    QString otherSound;
 
     TMMWave& Wave() { return *source.Wave(); }
 };
@@ -124,7 +130,7 @@ void TMMWaveOpenDialog::BuildDialog()
     dialog_->setFileMode(QFileDialog::ExistingFile);
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
     dialog_->setWindowTitle(title_.left(MaxTitleLength));
-    dialog_->setNameFilters({QStringLiteral("Wave-Files(*.wav)")});
+    dialog_->setNameFilters({QStringLiteral("Wave-Files(*.wav)"), QString::fromLatin1(OtherSoundsFilter)});
     dialog_->setDefaultSuffix(QStringLiteral("wav"));
     dialog_->setSizeGripEnabled(true);
     BuildStrip();
@@ -226,7 +232,8 @@ bool TMMWaveOpenDialog::RunDialog()
 
 bool TMMWaveOpenDialog::ConfirmFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile() || !IsValidWaveFile(path)) {
+    // A sound of another format passes when it can be converted.
+    if (!QFileInfo(path).isFile() || (!IsValidWaveFile(path) && !SoundImport::CanImport(path))) {
         QMessageBox::critical(dialog_, QStringLiteral("Error"), QStringLiteral("Invalid WaveFile..."));
         return false;
     }
@@ -245,6 +252,7 @@ void TMMWaveOpenDialog::SelectionChanged(const QString& path)
     // Set before binding: a wave that fails to bind still refreshes.
     parts_->refreshPending = true;
     parts_->refreshTimer.start();
+    parts_->otherSound.clear();
     if (QFileInfo(path).isFile() && IsValidWaveFile(path)) {
         wave.LoadWaveFile(path);
         const TWaveFormat* format = wave.WaveFormat();
@@ -252,6 +260,8 @@ void TMMWaveOpenDialog::SelectionChanged(const QString& path)
                                      (format->IsPcm() || TMMADPCMConverter::CanConvert(*format)));
     } else {
         wave.ClearWave();
+        if (QFileInfo(path).isFile())
+            parts_->otherSound = path;
     }
 }
 
@@ -273,7 +283,8 @@ void TMMWaveOpenDialog::Refresh()
     symbol_->update();
     previewBox_->setEnabled(false);
     if (wave.FileName().isEmpty()) {
-        infoLine_->setText(QStringLiteral("Unknown"));
+        infoLine_->setText(parts_->otherSound.isEmpty() ? QStringLiteral("Unknown")
+                                                        : SoundImport::Describe(parts_->otherSound));
         playButton_->setEnabled(false);
         RedrawWaveform();
         return;

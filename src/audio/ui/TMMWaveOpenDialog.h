@@ -19,8 +19,9 @@ class WaveformView;
 // of controls below its own: the format symbol, a line describing the
 // selected file, the waveform overview with the play position, Play/Stop, and
 // the check boxes "Preview" (draw the waveform) and "Auto Play" (play each
-// file as soon as it is selected). A file that is no readable wave cannot be
-// confirmed.
+// file as soon as it is selected). A file that is neither a readable wave nor
+// a sound of another format that SoundImport converts (the second filter
+// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed.
 //
 // The object lives as long as its owner window. The wave, converter, output
 // and peak table are made afresh for every RunDialog() and released when it
@@ -29,14 +30,16 @@ class TMMWaveOpenDialog : public QObject {
     Q_OBJECT
 
   public:
-    // Called when the user confirms a valid wave; clearing `accept` refuses it.
+    // Called when the user confirms a valid wave or convertible sound;
+    // clearing `accept` refuses it.
     using TFileOKEvent = std::function<void(TMMWaveOpenDialog* sender, const QString& path, bool& accept)>;
 
     explicit TMMWaveOpenDialog(QWidget* owner);
     ~TMMWaveOpenDialog() override;
 
     // Shows the dialog modally. True when the user confirmed a valid wave
-    // file: FileName() is then its full path. False on cancel, leaving it.
+    // file or a sound SoundImport::CanImport takes: FileName() is then its
+    // full path. False on cancel, leaving it.
     bool RunDialog();
 
     QString FileName() const { return fileName_; }

@@ -1,0 +1,236 @@
+// Sounds of other formats made by ffmpeg and turned into card sounds: by the
+// function, by tessellor-tool import-sound, and chosen in the wave dialog.
+
+#include "TestFiles.h"
+#include "WaveBytes.h"
+#include "audio/ESoundImportError.h"
+#include "audio/SoundImport.h"
+#include "audio/TMMWave.h"
+#include "audio/ui/TMMWaveOpenDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int ToneHz = 440;
+
+// The card sound as the wave object reads it.
+struct CardPcm {
+    int tag = 0, rate = 0, channels = 0, bits = 0;
+    std::vector<int16_t> samples; // interleaved
+};
+
+CardPcm ReadCard(const QString& path)
+{
+    TMMWave wave;
+    wave.LoadWaveFile(path);
+    CardPcm pcm{
+        wave.FormatTag(), int(wave.SampleRate()), wave.WaveFormat()->Channels(), wave.BitLength(), {}};
+    wave.SetTimeFormat(TMMTimeFormats::tfByte);
+    QByteArray bytes(wave.DataSize() + 4, '\0');
+    wave.OpenFile();
+    const int32_t got = wave.ReadData(bytes.data(), wave.DataSize());
+    wave.CloseFile();
+    pcm.samples.resize(size_t(std::max(got, 0)) / 2);
+    memcpy(pcm.samples.data(), bytes.constData(), pcm.samples.size() * 2);
+    return pcm;
+}
+
+// Frequency of one channel by its rising zero crossings.
+double Frequency(const CardPcm& pcm, int channel)
+{
+    int rising = 0;
+    const size_t frames = pcm.samples.size() / size_t(pcm.channels);
+    for (size_t f = 1; f < frames; ++f)
+        rising +=
+            pcm.samples[(f - 1) * pcm.channels + channel] < 0 && pcm.samples[f * pcm.channels + channel] >= 0;
+    return rising * double(pcm.rate) / double(frames);
+}
+
+bool Ffmpeg(const QString& args, const QString& out)
+{
+    QStringList list = QStringList{"-loglevel", "error", "-y"} + args.split(QLatin1Char(' '));
+    return TestFiles::runProgram(QStringLiteral("ffmpeg"), list << out).exitCode == 0;
+}
+
+} // namespace
+
+class TestSoundImport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+  private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString tone = QStringLiteral("-f lavfi -i sine=f=%1:d=1:r=").arg(ToneHz);
+        QVERIFY(Ffmpeg(tone + "44100 -ac 2", Path("tone.mp3")));
+        QVERIFY(Ffmpeg(tone + "22050 -c:a libvorbis", Path("tone.ogg")));
+        QVERIFY(Ffmpeg(tone + "44100 -ac 2 -c:a libopus", Path("tone.opus")));
+        QVERIFY(Ffmpeg(tone + "32000", Path("tone.flac")));
+        QVERIFY(Ffmpeg(tone + "96000 -ac 2", Path("tone96.flac")));
+        // The tone in the centre channel only: both sides must carry it,
+        // whatever order the container lays its channels out in.
+        QVERIFY(Ffmpeg(tone + "48000 -af pan=5.1|FC=c0", Path("centre6.flac")));
+        QVERIFY(Ffmpeg(tone + "48000 -af pan=5.1|FC=c0 -c:a libvorbis", Path("centre6.ogg")));
+        const QByteArray mp3 = TestFiles::readBytes(Path("tone.mp3"));
+        TestFiles::writeBytes(Path("broken.mp3"), QByteArray(3000, '\x5a'));
+        TestFiles::writeBytes(Path("cut.flac"), TestFiles::readBytes(Path("tone.flac")).left(2000));
+        TestFiles::writeBytes(Path("empty.ogg"), {});
+        QVERIFY(
+            WaveBytes::WriteFile(Path("plain.wav"), WaveBytes::PcmWave(1, 8000, 8, QByteArray(800, 'x'))));
+        QCOMPARE(mkfifo(QFile::encodeName(Path("pipe.mp3")).constData(), 0600), 0);
+    }
+
+    void convertsEachFormat_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::newRow("MP3 stereo") << "tone.mp3" << 44100 << 2;
+        QTest::newRow("Ogg Vorbis mono") << "tone.ogg" << 22050 << 1;
+        QTest::newRow("Opus decodes at 48000") << "tone.opus" << 48000 << 2;
+        QTest::newRow("FLAC at its own rate") << "tone.flac" << 32000 << 1;
+        QTest::newRow("FLAC 96000 to 48000") << "tone96.flac" << 48000 << 2;
+        QTest::newRow("FLAC 5.1 to stereo") << "centre6.flac" << 48000 << 2;
+        QTest::newRow("Vorbis 5.1 to stereo") << "centre6.ogg" << 48000 << 2;
+    }
+    void convertsEachFormat()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        const QString target = Path("S01.wav");
+        SoundImport::ToCardSound(Path(source), target);
+        const CardPcm pcm = ReadCard(target);
+        QCOMPARE(pcm.tag, 1);
+        QCOMPARE(pcm.bits, 16);
+        QCOMPARE(pcm.rate, rate);
+        QCOMPARE(pcm.channels, channels);
+        const double seconds = double(pcm.samples.size()) / channels / rate;
+        QVERIFY2(seconds > 0.95 && seconds < 1.1, qPrintable(QString::number(seconds)));
+        for (int c = 0; c < channels; ++c) {
+            const double hz = Frequency(pcm, c);
+            QVERIFY2(qAbs(hz - ToneHz) < 10, qPrintable(QStringLiteral("channel %1: %2 Hz").arg(c).arg(hz)));
+        }
+    }
+
+    void refusesWhatItCannotRead_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("lead");
+        QTest::newRow("damaged") << "broken.mp3" << SoundImportText::CannotRead;
+        QTest::newRow("cut short") << "cut.flac" << SoundImportText::CannotRead;
+        QTest::newRow("empty") << "empty.ogg" << SoundImportText::CannotRead;
+        QTest::newRow("missing") << "none.mp3" << SoundImportText::CannotRead;
+        QTest::newRow("pipe") << "pipe.mp3" << SoundImportText::NotPlainFile;
+        QTest::newRow("folder") << "." << SoundImportText::NotPlainFile;
+    }
+    void refusesWhatItCannotRead()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, lead);
+        QString message;
+        try {
+            SoundImport::ToCardSound(Path(source), Path("S02.wav"));
+        } catch (const ESoundImportError& e) {
+            message = e.Message();
+        }
+        QCOMPARE(message.section(QLatin1Char('\n'), 0, 0), lead);
+        QVERIFY(!QFile::exists(Path("S02.wav")));
+        QVERIFY(!SoundImport::CanImport(Path(source)));
+        // The tool says the same and fails.
+        const auto run =
+            TestFiles::runProgram(TESSELLOR_TOOL, {"import-sound", Path(source), Path("S02.wav")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(lead), qPrintable(run.err));
+    }
+
+    void waveKeepsTheWavePath()
+    {
+        QVERIFY(SoundImport::CanImport(Path("tone.mp3")));
+        QVERIFY(!SoundImport::CanImport(Path("plain.wav")));
+    }
+
+    void toolWritesWhatTheFunctionWrites()
+    {
+        SoundImport::ToCardSound(Path("tone.ogg"), Path("function.wav"));
+        const auto run =
+            TestFiles::runProgram(TESSELLOR_TOOL, {"import-sound", Path("tone.ogg"), Path("tool.wav")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(TestFiles::readBytes(Path("tool.wav")), TestFiles::readBytes(Path("function.wav")));
+    }
+
+    // The dialog offers the wave entry first and these sounds second; an MP3
+    // is described and confirmed, a broken one refused as every non-wave is.
+    void dialogTakesOtherSounds()
+    {
+        QWidget owner;
+        TMMWaveOpenDialog dialog(&owner);
+        dialog.SetFileName(Path("plain.wav"));
+        QStringList filters;
+        QString line, refusal;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+            auto* modal = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            Drive(modal, dialog, filters, line, refusal);
+            // Whatever a failed step left open is closed so the test ends.
+            while (auto* still = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                still->reject();
+        });
+        QVERIFY(dialog.RunDialog());
+        QCOMPARE(dialog.FileName(), Path("tone.mp3"));
+        QCOMPARE(filters,
+                 QStringList({"Wave-Files(*.wav)", "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"}));
+        QVERIFY2(line.startsWith("MPEG Layer-3; 44.100 kHz, Stereo; "), qPrintable(line));
+        QCOMPARE(refusal, QStringLiteral("Invalid WaveFile..."));
+    }
+
+  private:
+    void Drive(QFileDialog* modal, TMMWaveOpenDialog& dialog, QStringList& filters, QString& line,
+               QString& refusal)
+    {
+        filters = modal->nameFilters();
+        modal->selectNameFilter(filters.value(1));
+        QSignalSpy refreshed(&dialog, &TMMWaveOpenDialog::Refreshed);
+        auto* list = modal->findChild<QListView*>(QStringLiteral("listView"));
+        QModelIndex mp3;
+        QTRY_VERIFY((mp3 = list->model()
+                               ->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                       "tone.mp3", 1, Qt::MatchExactly)
+                               .value(0))
+                        .isValid());
+        list->setCurrentIndex(mp3);
+        QTRY_VERIFY(refreshed.count() > 0);
+        line = modal->findChild<QLabel*>(QStringLiteral("InfoLine"))->text();
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()));
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            refusal = box->text();
+            box->accept();
+        });
+        edit->setText(QStringLiteral("broken.mp3"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(modal->isVisible());
+        // Typing adds to what the list still selects.
+        list->clearSelection();
+        edit->setText(QStringLiteral("tone.mp3"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+};
+
+QTEST_MAIN(TestSoundImport)
+#include "test_sound_import.moc"
