@@ -38,6 +38,16 @@ int OpenPlainFile(const QString& path)
     return fd;
 }
 
+// libsndfile's words for a file it did not open. Its MP3 decoder reports
+// contents it gives up on as "not a regular file (possibly a pipe?)"; the
+// file was seen to be a plain one, so its contents are at fault.
+QByteArray OpenFailure()
+{
+    constexpr int NotRegularFile = 7;
+    const int error = sf_error(nullptr);
+    return sf_error_number(error == NotRegularFile ? SF_ERR_MALFORMED_FILE : error);
+}
+
 } // namespace
 
 SoundDecoder::SoundDecoder(const QString& path) : fd_(OpenPlainFile(path))
@@ -45,7 +55,7 @@ SoundDecoder::SoundDecoder(const QString& path) : fd_(OpenPlainFile(path))
     SF_INFO info{};
     file_ = sf_open_fd(fd_, SFM_READ, &info, SF_FALSE);
     if (file_ == nullptr) {
-        const QByteArray detail = sf_strerror(nullptr);
+        const QByteArray detail = OpenFailure();
         ::close(fd_);
         Raise(SoundImportText::CannotRead, detail.constData());
     }

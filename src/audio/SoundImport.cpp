@@ -63,9 +63,6 @@ PcmSound Decode(const QString& source)
     std::optional<SoundResampler> resampler;
     if (in.SampleRate() > out.rate)
         resampler.emplace(out.channels, in.SampleRate(), out.rate);
-    if (in.AnnouncedFrames() > 0)
-        out.samples.reserve(qsizetype(in.AnnouncedFrames() * out.rate / in.SampleRate() + 1) * out.channels *
-                            2);
 
     std::vector<float> block;
     int64_t frames = 0;

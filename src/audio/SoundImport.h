@@ -13,7 +13,8 @@ constexpr int MaxSeconds = 600;
 constexpr int MaxCardRate = 48000;
 
 // True for a plain file that is no wave the wave object reads and whose first
-// block libsndfile decodes.
+// block libsndfile decodes. Its length is only checked when it is converted,
+// so that a sound too long is refused with a message that says so.
 bool CanImport(const QString& path);
 
 // A line like the wave dialog's for such a file, e.g. "MPEG Layer-3;
