@@ -5,6 +5,7 @@
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
 #include "app/WindowScanView.h"
+#include "cardset/CardCommand.h"
 #include "cardset/CardTable.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
@@ -265,6 +266,7 @@ void TfrmConfigurador::createMenus()
     N2 = addSeparator(mnEditar, "N2");
     mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
     mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));
+    createUndoEntries();
     mnConfig->addMenu(mnEditar);
 
     mnAjuda = addMenu(mnConfig, "mnAjuda", QStringLiteral("&Help"));
@@ -277,8 +279,15 @@ void TfrmConfigurador::connectHandlers()
 {
     // A button and a menu entry with the same action run the same handler.
     // Each runs as a command: an error ends it in the error box, inside the slot.
+    // Its card file writes are one step of Undo, named by the button's hint.
     const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
-        const auto command = [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
+        const QString name = button ? button->toolTip() : QString(entry->text()).remove(QLatin1Char('&'));
+        const auto command = [this, handler, name] {
+            RunCommand([this, handler, name] {
+                const CardCommand named(document_, name);
+                (this->*handler)();
+            });
+        };
         if (entry)
             connect(entry, &QAction::triggered, this, command);
         if (button)
@@ -590,6 +599,7 @@ void TfrmConfigurador::updateActions()
         btnColar->setEnabled(true);
         mnColar->setEnabled(true);
     }
+    updateUndoEntries();
 }
 
 void TfrmConfigurador::InibeControles()

@@ -11,6 +11,7 @@
 
 class QAction;
 class CardFontDialog;
+class CardUndoHistory;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -90,6 +91,9 @@ class TfrmConfigurador : public QMainWindow {
     QAction* N2 = nullptr;
     QAction* mnAvancar = nullptr;
     QAction* mnRecuar = nullptr;
+    QAction* mnSepDesfazer = nullptr;  // separator before Undo and Redo
+    QAction* mnDesfazer = nullptr;     // Edit, "&Undo ..." (Ctrl+Z)
+    QAction* mnRefazer = nullptr;      // Edit, "R&edo ..." (Ctrl+Y, Ctrl+Shift+Z)
     QAction* mnPastePicture = nullptr; // Edit, "Paste picture" (Ctrl+Shift+V)
     QMenu* mnView = nullptr;           // "View"
     QAction* mnSetOverview = nullptr;  // View, "Set overview" (F2)
@@ -187,6 +191,12 @@ class TfrmConfigurador : public QMainWindow {
     void btnCopiarClick();
     void btnColarClick();
 
+    // Undo and Redo of card file writes (TfrmConfiguradorUndo.cpp): the
+    // current set's last step taken back or done again, its card shown.
+    void mnDesfazerClick();
+    void mnRefazerClick();
+    CardUndoHistory& UndoHistory() const { return *undoHistory_; }
+
     // Paste picture: the clipboard's picture becomes the current card's
     // (TfrmConfiguradorImages.cpp).
     void mnPastePictureClick();
@@ -224,6 +234,8 @@ class TfrmConfigurador : public QMainWindow {
     void createButtons();
     void createMenus();
     void connectHandlers();
+    void createUndoEntries();
+    void updateUndoEntries();
     void createOverviewAndDrops();
     void showSetInOverview();
     void dropOnFrame(TDBImage* frame, const QDropEvent& event);
@@ -256,5 +268,6 @@ class TfrmConfigurador : public QMainWindow {
     // The frame whose picture WriteCardPicture is writing, while it does.
     TDBImage* writingFrame_ = nullptr;
     int announcedSlot_ = -1;
+    CardUndoHistory* undoHistory_ = nullptr; // a child of the window
     SetOverview* overview_ = nullptr;
 };
