@@ -91,13 +91,20 @@ CardUndoHistory::SetHistory& CardUndoHistory::setFor(const QString& key)
         set = std::make_unique<SetHistory>();
         set->folder = CardUndoFiles::SetCacheFolder(root_, key);
     }
-    if (!QDir().mkpath(set->folder))
-        throw Exception(QStringLiteral("Cannot create folder %1.").arg(set->folder));
-    if (!set->lock) {
-        set->lock = std::make_unique<QLockFile>(lockPath(set->folder));
-        set->lock->setStaleLockTime(0);
-        set->lock->tryLock(0);
+    // Another editor starting may remove the folder in the moment before it is
+    // locked (it takes it for an earlier run's): it is made again then. A
+    // folder another running editor holds is shared without the lock.
+    for (int attempt = 0; attempt < 2 && !set->lock; ++attempt) {
+        if (!QDir().mkpath(set->folder))
+            break;
+        auto lock = std::make_unique<QLockFile>(lockPath(set->folder));
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0) || lock->error() == QLockFile::LockFailedError)
+            set->lock = std::move(lock);
     }
+    if (!QFileInfo(set->folder).isDir())
+        throw Exception(
+            QStringLiteral("Cannot create folder %1.").arg(QDir::toNativeSeparators(set->folder)));
     return *set;
 }
 
