@@ -1,8 +1,5 @@
-// Drops on the editor's card frames and the overview's cells, Paste picture
-// and the overview beside the editor, on real set folders: the files written
-// and the slots recording them, several files filling the following cards,
-// the question before replacing, refused drops, cards dragged from the
-// overview, and the overview following the editor.
+// Drops of files and overview cards on the card frames and the overview's
+// cells, Paste picture, and the overview following the editor, on real sets.
 
 #include "EditorDriver.h"
 #include "TestFiles.h"
@@ -24,7 +21,7 @@ namespace {
 
 constexpr int Timeout = 10000;
 
-// The grey of a test picture whose name ends in `number` ("p10.png": 10).
+// The grey of a test picture whose name ends in `number` ("p10.png": 10 x 10).
 QColor greyOf(const QString& name)
 {
     const int number = QFileInfo(name).baseName().mid(1).toInt();
@@ -38,20 +35,17 @@ void writePicture(const QString& path, QSize size, const QColor& colour)
     QVERIFY(image.save(path));
 }
 
-QColor centreOf(const QString& bmp)
+QImage pictureIn(const QString& bmp)
 {
     TBitmap bitmap;
     bitmap.LoadBitmapFile(bmp);
-    const QImage image = bitmap.ToImage();
-    return image.pixelColor(image.width() / 2, image.height() / 2);
+    return bitmap.ToImage();
 }
 
-// The 8-bit blank card, as our writer writes it: kept as read, not converted.
-void writeBlankCard(const QString& path)
+QColor centreOf(const QString& bmp)
 {
-    TBitmap blank;
-    blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    blank.SaveBitmapFile(path);
+    const QImage image = pictureIn(bmp);
+    return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 // A card sound as the editor writes it, so that writing it again gives the same bytes.
@@ -111,11 +105,6 @@ class TestDrops : public QObject {
     void dropOneFile();
     void severalFilesFillFollowing_data();
     void severalFilesFillFollowing();
-    void refusedDrops_data();
-    void refusedDrops();
-    void cardDraggedCopies_data();
-    void cardDraggedCopies();
-    void pastePicture_data();
     void pastePicture();
     void overviewFollowsEditor();
 
@@ -131,7 +120,31 @@ class TestDrops : public QObject {
         return dropOn(slot % 2 == 1 ? w->DBImage1 : w->DBImage2, QPoint(41, 41), data);
     }
     QString inSet(const QString& name) const { return set->filePath(name); }
-    QString inSource(const QString& name) const { return source->filePath(name); }
+    // A file to drop, by its name: "pN.png" and "pN.bmp" 30 x 20 in greyOf,
+    // "p.bmp" the 8-bit blank card as our writer writes it, "s.wav" a card
+    // sound, "#N" card N of the set with a picture and a sound, else text.
+    QString makeSource(const QString& name) const
+    {
+        const QString path = source->filePath(name);
+        if (name.startsWith(QLatin1Char('#'))) {
+            const int slot = name.mid(1).toInt();
+            writePicture(CaminhoImagem(slot), QSize(6, 6), Qt::green);
+            writeSound(CaminhoSom(slot));
+            return CaminhoImagem(slot);
+        }
+        if (name == QStringLiteral("p.bmp")) {
+            TBitmap blank;
+            blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+            blank.SaveBitmapFile(path);
+        } else if (name.startsWith(QLatin1Char('p'))) {
+            writePicture(path, QSize(30, 20), greyOf(name));
+        } else if (name.endsWith(QStringLiteral(".wav"))) {
+            writeSound(path);
+        } else {
+            TestFiles::writeBytes(path, "just text");
+        }
+        return path;
+    }
 
     std::unique_ptr<QTemporaryDir> set;
     std::unique_ptr<QTemporaryDir> source;
@@ -140,68 +153,85 @@ class TestDrops : public QObject {
 
 void TestDrops::dropOneFile_data()
 {
-    QTest::addColumn<bool>("duplo");
+    QTest::addColumn<int>("kind"); // of set: -1 none open, 0 paired, 1 double
     QTest::addColumn<int>("slot");
     QTest::addColumn<bool>("viaOverview");
-    QTest::addColumn<QString>("dropped");
-    QTest::addColumn<QString>("written");
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QString>("written"); // empty: the drag is refused
     QTest::addColumn<QList<int>>("recorded");
-    QTest::newRow("paired, cover frame, bmp") << false << 0 << false << "a.bmp"
-                                              << "C00.bmp" << QList<int>{0};
-    QTest::newRow("paired, left of 5-6, png") << false << 5 << false << "a.png"
-                                              << "C03.bmp" << QList<int>{5, 6};
-    QTest::newRow("paired, right of 5-6, bmp") << false << 6 << false << "a.bmp"
-                                               << "C03.bmp" << QList<int>{5, 6};
-    QTest::newRow("double, cell 6, png") << true << 6 << true << "a.png"
-                                         << "C06.bmp" << QList<int>{6};
-    QTest::newRow("paired, cover cell, png") << false << 0 << true << "a.png"
-                                             << "C00.bmp" << QList<int>{0};
-    QTest::newRow("paired, cell 8, wave") << false << 8 << true << "a.wav"
-                                          << "S04.wav" << QList<int>{7, 8};
-    QTest::newRow("double, right frame, wave") << true << 6 << false << "a.wav"
-                                               << "S06.wav" << QList<int>{6};
+    QTest::newRow("paired, cover frame, bmp")
+        << 0 << 0 << false << QStringList{"p.bmp"} << "C00.bmp" << QList{0};
+    QTest::newRow("paired, left of 5-6, png")
+        << 0 << 5 << false << QStringList{"p5.png"} << "C03.bmp" << QList{5, 6};
+    QTest::newRow("paired, right of 5-6, bmp")
+        << 0 << 6 << false << QStringList{"p.bmp"} << "C03.bmp" << QList{5, 6};
+    QTest::newRow("double, cell 6, png") << 1 << 6 << true << QStringList{"p5.png"} << "C06.bmp" << QList{6};
+    QTest::newRow("paired, cover cell, png")
+        << 0 << 0 << true << QStringList{"p5.png"} << "C00.bmp" << QList{0};
+    QTest::newRow("paired, cell 8, wave")
+        << 0 << 8 << true << QStringList{"s.wav"} << "S04.wav" << QList{7, 8};
+    QTest::newRow("double, right frame, wave")
+        << 1 << 6 << false << QStringList{"s.wav"} << "S06.wav" << QList{6};
+    QTest::newRow("card 3 onto cell 10") << 1 << 10 << true << QStringList{"#3"} << "C10.bmp" << QList{10};
+    QTest::newRow("card 0 onto frame 7") << 0 << 7 << false << QStringList{"#0"} << "C04.bmp" << QList{7, 8};
+    QTest::newRow("card onto itself") << 1 << 3 << true << QStringList{"#3"} << "" << QList<int>{};
+    QTest::newRow("no set, frame") << -1 << 0 << false << QStringList{"p5.png"} << "" << QList<int>{};
+    QTest::newRow("no set, cell") << -1 << 0 << true << QStringList{"p5.png"} << "" << QList<int>{};
+    QTest::newRow("text file") << 1 << 0 << false << QStringList{"t.txt"} << "" << QList<int>{};
+    QTest::newRow("text file, cell") << 1 << 0 << true << QStringList{"t.txt"} << "" << QList<int>{};
+    QTest::newRow("picture and sound")
+        << 1 << 0 << true << QStringList{"p5.png", "s.wav"} << "" << QList<int>{};
 }
 
 void TestDrops::dropOneFile()
 {
-    QFETCH(bool, duplo);
+    QFETCH(int, kind);
     QFETCH(int, slot);
     QFETCH(bool, viaOverview);
-    QFETCH(QString, dropped);
+    QFETCH(QStringList, dropped);
     QFETCH(QString, written);
     QFETCH(QList<int>, recorded);
-    openSet(*w, set->path(), duplo);
-    const QString file = inSource(dropped);
-    if (dropped.endsWith(QStringLiteral(".wav")))
-        writeSound(file);
-    else if (dropped.endsWith(QStringLiteral(".png")))
-        writePicture(file, QSize(30, 20), Qt::red);
-    else
-        writeBlankCard(file);
+    if (kind >= 0)
+        openSet(*w, set->path(), kind == 1);
+    QStringList files;
+    for (const QString& name : dropped)
+        files << makeSource(name);
+    // A card dragged from the overview carries its slot.
+    const int card = dropped[0].startsWith(QLatin1Char('#')) ? dropped[0].mid(1).toInt() : -1;
+    w->mnSetOverviewClick();
+    QMimeData* data =
+        card >= 0 ? SetOverview::CardDragData(w->Overview()->set().folder, card) : filesData(files);
+    const QStringList before = QDir(set->path()).entryList(QDir::Files);
 
-    QVERIFY(dropOnCard(slot, viaOverview, filesData({file})));
+    QCOMPARE(dropOnCard(slot, viaOverview, data), !written.isEmpty());
+    if (written.isEmpty()) {
+        QCoreApplication::processEvents();
+        QCOMPARE(QDir(set->path()).entryList(QDir::Files), before);
+        return;
+    }
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(inSet(written)), Timeout);
-    const bool sound = dropped.endsWith(QStringLiteral(".wav"));
+    const bool sound = written.startsWith(QLatin1Char('S'));
     for (int s = 0; s < NumSlots; ++s) {
         const TElemento& e = Conjunto.Elementos[s];
         QCOMPARE(sound ? e.Som : e.Imagem, recorded.contains(s) ? inSet(written) : QString());
     }
-    if (sound || dropped.endsWith(QStringLiteral(".bmp"))) {
-        QCOMPARE(readBytes(inSet(written)), readBytes(file)); // as read
+    if (card >= 0) { // its sound too, and the copy buffer not used
+        QTRY_COMPARE_WITH_TIMEOUT(readBytes(CaminhoSom(slot)), readBytes(CaminhoSom(card)), Timeout);
+        QVERIFY(Conjunto.Elementos[slot].Som == CaminhoSom(slot) && !w->btnColar->isEnabled());
+    }
+    if (!files[0].endsWith(QStringLiteral(".png"))) {
+        QCOMPARE(readBytes(inSet(written)), readBytes(files[0])); // as read
     } else {
-        // A 24-bit square: 30 x 20 red on 30 x 30 white.
+        // A 24-bit square: 30 x 20 grey on 30 x 30 white.
         const QByteArray bmp = readBytes(inSet(written));
         QCOMPARE(int(bmp[28]), 24);
         QCOMPARE(bmp.mid(18, 4), bmp.mid(22, 4));
-        QCOMPARE(centreOf(inSet(written)), QColor(Qt::red));
+        QCOMPARE(centreOf(inSet(written)), greyOf(files[0]));
     }
     // The frames showing the card show the new picture.
-    TBitmap onDisk;
-    if (!sound)
-        onDisk.LoadBitmapFile(inSet(written));
     for (TDBImage* frame : {w->DBImage1, w->DBImage2}) {
         if (!sound && frame->isVisible() && recorded.contains(frame->Tag()))
-            QCOMPARE(frame->Picture().ToImage(), onDisk.ToImage());
+            QCOMPARE(frame->Picture().ToImage(), pictureIn(inSet(written)));
     }
 }
 
@@ -217,8 +247,6 @@ void TestDrops::severalFilesFillFollowing_data()
     const QStringList three{"p10.png", "p2.bmp", "p1.png"};
     QTest::newRow("paired, cell 3") << false << 3 << true << three << QList<int>{} << 0
                                     << QStringList{"C02.bmp:p1", "C03.bmp:p2", "C04.bmp:p10"};
-    QTest::newRow("paired, cover") << false << 0 << true << three << QList<int>{} << 0
-                                   << QStringList{"C00.bmp:p1", "C01.bmp:p2", "C02.bmp:p10"};
     QTest::newRow("double, left frame 5") << true << 5 << false << three << QList<int>{} << 0
                                           << QStringList{"C05.bmp:p1", "C06.bmp:p2", "C07.bmp:p10"};
     QTest::newRow("double, replacing, yes")
@@ -242,10 +270,8 @@ void TestDrops::severalFilesFillFollowing()
     QFETCH(QStringList, written);
     openSet(*w, set->path(), duplo);
     QStringList paths;
-    for (const QString& name : dropped) {
-        paths << inSource(name);
-        writePicture(paths.last(), QSize(8, 8), greyOf(name));
-    }
+    for (const QString& name : dropped)
+        paths << makeSource(name);
     for (int s : existing)
         writePicture(CaminhoImagem(s), QSize(8, 8), Qt::blue);
     const QStringList before = QDir(set->path()).entryList(QDir::Files);
@@ -275,122 +301,32 @@ void TestDrops::severalFilesFillFollowing()
     }
 }
 
-void TestDrops::refusedDrops_data()
-{
-    QTest::addColumn<bool>("setOpen");
-    QTest::addColumn<bool>("viaOverview");
-    QTest::addColumn<QStringList>("dropped");
-    QTest::newRow("no set, frame") << false << false << QStringList{"a.png"};
-    QTest::newRow("no set, cell") << false << true << QStringList{"a.png"};
-    QTest::newRow("text file") << true << false << QStringList{"a.txt"};
-    QTest::newRow("text file, cell") << true << true << QStringList{"a.txt"};
-    QTest::newRow("picture and sound") << true << true << QStringList{"a.png", "a.wav"};
-}
-
-void TestDrops::refusedDrops()
-{
-    QFETCH(bool, setOpen);
-    QFETCH(bool, viaOverview);
-    QFETCH(QStringList, dropped);
-    if (setOpen)
-        openSet(*w, set->path(), true);
-    QStringList paths;
-    for (const QString& name : dropped) {
-        paths << inSource(name);
-        name.endsWith(QStringLiteral(".png"))   ? writePicture(paths.last(), QSize(4, 4), Qt::red)
-        : name.endsWith(QStringLiteral(".wav")) ? writeSound(paths.last())
-                                                : TestFiles::writeBytes(paths.last(), "just text");
-    }
-    QWidget* target = w->DBImage2;
-    if (viaOverview) {
-        w->mnSetOverviewClick();
-        target = w->Overview();
-    }
-    QDragEnterEvent enter(viaOverview ? w->Overview()->cellRect(0).center() : QPoint(41, 41), Qt::CopyAction,
-                          filesData(paths), Qt::LeftButton, Qt::NoModifier);
-    std::unique_ptr<const QMimeData> data(enter.mimeData());
-    QCoreApplication::sendEvent(target, &enter);
-    QVERIFY(!enter.isAccepted());
-    QCoreApplication::processEvents();
-    QVERIFY(QDir(set->path()).isEmpty());
-}
-
-void TestDrops::cardDraggedCopies_data()
-{
-    QTest::addColumn<bool>("duplo");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<bool>("viaOverview");
-    QTest::addColumn<QString>("number"); // of the files written
-    QTest::addColumn<QList<int>>("recorded");
-    QTest::newRow("double, cell 3 onto cell 10") << true << 3 << 10 << true << "10" << QList<int>{10};
-    QTest::newRow("double, cell 3 onto frame 10") << true << 3 << 10 << false << "10" << QList<int>{10};
-    QTest::newRow("paired, cell 0 onto frame 7") << false << 0 << 7 << false << "04" << QList<int>{7, 8};
-}
-
-void TestDrops::cardDraggedCopies()
-{
-    QFETCH(bool, duplo);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(bool, viaOverview);
-    QFETCH(QString, number);
-    QFETCH(QList<int>, recorded);
-    openSet(*w, set->path(), duplo);
-    writePicture(CaminhoImagem(from), QSize(6, 6), Qt::green);
-    writeSound(CaminhoSom(from));
-    w->mnSetOverviewClick();
-    // What a drag of the cell carries, dropped in the same way.
-    QVERIFY(dropOnCard(to, viaOverview, SetOverview::CardDragData(w->Overview()->set().folder, from)));
-
-    const QString picture = inSet(QStringLiteral("C%1.bmp").arg(number));
-    const QString sound = inSet(QStringLiteral("S%1.wav").arg(number));
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(sound), Timeout);
-    QCOMPARE(readBytes(picture), readBytes(CaminhoImagem(from)));
-    QCOMPARE(readBytes(sound), readBytes(CaminhoSom(from)));
-    for (int s : recorded)
-        QVERIFY(Conjunto.Elementos[s].Imagem == picture && Conjunto.Elementos[s].Som == sound);
-    QVERIFY(!w->btnColar->isEnabled()); // the copy buffer is not used
-}
-
-void TestDrops::pastePicture_data()
-{
-    QTest::addColumn<QSize>("size"); // of the clipboard's picture; empty: none
-    QTest::addColumn<int>("side");   // of the card written
-    QTest::newRow("small, kept") << QSize(40, 20) << 40;
-    QTest::newRow("large, scaled down") << QSize(600, 300) << 256;
-    QTest::newRow("no picture") << QSize() << 0;
-}
-
 void TestDrops::pastePicture()
 {
-    QFETCH(QSize, size);
-    QFETCH(int, side);
     openSet(*w, set->path(), false);
     goToSlot(*w, 6);
+    // No picture on the clipboard: the entry is off, and run all the same it says why.
     QGuiApplication::clipboard()->setText(QStringLiteral("not a picture"));
     QTRY_VERIFY(!w->mnPastePicture->isEnabled());
-    if (size.isEmpty()) {
-        DialogDriver::Message shown;
-        QPointer<QTimer> waiting = DialogDriver::acceptMessage(&shown);
-        RunCommand([this] { w->mnPastePictureClick(); });
-        DialogDriver::withdraw(waiting);
-        QCOMPARE(shown.text, QStringLiteral("The clipboard holds no picture."));
-        QVERIFY(QDir(set->path()).isEmpty());
-        return;
-    }
-    QImage image(size, QImage::Format_ARGB32);
+    DialogDriver::Message shown;
+    QPointer<QTimer> waiting = DialogDriver::acceptMessage(&shown);
+    RunCommand([this] { w->mnPastePictureClick(); });
+    DialogDriver::withdraw(waiting);
+    QCOMPARE(shown.text, QStringLiteral("The clipboard holds no picture."));
+    QVERIFY(QDir(set->path()).isEmpty());
+
+    QImage image(600, 300, QImage::Format_ARGB32);
     image.fill(Qt::red);
     QGuiApplication::clipboard()->setImage(image);
     QTRY_VERIFY(w->mnPastePicture->isEnabled());
+    w->activateWindow(); // after the message box
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(w.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(inSet(QStringLiteral("C03.bmp"))), Timeout);
-    TBitmap written;
-    written.LoadBitmapFile(inSet(QStringLiteral("C03.bmp")));
-    QCOMPARE(written.ToImage().size(), QSize(side, side));
-    QVERIFY(Conjunto.Elementos[5].Imagem == Conjunto.Elementos[6].Imagem &&
-            !Conjunto.Elementos[6].Imagem.isEmpty());
-    QCOMPARE(w->DBImage2->Picture().ToImage(), written.ToImage());
+    const QString written = inSet(QStringLiteral("C03.bmp"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(written), Timeout);
+    QCOMPARE(pictureIn(written).size(), QSize(256, 256));
+    QVERIFY(Conjunto.Elementos[5].Imagem == written && Conjunto.Elementos[6].Imagem == written);
+    QCOMPARE(w->DBImage2->Picture().ToImage(), pictureIn(written));
 }
 
 void TestDrops::overviewFollowsEditor()
