@@ -23,12 +23,31 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
 // The overview opens this far to the right of the editor's frame.
 constexpr int OverviewGap = 8;
+
+// The overview to the right of the editor's frame, as large as it likes
+// within the screen: narrower where the screen ends, or moved left where
+// even its smallest width does not fit beside the editor.
+void placeOverviewBeside(QWidget& overview, const QRect& editor, const QRect& screen)
+{
+    QSize size = overview.sizeHint().boundedTo(screen.size());
+    QPoint at(editor.right() + OverviewGap, editor.top());
+    const int room = screen.right() - at.x();
+    if (room >= overview.minimumSizeHint().width())
+        size.setWidth(std::min(size.width(), room));
+    else
+        at.setX(std::max(screen.left(), screen.right() - size.width()));
+    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
+    overview.resize(size);
+    overview.move(at);
+}
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -217,8 +236,7 @@ void TfrmConfigurador::mnSetOverviewClick()
         connect(this, &TfrmConfigurador::currentSlotChanged, overview_, &SetOverview::setCurrentSlot);
         showSetInOverview();
         overview_->setCurrentSlot(CurrentSlot().value_or(0));
-        overview_->resize(overview_->sizeHint());
-        overview_->move(frameGeometry().topRight() + QPoint(OverviewGap, 0));
+        placeOverviewBeside(*overview_, frameGeometry(), screen()->availableGeometry());
     }
     overview_->show();
     overview_->raise();
