@@ -21,6 +21,13 @@ QString lockPath(const QString& folder)
     return folder + QStringLiteral("/run.lock");
 }
 
+// Whether a replacing write of `path` can succeed: the file may be opened for
+// writing and its folder takes the new file.
+bool replaceable(const QString& path)
+{
+    return FileNames::replaceBlocker(path) == 0 && QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+}
+
 QString slotPhrase(int slot)
 {
     return slot == CoverSlot ? QStringLiteral(" on the cover") : QStringLiteral(" on card %1").arg(slot);
@@ -185,6 +192,9 @@ void CardUndoHistory::aboutToReplace(const CardFileChange& change)
                 writingUnkept_ = true;
                 return;
             }
+            // A write that cannot succeed reports its own error, not the keeping's.
+            if (!replaceable(*existing))
+                return;
             try {
                 file.keptBefore = keep(setFor(key), *existing, change.part, "before", file.before);
             } catch (const Exception& e) {
@@ -194,7 +204,13 @@ void CardUndoHistory::aboutToReplace(const CardFileChange& change)
             }
         }
     }
-    setFor(key);
+    // With no old file nothing is lost: a cache that cannot be used leaves
+    // this write without a step rather than stopping it.
+    try {
+        setFor(key);
+    } catch (const Exception&) {
+        return;
+    }
     pendingKey_ = key;
     writing_ = file;
 }
