@@ -254,6 +254,7 @@ void TfrmConfigurador::createMenus()
     mnSom = addMenu(mnEditar, "mnSom", QStringLiteral("&Sound"));
     mnInsSom = addEntry(mnSom, "mnInsSom", QStringLiteral("Insert"));
     mnOuvSom = addEntry(mnSom, "mnOuvSom", QStringLiteral("Hear"));
+    createSoundExtraEntries();
     mnEditar->addMenu(mnSom);
     mnTexto = addMenu(mnEditar, "mnTexto", QStringLiteral("&Text"));
     mnInsTex = addEntry(mnTexto, "mnInsTex", QStringLiteral("Insert"));
@@ -600,6 +601,7 @@ void TfrmConfigurador::updateActions()
         mnColar->setEnabled(true);
     }
     updateUndoEntries();
+    updateSoundExtraEntries();
 }
 
 void TfrmConfigurador::InibeControles()

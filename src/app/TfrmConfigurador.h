@@ -82,6 +82,8 @@ class TfrmConfigurador : public QMainWindow {
     QMenu* mnSom = nullptr;
     QAction* mnInsSom = nullptr;
     QAction* mnOuvSom = nullptr;
+    QAction* mnGravarSom = nullptr;  // Edit, Sound, "&Record..." (Ctrl+R)
+    QAction* mnFalarTexto = nullptr; // Edit, Sound, "S&peak text" (Ctrl+T)
     QMenu* mnTexto = nullptr;
     QAction* mnInsTex = nullptr;
     QAction* mnFonte = nullptr;
@@ -187,6 +189,12 @@ class TfrmConfigurador : public QMainWindow {
     // The wave dialog of Insert Sound, titled "Open Wave File".
     static TMMWaveOpenDialog* MakeOpenWaveDialog(QWidget* owner);
 
+    // Recorded and spoken card sounds (TfrmConfiguradorSoundExtras.cpp): the
+    // take of the record dialog, or the text box's text spoken in the voice
+    // chosen, written as the current card's sound.
+    void mnGravarSomClick();
+    void mnFalarTextoClick();
+
     // Copy and paste (TfrmConfiguradorCopy.cpp).
     void btnCopiarClick();
     void btnColarClick();
@@ -236,6 +244,8 @@ class TfrmConfigurador : public QMainWindow {
     void connectHandlers();
     void createUndoEntries();
     void updateUndoEntries();
+    void createSoundExtraEntries();
+    void updateSoundExtraEntries();
     void createOverviewAndDrops();
     void showSetInOverview();
     void dropOnFrame(TDBImage* frame, const QDropEvent& event);

@@ -2,16 +2,15 @@
 // found by the path rule; the card frames show only pictures, so neither
 // command changes the window.
 
-#include "app/CardSound.h"
+#include "app/CardDrops.h"
 #include "app/TfrmConfigurador.h"
-#include "audio/TMMWave.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
 #include "common/FileNames.h"
 
 TMMWaveOpenDialog* TfrmConfigurador::MakeOpenWaveDialog(QWidget* owner)
 {
-    // The dialog offers only "Wave-Files(*.wav)" and never a read-only box.
+    // The dialog offers "Wave-Files(*.wav)" first and never a read-only box.
     auto* dialog = new TMMWaveOpenDialog(owner);
     dialog->SetTitle(QStringLiteral("Open Wave File"));
     return dialog;
@@ -22,11 +21,11 @@ void TfrmConfigurador::btnSomClick()
     const std::optional<int> slot = CurrentSlot();
     if (!slot)
         return;
-    // Made for this one operation and released whatever happens.
-    TMMWave wave;
     if (!dlOpenWave->RunDialog())
         return;
-    CardSound::Save(Document(), wave, dlOpenWave->FileName(), *slot);
+    // A wave goes through a wave object made for this one operation; a sound
+    // of another format, chosen under the dialog's second entry, is converted.
+    CardDrops::SaveSound(Document(), dlOpenWave->FileName(), *slot);
 }
 
 void TfrmConfigurador::btnTocarSomClick()

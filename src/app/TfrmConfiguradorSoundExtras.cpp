@@ -1,0 +1,122 @@
+// Card sounds made in the editor: Edit, Sound, "Record..." takes the sound
+// from the default input device, "Speak text" has the text box's text spoken.
+// Either sound is written as the current card's sound file the way every card
+// sound is written (a 16-bit mono wave saved by the wave object), through the
+// document, so that Undo takes it back; a cancelled dialog writes nothing.
+
+#include "app/ErrorMessage.h"
+#include "app/TfrmConfigurador.h"
+#include "audio/PcmCardSound.h"
+#include "audio/RecordedTake.h"
+#include "audio/record/RecordDialog.h"
+#include "audio/speech/Speech.h"
+#include "audio/speech/ui/SpeakDialog.h"
+#include "cardset/CardCommand.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMediaDevices>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+namespace {
+
+// Saves 16-bit mono `samples` as card `slot`'s sound file.
+void writeCardSound(TSetDocument& document, int slot, const QByteArray& samples, int sampleRate)
+{
+    document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&](const QString& path) {
+        try {
+            PcmCardSound::Save(samples, sampleRate, 1, path);
+        } catch (const Exception& e) {
+            throw EFileError::On(e, path);
+        }
+    });
+}
+
+// Speaking a long text takes a moment in which the window does not answer.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+void TfrmConfigurador::createSoundExtraEntries()
+{
+    mnGravarSom = mnSom->addAction(QStringLiteral("&Record..."));
+    mnGravarSom->setObjectName(QStringLiteral("mnGravarSom"));
+    mnGravarSom->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnFalarTexto = mnSom->addAction(QStringLiteral("S&peak text"));
+    mnFalarTexto->setObjectName(QStringLiteral("mnFalarTexto"));
+    mnFalarTexto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    // Each is one step of Undo, named as the user knows the command
+    // ("Undo Record on card 3"), not by the entry's text.
+    const auto bindCommand = [this](QAction* entry, const QString& name,
+                                    void (TfrmConfigurador::*handler)()) {
+        connect(entry, &QAction::triggered, this, [this, name, handler] {
+            RunCommand([this, name, handler] {
+                const CardCommand named(document_, name);
+                (this->*handler)();
+            });
+        });
+    };
+    bindCommand(mnGravarSom, QStringLiteral("Record"), &TfrmConfigurador::mnGravarSomClick);
+    bindCommand(mnFalarTexto, QStringLiteral("Speak text"), &TfrmConfigurador::mnFalarTextoClick);
+
+    // A microphone plugged in or out switches Record on or off.
+    auto* devices = new QMediaDevices(this);
+    connect(devices, &QMediaDevices::audioInputsChanged, this, &TfrmConfigurador::updateSoundExtraEntries);
+}
+
+void TfrmConfigurador::updateSoundExtraEntries()
+{
+    // The menu being off does not switch off an entry's shortcut: each entry
+    // is switched itself. Without an input the entry says why it is off.
+    const bool hasInput = RecordDialog::HasInputDevice();
+    mnGravarSom->setText(hasInput ? QStringLiteral("&Record...")
+                                  : QStringLiteral("&Record... (no sound input device)"));
+    mnGravarSom->setEnabled(editingEnabled_ && hasInput);
+    mnFalarTexto->setEnabled(editingEnabled_);
+}
+
+void TfrmConfigurador::mnGravarSomClick()
+{
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
+        return;
+    RecordDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("dlGravarSom"));
+    if (dialog.exec() != QDialog::Accepted || dialog.Samples().isEmpty())
+        return;
+    writeCardSound(document_, *slot, dialog.Samples(), RecordedTake::CardRate);
+}
+
+void TfrmConfigurador::mnFalarTextoClick()
+{
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
+        return;
+    const QString text = memTexto->toPlainText();
+    try {
+        Speech::CheckText(text);
+    } catch (const Exception&) {
+        // The text box is what the user has to fill in.
+        memTexto->setFocus(Qt::OtherFocusReason);
+        throw;
+    }
+    // Raises with a message when the library has no voices to offer.
+    const QList<SpeechVoice> voices = Speech::Voices();
+    SpeakDialog dialog(voices, Speech::DefaultVoice(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QByteArray samples;
+    {
+        const WaitCursor waiting;
+        samples = Speech::Speak(text, dialog.Voice(), dialog.Rate());
+    }
+    writeCardSound(document_, *slot, samples, Speech::SampleRate);
+}
