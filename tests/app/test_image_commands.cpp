@@ -61,6 +61,7 @@ class TestImageCommands : public QObject {
 
     void insertImageNaming_data();
     void insertImageNaming();
+    void insertImageConvertsOtherKinds();
     void insertImageCancelledOrUnreadable_data();
     void insertImageCancelledOrUnreadable();
     void insertTextNaming_data();
@@ -196,6 +197,25 @@ void TestImageCommands::insertImageNaming()
     // The page's other card shows the file too when it shares it.
     TDBImage* other = right ? w->DBImage1 : w->DBImage2;
     QCOMPARE(other->Picture().ToImage(), recorded.size() > 1 ? picture.ToImage() : otherBefore);
+}
+
+// A picture that is no BMP becomes a 24-bit square card, the picture centred on white.
+void TestImageCommands::insertImageConvertsOtherKinds()
+{
+    QTemporaryDir source;
+    const QString chosen = source.filePath(QStringLiteral("photo.png"));
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(chosen));
+    openSet(true);
+    chooseInPictureDialog(chosen);
+    w->btnImagemClick();
+
+    const QImage written = fileImage(file(QStringLiteral("C00.bmp")));
+    QCOMPARE(written.size(), QSize(40, 40));
+    QCOMPARE(written.pixelColor(20, 20), QColor(Qt::red));
+    QCOMPARE(written.pixelColor(20, 2), QColor(Qt::white));
+    QCOMPARE(w->ImagemAtual->Picture().ToImage(), written);
 }
 
 void TestImageCommands::insertImageCancelledOrUnreadable_data()
