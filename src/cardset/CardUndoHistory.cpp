@@ -195,12 +195,15 @@ void CardUndoHistory::aboutToReplace(const CardFileChange& change)
             // A write that cannot succeed reports its own error, not the keeping's.
             if (!replaceable(*existing))
                 return;
+            // A cache that cannot be used (full, unwritable) must not keep the
+            // user from editing the set: the write goes ahead without a step,
+            // and an older step over this file is refused later because the
+            // file no longer holds what that step left.
             try {
                 file.keptBefore = keep(setFor(key), *existing, change.part, "before", file.before);
-            } catch (const Exception& e) {
-                throw Exception(QStringLiteral("The file %1 could not be kept for Undo, so it was not "
-                                               "replaced: %2")
-                                    .arg(QDir::toNativeSeparators(*existing), e.Message()));
+            } catch (const Exception&) {
+                writingUnkept_ = true;
+                return;
             }
         }
     }
