@@ -1,5 +1,7 @@
 #include "audio/SoundImport.h"
 
+#include "audio/WaveSummary.h"
+
 #include "audio/ESoundImportError.h"
 #include "audio/MMWaveIO.h"
 #include "audio/PcmCardSound.h"
@@ -108,15 +110,6 @@ QString FormatName(const SoundDecoder& sound)
     return name.left(name.indexOf(QStringLiteral(" (")));
 }
 
-QString ChannelsText(int channels)
-{
-    if (channels == 1)
-        return QStringLiteral("Mono");
-    if (channels == 2)
-        return QStringLiteral("Stereo");
-    return QStringLiteral("%1 Channels").arg(channels);
-}
-
 } // namespace
 
 namespace SoundImport {
@@ -143,7 +136,7 @@ QString Describe(const QString& path)
             .arg(FormatName(sound))
             .arg(rate / 1000)
             .arg(rate % 1000, 3, 10, QLatin1Char('0'))
-            .arg(ChannelsText(sound.Channels()))
+            .arg(WaveChannelsText(sound.Channels()))
             .arg(QFileInfo(path).size() / 1024);
     } catch (const ESoundImportError&) {
         return QStringLiteral("Unknown");

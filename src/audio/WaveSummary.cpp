@@ -7,7 +7,9 @@ namespace {
 const QLatin1Char DecimalSeparator('.');
 const QLatin1Char ListSeparator(',');
 
-QString ChannelsText(uint16_t channels)
+} // namespace
+
+QString WaveChannelsText(int channels)
 {
     if (channels == 1)
         return QStringLiteral("Mono");
@@ -15,8 +17,6 @@ QString ChannelsText(uint16_t channels)
         return QStringLiteral("Stereo");
     return QStringLiteral("%1 Channels").arg(channels);
 }
-
-} // namespace
 
 QString WaveFormatDetails(const TWaveFormat& format)
 {
@@ -31,7 +31,7 @@ QString WaveFormatDetails(const TWaveFormat& format)
         .arg(rate % 1000, 3, 10, QLatin1Char('0'))
         .arg(ListSeparator)
         .arg(bits)
-        .arg(ChannelsText(channels));
+        .arg(WaveChannelsText(channels));
 }
 
 QString WaveSummary(const TMMWave& wave)
