@@ -1,12 +1,12 @@
 #include "app/CardDrops.h"
 
 #include "app/CardSound.h"
-#include "app/ErrorMessage.h"
 #include "audio/ESoundImportError.h"
 #include "audio/SoundImport.h"
 #include "audio/TMMWave.h"
 #include "cardset/CardTable.h"
 #include "common/FileNames.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/CardPicture.h"
 #include "images/PictureReader.h"
 

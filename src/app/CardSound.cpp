@@ -1,8 +1,8 @@
 #include "app/CardSound.h"
 
-#include "app/ErrorMessage.h"
 #include "audio/TMMWave.h"
 #include "cardset/SetDocument.h"
+#include "common/ui/ErrorMessage.h"
 
 void CardSound::Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot)
 {

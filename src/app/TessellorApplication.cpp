@@ -1,6 +1,6 @@
 #include "app/TessellorApplication.h"
 
-#include "app/ErrorMessage.h"
+#include "common/ui/ErrorMessage.h"
 
 TessellorApplication::TessellorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {

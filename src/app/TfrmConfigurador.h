@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ErrorMessage.h"
 #include "cardset/SetDocument.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/CardText.h"
 
 #include <QMainWindow>

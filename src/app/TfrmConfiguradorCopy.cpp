@@ -3,11 +3,11 @@
 // the files hold then, into whatever set is current.
 
 #include "app/CardSound.h"
-#include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
 #include "cardset/CopyBuffer.h"
 #include "common/FileNames.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 

@@ -4,8 +4,8 @@
 // of the picture layer stop the command and reach the error box.
 
 #include "app/CardFontDialog.h"
-#include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/CardPicture.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"

@@ -3,11 +3,11 @@
 
 #include "app/TfrmConfigurador.h"
 
-#include "app/ErrorMessage.h"
 #include "cardset/SetConfig.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
 #include "common/FileNames.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/ui/TDBImage.h"
 
 #include <QDir>

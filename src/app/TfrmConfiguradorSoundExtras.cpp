@@ -4,7 +4,6 @@
 // sound is written (a 16-bit mono wave saved by the wave object), through the
 // document, so that Undo takes it back; a cancelled dialog writes nothing.
 
-#include "app/ErrorMessage.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/PcmCardSound.h"
 #include "audio/RecordedTake.h"
@@ -12,6 +11,7 @@
 #include "audio/speech/Speech.h"
 #include "audio/speech/ui/SpeakDialog.h"
 #include "cardset/CardCommand.h"
+#include "common/ui/ErrorMessage.h"
 
 #include <QAction>
 #include <QGuiApplication>

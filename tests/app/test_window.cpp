@@ -2,10 +2,10 @@
 // arrow keys, the current card, showing the slots' pictures and the top-level
 // error box.
 
-#include "app/ErrorMessage.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
+#include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 

@@ -1,10 +1,10 @@
 // The window's smaller parts: the error box text, the text box limit, the
 // progress view of the set scan and the help window.
 
-#include "app/ErrorMessage.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
 #include "app/WindowScanView.h"
+#include "common/ui/ErrorMessage.h"
 
 #include <QLabel>
 #include <QProgressBar>

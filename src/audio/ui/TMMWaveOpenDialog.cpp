@@ -1,5 +1,7 @@
 #include "audio/ui/TMMWaveOpenDialog.h"
 
+#include "common/ui/ErrorMessage.h"
+
 #include "audio/SoundImport.h"
 #include "audio/TMMWave.h"
 #include "audio/WavePeaks.h"
@@ -38,29 +40,14 @@ constexpr int LocatorIntervalMs = 50;
 // Above this much data the computation marks its progress with a red column.
 constexpr int32_t ProgressMarkBytes = 2097152;
 
-// The application's error box: the message, a full stop added when its last
-// character sorts after ".", the error symbol and OK.
-void ShowError(const QString& message)
-{
-    const QString text =
-        !message.isEmpty() && message.back() > QLatin1Char('.') ? message + QLatin1Char('.') : message;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessellor"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    box.exec();
-}
-
-// Runs a handler of the dialog; an error it raises is shown and the dialog goes on.
+// Runs a handler of the dialog; an error it raises is shown in the
+// application's error box and the dialog goes on.
 template <typename Handler> void Guarded(Handler&& handler)
 {
     try {
         handler();
-    } catch (const Exception& e) {
-        ShowError(e.Message());
-    } catch (const std::bad_alloc&) {
-        ShowError(EOutOfMemory().Message());
-    } catch (const std::exception& e) {
-        ShowError(QString::fromLocal8Bit(e.what()));
+    } catch (const std::exception&) {
+        ShowCaughtError();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "app/ErrorMessage.h"
+#include "common/ui/ErrorMessage.h"
 
 #include <QApplication>
 #include <QMessageBox>
