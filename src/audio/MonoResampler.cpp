@@ -2,6 +2,7 @@
 
 #include <samplerate.h>
 
+#include <QtEndian>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -25,9 +26,11 @@ std::optional<QByteArray> Resample(const QByteArray& mono16, int fromRate, int t
     const double outEstimate = std::ceil(double(inFrames) * ratio) + 16;
     if (inFrames > INT_MAX || outEstimate > INT_MAX)
         return std::nullopt;
-    // Copied out, as a byte array's data need not be aligned for shorts.
+    // Copied out sample by sample, as a byte array's data need not be aligned
+    // for shorts.
     std::vector<short> shorts(static_cast<size_t>(inFrames));
-    std::memcpy(shorts.data(), mono16.constData(), shorts.size() * sizeof(short));
+    for (qsizetype i = 0; i < inFrames; ++i)
+        shorts[size_t(i)] = qFromLittleEndian<qint16>(mono16.constData() + 2 * i);
     std::vector<float> in(static_cast<size_t>(inFrames));
     std::vector<float> out(static_cast<size_t>(outEstimate));
     src_short_to_float_array(shorts.data(), in.data(), int(inFrames));

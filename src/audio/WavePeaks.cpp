@@ -92,7 +92,16 @@ void AddFrames(const char* data, int64_t frames, int64_t at, const Layout& layou
 // and largest value lie in the same block is that block walked to learn
 // which comes first. 8-bit samples are flipped to signed bytes (value - 128),
 // which keeps their order.
-template <typename T> using Vec = T __attribute__((vector_size(16)));
+// GCC takes the vector attribute only on a concrete type, not on a
+// template parameter: one vector type per sample type.
+template <typename T> struct VecOf;
+template <> struct VecOf<int8_t> {
+    typedef int8_t type __attribute__((vector_size(16)));
+};
+template <> struct VecOf<int16_t> {
+    typedef int16_t type __attribute__((vector_size(16)));
+};
+template <typename T> using Vec = typename VecOf<T>::type;
 template <typename T> constexpr int PerVec = int(16 / sizeof(T));
 constexpr int Lanes = 32;
 constexpr int Rows = 32;
