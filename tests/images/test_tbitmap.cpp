@@ -461,6 +461,37 @@ class TestTBitmap : public QObject {
         QCOMPARE(shownReds(bitmap), QStringLiteral("3,3"));
     }
 
+    // A large pixel area is read from the file in two halves at once; what
+    // comes out must be what the same bytes give when read from memory.
+    void largeFileReadsAsItsBytes_data()
+    {
+        QTest::addColumn<double>("kept"); // share of the pixel bytes left in the file
+        QTest::newRow("whole") << 1.0;
+        QTest::newRow("cut in its second half") << 0.75;
+        QTest::newRow("cut in its first half") << 0.3;
+    }
+    void largeFileReadsAsItsBytes()
+    {
+        QFETCH(double, kept);
+        BmpBuilder b = canonical(24, 3000, 3000); // 27 MB of pixels
+        for (qsizetype i = 0; i < b.pixels.size(); ++i)
+            b.pixels[i] = char((i * 7 + i / 9001) & 0xFF);
+        const QByteArray whole = b.file();
+        const QByteArray bytes = whole.left(whole.size() - qsizetype(double(b.pixels.size()) * (1 - kept)));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("C01.bmp");
+        TestFiles::writeBytes(path, bytes);
+        TBitmap fromFile;
+        fromFile.LoadBitmapFile(path);
+        TBitmap fromMemory;
+        fromMemory.LoadBitmapBytes(bytes);
+        const QByteArray written = fromFile.SaveBitmapBytes();
+        QCOMPARE(written.size(), whole.size());
+        QVERIFY(written == fromMemory.SaveBitmapBytes());
+        if (kept == 1.0)
+            QVERIFY(written == whole);
+    }
+
     void truncatedPixelsReadAsZero_data()
     {
         QTest::addColumn<int>("bits");
