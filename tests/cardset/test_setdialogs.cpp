@@ -707,7 +707,7 @@ class TestSetDialogs : public QObject {
         QTest::addColumn<bool>("checked");
         QTest::newRow("paired") << 0 << false;
         QTest::newRow("double") << 1 << true;
-        QTest::newRow("Duplo 2 is not shown as double") << 2 << false;
+        QTest::newRow("Duplo 2 is shown as double") << 2 << true;
     }
     void propertiesShowTheCurrentValues()
     {

@@ -79,7 +79,7 @@ void TfPropriedades::showEvent(QShowEvent* event)
     }
     const TConfigConjunto& config = TSetDocument::Current().ConfigConjunto;
     Edit1->setText(AutorText(config));
-    CheckBox1->setChecked(config.Duplo == 1);
+    CheckBox1->setChecked(TSetDocument::Current().IsDoubleSet());
 }
 
 void TfPropriedades::BitBtn1Click()
