@@ -35,6 +35,17 @@ class SoundRecorder {
         process_.waitForFinished();
     }
 
+    // True once the recording runs (its first bytes came in).
+    bool Started() { return process_.waitForStarted() && !Collect(1).isEmpty(); }
+
+    // Forgets what was recorded so far.
+    void Clear()
+    {
+        QTest::qWait(0);
+        process_.readAllStandardOutput();
+        pending_.clear();
+    }
+
     // The next `count` samples recorded; fewer only when the recording stalls.
     QVector<int16_t> Collect(qsizetype count)
     {

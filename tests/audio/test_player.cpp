@@ -2,6 +2,7 @@
 // against sox's decoding of the same files) and, with a sound server, what it
 // really plays, recorded from the monitor of a null output.
 
+#include "SoundRecorder.h"
 #include "WaveBytes.h"
 
 #include "audio/TMMWave.h"
@@ -20,7 +21,7 @@ using namespace WaveBytes;
 
 namespace {
 
-constexpr int RecordRate = 44100;
+constexpr int RecordRate = SoundRecorder::Rate;
 // The recording is judged a tenth of a second at a time while waiting for
 // the sound to start, stop or change.
 constexpr qsizetype Moment = RecordRate / 10;
@@ -63,69 +64,12 @@ QVector<float> DecodeWithPlayerStream(const QString& path, bool* supported)
     return Floats(all);
 }
 
-// Records 16-bit mono from the null output's monitor while the test waits.
-class Recorder {
-  public:
-    // True once the recording runs (its first bytes came in).
-    bool Start()
-    {
-        process_.start("parec", {"-d", "null.monitor", "--raw", "--format=s16le", "--channels=1",
-                                 QStringLiteral("--rate=%1").arg(RecordRate), "--latency-msec=20"});
-        return process_.waitForStarted() && !Collect(1).isEmpty();
-    }
-    ~Recorder()
-    {
-        process_.kill();
-        process_.waitForFinished();
-    }
-    void Clear()
-    {
-        QTest::qWait(0);
-        process_.readAllStandardOutput();
-        pending_.clear();
-    }
-    // The next `count` samples recorded; fewer only when the recording stalls.
-    // Counting samples rather than time keeps a loaded machine from cutting
-    // the recording short.
-    QVector<int16_t> Collect(qsizetype count)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (pending_.size() < 2 * count && timer.elapsed() < 10000) {
-            QTest::qWait(20);
-            pending_ += process_.readAllStandardOutput();
-        }
-        QVector<int16_t> samples(std::min(pending_.size() / 2, count));
-        if (!samples.isEmpty())
-            std::memcpy(samples.data(), pending_.constData(), size_t(samples.size()) * 2);
-        pending_.remove(0, samples.size() * 2);
-        return samples;
-    }
-
-  private:
-    QProcess process_;
-    QByteArray pending_; // recorded bytes not yet taken
-};
-
 double Rms(const QVector<int16_t>& samples)
 {
     double sum = 0;
     for (int16_t s : samples)
         sum += double(s) * s;
     return samples.isEmpty() ? 0 : std::sqrt(sum / double(samples.size()));
-}
-
-// Power of one frequency in the recording (Goertzel).
-double PowerAt(const QVector<int16_t>& samples, double frequency)
-{
-    const double coefficient = 2 * std::cos(2 * M_PI * frequency / RecordRate);
-    double s1 = 0, s2 = 0;
-    for (int16_t x : samples) {
-        const double s0 = x + coefficient * s1 - s2;
-        s2 = s1;
-        s1 = s0;
-    }
-    return s1 * s1 + s2 * s2 - coefficient * s1 * s2;
 }
 
 } // namespace
@@ -244,8 +188,8 @@ class TestPlayer : public QObject {
         // Far longer than any wait below: a stop that did nothing would still
         // be heard when the waiting gives up.
         const QString tone = Tone("tone.wav", encoding, LongTone);
-        Recorder recorder;
-        QVERIFY(recorder.Start());
+        SoundRecorder recorder;
+        QVERIFY(recorder.Started());
         QVERIFY(SimpleSoundPlayer::instance().play(tone));
         QVERIFY(SimpleSoundPlayer::instance().isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(Rms(recorder.Collect(Moment)) > 2000, SoundTimeout);
@@ -264,8 +208,8 @@ class TestPlayer : public QObject {
             QSKIP(missing);
         const QString low = Tone("low.wav", {}, LongTone, 440);
         const QString high = Tone("high.wav", {}, LongTone, 1000);
-        Recorder recorder;
-        QVERIFY(recorder.Start());
+        SoundRecorder recorder;
+        QVERIFY(recorder.Started());
         QVERIFY(SimpleSoundPlayer::instance().play(low));
         QTRY_VERIFY_WITH_TIMEOUT(Rms(recorder.Collect(Moment)) > 2000, SoundTimeout);
         QVERIFY(SimpleSoundPlayer::instance().play(high));
@@ -273,14 +217,16 @@ class TestPlayer : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
                 const QVector<int16_t> moment = recorder.Collect(Moment);
-                return Rms(moment) > 2000 && PowerAt(moment, 1000) > 100 * PowerAt(moment, 440);
+                return Rms(moment) > 2000 &&
+                       SoundRecorder::Amplitude(moment, 1000) > 10 * SoundRecorder::Amplitude(moment, 440);
             }(),
             SoundTimeout);
         const QVector<int16_t> samples = recorder.Collect(RecordRate / 2);
         QVERIFY(Rms(samples) > 2000);
-        QVERIFY2(
-            PowerAt(samples, 1000) > 100 * PowerAt(samples, 440),
-            qPrintable(QStringLiteral("%1 vs %2").arg(PowerAt(samples, 1000)).arg(PowerAt(samples, 440))));
+        QVERIFY2(SoundRecorder::Amplitude(samples, 1000) > 10 * SoundRecorder::Amplitude(samples, 440),
+                 qPrintable(QStringLiteral("%1 vs %2")
+                                .arg(SoundRecorder::Amplitude(samples, 1000))
+                                .arg(SoundRecorder::Amplitude(samples, 440))));
     }
 
     void finishesAtTheEnd()
@@ -288,8 +234,8 @@ class TestPlayer : public QObject {
         if (const char* missing = MissingForSound())
             QSKIP(missing);
         const QString tone = Tone("short.wav", {}, 0.5);
-        Recorder recorder;
-        QVERIFY(recorder.Start());
+        SoundRecorder recorder;
+        QVERIFY(recorder.Started());
         recorder.Clear();
         QSignalSpy finished(&SimpleSoundPlayer::instance(), &SimpleSoundPlayer::finished);
         QVERIFY(SimpleSoundPlayer::instance().play(tone));
