@@ -84,6 +84,7 @@ class TestSoundExtras : public QObject {
     void speak_data();
     void speak();
     void insertConvertedSound();
+    void recordEntryFollowsTheInput();
 
   private:
     std::unique_ptr<QTemporaryDir> set;
@@ -224,6 +225,18 @@ void TestSoundExtras::insertConvertedSound()
     QCOMPARE(describe(target), QStringLiteral("1, 2, 44100, 16, loud"));
     QCOMPARE(Conjunto.Elementos[5].Som, target);
     QCOMPARE(Conjunto.Elementos[6].Som, target);
+}
+
+// Run twice by ctest: with the private sound server and its sine source, and
+// with a server that does not exist (no input at all).
+void TestSoundExtras::recordEntryFollowsTheInput()
+{
+    const bool noServer = qEnvironmentVariable("PULSE_SERVER") == QLatin1String("unix:/nonexistent");
+    openSet(*w, set->path(), false);
+    QCOMPARE(w->mnGravarSom->isEnabled(), !noServer);
+    QCOMPARE(w->mnGravarSom->text(),
+             noServer ? QStringLiteral("&Record... (no sound input device)") : QStringLiteral("&Record..."));
+    QVERIFY(w->mnFalarTexto->isEnabled());
 }
 
 QTEST_MAIN(TestSoundExtras)
