@@ -140,7 +140,10 @@ bool SetOverview::event(QEvent* event)
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int slot = layout_.slotAt(help->pos());
-        if (slot < 0 || !set().isOpen()) {
+        // The header line is cut short in a narrow window: its tooltip shows it whole.
+        if (set().isOpen() && layout_.headerRect().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), model_.headerText(), this, layout_.headerRect());
+        } else if (slot < 0 || !set().isOpen()) {
             QToolTip::hideText();
             event->ignore();
         } else {
