@@ -2,6 +2,7 @@
 // New set, Open set, Import set, Properties and Save.
 
 #include "DialogDriver.h"
+#include "TestFiles.h"
 #include "Unprivileged.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
@@ -47,19 +48,6 @@ QByteArray tinyBitmap()
     return b;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray config(const QByteArray& author, char duplo)
 {
     QByteArray bytes(ConfigRecordSize, '\0');
@@ -75,7 +63,8 @@ void makeSet(const QString& folder, int last, const QList<int>& without = {})
     QVERIFY(QDir().mkpath(folder));
     for (int i = 0; i <= last; ++i) {
         if (!without.contains(i))
-            writeFile(QStringLiteral("%1/C%2.bmp").arg(folder).arg(i, 2, 10, QLatin1Char('0')), tinyBitmap());
+            TestFiles::writeBytes(QStringLiteral("%1/C%2.bmp").arg(folder).arg(i, 2, 10, QLatin1Char('0')),
+                                  tinyBitmap());
     }
 }
 
@@ -196,7 +185,7 @@ class TestSetCommands : public QObject {
         QVERIFY(!created.errorBox.text.size());
         QCOMPARE(PastaConjunto, ed() + QStringLiteral("Bichos/"));
         QVERIFY(QDir(ed() + QStringLiteral("Bichos")).exists());
-        QCOMPARE(readFile(ed() + QStringLiteral("Bichos/Set.cfg")), config("Jo\xE3o", 1));
+        QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Bichos/Set.cfg")), config("Jo\xE3o", 1));
         QVERIFY(editingEnabled());
         expectCoverPage();
 
@@ -255,7 +244,7 @@ class TestSetCommands : public QObject {
     {
         QFETCH(QString, command);
         makeSet(ed() + QStringLiteral("Cores"), 20);
-        writeFile(ed() + QStringLiteral("Cores/Set.cfg"), config("Rui", 0));
+        TestFiles::writeBytes(ed() + QStringLiteral("Cores/Set.cfg"), config("Rui", 0));
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Outro")));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Cores")).importErrors);
@@ -295,7 +284,7 @@ class TestSetCommands : public QObject {
         QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Rui"));
         QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
         QCOMPARE(Conjunto.Elementos[3].Imagem, picture);
-        QCOMPARE(readFile(ed() + QStringLiteral("Cores/Set.cfg")), config("Rui", 0));
+        QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Cores/Set.cfg")), config("Rui", 0));
         QVERIFY(!QDir(ed() + QStringLiteral("Outro2")).exists());
     }
 
@@ -305,7 +294,7 @@ class TestSetCommands : public QObject {
         DialogDriver::Watchdog watchdog;
         const Outcome outcome = openSet(QStringLiteral("Velho"));
         QVERIFY(!outcome.importErrors);
-        QCOMPARE(readFile(ed() + QStringLiteral("Velho/Set.cfg")), config("", 0));
+        QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Velho/Set.cfg")), config("", 0));
         QCOMPARE(PastaConjunto, ed() + QStringLiteral("Velho/"));
         QCOMPARE(Conjunto.Elementos[3].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
         QCOMPARE(Conjunto.Elementos[4].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
@@ -317,7 +306,7 @@ class TestSetCommands : public QObject {
     void openListsOnlyTheLastSetsMissingPictures()
     {
         makeSet(ed() + QStringLiteral("A"), 40, {7, 12});
-        writeFile(ed() + QStringLiteral("A/Set.cfg"), config("", 1));
+        TestFiles::writeBytes(ed() + QStringLiteral("A/Set.cfg"), config("", 1));
         makeSet(ed() + QStringLiteral("B"), 20, {3});
         DialogDriver::Watchdog watchdog;
         const Outcome first = openSet(QStringLiteral("A"));
@@ -350,7 +339,7 @@ class TestSetCommands : public QObject {
 
         // Its "Set.cfg" comes with the first save, under the doubled separator too.
         w_->btnSalvar->click();
-        QCOMPARE(readFile(folder + QStringLiteral("/Set.cfg")), config(" Ana ", 0));
+        QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), config(" Ana ", 0));
         QVERIFY(!watchdog.fired());
     }
 
@@ -372,7 +361,7 @@ class TestSetCommands : public QObject {
     {
         const QString folder = ed() + QStringLiteral("Fixo");
         makeSet(folder, 20);
-        writeFile(folder + QStringLiteral("/Set.cfg"), config("Dono", 0));
+        TestFiles::writeBytes(folder + QStringLiteral("/Set.cfg"), config("Dono", 0));
         Unprivileged::makeWritable(root_->path(), true);
         Unprivileged::makeReadOnly(folder + QStringLiteral("/Set.cfg"), false);
         Unprivileged::makeReadOnly(folder, true);
@@ -403,11 +392,11 @@ class TestSetCommands : public QObject {
         QFETCH(bool, readOnlyWithoutConfig);
         QFETCH(QString, message);
         makeSet(ed() + QStringLiteral("Bom"), 40);
-        writeFile(ed() + QStringLiteral("Bom/Set.cfg"), config("Bia", 1));
+        TestFiles::writeBytes(ed() + QStringLiteral("Bom/Set.cfg"), config("Bia", 1));
         const QString broken = ed() + QStringLiteral("Mau");
         QVERIFY(QDir().mkpath(broken));
         if (!readOnlyWithoutConfig)
-            writeFile(broken + QStringLiteral("/Set.cfg"), QByteArray(10, 'x'));
+            TestFiles::writeBytes(broken + QStringLiteral("/Set.cfg"), QByteArray(10, 'x'));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Bom")).importErrors);
         w_->btnProximoClick();
@@ -450,7 +439,8 @@ class TestSetCommands : public QObject {
         QFETCH(bool, fromMenu);
         const QString folder = ed() + QStringLiteral("Salvo");
         makeSet(folder, 20);
-        writeFile(folder + QStringLiteral("/Set.cfg"), config("Fernanda", 0) + QByteArray("tail"));
+        TestFiles::writeBytes(folder + QStringLiteral("/Set.cfg"),
+                              config("Fernanda", 0) + QByteArray("tail"));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Salvo")).importErrors);
         SetAutor(ConfigConjunto, QStringLiteral("Ana"));
@@ -463,7 +453,7 @@ class TestSetCommands : public QObject {
             QTest::mouseClick(w_->btnSalvar, Qt::LeftButton);
         QByteArray expected = config("Ana", 1);
         expected.replace(4, 5, "nanda");
-        QCOMPARE(readFile(folder + QStringLiteral("/Set.cfg")), expected + QByteArray("tail"));
+        QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), expected + QByteArray("tail"));
         QVERIFY(!watchdog.fired());
     }
 
@@ -558,7 +548,7 @@ class TestSetCommands : public QObject {
     {
         const QString folder = ed() + QStringLiteral("Trancado");
         makeSet(folder, 20);
-        writeFile(folder + QStringLiteral("/Set.cfg"), config("Dono", 0));
+        TestFiles::writeBytes(folder + QStringLiteral("/Set.cfg"), config("Dono", 0));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Trancado")).importErrors);
         Unprivileged::makeWritable(root_->path(), true);
@@ -576,7 +566,7 @@ class TestSetCommands : public QObject {
         QCOMPARE(outcome.errorBox.text, QStringLiteral("File access denied."));
         QVERIFY(!fPropriedades->isVisible());
         QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Outro"));
-        QCOMPARE(readFile(folder + QStringLiteral("/Set.cfg")), config("Dono", 0));
+        QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), config("Dono", 0));
         QVERIFY(!watchdog.fired());
     }
 };
