@@ -124,8 +124,10 @@ bool isBmpPath(const QString& path)
 
 QImage bmpFileThumbnail(const QString& path, QSize box)
 {
+    // Only a plain file: opening a pipe under a card's name would block the
+    // worker for good.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw EFOpenError(path);
     FileBmpSource source(file);
     return BmpThumbnail(source, box);
@@ -135,7 +137,13 @@ QImage bmpFileThumbnail(const QString& path, QSize box)
 // asked, so the scale is set before reading wherever the size is known.
 Thumbnail otherThumbnail(const QString& path, QSize box)
 {
-    QImageReader reader(path);
+    Thumbnail thumbnail;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        thumbnail.error = EFOpenError(path).Message();
+        return thumbnail;
+    }
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (stored.isValid()) {
@@ -144,7 +152,6 @@ Thumbnail otherThumbnail(const QString& path, QSize box)
         if (target != stored)
             reader.setScaledSize(target);
     }
-    Thumbnail thumbnail;
     QImage image = reader.read();
     if (image.isNull()) {
         thumbnail.error = reader.errorString();

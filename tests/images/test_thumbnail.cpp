@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(QList<QRgb>)
 
@@ -225,6 +226,9 @@ void TestThumbnail::errors_data()
     QTest::newRow("cut in the file header") << "short.bmp" << QByteArray("BM12") << "Stream read error";
     QTest::newRow("declares 10^10 pixels") << "huge.bmp" << huge.file() << "Bitmap image is not valid";
     QTest::newRow("damaged PNG") << "bad.png" << QByteArray("\x89PNG\r\n\x1a\n garbage") << "";
+    // A pipe under a card's name is never opened: reading it would block.
+    QTest::newRow("pipe named .bmp") << "pipe.bmp" << QByteArray() << "Cannot open file";
+    QTest::newRow("pipe named .png") << "pipe.png" << QByteArray() << "Cannot open file";
 }
 
 void TestThumbnail::errors()
@@ -233,11 +237,17 @@ void TestThumbnail::errors()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
     const QString path = dir_.filePath(name);
-    TestFiles::writeBytes(path, bytes);
+    const bool pipe = name.startsWith(QLatin1String("pipe"));
+    if (pipe)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        TestFiles::writeBytes(path, bytes);
     const Thumbnail thumbnail = MakeThumbnail(path, QSize(64, 64));
     QVERIFY(thumbnail.damaged());
     QVERIFY(thumbnail.image.isNull());
-    if (!error.isEmpty())
+    if (pipe)
+        QCOMPARE(thumbnail.error, error + QLatin1Char(' ') + path);
+    else if (!error.isEmpty())
         QCOMPARE(thumbnail.error, error);
     const QString missing = dir_.filePath(QStringLiteral("none.bmp"));
     QCOMPARE(MakeThumbnail(missing, QSize(64, 64)).error, QStringLiteral("Cannot open file ") + missing);
