@@ -3,6 +3,7 @@
 // whole, stops at its maximum length, and Cancel hands over nothing.
 
 #include "SoundRecorder.h"
+#include "ZeroCrossings.h"
 #include "audio/PcmCardSound.h"
 #include "audio/TMMWave.h"
 #include "audio/record/RecordDialog.h"
@@ -47,19 +48,6 @@ void Record(RecordDialog& dialog, double seconds)
     QTRY_VERIFY_WITH_TIMEOUT(dialog.TakeSeconds() >= seconds, 30000);
     Click(dialog, "btnRecord");
     QVERIFY(!dialog.IsRecording());
-}
-
-int RisingZeroCrossings(const QByteArray& mono16)
-{
-    int count = 0;
-    int16_t previous = 0;
-    for (qsizetype i = 0; i + 1 < mono16.size(); i += 2) {
-        int16_t v;
-        std::memcpy(&v, mono16.constData() + i, 2);
-        count += previous < 0 && v >= 0;
-        previous = v;
-    }
-    return count;
 }
 
 QByteArray ReadCardSound(const QString& path)

@@ -1,6 +1,7 @@
 // The recording core: silence trimming, block levels, and captured audio of
 // any device format turned into 22050 Hz 16-bit mono.
 
+#include "ZeroCrossings.h"
 #include "audio/RecordedTake.h"
 #include "audio/SilenceTrim.h"
 
@@ -49,19 +50,6 @@ QByteArray Sine(const CaptureFormat& format, int toneChannels, double seconds)
             out += Encode(c < toneChannels ? 0.5 * std::sin(2 * M_PI * 440.0 * f / format.rate) : 0.0,
                           format.sample);
     return out;
-}
-
-int RisingZeroCrossings(const QByteArray& mono16)
-{
-    int count = 0;
-    int16_t previous = 0;
-    for (qsizetype i = 0; i + 1 < mono16.size(); i += 2) {
-        int16_t v;
-        std::memcpy(&v, mono16.constData() + i, 2);
-        count += previous < 0 && v >= 0;
-        previous = v;
-    }
-    return count;
 }
 
 } // namespace
