@@ -1,12 +1,15 @@
-// tessellor-tool undo-log: the steps the editor keeps for Undo and Redo of a
-// set's cards, read from the history index in the program's cache folder.
+// tessellor-tool undo-log: the steps the editors keep for Undo and Redo of a
+// set's cards, read from the history index of each editor run in the
+// program's cache folder, newest first, each with the run that made it.
 
 #include "ToolCommands.h"
 
 #include "cardset/CardUndoFiles.h"
 #include "cardset/CardUndoLog.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -19,15 +22,24 @@ int undoLog(const QStringList& args)
         printError(QStringLiteral("%1 is no folder").arg(folder));
         return 1;
     }
-    const QString index =
-        CardUndoFiles::IndexPath(CardUndoFiles::SetCacheFolder(CardUndoFiles::CacheRoot(), folder));
-    const std::vector<CardUndoLogEntry> entries = CardUndoLog::Read(index);
-    if (entries.empty()) {
+    const QDir runs(CardUndoFiles::SetCacheFolder(CardUndoFiles::CacheRoot(), folder));
+    std::vector<std::pair<CardUndoStep, bool>> steps; // and whether undone
+    for (const QString& run : runs.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        CardUndoLog::History history = CardUndoLog::Read(CardUndoFiles::IndexPath(runs.filePath(run)));
+        for (CardUndoStep& step : history.done)
+            steps.emplace_back(std::move(step), false);
+        // The next to redo was undone last: the newest of them.
+        for (CardUndoStep& step : history.undone)
+            steps.emplace_back(std::move(step), true);
+    }
+    if (steps.empty()) {
         printLine(QStringLiteral("No undo steps are kept for %1.").arg(folder));
         return 0;
     }
-    for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry)
-        printLine(CardUndoLog::Describe(*entry));
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const auto& a, const auto& b) { return a.first.when > b.first.when; });
+    for (const auto& [step, undone] : steps)
+        printLine(CardUndoLog::Describe(step, undone));
     return 0;
 }
 

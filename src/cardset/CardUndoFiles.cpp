@@ -63,8 +63,12 @@ CardFileState CardUndoFiles::Copy(const QString& source, const QString& target,
                                   const std::optional<CardFileState>& expected)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (expected && !in.exists())
+            throw EUndoStepRefused(
+                QStringLiteral("The kept copy %1 is gone; %2 was left as it is.").arg(source, target));
         throw Exception(QStringLiteral("Cannot open file %1.").arg(source));
+    }
     ReplacingFile out(target);
     if (!out.open())
         throw Exception(QStringLiteral("Cannot create file %1.").arg(target));
@@ -84,7 +88,7 @@ CardFileState CardUndoFiles::Copy(const QString& source, const QString& target,
     }
     copied.sha256 = hash.result();
     if (expected && copied != *expected)
-        throw Exception(
+        throw EUndoStepRefused(
             QStringLiteral("The kept copy %1 is damaged; %2 was left as it is.").arg(source, target));
     if (!out.commit())
         throw Exception(QStringLiteral("Cannot create file %1.").arg(target));

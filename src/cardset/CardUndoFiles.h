@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cardset/CardUndoStep.h"
+#include "common/Exception.h"
 
 #include <QString>
 #include <optional>
@@ -8,6 +9,13 @@
 // The files of the undo history: where a set's kept copies live, and the
 // copying and comparing of card files with them. Kept copies never go into a
 // set folder, which must hold only what the game knows.
+// A step that can never be taken again: a file it would overwrite was
+// changed from outside, or its kept copy is damaged or gone.
+class EUndoStepRefused : public Exception {
+  public:
+    using Exception::Exception;
+};
+
 namespace CardUndoFiles {
 
 // The folder of every set's kept files: the program's cache folder + "/undo"
@@ -16,10 +24,10 @@ QString CacheRoot();
 // The set folder as one name for it (links and "." resolved), whatever
 // spelling opened it.
 QString SetKey(const QString& setFolder);
-// The folder under `root` that holds one set's kept files, named by a hash
-// of SetKey(setFolder).
+// The folder under `root` that holds one set's kept files (one folder in it
+// for each editor run), named by a hash of SetKey(setFolder).
 QString SetCacheFolder(const QString& root, const QString& setFolder);
-// The history index inside a set's cache folder.
+// The history index inside a run's folder.
 QString IndexPath(const QString& setCacheFolder);
 
 // What the card file at `path` (letter case ignored) holds now.
@@ -27,7 +35,8 @@ CardFileState StateOf(const QString& path);
 
 // Copies `source` to `target` through a replacing write. With `expected`,
 // the bytes read must match it or nothing is replaced (a damaged kept copy is
-// never put back). Returns what was copied; raises Exception on failure.
+// never put back: EUndoStepRefused). Returns what was copied; raises
+// Exception on failure.
 CardFileState Copy(const QString& source, const QString& target,
                    const std::optional<CardFileState>& expected = std::nullopt);
 

@@ -4,22 +4,18 @@
 #include "common/Exception.h"
 #include "common/FileNames.h"
 
-#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
 
 constexpr int CoverSlot = 0;
-
-QString lockPath(const QString& folder)
-{
-    return folder + QStringLiteral("/run.lock");
-}
 
 // Whether a replacing write of `path` can succeed: the file may be opened for
 // writing and its folder takes the new file.
@@ -42,77 +38,122 @@ QString changedOutside(const QString& path, bool undoing)
 } // namespace
 
 struct CardUndoHistory::SetHistory {
-    QString folder; // the kept copies and the index
-    std::unique_ptr<QLockFile> lock;
-    std::vector<CardUndoStep> done;   // oldest first
-    std::vector<CardUndoStep> undone; // the next to redo last
-
-    qint64 keptBytes() const
-    {
-        qint64 total = 0;
-        for (const auto* steps : {&done, &undone})
-            for (const CardUndoStep& step : *steps)
-                total += step.keptBytes();
-        return total;
-    }
+    std::unique_ptr<CardUndoStore> store; // this run's kept copies and index
+    std::vector<CardUndoStep> done;       // oldest first
+    std::vector<CardUndoStep> undone;     // the next to redo last
 };
 
-CardUndoHistory::CardUndoHistory(TSetDocument& document, QString cacheRoot, Limits limits)
-    : document_(document), root_(std::move(cacheRoot)), limits_(limits)
+CardUndoHistory::CardUndoHistory(TSetDocument& document, QString cacheRoot, Limits limits, CardUndoRun run)
+    : document_(document), root_(std::move(cacheRoot)), limits_(limits), run_(run)
 {
-    RemoveEarlierRuns(root_);
+    CardUndoRuns::RemoveOldLayout(root_);
+    endedRuns_ = CardUndoRuns::Find(root_);
+    // The oldest ended runs go first when the cache is past its bound.
+    std::sort(endedRuns_.begin(), endedRuns_.end(),
+              [](const auto& a, const auto& b) { return a.run.start < b.run.start; });
     document_.AddObserver(this);
-    connect(&document_, &TSetDocument::setOpened, this, &CardUndoHistory::changed);
+    connect(&document_, &TSetDocument::setOpened, this, &CardUndoHistory::openCurrentSet);
     connect(&document_, &TSetDocument::configChanged, this, &CardUndoHistory::changed);
+    openCurrentSet();
 }
 
 CardUndoHistory::~CardUndoHistory()
 {
     document_.RemoveObserver(this);
+    dropPending();
+    // What has steps stays for the next run and the tool; the rest goes.
+    for (const auto& [key, set] : sets_)
+        if (set->done.empty() && set->undone.empty())
+            set->store->Discard();
 }
 
-void CardUndoHistory::RemoveEarlierRuns(const QString& root)
+void CardUndoHistory::openCurrentSet()
 {
-    const QDir folder(root);
-    for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const QString setFolder = folder.filePath(name);
-        // Only a lock whose process is gone counts as stale, however old.
-        QLockFile lock(lockPath(setFolder));
-        lock.setStaleLockTime(0);
-        if (!lock.tryLock(0))
-            continue;
-        QDir kept(setFolder);
-        for (const QFileInfo& entry :
-             kept.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            if (entry.fileName() != QFileInfo(lockPath(setFolder)).fileName())
-                entry.isDir() ? QDir(entry.filePath()).removeRecursively() : QFile::remove(entry.filePath());
-        lock.unlock();
-        folder.rmdir(name);
+    // A cache that cannot be used leaves the set without earlier steps; the
+    // first write tries again.
+    if (document_.HasSet()) {
+        try {
+            setFor(CardUndoFiles::SetKey(document_.PastaConjunto));
+        } catch (const Exception& e) {
+            qWarning("%s", e.what());
+        }
     }
+    emit changed();
 }
 
 CardUndoHistory::SetHistory& CardUndoHistory::setFor(const QString& key)
 {
-    std::unique_ptr<SetHistory>& set = sets_[key];
-    if (!set) {
-        set = std::make_unique<SetHistory>();
-        set->folder = CardUndoFiles::SetCacheFolder(root_, key);
+    const auto found = sets_.find(key);
+    if (found != sets_.end())
+        return *found->second;
+    auto made = std::make_unique<SetHistory>();
+    made->store = std::make_unique<CardUndoStore>(CardUndoFiles::SetCacheFolder(root_, key), run_);
+    SetHistory& set = *sets_.emplace(key, std::move(made)).first->second;
+    takeOverEndedRuns(set, key);
+    return set;
+}
+
+void CardUndoHistory::takeOverEndedRuns(SetHistory& set, const QString& key)
+{
+    // This run's own folder may hold the index of an earlier history of the
+    // set in this process: it is taken over like an ended run's.
+    std::vector<CardUndoStep> steps = CardUndoLog::Read(CardUndoFiles::IndexPath(set.store->Folder())).done;
+    const QString setFolder = CardUndoFiles::SetCacheFolder(root_, key);
+    for (const CardUndoRuns::Ended& ended : CardUndoRuns::Find(root_, setFolder)) {
+        std::unique_ptr<QLockFile> lock = CardUndoRuns::LockEnded(ended.folder);
+        if (!lock)
+            continue; // another editor takes it over
+        std::vector<CardUndoStep> theirs = CardUndoLog::Read(CardUndoFiles::IndexPath(ended.folder)).done;
+        set.store->TakeOver(ended.folder);
+        std::move(theirs.begin(), theirs.end(), std::back_inserter(steps));
+        CardUndoRuns::Remove(ended.folder, std::move(lock));
+        std::erase_if(endedRuns_, [&ended](const auto& run) { return run.folder == ended.folder; });
     }
-    // Another editor starting may remove the folder in the moment before it is
-    // locked (it takes it for an earlier run's): it is made again then. A
-    // folder another running editor holds is shared without the lock.
-    for (int attempt = 0; attempt < 2 && !set->lock; ++attempt) {
-        if (!QDir().mkpath(set->folder))
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const auto& a, const auto& b) { return a.when < b.when; });
+    set.done = stepsStillFitting(set, key, std::move(steps));
+    set.store->DropUnnamed();
+    enforceLimits(set);
+    writeIndex(set);
+}
+
+std::vector<CardUndoStep> CardUndoHistory::stepsStillFitting(SetHistory& set, const QString& key,
+                                                             std::vector<CardUndoStep> steps) const
+{
+    // Newest first, each step must find its files as it left them, and the
+    // one before it as that one left them, and so on; a step also names
+    // only this set's files and copies that are there.
+    std::map<QString, CardFileState> expected;
+    std::size_t fitting = 0;
+    for (auto step = steps.rbegin(); step != steps.rend(); ++step, ++fitting) {
+        bool fits = true;
+        for (const CardUndoFile& file : step->files) {
+            const auto known = expected.find(file.path);
+            CardFileState now;
+            try {
+                now = known != expected.end() ? known->second : CardUndoFiles::StateOf(file.path);
+            } catch (const Exception&) {
+                fits = false;
+            }
+            fits = fits && now == file.after &&
+                   CardUndoFiles::SetKey(QFileInfo(file.path).absolutePath()) == key &&
+                   (file.keptBefore.isEmpty() || QFileInfo(set.store->PathOf(file.keptBefore)).isFile()) &&
+                   (file.keptAfter.isEmpty() || QFileInfo(set.store->PathOf(file.keptAfter)).isFile());
+        }
+        if (!fits)
             break;
-        auto lock = std::make_unique<QLockFile>(lockPath(set->folder));
-        lock->setStaleLockTime(0);
-        if (lock->tryLock(0) || lock->error() == QLockFile::LockFailedError)
-            set->lock = std::move(lock);
+        for (const CardUndoFile& file : step->files)
+            expected[file.path] = file.before;
     }
-    if (!QFileInfo(set->folder).isDir())
-        throw Exception(
-            QStringLiteral("Cannot create folder %1.").arg(QDir::toNativeSeparators(set->folder)));
-    return *set;
+    steps.erase(steps.begin(), steps.end() - static_cast<std::ptrdiff_t>(fitting));
+    for (const CardUndoStep& step : steps)
+        for (const CardUndoFile& file : step.files) {
+            if (!file.keptBefore.isEmpty())
+                set.store->AddRef(file.keptBefore, file.before.size);
+            if (!file.keptAfter.isEmpty())
+                set.store->AddRef(file.keptAfter, file.after.size);
+        }
+    return steps;
 }
 
 CardUndoHistory::SetHistory* CardUndoHistory::currentSet() const
@@ -149,23 +190,12 @@ int CardUndoHistory::RedoCount() const
 
 QString CardUndoHistory::CacheFolder() const
 {
-    return document_.HasSet() ? CardUndoFiles::SetCacheFolder(root_, document_.PastaConjunto) : QString();
+    return document_.HasSet() ? CardUndoFiles::SetCacheFolder(root_, document_.PastaConjunto) +
+                                    QLatin1Char('/') + run_.Name()
+                              : QString();
 }
 
 // ---- hearing the writes -----------------------------------------------------
-
-QString CardUndoHistory::keep(SetHistory& set, const QString& source, TSetDocument::CardPart part,
-                              const char* when, CardFileState& state)
-{
-    const QString name =
-        QStringLiteral("%1-%2-%3.%4")
-            .arg(QCoreApplication::applicationPid())
-            .arg(++keptNumber_)
-            .arg(QLatin1String(when),
-                 part == TSetDocument::CardPart::Picture ? QStringLiteral("bmp") : QStringLiteral("wav"));
-    state = CardUndoFiles::Copy(source, set.folder + QLatin1Char('/') + name);
-    return name;
-}
 
 void CardUndoHistory::aboutToReplace(const CardFileChange& change)
 {
@@ -200,7 +230,7 @@ void CardUndoHistory::aboutToReplace(const CardFileChange& change)
             // and an older step over this file is refused later because the
             // file no longer holds what that step left.
             try {
-                file.keptBefore = keep(setFor(key), *existing, change.part, "before", file.before);
+                file.keptBefore = setFor(key).store->Keep(*existing, change.part, file.before);
             } catch (const Exception&) {
                 writingUnkept_ = true;
                 return;
@@ -232,8 +262,8 @@ void CardUndoHistory::replaced(const CardFileChange& change)
     CardUndoFile file = *std::exchange(writing_, std::nullopt);
     SetHistory& set = *sets_.at(pendingKey_);
     try {
-        file.keptAfter = keep(set, FileNames::findExisting(change.path).value_or(change.path), change.part,
-                              "after", file.after);
+        file.keptAfter = set.store->Keep(FileNames::findExisting(change.path).value_or(change.path),
+                                         change.part, file.after);
     } catch (const Exception&) {
         // The write is done and cannot be stopped now; it just cannot be undone.
         removeKept(set, file);
@@ -247,7 +277,7 @@ void CardUndoHistory::replaced(const CardFileChange& change)
     }
     if (writingMerges_ >= 0) {
         CardUndoFile& first = pendingStep_->files[static_cast<std::size_t>(writingMerges_)];
-        QFile::remove(set.folder + QLatin1Char('/') + first.keptAfter);
+        set.store->Release(first.keptAfter);
         first.keptAfter = file.keptAfter;
         first.after = file.after;
     } else {
@@ -299,6 +329,18 @@ void CardUndoHistory::dropPending()
 
 void CardUndoHistory::pushPending()
 {
+    if (pendingStep_ && !pendingDropped_) {
+        // Writing the bytes a file already held (the same text again, a
+        // duplicate onto the card's own file) is nothing to undo.
+        std::vector<CardUndoFile>& files = pendingStep_->files;
+        for (auto file = files.begin(); file != files.end();)
+            if (file->changesNothing()) {
+                removeKept(*sets_.at(pendingKey_), *file);
+                file = files.erase(file);
+            } else {
+                ++file;
+            }
+    }
     if (!pendingStep_ || pendingStep_->files.empty() || pendingDropped_) {
         dropPending();
         return;
@@ -306,6 +348,8 @@ void CardUndoHistory::pushPending()
     SetHistory& set = *sets_.at(pendingKey_);
     CardUndoStep step = *std::exchange(pendingStep_, std::nullopt);
     step.label = labelFor(step);
+    step.run = run_.Name();
+    step.when = std::max(QDateTime::currentMSecsSinceEpoch(), set.done.empty() ? 0 : set.done.back().when);
     // A new step ends the way back to the steps undone.
     removeSteps(set, set.undone);
     set.done.push_back(std::move(step));
@@ -319,26 +363,51 @@ void CardUndoHistory::pushPending()
 void CardUndoHistory::enforceLimits(SetHistory& set)
 {
     std::size_t dropped = 0;
-    qint64 bytes = set.keptBytes();
-    while (dropped < set.done.size() &&
-           (set.done.size() - dropped > static_cast<std::size_t>(limits_.maxSteps) ||
-            bytes > limits_.maxBytes)) {
-        bytes -= set.done[dropped].keptBytes();
-        for (const CardUndoFile& file : set.done[dropped].files)
+    while (set.done.size() - dropped > static_cast<std::size_t>(limits_.maxSteps))
+        for (const CardUndoFile& file : set.done[dropped++].files)
             removeKept(set, file);
-        ++dropped;
-    }
     set.done.erase(set.done.begin(), set.done.begin() + static_cast<std::ptrdiff_t>(dropped));
+    // The byte bound holds over every set and run: ended runs' folders go
+    // first, oldest first, then this run's oldest steps of any set.
+    const auto bytes = [this] {
+        qint64 total = 0;
+        for (const auto& [key, history] : sets_)
+            total += history->store->Bytes();
+        for (const CardUndoRuns::Ended& ended : endedRuns_)
+            total += ended.bytes;
+        return total;
+    };
+    while (bytes() > limits_.maxBytes && dropOldest()) {
+    }
 }
 
-void CardUndoHistory::removeKept(const SetHistory& set, const CardUndoFile& file) const
+bool CardUndoHistory::dropOldest()
 {
-    for (const QString& name : {file.keptBefore, file.keptAfter})
-        if (!name.isEmpty())
-            QFile::remove(set.folder + QLatin1Char('/') + name);
+    if (!endedRuns_.empty()) {
+        CardUndoRuns::Remove(endedRuns_.front().folder);
+        endedRuns_.erase(endedRuns_.begin());
+        return true;
+    }
+    SetHistory* oldest = nullptr;
+    for (const auto& [key, history] : sets_)
+        if (!history->done.empty() && (!oldest || history->done.front().when < oldest->done.front().when))
+            oldest = history.get();
+    if (!oldest)
+        return false;
+    for (const CardUndoFile& file : oldest->done.front().files)
+        removeKept(*oldest, file);
+    oldest->done.erase(oldest->done.begin());
+    writeIndex(*oldest);
+    return true;
 }
 
-void CardUndoHistory::removeSteps(const SetHistory& set, std::vector<CardUndoStep>& steps) const
+void CardUndoHistory::removeKept(SetHistory& set, const CardUndoFile& file) const
+{
+    set.store->Release(file.keptBefore);
+    set.store->Release(file.keptAfter);
+}
+
+void CardUndoHistory::removeSteps(SetHistory& set, std::vector<CardUndoStep>& steps) const
 {
     for (const CardUndoStep& step : steps)
         for (const CardUndoFile& file : step.files)
@@ -348,10 +417,10 @@ void CardUndoHistory::removeSteps(const SetHistory& set, std::vector<CardUndoSte
 
 void CardUndoHistory::writeIndex(const SetHistory& set) const
 {
-    // The index only serves the listing; a history that cannot write it
-    // still undoes.
+    // The index serves the listing and the next run; a history that cannot
+    // write it still undoes.
     try {
-        CardUndoLog::Write(CardUndoFiles::IndexPath(set.folder), set.done, set.undone);
+        CardUndoLog::Write(CardUndoFiles::IndexPath(set.store->Folder()), {set.done, set.undone});
     } catch (const Exception& e) {
         qWarning("%s", e.what());
     }
@@ -361,41 +430,46 @@ void CardUndoHistory::writeIndex(const SetHistory& set) const
 
 std::optional<int> CardUndoHistory::Undo()
 {
-    SetHistory* set = currentSet();
-    if (!set || set->done.empty())
-        return std::nullopt;
-    const CardUndoStep& step = set->done.back();
-    checkUnchanged(step, true);
-    apply(*set, step, true);
-    set->undone.push_back(std::move(set->done.back()));
-    set->done.pop_back();
-    writeIndex(*set);
-    restorePaths(set->undone.back(), true);
-    emit changed();
-    return set->undone.back().slot;
+    return takeStep(true);
 }
 
 std::optional<int> CardUndoHistory::Redo()
 {
+    return takeStep(false);
+}
+
+std::optional<int> CardUndoHistory::takeStep(bool undoing)
+{
     SetHistory* set = currentSet();
-    if (!set || set->undone.empty())
+    std::vector<CardUndoStep>* from = set ? (undoing ? &set->done : &set->undone) : nullptr;
+    if (!from || from->empty())
         return std::nullopt;
-    const CardUndoStep& step = set->undone.back();
-    checkUnchanged(step, false);
-    apply(*set, step, false);
-    set->done.push_back(std::move(set->undone.back()));
-    set->undone.pop_back();
+    try {
+        checkUnchanged(from->back(), undoing);
+        apply(*set, from->back(), undoing);
+    } catch (const EUndoStepRefused&) {
+        // It can never be taken: it goes, and the next one is in reach.
+        for (const CardUndoFile& file : from->back().files)
+            removeKept(*set, file);
+        from->pop_back();
+        writeIndex(*set);
+        emit changed();
+        throw;
+    }
+    std::vector<CardUndoStep>& to = undoing ? set->undone : set->done;
+    to.push_back(std::move(from->back()));
+    from->pop_back();
     writeIndex(*set);
-    restorePaths(set->done.back(), false);
+    restorePaths(to.back(), undoing);
     emit changed();
-    return set->done.back().slot;
+    return to.back().slot;
 }
 
 void CardUndoHistory::checkUnchanged(const CardUndoStep& step, bool undoing) const
 {
     for (const CardUndoFile& file : step.files)
         if (CardUndoFiles::StateOf(file.path) != (undoing ? file.after : file.before))
-            throw Exception(changedOutside(file.path, undoing));
+            throw EUndoStepRefused(changedOutside(file.path, undoing));
 }
 
 void CardUndoHistory::apply(const SetHistory& set, const CardUndoStep& step, bool undoing) const
@@ -427,8 +501,7 @@ void CardUndoHistory::putBack(const SetHistory& set, const CardUndoFile& file, b
 {
     const QString& kept = undoing ? file.keptBefore : file.keptAfter;
     if (!kept.isEmpty()) {
-        CardUndoFiles::Copy(set.folder + QLatin1Char('/') + kept, file.path,
-                            undoing ? file.before : file.after);
+        CardUndoFiles::Copy(set.store->PathOf(kept), file.path, undoing ? file.before : file.after);
         return;
     }
     // There was no file before the step.

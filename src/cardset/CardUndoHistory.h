@@ -2,7 +2,9 @@
 
 #include "cardset/CardFileObserver.h"
 #include "cardset/CardUndoFiles.h"
+#include "cardset/CardUndoRun.h"
 #include "cardset/CardUndoStep.h"
+#include "cardset/CardUndoStore.h"
 
 #include <QObject>
 #include <QString>
@@ -11,25 +13,25 @@
 #include <optional>
 #include <vector>
 
-class QLockFile;
-
-// How much of a set's history is kept: the oldest steps go beyond either.
+// How much history is kept: the oldest steps go beyond either.
 struct CardUndoLimits {
-    int maxSteps = 200;
-    qint64 maxBytes = 500LL * 1024 * 1024; // of kept copies
+    int maxSteps = 200;                    // of each set
+    qint64 maxBytes = 500LL * 1024 * 1024; // of kept copies, over all sets and runs
 };
 
-// The undo history of card file writes, one per set for the program's run:
-// it hears every write through the document (as a CardFileObserver), keeps
-// what the file held before and after in the set's cache folder, and puts
-// either back on Undo and Redo. The writes of one user command (see
-// CardCommand) are one step. A set's history lasts while other sets are
-// edited; it is bounded, the oldest steps going first.
+// The undo history of card file writes, one per set: it hears every write
+// through the document (as a CardFileObserver), keeps what the file held
+// before and after in this run's cache folder of the set (CardUndoStore), and
+// puts either back on Undo and Redo. The writes of one user command (see
+// CardCommand) are one step; a write that leaves the file's bytes and records
+// as they were is none. A set's history lasts while other sets are edited; it
+// is bounded, the oldest steps going first.
 //
-// The kept copies stay in the cache folder after the run, so that the tool
-// can list them; the next run removes them (no run undoes an earlier run's
-// steps). A write whose old file cannot be kept is stopped, so nothing is
-// lost that Undo should give back.
+// The history outlives the run: the next run that opens the set takes over
+// the steps of ended runs, newest first, as long as the files still hold what
+// each step left; from the first step that no longer fits, nothing older is
+// offered. Each editor writes only its own folder, and cleanup touches only
+// the folders of editors that are gone.
 class CardUndoHistory : public QObject, public CardFileObserver {
     Q_OBJECT
 
@@ -37,7 +39,7 @@ class CardUndoHistory : public QObject, public CardFileObserver {
     using Limits = CardUndoLimits;
 
     explicit CardUndoHistory(TSetDocument& document, QString cacheRoot = CardUndoFiles::CacheRoot(),
-                             Limits limits = Limits());
+                             Limits limits = Limits(), CardUndoRun run = CardUndoRun::Current());
     ~CardUndoHistory() override;
     CardUndoHistory(const CardUndoHistory&) = delete;
     CardUndoHistory& operator=(const CardUndoHistory&) = delete;
@@ -54,17 +56,14 @@ class CardUndoHistory : public QObject, public CardFileObserver {
     // Puts back the files and recorded paths of the current set's last step
     // (Undo) or of the last step undone (Redo), and tells the document's
     // listeners. Returns the step's card, nothing when there is no step.
-    // A step whose file was changed since by other means is refused with an
-    // Exception and nothing is written.
+    // A step whose file was changed since by other means, or whose kept copy
+    // is damaged, is refused with an Exception, nothing is written, and the
+    // step is dropped, so that the steps before it stay within reach.
     std::optional<int> Undo();
     std::optional<int> Redo();
 
-    // The folder of the current set's kept copies and index.
+    // This run's folder of the current set's kept copies and index.
     QString CacheFolder() const;
-
-    // Removes the kept copies of earlier runs under `root`, leaving the sets
-    // of an editor still running.
-    static void RemoveEarlierRuns(const QString& root);
 
   signals:
     // A step was added, undone, redone or dropped, or another set became current.
@@ -80,16 +79,20 @@ class CardUndoHistory : public QObject, public CardFileObserver {
   private:
     struct SetHistory;
 
+    void openCurrentSet();
     SetHistory& setFor(const QString& key);
+    void takeOverEndedRuns(SetHistory& set, const QString& key);
+    std::vector<CardUndoStep> stepsStillFitting(SetHistory& set, const QString& key,
+                                                std::vector<CardUndoStep> steps) const;
     SetHistory* currentSet() const;
-    QString keep(SetHistory& set, const QString& source, TSetDocument::CardPart part, const char* when,
-                 CardFileState& state);
     void pushPending();
     void dropPending();
     void enforceLimits(SetHistory& set);
-    void removeKept(const SetHistory& set, const CardUndoFile& file) const;
-    void removeSteps(const SetHistory& set, std::vector<CardUndoStep>& steps) const;
+    bool dropOldest();
+    void removeKept(SetHistory& set, const CardUndoFile& file) const;
+    void removeSteps(SetHistory& set, std::vector<CardUndoStep>& steps) const;
     void writeIndex(const SetHistory& set) const;
+    std::optional<int> takeStep(bool undoing);
     void checkUnchanged(const CardUndoStep& step, bool undoing) const;
     void apply(const SetHistory& set, const CardUndoStep& step, bool undoing) const;
     void putBack(const SetHistory& set, const CardUndoFile& file, bool undoing) const;
@@ -99,8 +102,10 @@ class CardUndoHistory : public QObject, public CardFileObserver {
     TSetDocument& document_;
     QString root_;
     Limits limits_;
+    CardUndoRun run_;
     std::map<QString, std::unique_ptr<SetHistory>> sets_;
-    int keptNumber_ = 0;
+    // The folders of ended runs not taken over, counted against the byte limit.
+    std::vector<CardUndoRuns::Ended> endedRuns_;
 
     // The step of the command running, filled as its writes succeed.
     bool inCommand_ = false;

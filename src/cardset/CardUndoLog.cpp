@@ -1,31 +1,200 @@
 #include "cardset/CardUndoLog.h"
 
+#include "cardset/CardTable.h"
+#include "cardset/CardUndoRun.h"
 #include "common/Exception.h"
 #include "common/ReplacingFile.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 
 namespace {
 
-constexpr int FieldCount = 5;
-const QLatin1String Done("done");
-const QLatin1String Undone("undone");
+// Far above what 200 steps of a few files each need; a bigger index is no
+// index of ours.
+constexpr qint64 MaxIndexBytes = 16LL * 1024 * 1024;
+constexpr int HashBytes = 32;
 
 QString partName(TSetDocument::CardPart part)
 {
     return part == TSetDocument::CardPart::Picture ? QStringLiteral("picture") : QStringLiteral("sound");
 }
 
-// Tabs and line ends would break the line apart.
-QString oneLine(QString text)
+QJsonValue stateToJson(const CardFileState& state)
 {
-    for (QChar& c : text)
-        if (c.category() == QChar::Other_Control)
-            c = QLatin1Char(' ');
-    return text;
+    if (!state.exists)
+        return QJsonValue::Null;
+    return QJsonObject{{"size", state.size}, {"sha256", QString::fromLatin1(state.sha256.toHex())}};
 }
 
-QString line(const CardUndoStep& step, bool undone)
+QJsonArray slotsToJson(const std::vector<int>& slotNumbers)
+{
+    QJsonArray array;
+    for (const int slot : slotNumbers)
+        array.append(slot);
+    return array;
+}
+
+QJsonArray pathsToJson(const std::vector<QString>& paths)
+{
+    QJsonArray array;
+    for (const QString& path : paths)
+        array.append(path);
+    return array;
+}
+
+QJsonObject fileToJson(const CardUndoFile& file)
+{
+    return QJsonObject{{"part", partName(file.part)},          {"path", file.path},
+                       {"slots", slotsToJson(file.cardSlots)}, {"pathsBefore", pathsToJson(file.pathsBefore)},
+                       {"before", stateToJson(file.before)},   {"after", stateToJson(file.after)},
+                       {"keptBefore", file.keptBefore},        {"keptAfter", file.keptAfter}};
+}
+
+QJsonObject stepToJson(const CardUndoStep& step, bool undone)
+{
+    QJsonArray files;
+    for (const CardUndoFile& file : step.files)
+        files.append(fileToJson(file));
+    return QJsonObject{{"undone", undone}, {"label", step.label}, {"slot", step.slot},
+                       {"run", step.run},  {"when", step.when},   {"files", files}};
+}
+
+// ---- reading: every field checked, a step with one bad field left out ----------
+
+bool readSlot(const QJsonValue& value, int& slot)
+{
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number < 0 || number >= NumSlots || number != static_cast<int>(number))
+        return false;
+    slot = static_cast<int>(number);
+    return true;
+}
+
+bool readState(const QJsonValue& value, CardFileState& state)
+{
+    if (value.isNull()) {
+        state = {};
+        return true;
+    }
+    const QJsonObject object = value.toObject();
+    const QJsonValue size = object.value("size");
+    const QByteArray hash = QByteArray::fromHex(object.value("sha256").toString().toLatin1());
+    // Sizes beyond 2^53 do not survive a JSON number; none of a card's does.
+    if (!size.isDouble() || size.toDouble() < 0 || size.toDouble() > 9.0e15 || hash.size() != HashBytes)
+        return false;
+    state = CardFileState{true, static_cast<qint64>(size.toDouble()), hash};
+    return true;
+}
+
+bool readKept(const QJsonValue& value, const CardFileState& state, QString& kept)
+{
+    kept = value.toString();
+    // An existing file has its copy, a missing one none; the name is never a path.
+    return value.isString() && (state.exists ? CardUndoLog::IsKeptName(kept) : kept.isEmpty());
+}
+
+bool readFile(const QJsonValue& value, CardUndoFile& file)
+{
+    const QJsonObject object = value.toObject();
+    const QString part = object.value("part").toString();
+    if (part != partName(TSetDocument::CardPart::Picture) && part != partName(TSetDocument::CardPart::Sound))
+        return false;
+    file.part = part == partName(TSetDocument::CardPart::Picture) ? TSetDocument::CardPart::Picture
+                                                                  : TSetDocument::CardPart::Sound;
+    file.path = object.value("path").toString();
+    const QJsonArray slotValues = object.value("slots").toArray();
+    const QJsonArray paths = object.value("pathsBefore").toArray();
+    if (file.path.isEmpty() || slotValues.isEmpty() || slotValues.size() != paths.size() ||
+        slotValues.size() > NumSlots)
+        return false;
+    for (qsizetype i = 0; i < slotValues.size(); ++i) {
+        int slot = 0;
+        if (!readSlot(slotValues[i], slot) || !paths[i].isString())
+            return false;
+        file.cardSlots.push_back(slot);
+        file.pathsBefore.push_back(paths[i].toString());
+    }
+    return readState(object.value("before"), file.before) && readState(object.value("after"), file.after) &&
+           readKept(object.value("keptBefore"), file.before, file.keptBefore) &&
+           readKept(object.value("keptAfter"), file.after, file.keptAfter);
+}
+
+bool readStep(const QJsonObject& object, CardUndoStep& step)
+{
+    const QJsonArray files = object.value("files").toArray();
+    step.label = object.value("label").toString();
+    step.run = object.value("run").toString();
+    step.when = static_cast<qint64>(object.value("when").toDouble(-1));
+    if (!readSlot(object.value("slot"), step.slot) || !object.value("undone").isBool() ||
+        step.label.isEmpty() || !CardUndoRun::FromName(step.run) || step.when < 0 || files.isEmpty())
+        return false;
+    for (const QJsonValue& value : files) {
+        CardUndoFile file;
+        if (!readFile(value, file))
+            return false;
+        step.files.push_back(std::move(file));
+    }
+    return true;
+}
+
+} // namespace
+
+void CardUndoLog::Write(const QString& indexPath, const History& history)
+{
+    QJsonArray steps;
+    for (const CardUndoStep& step : history.done)
+        steps.append(stepToJson(step, false));
+    for (auto step = history.undone.rbegin(); step != history.undone.rend(); ++step)
+        steps.append(stepToJson(*step, true));
+    const QByteArray bytes = QJsonDocument(QJsonObject{{"steps", steps}}).toJson();
+    ReplacingFile out(indexPath);
+    if (!out.open() || !out.write(bytes.constData(), bytes.size()) || !out.commit())
+        throw Exception(QStringLiteral("Cannot create file %1.").arg(indexPath));
+}
+
+CardUndoLog::History CardUndoLog::Parse(const QByteArray& bytes)
+{
+    History history;
+    if (bytes.size() > MaxIndexBytes)
+        return history;
+    const QJsonArray steps = QJsonDocument::fromJson(bytes).object().value("steps").toArray();
+    for (const QJsonValue& value : steps) {
+        CardUndoStep step;
+        if (!readStep(value.toObject(), step))
+            continue;
+        if (value.toObject().value("undone").toBool())
+            history.undone.insert(history.undone.begin(), std::move(step));
+        else
+            history.done.push_back(std::move(step));
+    }
+    return history;
+}
+
+CardUndoLog::History CardUndoLog::Read(const QString& indexPath)
+{
+    QFile in(indexPath);
+    if (!in.open(QIODevice::ReadOnly) || in.size() > MaxIndexBytes)
+        return {};
+    return Parse(in.read(MaxIndexBytes));
+}
+
+QString CardUndoLog::KeptName(const CardFileState& state, TSetDocument::CardPart part)
+{
+    return QString::fromLatin1(state.sha256.toHex()) +
+           (part == TSetDocument::CardPart::Picture ? QStringLiteral(".bmp") : QStringLiteral(".wav"));
+}
+
+bool CardUndoLog::IsKeptName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{64}\\.(bmp|wav)$"));
+    return pattern.match(name).hasMatch();
+}
+
+QString CardUndoLog::Describe(const CardUndoStep& step, bool undone)
 {
     QStringList parts;
     QStringList kept;
@@ -33,57 +202,16 @@ QString line(const CardUndoStep& step, bool undone)
         if (!parts.contains(partName(file.part)))
             parts << partName(file.part);
         for (const QString& name : {file.keptBefore, file.keptAfter})
-            if (!name.isEmpty())
+            if (!name.isEmpty() && !kept.contains(name))
                 kept << name;
     }
-    return QStringList{undone ? Undone : Done, QString::number(step.slot), parts.join(QLatin1Char(',')),
-                       kept.join(QLatin1Char(' ')), oneLine(step.label)}
-        .join(QLatin1Char('\t'));
-}
-
-} // namespace
-
-void CardUndoLog::Write(const QString& indexPath, const std::vector<CardUndoStep>& done,
-                        const std::vector<CardUndoStep>& undone)
-{
-    QStringList lines;
-    for (const CardUndoStep& step : done)
-        lines << line(step, false);
-    for (auto step = undone.rbegin(); step != undone.rend(); ++step)
-        lines << line(*step, true);
-    const QByteArray bytes = lines.isEmpty() ? QByteArray() : (lines.join(QLatin1Char('\n')) + '\n').toUtf8();
-    ReplacingFile out(indexPath);
-    if (!out.open() || !out.write(bytes.constData(), bytes.size()) || !out.commit())
-        throw Exception(QStringLiteral("Cannot create file %1.").arg(indexPath));
-}
-
-std::vector<CardUndoLogEntry> CardUndoLog::Read(const QString& indexPath)
-{
-    std::vector<CardUndoLogEntry> entries;
-    QFile in(indexPath);
-    if (!in.open(QIODevice::ReadOnly))
-        return entries;
-    const QStringList lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (const QString& text : lines) {
-        const QStringList fields = text.split(QLatin1Char('\t'));
-        bool slotRead = false;
-        CardUndoLogEntry entry;
-        if (fields.size() == FieldCount)
-            entry.slot = fields[1].toInt(&slotRead);
-        if (!slotRead || (fields[0] != Done && fields[0] != Undone))
-            continue;
-        entry.undone = fields[0] == Undone;
-        entry.parts = fields[2].split(QLatin1Char(','), Qt::SkipEmptyParts);
-        entry.kept = fields[3].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        entry.label = fields[4];
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
-QString CardUndoLog::Describe(const CardUndoLogEntry& entry)
-{
-    return QStringLiteral("%1%2\tslot %3\t%4\t%5")
-        .arg(entry.undone ? QStringLiteral("(undone) ") : QString(), entry.label, QString::number(entry.slot),
-             entry.parts.join(QLatin1Char(',')), entry.kept.join(QLatin1Char(' ')));
+    const std::optional<CardUndoRun> run = CardUndoRun::FromName(step.run);
+    // Tabs and line ends in a label would break the line apart.
+    QString label = step.label;
+    for (QChar& c : label)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return QStringLiteral("%1%2\tslot %3\t%4\t%5\t%6")
+        .arg(undone ? QStringLiteral("(undone) ") : QString(), label, QString::number(step.slot),
+             parts.join(QLatin1Char(',')), kept.join(QLatin1Char(' ')), run ? run->Describe() : step.run);
 }

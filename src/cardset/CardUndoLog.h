@@ -2,33 +2,37 @@
 
 #include "cardset/CardUndoStep.h"
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <vector>
 
-// One line of a set's history index as the tool lists it.
-struct CardUndoLogEntry {
-    bool undone = false; // taken back, waiting for Redo
-    QString label;
-    int slot = 0;
-    QStringList parts; // "picture", "sound"
-    QStringList kept;  // the kept copies' file names in the set's cache folder
-};
-
-// The index of a set's kept steps, one line per step in the order they were
-// done, beside the kept copies; written by the editor at every change of its
-// history so that `tessellor-tool undo-log` can list them. A line is
-//   done|undone TAB slot TAB parts TAB kept names TAB label
+// The index of one editor run's steps for one set, beside its kept copies:
+// written at every change of the run's history, so that a later run can take
+// the steps over and `tessellor-tool undo-log` can list them. It is JSON:
+//   {"steps": [{"undone": false, "label": "Paste on card 10", "slot": 10,
+//               "run": "1234-1765000000000", "when": 1765000000000,
+//               "files": [{"part": "picture", "path": "/set/C10.bmp",
+//                          "slots": [10], "pathsBefore": [""],
+//                          "before": null, "after": {"size": 630, "sha256": "…"},
+//                          "keptBefore": "", "keptAfter": "<sha256>.bmp"}]}]}
 namespace CardUndoLog {
 
-// `done` oldest first; `undone` as a redo stack (the next to redo last).
+struct History {
+    std::vector<CardUndoStep> done;   // oldest first
+    std::vector<CardUndoStep> undone; // the next to redo last
+};
+
 // Raises Exception when the index cannot be written.
-void Write(const QString& indexPath, const std::vector<CardUndoStep>& done,
-           const std::vector<CardUndoStep>& undone);
-// The steps in the order they were done; lines it cannot read are skipped.
-// An index that is not there gives none.
-std::vector<CardUndoLogEntry> Read(const QString& indexPath);
-// One entry as the tool shows it.
-QString Describe(const CardUndoLogEntry& entry);
+void Write(const QString& indexPath, const History& history);
+// The steps of an index; a step it cannot read whole (a slot out of range, a
+// kept name that is no hash, a missing field) is left out. The bytes come from
+// disk and are checked throughout. An index that is not there gives none.
+History Parse(const QByteArray& bytes);
+History Read(const QString& indexPath);
+// The name a kept copy of these bytes has in the cache.
+QString KeptName(const CardFileState& state, TSetDocument::CardPart part);
+bool IsKeptName(const QString& name);
+// One step as the tool shows it.
+QString Describe(const CardUndoStep& step, bool undone);
 
 } // namespace CardUndoLog

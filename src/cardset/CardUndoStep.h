@@ -18,7 +18,7 @@ struct CardFileState {
 };
 
 // One card file that a step changed, with copies of what it held before and
-// after kept in the set's cache folder.
+// after kept in the cache, named by their content's hash.
 struct CardUndoFile {
     TSetDocument::CardPart part = TSetDocument::CardPart::Picture;
     QString path;                     // as the naming rule names it
@@ -28,19 +28,24 @@ struct CardUndoFile {
     QString keptAfter;
     CardFileState before;
     CardFileState after;
+
+    // Whether the write left the file and the slots' records as they were.
+    bool changesNothing() const
+    {
+        if (before != after)
+            return false;
+        for (const QString& recorded : pathsBefore)
+            if (recorded != path)
+                return false;
+        return true;
+    }
 };
 
 // One user command's card file changes, undone and redone together.
 struct CardUndoStep {
-    QString label; // "Paste on card 10"
-    int slot = 0;  // the card to show after undoing or redoing it
+    QString label;   // "Paste on card 10"
+    int slot = 0;    // the card to show after undoing or redoing it
+    QString run;     // the editor run that made it (CardUndoRun::Name)
+    qint64 when = 0; // when it was made, milliseconds since the epoch
     std::vector<CardUndoFile> files;
-
-    qint64 keptBytes() const
-    {
-        qint64 total = 0;
-        for (const CardUndoFile& file : files)
-            total += file.before.size + file.after.size;
-        return total;
-    }
 };
