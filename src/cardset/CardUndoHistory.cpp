@@ -47,7 +47,14 @@ CardUndoHistory::CardUndoHistory(TSetDocument& document, QString cacheRoot, Limi
     : document_(document), root_(std::move(cacheRoot)), limits_(limits), run_(run)
 {
     CardUndoRuns::RemoveOldLayout(root_);
-    endedRuns_ = CardUndoRuns::Find(root_);
+    // An ended run that offers no step (it crashed before any, or all were
+    // undone) goes now; the others wait for their set or the byte bound.
+    for (CardUndoRuns::Ended& ended : CardUndoRuns::Find(root_)) {
+        if (CardUndoLog::Read(CardUndoFiles::IndexPath(ended.folder)).done.empty())
+            CardUndoRuns::Remove(ended.folder);
+        else
+            endedRuns_.push_back(std::move(ended));
+    }
     // The oldest ended runs go first when the cache is past its bound.
     std::sort(endedRuns_.begin(), endedRuns_.end(),
               [](const auto& a, const auto& b) { return a.run.start < b.run.start; });

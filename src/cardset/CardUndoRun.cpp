@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cerrno>
 #include <csignal>
+#include <limits>
 #include <unistd.h>
 
 namespace {
