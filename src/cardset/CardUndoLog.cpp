@@ -17,6 +17,9 @@ namespace {
 // index of ours.
 constexpr qint64 MaxIndexBytes = 16LL * 1024 * 1024;
 constexpr int HashBytes = 32;
+// Whole numbers beyond 2^53 do not survive a JSON number; no size or time of
+// ours comes near.
+constexpr double MaxExactDouble = 9007199254740992.0;
 
 QString partName(TSetDocument::CardPart part)
 {
@@ -83,8 +86,8 @@ bool readState(const QJsonValue& value, CardFileState& state)
     const QJsonObject object = value.toObject();
     const QJsonValue size = object.value("size");
     const QByteArray hash = QByteArray::fromHex(object.value("sha256").toString().toLatin1());
-    // Sizes beyond 2^53 do not survive a JSON number; none of a card's does.
-    if (!size.isDouble() || size.toDouble() < 0 || size.toDouble() > 9.0e15 || hash.size() != HashBytes)
+    if (!size.isDouble() || size.toDouble() < 0 || size.toDouble() > MaxExactDouble ||
+        hash.size() != HashBytes)
         return false;
     state = CardFileState{true, static_cast<qint64>(size.toDouble()), hash};
     return true;
@@ -128,7 +131,8 @@ bool readStep(const QJsonObject& object, CardUndoStep& step)
     const QJsonArray files = object.value("files").toArray();
     step.label = object.value("label").toString();
     step.run = object.value("run").toString();
-    step.when = static_cast<qint64>(object.value("when").toDouble(-1));
+    const double when = object.value("when").toDouble(-1);
+    step.when = when >= 0 && when <= MaxExactDouble ? static_cast<qint64>(when) : -1;
     if (!readSlot(object.value("slot"), step.slot) || !object.value("undone").isBool() ||
         step.label.isEmpty() || !CardUndoRun::FromName(step.run) || step.when < 0 || files.isEmpty())
         return false;
