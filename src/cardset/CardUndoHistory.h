@@ -31,7 +31,8 @@ struct CardUndoLimits {
 // the steps of ended runs, newest first, as long as the files still hold what
 // each step left; from the first step that no longer fits, nothing older is
 // offered. Each editor writes only its own folder, and cleanup touches only
-// the folders of editors that are gone.
+// the folders of editors that are gone. One history of a run lives at a time:
+// a second one made beside it cannot lock the run's folders and keeps no steps.
 class CardUndoHistory : public QObject, public CardFileObserver {
     Q_OBJECT
 

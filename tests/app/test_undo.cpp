@@ -1,7 +1,8 @@
 // Undo and Redo through the editor window: each card command taken back byte
 // for byte with its recorded paths and done again, its card shown; the
-// entries' texts and keys beside the text box's own Ctrl+Z; a set switch; a
-// file changed from outside refused in the error box.
+// entries' texts and keys beside the text box's own Ctrl+Z; clicks that
+// rewrite the same bytes adding no step; a set switch; a file changed from
+// outside refused in the error box.
 
 #include "EditorDriver.h"
 #include "TestFiles.h"
@@ -192,6 +193,22 @@ class TestUndo : public QObject {
         QCOMPARE(readBytes(CaminhoImagem(4)), written);
         w->InibeControles();
         QVERIFY(!w->mnDesfazer->isEnabled());
+    }
+
+    void clicksThatChangeNothingAddNoStep()
+    {
+        // A paired set: card 7's frames both show the pair's one file.
+        openSet(*w, set.path(), false);
+        goToSlot(*w, 7);
+        w->memTexto->setPlainText(QStringLiteral("Owl"));
+        for (int click = 0; click < 20; ++click)
+            w->btnTexto->click();
+        const QByteArray written = readBytes(CaminhoImagem(7));
+        w->btnDuplicar->click();
+        QCOMPARE(readBytes(CaminhoImagem(7)), written);
+        QCOMPARE(w->UndoHistory().UndoCount(), 1);
+        QCOMPARE(errorOf(w->mnDesfazer), QString());
+        QVERIFY(!QFileInfo::exists(CaminhoImagem(7)));
     }
 
     void historyFollowsTheSetAndRefusesOutsideChanges()
