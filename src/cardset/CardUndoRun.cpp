@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <limits>
 #include <unistd.h>
 
@@ -15,6 +16,10 @@ namespace {
 // spaces and parentheses: the start time in clock ticks since boot is the
 // 20th of them (the 22nd of the line).
 constexpr int StartFieldAfterName = 19;
+// The boot time the start is reckoned from moves with adjustments of the
+// clock; an id given again to a new process within seconds of the old one's
+// start cannot happen.
+constexpr qint64 StartTolerance = 5000;
 
 std::optional<qint64> bootTimeSeconds()
 {
@@ -85,7 +90,7 @@ bool CardUndoRun::OwnerGone() const
         return true;
     // A process the system cannot date is taken as the owner.
     const std::optional<qint64> started = processStart(pid);
-    return started && *started != start;
+    return started && std::abs(*started - start) > StartTolerance;
 }
 
 QString CardUndoRun::Describe() const

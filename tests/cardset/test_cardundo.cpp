@@ -271,25 +271,31 @@ class TestCardUndo : public QObject {
     void stepsOfEndedRunsAreOfferedWhileTheFilesFit_data()
     {
         QTest::addColumn<int>("changedSlot"); // changed outside between the runs, or -1
-        QTest::addColumn<bool>("firstEnds");
+        QTest::addColumn<QString>("first");   // the first editor: ended, running, or running without its lock
         QTest::addColumn<int>("offered");
-        QTest::newRow("unchanged") << -1 << true << 2;
-        QTest::newRow("the newest step's file changed") << 2 << true << 0;
-        QTest::newRow("the oldest step's file changed") << 1 << true << 1;
-        QTest::newRow("the first editor still running") << -1 << false << 0;
+        QTest::newRow("unchanged") << -1 << "ended" << 2;
+        QTest::newRow("the newest step's file changed") << 2 << "ended" << 0;
+        QTest::newRow("the oldest step's file changed") << 1 << "ended" << 1;
+        QTest::newRow("the first editor still running") << -1 << "running" << 0;
+        QTest::newRow("a running editor's folder, its lock lost") << -1 << "unlocked" << 0;
     }
     void stepsOfEndedRunsAreOfferedWhileTheFilesFit()
     {
         QFETCH(int, changedSlot);
-        QFETCH(bool, firstEnds);
+        QFETCH(QString, first);
         QFETCH(int, offered);
         TestFiles::writeBytes(doc_->CaminhoImagem(1), content(1));
         start({}, runNumber(1));
         write(1, Part::Picture, content(2));
         write(2, Part::Picture, content(3));
-        std::unique_ptr<CardUndoHistory> first = std::move(history_);
-        if (firstEnds)
-            first.reset();
+        std::unique_ptr<CardUndoHistory> running = std::move(history_);
+        const QString folder = running->CacheFolder();
+        // This process's own run stands for a live editor whose lock file is gone.
+        const QString unlocked = QFileInfo(folder).path() + QLatin1Char('/') + CardUndoRun::Current().Name();
+        if (first != QLatin1String("running"))
+            running.reset();
+        if (first == QLatin1String("unlocked"))
+            QVERIFY(QDir().rename(folder, unlocked));
         if (changedSlot >= 0)
             TestFiles::writeBytes(doc_->CaminhoImagem(changedSlot), content(8));
         const QByteArrayList onDisk{readBytes(doc_->CaminhoImagem(1)), readBytes(doc_->CaminhoImagem(2))};
@@ -302,11 +308,13 @@ class TestCardUndo : public QObject {
                                       offered ? QByteArray() : onDisk[1]};
         QCOMPARE((QByteArrayList{readBytes(doc_->CaminhoImagem(1)), readBytes(doc_->CaminhoImagem(2))}),
                  expected);
-        if (first) {
+        if (running) {
             // A running editor's steps stay its own.
-            QCOMPARE(first->UndoCount(), 2);
-            first->Undo();
+            QCOMPARE(running->UndoCount(), 2);
+            running->Undo();
             QVERIFY(!QFileInfo::exists(doc_->CaminhoImagem(2)));
+        } else if (first == QLatin1String("unlocked")) {
+            QVERIFY(QFileInfo::exists(CardUndoFiles::IndexPath(unlocked)));
         } else {
             // The ended run's folder went with the take-over; its steps keep its name.
             QCOMPARE(
