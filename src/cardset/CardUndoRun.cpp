@@ -95,7 +95,8 @@ bool CardUndoRun::OwnerGone() const
 
 QString CardUndoRun::Describe() const
 {
-    return QStringLiteral("process %1, started %2")
+    return QStringLiteral("process %1, started %2%3")
         .arg(QString::number(pid),
-             QDateTime::fromMSecsSinceEpoch(start).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+             QDateTime::fromMSecsSinceEpoch(start).toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+             OwnerGone() ? QString() : QStringLiteral(", running"));
 }

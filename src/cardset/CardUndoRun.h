@@ -21,6 +21,6 @@ struct CardUndoRun {
     // Whether the process is gone: no process has the id, or the one that has
     // it started at another time.
     bool OwnerGone() const;
-    // "process 1234, started 2026-12-07 14:02:11", for the tool.
+    // "process 1234, started 2026-12-07 14:02:11[, running]", for the tool.
     QString Describe() const;
 };
