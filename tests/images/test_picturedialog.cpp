@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -424,6 +425,82 @@ class TestPictureDialog : public QObject {
         QVERIFY(!popup->isVisible());
         if (confirm)
             QCOMPARE(dialog_->FileName(), path("card.bmp"));
+    }
+
+    // Where a run starts: the last chosen file's folder, else the folder last
+    // used, else the user's pictures or home, never the working folder.
+    void startsInTheFolderLastUsed_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("initialDir");
+        QTest::addColumn<QString>("expected"); // "" for the user's pictures or home
+        const QString sub = path("sub");
+        QTest::newRow("nothing yet") << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("folder last used") << "" << sub << sub;
+        QTest::newRow("last file's folder first") << path("card.bmp") << sub << dir_.path();
+        QTest::newRow("last file's folder gone") << path("gone/card.bmp") << sub << sub;
+        QTest::newRow("folder last used gone") << "" << path("gone") << "";
+    }
+    void startsInTheFolderLastUsed()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, initialDir);
+        QFETCH(QString, expected);
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("sub")));
+        const QString working = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        dialog_->SetFileName(fileName);
+        dialog_->SetInitialDir(initialDir);
+        QString started;
+        whenModal([&](QWidget* modal) { started = qobject_cast<QFileDialog*>(modal)->directory().path(); });
+        QVERIFY(!dialog_->RunDialog());
+        QDir::setCurrent(working);
+        if (expected.isEmpty()) {
+            const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+            QVERIFY2(started == pictures || started == QDir::homePath(), qPrintable(started));
+        } else {
+            QCOMPARE(started, expected);
+        }
+        QCOMPARE(dialog_->FileName(), fileName);
+        QCOMPARE(dialog_->InitialDir(), initialDir);
+    }
+
+    // A confirmed run's filter entry and folder are offered again; a
+    // cancelled run changes neither.
+    void remembersTheFilterAndFolderOfTheLastChoice()
+    {
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("sub")));
+        writeBytes(path("sub/pic.png"), pictureBytes(10, 10, "PNG"));
+        dialog_->SetInitialDir(dir_.path());
+        whenModal([&](QWidget* modal) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+            fileDialog->selectNameFilter(fileDialog->nameFilters().value(1));
+            auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            edit->setFocus();
+            QTest::keyClicks(edit, path("sub/pic.png"));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QVERIFY(dialog_->RunDialog());
+        QCOMPARE(dialog_->FilterIndex(), 2);
+        QCOMPARE(dialog_->InitialDir(), path("sub"));
+        for (int run = 0; run < 2; ++run) {
+            QString filter, folder;
+            whenModal([&](QWidget* modal) {
+                auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+                filter = fileDialog->selectedNameFilter();
+                folder = fileDialog->directory().path();
+                // Elsewhere under the other entry, then cancelled.
+                fileDialog->selectNameFilter(fileDialog->nameFilters().value(0));
+                fileDialog->setDirectory(QDir::homePath());
+                fileDialog->reject();
+            });
+            QVERIFY(!dialog_->RunDialog());
+            QVERIFY2(filter.startsWith(QStringLiteral("All pictures")), qPrintable(filter));
+            QCOMPARE(folder, path("sub"));
+        }
+        QCOMPARE(dialog_->FilterIndex(), 2);
     }
 
     // Clearing the selection leaves the pane with nothing chosen.
