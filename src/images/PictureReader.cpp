@@ -1,6 +1,7 @@
 #include "images/PictureReader.h"
 
 #include "images/BitmapErrors.h"
+#include "images/JpegDecoder.h"
 #include "images/SvgSanitiser.h"
 
 #include <QBuffer>
@@ -97,6 +98,7 @@ class OpenedPicture {
             buffer_.open(QIODevice::ReadOnly);
             reader_ = std::make_unique<QImageReader>(&buffer_, "svg");
         } else {
+            scalesInDecoder_ = isJpeg() && decodesInRows();
             file_.seek(0);
             reader_ = std::make_unique<QImageReader>(&file_, format_);
         }
@@ -106,7 +108,9 @@ class OpenedPicture {
     }
 
     bool isDrawing() const { return !drawing_.isNull(); }
-    bool isJpeg() const { return format_ == "jpeg" || format_ == "jpg"; }
+    // True for a JPEG that libjpeg decodes row by row at a fraction of its
+    // size, holding only the rows it outputs.
+    bool scalesInDecoder() const { return scalesInDecoder_; }
     // The size the file states, in its stored orientation; invalid when it
     // cannot tell.
     QSize stated() const { return stated_; }
@@ -134,6 +138,20 @@ class OpenedPicture {
     }
 
   private:
+    bool isJpeg() const { return format_ == "jpeg" || format_ == "jpg"; }
+
+    // Progressive and multi-scan JPEGs keep every coefficient of the picture
+    // until the last scan, whatever the output size: they count whole.
+    bool decodesInRows()
+    {
+        file_.seek(0);
+        try {
+            return !JpegDecoder::readHeader(file_).wholePictureBuffered;
+        } catch (const EJPEG&) {
+            return false; // Qt's reader reports what is wrong
+        }
+    }
+
     QString path_;
     QFile file_;
     QByteArray format_;
@@ -141,6 +159,7 @@ class OpenedPicture {
     QBuffer buffer_;
     std::unique_ptr<QImageReader> reader_;
     QSize stated_;
+    bool scalesInDecoder_ = false;
 };
 
 // The size a drawing is rendered at for a preview: its own, unless it is
@@ -215,9 +234,7 @@ QImage PictureReader::readFitted(const QString& path, QSize box)
     const QSize target = FittedSize(stated, storedBox);
     if (picture.isDrawing())
         return picture.read(target);
-    QSize decoded = stated;
-    if (picture.isJpeg())
-        decoded = jpegDecodeSize(stated, target);
+    const QSize decoded = picture.scalesInDecoder() ? jpegDecodeSize(stated, target) : stated;
     picture.refuseAbove(decoded);
     const QImage image = picture.read(decoded);
     return scaledSmoothly(image, FittedSize(image.size(), box));

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -91,13 +92,19 @@ QByteArray withOrientation(QByteArray jpeg, int orientation)
 
 // A JPEG of `size`, its left half black and its right half grey; in one
 // byte a pixel, so that even a large one is made quickly.
-QByteArray halvesJpeg(QSize size)
+QByteArray halvesJpeg(QSize size, bool progressive = false)
 {
     QImage image(size, QImage::Format_Grayscale8);
     image.fill(128);
     for (int y = 0; y < size.height(); ++y)
         std::memset(image.scanLine(y), 0, size_t(size.width() / 2));
-    return encoded(image, "jpg");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
 }
 
 bool near(QRgb a, QRgb b)
@@ -283,6 +290,9 @@ class TestCardPicture : public QObject {
             << "huge.ppm" << QStringLiteral("The picture in %1 is too large (30000 x 30000 pixels)");
         QTest::newRow("9000 x 8000 decoded whole")
             << "big.ppm" << QStringLiteral("The picture in %1 is too large (9000 x 8000 pixels)");
+        // Its decoder holds every coefficient, whatever the output size.
+        QTest::newRow("progressive JPEG, 9000 x 8000")
+            << "progressive.jpg" << QStringLiteral("The picture in %1 is too large (9000 x 8000 pixels)");
     }
     void refusesWhatIsNoPicture()
     {
@@ -294,6 +304,8 @@ class TestCardPicture : public QObject {
         save("damaged.bmp", QByteArray("GIF89a and more"));
         save("huge.ppm", QByteArray("P6\n30000 30000\n255\n"));
         save("big.ppm", QByteArray("P6\n9000 8000\n255\n"));
+        if (name == QLatin1String("progressive.jpg"))
+            save(name, halvesJpeg(QSize(9000, 8000), true));
         QDir(dir_.path()).mkpath("folder.png");
         const QString pipe = dir_.filePath("pipe.webp");
         QVERIFY(QFile::exists(pipe) || ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
