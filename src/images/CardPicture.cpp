@@ -13,37 +13,29 @@
 
 namespace {
 
-// The size `size` takes when scaled down to fit the card's square with its
-// aspect kept; never below one pixel, however thin the picture.
-QSize fittedSize(QSize size)
-{
-    const qint64 width = size.width();
-    const qint64 height = size.height();
-    if (width <= CardPictureSide && height <= CardPictureSide)
-        return size;
-    if (width >= height)
-        return {CardPictureSide, int(qMax<qint64>(1, (height * CardPictureSide + width / 2) / width))};
-    return {int(qMax<qint64>(1, (width * CardPictureSide + height / 2) / height)), CardPictureSide};
-}
-
-// The picture scaled to fit and drawn in the middle of a white square, so
+// The picture, already fitted, drawn in the middle of a white square, so
 // that whatever was transparent shows the white beneath.
-QImage onWhiteSquare(const QImage& image)
+QImage onWhiteSquare(const QImage& fitted)
 {
-    const QSize fitted = fittedSize(image.size());
-    // Smooth scaling of premultiplied pixels keeps transparent edges from
-    // darkening.
-    QImage source = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                  : QImage::Format_RGB32);
-    if (fitted != image.size())
-        source = source.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const int side = qMax(fitted.width(), fitted.height());
     QImage square(side, side, QImage::Format_RGB32);
     square.fill(Qt::white);
     QPainter painter(&square);
-    painter.drawImage((side - fitted.width()) / 2, (side - fitted.height()) / 2, source);
+    painter.drawImage((side - fitted.width()) / 2, (side - fitted.height()) / 2, fitted);
     painter.end();
     return square;
+}
+
+// `image` scaled up or down to fit the card's square. Smooth scaling of
+// premultiplied pixels keeps transparent edges from darkening.
+QImage fittedToCard(const QImage& image)
+{
+    const QSize fitted = PictureReader::FittedSize(image.size(), QSize(CardPictureSide, CardPictureSide));
+    if (fitted == image.size())
+        return image;
+    return image
+        .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32)
+        .scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // A 24-bit bottom-up picture of `image`. Qt's rows of blue, green, red bytes
@@ -90,12 +82,13 @@ TBitmap LoadCardPicture(const QString& path)
         picture.LoadBitmapFile(path);
         return picture;
     }
-    return CardPictureFromImage(PictureReader::read(path, QSize(CardPictureSide, CardPictureSide)));
+    return twentyFourBitPicture(
+        onWhiteSquare(PictureReader::readFitted(path, QSize(CardPictureSide, CardPictureSide))));
 }
 
 TBitmap CardPictureFromImage(const QImage& image)
 {
     if (image.isNull())
         throw ENoPicture();
-    return twentyFourBitPicture(onWhiteSquare(image));
+    return twentyFourBitPicture(onWhiteSquare(fittedToCard(image)));
 }

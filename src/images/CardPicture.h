@@ -11,9 +11,10 @@
 // A BMP file is the card picture as it is: read by our own reader and written
 // back as read, its size and depth kept. Any other picture (PNG, JPEG, GIF,
 // WebP, TIFF, SVG, ...) becomes a card-shaped BMP: with its EXIF orientation
-// applied, scaled down (never up) to fit CardPictureSide x CardPictureSide
-// with its aspect kept, centred on a white square whose side is its longer
-// side, transparent parts white, 24 bits a pixel.
+// applied, scaled up or down with its aspect kept until it just fits
+// CardPictureSide x CardPictureSide (smoothly; a drawing is rendered at that
+// size, a large photo decoded at a fraction of its size), centred on a white
+// square of that side, transparent parts white, 24 bits a pixel.
 
 // The largest side of a converted picture.
 constexpr int CardPictureSide = 256;
@@ -27,7 +28,8 @@ class ENoPicture : public Exception {
 // The card picture of the file `path`. Raises the bitmap errors of
 // BitmapErrors.h for a BMP file, EFOpenError for a file that is missing or not
 // a plain file, and EPictureReadError or EPictureTooLarge (PictureReader.h)
-// for other pictures that cannot be read.
+// for other pictures that cannot be read, EDrawingRefused for a drawing that
+// refers to other files or embeds too many pixels.
 TBitmap LoadCardPicture(const QString& path);
 
 // `image` converted as a picture file other than BMP is. Raises ENoPicture for

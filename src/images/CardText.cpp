@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace CardText {
@@ -38,6 +39,50 @@ void wrapParagraph(const QString& paragraph, const QFont& font, int wrapWidth, Q
         lines << paragraph.mid(line.textStart(), line.textLength());
     }
     layout.endLayout();
+}
+
+// Lines whose drawing would cover more than this many pixels are far larger
+// than any card: they are cut without being drawn to find out.
+constexpr qint64 MaxCheckedLinePixels = qint64(1) << 22;
+// Room around a line's measured box, for glyphs drawn beyond their metrics.
+constexpr int InkMargin = 2;
+
+QSize blankCardSize()
+{
+    TBitmap blank;
+    blank.LoadBitmapResource(QString::fromLatin1(BlankCard));
+    return {blank.Width(), blank.Height()};
+}
+
+// True when `line`, drawn with its top-left corner at `origin`, puts a pixel
+// outside `card`. Drawn in black on white at the place it would take, and
+// only where its box passes an edge.
+bool inkOutside(const QString& line, QPoint origin, const QFont& font, const QRect& card)
+{
+    const QFontMetrics metrics(font);
+    const QPoint baseline = origin + QPoint(0, metrics.ascent());
+    const QRect box = metrics.boundingRect(line).translated(baseline).adjusted(-InkMargin, -InkMargin,
+                                                                               InkMargin, InkMargin);
+    if (card.contains(box))
+        return false;
+    if (qint64(box.width()) * box.height() > MaxCheckedLinePixels)
+        return true;
+    QImage drawn(box.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(baseline - box.topLeft(), line);
+    painter.end();
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (row[x] != white && !card.contains(box.topLeft() + QPoint(x, y)))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -122,6 +167,36 @@ void InsertText(TBitmap& bitmap, const QStringList& lines, const CanvasFont& can
         for (int i = 0; i < lines.size(); ++i)
             p.drawText(origins[i] + QPoint(0, ascent), lines[i]);
     });
+}
+
+TextFit CheckFit(const QStringList& lines, const QFont& canvasFont)
+{
+    const bool blank =
+        std::all_of(lines.begin(), lines.end(), [](const QString& line) { return line.trimmed().isEmpty(); });
+    if (blank)
+        return TextFit::Empty;
+    const QRect card(QPoint(0, 0), blankCardSize());
+    const QVector<QPoint> origins = LineOrigins(lines, canvasFont, card.width(), card.height());
+    const QFont font = PixelFont(canvasFont);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!lines[i].trimmed().isEmpty() && inkOutside(lines[i], origins[i], font, card))
+            return TextFit::Cut;
+    }
+    return TextFit::Fits;
+}
+
+QString FitQuestion(TextFit fit)
+{
+    switch (fit) {
+    case TextFit::Empty:
+        return QStringLiteral("The text box is empty. Write a blank card?");
+    case TextFit::Cut:
+        return QStringLiteral("The text does not fit on the card and will be cut off at its edges. "
+                              "Write it anyway?");
+    case TextFit::Fits:
+        break;
+    }
+    return QString();
 }
 
 } // namespace CardText

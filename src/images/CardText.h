@@ -57,4 +57,20 @@ QVector<QPoint> LineOrigins(const QStringList& lines, const QFont& canvasFont, i
 // Puts the blank card into `bitmap` and draws `lines` on it in `canvas`.
 void InsertText(TBitmap& bitmap, const QStringList& lines, const CanvasFont& canvas);
 
+// What InsertText would make of `lines` in `canvasFont` on the blank card.
+enum class TextFit {
+    Fits,  // every line is drawn whole
+    Empty, // nothing is drawn (no line, or blanks only): a plain white card
+    Cut,   // some of the text falls beyond an edge of the card and is cut off
+};
+
+// Tells, without touching any card, whether InsertText would draw every line
+// whole: a line counts as cut when any of the pixels it draws would fall
+// outside the card, so blanks beyond an edge do not count.
+TextFit CheckFit(const QStringList& lines, const QFont& canvasFont);
+
+// The question the window asks before writing a card of `fit` (Yes writes
+// it, No writes nothing); empty when the text fits.
+QString FitQuestion(TextFit fit);
+
 } // namespace CardText

@@ -1,9 +1,11 @@
 #include "images/JpegDecoder.h"
 
+#include <climits>
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE declared first
 #include <jerror.h>
 #include <jpeglib.h>
+#include <memory>
 
 namespace {
 
@@ -102,9 +104,89 @@ int decodeInto(const unsigned char* data, unsigned long size, ImageSink& sink)
     return 0;
 }
 
+// A source that reads the device a block at a time, so that reading the
+// header of a large file costs no more than the header.
+struct DeviceSource {
+    static constexpr qint64 BlockSize = 4096;
+    jpeg_source_mgr manager;
+    QIODevice* device;
+    JOCTET block[BlockSize];
+};
+
+void startSource(j_decompress_ptr) {}
+void endSource(j_decompress_ptr) {}
+
+boolean fillBlock(j_decompress_ptr info)
+{
+    auto* source = reinterpret_cast<DeviceSource*>(info->src);
+    qint64 got = source->device->read(reinterpret_cast<char*>(source->block), DeviceSource::BlockSize);
+    if (got <= 0) { // the end: an end-of-image marker, as the decoder's own sources insert
+        source->block[0] = 0xFF;
+        source->block[1] = JPEG_EOI;
+        got = 2;
+    }
+    source->manager.next_input_byte = source->block;
+    source->manager.bytes_in_buffer = size_t(got);
+    return TRUE;
+}
+
+void skipBytes(j_decompress_ptr info, long count)
+{
+    jpeg_source_mgr* source = info->src;
+    while (count > 0 && count > long(source->bytes_in_buffer)) {
+        count -= long(source->bytes_in_buffer);
+        fillBlock(info);
+    }
+    if (count > 0) {
+        source->next_input_byte += count;
+        source->bytes_in_buffer -= size_t(count);
+    }
+}
+
+// Returns 0 on success, else the decoder's message code.
+int readHeaderInto(DeviceSource& source, JpegDecoder::Header& header)
+{
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    info.err = jpeg_std_error(&errors.manager);
+    errors.manager.error_exit = jumpBack;
+    errors.manager.output_message = ignoreMessage;
+    if (setjmp(errors.jump)) {
+        const int code = errors.manager.msg_code;
+        jpeg_destroy_decompress(&info);
+        return code;
+    }
+    jpeg_create_decompress(&info);
+    source.manager.init_source = startSource;
+    source.manager.fill_input_buffer = fillBlock;
+    source.manager.skip_input_data = skipBytes;
+    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.term_source = endSource;
+    source.manager.bytes_in_buffer = 0;
+    source.manager.next_input_byte = nullptr;
+    info.src = &source.manager;
+    jpeg_read_header(&info, TRUE);
+    header.size = QSize(int(qMin<JDIMENSION>(info.image_width, INT_MAX)),
+                        int(qMin<JDIMENSION>(info.image_height, INT_MAX)));
+    header.wholePictureBuffered = info.progressive_mode || info.comps_in_scan < info.num_components;
+    jpeg_destroy_decompress(&info);
+    return 0;
+}
+
 } // namespace
 
 namespace JpegDecoder {
+
+Header readHeader(QIODevice& device)
+{
+    auto source = std::make_unique<DeviceSource>();
+    source->device = &device;
+    Header header;
+    const int code = readHeaderInto(*source, header);
+    if (code != 0)
+        throw EJPEG(code);
+    return header;
+}
 
 QImage decode(const QByteArray& bytes)
 {

@@ -3,7 +3,9 @@
 #include "common/Exception.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QImage>
+#include <QSize>
 
 // A JPEG decoding error, numbered by the decoder's message code.
 class EJPEG : public Exception {
@@ -30,5 +32,18 @@ constexpr qint64 MaxPixelsPerByte = 1024;
 
 // The picture as a Format_RGB32 image. Raises EJPEG.
 QImage decode(const QByteArray& bytes);
+
+// What a JPEG's header up to its first scan tells of decoding it.
+struct Header {
+    QSize size;
+    // Progressive pictures, and those whose first scan lacks some colour
+    // components, are decoded through a buffer of the whole picture's
+    // coefficients (about 2 bytes a sample), however small the output.
+    bool wholePictureBuffered = false;
+};
+
+// Reads `device` from its current position up to the first scan, no
+// further. Raises EJPEG.
+Header readHeader(QIODevice& device);
 
 } // namespace JpegDecoder

@@ -7,6 +7,7 @@
 #include "images/BmpReader.h"
 #include "images/BmpSource.h"
 #include "images/BoxFilter.h"
+#include "images/PictureReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -144,6 +145,11 @@ Thumbnail otherThumbnail(const QString& path, QSize box)
         return thumbnail;
     }
     QImageReader reader(&file);
+    // A drawing is rewritten first, so that it cannot read other files.
+    if (reader.format().startsWith("svg")) {
+        thumbnail.image = PictureReader::read(path, box);
+        return thumbnail;
+    }
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (stored.isValid()) {

@@ -211,10 +211,11 @@ void TestImageCommands::insertImageConvertsOtherKinds()
     chooseInPictureDialog(chosen);
     w->btnImagemClick();
 
+    // Fitted into the card's 256 x 256: 256 x 128, rows 64 to 191.
     const QImage written = fileImage(file(QStringLiteral("C00.bmp")));
-    QCOMPARE(written.size(), QSize(40, 40));
-    QCOMPARE(written.pixelColor(20, 20), QColor(Qt::red));
-    QCOMPARE(written.pixelColor(20, 2), QColor(Qt::white));
+    QCOMPARE(written.size(), QSize(256, 256));
+    QCOMPARE(written.pixelColor(128, 128), QColor(Qt::red));
+    QCOMPARE(written.pixelColor(128, 2), QColor(Qt::white));
     QCOMPARE(w->ImagemAtual->Picture().ToImage(), written);
 }
 

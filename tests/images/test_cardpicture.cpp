@@ -6,9 +6,11 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <sys/stat.h>
 
 using TestFiles::readBytes;
@@ -88,6 +90,23 @@ QByteArray withOrientation(QByteArray jpeg, int orientation)
     return jpeg.insert(4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5])), segment);
 }
 
+// A JPEG of `size`, its left half black and its right half grey; in one
+// byte a pixel, so that even a large one is made quickly.
+QByteArray halvesJpeg(QSize size, bool progressive = false)
+{
+    QImage image(size, QImage::Format_Grayscale8);
+    image.fill(128);
+    for (int y = 0; y < size.height(); ++y)
+        std::memset(image.scanLine(y), 0, size_t(size.width() / 2));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
 bool near(QRgb a, QRgb b)
 {
     return qAbs(qRed(a) - qRed(b)) < 48 && qAbs(qGreen(a) - qGreen(b)) < 48 && qAbs(qBlue(a) - qBlue(b)) < 48;
@@ -118,7 +137,7 @@ class TestCardPicture : public QObject {
     }
 
   private Q_SLOTS:
-    // Scaled down to fit 256 x 256 (never up), centred on a white square.
+    // Scaled up or down to fit 256 x 256, centred on a white square of 256.
     void convertsEachKind_data()
     {
         QTest::addColumn<QByteArray>("format");
@@ -128,11 +147,14 @@ class TestCardPicture : public QObject {
             QTest::addRow("%s 600x300", format)
                 << QByteArray(format) << QSize(600, 300) << QRect(0, 64, 256, 128);
             QTest::addRow("%s 100x50", format)
-                << QByteArray(format) << QSize(100, 50) << QRect(0, 25, 100, 50);
+                << QByteArray(format) << QSize(100, 50) << QRect(0, 64, 256, 128);
         }
         QTest::newRow("png 300x600") << QByteArray("png") << QSize(300, 600) << QRect(64, 0, 128, 256);
         QTest::newRow("png 2000x3") << QByteArray("png") << QSize(2000, 3) << QRect(0, 127, 256, 1);
         QTest::newRow("svg 1000x500") << QByteArray("svg") << QSize(1000, 500) << QRect(0, 64, 256, 128);
+        QTest::newRow("svg 200x100") << QByteArray("svg") << QSize(200, 100) << QRect(0, 64, 256, 128);
+        QTest::newRow("png 10x40") << QByteArray("png") << QSize(10, 40) << QRect(96, 0, 64, 256);
+        QTest::newRow("png 1x1") << QByteArray("png") << QSize(1, 1) << QRect(0, 0, 256, 256);
     }
     void convertsEachKind()
     {
@@ -140,8 +162,7 @@ class TestCardPicture : public QObject {
         QFETCH(QSize, size);
         QFETCH(QRect, content);
         const TBitmap picture = LoadCardPicture(save("picture." + format, pictureBytes(format, size)));
-        const int side = qMax(content.width(), content.height());
-        QCOMPARE(QSize(picture.Width(), picture.Height()), QSize(side, side));
+        QCOMPARE(QSize(picture.Width(), picture.Height()), QSize(256, 256));
         QCOMPARE(picture.BitsPerPixel(), 24);
         const QImage shown = picture.ToImage();
         for (QPoint inside : {content.topLeft(), content.bottomRight(), content.center()})
@@ -177,9 +198,47 @@ class TestCardPicture : public QObject {
         const QImage shown =
             LoadCardPicture(save("turned.jpg", withOrientation(encoded(stored, "jpg"), orientation)))
                 .ToImage();
-        QCOMPARE(shown.size(), QSize(40, 40));
-        QVERIFY(near(shown.pixel(red), Red) && near(shown.pixel(blue), Blue));
-        QCOMPARE(shown.pixel(white), White);
+        QCOMPARE(shown.size(), QSize(256, 256));
+        QVERIFY(near(shown.pixel(red * 256 / 40), Red) && near(shown.pixel(blue * 256 / 40), Blue));
+        QCOMPARE(shown.pixel(white * 256 / 40), White);
+    }
+
+    // Small pictures are scaled up smoothly: the edge between two pixels
+    // becomes a blend, not a step.
+    void scalesUpSmoothly()
+    {
+        QImage pair(2, 1, QImage::Format_RGB32);
+        pair.setPixel(0, 0, Red);
+        pair.setPixel(1, 0, Blue);
+        const QImage shown = LoadCardPicture(save("pair.png", encoded(pair, "png"))).ToImage();
+        QCOMPARE(shown.pixel(0, 128), Red);
+        QCOMPARE(shown.pixel(255, 128), Blue);
+        const QRgb middle = shown.pixel(128, 128);
+        QVERIFY2(qRed(middle) > 40 && qBlue(middle) > 40, qPrintable(QString::number(middle, 16)));
+    }
+
+    // Photos are refused by the size they decode to: a JPEG decodes at an
+    // eighth of its sides at least, so one above the pixel limit still
+    // imports, while a picture decoded whole is refused above it.
+    void largePhotosDecodeScaled_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("top");    // the first row of the photo on the card
+        QTest::addColumn<int>("height"); // and its rows
+        QTest::newRow("9000 x 8000") << QSize(9000, 8000) << 14 << 228;
+        QTest::newRow("16320 x 40") << QSize(16320, 40) << 127 << 1;
+    }
+    void largePhotosDecodeScaled()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, top);
+        QFETCH(int, height);
+        const QImage shown = LoadCardPicture(save("photo.jpg", halvesJpeg(size))).ToImage();
+        QCOMPARE(shown.size(), QSize(256, 256));
+        QVERIFY(near(shown.pixel(10, top), qRgb(0, 0, 0)));
+        QVERIFY(near(shown.pixel(245, top + height - 1), qRgb(128, 128, 128)));
+        QCOMPARE(shown.pixel(10, top - 1), White);
+        QCOMPARE(shown.pixel(245, top + height), White);
     }
 
     void transparentPartsBecomeWhite()
@@ -188,8 +247,8 @@ class TestCardPicture : public QObject {
         image.fill(Qt::transparent);
         QPainter(&image).fillRect(50, 0, 50, 50, Red);
         const TBitmap picture = LoadCardPicture(save("clear.png", encoded(image, "png")));
-        QCOMPARE(picture.ToImage().pixel(25, 50), White);
-        QCOMPARE(picture.ToImage().pixel(75, 50), Red);
+        QCOMPARE(picture.ToImage().pixel(64, 128), White);
+        QCOMPARE(picture.ToImage().pixel(192, 128), Red);
         QCOMPARE(CardPictureFromImage(image).SaveBitmapBytes(), picture.SaveBitmapBytes());
         QCOMPARE(errorOf([] { CardPictureFromImage(QImage()); }), ENoPicture().Message());
     }
@@ -203,6 +262,7 @@ class TestCardPicture : public QObject {
         paletted.height = 2;
         paletted.coloursUsed = 16;
         paletted.colourTable = BmpBuilder::greys(16);
+        paletted.imageSize = 600;
         paletted.pixels = QByteArray(600, '\x05');
         for (const QString& path : {save("wide.bmp", paletted.file()), save("bitmap.png", paletted.file()),
                                     save("empty.BMP", QByteArray())}) {
@@ -210,6 +270,8 @@ class TestCardPicture : public QObject {
             read.LoadBitmapFile(path);
             QCOMPARE(LoadCardPicture(path).SaveBitmapBytes(), read.SaveBitmapBytes());
         }
+        // Neither scaled to the card nor rewritten: the very bytes of the file.
+        QCOMPARE(LoadCardPicture(dir_.filePath("wide.bmp")).SaveBitmapBytes(), paletted.file());
     }
 
     void refusesWhatIsNoPicture_data()
@@ -226,6 +288,11 @@ class TestCardPicture : public QObject {
         QTest::newRow("pipe") << "pipe.webp" << QStringLiteral("Cannot open file %1");
         QTest::newRow("30000 x 30000 in 20 bytes")
             << "huge.ppm" << QStringLiteral("The picture in %1 is too large (30000 x 30000 pixels)");
+        QTest::newRow("9000 x 8000 decoded whole")
+            << "big.ppm" << QStringLiteral("The picture in %1 is too large (9000 x 8000 pixels)");
+        // Its decoder holds every coefficient, whatever the output size.
+        QTest::newRow("progressive JPEG, 9000 x 8000")
+            << "progressive.jpg" << QStringLiteral("The picture in %1 is too large (9000 x 8000 pixels)");
     }
     void refusesWhatIsNoPicture()
     {
@@ -236,6 +303,9 @@ class TestCardPicture : public QObject {
         save("cut.png", pictureBytes("png", QSize(64, 64)).left(60));
         save("damaged.bmp", QByteArray("GIF89a and more"));
         save("huge.ppm", QByteArray("P6\n30000 30000\n255\n"));
+        save("big.ppm", QByteArray("P6\n9000 8000\n255\n"));
+        if (name == QLatin1String("progressive.jpg"))
+            save(name, halvesJpeg(QSize(9000, 8000), true));
         QDir(dir_.path()).mkpath("folder.png");
         const QString pipe = dir_.filePath("pipe.webp");
         QVERIFY(QFile::exists(pipe) || ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);

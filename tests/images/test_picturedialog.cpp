@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -387,6 +388,7 @@ class TestPictureDialog : public QObject {
         QVERIFY(dialog_->RunDialog());
         QCOMPARE(dialog_->FilterIndex(), 2);
         QCOMPARE(dialog_->FileName(), path("photo.webp"));
+        QCOMPARE(dialog_->InitialDir(), dir_.path());
         for (const char* name :
              {"card.bmp", "photo.jpg", "wide.png", "photo.webp", "scan.tif", "drawing.svg"})
             QVERIFY2(listed.contains(QString::fromLatin1(name)), name);
@@ -424,6 +426,56 @@ class TestPictureDialog : public QObject {
         QVERIFY(!popup->isVisible());
         if (confirm)
             QCOMPARE(dialog_->FileName(), path("card.bmp"));
+    }
+
+    // Where a run starts: the last chosen file's folder, else the folder last
+    // used, else the user's pictures or home, never the working folder; with
+    // the filter entry last confirmed. A cancelled run changes none of them.
+    void startsInTheFolderLastUsed_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("initialDir");
+        QTest::addColumn<QString>("expected"); // "" for the user's pictures or home
+        QTest::addColumn<int>("filterIndex");
+        const QString sub = path("sub");
+        QTest::newRow("nothing yet") << QString() << QString() << QString() << 1;
+        QTest::newRow("folder last used") << QString() << sub << sub << 2;
+        QTest::newRow("last file's folder first") << path("card.bmp") << sub << dir_.path() << 2;
+        QTest::newRow("last file's folder gone") << path("gone/card.bmp") << sub << sub << 1;
+        QTest::newRow("folder last used gone") << QString() << path("gone") << QString() << 2;
+    }
+    void startsInTheFolderLastUsed()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, initialDir);
+        QFETCH(QString, expected);
+        QFETCH(int, filterIndex);
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("sub")));
+        const QString working = QDir::currentPath();
+        QDir::setCurrent(dir_.path());
+        dialog_->SetFileName(fileName);
+        dialog_->SetInitialDir(initialDir);
+        dialog_->SetFilterIndex(filterIndex);
+        QString started;
+        QString filter;
+        whenModal([&](QWidget* modal) {
+            auto* fileDialog = qobject_cast<QFileDialog*>(modal);
+            started = fileDialog->directory().path();
+            filter = fileDialog->selectedNameFilter();
+            fileDialog->setDirectory(QDir::homePath()); // elsewhere, then cancelled
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QDir::setCurrent(working);
+        if (expected.isEmpty()) {
+            const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+            QVERIFY2(started == pictures || started == QDir::homePath(), qPrintable(started));
+        } else {
+            QCOMPARE(started, expected);
+        }
+        QCOMPARE(filter, dialog_->Dialog()->nameFilters().value(filterIndex - 1));
+        QCOMPARE(dialog_->FileName(), fileName);
+        QCOMPARE(dialog_->InitialDir(), initialDir);
+        QCOMPARE(dialog_->FilterIndex(), filterIndex);
     }
 
     // Clearing the selection leaves the pane with nothing chosen.

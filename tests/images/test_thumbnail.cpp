@@ -226,6 +226,12 @@ void TestThumbnail::errors_data()
     QTest::newRow("cut in the file header") << "short.bmp" << QByteArray("BM12") << "Stream read error";
     QTest::newRow("declares 10^10 pixels") << "huge.bmp" << huge.file() << "Bitmap image is not valid";
     QTest::newRow("damaged PNG") << "bad.png" << QByteArray("\x89PNG\r\n\x1a\n garbage") << "";
+    QTest::newRow("drawing reading /etc/passwd")
+        << "hostile.svg"
+        << QByteArray(
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+               "width=\"9\" height=\"9\"><image width=\"9\" height=\"9\" xlink:href=\"/etc/passwd\"/></svg>")
+        << "";
     // A pipe under a card's name is never opened: reading it would block.
     QTest::newRow("pipe named .bmp") << "pipe.bmp" << QByteArray() << "Cannot open file";
     QTest::newRow("pipe named .png") << "pipe.png" << QByteArray() << "Cannot open file";

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -191,14 +192,29 @@ void TOpenPictureDialog::centreOnOwnersScreen()
                   area.top() + (area.height() - size.height()) / 3);
 }
 
+// The folder of the last chosen file, else the one last used, else the
+// user's pictures (never the folder the program happened to start in).
+void TOpenPictureDialog::applyStartingFolder()
+{
+    const QFileInfo chosen(fileName_);
+    if (!fileName_.isEmpty() && chosen.absoluteDir().exists()) {
+        dialog_->setDirectory(chosen.absolutePath());
+        dialog_->selectFile(chosen.fileName());
+        return;
+    }
+    dialog_->selectFile(QString());
+    if (!initialDir_.isEmpty() && QFileInfo(initialDir_).isDir()) {
+        dialog_->setDirectory(initialDir_);
+        return;
+    }
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    dialog_->setDirectory(QFileInfo(pictures).isDir() ? pictures : QDir::homePath());
+}
+
 bool TOpenPictureDialog::RunDialog()
 {
     applyFilter();
-    if (!fileName_.isEmpty()) {
-        const QFileInfo chosen(fileName_);
-        dialog_->setDirectory(chosen.absolutePath());
-        dialog_->selectFile(chosen.fileName());
-    }
+    applyStartingFolder();
     clearPreview();
     centreOnOwnersScreen();
     const int result = dialog_->exec();
@@ -207,6 +223,7 @@ bool TOpenPictureDialog::RunDialog()
     if (result != QDialog::Accepted || files.isEmpty())
         return false;
     fileName_ = files.first();
+    initialDir_ = QFileInfo(fileName_).absolutePath();
     const qsizetype filter = qtFilters_.indexOf(dialog_->selectedNameFilter());
     if (filter >= 0)
         filterIndex_ = int(filter) + 1;

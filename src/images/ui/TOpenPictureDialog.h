@@ -28,9 +28,12 @@ class TOpenPictureDialog : public QObject {
     explicit TOpenPictureDialog(QWidget* owner);
     ~TOpenPictureDialog() override;
 
-    // Shows the dialog modally. True when the user confirmed a file: then
-    // FileName() is its full path and FilterIndex() the filter in use. False
-    // on cancel or close, leaving both as they were.
+    // Shows the dialog modally, in the folder of FileName() when there is
+    // one, else in InitialDir(), else in the user's pictures folder; with
+    // the filter entry FilterIndex() chosen. True when the user confirmed a
+    // file: then FileName() is its full path, FilterIndex() the filter in use
+    // and InitialDir() the file's folder, so the next run offers them again.
+    // False on cancel or close, leaving all three as they were.
     bool RunDialog();
 
     QString FileName() const { return fileName_; }
@@ -41,6 +44,9 @@ class TOpenPictureDialog : public QObject {
     void SetFilter(const QString& filter);
     int FilterIndex() const { return filterIndex_; } // 1-based
     void SetFilterIndex(int index) { filterIndex_ = index; }
+    // The folder to start in when FileName() names none; empty at first.
+    QString InitialDir() const { return initialDir_; }
+    void SetInitialDir(const QString& folder) { initialDir_ = folder; }
 
     // The card editor's entries: "Bitmaps (*.bmp)|*.bmp", then every common
     // picture kind readable here, as "All pictures (*.bmp *.gif ...)|*.bmp;*.gif;...".
@@ -58,6 +64,7 @@ class TOpenPictureDialog : public QObject {
     void buildPreviewPane();
     void insertPreviewPane();
     void applyFilter();
+    void applyStartingFolder();
     void centreOnOwnersScreen();
     void clearPreview();
     void watchSelectionClearing();
@@ -73,6 +80,7 @@ class TOpenPictureDialog : public QObject {
     QString filter_;
     QStringList qtFilters_;
     int filterIndex_ = 1;
+    QString initialDir_;
 
     QWidget* picturePanel_ = nullptr;
     QLabel* pictureLabel_ = nullptr;
