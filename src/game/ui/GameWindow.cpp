@@ -177,6 +177,8 @@ void GameWindow::buildPlayers()
     while (int(playerNames_.size()) < options_.players) {
         const int player = int(playerNames_.size());
         auto* mark = new QLabel(this);
+        // As wide with the marker as without, so the board keeps its place.
+        mark->setFixedWidth(mark->fontMetrics().horizontalAdvance(QStringLiteral("\u25B6")) + 4);
         auto* name = new QLineEdit(tr("Player %1").arg(player + 1), this);
         name->setAccessibleName(tr("Name of player %1").arg(player + 1));
         connect(name, &QLineEdit::textChanged, this, &GameWindow::updatePlayers);

@@ -45,7 +45,8 @@ void GameWindow::activate(int position)
         break;
     case GameRules::Flip::Miss:
         missTimer_.start();
-        announce(tr("Not a pair. %1 plays.").arg(playerName(rules_->currentPlayer())));
+        announce(rules_->players() > 1 ? tr("Not a pair. %1 plays.").arg(playerName(rules_->currentPlayer()))
+                                       : tr("Not a pair."));
         break;
     case GameRules::Flip::Refused:
         break;
