@@ -2,9 +2,12 @@
 // every pair found by arrow keys and Space, to "Well done!" and a new deal.
 
 #include "GameSets.h"
+#include "app/overview/OverviewModel.h"
 #include "app/overview/OverviewSet.h"
 #include "audio/SoundRecorder.h"
 #include "audio/WaveBytes.h"
+#include "cardset/SetDocument.h"
+#include "game/GameCards.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
 #include "game/ui/GameWindow.h"
@@ -218,6 +221,29 @@ class TestGameWindow : public QObject {
         QVERIFY(!window.rules());
         QCOMPARE(window.board()->cardCount(), 0);
         QVERIFY(window.windowTitle().contains(titlePart(0, 0)));
+    }
+
+    // From the editor: the document's set, by its kind, with the pictures
+    // of an overview model that the window shares rather than decodes again.
+    void documentSetIsPlayedWithTheOverviewPictures()
+    {
+        QTemporaryDir dir;
+        GameSets::writeKind(dir.path(), true);
+        for (const int number : {1, 2, 3, 4, 5})
+            GameSets::writePicture(dir.path(), number);
+        TSetDocument document;
+        document.OpenFolder(dir.path());
+        OverviewModel overview;
+        overview.setSet(GameSetOf(document));
+        QTRY_VERIFY_WITH_TIMEOUT(!overview.busy(), PictureTimeout);
+        GameWindow window(overview);
+        window.show();
+        QTRY_VERIFY(window.rules());
+        QVERIFY(window.cards().duplo);
+        QCOMPARE(window.cards().playable, (std::vector<int>{1, 2}));
+        const DealtCard& card = window.deal().cards[0];
+        QCOMPARE(window.cards().faces[std::size_t(card.slot)].cacheKey(),
+                 overview.cell(card.slot).thumbnail.cacheKey());
     }
 
     void leftOutPairsAreCountedWithTheirNumbers()

@@ -269,6 +269,7 @@ void GameWindow::dealCards(uint32_t seed)
         pairs.push_back(card.pair);
     rules_ = std::make_unique<GameRules>(pairs, options_.players);
 
+    const bool firstDeal = board_->cardCount() == 0;
     board_->setCardCount(int(deal_.cards.size()));
     for (int position = 0; position < board_->cardCount(); ++position) {
         const DealtCard& card = deal_.cards[std::size_t(position)];
@@ -279,7 +280,14 @@ void GameWindow::dealCards(uint32_t seed)
     updatePlayers();
     updateCounters();
     announce(tr("%1 pairs dealt. %2 plays.").arg(rules_->pairCount()).arg(playerName(0)));
-    board_->card(0)->setFocus(Qt::OtherFocusReason);
+    // The first deal takes the focus; someone changing the pairs or players
+    // with the keyboard later keeps it.
+    const QWidget* focus = focusWidget();
+    const auto choosing = [focus](const QWidget* choice) {
+        return focus && (focus == choice || choice->isAncestorOf(focus));
+    };
+    if (firstDeal || (!choosing(pairsChoice_) && !choosing(playersChoice_)))
+        board_->card(0)->setFocus(Qt::OtherFocusReason);
     emit dealt();
 }
 

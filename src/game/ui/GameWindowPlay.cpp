@@ -165,6 +165,7 @@ void GameWindow::finishGame()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle(tr("Well done!"));
     box->setText(tr("Well done!"));
+    box->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { font-size: 16pt; font-weight: bold; }"));
     box->setInformativeText(lines.join(QLatin1Char('\n')));
     QPushButton* again = box->addButton(tr("Play again"), QMessageBox::AcceptRole);
     box->addButton(QMessageBox::Close);
