@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -22,12 +23,14 @@ int TimeGame(const QString& folder)
     GameWindow window(OverviewSet::read(folder), GameOptions{Pairs, 1, 1});
     QEventLoop loop;
     QObject::connect(&window, &GameWindow::dealt, &loop, &QEventLoop::quit);
+    // A set that cannot be played never deals.
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
     window.show();
     if (!window.rules())
         loop.exec();
     std::printf("%.6f\n", double(timer.nsecsElapsed()) / 1e9);
     // Every card of all 20 pairs has its face, and the cover is the back.
-    if (window.board()->cardCount() != 2 * Pairs || window.cards().back.isNull())
+    if (!window.rules() || window.board()->cardCount() != 2 * Pairs || window.cards().back.isNull())
         return 1;
     for (const DealtCard& card : window.deal().cards)
         if (window.cards().faces[std::size_t(card.slot)].isNull())

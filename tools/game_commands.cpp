@@ -4,44 +4,13 @@
 #include "app/overview/OverviewSet.h"
 #include "common/FileNames.h"
 #include "game/Deal.h"
+#include "game/DealArgs.h"
 #include "game/GameCards.h"
-
-#include <optional>
 
 namespace {
 
 // Readability is all the deal needs of a picture: small thumbnails keep it quick.
 constexpr QSize CheckBox(32, 32);
-
-struct DealArgs {
-    QString folder;
-    int pairs = 0; // 0: every playable pair
-    std::optional<uint32_t> seed;
-};
-
-std::optional<DealArgs> parseDealArgs(const QStringList& args)
-{
-    DealArgs parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        bool ok = true;
-        if (args[i] == QLatin1String("--pairs") && i + 1 < args.size()) {
-            parsed.pairs = args[++i].toInt(&ok);
-            ok = ok && parsed.pairs > 0;
-        } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
-            parsed.seed = args[++i].toUInt(&ok);
-        } else if (parsed.folder.isEmpty() && !args[i].isEmpty() &&
-                   !args[i].startsWith(QLatin1String("--"))) {
-            parsed.folder = args[i];
-        } else {
-            ok = false;
-        }
-        if (!ok)
-            return std::nullopt;
-    }
-    if (parsed.folder.isEmpty())
-        return std::nullopt;
-    return parsed;
-}
 
 QString numberList(const QString& label, const std::vector<int>& numbers)
 {
@@ -55,7 +24,7 @@ QString numberList(const QString& label, const std::vector<int>& numbers)
 // game window would deal it from the same seed.
 int deal(const QStringList& args)
 {
-    const auto parsed = parseDealArgs(args);
+    const auto parsed = ParseDealArgs(args);
     if (!parsed)
         return printUsage();
     if (!FileNames::folderExists(parsed->folder)) {
