@@ -200,6 +200,31 @@ class TestGameWindow : public QObject {
         QCOMPARE(window.board()->card(third)->side(), GameCardView::Side::Face);
     }
 
+    // Assistive tools read the status line by its name and see the cards as
+    // buttons named by their place and, face up, their card of the set.
+    void statusIsAnnouncedAndCardsAreNamed()
+    {
+        QTemporaryDir dir;
+        GameSets::writePairedSet(dir.path(), {1, 2, 3});
+        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 4, 1});
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
+        QTest::keyClick(window.board()->card(2), Qt::Key_Return);
+        // The status line's accessible name is what tools read out on its change.
+        QLabel* status = nullptr;
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (label->text() == window.statusText())
+                status = label;
+        QVERIFY(status);
+        QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), window.statusText());
+        QVERIFY(window.statusText().contains(QStringLiteral("card 3")));
+
+        QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window.board()->card(2));
+        QCOMPARE(card->role(), QAccessible::Button);
+        QCOMPARE(card->text(QAccessible::Name),
+                 QStringLiteral("Card 3 of 6, card %1 of the set").arg(window.deal().cards[2].slot));
+    }
+
     void setsThatCannotBePlayedSaySo_data()
     {
         QTest::addColumn<QList<int>>("pictures");
