@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -288,6 +289,11 @@ class TestGameWindow : public QObject {
         QCOMPARE(leftOut->text(), QStringLiteral("3 pairs left out"));
         QVERIFY2(leftOut->toolTip().endsWith(QStringLiteral("3, 19, 20")), qPrintable(leftOut->toolTip()));
         QCOMPARE(window.rules()->pairCount(), 4);
+        // A count of the command line outside the list is shown as chosen.
+        GameWindow five(OverviewSet::read(dir.path()), GameOptions{5, 1, 1});
+        QTRY_VERIFY_WITH_TIMEOUT(five.rules(), PictureTimeout);
+        QCOMPARE(five.rules()->pairCount(), 5);
+        QCOMPARE(five.findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
     }
 
     // The card's own sound plays as it turns: a tone heard on the test

@@ -226,6 +226,13 @@ void GameWindow::fillPairChoices()
     for (const int pairs : PairChoices)
         if (pairs < playable)
             pairsChoice_->addItem(QString::number(pairs), pairs);
+    // A count given on the command line that the list lacks joins it.
+    if (options_.pairs > 0 && options_.pairs < playable && pairsChoice_->findData(options_.pairs) < 0) {
+        int index = 0;
+        while (index < pairsChoice_->count() && pairsChoice_->itemData(index).toInt() < options_.pairs)
+            ++index;
+        pairsChoice_->insertItem(index, QString::number(options_.pairs), options_.pairs);
+    }
     pairsChoice_->addItem(tr("All (%1)").arg(playable), 0);
     const int index = pairsChoice_->findData(options_.pairs);
     pairsChoice_->setCurrentIndex(index >= 0 ? index : pairsChoice_->count() - 1);
@@ -275,7 +282,7 @@ void GameWindow::dealCards(uint32_t seed)
         const DealtCard& card = deal_.cards[std::size_t(position)];
         board_->card(position)->setPictures(cards_.faces[std::size_t(card.slot)], cards_.back, card.slot);
     }
-    seedLabel_->setText(tr("Deal %1").arg(seed));
+    seedLabel_->setText(tr("Seed: %1").arg(seed));
     seedLabel_->setToolTip(tr("Start this deal again with --seed %1").arg(seed));
     updatePlayers();
     updateCounters();

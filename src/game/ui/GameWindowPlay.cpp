@@ -146,9 +146,9 @@ void GameWindow::finishGame()
     clockTimer_.stop();
     updateCounters();
     QStringList lines{tr("Moves: %1").arg(rules_->moves()), tr("Time: %1").arg(elapsedText())};
+    for (int player = 0; player < rules_->players(); ++player)
+        lines << tr("%1: %2").arg(playerName(player), PairsText(rules_->score(player)));
     if (rules_->players() > 1) {
-        for (int player = 0; player < rules_->players(); ++player)
-            lines << tr("%1: %2").arg(playerName(player), PairsText(rules_->score(player)));
         const std::vector<int> leaders = rules_->leaders();
         if (leaders.size() == 1) {
             lines << tr("The winner: %1").arg(playerName(leaders[0]));
