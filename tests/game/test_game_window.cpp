@@ -266,6 +266,12 @@ class TestGameWindow : public QObject {
         window.show();
         QTRY_VERIFY(window.rules());
         QVERIFY(window.cards().duplo);
+        // Without a set, the window says so and deals nothing.
+        const TSetDocument none;
+        OverviewModel empty;
+        empty.setSet(GameSetOf(none));
+        GameWindow nothing(empty);
+        QTRY_VERIFY(nothing.statusText().startsWith(QStringLiteral("No set is open")));
         QCOMPARE(window.cards().playable, (std::vector<int>{1, 2}));
         const DealtCard& card = window.deal().cards[0];
         QCOMPARE(window.cards().faces[std::size_t(card.slot)].cacheKey(),

@@ -207,10 +207,11 @@ void GameWindow::cardsReady()
     fillPairChoices();
     showLeftOut();
     if (!cards_.enoughToPlay()) {
-        const QString message =
-            tr("This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, "
-               "and this set has %1.")
-                .arg(PairsText(int(cards_.playable.size())));
+        const QString message = !pictures_.set().isOpen()
+                                    ? tr("No set is open: open a set to play it.")
+                                    : tr("This set cannot be played: a game needs at least 2 pairs whose two "
+                                         "pictures can be read, and this set has %1.")
+                                          .arg(PairsText(int(cards_.playable.size())));
         board_->setMessage(message);
         announce(message);
         updateCounters();
@@ -242,7 +243,7 @@ void GameWindow::fillPairChoices()
 void GameWindow::showLeftOut()
 {
     const int count = int(cards_.leftOut.size());
-    leftOutLabel_->setVisible(count > 0);
+    leftOutLabel_->setVisible(count > 0 && pictures_.set().isOpen());
     leftOutLabel_->setText(tr("%1 left out").arg(PairsText(count)));
     leftOutLabel_->setToolTip(tr("Left out, a picture missing or unreadable: %1").arg(cards_.leftOutList()));
     leftOutLabel_->setAccessibleDescription(leftOutLabel_->toolTip());
