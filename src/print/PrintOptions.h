@@ -23,7 +23,7 @@ struct PrintOptions {
     static bool isValidCardSize(double mm) { return mm >= MinCardMm && mm <= MaxCardMm; }
 };
 
-// Letter where the locale measures in inches (the United States and its
-// neighbours), A4 everywhere else.
+// Letter where the locale's country prints on it (the United States, Canada,
+// Mexico and others of the Americas, the Philippines), A4 everywhere else.
 PrintOptions::Paper DefaultPaper(const QLocale& locale);
 QPageSize PageSizeOf(PrintOptions::Paper paper);
