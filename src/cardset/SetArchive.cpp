@@ -95,8 +95,11 @@ SetArchive::Unpacked SetArchive::Unpack(const QString& zipPath, const QString& e
     if (FileNames::findExisting(target))
         throw ESetNameTaken(setName);
 
-    // Beside "Ed", so that the open dialogs never show a set half unpacked.
-    QTemporaryDir temporary(QFileInfo(ed).absolutePath() + QStringLiteral("/.") + QFileInfo(ed).fileName() +
+    // Beside "Ed", so that the open dialogs never show a set half unpacked;
+    // beside the folder itself when "Ed" is a link, so the move stays on one
+    // file system.
+    const QFileInfo real(QFileInfo(ed).canonicalFilePath());
+    QTemporaryDir temporary(real.absolutePath() + QStringLiteral("/.") + real.fileName() +
                             QStringLiteral("-import-XXXXXX"));
     if (!temporary.isValid())
         throw ESetArchiveError(QStringLiteral("Cannot create a temporary folder beside %1").arg(ed));
