@@ -21,6 +21,27 @@ constexpr int PdfResolution = 1200;
 
 } // namespace
 
+// The picture of the card drawn last. The cards of a pair follow each other,
+// so in a paired set both draw one image, which the PDF then holds once; and
+// no more than one card picture is in memory at a time, however large.
+class CardPrint::LastPicture {
+  public:
+    const QImage& of(const QString& path)
+    {
+        if (path != path_) {
+            image_ = QImage();
+            path_.clear();
+            image_ = PrintDeck::LoadPicture(path);
+            path_ = path;
+        }
+        return image_;
+    }
+
+  private:
+    QString path_;
+    QImage image_;
+};
+
 CardPrint::CardPrint(const PrintDeck& deck, const PrintOptions& options)
     : deck_(deck), options_(options), layout_(options.paper, options.cardMm)
 {
@@ -61,10 +82,11 @@ void CardPrint::paint(QPagedPaintDevice& device) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Everything below is drawn in millimetres from the paper's corner.
     painter.scale(device.logicalDpiX() / MmPerInch, device.logicalDpiY() / MmPerInch);
+    LastPicture pictures;
     for (int page = 0; page < facePages(); ++page) {
         if (page > 0)
             device.newPage();
-        paintFaces(painter, page);
+        paintFaces(painter, page, pictures);
         if (printsBacks()) {
             device.newPage();
             paintBacks(painter, page);
@@ -72,13 +94,13 @@ void CardPrint::paint(QPagedPaintDevice& device) const
     }
 }
 
-void CardPrint::paintFaces(QPainter& painter, int facePage) const
+void CardPrint::paintFaces(QPainter& painter, int facePage, LastPicture& pictures) const
 {
     const int first = facePage * layout_.cardsPerPage();
     const int end = std::min(first + layout_.cardsPerPage(), int(deck_.cards().size()));
     for (int i = first; i < end; ++i) {
         const QPointF topLeft = layout_.cardTopLeft(i);
-        drawPicture(painter, deck_.cards()[size_t(i)].picture, topLeft);
+        drawPicture(painter, pictures.of(deck_.cards()[size_t(i)].picturePath), topLeft);
         if (options_.cuttingLines) {
             painter.setPen(QPen(CuttingLineColour, CuttingLineMm));
             painter.setBrush(Qt::NoBrush);

@@ -37,14 +37,16 @@ class CardPrint {
     std::vector<Place> places() const;
 
     // Draws every page on `device` (a QPdfWriter or a QPrinter), setting its
-    // paper to the chosen one without margins. Raises ENothingToPrint.
+    // paper to the chosen one without margins. Raises ENothingToPrint, and the
+    // bitmap errors for a picture that no longer reads.
     void paint(QPagedPaintDevice& device) const;
     // The whole print as a PDF document. Raises ENothingToPrint.
     QByteArray pdf() const;
 
   private:
     int facePages() const;
-    void paintFaces(QPainter& painter, int facePage) const;
+    class LastPicture;
+    void paintFaces(QPainter& painter, int facePage, LastPicture& pictures) const;
     void paintBacks(QPainter& painter, int facePage) const;
     void drawPicture(QPainter& painter, const QImage& picture, QPointF topLeft) const;
 

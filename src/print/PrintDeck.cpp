@@ -4,6 +4,7 @@
 #include "cardset/SetConfig.h"
 #include "common/Exception.h"
 #include "common/FileNames.h"
+#include "images/BitmapErrors.h"
 #include "images/TBitmap.h"
 
 #include <QDir>
@@ -14,10 +15,13 @@
 
 namespace {
 
-// A picture file read once, however many cards show it.
+// A picture file checked once, however many cards show it.
 struct LoadedPicture {
-    QImage image;
-    QString problem; // why there is no image
+    QString path;
+    QImage image;    // kept for the cover only
+    QString problem; // why the file cannot be printed
+
+    bool reads() const { return problem.isEmpty(); }
 };
 
 class PictureFiles {
@@ -29,25 +33,21 @@ class PictureFiles {
         const int number = NumeroArquivo(slot, duplo_);
         std::optional<LoadedPicture>& loaded = loaded_[size_t(number)];
         if (!loaded)
-            loaded = load(NomesImagem[size_t(number)] + QStringLiteral(".bmp"));
+            loaded = load(NomesImagem[size_t(number)] + QStringLiteral(".bmp"), slot == 0);
         return *loaded;
     }
 
   private:
-    LoadedPicture load(const QString& name) const
+    LoadedPicture load(const QString& name, bool keepImage) const
     {
         const std::optional<QString> path = index_.findFile(name);
         if (!path)
-            return {QImage(), QStringLiteral("%1 is missing").arg(name)};
+            return {QString(), QImage(), QStringLiteral("%1 is missing").arg(name)};
         try {
-            TBitmap bitmap;
-            bitmap.LoadBitmapFile(*path);
-            QImage image = bitmap.ToImage();
-            if (image.isNull())
-                return {QImage(), QStringLiteral("%1 holds no picture").arg(name)};
-            return {image, QString()};
+            QImage image = PrintDeck::LoadPicture(*path);
+            return {*path, keepImage ? image : QImage(), QString()};
         } catch (const Exception& e) {
-            return {QImage(), QStringLiteral("%1: %2").arg(name, e.Message())};
+            return {*path, QImage(), QStringLiteral("%1: %2").arg(name, e.Message())};
         }
     }
 
@@ -73,24 +73,34 @@ PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
 
     const LoadedPicture& cover = files.forSlot(0);
     deck.cover_ = cover.image;
-    if (cover.image.isNull())
+    if (!cover.reads())
         deck.skipped_.push_back({0, cover.problem});
 
     for (int slot = 1; slot < NumSlots; ++slot) {
         const LoadedPicture& own = files.forSlot(slot);
-        if (own.image.isNull()) {
+        if (!own.reads()) {
             deck.skipped_.push_back({slot, own.problem});
             continue;
         }
         const int partner = partnerOf(slot);
-        if (playableOnly && files.forSlot(partner).image.isNull()) {
+        if (playableOnly && !files.forSlot(partner).reads()) {
             deck.skipped_.push_back(
                 {slot, QStringLiteral("the other card of its pair (%1) has no picture").arg(partner)});
             continue;
         }
-        deck.cards_.push_back({slot, own.image});
+        deck.cards_.push_back({slot, own.path});
     }
     return deck;
+}
+
+QImage PrintDeck::LoadPicture(const QString& path)
+{
+    TBitmap bitmap;
+    bitmap.LoadBitmapFile(path);
+    QImage image = bitmap.ToImage();
+    if (image.isNull())
+        throw EInvalidGraphic();
+    return image;
 }
 
 QStringList PrintDeck::skippedLines() const
