@@ -42,6 +42,8 @@ namespace SetArchive {
 struct Limits {
     qint64 maxUnpackedBytes = qint64(1) << 30; // 1 GB
     qint64 maxRatio = 200;                     // bytes unpacked per byte of archive
+    // A set has 83 files; a list of entries that long only costs memory.
+    int maxEntries = 10000;
 };
 
 // What an archive holds, as far as a set goes.

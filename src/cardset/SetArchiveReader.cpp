@@ -104,6 +104,9 @@ class Pass {
         const QString name = entryName(entry);
         if (name.isEmpty())
             damaged(a, QString());
+        if (++entries_ > limits_.maxEntries)
+            refuse(name,
+                   QStringLiteral("makes the archive hold more than %1 entries").arg(limits_.maxEntries));
         const QStringList parts = safeComponents(name);
         if (!checkKind(entry, name))
             return;
@@ -187,6 +190,7 @@ class Pass {
     SetArchiveReader::Sink* sink_;
     SetArchive::Contents contents_;
     QSet<QString> seen_;
+    int entries_ = 0;
     QString top_;
     bool topChosen_ = false;
 };

@@ -204,6 +204,9 @@ class TestSetArchive : public QObject {
             << "z.writestr('Animals/C01.bmp', os.urandom(600 << 10))\n"
                "z.writestr('Animals/C02.bmp', os.urandom(600 << 10))"
             << qint64(1 << 20) << "The entry \"Animals/C02.bmp\" makes the archive unpack to more than 1 MB";
+        QTest::newRow("too many entries")
+            << "for i in range(12000): z.writestr('Animals/%d' % i, b'')" << gb
+            << "The entry \"Animals/9999\" makes the archive hold more than 10000 entries";
         QTest::newRow("the same file twice")
             << "z.writestr('Animals/C01.bmp', bmp)\nz.writestr('Animals/c01.BMP', bmp)" << gb
             << "The entry \"Animals/c01.BMP\" appears twice";

@@ -51,6 +51,17 @@ std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken)
     return ok ? std::optional<QString>(name) : std::nullopt;
 }
 
+// The entries left out, the first few by name: a box the screen can hold.
+QString leftOutText(const QStringList& skipped)
+{
+    constexpr qsizetype Shown = 15;
+    QString text = QStringLiteral("These entries are not a set's files and were left out:\n") +
+                   skipped.mid(0, Shown).join(QLatin1Char('\n'));
+    if (skipped.size() > Shown)
+        text += QStringLiteral("\n... and %1 more").arg(skipped.size() - Shown);
+    return text;
+}
+
 } // namespace
 
 bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFolder)
@@ -89,9 +100,7 @@ std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const 
             try {
                 const SetArchive::Unpacked unpacked = SetArchive::Unpack(zipPath, edFolder, *name);
                 if (!unpacked.contents.skipped.isEmpty())
-                    tell(parent, ImportCaption,
-                         QStringLiteral("These entries are not a set's files and were left out:\n%1")
-                             .arg(unpacked.contents.skipped.join(QLatin1Char('\n'))));
+                    tell(parent, ImportCaption, leftOutText(unpacked.contents.skipped));
                 return unpacked.folder;
             } catch (const ESetNameTaken& taken) {
                 // Another program made a set of that name meanwhile.
