@@ -1,0 +1,114 @@
+#include "cardset/ui/SetArchiveCommands.h"
+
+#include "cardset/SetArchive.h"
+#include "cardset/SetFolders.h"
+#include "common/FileNames.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+const QString ExportCaption = QStringLiteral("Export set as file");
+const QString ImportCaption = QStringLiteral("Import set from file");
+const QString ArchiveFilter = QStringLiteral("Set files (*.zip)");
+
+void tell(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool nameTaken(const QString& edFolder, const QString& name)
+{
+    return FileNames::findExisting(QDir(edFolder).filePath(name)).has_value();
+}
+
+// A name for the new set that is free in `edFolder`, asking while it is not.
+std::optional<QString> freeName(QWidget* parent, const QString& edFolder, QString name,
+                                const SetArchiveCommands::AskName& askName)
+{
+    while (nameTaken(edFolder, name) || !IsUsableSetName(name)) {
+        const std::optional<QString> other = askName(name);
+        if (!other)
+            return std::nullopt;
+        name = TrimBlanks(*other);
+        if (!IsUsableSetName(name))
+            tell(parent, ImportCaption, QStringLiteral("\"%1\" cannot name a set.").arg(name));
+    }
+    return name;
+}
+
+std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken)
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(
+        parent, ImportCaption,
+        QStringLiteral("A set named \"%1\" already exists. Name of the imported set:").arg(taken),
+        QLineEdit::Normal, taken, &ok);
+    return ok ? std::optional<QString>(name) : std::nullopt;
+}
+
+// The entries left out, the first few by name: a box the screen can hold.
+QString leftOutText(const QStringList& skipped)
+{
+    constexpr qsizetype Shown = 15;
+    QString text = QStringLiteral("These entries are not a set's files and were left out:\n") +
+                   skipped.mid(0, Shown).join(QLatin1Char('\n'));
+    if (skipped.size() > Shown)
+        text += QStringLiteral("\n... and %1 more").arg(skipped.size() - Shown);
+    return text;
+}
+
+} // namespace
+
+bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFolder)
+{
+    const QString suggested = QDir(QDir::homePath()).filePath(SetArchive::ArchiveFileName(setFolder));
+    const QString path = QFileDialog::getSaveFileName(parent, ExportCaption, suggested, ArchiveFilter);
+    if (path.isEmpty())
+        return false;
+    try {
+        SetArchive::Pack(setFolder, path);
+        return true;
+    } catch (const Exception& e) {
+        tell(parent, ExportCaption, e.Message());
+        return false;
+    }
+}
+
+std::optional<QString> SetArchiveCommands::ImportSetFromFile(QWidget* parent, const QString& edFolder)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, ImportCaption, QDir::homePath(), ArchiveFilter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return ImportArchive(parent, path, edFolder,
+                         [parent](const QString& taken) { return askNameInDialog(parent, taken); });
+}
+
+std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const QString& zipPath,
+                                                         const QString& edFolder, const AskName& askName)
+{
+    try {
+        std::optional<QString> name =
+            freeName(parent, edFolder, SetArchive::Inspect(zipPath).setName, askName);
+        for (;;) {
+            if (!name)
+                return std::nullopt;
+            try {
+                const SetArchive::Unpacked unpacked = SetArchive::Unpack(zipPath, edFolder, *name);
+                if (!unpacked.contents.skipped.isEmpty())
+                    tell(parent, ImportCaption, leftOutText(unpacked.contents.skipped));
+                return unpacked.folder;
+            } catch (const ESetNameTaken& taken) {
+                // Another program made a set of that name meanwhile.
+                name = freeName(parent, edFolder, taken.name(), askName);
+            }
+        }
+    } catch (const Exception& e) {
+        tell(parent, ImportCaption, e.Message());
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Files -> "Export set as file..." and "Import set from file...": the file
+// dialogs, the question for another name and the messages around
+// SetArchive's packing and unpacking.
+namespace SetArchiveCommands {
+
+// Asks where to write "<set name>.zip" and writes the set in `setFolder`
+// there. False when the user cancelled or the archive could not be written
+// (the user was told why).
+bool ExportSetAsFile(QWidget* parent, const QString& setFolder);
+
+// Asks for an archive and unpacks its set into `edFolder`; the folder of the
+// new set, to be opened as Open set opens one, or nullopt when the user
+// cancelled or the archive was refused (the user was told why).
+std::optional<QString> ImportSetFromFile(QWidget* parent, const QString& edFolder);
+
+// What ImportSetFromFile does once the archive is chosen. `askName` is asked
+// for another name while the set's name is taken in `edFolder` (it gets the
+// name taken; nullopt: the user cancelled).
+using AskName = std::function<std::optional<QString>(const QString& taken)>;
+std::optional<QString> ImportArchive(QWidget* parent, const QString& zipPath, const QString& edFolder,
+                                     const AskName& askName);
+
+} // namespace SetArchiveCommands

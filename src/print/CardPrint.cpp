@@ -1,0 +1,151 @@
+#include "print/CardPrint.h"
+
+#include "common/ReplacingFile.h"
+#include "images/BitmapErrors.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+
+namespace {
+
+constexpr double MmPerInch = 25.4;
+// Thin enough to cut along, dark enough to see on any printer.
+constexpr double CuttingLineMm = 0.2;
+const QColor CuttingLineColour(140, 140, 140);
+// Pictures are kept at full resolution; this only sets the PDF's own unit.
+constexpr int PdfResolution = 1200;
+
+} // namespace
+
+// The picture of the card drawn last. The cards of a pair follow each other,
+// so in a paired set both draw one image, which the PDF then holds once; and
+// no more than one card picture is in memory at a time, however large.
+class CardPrint::LastPicture {
+  public:
+    const QImage& of(const QString& path)
+    {
+        if (path != path_) {
+            image_ = QImage();
+            path_.clear();
+            image_ = PrintDeck::LoadPicture(path);
+            path_ = path;
+        }
+        return image_;
+    }
+
+  private:
+    QString path_;
+    QImage image_;
+};
+
+CardPrint::CardPrint(const PrintDeck& deck, const PrintOptions& options)
+    : deck_(deck), options_(options), layout_(options.paper, options.cardMm)
+{
+}
+
+bool CardPrint::printsBacks() const
+{
+    return options_.backs && !deck_.cover().isNull();
+}
+
+int CardPrint::facePages() const
+{
+    const int cards = int(deck_.cards().size());
+    return (cards + layout_.cardsPerPage() - 1) / layout_.cardsPerPage();
+}
+
+int CardPrint::pageCount() const
+{
+    return facePages() * (printsBacks() ? 2 : 1);
+}
+
+std::vector<CardPrint::Place> CardPrint::places() const
+{
+    std::vector<Place> result;
+    const int pagesPerFacePage = printsBacks() ? 2 : 1;
+    for (int i = 0; i < int(deck_.cards().size()); ++i)
+        result.push_back({deck_.cards()[size_t(i)].slot, layout_.facePage(i) * pagesPerFacePage + 1,
+                          layout_.cardTopLeft(i)});
+    return result;
+}
+
+void CardPrint::paint(QPagedPaintDevice& device) const
+{
+    if (deck_.cards().empty())
+        throw ENothingToPrint();
+    device.setPageLayout(QPageLayout(PageSizeOf(options_.paper), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter(&device);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Everything below is drawn in millimetres from the paper's corner.
+    painter.scale(device.logicalDpiX() / MmPerInch, device.logicalDpiY() / MmPerInch);
+    LastPicture pictures;
+    for (int page = 0; page < facePages(); ++page) {
+        if (page > 0)
+            device.newPage();
+        paintFaces(painter, page, pictures);
+        if (printsBacks()) {
+            device.newPage();
+            paintBacks(painter, page);
+        }
+    }
+}
+
+void CardPrint::paintFaces(QPainter& painter, int facePage, LastPicture& pictures) const
+{
+    const int first = facePage * layout_.cardsPerPage();
+    const int end = std::min(first + layout_.cardsPerPage(), int(deck_.cards().size()));
+    for (int i = first; i < end; ++i) {
+        const QPointF topLeft = layout_.cardTopLeft(i);
+        drawPicture(painter, pictures.of(deck_.cards()[size_t(i)].picturePath), topLeft);
+        if (options_.cuttingLines) {
+            painter.setPen(QPen(CuttingLineColour, CuttingLineMm));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRectF(topLeft, QSizeF(layout_.cardMm(), layout_.cardMm())));
+        }
+    }
+}
+
+void CardPrint::paintBacks(QPainter& painter, int facePage) const
+{
+    const int first = facePage * layout_.cardsPerPage();
+    const int end = std::min(first + layout_.cardsPerPage(), int(deck_.cards().size()));
+    for (int i = first; i < end; ++i)
+        drawPicture(painter, deck_.cover(), layout_.backTopLeft(i));
+}
+
+void CardPrint::drawPicture(QPainter& painter, const QImage& picture, QPointF topLeft) const
+{
+    const double side = layout_.cardMm();
+    QSizeF size = QSizeF(picture.size()).scaled(side, side, Qt::KeepAspectRatio);
+    const QPointF offset((side - size.width()) / 2, (side - size.height()) / 2);
+    painter.drawImage(QRectF(topLeft + offset, size), picture);
+}
+
+QByteArray CardPrint::pdf() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfResolution);
+        writer.setTitle(deck_.setName());
+        writer.setCreator(QStringLiteral("Tessellor"));
+        paint(writer);
+    }
+    return bytes;
+}
+
+void WriteCardsPdf(const CardPrint& print, const QString& path)
+{
+    const QByteArray bytes = print.pdf();
+    ReplacingFile file(path);
+    if (!file.open())
+        throw EFCreateError(path);
+    if (!file.write(bytes.constData(), bytes.size()) || !file.commit())
+        throw EWriteError();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "print/PrintOptions.h"
+
+#include <QPointF>
+#include <QSizeF>
+
+// Where cards go on the paper, in millimetres from the page's top-left: a grid
+// of as many cards as fit within the margins, with a gap between cards,
+// centred on the page, filled row by row.
+class PrintLayout {
+  public:
+    static constexpr double MarginMm = 10;
+    static constexpr double GapMm = 2;
+
+    PrintLayout(PrintOptions::Paper paper, double cardMm);
+
+    QSizeF pageMm() const { return page_; }
+    double cardMm() const { return card_; }
+    int columns() const { return columns_; }
+    int rows() const { return rows_; }
+    int cardsPerPage() const { return columns_ * rows_; }
+
+    // The top-left of the `index`-th card printed (from 0) on its page, and
+    // that page among the pages of faces (from 0).
+    QPointF cardTopLeft(int index) const;
+    int facePage(int index) const { return index / cardsPerPage(); }
+    // The back of that card: the same place mirrored across the page's long
+    // edge, so that it lies behind its face when the sheet is turned over.
+    QPointF backTopLeft(int index) const;
+
+  private:
+    QSizeF page_;
+    double card_;
+    int columns_;
+    int rows_;
+    QPointF origin_;
+};
