@@ -11,7 +11,7 @@ packages=(
   qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   pulseaudio pulseaudio-utils sox python3 ffmpeg
   xvfb xauth imagemagick fonts-dejavu-core
-  chromium nodejs
+  chromium firefox-esr nodejs
 )
 
 missing=()

@@ -2,7 +2,7 @@
 // set with tessellor-tool, exports it, loads the page with a seed and plays a
 // whole game by clicking the cards where `tessellor-tool deal` says they lie.
 //
-// usage: node play.test.mjs TESSELLOR-TOOL WORK-FOLDER
+// usage: node play.test.mjs TESSELLOR-TOOL WORK-FOLDER [chromium | firefox]
 import assert from "node:assert/strict";
 import {execFileSync} from "node:child_process";
 import fs from "node:fs";
@@ -10,7 +10,7 @@ import path from "node:path";
 import {pathToFileURL} from "node:url";
 import puppeteer from "puppeteer-core";
 
-const [tool, work] = process.argv.slice(2);
+const [tool, work, browserName = "chromium"] = process.argv.slice(2);
 if (!tool || !work) {
   console.error("usage: node play.test.mjs TESSELLOR-TOOL WORK-FOLDER");
   process.exit(2);
@@ -72,7 +72,12 @@ function pairsInDealOrder(slots) {
 const {page: pageFile, slots} = makePage();
 const address = `${pathToFileURL(pageFile).href}#seed=${Seed}&pairs=${Pairs}`;
 const profile = fs.mkdtempSync(path.join(work, "profile-"));
-const browser = await puppeteer.launch({
+const browser = await puppeteer.launch(browserName === "firefox" ? {
+  browser: "firefox",
+  executablePath: "/usr/bin/firefox-esr",
+  headless: true,
+  args: ["--profile", profile],
+} : {
   executablePath: "/usr/bin/chromium",
   headless: true,
   args: ["--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
@@ -180,7 +185,7 @@ test("keyboard alone: arrows, Home, End, Enter and Space", async () => {
   for (let i = 0; i < b; i++) {
     await page.keyboard.press("ArrowRight");
   }
-  await page.keyboard.press("Space");
+  await page.keyboard.press(" ");
   assert.equal(await status(page), `1 of ${Pairs} pairs`);
   await page.close();
 });
