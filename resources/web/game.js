@@ -94,7 +94,7 @@ function soundOf(slot) {
 }
 
 function playSound(slot) {
-  const audio = soundOf(slot);
+  const audio = byId("sound").checked ? soundOf(slot) : null;
   if (audio) {
     audio.currentTime = 0;
     // A browser may refuse to play (no sound device, a policy): the game goes on.
@@ -300,6 +300,7 @@ function showPairChoices(pairs) {
 
 function showSetInfo() {
   byId("set-name").textContent = set.name;
+  byId("author").textContent = set.author ? `by ${set.author}` : "";
   const leftOut = byId("left-out");
   if (set.leftOut.length > 0) {
     const n = set.leftOut.length;

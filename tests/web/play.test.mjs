@@ -35,10 +35,11 @@ function makePage() {
   const report = run("export-web", set, page);
   assert.match(report, /^left out: 5$/m);
   assert.match(report, /^sounds: 1 \(audio\/(ogg|wav)\)$/m);
-  const deal = run("deal", set, "--seed", String(Seed), "--pairs", String(Pairs));
-  const slots = [...deal.matchAll(/^position (\d+): slot (\d+) pair (\d+)$/gm)].map((m) => Number(m[2]));
+  const dealt = (...args) => [...run("deal", set, "--seed", String(Seed), ...args)
+    .matchAll(/^position (\d+): slot (\d+) pair (\d+)$/gm)].map((m) => Number(m[2]));
+  const slots = dealt("--pairs", String(Pairs));
   assert.equal(slots.length, 2 * Pairs);
-  return {page, slots};
+  return {page, slots, allSlots: dealt()};
 }
 
 const tests = [];
@@ -69,7 +70,7 @@ function pairsInDealOrder(slots) {
   return [...byPair.values()];
 }
 
-const {page: pageFile, slots} = makePage();
+const {page: pageFile, slots, allSlots} = makePage();
 const address = `${pathToFileURL(pageFile).href}#seed=${Seed}&pairs=${Pairs}`;
 const profile = fs.mkdtempSync(path.join(work, "profile-"));
 const browser = await puppeteer.launch(browserName === "firefox" ? {
@@ -87,9 +88,18 @@ const browser = await puppeteer.launch(browserName === "firefox" ? {
 const requests = [];
 const pageErrors = [];
 
-async function openPage(viewport = {width: 1280, height: 800}) {
+async function openPage(viewport = {width: 1280, height: 800}, hash = `#seed=${Seed}&pairs=${Pairs}`) {
   const page = await browser.newPage();
   await page.setViewport(viewport);
+  // Every sound the page starts, to be looked at once it has loaded.
+  await page.evaluateOnNewDocument(() => {
+    window.soundsPlayed = [];
+    const play = HTMLMediaElement.prototype.play;
+    HTMLMediaElement.prototype.play = function (...args) {
+      window.soundsPlayed.push(this);
+      return play.apply(this, args);
+    };
+  });
   page.on("request", (request) => requests.push(request.url()));
   page.on("pageerror", (error) => pageErrors.push(String(error)));
   page.on("console", (message) => {
@@ -97,7 +107,7 @@ async function openPage(viewport = {width: 1280, height: 800}) {
       pageErrors.push(message.text());
     }
   });
-  await page.goto(address, {waitUntil: "load"});
+  await page.goto(address.replace(/#.*/, hash), {waitUntil: "load"});
   return page;
 }
 
@@ -187,6 +197,28 @@ test("keyboard alone: arrows, Home, End, Enter and Space", async () => {
   }
   await page.keyboard.press(" ");
   assert.equal(await status(page), `1 of ${Pairs} pairs`);
+  await page.close();
+});
+
+test("a card's sound plays, and this browser decodes it", async () => {
+  const page = await openPage(undefined, `#seed=${Seed}`);
+  assert.equal((await labels(page)).length, allSlots.length);
+  await click(page, allSlots.indexOf(1));
+  await click(page, allSlots.indexOf(2));
+  // Decoded whole, without a sound device: a headless browser may have none.
+  const sounds = await page.evaluate(() => Promise.all(window.soundsPlayed.map(async (audio) => {
+    const bytes = Uint8Array.from(atob(audio.src.split(",")[1]), (c) => c.charCodeAt(0));
+    const decoded = await new OfflineAudioContext(1, 1, 48000).decodeAudioData(bytes.buffer);
+    const samples = decoded.getChannelData(0);
+    const power = samples.reduce((sum, v) => sum + v * v, 0) / samples.length;
+    return {type: audio.src.slice(0, 16), seconds: decoded.duration, rms: Math.sqrt(power)};
+  })));
+  assert.equal(sounds.length, 2);
+  for (const sound of sounds) {
+    assert.match(sound.type, /^data:audio\/(ogg|wav);/);
+    assert.ok(sound.seconds > 0.3 && sound.seconds < 5, `a sound of ${sound.seconds} s`);
+    assert.ok(sound.rms > 0.01, `a sound of RMS ${sound.rms}`);
+  }
   await page.close();
 });
 
