@@ -1,6 +1,10 @@
 #include "game/GameCards.h"
 
 #include "app/overview/OverviewModel.h"
+#include "app/overview/OverviewSet.h"
+#include "cardset/SetDocument.h"
+
+#include <QDir>
 
 #include <QStringList>
 
@@ -47,4 +51,15 @@ GameCards ReadGameCards(const OverviewModel& pictures)
         (playable ? cards.playable : cards.leftOut).push_back(pair);
     }
     return cards;
+}
+
+OverviewSet GameSetOf(const TSetDocument& document)
+{
+    OverviewSet set;
+    if (document.HasSet()) {
+        set.folder = QDir::cleanPath(document.PastaConjunto);
+        set.author = AutorText(document.ConfigConjunto);
+        set.duplo = document.IsDoubleSet();
+    }
+    return set;
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 class OverviewModel;
+struct OverviewSet;
+class TSetDocument;
 
 // The cards of a set as the game plays them: pair k is slots 2k-1 and 2k,
 // their faces and sounds found by the set's naming rule (in a paired set both
@@ -35,3 +37,7 @@ bool PicturesSettled(const OverviewModel& pictures);
 // What the model holds now. A picture that is missing, damaged, empty (a
 // 0-byte card shows nothing to match) or not yet decoded leaves its pair out.
 GameCards ReadGameCards(const OverviewModel& pictures);
+
+// The document's current set as the game reads it: its folder, author and
+// kind by the document's one rule; no set when none is current.
+OverviewSet GameSetOf(const TSetDocument& document);

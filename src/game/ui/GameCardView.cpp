@@ -1,0 +1,166 @@
+#include "game/ui/GameCardView.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+namespace {
+
+constexpr int Margin = 4;
+
+// The plain back of a set without a cover: a diagonal lattice in the
+// palette's highlight colour.
+void paintPlainBack(QPainter& painter, const QRect& card, const QPalette& palette)
+{
+    painter.fillRect(card, palette.color(QPalette::Highlight));
+    painter.setPen(QPen(palette.color(QPalette::HighlightedText), 1));
+    const int step = std::max(8, card.width() / 8);
+    painter.save();
+    painter.setClipRect(card);
+    for (int d = -card.height(); d < card.width(); d += step) {
+        painter.drawLine(card.left() + d, card.top(), card.left() + d + card.height(), card.bottom());
+        painter.drawLine(card.left() + d, card.bottom(), card.left() + d + card.height(), card.top());
+    }
+    painter.restore();
+}
+
+// `image` as large as fits in `box`, centred, its aspect kept.
+void paintFitted(QPainter& painter, const QRect& box, const QImage& image)
+{
+    if (image.isNull())
+        return;
+    const QSize size = image.size().scaled(box.size(), Qt::KeepAspectRatio);
+    const QRect target(box.center() - QPoint(size.width() / 2, size.height() / 2), size);
+    painter.drawImage(target, image);
+}
+
+} // namespace
+
+GameCardView::GameCardView(int position, int count, QWidget* parent)
+    : QAbstractButton(parent), position_(position), count_(count)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { emit activated(position_); });
+    flip_.setDuration(FlipMs);
+    flip_.setStartValue(0.0);
+    flip_.setEndValue(1.0);
+    connect(&flip_, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    updateName();
+}
+
+void GameCardView::setPictures(const QImage& face, const QImage& back, int setSlot)
+{
+    face_ = face;
+    back_ = back;
+    setSlot_ = setSlot;
+    updateName();
+    update();
+}
+
+void GameCardView::setSide(Side side, bool animate)
+{
+    if (side == side_)
+        return;
+    const bool turnsOver = (side == Side::Back) != (side_ == Side::Back);
+    shownBefore_ = side_;
+    side_ = side;
+    flip_.stop();
+    if (animate && turnsOver)
+        flip_.start();
+    updateName();
+    update();
+}
+
+void GameCardView::updateName()
+{
+    QString name = tr("Card %1 of %2").arg(position_ + 1).arg(count_);
+    if (side_ == Side::Back)
+        name += tr(", face down");
+    else
+        name += tr(", card %1 of the set").arg(setSlot_);
+    if (side_ == Side::Found)
+        name += tr(", found");
+    setAccessibleName(name);
+}
+
+void GameCardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QRect card = rect().adjusted(Margin, Margin, -Margin, -Margin);
+    Side shown = side_;
+    if (flipping()) {
+        // The first half closes the side it starts from, the second opens the new one.
+        const double t = flip_.currentValue().toDouble();
+        shown = t < 0.5 ? shownBefore_ : side_;
+        const int width = std::max(1, int(card.width() * std::abs(std::cos(M_PI * t))));
+        card = QRect(card.center().x() - width / 2, card.top(), width, card.height());
+    }
+    if (shown == Side::Back)
+        paintBack(painter, card);
+    else
+        paintFace(painter, card);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void GameCardView::paintBack(QPainter& painter, const QRect& card) const
+{
+    if (back_.isNull()) {
+        paintPlainBack(painter, card, palette());
+        return;
+    }
+    painter.fillRect(card, palette().color(QPalette::Base));
+    paintFitted(painter, card, back_);
+}
+
+void GameCardView::paintFace(QPainter& painter, const QRect& card) const
+{
+    painter.fillRect(card, palette().color(QPalette::Base));
+    paintFitted(painter, card, face_);
+    if (side_ != Side::Found || flipping())
+        return;
+    // Found: a green frame and a tick in the corner.
+    const QColor green(0x2E, 0x9E, 0x44);
+    painter.setPen(QPen(green, 4));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(card.adjusted(2, 2, -2, -2));
+    const int mark = std::max(14, card.width() / 5);
+    const QRect corner(card.right() - mark - 4, card.top() + 4, mark, mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(green);
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(corner);
+    QPainterPath tick;
+    tick.moveTo(corner.left() + mark * 0.25, corner.top() + mark * 0.52);
+    tick.lineTo(corner.left() + mark * 0.43, corner.top() + mark * 0.70);
+    tick.lineTo(corner.left() + mark * 0.75, corner.top() + mark * 0.32);
+    painter.setPen(QPen(Qt::white, std::max(2, mark / 8)));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(tick);
+}
+
+void GameCardView::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit activated(position_);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        emit moveKey(position_, event->key());
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
+}

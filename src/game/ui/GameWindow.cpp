@@ -1,0 +1,305 @@
+#include "game/ui/GameWindow.h"
+
+#include "app/overview/OverviewModel.h"
+#include "app/overview/OverviewSet.h"
+#include "game/ui/GameBoard.h"
+#include "game/ui/GameCardView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int PairChoices[] = {4, 6, 8, 10, 12, 15, 20};
+constexpr int MaxPlayers = 4;
+// The model reports each picture as it is decoded: look once they pause.
+constexpr int SettleMs = 50;
+
+std::unique_ptr<OverviewModel> picturesOf(const OverviewSet& set)
+{
+    auto model = std::make_unique<OverviewModel>();
+    model->setThumbnailBox(GameWindow::FaceBox);
+    model->setSet(set);
+    return model;
+}
+
+} // namespace
+
+QString PairsText(int count)
+{
+    return count == 1 ? GameWindow::tr("1 pair") : GameWindow::tr("%1 pairs").arg(count);
+}
+
+GameWindow::GameWindow(const OverviewModel& pictures, const GameOptions& options, QWidget* parent)
+    : GameWindow(nullptr, &pictures, options, parent)
+{
+}
+
+GameWindow::GameWindow(const OverviewSet& set, const GameOptions& options, QWidget* parent)
+    : GameWindow(picturesOf(set), nullptr, options, parent)
+{
+}
+
+GameWindow::GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* shared,
+                       const GameOptions& options, QWidget* parent)
+    : QWidget(parent), ownPictures_(std::move(own)), pictures_(shared ? *shared : *ownPictures_),
+      options_(options)
+{
+    setWindowFlag(Qt::Window);
+    options_.players = std::clamp(options_.players, 1, MaxPlayers);
+    resize(1000, 720);
+    buildControls();
+
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleMs);
+    connect(&settle_, &QTimer::timeout, this, &GameWindow::picturesChanged);
+    connect(&pictures_, &OverviewModel::cellChanged, &settle_, qOverload<>(&QTimer::start));
+    missTimer_.setSingleShot(true);
+    missTimer_.setInterval(MissShownMs);
+    connect(&missTimer_, &QTimer::timeout, this, &GameWindow::turnBackMiss);
+    clockTimer_.setInterval(1000);
+    connect(&clockTimer_, &QTimer::timeout, this, &GameWindow::updateCounters);
+
+    auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this, &GameWindow::toggleFullScreen);
+    auto* leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(leaveFullScreen, &QShortcut::activated, this, [this] {
+        if (isFullScreen())
+            toggleFullScreen();
+    });
+
+    board_->setMessage(tr("Reading the pictures\u2026"));
+    announce(tr("Reading the pictures\u2026"));
+    updateCounters();
+    // A model that has decoded everything already says nothing more.
+    settle_.start();
+}
+
+GameWindow::~GameWindow() = default;
+
+void GameWindow::buildControls()
+{
+    board_ = new GameBoard(this);
+    connect(board_, &GameBoard::activated, this, &GameWindow::activate);
+
+    auto* side = new QVBoxLayout;
+    playersGrid_ = new QGridLayout;
+    side->addLayout(playersGrid_);
+    side->addStretch(1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(board_, 1);
+    middle->addLayout(side);
+
+    counters_ = new QLabel(this);
+    status_ = new QLabel(this);
+    status_->setAccessibleDescription(tr("Game status"));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(counters_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildTopBar());
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+    buildPlayers();
+}
+
+QWidget* GameWindow::buildTopBar()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    pairsChoice_ = new QComboBox(bar);
+    auto* pairsLabel = new QLabel(tr("&Pairs:"), bar);
+    pairsLabel->setBuddy(pairsChoice_);
+    connect(pairsChoice_, &QComboBox::activated, this, [this] {
+        options_.pairs = pairsChoice_->currentData().toInt();
+        dealCards(deal_.seed);
+    });
+
+    playersChoice_ = new QSpinBox(bar);
+    playersChoice_->setRange(1, MaxPlayers);
+    playersChoice_->setValue(options_.players);
+    auto* playersLabel = new QLabel(tr("Pla&yers:"), bar);
+    playersLabel->setBuddy(playersChoice_);
+    connect(playersChoice_, &QSpinBox::valueChanged, this, [this](int players) {
+        options_.players = players;
+        buildPlayers();
+        dealCards(deal_.seed);
+    });
+
+    auto* newGame = new QPushButton(tr("&New game"), bar);
+    connect(newGame, &QPushButton::clicked, this, [this] { this->newGame(); });
+    auto* newShortcut = new QShortcut(QKeySequence::New, this);
+    connect(newShortcut, &QShortcut::activated, this, [this] { this->newGame(); });
+
+    seedLabel_ = new QLabel(bar);
+    seedLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    leftOutLabel_ = new QLabel(bar);
+    animation_ = new QCheckBox(tr("Flip &animation"), bar);
+    animation_->setChecked(true);
+    sound_ = new QCheckBox(tr("&Sound"), bar);
+    sound_->setChecked(true);
+
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             pairsLabel, pairsChoice_, playersLabel, playersChoice_, newGame, seedLabel_, leftOutLabel_})
+        row->addWidget(widget);
+    row->addStretch(1);
+    row->addWidget(animation_);
+    row->addWidget(sound_);
+    return bar;
+}
+
+// One row per player: a marker for whose turn it is, the name (editable)
+// and the score. Names typed stay when the number of players changes.
+void GameWindow::buildPlayers()
+{
+    while (int(playerNames_.size()) > options_.players) {
+        delete playerNames_.back();
+        delete playerScores_.back();
+        delete playerMarks_.back();
+        playerNames_.pop_back();
+        playerScores_.pop_back();
+        playerMarks_.pop_back();
+    }
+    while (int(playerNames_.size()) < options_.players) {
+        const int player = int(playerNames_.size());
+        auto* mark = new QLabel(this);
+        // As wide with the marker as without, so the board keeps its place.
+        mark->setFixedWidth(mark->fontMetrics().horizontalAdvance(QStringLiteral("\u25B6")) + 4);
+        auto* name = new QLineEdit(tr("Player %1").arg(player + 1), this);
+        name->setAccessibleName(tr("Name of player %1").arg(player + 1));
+        connect(name, &QLineEdit::textChanged, this, &GameWindow::updatePlayers);
+        auto* score = new QLabel(this);
+        playersGrid_->addWidget(mark, player, 0);
+        playersGrid_->addWidget(name, player, 1);
+        playersGrid_->addWidget(score, player, 2);
+        playerMarks_.push_back(mark);
+        playerNames_.push_back(name);
+        playerScores_.push_back(score);
+    }
+    updatePlayers();
+}
+
+void GameWindow::picturesChanged()
+{
+    if (cardsRead_ || !PicturesSettled(pictures_))
+        return;
+    cardsRead_ = true;
+    cardsReady();
+}
+
+void GameWindow::cardsReady()
+{
+    cards_ = ReadGameCards(pictures_);
+    fillPairChoices();
+    showLeftOut();
+    if (!cards_.enoughToPlay()) {
+        const QString message =
+            tr("This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, "
+               "and this set has %1.")
+                .arg(PairsText(int(cards_.playable.size())));
+        board_->setMessage(message);
+        announce(message);
+        updateCounters();
+        return;
+    }
+    dealCards(options_.seed.value_or(ClockSeed()));
+}
+
+void GameWindow::fillPairChoices()
+{
+    const int playable = int(cards_.playable.size());
+    pairsChoice_->clear();
+    for (const int pairs : PairChoices)
+        if (pairs < playable)
+            pairsChoice_->addItem(QString::number(pairs), pairs);
+    pairsChoice_->addItem(tr("All (%1)").arg(playable), 0);
+    const int index = pairsChoice_->findData(options_.pairs);
+    pairsChoice_->setCurrentIndex(index >= 0 ? index : pairsChoice_->count() - 1);
+    pairsChoice_->setEnabled(cards_.enoughToPlay());
+}
+
+void GameWindow::showLeftOut()
+{
+    const int count = int(cards_.leftOut.size());
+    leftOutLabel_->setVisible(count > 0);
+    leftOutLabel_->setText(tr("%1 left out").arg(PairsText(count)));
+    leftOutLabel_->setToolTip(tr("Left out, a picture missing or unreadable: %1").arg(cards_.leftOutList()));
+    leftOutLabel_->setAccessibleDescription(leftOutLabel_->toolTip());
+}
+
+void GameWindow::newGame(std::optional<uint32_t> seed)
+{
+    if (!cardsRead_)
+        return;
+    // The pictures may have changed since the last deal.
+    cards_ = ReadGameCards(pictures_);
+    fillPairChoices();
+    showLeftOut();
+    if (cards_.enoughToPlay())
+        dealCards(seed.value_or(ClockSeed()));
+}
+
+void GameWindow::dealCards(uint32_t seed)
+{
+    if (!cards_.enoughToPlay())
+        return;
+    if (endBox_)
+        endBox_->close();
+    missTimer_.stop();
+    clockTimer_.stop();
+    clock_.invalidate();
+    finalMs_ = -1;
+    deal_ = MakeDeal(cards_.playable, options_.pairs, seed);
+    std::vector<int> pairs;
+    for (const DealtCard& card : deal_.cards)
+        pairs.push_back(card.pair);
+    rules_ = std::make_unique<GameRules>(pairs, options_.players);
+
+    const bool firstDeal = board_->cardCount() == 0;
+    board_->setCardCount(int(deal_.cards.size()));
+    for (int position = 0; position < board_->cardCount(); ++position) {
+        const DealtCard& card = deal_.cards[std::size_t(position)];
+        board_->card(position)->setPictures(cards_.faces[std::size_t(card.slot)], cards_.back, card.slot);
+    }
+    seedLabel_->setText(tr("Deal %1").arg(seed));
+    seedLabel_->setToolTip(tr("Start this deal again with --seed %1").arg(seed));
+    updatePlayers();
+    updateCounters();
+    announce(tr("%1 pairs dealt. %2 plays.").arg(rules_->pairCount()).arg(playerName(0)));
+    // The first deal takes the focus; someone changing the pairs or players
+    // with the keyboard later keeps it.
+    const QWidget* focus = focusWidget();
+    const auto choosing = [focus](const QWidget* choice) {
+        return focus && (focus == choice || choice->isAncestorOf(focus));
+    };
+    if (firstDeal || (!choosing(pairsChoice_) && !choosing(playersChoice_)))
+        board_->card(0)->setFocus(Qt::OtherFocusReason);
+    emit dealt();
+}
+
+void GameWindow::setAnimated(bool animated)
+{
+    animation_->setChecked(animated);
+}
+
+void GameWindow::toggleFullScreen()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+}
