@@ -4,11 +4,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -25,18 +28,17 @@ QString writeSet(const QString& parent)
     return set;
 }
 
-// Presses OK on the report box once it shows, keeping its text.
-void readReportWhenShown(QString* text)
+// Runs `act` on the first visible top-level widget of type T once it shows.
+template <typename T> void whenShown(const std::function<void(T*)>& act)
 {
-    QTimer::singleShot(0, [text] {
+    QTimer::singleShot(0, [act] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
-                *text = box->text();
-                box->accept();
+            if (auto* shown = qobject_cast<T*>(widget); shown && shown->isVisible()) {
+                act(shown);
                 return;
             }
         }
-        readReportWhenShown(text);
+        whenShown<T>(act);
     });
 }
 
@@ -53,14 +55,26 @@ class TestWebExportCommand : public QObject {
     QTemporaryDir dir_;
 };
 
+// The file choice offers "<set name>.html"; a name without a suffix gets
+// ".html"; the report box says what the page holds.
 void TestWebExportCommand::writesThePageAndSaysWhatItHolds()
 {
     const QString set = writeSet(dir_.path());
-    const QString out = QDir(dir_.path()).filePath(QStringLiteral("Colours.html"));
+    const QString chosen = QDir(dir_.path()).filePath(QStringLiteral("For the class"));
+    QString proposed;
     QString report;
-    readReportWhenShown(&report);
-    ExportSetAsWebPage(nullptr, set, out);
-    QVERIFY(TestFiles::readBytes(out).startsWith("<!DOCTYPE html>"));
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->selectFile(chosen);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, which checks the name
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            report = box->text();
+            box->accept();
+        });
+    });
+    ExportSetAsWebPage(nullptr, set);
+    QCOMPARE(proposed, QStringLiteral("Colours.html"));
+    QVERIFY(TestFiles::readBytes(chosen + QStringLiteral(".html")).startsWith("<!DOCTYPE html>"));
     QVERIFY2(report.contains(QStringLiteral("It plays 2 pairs.")), qPrintable(report));
     QVERIFY2(
         report.contains(QStringLiteral("Pairs left out (a picture is missing or cannot be read): 3, 4, 5")),
