@@ -11,12 +11,16 @@ packages=(
   qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   pulseaudio pulseaudio-utils sox python3 ffmpeg poppler-utils
   xvfb xauth imagemagick fonts-dejavu-core
+  chromium firefox-esr nodejs
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# The web page's tests run npm, which Debian packages apart from nodejs (other
+# builds of nodejs carry their own).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"

@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 scripts/install-deps.sh
+# The web page's linter and browser driver, exactly as the lock file names them.
+(cd tests/web && npm ci --no-audit --no-fund)
 
 # The committed .clang-format holds for the whole tree.
 git ls-files -- src tools tests bench fuzz | grep -E '\.(cpp|h)$' | xargs clang-format --dry-run -Werror

@@ -1,0 +1,197 @@
+#include "web/WebPage.h"
+
+#include "app/overview/OverviewModel.h"
+#include "app/overview/OverviewSet.h"
+#include "common/FileNames.h"
+#include "common/ReplacingFile.h"
+#include "game/GameCards.h"
+#include "web/WebCardImage.h"
+#include "web/WebPageTemplate.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cstring>
+
+namespace {
+
+// Below this a picture is no longer worth showing; the budget may then be
+// exceeded rather than the cards made unrecognisable.
+constexpr qint64 MinPictureBytes = 6000;
+// The page's JSON around the pictures and sounds: names, lists, keys.
+constexpr qint64 DataOverhead = 8000;
+
+QString dataAddress(const QString& mimeType, const QByteArray& bytes)
+{
+    return QStringLiteral("data:%1;base64,").arg(mimeType) + QString::fromLatin1(bytes.toBase64());
+}
+
+QString fileKey(const QString& path)
+{
+    return QFileInfo(path).completeBaseName().toUpper();
+}
+
+// The pictures the page carries: the cover and each face of a playable pair,
+// every file once (a paired set's two cards share one).
+struct PictureList {
+    QStringList keys;
+    QList<QImage> images;
+    QHash<int, QString> keyOfSlot;
+};
+
+PictureList picturesOf(const GameCards& cards, const QString& coverKey)
+{
+    PictureList list;
+    if (!cards.back.isNull()) {
+        list.keys << coverKey;
+        list.images << cards.back;
+    }
+    for (const int pair : cards.playable) {
+        for (const int slot : {2 * pair - 1, 2 * pair}) {
+            const QString key =
+                QStringLiteral("C%1").arg(NumeroArquivo(slot, cards.duplo), 2, 10, QLatin1Char('0'));
+            list.keyOfSlot.insert(slot, key);
+            if (!list.keys.contains(key)) {
+                list.keys << key;
+                list.images << cards.faces[std::size_t(slot)];
+            }
+        }
+    }
+    return list;
+}
+
+struct SoundList {
+    QJsonObject data;
+    QHash<int, QString> keyOfSlot;
+    qint64 bytes = 0;
+};
+
+SoundList soundsOf(const GameCards& cards, WebSound::Codec codec, WebPage::Page& page)
+{
+    SoundList list;
+    QHash<QString, bool> tried;
+    for (const int pair : cards.playable) {
+        for (const int slot : {2 * pair - 1, 2 * pair}) {
+            const QString& path = cards.sounds[std::size_t(slot)];
+            if (path.isEmpty())
+                continue;
+            const QString key = fileKey(path);
+            if (!tried.contains(key)) {
+                try {
+                    const WebSound::Encoded encoded = WebSound::Encode(path, codec);
+                    const QString address = dataAddress(encoded.mimeType, encoded.bytes);
+                    list.data.insert(key, address);
+                    list.bytes += address.size();
+                    tried.insert(key, true);
+                } catch (const Exception& e) {
+                    QString reason = e.Message();
+                    reason.replace(QLatin1Char('\n'), QLatin1String(": "));
+                    page.problems << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason);
+                    tried.insert(key, false);
+                }
+            }
+            if (tried.value(key))
+                list.keyOfSlot.insert(slot, key);
+        }
+    }
+    page.sounds = int(list.data.size());
+    return list;
+}
+
+QJsonArray numbers(const std::vector<int>& values)
+{
+    QJsonArray array;
+    for (const int value : values)
+        array.append(value);
+    return array;
+}
+
+// One entry per slot (the cover's too, so that slot numbers index it): the
+// keys of its picture and sound, null where the page has none.
+QJsonArray cardEntries(const PictureList& pictures, const SoundList& sounds)
+{
+    QJsonArray cards;
+    for (int slot = 0; slot < NumSlots; ++slot) {
+        QJsonObject card;
+        card.insert(QStringLiteral("picture"),
+                    pictures.keyOfSlot.contains(slot) ? QJsonValue(pictures.keyOfSlot[slot]) : QJsonValue());
+        card.insert(QStringLiteral("sound"),
+                    sounds.keyOfSlot.contains(slot) ? QJsonValue(sounds.keyOfSlot[slot]) : QJsonValue());
+        cards.append(card);
+    }
+    return cards;
+}
+
+} // namespace
+
+namespace WebPage {
+
+Page Build(const GameCards& cards, const QString& setName, const QString& author, const Options& options)
+{
+    if (!cards.enoughToPlay())
+        throw EWebExportError(
+            QStringLiteral("Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed")
+                .arg(setName)
+                .arg(cards.playable.size()));
+    Page page;
+    page.playable = cards.playable;
+    page.leftOut = cards.leftOut;
+
+    const WebSound::Codec codec = options.codec == WebSound::Codec::Opus && WebSound::OpusAvailable()
+                                      ? WebSound::Codec::Opus
+                                      : WebSound::Codec::Wav;
+    page.soundFormat =
+        codec == WebSound::Codec::Opus ? QStringLiteral("audio/ogg") : QStringLiteral("audio/wav");
+    const SoundList sounds = soundsOf(cards, codec, page);
+
+    const QString coverKey = QStringLiteral("C00");
+    PictureList pictures = picturesOf(cards, coverKey);
+    page.pictures = int(pictures.keys.size());
+    const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + sounds.bytes;
+    const qint64 share = (options.budget - fixed) / qMax<qint64>(1, page.pictures);
+    const qint64 pictureBudget = qMax(MinPictureBytes, share / 4 * 3 - 32);
+    QJsonObject pictureData;
+    for (qsizetype i = 0; i < pictures.keys.size(); ++i)
+        pictureData.insert(
+            pictures.keys[i],
+            dataAddress(QStringLiteral("image/png"), WebCardImage::Png(pictures.images[i], pictureBudget)));
+
+    QJsonObject data;
+    data.insert(QStringLiteral("name"), setName);
+    data.insert(QStringLiteral("author"), author);
+    data.insert(QStringLiteral("double"), cards.duplo);
+    data.insert(QStringLiteral("cover"), cards.back.isNull() ? QJsonValue() : QJsonValue(coverKey));
+    data.insert(QStringLiteral("playable"), numbers(cards.playable));
+    data.insert(QStringLiteral("leftOut"), numbers(cards.leftOut));
+    data.insert(QStringLiteral("cards"), cardEntries(pictures, sounds));
+    data.insert(QStringLiteral("pictures"), pictureData);
+    data.insert(QStringLiteral("sounds"), sounds.data);
+    page.html = WebPageTemplate::Fill(setName, QJsonDocument(data).toJson(QJsonDocument::Compact));
+    return page;
+}
+
+Page BuildFromFolder(const QString& folder, const Options& options)
+{
+    if (!FileNames::folderExists(folder))
+        throw EWebExportError(QStringLiteral("No such folder: %1").arg(folder));
+    const OverviewSet set = OverviewSet::read(*FileNames::findExisting(folder));
+    OverviewModel pictures;
+    pictures.setThumbnailBox(QSize(WebCardImage::MaxSide, WebCardImage::MaxSide));
+    pictures.setSet(set);
+    pictures.waitForThumbnails();
+    return Build(ReadGameCards(pictures), set.name(), set.author, options);
+}
+
+Page Export(const QString& folder, const QString& outFile, const Options& options)
+{
+    Page page = BuildFromFolder(folder, options);
+    ReplacingFile file(outFile);
+    if (!file.open() || !file.write(page.html.constData(), page.html.size()) || !file.commit())
+        throw EWebExportError(QStringLiteral("Cannot write the web page %1: %2")
+                                  .arg(outFile, QString::fromLocal8Bit(std::strerror(file.error()))));
+    return page;
+}
+
+} // namespace WebPage
