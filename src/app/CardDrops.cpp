@@ -150,12 +150,13 @@ TBitmap CardDrops::ReadPicture(const QString& path)
     }
 }
 
-void CardDrops::SaveSound(TSetDocument& document, const QString& source, int slot)
+void CardDrops::SaveSound(TSetDocument& document, const QString& source, int slot,
+                          const TMMWaveProgress& progress)
 {
     if (!SoundImport::CanImport(source)) {
         // Made for this one operation, as Insert Sound's.
         TMMWave wave;
-        CardSound::Save(document, wave, source, slot);
+        CardSound::Save(document, wave, source, slot, progress);
         return;
     }
     document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&source](const QString& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/TMMWave.h"
 #include "cardset/SetDocument.h"
 
 #include <QStringList>
@@ -49,6 +50,7 @@ TBitmap ReadPicture(const QString& path);
 // Writes the sound file `source` as the sound of card `slot` through the
 // document: a wave file the wave object reads as Insert Sound does, a sound
 // of another format converted. An error names the file.
-void SaveSound(TSetDocument& document, const QString& source, int slot);
+// `progress` hears of a wave's save (see CardSound::Save).
+void SaveSound(TSetDocument& document, const QString& source, int slot, const TMMWaveProgress& progress = {});
 
 } // namespace CardDrops

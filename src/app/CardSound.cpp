@@ -4,8 +4,10 @@
 #include "cardset/SetDocument.h"
 #include "common/ui/ErrorMessage.h"
 
-void CardSound::Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot)
+void CardSound::Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot,
+                     const TMMWaveProgress& progress)
 {
+    wave.OnProgress = progress;
     // The wave layer's texts name no file: the error box shows which one failed.
     try {
         wave.LoadWaveFile(source);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "audio/TMMWave.h"
+
 #include <QString>
 
-class TMMWave;
 class TSetDocument;
 
 // Writing a card's sound file, shared by Insert Sound and Paste.
@@ -12,6 +13,8 @@ namespace CardSound {
 // the sound file of card `slot`, which records the path only after the write
 // (in a paired set in both slots that share the file). A failure of the wave
 // layer raises its error, with the file it failed on, and records nothing.
-void Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot);
+// `progress`, when given, hears of the save's blocks and may cancel it.
+void Save(TSetDocument& document, TMMWave& wave, const QString& source, int slot,
+          const TMMWaveProgress& progress = {});
 
 } // namespace CardSound

@@ -1,9 +1,11 @@
 #include "app/TfrmConfigurador.h"
 
 #include "app/ButtonIcons.h"
+#include "app/CardFileWatcher.h"
 #include "app/CardFontDialog.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
+#include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardTable.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -284,10 +287,7 @@ void TfrmConfigurador::connectHandlers()
     const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
         const QString name = button ? button->toolTip() : QString(entry->text()).remove(QLatin1Char('&'));
         const auto command = [this, handler, name] {
-            RunCommand([this, handler, name] {
-                const CardCommand named(document_, name);
-                (this->*handler)();
-            });
+            runCommand(name, [this, handler] { (this->*handler)(); });
         };
         if (entry)
             connect(entry, &QAction::triggered, this, command);
@@ -320,6 +320,36 @@ void TfrmConfigurador::connectHandlers()
 
     connect(&document_, &TSetDocument::cardFileWritten, this,
             [this](int slot, TSetDocument::CardPart part) { showWrittenPicture(slot, part); });
+
+    diskWatcher_ = new CardFileWatcher(this);
+    connect(diskWatcher_, &CardFileWatcher::changed, this,
+            [this] { runCommand({}, [this] { showFilesAgain(); }); });
+    connect(diskWatcher_, &CardFileWatcher::folderGone, this,
+            [this](const QString& folder) { runCommand({}, [this, folder] { setFolderGone(folder); }); });
+    connect(&document_, &TSetDocument::setOpened, this, [this] { watchShownFiles(); });
+}
+
+void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()> body,
+                                  CommandGuard::WhenBusy whenBusy)
+{
+    guard_.run(
+        [this, undoName, body = std::move(body)] {
+            SaveProgressView progress(this, longSaveMs_);
+            saveProgress_ = &progress;
+            RunCommand([&] {
+                std::optional<CardCommand> named;
+                if (!undoName.isEmpty())
+                    named.emplace(document_, undoName);
+                body();
+            });
+            saveProgress_ = nullptr;
+        },
+        whenBusy);
+}
+
+TMMWaveProgress TfrmConfigurador::SaveProgress() const
+{
+    return saveProgress_ ? saveProgress_->handler() : TMMWaveProgress();
 }
 
 CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
@@ -345,7 +375,7 @@ QString TfrmConfigurador::HelpFileName()
 bool TfrmConfigurador::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
-        RunCommand([this] { FormActivate(); });
+        runCommand({}, [this] { FormActivate(); });
     return QMainWindow::event(e);
 }
 
@@ -355,7 +385,7 @@ void TfrmConfigurador::showEvent(QShowEvent* e)
     // A desktop without a window manager never activates the window; being
     // shown the first time then counts as the first activation.
     if (!e->spontaneous())
-        RunCommand([this] { FormActivate(); });
+        runCommand({}, [this] { FormActivate(); });
 }
 
 void TfrmConfigurador::closeEvent(QCloseEvent* e)
@@ -380,7 +410,12 @@ bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
     if (receiver != first)
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
-    RunCommand([this, key] { FormKeyDown(key->key(), key->modifiers()); });
+    // A page turn pressed during a command would show another card than the
+    // one the command writes: it is dropped.
+    const int pressed = key->key();
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    runCommand(
+        {}, [this, pressed, modifiers] { FormKeyDown(pressed, modifiers); }, CommandGuard::WhenBusy::Ignore);
     return false;
 }
 
@@ -485,9 +520,42 @@ void TfrmConfigurador::InicImages()
     }
     // With the frames disabled the current frame stays and now shows another slot.
     announceCurrentSlot();
+    watchShownFiles();
 
     for (const EFileError& failure : failures)
         ShowErrorBox(failure.Message(), failure.FileName());
+}
+
+void TfrmConfigurador::watchShownFiles()
+{
+    QStringList files;
+    for (const TDBImage* frame : {DBImage1, DBImage2}) {
+        const int slot = frame->isHidden() ? NoSlot : frame->Tag();
+        if (slot > NoSlot && document_.HasSet())
+            files << document_.Conjunto.Elementos[slot].Imagem << document_.CaminhoImagem(slot);
+    }
+    files.removeAll(QString());
+    diskWatcher_->watch(document_.HasSet() ? document_.PastaConjunto : QString(), files);
+}
+
+void TfrmConfigurador::showFilesAgain()
+{
+    // Read again as they are now; a file gone shows the blank card.
+    for (TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() > NoSlot)
+            showSlotPicture(frame, frame->Tag());
+    watchShownFiles();
+}
+
+void TfrmConfigurador::setFolderGone(const QString& folder)
+{
+    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto) != folder)
+        return;
+    showFilesAgain();
+    InibeControles();
+    ShowErrorBox(
+        QStringLiteral("The set's folder is no longer there; editing stays off until a set is opened"),
+        folder);
 }
 
 void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
@@ -593,13 +661,11 @@ void TfrmConfigurador::updateActions()
     // The menu being off does not switch off an entry's shortcut.
     if (mnPastePicture)
         mnPastePicture->setEnabled(editingEnabled_ && clipboardHasPicture());
-    // Paste is off at creation and comes on with the first Copy; the editing
-    // state does not switch it, and nothing turns it off again, since the
-    // copy buffer belongs to the run.
-    if (pasteAvailable_) {
-        btnColar->setEnabled(true);
-        mnColar->setEnabled(true);
-    }
+    // Paste is off until the first Copy (the copy buffer belongs to the run)
+    // and, like every card command, off while editing is: with the controls
+    // off it would write into a folder whose cards the window does not show.
+    btnColar->setEnabled(editingEnabled_ && pasteAvailable_);
+    mnColar->setEnabled(editingEnabled_ && pasteAvailable_);
     updateUndoEntries();
     updateSoundExtraEntries();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CommandGuard.h"
+#include "audio/TMMWave.h"
 #include "cardset/SetDocument.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/CardText.h"
@@ -10,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class CardFileWatcher;
 class CardFontDialog;
 class CardUndoHistory;
 class QFrame;
@@ -150,6 +153,18 @@ class TfrmConfigurador : public QMainWindow {
     // that writes a card picture goes through it.
     void WriteCardPicture(TDBImage* frame, int slot);
 
+    // Runs one command of the window: its card file writes one step of Undo
+    // named `undoName` (none when empty), its error shown in the error box.
+    // While another command runs it waits for it (or is dropped, when
+    // `whenBusy` says so), never starting inside it.
+    void runCommand(const QString& undoName, std::function<void()> body,
+                    CommandGuard::WhenBusy whenBusy = CommandGuard::WhenBusy::Queue);
+    bool CommandRunning() const { return guard_.busy(); }
+    // A save that has run this long shows the progress dialog.
+    void SetLongSaveDelay(int ms) { longSaveMs_ = ms; }
+    // The progress handler of the card sound saves of the running command.
+    TMMWaveProgress SaveProgress() const;
+
     // The help contents page: the program's folder + "/Help/index.html".
     static QString HelpFileName();
 
@@ -248,6 +263,9 @@ class TfrmConfigurador : public QMainWindow {
     void updateSoundExtraEntries();
     void createOverviewAndDrops();
     void showSetInOverview();
+    // Properties switching the kind: the question, and the set read again.
+    bool confirmKindChange(int changedCards);
+    void rescanSet();
     void dropOnFrame(TDBImage* frame, const QDropEvent& event);
     // Writes `picture` as card `slot`'s picture, through the frame showing
     // the slot when one does (as Insert image does), else directly.
@@ -257,6 +275,11 @@ class TfrmConfigurador : public QMainWindow {
     // picture, copied from the frame that wrote it or read from the file.
     void showWrittenPicture(int slot, TSetDocument::CardPart part);
     void announceCurrentSlot();
+    // The frames follow their files on disk; a set folder that is gone
+    // switches editing off, said once.
+    void watchShownFiles();
+    void showFilesAgain();
+    void setFolderGone(const QString& folder);
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
@@ -280,4 +303,8 @@ class TfrmConfigurador : public QMainWindow {
     int announcedSlot_ = -1;
     CardUndoHistory* undoHistory_ = nullptr; // a child of the window
     SetOverview* overview_ = nullptr;
+    CommandGuard guard_;
+    CardFileWatcher* diskWatcher_ = nullptr;
+    class SaveProgressView* saveProgress_ = nullptr; // while a command runs
+    int longSaveMs_ = 400;
 };

@@ -42,7 +42,7 @@ void TfrmConfigurador::btnColarClick()
 {
     TDBImage* frame = ImagemAtual;
     const std::optional<int> current = CurrentSlot();
-    if (!current)
+    if (!current || !editingEnabled_)
         return;
     const int slot = *current;
     // Made for this one operation and released whatever happens.
@@ -59,5 +59,5 @@ void TfrmConfigurador::btnColarClick()
         WriteCardPicture(frame, slot);
     }
     if (const auto sound = copiedFile(ElementoCopiado.Som))
-        CardSound::Save(Document(), wave, *sound, slot);
+        CardSound::Save(Document(), wave, *sound, slot, SaveProgress());
 }

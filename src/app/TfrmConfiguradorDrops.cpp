@@ -68,15 +68,6 @@ QString DragCardName()
     return QStringLiteral("Drag card");
 }
 
-// Runs a command whose card file writes are one step of Undo.
-void runNamed(TSetDocument& document, const QString& name, const std::function<void()>& body)
-{
-    RunCommand([&] {
-        const CardCommand named(document, name);
-        body();
-    });
-}
-
 std::optional<QString> existingFile(const QString& path)
 {
     const auto existing = FileNames::findExisting(path);
@@ -93,9 +84,8 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnPastePicture->setObjectName(QStringLiteral("mnPastePicture"));
     mnPastePicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnEditar->insertAction(N2, mnPastePicture);
-    connect(mnPastePicture, &QAction::triggered, this, [this] {
-        runNamed(document_, QStringLiteral("Paste picture"), [this] { mnPastePictureClick(); });
-    });
+    connect(mnPastePicture, &QAction::triggered, this,
+            [this] { runCommand(QStringLiteral("Paste picture"), [this] { mnPastePictureClick(); }); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateActions(); });
 
     mnView = new QMenu(QStringLiteral("View"), mnConfig);
@@ -105,7 +95,7 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnSetOverview->setShortcut(QKeySequence(Qt::Key_F2));
     mnConfig->insertMenu(mnAjuda->menuAction(), mnView);
     connect(mnSetOverview, &QAction::triggered, this,
-            [this] { RunCommand([this] { mnSetOverviewClick(); }); });
+            [this] { runCommand({}, [this] { mnSetOverviewClick(); }); });
 
     for (TDBImage* frame : {DBImage1, DBImage2}) {
         new CardDropTarget(
@@ -139,7 +129,7 @@ void TfrmConfigurador::dropOnFrame(TDBImage* frame, const QDropEvent& event)
     // The work (and any question or error box) waits until the drag is over,
     // so that the program the files came from is not kept waiting.
     QTimer::singleShot(0, this, [this, slot, dragged, paths] {
-        runNamed(document_, dragged >= 0 ? DragCardName() : DropName(), [&] {
+        runCommand(dragged >= 0 ? DragCardName() : DropName(), [this, slot, dragged, paths] {
             // A card dropped on becomes the current card, as a click makes it.
             GoToSlot(slot);
             if (dragged >= 0)
@@ -173,7 +163,7 @@ void TfrmConfigurador::DropFiles(int slot, const QStringList& paths)
         if (dropped.kind == CardDrops::Kind::Pictures)
             writePicture(targets[i], CardDrops::ReadPicture(dropped.files[qsizetype(i)]));
         else
-            CardDrops::SaveSound(document_, dropped.files[qsizetype(i)], targets[i]);
+            CardDrops::SaveSound(document_, dropped.files[qsizetype(i)], targets[i], SaveProgress());
     }
 }
 
@@ -194,7 +184,7 @@ void TfrmConfigurador::CopyCard(int from, int to)
     }
     if (const auto sound = existingFile(document_.CaminhoSom(from))) {
         TMMWave wave;
-        CardSound::Save(document_, wave, *sound, to);
+        CardSound::Save(document_, wave, *sound, to, SaveProgress());
     }
 }
 
@@ -217,17 +207,19 @@ void TfrmConfigurador::mnSetOverviewClick()
         overview_->setObjectName(QStringLiteral("SetOverview"));
         overview_->setDropFilter([this](const QMimeData* data) { return AcceptsDrop(data); });
         connect(overview_, &SetOverview::slotActivated, this,
-                [this](int slot) { RunCommand([this, slot] { GoToSlot(slot); }); });
+                [this](int slot) { runCommand({}, [this, slot] { GoToSlot(slot); }); });
         // Queued: the drop is over before the cards are written.
         connect(
             overview_, &SetOverview::filesDropped, this,
             [this](int slot, const QStringList& paths) {
-                runNamed(document_, DropName(), [&] { DropFiles(slot, paths); });
+                runCommand(DropName(), [this, slot, paths] { DropFiles(slot, paths); });
             },
             Qt::QueuedConnection);
         connect(
             overview_, &SetOverview::cardDragged, this,
-            [this](int from, int to) { runNamed(document_, DragCardName(), [&] { CopyCard(from, to); }); },
+            [this](int from, int to) {
+                runCommand(DragCardName(), [this, from, to] { CopyCard(from, to); });
+            },
             Qt::QueuedConnection);
         connect(&document_, &TSetDocument::setOpened, overview_, [this] { showSetInOverview(); });
         connect(&document_, &TSetDocument::configChanged, overview_, [this] { showSetInOverview(); });

@@ -4,6 +4,7 @@
 #include "app/TfrmConfigurador.h"
 
 #include "cardset/SetConfig.h"
+#include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
 #include "common/FileNames.h"
@@ -11,7 +12,9 @@
 #include "images/ui/TDBImage.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -115,9 +118,47 @@ void TfrmConfigurador::mnImportarClick()
 void TfrmConfigurador::Propriedades1Click()
 {
     CreateSetDialogs(this);
-    // The dialog closes whatever the write does; its error follows.
-    if (fPropriedades->exec() == QDialog::Accepted)
+    if (fPropriedades->exec() != QDialog::Accepted)
+        return;
+    // Another kind gives cards other files: the user hears how many cards
+    // change their picture before anything changes, and after it the set is
+    // read again so that frames, overview and disk agree.
+    const bool kindChanges = Document().HasSet() && fPropriedades->Duplo != Document().IsDoubleSet();
+    if (kindChanges && !confirmKindChange(Document().CardsChangingPicture(fPropriedades->Duplo)))
+        return;
+    // The dialog closes whatever the write does; its error follows, after the
+    // set was read again under the kind that took effect.
+    try {
         Document().ApplyProperties(fPropriedades->Autor, fPropriedades->Duplo);
+    } catch (...) {
+        if (kindChanges)
+            rescanSet();
+        throw;
+    }
+    if (kindChanges)
+        rescanSet();
+}
+
+bool TfrmConfigurador::confirmKindChange(int changedCards)
+{
+    if (changedCards == 0)
+        return true;
+    const QString cards =
+        changedCards == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(changedCards);
+    const QString question = QStringLiteral("Changing the kind of the set changes the picture of %1. "
+                                            "The set is then read from its folder again. Change it?")
+                                 .arg(cards);
+    return QMessageBox::question(this, QGuiApplication::applicationDisplayName(), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TfrmConfigurador::rescanSet()
+{
+    // The user was told before; the missing files of the new kind are no news.
+    setErrorList({});
+    Document().ReloadSet(scanView());
+    scanView().hideProgress();
+    InicImages();
 }
 
 void TfrmConfigurador::btnSalvarClick()

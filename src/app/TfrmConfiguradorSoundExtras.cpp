@@ -57,12 +57,8 @@ void TfrmConfigurador::createSoundExtraEntries()
     // ("Undo Record on card 3"), not by the entry's text.
     const auto bindCommand = [this](QAction* entry, const QString& name,
                                     void (TfrmConfigurador::*handler)()) {
-        connect(entry, &QAction::triggered, this, [this, name, handler] {
-            RunCommand([this, name, handler] {
-                const CardCommand named(document_, name);
-                (this->*handler)();
-            });
-        });
+        connect(entry, &QAction::triggered, this,
+                [this, name, handler] { runCommand(name, [this, handler] { (this->*handler)(); }); });
     };
     bindCommand(mnGravarSom, QStringLiteral("Record"), &TfrmConfigurador::mnGravarSomClick);
     bindCommand(mnFalarTexto, QStringLiteral("Speak text"), &TfrmConfigurador::mnFalarTextoClick);

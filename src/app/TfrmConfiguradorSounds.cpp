@@ -25,7 +25,7 @@ void TfrmConfigurador::btnSomClick()
         return;
     // A wave goes through a wave object made for this one operation; a sound
     // of another format, chosen under the dialog's second entry, is converted.
-    CardDrops::SaveSound(Document(), dlOpenWave->FileName(), *slot);
+    CardDrops::SaveSound(Document(), dlOpenWave->FileName(), *slot, SaveProgress());
 }
 
 void TfrmConfigurador::btnTocarSomClick()

@@ -26,8 +26,8 @@ void TfrmConfigurador::createUndoEntries()
     mnRefazer->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
-    connect(mnDesfazer, &QAction::triggered, this, [this] { RunCommand([this] { mnDesfazerClick(); }); });
-    connect(mnRefazer, &QAction::triggered, this, [this] { RunCommand([this] { mnRefazerClick(); }); });
+    connect(mnDesfazer, &QAction::triggered, this, [this] { runCommand({}, [this] { mnDesfazerClick(); }); });
+    connect(mnRefazer, &QAction::triggered, this, [this] { runCommand({}, [this] { mnRefazerClick(); }); });
     connect(undoHistory_, &CardUndoHistory::changed, this, &TfrmConfigurador::updateUndoEntries);
 }
 

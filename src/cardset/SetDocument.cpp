@@ -3,6 +3,7 @@
 #include "cardset/CardFileObserver.h"
 #include "cardset/EInOutError.h"
 #include "cardset/SetScan.h"
+#include "common/FileNames.h"
 
 #include <algorithm>
 
@@ -116,6 +117,23 @@ void TSetDocument::ApplyProperties(const QString& author, bool duplo)
         SalvaConfig();
 }
 
+int TSetDocument::CardsChangingPicture(bool duplo) const
+{
+    if (!HasSet() || duplo == IsDoubleSet())
+        return 0;
+    const auto pathOf = [this](int slot, bool asDouble) {
+        return PastaConjunto + NomesImagem[::NumeroArquivo(slot, asDouble)] + QStringLiteral(".bmp");
+    };
+    int count = 0;
+    for (int slot = 0; slot < NumSlots; ++slot) {
+        const QString now = pathOf(slot, !duplo);
+        const QString then = pathOf(slot, duplo);
+        if (now != then && (FileNames::findExisting(now) || FileNames::findExisting(then)))
+            ++count;
+    }
+    return count;
+}
+
 void TSetDocument::CarregaConfig(const QString& folder)
 {
     // An existing file is only read, so a set on a read-only medium opens.
@@ -153,6 +171,14 @@ bool TSetDocument::LoadSet(ScanView& view)
     const bool complete = ::CarregaConjunto(*this, view);
     emit setOpened();
     return complete;
+}
+
+bool TSetDocument::ReloadSet(ScanView& view)
+{
+    // The scan adds the folder's "/" itself.
+    while (PastaConjunto.size() > 1 && PastaConjunto.endsWith(QLatin1Char('/')))
+        PastaConjunto.chop(1);
+    return LoadSet(view);
 }
 
 void TSetDocument::RecordCardPath(int slot, CardPart part, const QString& path)

@@ -70,6 +70,9 @@ class TSetDocument : public QObject {
     // Properties: the values become current and, while a set is current, are
     // written to its "Set.cfg" (an error goes on after they took effect).
     void ApplyProperties(const QString& author, bool duplo);
+    // How many cards would show another picture file were the set of the
+    // kind `duplo`: those whose file name changes, where either file exists.
+    int CardsChangingPicture(bool duplo) const;
     void CarregaConfig(const QString& folder); // fills ConfigConjunto; raises EInOutError
     void SalvaConfig() const;                  // writes ConfigConjunto; raises EInOutError
 
@@ -78,6 +81,8 @@ class TSetDocument : public QObject {
     // Clears the table and scans the set's folder into it (appending "/" to
     // PastaConjunto). True when no picture was missing. setOpened.
     bool LoadSet(ScanView& view);
+    // Scans the current set's folder again (after its kind changed). setOpened.
+    bool ReloadSet(ScanView& view);
 
     // ---- card files ----------------------------------------------------------
     // The one way a card's picture or sound file is written. The path comes
