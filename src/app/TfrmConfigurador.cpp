@@ -3,12 +3,14 @@
 #include "app/ButtonIcons.h"
 #include "app/CardFileWatcher.h"
 #include "app/CardFontDialog.h"
+#include "app/EditorSession.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardTable.h"
+#include "cardset/ui/SetDialogs.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
@@ -55,10 +57,11 @@ QString windowFontFamily()
 
 } // namespace
 
-TfrmConfigurador::TfrmConfigurador(QWidget* parent)
+TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint)
+                              Qt::WindowCloseButtonHint),
+      session_(session), document_(session.Document())
 {
     setObjectName(QStringLiteral("frmConfigurador"));
     setWindowTitle(QStringLiteral("Varnolo Memory Game Tessellor"));
@@ -332,7 +335,7 @@ void TfrmConfigurador::connectHandlers()
 void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()> body,
                                   CommandGuard::WhenBusy whenBusy)
 {
-    guard_.run(
+    session_.Guard().run(
         [this, undoName, body = std::move(body)] {
             SaveProgressView progress(this, longSaveMs_);
             saveProgress_ = &progress;
@@ -345,6 +348,19 @@ void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()>
             saveProgress_ = nullptr;
         },
         whenBusy);
+}
+
+bool TfrmConfigurador::CommandRunning() const
+{
+    return session_.Guard().busy();
+}
+
+SetDialogs& TfrmConfigurador::Dialogs()
+{
+    if (!setDialogs_)
+        setDialogs_ = std::make_unique<SetDialogs>();
+    setDialogs_->Create(this);
+    return *setDialogs_;
 }
 
 TMMWaveProgress TfrmConfigurador::SaveProgress() const
@@ -664,8 +680,8 @@ void TfrmConfigurador::updateActions()
     // Paste is off until the first Copy (the copy buffer belongs to the run)
     // and, like every card command, off while editing is: with the controls
     // off it would write into a folder whose cards the window does not show.
-    btnColar->setEnabled(editingEnabled_ && pasteAvailable_);
-    mnColar->setEnabled(editingEnabled_ && pasteAvailable_);
+    btnColar->setEnabled(editingEnabled_ && session_.HasCopy());
+    mnColar->setEnabled(editingEnabled_ && session_.HasCopy());
     updateUndoEntries();
     updateSoundExtraEntries();
 }

@@ -13,6 +13,8 @@
 
 class QAction;
 class CardFileWatcher;
+class EditorSession;
+struct SetDialogs;
 class CardFontDialog;
 class CardUndoHistory;
 class QFrame;
@@ -36,13 +38,14 @@ class WindowScanView;
 // set, the card text box, the command buttons and the menu. The controls are
 // public members under their own names because the set, picture, sound and
 // copy commands (each in a source file of its own) and the tests work on them.
-// The set itself is the document's (TSetDocument::Current()): the commands
-// read and change it there, and the frames follow its card file writes.
+// The set itself is the document of the session the window is given: the
+// commands read and change it there, and the frames follow its card file
+// writes and the files on disk.
 class TfrmConfigurador : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit TfrmConfigurador(QWidget* parent = nullptr);
+    explicit TfrmConfigurador(EditorSession& session, QWidget* parent = nullptr);
     ~TfrmConfigurador() override;
 
     // ---- controls -------------------------------------------------------
@@ -116,8 +119,11 @@ class TfrmConfigurador : public QMainWindow {
     TDBImage* ImagemAtual = nullptr;
     bool PrimeiraAtivacao = true;
 
-    // The set the window edits.
+    // The run the window shows, and the set it edits.
+    EditorSession& Session() const { return session_; }
     TSetDocument& Document() const { return document_; }
+    // The set dialogs, made on first use.
+    SetDialogs& Dialogs();
     // The slot of the current card; none while the current frame stands at
     // no slot (the hidden left frame of the cover page).
     std::optional<int> CurrentSlot() const;
@@ -159,7 +165,7 @@ class TfrmConfigurador : public QMainWindow {
     // `whenBusy` says so), never starting inside it.
     void runCommand(const QString& undoName, std::function<void()> body,
                     CommandGuard::WhenBusy whenBusy = CommandGuard::WhenBusy::Queue);
-    bool CommandRunning() const { return guard_.busy(); }
+    bool CommandRunning() const;
     // A save that has run this long shows the progress dialog.
     void SetLongSaveDelay(int ms) { longSaveMs_ = ms; }
     // The progress handler of the card sound saves of the running command.
@@ -293,17 +299,17 @@ class TfrmConfigurador : public QMainWindow {
     std::optional<EFileError> unreadable1_;
     std::optional<EFileError> unreadable2_;
     std::unique_ptr<WindowScanView> scanView_;
-    TSetDocument& document_ = TSetDocument::Current();
+    EditorSession& session_;
+    TSetDocument& document_;
+    std::unique_ptr<SetDialogs> setDialogs_;
     // The state updateActions shows: the editing controls are on at creation
-    // until the first activation turns them off; Paste is on once a card was copied.
+    // until the first activation turns them off.
     bool editingEnabled_ = true;
-    bool pasteAvailable_ = false;
     // The frame whose picture WriteCardPicture is writing, while it does.
     TDBImage* writingFrame_ = nullptr;
     int announcedSlot_ = -1;
-    CardUndoHistory* undoHistory_ = nullptr; // a child of the window
+    CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;
-    CommandGuard guard_;
     CardFileWatcher* diskWatcher_ = nullptr;
     class SaveProgressView* saveProgress_ = nullptr; // while a command runs
     int longSaveMs_ = 400;

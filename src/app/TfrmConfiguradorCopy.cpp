@@ -3,9 +3,9 @@
 // the files hold then, into whatever set is current.
 
 #include "app/CardSound.h"
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/TMMWave.h"
-#include "cardset/CopyBuffer.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
@@ -32,9 +32,7 @@ void TfrmConfigurador::btnCopiarClick()
     const std::optional<int> slot = CurrentSlot();
     if (!slot)
         return;
-    ElementoCopiado.Imagem = Document().CaminhoImagem(*slot);
-    ElementoCopiado.Som = Document().CaminhoSom(*slot);
-    pasteAvailable_ = true;
+    session_.SetCopy(Document().CaminhoImagem(*slot), Document().CaminhoSom(*slot));
     updateActions();
 }
 
@@ -49,7 +47,7 @@ void TfrmConfigurador::btnColarClick()
     TMMWave wave;
     // The two parts are pasted independently, picture first; an error stops
     // the paste, so a failing picture leaves the sound unpasted.
-    if (const auto picture = copiedFile(ElementoCopiado.Imagem)) {
+    if (const auto picture = copiedFile(session_.ElementoCopiado().Imagem)) {
         try {
             frame->Picture().LoadBitmapFile(*picture);
         } catch (const Exception& e) {
@@ -58,6 +56,6 @@ void TfrmConfigurador::btnColarClick()
         frame->PictureChanged();
         WriteCardPicture(frame, slot);
     }
-    if (const auto sound = copiedFile(ElementoCopiado.Som))
+    if (const auto sound = copiedFile(session_.ElementoCopiado().Som))
         CardSound::Save(Document(), wave, *sound, slot, SaveProgress());
 }

@@ -26,8 +26,12 @@ constexpr int CoverSlot = 0;
 // The scan's lines go to the Import errors list, emptied before each scan.
 void prepareErrorList(TfrmConfigurador& window)
 {
-    frmErroImporta->memErros->clear();
-    window.setErrorList([](const QString& line) { frmErroImporta->memErros->appendPlainText(line); });
+    QPointer<TfrmErroImporta> errors = window.Dialogs().frmErroImporta;
+    errors->memErros->clear();
+    window.setErrorList([errors](const QString& line) {
+        if (errors)
+            errors->memErros->appendPlainText(line);
+    });
 }
 
 // The set's "Set.cfg" as it is spelt in the folder, or as it would be written.
@@ -55,14 +59,15 @@ void ImportaConjunto(TfrmConfigurador& window)
     if (window.Document().LoadSet(window.scanView()))
         window.HabilitaControles();
     else
-        frmErroImporta->exec();
+        window.Dialogs().frmErroImporta->exec();
 }
 
 } // namespace
 
 void TfrmConfigurador::mnNovoClick()
 {
-    CreateSetDialogs(this);
+    TfrmCadastro* frmCadastro = Dialogs().frmCadastro;
+    frmCadastro->PastaBase = Document().PastaBase;
     if (frmCadastro->exec() != QDialog::Accepted)
         return;
     // A new set is always a double set.
@@ -82,7 +87,8 @@ void TfrmConfigurador::mnNovoClick()
 
 void TfrmConfigurador::btnAbrirClick()
 {
-    CreateSetDialogs(this);
+    TfrmImporta* frmImporta = Dialogs().frmImporta;
+    frmImporta->PastaBase = Document().PastaBase;
     if (frmImporta->exec() != QDialog::Accepted)
         return;
     // When its "Set.cfg" cannot be read, the set that was current stays
@@ -97,7 +103,7 @@ void TfrmConfigurador::btnAbrirClick()
     prepareErrorList(*this);
     // An opened set with missing pictures stays editable.
     if (!Document().LoadSet(scanView()))
-        frmErroImporta->exec();
+        Dialogs().frmErroImporta->exec();
     showCoverPage(*this);
     lblProgresso->hide();
     Progresso->hide();
@@ -105,7 +111,8 @@ void TfrmConfigurador::btnAbrirClick()
 
 void TfrmConfigurador::mnImportarClick()
 {
-    CreateSetDialogs(this);
+    TfrmImportaArqs* frmImportaArqs = Dialogs().frmImportaArqs;
+    frmImportaArqs->PastaBase = Document().PastaBase;
     if (frmImportaArqs->exec() != QDialog::Accepted)
         return;
     // The folder as typed and the author untrimmed; no file is read or written.
@@ -117,7 +124,8 @@ void TfrmConfigurador::mnImportarClick()
 
 void TfrmConfigurador::Propriedades1Click()
 {
-    CreateSetDialogs(this);
+    TfPropriedades* fPropriedades = Dialogs().fPropriedades;
+    fPropriedades->ConfigAtual = Document().ConfigConjunto;
     if (fPropriedades->exec() != QDialog::Accepted)
         return;
     // Another kind gives cards other files: the user hears how many cards

@@ -5,6 +5,7 @@
 // box's own (it claims them before any window shortcut), so typing is undone
 // as in any text box; the menu entries still undo card edits from there.
 
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardUndoHistory.h"
 
@@ -13,8 +14,7 @@
 
 void TfrmConfigurador::createUndoEntries()
 {
-    undoHistory_ = new CardUndoHistory(document_);
-    undoHistory_->setParent(this);
+    undoHistory_ = &session_.UndoHistory();
 
     mnSepDesfazer = mnEditar->addSeparator();
     mnSepDesfazer->setObjectName(QStringLiteral("mnSepDesfazer"));

@@ -9,18 +9,9 @@
 
 namespace {
 
-// The document of the current set. The free names below are bound to its
-// members when the program is loaded, before any code runs.
-TSetDocument currentDocument;
-
 constexpr int AutorLengthOffset = 0;
 
 } // namespace
-
-TConjunto& Conjunto = currentDocument.Conjunto;
-QString& PastaBase = currentDocument.PastaBase;
-QString& PastaConjunto = currentDocument.PastaConjunto;
-TConfigConjunto& ConfigConjunto = currentDocument.ConfigConjunto;
 
 TSetDocument::TSetDocument(QObject* parent) : QObject(parent), ConfigConjunto{}
 {
@@ -28,11 +19,6 @@ TSetDocument::TSetDocument(QObject* parent) : QObject(parent), ConfigConjunto{}
 }
 
 TSetDocument::~TSetDocument() = default;
-
-TSetDocument& TSetDocument::Current()
-{
-    return currentDocument;
-}
 
 bool TSetDocument::IsDoubleSet() const
 {

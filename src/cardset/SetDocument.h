@@ -19,10 +19,10 @@ class ScanView;
 // views of the whole set, an undo history) what changed. It never shows
 // anything and never asks the user.
 //
-// The data members carry the names the editor has always used; the free
-// names Conjunto, PastaConjunto, ConfigConjunto and PastaBase refer to the
-// members of Current(). Commands change them through the methods, which tell
-// the listeners; the scan, the tool and tests also set them directly.
+// The data members carry the names the editor has always used. Commands
+// change them through the methods, which tell the listeners; the scan, the
+// tool and tests also set them directly. The editor's session owns the one
+// document of a run; nothing reaches it but through whoever was handed it.
 class TSetDocument : public QObject {
     Q_OBJECT
 
@@ -32,9 +32,6 @@ class TSetDocument : public QObject {
 
     explicit TSetDocument(QObject* parent = nullptr);
     ~TSetDocument() override;
-
-    // The document of the current set, alive for the whole run.
-    static TSetDocument& Current();
 
     // ---- what it holds ---------------------------------------------------
     QString PastaBase;              // program folder + "Ed/"

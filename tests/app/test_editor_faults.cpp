@@ -7,19 +7,20 @@
 #include "audio/WaveBytes.h"
 
 #include "cardset/CardUndoHistory.h"
-#include "cardset/CopyBuffer.h"
 #include "cardset/ui/SetDialogs.h"
 #include "images/TBitmap.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QDropEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <memory>
@@ -100,9 +101,9 @@ class TestEditorFaults : public QObject {
     // The set in `set` opened as the scan opens it, on its cover page.
     void scanSet(bool duplo)
     {
-        PastaConjunto = set->path();
-        ConfigConjunto = TConfigConjunto{};
-        ConfigConjunto.Duplo = duplo ? 1 : 0;
+        PastaConjunto() = set->path();
+        ConfigConjunto() = TConfigConjunto{};
+        ConfigConjunto().Duplo = duplo ? 1 : 0;
         w->Document().SalvaConfig();
         w->Document().LoadSet(w->scanView());
         w->HabilitaControles();
@@ -114,20 +115,51 @@ class TestEditorFaults : public QObject {
     void init()
     {
         set = std::make_unique<QTemporaryDir>();
-        ElementoCopiado = TElemento{};
-        w = std::make_unique<TfrmConfigurador>();
-        CreateSetDialogs(w.get());
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
     void cleanup() { w.reset(); }
+
+    // The state of a run has one owner, handed down from main(): no source
+    // file but main.cpp names a document, copy buffer, set dialog or session
+    // that lives at namespace scope or in a static.
+    void noGlobalEditorState()
+    {
+        const QRegularExpression global(
+            QStringLiteral(
+                R"(^(extern\s+|static\s+)?(const\s+)?(TSetDocument|TConjunto|TConfigConjunto|TElemento|)"
+                R"(EditorSession|CardUndoHistory|CommandGuard|QPointer<\w+>)\s*&?\s*\w+\s*(=|;|\{))"),
+            QRegularExpression::MultilineOption);
+        const QRegularExpression staticLocal(QStringLiteral(
+            R"(\bstatic\s+(TSetDocument|TElemento|EditorSession|CardUndoHistory|CommandGuard)\b)"));
+        const QRegularExpression current(QStringLiteral(R"(TSetDocument\s*::\s*Current\b)"));
+        QStringList offenders;
+        int files = 0;
+        for (const char* folder : {"src", "tools"}) {
+            QDirIterator it(QStringLiteral(TESSELLOR_SOURCE_DIR "/") + QLatin1String(folder),
+                            {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                if (path.endsWith(QLatin1String("/src/app/main.cpp")))
+                    continue;
+                ++files;
+                const QString text = QString::fromUtf8(readBytes(path));
+                if (text.contains(global) || text.contains(staticLocal) || text.contains(current))
+                    offenders << path;
+            }
+        }
+        QVERIFY(files > 100);
+        QCOMPARE(offenders, QStringList());
+    }
 
     // An import with pictures missing switches editing off: Paste with it,
     // so that the copied card cannot land on the unseen cover.
     void pasteFollowsTheEditingState()
     {
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, Conjunto.Elementos[1].Imagem = CaminhoImagem(1));
+        savePicture(Qt::red, Conjunto().Elementos[1].Imagem = CaminhoImagem(1));
         goToSlot(*w, 1);
         w->btnCopiar->click();
         QVERIFY(w->btnColar->isEnabled() && w->mnColar->isEnabled());
@@ -185,13 +217,13 @@ class TestEditorFaults : public QObject {
         QCOMPARE(w->Document().IsDoubleSet(), yes);
         if (!yes) {
             QCOMPARE(readBytes(set->filePath(QStringLiteral("Set.cfg"))), config);
-            QCOMPARE(Conjunto.Elementos[7].Imagem, set->filePath(QStringLiteral("C04.bmp")));
+            QCOMPARE(Conjunto().Elementos[7].Imagem, set->filePath(QStringLiteral("C04.bmp")));
             return;
         }
         // The frames show what the overview and the disk say; a write goes
         // to the file the user sees.
-        QCOMPARE(Conjunto.Elementos[7].Imagem, set->filePath(QStringLiteral("C07.bmp")));
-        QVERIFY(Conjunto.Elementos[30].Imagem.isEmpty());
+        QCOMPARE(Conjunto().Elementos[7].Imagem, set->filePath(QStringLiteral("C07.bmp")));
+        QVERIFY(Conjunto().Elementos[30].Imagem.isEmpty());
         goToSlot(*w, 7);
         QCOMPARE(shown(w->DBImage1), picture(QColor::fromHsv(7 * 15, 255, 255)).ToImage());
         QCOMPARE(shown(w->DBImage2), picture(QColor::fromHsv(8 * 15, 255, 255)).ToImage());
@@ -215,7 +247,7 @@ class TestEditorFaults : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(shown(w->DBImage2), blank.ToImage(), 1000);
         // What Copy takes is what the frame shows.
         w->btnCopiar->click();
-        QCOMPARE(ElementoCopiado.Imagem, set->filePath(QStringLiteral("C03.bmp")));
+        QCOMPARE(ElementoCopiado().Imagem, set->filePath(QStringLiteral("C03.bmp")));
 
         MessageCounter boxes;
         QVERIFY(set->remove());
@@ -233,8 +265,8 @@ class TestEditorFaults : public QObject {
     {
         QTemporaryDir source;
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, Conjunto.Elementos[1].Imagem = CaminhoImagem(1));
-        savePicture(Qt::green, Conjunto.Elementos[2].Imagem = CaminhoImagem(2));
+        savePicture(Qt::red, Conjunto().Elementos[1].Imagem = CaminhoImagem(1));
+        savePicture(Qt::green, Conjunto().Elementos[2].Imagem = CaminhoImagem(2));
         const QByteArray red = readBytes(CaminhoImagem(1));
         const QByteArray green = readBytes(CaminhoImagem(2));
         goToSlot(*w, 1);

@@ -3,6 +3,7 @@
 // box's lines; each frame's own font; a write that fails.
 
 #include "TestFiles.h"
+#include "TestSession.h"
 #include "app/CardFontDialog.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -93,7 +94,7 @@ class TestImageCommands : public QObject {
 void TestImageCommands::init()
 {
     dir = std::make_unique<QTemporaryDir>();
-    w = std::make_unique<TfrmConfigurador>();
+    w = TestSession::newWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
 }
@@ -107,9 +108,9 @@ void TestImageCommands::cleanup()
 // What the set commands leave behind: a current, empty set on its cover page.
 void TestImageCommands::openSet(bool duplo)
 {
-    PastaConjunto = dir->path() + QLatin1Char('/');
-    ConfigConjunto = TConfigConjunto{};
-    ConfigConjunto.Duplo = duplo ? 1 : 0;
+    PastaConjunto() = dir->path() + QLatin1Char('/');
+    ConfigConjunto() = TConfigConjunto{};
+    ConfigConjunto().Duplo = duplo ? 1 : 0;
     w->NovoConjunto();
     w->HabilitaControles();
 }
@@ -119,7 +120,7 @@ void TestImageCommands::openSet(bool duplo)
 void TestImageCommands::expectRecorded(const QList<int>& recorded, const QString& path) const
 {
     for (int slot = 0; slot < NumSlots; ++slot)
-        QVERIFY2(Conjunto.Elementos[slot].Imagem == (recorded.contains(slot) ? path : QString()),
+        QVERIFY2(Conjunto().Elementos[slot].Imagem == (recorded.contains(slot) ? path : QString()),
                  qPrintable(QString::number(slot)));
 }
 
@@ -250,7 +251,7 @@ void TestImageCommands::insertImageCancelledOrUnreadable()
     }
     QCOMPARE(raised, error);
     QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(Conjunto.Elementos[3].Imagem.isEmpty());
+    QVERIFY(Conjunto().Elementos[3].Imagem.isEmpty());
     QCOMPARE(w->DBImage1->Picture().ToImage(), before);
 }
 
@@ -335,7 +336,7 @@ void TestImageCommands::duplicateNaming()
     QCOMPARE(w->ImagemAtual, current);
     if (recorded.isEmpty()) {
         QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
-        for (const TElemento& element : Conjunto.Elementos)
+        for (const TElemento& element : Conjunto().Elementos)
             QVERIFY(element.Imagem.isEmpty());
         return;
     }
@@ -479,7 +480,7 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
         file(written == w->DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
     const QImage writtenBefore = fileImage(writtenFile);
     if (folderMissing)
-        PastaConjunto = dir->path() + QStringLiteral("/missing/");
+        PastaConjunto() = dir->path() + QStringLiteral("/missing/");
     Unprivileged::makeReadOnly(dir->path(), true);
     if (command == QLatin1String("image"))
         chooseInPictureDialog(file(QStringLiteral("photo.bmp")));
@@ -500,8 +501,8 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
     }
     Unprivileged::makeWritable(dir->path(), true);
     QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ")), qPrintable(error));
-    QCOMPARE(Conjunto.Elementos[1].Imagem, file(QStringLiteral("C01.bmp")));
-    QCOMPARE(Conjunto.Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
+    QCOMPARE(Conjunto().Elementos[1].Imagem, file(QStringLiteral("C01.bmp")));
+    QCOMPARE(Conjunto().Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
     QCOMPARE(fileImage(writtenFile), writtenBefore);
     QCOMPARE(written->Picture().ToImage(), writtenBefore);
     QCOMPARE(w->DBImage2->Picture().ToImage(), onDisk);
@@ -512,12 +513,12 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
 void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
-    PastaConjunto = dir->path() + QStringLiteral("/missing/");
+    PastaConjunto() = dir->path() + QStringLiteral("/missing/");
     DialogDriver::Message box;
     DialogDriver::acceptMessage(&box);
     QTest::mouseClick(w->btnTexto, Qt::LeftButton);
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
-    QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto));
+    QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto()));
     QCOMPARE(box.icon, QMessageBox::Critical);
 }
 

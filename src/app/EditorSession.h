@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/CommandGuard.h"
+#include "cardset/CardTable.h"
+#include "cardset/SetDocument.h"
+
+#include <memory>
+
+class CardUndoHistory;
+
+// One run of the editor: the set document, the Undo history of its card
+// writes, the copy buffer and the guard that lets one command run at a time.
+// main() owns it and hands it to the window; everything else is handed what
+// it needs of it. It shows nothing.
+class EditorSession {
+  public:
+    EditorSession();
+    ~EditorSession();
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    TSetDocument& Document() { return document_; }
+    const TSetDocument& Document() const { return document_; }
+    CardUndoHistory& UndoHistory() { return *undoHistory_; }
+    const CardUndoHistory& UndoHistory() const { return *undoHistory_; }
+    CommandGuard& Guard() { return guard_; }
+    const CommandGuard& Guard() const { return guard_; }
+
+    // The copy buffer: where the files of the card last copied are (only its
+    // Imagem and Som are used). It belongs to the run, not to a set, so that
+    // a card copied in one set can be pasted into another.
+    TElemento& ElementoCopiado() { return copied_; }
+    // Whether a card was copied in this run.
+    bool HasCopy() const { return hasCopy_; }
+    void SetCopy(const QString& picture, const QString& sound);
+
+  private:
+    TSetDocument document_;
+    std::unique_ptr<CardUndoHistory> undoHistory_;
+    CommandGuard guard_;
+    TElemento copied_{};
+    bool hasCopy_ = false;
+};
