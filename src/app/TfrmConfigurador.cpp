@@ -10,6 +10,7 @@
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardTable.h"
+#include "cardset/CardUndoHistory.h"
 #include "cardset/ui/SetDialogs.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
@@ -74,8 +75,8 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
     createControls();
     createButtons();
     createMenus();
-    connectHandlers();
     createOverviewAndDrops();
+    connectHandlers();
     updateActions();
 
     // Until a font is chosen for it, a frame draws in the default 8-point font.
@@ -203,7 +204,6 @@ void TfrmConfigurador::createButtons()
     btnColar = makeButton("btnColar", 41, 142, QStringLiteral("Paste"), QStringLiteral("paste"));
     btnAnterior = makeButton("btnAnterior", 6, 176, QStringLiteral("Previous"), QStringLiteral("previous"));
     btnProximo = makeButton("btnProximo", 41, 176, QStringLiteral("Next"), QStringLiteral("next"));
-    btnColar->setEnabled(false);
 }
 
 namespace {
@@ -269,7 +269,6 @@ void TfrmConfigurador::createMenus()
     N1 = addSeparator(mnEditar, "N1");
     mnCopiar = addEntry(mnEditar, "mnCopiar", QStringLiteral("&Copy"));
     mnColar = addEntry(mnEditar, "mnColar", QStringLiteral("&Paste"));
-    mnColar->setEnabled(false);
     N2 = addSeparator(mnEditar, "N2");
     mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
     mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));
@@ -285,37 +284,51 @@ void TfrmConfigurador::createMenus()
 void TfrmConfigurador::connectHandlers()
 {
     // A button and a menu entry with the same action run the same handler.
-    // Each runs as a command: an error ends it in the error box, inside the slot.
-    // Its card file writes are one step of Undo, named by the button's hint.
-    const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
-        const QString name = button ? button->toolTip() : QString(entry->text()).remove(QLatin1Char('&'));
-        const auto command = [this, handler, name] {
-            runCommand(name, [this, handler] { (this->*handler)(); });
-        };
-        if (entry)
-            connect(entry, &QAction::triggered, this, command);
-        if (button)
-            connect(button, &QToolButton::clicked, this, command);
+    // Each runs as a command: an error ends it in the error box, inside the
+    // slot. Its card file writes are one step of Undo under the row's name.
+    using S = CommandState;
+    const auto row = [this](const char* id, QAction* entry, QToolButton* button, const QString& undoName,
+                            bool (*enabled)(const S&), void (TfrmConfigurador::*handler)()) {
+        commands_.add({QString::fromLatin1(id), entry, button,
+                       entry ? entry->shortcuts() : QList<QKeySequence>{}, undoName, enabled,
+                       [this, handler] { (this->*handler)(); }});
     };
-    bind(mnNovo, nullptr, &TfrmConfigurador::mnNovoClick);
-    bind(mnAbrir, btnAbrir, &TfrmConfigurador::btnAbrirClick);
-    // The Files menu's save entry runs the same save as the button.
-    bind(mnSalvar, btnSalvar, &TfrmConfigurador::btnSalvarClick);
-    bind(mnImportar, nullptr, &TfrmConfigurador::mnImportarClick);
-    bind(Propriedades1, nullptr, &TfrmConfigurador::Propriedades1Click);
-    bind(mnSair, nullptr, &TfrmConfigurador::mnSairClick);
-    bind(mnInsImg, btnImagem, &TfrmConfigurador::btnImagemClick);
-    bind(mnDupImg, btnDuplicar, &TfrmConfigurador::btnDuplicarClick);
-    bind(mnInsSom, btnSom, &TfrmConfigurador::btnSomClick);
-    bind(mnOuvSom, btnTocarSom, &TfrmConfigurador::btnTocarSomClick);
-    bind(mnInsTex, btnTexto, &TfrmConfigurador::btnTextoClick);
-    bind(mnFonte, btnFonte, &TfrmConfigurador::btnFonteClick);
-    bind(mnCopiar, btnCopiar, &TfrmConfigurador::btnCopiarClick);
-    bind(mnColar, btnColar, &TfrmConfigurador::btnColarClick);
-    bind(mnAvancar, btnProximo, &TfrmConfigurador::btnProximoClick);
-    bind(mnRecuar, btnAnterior, &TfrmConfigurador::btnAnteriorClick);
-    bind(mnTopicos, nullptr, &TfrmConfigurador::mnTopicosClick);
-    bind(mnSobre, nullptr, &TfrmConfigurador::mnSobreClick);
+    row("new", mnNovo, nullptr, {}, Always, &TfrmConfigurador::mnNovoClick);
+    row("open", mnAbrir, btnAbrir, {}, Always, &TfrmConfigurador::btnAbrirClick);
+    // The Files menu's save entry runs the same save as the button, and
+    // stays on without a set; the button goes off with editing.
+    row("save", mnSalvar, nullptr, {}, Always, &TfrmConfigurador::btnSalvarClick);
+    row("save-button", nullptr, btnSalvar, {}, WhileEditing, &TfrmConfigurador::btnSalvarClick);
+    row("import", mnImportar, nullptr, {}, Always, &TfrmConfigurador::mnImportarClick);
+    row("properties", Propriedades1, nullptr, {}, Always, &TfrmConfigurador::Propriedades1Click);
+    row("exit", mnSair, nullptr, {}, Always, &TfrmConfigurador::mnSairClick);
+    row("image", mnInsImg, btnImagem, QStringLiteral("Insert image"), WhileEditing,
+        &TfrmConfigurador::btnImagemClick);
+    row("duplicate", mnDupImg, btnDuplicar, QStringLiteral("Duplicate Imagem"), WhileEditing,
+        &TfrmConfigurador::btnDuplicarClick);
+    row("sound", mnInsSom, btnSom, QStringLiteral("Insert Sound"), WhileEditing,
+        &TfrmConfigurador::btnSomClick);
+    row("hear", mnOuvSom, btnTocarSom, {}, WhileEditing, &TfrmConfigurador::btnTocarSomClick);
+    row("text", mnInsTex, btnTexto, QStringLiteral("Insert Text"), WhileEditing,
+        &TfrmConfigurador::btnTextoClick);
+    row("font", mnFonte, btnFonte, {}, WhileEditing, &TfrmConfigurador::btnFonteClick);
+    row("copy", mnCopiar, btnCopiar, {}, WhileEditing, &TfrmConfigurador::btnCopiarClick);
+    // Paste is off until the first Copy (the copy buffer belongs to the run)
+    // and, like every card command, off while editing is: with the controls
+    // off it would write into a folder whose cards the window does not show.
+    row(
+        "paste", mnColar, btnColar, QStringLiteral("Paste"),
+        [](const S& s) { return s.editing && s.hasCopy; }, &TfrmConfigurador::btnColarClick);
+    row("next", mnAvancar, btnProximo, {}, WhileEditing, &TfrmConfigurador::btnProximoClick);
+    row("previous", mnRecuar, btnAnterior, {}, WhileEditing, &TfrmConfigurador::btnAnteriorClick);
+    row("contents", mnTopicos, nullptr, {}, Always, &TfrmConfigurador::mnTopicosClick);
+    row("about", mnSobre, nullptr, {}, Always, &TfrmConfigurador::mnSobreClick);
+    addUndoCommands();
+    addSoundExtraCommands();
+    addOverviewCommands();
+    commands_.connectAll(this, [this](const CommandTable::Command& command) {
+        runCommand(command.undoName, command.handler, command.whenBusy);
+    });
 
     // Both frames report receiving the focus to DBImage1Enter.
     for (TDBImage* frame : {DBImage1, DBImage2})
@@ -668,22 +681,21 @@ void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
 
 void TfrmConfigurador::updateActions()
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom, btnTocarSom, btnTexto, btnFonte, btnSalvar,
-             btnCopiar, btnAnterior, btnProximo, memTexto})
+    // The controls that are no commands follow the editing state.
+    for (QWidget* control : std::initializer_list<QWidget*>{DBImage1, DBImage2, memTexto})
         control->setEnabled(editingEnabled_);
     mnEditar->menuAction()->setEnabled(editingEnabled_);
     mnEditar->setEnabled(editingEnabled_);
-    // The menu being off does not switch off an entry's shortcut.
-    if (mnPastePicture)
-        mnPastePicture->setEnabled(editingEnabled_ && clipboardHasPicture());
-    // Paste is off until the first Copy (the copy buffer belongs to the run)
-    // and, like every card command, off while editing is: with the controls
-    // off it would write into a folder whose cards the window does not show.
-    btnColar->setEnabled(editingEnabled_ && session_.HasCopy());
-    mnColar->setEnabled(editingEnabled_ && session_.HasCopy());
-    updateUndoEntries();
-    updateSoundExtraEntries();
+    CommandState state;
+    state.editing = editingEnabled_;
+    state.hasCopy = session_.HasCopy();
+    state.clipboardPicture = clipboardHasPicture();
+    state.soundInput = soundInputPresent();
+    state.canUndo = undoHistory_->CanUndo();
+    state.canRedo = undoHistory_->CanRedo();
+    commands_.update(state);
+    showUndoLabels();
+    showSoundInput(state.soundInput);
 }
 
 void TfrmConfigurador::InibeControles()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandGuard.h"
+#include "app/CommandTable.h"
 #include "audio/TMMWave.h"
 #include "cardset/SetDocument.h"
 #include "common/ui/ErrorMessage.h"
@@ -133,8 +134,9 @@ class TfrmConfigurador : public QMainWindow {
     // Whether the editing controls are on (HabilitaControles) or off (InibeControles).
     bool EditingEnabled() const { return editingEnabled_; }
     // Sets every control's enabled state from the window's state: the one
-    // place that enables and disables them.
+    // place that enables and disables them, the commands through their table.
     void updateActions();
+    const CommandTable& Commands() const { return commands_; }
 
     // The drawing font of a frame's canvas ("Insert Text"); each frame keeps its own.
     CardText::CanvasFont& CanvasFont(const TDBImage* frame);
@@ -264,10 +266,14 @@ class TfrmConfigurador : public QMainWindow {
     void createMenus();
     void connectHandlers();
     void createUndoEntries();
-    void updateUndoEntries();
+    void addUndoCommands();
+    void showUndoLabels();
     void createSoundExtraEntries();
-    void updateSoundExtraEntries();
+    void addSoundExtraCommands();
+    static bool soundInputPresent();
+    void showSoundInput(bool present);
     void createOverviewAndDrops();
+    void addOverviewCommands();
     void showSetInOverview();
     // Properties switching the kind: the question, and the set read again.
     bool confirmKindChange(int changedCards);
@@ -311,6 +317,7 @@ class TfrmConfigurador : public QMainWindow {
     CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;
     CardFileWatcher* diskWatcher_ = nullptr;
+    CommandTable commands_;
     class SaveProgressView* saveProgress_ = nullptr; // while a command runs
     int longSaveMs_ = 400;
 };

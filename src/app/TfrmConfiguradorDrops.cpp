@@ -84,8 +84,6 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnPastePicture->setObjectName(QStringLiteral("mnPastePicture"));
     mnPastePicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnEditar->insertAction(N2, mnPastePicture);
-    connect(mnPastePicture, &QAction::triggered, this,
-            [this] { runCommand(QStringLiteral("Paste picture"), [this] { mnPastePictureClick(); }); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateActions(); });
 
     mnView = new QMenu(QStringLiteral("View"), mnConfig);
@@ -94,8 +92,6 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnSetOverview->setObjectName(QStringLiteral("mnSetOverview"));
     mnSetOverview->setShortcut(QKeySequence(Qt::Key_F2));
     mnConfig->insertMenu(mnAjuda->menuAction(), mnView);
-    connect(mnSetOverview, &QAction::triggered, this,
-            [this] { runCommand({}, [this] { mnSetOverviewClick(); }); });
 
     for (TDBImage* frame : {DBImage1, DBImage2}) {
         new CardDropTarget(
@@ -107,6 +103,16 @@ void TfrmConfigurador::createOverviewAndDrops()
             },
             [this, frame](const QDropEvent& e) { dropOnFrame(frame, e); });
     }
+}
+
+void TfrmConfigurador::addOverviewCommands()
+{
+    commands_.add({QStringLiteral("paste-picture"), mnPastePicture, nullptr, mnPastePicture->shortcuts(),
+                   QStringLiteral("Paste picture"),
+                   [](const CommandState& s) { return s.editing && s.clipboardPicture; },
+                   [this] { mnPastePictureClick(); }});
+    commands_.add({QStringLiteral("overview"), mnSetOverview, nullptr, mnSetOverview->shortcuts(), QString(),
+                   Always, [this] { mnSetOverviewClick(); }});
 }
 
 bool TfrmConfigurador::AcceptsDrop(const QMimeData* data) const

@@ -53,30 +53,32 @@ void TfrmConfigurador::createSoundExtraEntries()
     mnFalarTexto->setObjectName(QStringLiteral("mnFalarTexto"));
     mnFalarTexto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
-    // Each is one step of Undo, named as the user knows the command
-    // ("Undo Record on card 3"), not by the entry's text.
-    const auto bindCommand = [this](QAction* entry, const QString& name,
-                                    void (TfrmConfigurador::*handler)()) {
-        connect(entry, &QAction::triggered, this,
-                [this, name, handler] { runCommand(name, [this, handler] { (this->*handler)(); }); });
-    };
-    bindCommand(mnGravarSom, QStringLiteral("Record"), &TfrmConfigurador::mnGravarSomClick);
-    bindCommand(mnFalarTexto, QStringLiteral("Speak text"), &TfrmConfigurador::mnFalarTextoClick);
-
     // A microphone plugged in or out switches Record on or off.
     auto* devices = new QMediaDevices(this);
-    connect(devices, &QMediaDevices::audioInputsChanged, this, &TfrmConfigurador::updateSoundExtraEntries);
+    connect(devices, &QMediaDevices::audioInputsChanged, this, &TfrmConfigurador::updateActions);
 }
 
-void TfrmConfigurador::updateSoundExtraEntries()
+void TfrmConfigurador::addSoundExtraCommands()
 {
-    // The menu being off does not switch off an entry's shortcut: each entry
-    // is switched itself. Without an input the entry says why it is off.
-    const bool hasInput = RecordDialog::HasInputDevice();
-    mnGravarSom->setText(hasInput ? QStringLiteral("&Record...")
-                                  : QStringLiteral("&Record... (no sound input device)"));
-    mnGravarSom->setEnabled(editingEnabled_ && hasInput);
-    mnFalarTexto->setEnabled(editingEnabled_);
+    // Each is one step of Undo, named as the user knows the command
+    // ("Undo Record on card 3"), not by the entry's text.
+    commands_.add({QStringLiteral("record"), mnGravarSom, nullptr, mnGravarSom->shortcuts(),
+                   QStringLiteral("Record"), [](const CommandState& s) { return s.editing && s.soundInput; },
+                   [this] { mnGravarSomClick(); }});
+    commands_.add({QStringLiteral("speak"), mnFalarTexto, nullptr, mnFalarTexto->shortcuts(),
+                   QStringLiteral("Speak text"), WhileEditing, [this] { mnFalarTextoClick(); }});
+}
+
+bool TfrmConfigurador::soundInputPresent()
+{
+    return RecordDialog::HasInputDevice();
+}
+
+void TfrmConfigurador::showSoundInput(bool present)
+{
+    // Without an input the entry says why it is off.
+    mnGravarSom->setText(present ? QStringLiteral("&Record...")
+                                 : QStringLiteral("&Record... (no sound input device)"));
 }
 
 void TfrmConfigurador::mnGravarSomClick()

@@ -16,6 +16,8 @@
 #include <QDirIterator>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -152,6 +154,43 @@ class TestEditorFaults : public QObject {
         }
         QVERIFY(files > 100);
         QCOMPARE(offenders, QStringList());
+    }
+
+    // Every menu entry and button of the window is one row of the command
+    // table, and with editing off only the set, help and view commands stay on.
+    void everyEntryAndButtonIsACommand()
+    {
+        QList<QObject*> controls;
+        const std::function<void(QMenu*)> collect = [&](QMenu* menu) {
+            for (QAction* action : menu->actions()) {
+                if (action->menu())
+                    collect(action->menu());
+                else if (!action->isSeparator())
+                    controls << action;
+            }
+        };
+        for (QAction* top : w->menuBar()->actions())
+            collect(top->menu());
+        for (QToolButton* button : w->Panel1->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+            controls << button;
+        QStringList notCommands;
+        for (QObject* control : controls) {
+            int rows = 0;
+            for (const CommandTable::Command& command : w->Commands().commands())
+                rows += (command.entry == control) + (command.button == control);
+            if (rows != 1)
+                notCommands << control->objectName();
+        }
+        QCOMPARE(notCommands, QStringList());
+
+        w->InibeControles();
+        QStringList on;
+        for (const CommandTable::Command& command : w->Commands().commands())
+            if ((command.entry && command.entry->isEnabled()) ||
+                (command.button && command.button->isEnabled()))
+                on << command.id;
+        QCOMPARE(on, QStringList({"new", "open", "save", "import", "properties", "exit", "contents", "about",
+                                  "overview"}));
     }
 
     // An import with pictures missing switches editing off: Paste with it,
