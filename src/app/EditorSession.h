@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CardEdits.h"
 #include "app/CommandGuard.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetDocument.h"
@@ -24,6 +25,8 @@ class EditorSession {
     CardUndoHistory& UndoHistory() { return *undoHistory_; }
     const CardUndoHistory& UndoHistory() const { return *undoHistory_; }
     CommandGuard& Guard() { return guard_; }
+    // Every write of a card's file goes through these.
+    CardEdits& Edits() { return edits_; }
     const CommandGuard& Guard() const { return guard_; }
 
     // The copy buffer: where the files of the card last copied are (only its
@@ -38,6 +41,7 @@ class EditorSession {
     TSetDocument document_;
     std::unique_ptr<CardUndoHistory> undoHistory_;
     CommandGuard guard_;
+    CardEdits edits_{document_};
     TElemento copied_{};
     bool hasCopy_ = false;
 };

@@ -591,8 +591,7 @@ void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
 {
     writingFrame_ = frame;
     try {
-        document_.ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
-                                  [frame](const QString& path) { frame->Picture().SaveBitmapFile(path); });
+        session_.Edits().WritePicture(slot, frame->Picture());
     } catch (...) {
         writingFrame_ = nullptr;
         // A frame showing a picture that is not the card's would hand it on to

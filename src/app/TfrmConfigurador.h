@@ -279,9 +279,6 @@ class TfrmConfigurador : public QMainWindow {
     bool confirmKindChange(int changedCards);
     void rescanSet();
     void dropOnFrame(TDBImage* frame, const QDropEvent& event);
-    // Writes `picture` as card `slot`'s picture, through the frame showing
-    // the slot when one does (as Insert image does), else directly.
-    void writePicture(int slot, const TBitmap& picture);
     bool clipboardHasPicture() const;
     // A card's file was written: a frame showing the slot shows the new
     // picture, copied from the frame that wrote it or read from the file.

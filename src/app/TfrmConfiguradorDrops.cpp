@@ -4,7 +4,7 @@
 
 #include "app/CardDropTarget.h"
 #include "app/CardDrops.h"
-#include "app/CardSound.h"
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "app/overview/SetOverview.h"
 #include "audio/TMMWave.h"
@@ -66,14 +66,6 @@ QString DropName()
 QString DragCardName()
 {
     return QStringLiteral("Drag card");
-}
-
-std::optional<QString> existingFile(const QString& path)
-{
-    const auto existing = FileNames::findExisting(path);
-    if (existing && FileNames::fileExists(*existing))
-        return existing;
-    return std::nullopt;
 }
 
 } // namespace
@@ -164,13 +156,9 @@ void TfrmConfigurador::DropFiles(int slot, const QStringList& paths)
             return;
     }
     // One card after the other; an error stops the drop at its card, the
-    // cards before it keep their new files.
-    for (size_t i = 0; i < targets.size(); ++i) {
-        if (dropped.kind == CardDrops::Kind::Pictures)
-            writePicture(targets[i], CardDrops::ReadPicture(dropped.files[qsizetype(i)]));
-        else
-            CardDrops::SaveSound(document_, dropped.files[qsizetype(i)], targets[i], SaveProgress());
-    }
+    // cards before it keep their new files. The frames follow the writes.
+    session_.Edits().DropFiles(targets, dropped.kind == CardDrops::Kind::Pictures, dropped.files,
+                               SaveProgress());
 }
 
 void TfrmConfigurador::CopyCard(int from, int to)
@@ -179,31 +167,7 @@ void TfrmConfigurador::CopyCard(int from, int to)
         to >= NumSlots)
         return;
     // As Paste: each part whose file exists, picture first; an error stops there.
-    if (const auto picture = existingFile(document_.CaminhoImagem(from))) {
-        TBitmap bitmap;
-        try {
-            bitmap.LoadBitmapFile(*picture);
-        } catch (const Exception& e) {
-            throw EFileError::On(e, *picture);
-        }
-        writePicture(to, bitmap);
-    }
-    if (const auto sound = existingFile(document_.CaminhoSom(from))) {
-        TMMWave wave;
-        CardSound::Save(document_, wave, *sound, to, SaveProgress());
-    }
-}
-
-void TfrmConfigurador::writePicture(int slot, const TBitmap& picture)
-{
-    if (TDBImage* frame = frameShowing(slot)) {
-        frame->Picture() = picture;
-        frame->PictureChanged();
-        WriteCardPicture(frame, slot);
-        return;
-    }
-    document_.ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
-                              [&picture](const QString& path) { picture.SaveBitmapFile(path); });
+    session_.Edits().CopyCard(from, to, SaveProgress());
 }
 
 void TfrmConfigurador::mnSetOverviewClick()

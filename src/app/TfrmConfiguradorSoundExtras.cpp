@@ -4,13 +4,12 @@
 // sound is written (a 16-bit mono wave saved by the wave object), through the
 // document, so that Undo takes it back; a cancelled dialog writes nothing.
 
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
-#include "audio/PcmCardSound.h"
 #include "audio/RecordedTake.h"
 #include "audio/record/RecordDialog.h"
 #include "audio/speech/Speech.h"
 #include "audio/speech/ui/SpeakDialog.h"
-#include "cardset/CardCommand.h"
 #include "common/ui/ErrorMessage.h"
 
 #include <QAction>
@@ -20,18 +19,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-// Saves 16-bit mono `samples` as card `slot`'s sound file.
-void writeCardSound(TSetDocument& document, int slot, const QByteArray& samples, int sampleRate)
-{
-    document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&](const QString& path) {
-        try {
-            PcmCardSound::Save(samples, sampleRate, 1, path);
-        } catch (const Exception& e) {
-            throw EFileError::On(e, path);
-        }
-    });
-}
 
 // Speaking a long text takes a moment in which the window does not answer.
 class WaitCursor {
@@ -90,7 +77,7 @@ void TfrmConfigurador::mnGravarSomClick()
     dialog.setObjectName(QStringLiteral("dlGravarSom"));
     if (dialog.exec() != QDialog::Accepted || dialog.Samples().isEmpty())
         return;
-    writeCardSound(document_, *slot, dialog.Samples(), RecordedTake::CardRate);
+    session_.Edits().WriteSamples(*slot, dialog.Samples(), RecordedTake::CardRate);
 }
 
 void TfrmConfigurador::mnFalarTextoClick()
@@ -116,5 +103,5 @@ void TfrmConfigurador::mnFalarTextoClick()
         const WaitCursor waiting;
         samples = Speech::Speak(text, dialog.Voice(), dialog.Rate());
     }
-    writeCardSound(document_, *slot, samples, Speech::SampleRate);
+    session_.Edits().WriteSamples(*slot, samples, Speech::SampleRate);
 }
