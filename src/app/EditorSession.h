@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CardEdits.h"
+#include "app/CardPictureModel.h"
 #include "app/CommandGuard.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetDocument.h"
@@ -10,7 +11,8 @@
 class CardUndoHistory;
 
 // One run of the editor: the set document, the Undo history of its card
-// writes, the copy buffer and the guard that lets one command run at a time.
+// writes, the copy buffer, the card pictures as they are on disk, the card
+// writes and the guard that lets one command run at a time.
 // main() owns it and hands it to the window; everything else is handed what
 // it needs of it. It shows nothing.
 class EditorSession {
@@ -25,6 +27,8 @@ class EditorSession {
     CardUndoHistory& UndoHistory() { return *undoHistory_; }
     const CardUndoHistory& UndoHistory() const { return *undoHistory_; }
     CommandGuard& Guard() { return guard_; }
+    // The pictures the cards show, as their files are on disk.
+    CardPictureModel& Pictures() { return pictures_; }
     // Every write of a card's file goes through these.
     CardEdits& Edits() { return edits_; }
     const CommandGuard& Guard() const { return guard_; }
@@ -42,6 +46,7 @@ class EditorSession {
     std::unique_ptr<CardUndoHistory> undoHistory_;
     CommandGuard guard_;
     CardEdits edits_{document_};
+    CardPictureModel pictures_{document_};
     TElemento copied_{};
     bool hasCopy_ = false;
 };

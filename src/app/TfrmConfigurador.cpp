@@ -1,7 +1,6 @@
 #include "app/TfrmConfigurador.h"
 
 #include "app/ButtonIcons.h"
-#include "app/CardFileWatcher.h"
 #include "app/CardFontDialog.h"
 #include "app/EditorSession.h"
 #include "app/HelpWindow.h"
@@ -337,10 +336,10 @@ void TfrmConfigurador::connectHandlers()
     connect(&document_, &TSetDocument::cardFileWritten, this,
             [this](int slot, TSetDocument::CardPart part) { showWrittenPicture(slot, part); });
 
-    diskWatcher_ = new CardFileWatcher(this);
-    connect(diskWatcher_, &CardFileWatcher::changed, this,
+    CardPictureModel& pictures = session_.Pictures();
+    connect(&pictures, &CardPictureModel::picturesChanged, this,
             [this] { runCommand({}, [this] { showFilesAgain(); }); });
-    connect(diskWatcher_, &CardFileWatcher::folderGone, this,
+    connect(&pictures, &CardPictureModel::folderGone, this,
             [this](const QString& folder) { runCommand({}, [this, folder] { setFolderGone(folder); }); });
     connect(&document_, &TSetDocument::setOpened, this, [this] { watchShownFiles(); });
 }
@@ -500,16 +499,12 @@ TDBImage* TfrmConfigurador::frameShowing(int slot) const
 std::optional<EFileError> TfrmConfigurador::showSlotPicture(TDBImage* frame, int slot)
 {
     std::optional<EFileError>& unreadable = unreadablePicture(frame);
-    unreadable.reset();
-    frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    const QString path = slot > NoSlot ? document_.Conjunto.Elementos[slot].Imagem : QString();
-    const auto existing = path.isEmpty() ? std::nullopt : FileNames::findExisting(path);
-    if (existing && FileNames::fileExists(*existing)) {
-        try {
-            frame->Picture().LoadBitmapFile(*existing);
-        } catch (const Exception& e) {
-            unreadable = EFileError::On(e, *existing);
-        }
+    if (slot > NoSlot) {
+        frame->Picture() = session_.Pictures().Picture(slot);
+        unreadable = session_.Pictures().Error(slot);
+    } else {
+        frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        unreadable.reset();
     }
     frame->PictureChanged();
     return unreadable;
@@ -557,14 +552,11 @@ void TfrmConfigurador::InicImages()
 
 void TfrmConfigurador::watchShownFiles()
 {
-    QStringList files;
-    for (const TDBImage* frame : {DBImage1, DBImage2}) {
-        const int slot = frame->isHidden() ? NoSlot : frame->Tag();
-        if (slot > NoSlot && document_.HasSet())
-            files << document_.Conjunto.Elementos[slot].Imagem << document_.CaminhoImagem(slot);
-    }
-    files.removeAll(QString());
-    diskWatcher_->watch(document_.HasSet() ? document_.PastaConjunto : QString(), files);
+    std::vector<int> shown;
+    for (const TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() > NoSlot)
+            shown.push_back(frame->Tag());
+    session_.Pictures().Follow(shown);
 }
 
 void TfrmConfigurador::showFilesAgain()

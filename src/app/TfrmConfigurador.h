@@ -13,7 +13,6 @@
 #include <optional>
 
 class QAction;
-class CardFileWatcher;
 class EditorSession;
 struct SetDialogs;
 class CardFontDialog;
@@ -313,7 +312,6 @@ class TfrmConfigurador : public QMainWindow {
     int announcedSlot_ = -1;
     CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;
-    CardFileWatcher* diskWatcher_ = nullptr;
     CommandTable commands_;
     class SaveProgressView* saveProgress_ = nullptr; // while a command runs
     int longSaveMs_ = 400;

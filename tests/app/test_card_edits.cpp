@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -121,6 +122,36 @@ class TestCardEdits : public QObject {
 
         QVERIFY(session->UndoHistory().Undo());
         QCOMPARE(files(), before);
+    }
+
+    // The picture model reads a card's file again only when it changed on
+    // disk, shows the blank card with the reason for a damaged one, and tells
+    // of a followed file changed by another program within a second.
+    void picturesFollowTheDisk()
+    {
+        document().PastaConjunto = set->path() + QLatin1Char('/');
+        document().ConfigConjunto.Duplo = 1;
+        document().StartEmptySet();
+        CardPictureModel& pictures = session->Pictures();
+        const QString path = document().CaminhoImagem(3);
+        savePicture(Qt::red, path);
+        document().RecordCardPath(3, TSetDocument::CardPart::Picture, path);
+        const QImage red = pictures.Picture(3).ToImage();
+        QVERIFY(!pictures.Error(3));
+        QSignalSpy changed(&pictures, &CardPictureModel::picturesChanged);
+        pictures.Follow({3});
+
+        savePicture(Qt::blue, path + QStringLiteral(".new"));
+        QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
+        QVERIFY(pictures.Picture(3).ToImage() != red);
+
+        TestFiles::writeBytes(path, "damaged");
+        QVERIFY(pictures.Error(3).has_value());
+        QCOMPARE(pictures.Error(3)->FileName(), path);
+        TBitmap blank;
+        blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
+        QCOMPARE(pictures.Picture(3).ToImage(), blank.ToImage());
     }
 
     // A drop stops at the file that cannot be read: the cards before it keep
