@@ -481,11 +481,6 @@ void TfrmConfigurador::announceCurrentSlot()
     emit currentSlotChanged(slot);
 }
 
-std::optional<EFileError>& TfrmConfigurador::unreadablePicture(const TDBImage* frame)
-{
-    return frame == DBImage1 ? unreadable1_ : unreadable2_;
-}
-
 TDBImage* TfrmConfigurador::frameShowing(int slot) const
 {
     if (!DBImage1->isHidden() && DBImage1->Tag() == slot)
@@ -498,13 +493,12 @@ TDBImage* TfrmConfigurador::frameShowing(int slot) const
 // the frame and gives the error back; the caller decides when to show it.
 std::optional<EFileError> TfrmConfigurador::showSlotPicture(TDBImage* frame, int slot)
 {
-    std::optional<EFileError>& unreadable = unreadablePicture(frame);
+    std::optional<EFileError> unreadable;
     if (slot > NoSlot) {
         frame->Picture() = session_.Pictures().Picture(slot);
         unreadable = session_.Pictures().Error(slot);
     } else {
         frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-        unreadable.reset();
     }
     frame->PictureChanged();
     return unreadable;
@@ -579,37 +573,14 @@ void TfrmConfigurador::setFolderGone(const QString& folder)
         folder);
 }
 
-void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
-{
-    writingFrame_ = frame;
-    try {
-        session_.Edits().WritePicture(slot, frame->Picture());
-    } catch (...) {
-        writingFrame_ = nullptr;
-        // A frame showing a picture that is not the card's would hand it on to
-        // Duplicate; it shows the card's file as it is instead.
-        showSlotPicture(frame, slot);
-        throw;
-    }
-    writingFrame_ = nullptr;
-    unreadablePicture(frame).reset();
-}
-
 void TfrmConfigurador::showWrittenPicture(int slot, TSetDocument::CardPart part)
 {
-    TDBImage* frame = part == TSetDocument::CardPart::Picture ? frameShowing(slot) : nullptr;
-    if (!frame || frame == writingFrame_)
+    // Every frame showing the slot shows its file as it is now.
+    if (part != TSetDocument::CardPart::Picture)
         return;
-    if (writingFrame_) {
-        // The other card of a paired page: the picture just written, as it is.
-        frame->Picture().CopyPicture(&writingFrame_->Picture());
-        frame->PictureChanged();
-        unreadablePicture(frame).reset();
-        return;
-    }
-    // Written from outside the commands: the file shows for itself; one that
-    // cannot be read leaves the blank card, which Duplicate refuses.
-    showSlotPicture(frame, slot);
+    for (TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() == slot)
+            showSlotPicture(frame, slot);
 }
 
 std::optional<int> TfrmConfigurador::CurrentSlot() const

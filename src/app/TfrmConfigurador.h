@@ -151,15 +151,6 @@ class TfrmConfigurador : public QMainWindow {
     QStringList TextBoxLines() const;
     int TextBoxWrapWidth() const;
 
-    // Writes `frame`'s picture as the picture file of card `slot` through the
-    // document, which records the path after the write in the slot and in the
-    // slot that shares the file (in a paired set the other card, whose frame
-    // on the page then shows the picture too). When the write fails the frame
-    // shows the card's picture as it is on disk again (what the slot names,
-    // else the blank card) and the error goes on to the caller. Every command
-    // that writes a card picture goes through it.
-    void WriteCardPicture(TDBImage* frame, int slot);
-
     // Runs one command of the window: its card file writes one step of Undo
     // named `undoName` (none when empty), its error shown in the error box.
     // While another command runs it waits for it (or is dropped, when
@@ -292,14 +283,9 @@ class TfrmConfigurador : public QMainWindow {
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
     TDBImage* frameShowing(int slot) const;
-    std::optional<EFileError>& unreadablePicture(const TDBImage* frame);
 
     CardText::CanvasFont canvasFont1_;
     CardText::CanvasFont canvasFont2_;
-    // Why a frame shows the blank card instead of its slot's picture file,
-    // which could not be read; such a frame is never the source of a write.
-    std::optional<EFileError> unreadable1_;
-    std::optional<EFileError> unreadable2_;
     std::unique_ptr<WindowScanView> scanView_;
     EditorSession& session_;
     TSetDocument& document_;
@@ -307,8 +293,6 @@ class TfrmConfigurador : public QMainWindow {
     // The state updateActions shows: the editing controls are on at creation
     // until the first activation turns them off.
     bool editingEnabled_ = true;
-    // The frame whose picture WriteCardPicture is writing, while it does.
-    TDBImage* writingFrame_ = nullptr;
     int announcedSlot_ = -1;
     CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;

@@ -86,6 +86,8 @@ class TestImageCommands : public QObject {
     void goToPage(int leftTag);
     QString file(const QString& name) const { return dir->path() + QLatin1Char('/') + name; }
     void expectRecorded(const QList<int>& recorded, const QString& path) const;
+    // Card `slot` shows a picture of `colour`, from a file in `folder` its slot records.
+    void showOnCard(int slot, const QColor& colour, const QString& folder);
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TfrmConfigurador> w;
@@ -117,6 +119,16 @@ void TestImageCommands::openSet(bool duplo)
 
 // `path` is recorded in exactly the slots `recorded`: the written slot and, in a paired
 // set, the other card sharing its file.
+void TestImageCommands::showOnCard(int slot, const QColor& colour, const QString& folder)
+{
+    TDBImage* frame = w->DBImage1->Tag() == slot ? w->DBImage1 : w->DBImage2;
+    paint(frame, colour);
+    const QString path = folder + QStringLiteral("/card%1.bmp").arg(slot);
+    frame->Picture().SaveBitmapFile(path);
+    RecordImagem(slot, path);
+    w->InicImages();
+}
+
 void TestImageCommands::expectRecorded(const QList<int>& recorded, const QString& path) const
 {
     for (int slot = 0; slot < NumSlots; ++slot)
@@ -325,11 +337,15 @@ void TestImageCommands::duplicateNaming()
     QFETCH(QList<int>, recorded);
     openSet(duplo);
     goToPage(page);
+    // The page's cards show pictures recorded from outside the set's folder.
+    QTemporaryDir outside;
+    if (w->DBImage1->Tag() > 0) {
+        showOnCard(w->DBImage1->Tag(), Qt::red, outside.path());
+        showOnCard(w->DBImage2->Tag(), Qt::blue, outside.path());
+    }
     if (right)
         QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
     TDBImage* current = w->ImagemAtual;
-    paint(w->DBImage1, Qt::red);
-    paint(w->DBImage2, Qt::blue);
     const QImage source = current->Picture().ToImage();
     w->btnDuplicarClick();
 
@@ -342,7 +358,9 @@ void TestImageCommands::duplicateNaming()
     }
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(fileImage(file(written)), source);
-    expectRecorded(recorded, file(written));
+    // The written file is recorded where it belongs; the source card keeps its own.
+    for (int slot = 0; slot < NumSlots; ++slot)
+        QCOMPARE(Conjunto().Elementos[slot].Imagem == file(written), recorded.contains(slot));
     QCOMPARE(current->Picture().ToImage(), source);
     TDBImage* target = current == w->DBImage1 ? w->DBImage2 : w->DBImage1;
     QCOMPARE(target->Picture().ToImage(), source);
@@ -352,7 +370,8 @@ void TestImageCommands::duplicateThenTextLeavesOtherFrame()
 {
     openSet(true);
     goToPage(1);
-    paint(w->DBImage1, Qt::red);
+    QTemporaryDir outside;
+    showOnCard(1, Qt::red, outside.path());
     const QImage red = w->DBImage1->Picture().ToImage();
     w->btnDuplicarClick();
     w->memTexto->setPlainText(QStringLiteral("Dog"));
