@@ -29,10 +29,18 @@ class CardPictureModel : public QObject {
     const std::optional<EFileError>& Error(int slot);
     // Follows the files of these slots (those on screen) and the set's folder.
     void Follow(const std::vector<int>& shown);
+    // Reads the pictures of these slots (the pages beside the one shown) off
+    // the window's thread, so that turning to them reads nothing. A picture
+    // read is kept only while its file keeps the stamp it was read with.
+    void Prefetch(const std::vector<int>& cards);
+    // Whether the slot's picture is at hand for its file as it is now.
+    bool IsReady(int slot) const;
 
   signals:
     // A followed file or the folder changed on disk.
     void picturesChanged();
+    // A picture read off the window's thread is at hand.
+    void prefetched(int slot);
     void folderGone(const QString& folder);
 
   private:
@@ -44,9 +52,13 @@ class CardPictureModel : public QObject {
         std::optional<EFileError> error;
     };
     Entry& current(int slot);
+    // The file a slot's picture comes from now, empty for the blank card.
+    QString fileOf(int slot) const;
+    void load(Entry& entry, const QString& path, const FileStamp& stamp);
 
     const TSetDocument& document_;
     std::array<Entry, NumSlots> entries_;
     std::vector<int> followed_;
+    QStringList pending_; // files being read off the thread
     CardFileWatcher watcher_;
 };

@@ -551,6 +551,20 @@ void TfrmConfigurador::watchShownFiles()
         if (!frame->isHidden() && frame->Tag() > NoSlot)
             shown.push_back(frame->Tag());
     session_.Pictures().Follow(shown);
+    // The pages either side are read ahead, off the window's thread.
+    const int left = DBImage1->Tag();
+    const int right = DBImage2->Tag();
+    std::vector<int> beside;
+    if (right >= LastCardSlot)
+        beside.push_back(CoverSlot);
+    else
+        beside.insert(beside.end(), {left + 2, right + 2});
+    if (left <= CoverSlot)
+        beside.insert(beside.end(), {LastCardSlot - 1, LastCardSlot});
+    else
+        beside.insert(beside.end(), {left - 2, right - 2});
+    if (document_.HasSet())
+        session_.Pictures().Prefetch(beside);
 }
 
 void TfrmConfigurador::showFilesAgain()

@@ -146,6 +146,17 @@ class TestCardEdits : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
         QVERIFY(pictures.Picture(3).ToImage() != red);
 
+        // Read ahead off the thread, the same picture as read at once.
+        const QString other = document().CaminhoImagem(5);
+        savePicture(Qt::green, other);
+        document().RecordCardPath(5, TSetDocument::CardPart::Picture, other);
+        QVERIFY(!pictures.IsReady(5));
+        pictures.Prefetch({5});
+        QTRY_VERIFY(pictures.IsReady(5));
+        TBitmap green;
+        green.LoadBitmapFile(other);
+        QCOMPARE(pictures.Picture(5).ToImage(), green.ToImage());
+
         TestFiles::writeBytes(path, "damaged");
         QVERIFY(pictures.Error(3).has_value());
         QCOMPARE(pictures.Error(3)->FileName(), path);
