@@ -22,7 +22,8 @@ CardFileWatcher::CardFileWatcher(QObject* parent) : QObject(parent)
 void CardFileWatcher::watch(const QString& folder, const QStringList& files)
 {
     const QString cleaned = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
-    if (cleaned != folder_)
+    // Another folder, or the same one there again, may be reported when gone.
+    if (cleaned != folder_ || QFileInfo(cleaned).isDir())
         goneTold_ = false;
     folder_ = cleaned;
     files_ = files;
