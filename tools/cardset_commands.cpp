@@ -6,6 +6,7 @@
 #include "cardset/CardTable.h"
 #include "cardset/EInOutError.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "cardset/SetScan.h"
 
 #include <QFileInfo>
@@ -73,21 +74,22 @@ int scan(const QStringList& args)
     }
     // The flag decides; else the folder's own "Set.cfg"; else a paired set, as
     // Open set would make it. The file is never created or written here.
-    ConfigConjunto = TConfigConjunto{};
+    TSetDocument document;
+    document.ConfigConjunto = TConfigConjunto{};
     if (options->duplo)
-        ConfigConjunto.Duplo = *options->duplo;
+        document.ConfigConjunto.Duplo = *options->duplo;
     else if (const std::optional<TConfigConjunto> stored = ReadExistingConfig(options->folder))
-        ConfigConjunto = *stored;
+        document.ConfigConjunto = *stored;
 
-    PastaConjunto = options->folder;
-    LimpaConjunto(Conjunto);
+    document.PastaConjunto = options->folder;
+    document.LimpaConjunto();
     CollectingView view;
-    const bool complete = CarregaConjunto(view);
+    const bool complete = CarregaConjunto(document, view);
     for (const QString& line : view.errors)
         printLine(line);
     printLine(complete ? QStringLiteral("result: complete") : QStringLiteral("result: missing"));
     for (int i = 0; i < NumSlots; ++i) {
-        const TElemento& slot = Conjunto.Elementos[i];
+        const TElemento& slot = document.Conjunto.Elementos[i];
         printLine(QStringLiteral("slot %1: %2 | %3").arg(i).arg(slot.Imagem, slot.Som));
     }
     return 0;

@@ -5,6 +5,7 @@
 
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "common/Exception.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
@@ -128,16 +129,17 @@ int sampleSet(const QStringList& args)
     const QString folder = QDir::cleanPath(args.first());
     makeFolder(folder);
 
-    PastaConjunto = folder + QLatin1Char('/');
-    ConfigConjunto = TConfigConjunto{};
-    SetAutor(ConfigConjunto, QStringLiteral("Tessellor sample"));
-    ConfigConjunto.Duplo = 0;
+    TSetDocument document;
+    document.PastaConjunto = folder + QLatin1Char('/');
+    document.ConfigConjunto = TConfigConjunto{};
+    SetAutor(document.ConfigConjunto, QStringLiteral("Tessellor sample"));
+    document.ConfigConjunto.Duplo = 0;
 
-    coverPicture().SaveBitmapFile(CaminhoImagem(0));
+    coverPicture().SaveBitmapFile(document.CaminhoImagem(0));
     // A paired set: slots 2k-1 and 2k share picture k.
     for (int pair = 1; pair <= PairCount; ++pair)
-        cardPicture(pair).SaveBitmapFile(CaminhoImagem(2 * pair));
-    SalvaConfig();
+        cardPicture(pair).SaveBitmapFile(document.CaminhoImagem(2 * pair));
+    document.SalvaConfig();
     printLine(QStringLiteral("sample set: %1 (paired, %2 pictures)").arg(folder).arg(PairCount + 1));
     return 0;
 }

@@ -1,9 +1,6 @@
 #include "app/CardDrops.h"
 
-#include "app/CardSound.h"
-#include "audio/ESoundImportError.h"
 #include "audio/SoundImport.h"
-#include "audio/TMMWave.h"
 #include "cardset/CardTable.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
@@ -148,22 +145,4 @@ TBitmap CardDrops::ReadPicture(const QString& path)
     } catch (const Exception& e) {
         throw EFileError::On(e, path);
     }
-}
-
-void CardDrops::SaveSound(TSetDocument& document, const QString& source, int slot)
-{
-    if (!SoundImport::CanImport(source)) {
-        // Made for this one operation, as Insert Sound's.
-        TMMWave wave;
-        CardSound::Save(document, wave, source, slot);
-        return;
-    }
-    document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&source](const QString& path) {
-        try {
-            SoundImport::ToCardSound(source, path);
-        } catch (const ESoundImportError& e) {
-            // The converter's texts name no file; the save's name the card's.
-            throw EFileError::On(e, source);
-        }
-    });
 }

@@ -46,9 +46,4 @@ QString FillQuestion(const TSetDocument& document, Kind kind, const std::vector<
 // The card picture of the file `path` as Insert image reads it; an error names the file.
 TBitmap ReadPicture(const QString& path);
 
-// Writes the sound file `source` as the sound of card `slot` through the
-// document: a wave file the wave object reads as Insert Sound does, a sound
-// of another format converted. An error names the file.
-void SaveSound(TSetDocument& document, const QString& source, int slot);
-
 } // namespace CardDrops

@@ -2,11 +2,15 @@
 
 #include "app/ButtonIcons.h"
 #include "app/CardFontDialog.h"
+#include "app/EditorSession.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
+#include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardTable.h"
+#include "cardset/CardUndoHistory.h"
+#include "cardset/ui/SetDialogs.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
@@ -14,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,10 +57,11 @@ QString windowFontFamily()
 
 } // namespace
 
-TfrmConfigurador::TfrmConfigurador(QWidget* parent)
+TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint)
+                              Qt::WindowCloseButtonHint),
+      session_(session), document_(session.Document())
 {
     setObjectName(QStringLiteral("frmConfigurador"));
     setWindowTitle(QStringLiteral("Varnolo Memory Game Tessellor"));
@@ -68,8 +74,8 @@ TfrmConfigurador::TfrmConfigurador(QWidget* parent)
     createControls();
     createButtons();
     createMenus();
-    connectHandlers();
     createOverviewAndDrops();
+    connectHandlers();
     updateActions();
 
     // Until a font is chosen for it, a frame draws in the default 8-point font.
@@ -197,7 +203,6 @@ void TfrmConfigurador::createButtons()
     btnColar = makeButton("btnColar", 41, 142, QStringLiteral("Paste"), QStringLiteral("paste"));
     btnAnterior = makeButton("btnAnterior", 6, 176, QStringLiteral("Previous"), QStringLiteral("previous"));
     btnProximo = makeButton("btnProximo", 41, 176, QStringLiteral("Next"), QStringLiteral("next"));
-    btnColar->setEnabled(false);
 }
 
 namespace {
@@ -263,7 +268,6 @@ void TfrmConfigurador::createMenus()
     N1 = addSeparator(mnEditar, "N1");
     mnCopiar = addEntry(mnEditar, "mnCopiar", QStringLiteral("&Copy"));
     mnColar = addEntry(mnEditar, "mnColar", QStringLiteral("&Paste"));
-    mnColar->setEnabled(false);
     N2 = addSeparator(mnEditar, "N2");
     mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
     mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));
@@ -279,40 +283,51 @@ void TfrmConfigurador::createMenus()
 void TfrmConfigurador::connectHandlers()
 {
     // A button and a menu entry with the same action run the same handler.
-    // Each runs as a command: an error ends it in the error box, inside the slot.
-    // Its card file writes are one step of Undo, named by the button's hint.
-    const auto bind = [this](QAction* entry, QToolButton* button, void (TfrmConfigurador::*handler)()) {
-        const QString name = button ? button->toolTip() : QString(entry->text()).remove(QLatin1Char('&'));
-        const auto command = [this, handler, name] {
-            RunCommand([this, handler, name] {
-                const CardCommand named(document_, name);
-                (this->*handler)();
-            });
-        };
-        if (entry)
-            connect(entry, &QAction::triggered, this, command);
-        if (button)
-            connect(button, &QToolButton::clicked, this, command);
+    // Each runs as a command: an error ends it in the error box, inside the
+    // slot. Its card file writes are one step of Undo under the row's name.
+    using S = CommandState;
+    const auto row = [this](const char* id, QAction* entry, QToolButton* button, const QString& undoName,
+                            bool (*enabled)(const S&), void (TfrmConfigurador::*handler)()) {
+        commands_.add({QString::fromLatin1(id), entry, button,
+                       entry ? entry->shortcuts() : QList<QKeySequence>{}, undoName, enabled,
+                       [this, handler] { (this->*handler)(); }});
     };
-    bind(mnNovo, nullptr, &TfrmConfigurador::mnNovoClick);
-    bind(mnAbrir, btnAbrir, &TfrmConfigurador::btnAbrirClick);
-    // The Files menu's save entry runs the same save as the button.
-    bind(mnSalvar, btnSalvar, &TfrmConfigurador::btnSalvarClick);
-    bind(mnImportar, nullptr, &TfrmConfigurador::mnImportarClick);
-    bind(Propriedades1, nullptr, &TfrmConfigurador::Propriedades1Click);
-    bind(mnSair, nullptr, &TfrmConfigurador::mnSairClick);
-    bind(mnInsImg, btnImagem, &TfrmConfigurador::btnImagemClick);
-    bind(mnDupImg, btnDuplicar, &TfrmConfigurador::btnDuplicarClick);
-    bind(mnInsSom, btnSom, &TfrmConfigurador::btnSomClick);
-    bind(mnOuvSom, btnTocarSom, &TfrmConfigurador::btnTocarSomClick);
-    bind(mnInsTex, btnTexto, &TfrmConfigurador::btnTextoClick);
-    bind(mnFonte, btnFonte, &TfrmConfigurador::btnFonteClick);
-    bind(mnCopiar, btnCopiar, &TfrmConfigurador::btnCopiarClick);
-    bind(mnColar, btnColar, &TfrmConfigurador::btnColarClick);
-    bind(mnAvancar, btnProximo, &TfrmConfigurador::btnProximoClick);
-    bind(mnRecuar, btnAnterior, &TfrmConfigurador::btnAnteriorClick);
-    bind(mnTopicos, nullptr, &TfrmConfigurador::mnTopicosClick);
-    bind(mnSobre, nullptr, &TfrmConfigurador::mnSobreClick);
+    row("new", mnNovo, nullptr, {}, Always, &TfrmConfigurador::mnNovoClick);
+    row("open", mnAbrir, btnAbrir, {}, Always, &TfrmConfigurador::btnAbrirClick);
+    // The Files menu's save entry runs the same save as the button, and
+    // stays on without a set; the button goes off with editing.
+    row("save", mnSalvar, nullptr, {}, Always, &TfrmConfigurador::btnSalvarClick);
+    row("save-button", nullptr, btnSalvar, {}, WhileEditing, &TfrmConfigurador::btnSalvarClick);
+    row("import", mnImportar, nullptr, {}, Always, &TfrmConfigurador::mnImportarClick);
+    row("properties", Propriedades1, nullptr, {}, Always, &TfrmConfigurador::Propriedades1Click);
+    row("exit", mnSair, nullptr, {}, Always, &TfrmConfigurador::mnSairClick);
+    row("image", mnInsImg, btnImagem, QStringLiteral("Insert image"), WhileEditing,
+        &TfrmConfigurador::btnImagemClick);
+    row("duplicate", mnDupImg, btnDuplicar, QStringLiteral("Duplicate Imagem"), WhileEditing,
+        &TfrmConfigurador::btnDuplicarClick);
+    row("sound", mnInsSom, btnSom, QStringLiteral("Insert Sound"), WhileEditing,
+        &TfrmConfigurador::btnSomClick);
+    row("hear", mnOuvSom, btnTocarSom, {}, WhileEditing, &TfrmConfigurador::btnTocarSomClick);
+    row("text", mnInsTex, btnTexto, QStringLiteral("Insert Text"), WhileEditing,
+        &TfrmConfigurador::btnTextoClick);
+    row("font", mnFonte, btnFonte, {}, WhileEditing, &TfrmConfigurador::btnFonteClick);
+    row("copy", mnCopiar, btnCopiar, {}, WhileEditing, &TfrmConfigurador::btnCopiarClick);
+    // Paste is off until the first Copy (the copy buffer belongs to the run)
+    // and, like every card command, off while editing is: with the controls
+    // off it would write into a folder whose cards the window does not show.
+    row(
+        "paste", mnColar, btnColar, QStringLiteral("Paste"),
+        [](const S& s) { return s.editing && s.hasCopy; }, &TfrmConfigurador::btnColarClick);
+    row("next", mnAvancar, btnProximo, {}, WhileEditing, &TfrmConfigurador::btnProximoClick);
+    row("previous", mnRecuar, btnAnterior, {}, WhileEditing, &TfrmConfigurador::btnAnteriorClick);
+    row("contents", mnTopicos, nullptr, {}, Always, &TfrmConfigurador::mnTopicosClick);
+    row("about", mnSobre, nullptr, {}, Always, &TfrmConfigurador::mnSobreClick);
+    addUndoCommands();
+    addSoundExtraCommands();
+    addOverviewCommands();
+    commands_.connectAll(this, [this](const CommandTable::Command& command) {
+        runCommand(command.undoName, command.handler, command.whenBusy);
+    });
 
     // Both frames report receiving the focus to DBImage1Enter.
     for (TDBImage* frame : {DBImage1, DBImage2})
@@ -320,6 +335,49 @@ void TfrmConfigurador::connectHandlers()
 
     connect(&document_, &TSetDocument::cardFileWritten, this,
             [this](int slot, TSetDocument::CardPart part) { showWrittenPicture(slot, part); });
+
+    CardPictureModel& pictures = session_.Pictures();
+    connect(&pictures, &CardPictureModel::picturesChanged, this,
+            [this] { runCommand({}, [this] { showFilesAgain(); }); });
+    connect(&pictures, &CardPictureModel::folderGone, this,
+            [this](const QString& folder) { runCommand({}, [this, folder] { setFolderGone(folder); }); });
+    connect(&document_, &TSetDocument::setOpened, this, [this] { watchShownFiles(); });
+}
+
+void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()> body,
+                                  CommandGuard::WhenBusy whenBusy)
+{
+    session_.Guard().run(
+        [this, undoName, body = std::move(body)] {
+            SaveProgressView progress(this, longSaveMs_);
+            saveProgress_ = &progress;
+            RunCommand([&] {
+                std::optional<CardCommand> named;
+                if (!undoName.isEmpty())
+                    named.emplace(document_, undoName);
+                body();
+            });
+            saveProgress_ = nullptr;
+        },
+        whenBusy);
+}
+
+bool TfrmConfigurador::CommandRunning() const
+{
+    return session_.Guard().busy();
+}
+
+SetDialogs& TfrmConfigurador::Dialogs()
+{
+    if (!setDialogs_)
+        setDialogs_ = std::make_unique<SetDialogs>();
+    setDialogs_->Create(this);
+    return *setDialogs_;
+}
+
+TMMWaveProgress TfrmConfigurador::SaveProgress() const
+{
+    return saveProgress_ ? saveProgress_->handler() : TMMWaveProgress();
 }
 
 CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
@@ -345,7 +403,7 @@ QString TfrmConfigurador::HelpFileName()
 bool TfrmConfigurador::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
-        RunCommand([this] { FormActivate(); });
+        runCommand({}, [this] { FormActivate(); });
     return QMainWindow::event(e);
 }
 
@@ -355,7 +413,7 @@ void TfrmConfigurador::showEvent(QShowEvent* e)
     // A desktop without a window manager never activates the window; being
     // shown the first time then counts as the first activation.
     if (!e->spontaneous())
-        RunCommand([this] { FormActivate(); });
+        runCommand({}, [this] { FormActivate(); });
 }
 
 void TfrmConfigurador::closeEvent(QCloseEvent* e)
@@ -380,7 +438,12 @@ bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
     if (receiver != first)
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
-    RunCommand([this, key] { FormKeyDown(key->key(), key->modifiers()); });
+    // A page turn pressed during a command would show another card than the
+    // one the command writes: it is dropped.
+    const int pressed = key->key();
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    runCommand(
+        {}, [this, pressed, modifiers] { FormKeyDown(pressed, modifiers); }, CommandGuard::WhenBusy::Ignore);
     return false;
 }
 
@@ -418,11 +481,6 @@ void TfrmConfigurador::announceCurrentSlot()
     emit currentSlotChanged(slot);
 }
 
-std::optional<EFileError>& TfrmConfigurador::unreadablePicture(const TDBImage* frame)
-{
-    return frame == DBImage1 ? unreadable1_ : unreadable2_;
-}
-
 TDBImage* TfrmConfigurador::frameShowing(int slot) const
 {
     if (!DBImage1->isHidden() && DBImage1->Tag() == slot)
@@ -435,17 +493,12 @@ TDBImage* TfrmConfigurador::frameShowing(int slot) const
 // the frame and gives the error back; the caller decides when to show it.
 std::optional<EFileError> TfrmConfigurador::showSlotPicture(TDBImage* frame, int slot)
 {
-    std::optional<EFileError>& unreadable = unreadablePicture(frame);
-    unreadable.reset();
-    frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    const QString path = slot > NoSlot ? document_.Conjunto.Elementos[slot].Imagem : QString();
-    const auto existing = path.isEmpty() ? std::nullopt : FileNames::findExisting(path);
-    if (existing && FileNames::fileExists(*existing)) {
-        try {
-            frame->Picture().LoadBitmapFile(*existing);
-        } catch (const Exception& e) {
-            unreadable = EFileError::On(e, *existing);
-        }
+    std::optional<EFileError> unreadable;
+    if (slot > NoSlot) {
+        frame->Picture() = session_.Pictures().Picture(slot);
+        unreadable = session_.Pictures().Error(slot);
+    } else {
+        frame->Picture().LoadBitmapResource(QStringLiteral("BMPBRANCO"));
     }
     frame->PictureChanged();
     return unreadable;
@@ -485,43 +538,63 @@ void TfrmConfigurador::InicImages()
     }
     // With the frames disabled the current frame stays and now shows another slot.
     announceCurrentSlot();
+    watchShownFiles();
 
     for (const EFileError& failure : failures)
         ShowErrorBox(failure.Message(), failure.FileName());
 }
 
-void TfrmConfigurador::WriteCardPicture(TDBImage* frame, int slot)
+void TfrmConfigurador::watchShownFiles()
 {
-    writingFrame_ = frame;
-    try {
-        document_.ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
-                                  [frame](const QString& path) { frame->Picture().SaveBitmapFile(path); });
-    } catch (...) {
-        writingFrame_ = nullptr;
-        // A frame showing a picture that is not the card's would hand it on to
-        // Duplicate; it shows the card's file as it is instead.
-        showSlotPicture(frame, slot);
-        throw;
-    }
-    writingFrame_ = nullptr;
-    unreadablePicture(frame).reset();
+    std::vector<int> shown;
+    for (const TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() > NoSlot)
+            shown.push_back(frame->Tag());
+    session_.Pictures().Follow(shown);
+    // The pages either side are read ahead, off the window's thread.
+    const int left = DBImage1->Tag();
+    const int right = DBImage2->Tag();
+    std::vector<int> beside;
+    if (right >= LastCardSlot)
+        beside.push_back(CoverSlot);
+    else
+        beside.insert(beside.end(), {left + 2, right + 2});
+    if (left <= CoverSlot)
+        beside.insert(beside.end(), {LastCardSlot - 1, LastCardSlot});
+    else
+        beside.insert(beside.end(), {left - 2, right - 2});
+    if (document_.HasSet())
+        session_.Pictures().Prefetch(beside);
+}
+
+void TfrmConfigurador::showFilesAgain()
+{
+    // Read again as they are now; a file gone shows the blank card.
+    for (TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() > NoSlot)
+            showSlotPicture(frame, frame->Tag());
+    watchShownFiles();
+}
+
+void TfrmConfigurador::setFolderGone(const QString& folder)
+{
+    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto) != folder)
+        return;
+    showFilesAgain();
+    InibeControles();
+    ShowErrorBox(
+        QStringLiteral("The set's folder is no longer there; editing stays off until a set is opened"),
+        folder);
 }
 
 void TfrmConfigurador::showWrittenPicture(int slot, TSetDocument::CardPart part)
 {
-    TDBImage* frame = part == TSetDocument::CardPart::Picture ? frameShowing(slot) : nullptr;
-    if (!frame || frame == writingFrame_)
+    // Every frame showing the slot shows its file as it is now.
+    if (part != TSetDocument::CardPart::Picture)
         return;
-    if (writingFrame_) {
-        // The other card of a paired page: the picture just written, as it is.
-        frame->Picture().CopyPicture(&writingFrame_->Picture());
-        frame->PictureChanged();
-        unreadablePicture(frame).reset();
-        return;
-    }
-    // Written from outside the commands: the file shows for itself; one that
-    // cannot be read leaves the blank card, which Duplicate refuses.
-    showSlotPicture(frame, slot);
+    for (TDBImage* frame : {DBImage1, DBImage2})
+        if (!frame->isHidden() && frame->Tag() == slot)
+            showSlotPicture(frame, slot);
 }
 
 std::optional<int> TfrmConfigurador::CurrentSlot() const
@@ -584,24 +657,21 @@ void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
 
 void TfrmConfigurador::updateActions()
 {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             DBImage1, DBImage2, btnImagem, btnDuplicar, btnSom, btnTocarSom, btnTexto, btnFonte, btnSalvar,
-             btnCopiar, btnAnterior, btnProximo, memTexto})
+    // The controls that are no commands follow the editing state.
+    for (QWidget* control : std::initializer_list<QWidget*>{DBImage1, DBImage2, memTexto})
         control->setEnabled(editingEnabled_);
     mnEditar->menuAction()->setEnabled(editingEnabled_);
     mnEditar->setEnabled(editingEnabled_);
-    // The menu being off does not switch off an entry's shortcut.
-    if (mnPastePicture)
-        mnPastePicture->setEnabled(editingEnabled_ && clipboardHasPicture());
-    // Paste is off at creation and comes on with the first Copy; the editing
-    // state does not switch it, and nothing turns it off again, since the
-    // copy buffer belongs to the run.
-    if (pasteAvailable_) {
-        btnColar->setEnabled(true);
-        mnColar->setEnabled(true);
-    }
-    updateUndoEntries();
-    updateSoundExtraEntries();
+    CommandState state;
+    state.editing = editingEnabled_;
+    state.hasCopy = session_.HasCopy();
+    state.clipboardPicture = clipboardHasPicture();
+    state.soundInput = soundInputPresent();
+    state.canUndo = undoHistory_->CanUndo();
+    state.canRedo = undoHistory_->CanRedo();
+    commands_.update(state);
+    showUndoLabels();
+    showSoundInput(state.soundInput);
 }
 
 void TfrmConfigurador::InibeControles()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/CommandGuard.h"
+#include "app/CommandTable.h"
+#include "audio/TMMWave.h"
 #include "cardset/SetDocument.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/CardText.h"
@@ -10,6 +13,8 @@
 #include <optional>
 
 class QAction;
+class EditorSession;
+struct SetDialogs;
 class CardFontDialog;
 class CardUndoHistory;
 class QFrame;
@@ -33,13 +38,14 @@ class WindowScanView;
 // set, the card text box, the command buttons and the menu. The controls are
 // public members under their own names because the set, picture, sound and
 // copy commands (each in a source file of its own) and the tests work on them.
-// The set itself is the document's (TSetDocument::Current()): the commands
-// read and change it there, and the frames follow its card file writes.
+// The set itself is the document of the session the window is given: the
+// commands read and change it there, and the frames follow its card file
+// writes and the files on disk.
 class TfrmConfigurador : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit TfrmConfigurador(QWidget* parent = nullptr);
+    explicit TfrmConfigurador(EditorSession& session, QWidget* parent = nullptr);
     ~TfrmConfigurador() override;
 
     // ---- controls -------------------------------------------------------
@@ -113,8 +119,11 @@ class TfrmConfigurador : public QMainWindow {
     TDBImage* ImagemAtual = nullptr;
     bool PrimeiraAtivacao = true;
 
-    // The set the window edits.
+    // The run the window shows, and the set it edits.
+    EditorSession& Session() const { return session_; }
     TSetDocument& Document() const { return document_; }
+    // The set dialogs, made on first use.
+    SetDialogs& Dialogs();
     // The slot of the current card; none while the current frame stands at
     // no slot (the hidden left frame of the cover page).
     std::optional<int> CurrentSlot() const;
@@ -124,8 +133,9 @@ class TfrmConfigurador : public QMainWindow {
     // Whether the editing controls are on (HabilitaControles) or off (InibeControles).
     bool EditingEnabled() const { return editingEnabled_; }
     // Sets every control's enabled state from the window's state: the one
-    // place that enables and disables them.
+    // place that enables and disables them, the commands through their table.
     void updateActions();
+    const CommandTable& Commands() const { return commands_; }
 
     // The drawing font of a frame's canvas ("Insert Text"); each frame keeps its own.
     CardText::CanvasFont& CanvasFont(const TDBImage* frame);
@@ -141,14 +151,17 @@ class TfrmConfigurador : public QMainWindow {
     QStringList TextBoxLines() const;
     int TextBoxWrapWidth() const;
 
-    // Writes `frame`'s picture as the picture file of card `slot` through the
-    // document, which records the path after the write in the slot and in the
-    // slot that shares the file (in a paired set the other card, whose frame
-    // on the page then shows the picture too). When the write fails the frame
-    // shows the card's picture as it is on disk again (what the slot names,
-    // else the blank card) and the error goes on to the caller. Every command
-    // that writes a card picture goes through it.
-    void WriteCardPicture(TDBImage* frame, int slot);
+    // Runs one command of the window: its card file writes one step of Undo
+    // named `undoName` (none when empty), its error shown in the error box.
+    // While another command runs it waits for it (or is dropped, when
+    // `whenBusy` says so), never starting inside it.
+    void runCommand(const QString& undoName, std::function<void()> body,
+                    CommandGuard::WhenBusy whenBusy = CommandGuard::WhenBusy::Queue);
+    bool CommandRunning() const;
+    // A save that has run this long shows the progress dialog.
+    void SetLongSaveDelay(int ms) { longSaveMs_ = ms; }
+    // The progress handler of the card sound saves of the running command.
+    TMMWaveProgress SaveProgress() const;
 
     // The help contents page: the program's folder + "/Help/index.html".
     static QString HelpFileName();
@@ -243,41 +256,47 @@ class TfrmConfigurador : public QMainWindow {
     void createMenus();
     void connectHandlers();
     void createUndoEntries();
-    void updateUndoEntries();
+    void addUndoCommands();
+    void showUndoLabels();
     void createSoundExtraEntries();
-    void updateSoundExtraEntries();
+    void addSoundExtraCommands();
+    static bool soundInputPresent();
+    void showSoundInput(bool present);
     void createOverviewAndDrops();
+    void addOverviewCommands();
     void showSetInOverview();
+    // Properties switching the kind: the question, and the set read again.
+    bool confirmKindChange(int changedCards);
+    void rescanSet();
     void dropOnFrame(TDBImage* frame, const QDropEvent& event);
-    // Writes `picture` as card `slot`'s picture, through the frame showing
-    // the slot when one does (as Insert image does), else directly.
-    void writePicture(int slot, const TBitmap& picture);
     bool clipboardHasPicture() const;
     // A card's file was written: a frame showing the slot shows the new
     // picture, copied from the frame that wrote it or read from the file.
     void showWrittenPicture(int slot, TSetDocument::CardPart part);
     void announceCurrentSlot();
+    // The frames follow their files on disk; a set folder that is gone
+    // switches editing off, said once.
+    void watchShownFiles();
+    void showFilesAgain();
+    void setFolderGone(const QString& folder);
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
     TDBImage* frameShowing(int slot) const;
-    std::optional<EFileError>& unreadablePicture(const TDBImage* frame);
 
     CardText::CanvasFont canvasFont1_;
     CardText::CanvasFont canvasFont2_;
-    // Why a frame shows the blank card instead of its slot's picture file,
-    // which could not be read; such a frame is never the source of a write.
-    std::optional<EFileError> unreadable1_;
-    std::optional<EFileError> unreadable2_;
     std::unique_ptr<WindowScanView> scanView_;
-    TSetDocument& document_ = TSetDocument::Current();
+    EditorSession& session_;
+    TSetDocument& document_;
+    std::unique_ptr<SetDialogs> setDialogs_;
     // The state updateActions shows: the editing controls are on at creation
-    // until the first activation turns them off; Paste is on once a card was copied.
+    // until the first activation turns them off.
     bool editingEnabled_ = true;
-    bool pasteAvailable_ = false;
-    // The frame whose picture WriteCardPicture is writing, while it does.
-    TDBImage* writingFrame_ = nullptr;
     int announcedSlot_ = -1;
-    CardUndoHistory* undoHistory_ = nullptr; // a child of the window
+    CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;
+    CommandTable commands_;
+    class SaveProgressView* saveProgress_ = nullptr; // while a command runs
+    int longSaveMs_ = 400;
 };

@@ -4,7 +4,7 @@
 
 #include "app/CardDropTarget.h"
 #include "app/CardDrops.h"
-#include "app/CardSound.h"
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "app/overview/SetOverview.h"
 #include "audio/TMMWave.h"
@@ -68,23 +68,6 @@ QString DragCardName()
     return QStringLiteral("Drag card");
 }
 
-// Runs a command whose card file writes are one step of Undo.
-void runNamed(TSetDocument& document, const QString& name, const std::function<void()>& body)
-{
-    RunCommand([&] {
-        const CardCommand named(document, name);
-        body();
-    });
-}
-
-std::optional<QString> existingFile(const QString& path)
-{
-    const auto existing = FileNames::findExisting(path);
-    if (existing && FileNames::fileExists(*existing))
-        return existing;
-    return std::nullopt;
-}
-
 } // namespace
 
 void TfrmConfigurador::createOverviewAndDrops()
@@ -93,9 +76,6 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnPastePicture->setObjectName(QStringLiteral("mnPastePicture"));
     mnPastePicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     mnEditar->insertAction(N2, mnPastePicture);
-    connect(mnPastePicture, &QAction::triggered, this, [this] {
-        runNamed(document_, QStringLiteral("Paste picture"), [this] { mnPastePictureClick(); });
-    });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateActions(); });
 
     mnView = new QMenu(QStringLiteral("View"), mnConfig);
@@ -104,8 +84,6 @@ void TfrmConfigurador::createOverviewAndDrops()
     mnSetOverview->setObjectName(QStringLiteral("mnSetOverview"));
     mnSetOverview->setShortcut(QKeySequence(Qt::Key_F2));
     mnConfig->insertMenu(mnAjuda->menuAction(), mnView);
-    connect(mnSetOverview, &QAction::triggered, this,
-            [this] { RunCommand([this] { mnSetOverviewClick(); }); });
 
     for (TDBImage* frame : {DBImage1, DBImage2}) {
         new CardDropTarget(
@@ -117,6 +95,16 @@ void TfrmConfigurador::createOverviewAndDrops()
             },
             [this, frame](const QDropEvent& e) { dropOnFrame(frame, e); });
     }
+}
+
+void TfrmConfigurador::addOverviewCommands()
+{
+    commands_.add({QStringLiteral("paste-picture"), mnPastePicture, nullptr, mnPastePicture->shortcuts(),
+                   QStringLiteral("Paste picture"),
+                   [](const CommandState& s) { return s.editing && s.clipboardPicture; },
+                   [this] { mnPastePictureClick(); }});
+    commands_.add({QStringLiteral("overview"), mnSetOverview, nullptr, mnSetOverview->shortcuts(), QString(),
+                   Always, [this] { mnSetOverviewClick(); }});
 }
 
 bool TfrmConfigurador::AcceptsDrop(const QMimeData* data) const
@@ -139,7 +127,7 @@ void TfrmConfigurador::dropOnFrame(TDBImage* frame, const QDropEvent& event)
     // The work (and any question or error box) waits until the drag is over,
     // so that the program the files came from is not kept waiting.
     QTimer::singleShot(0, this, [this, slot, dragged, paths] {
-        runNamed(document_, dragged >= 0 ? DragCardName() : DropName(), [&] {
+        runCommand(dragged >= 0 ? DragCardName() : DropName(), [this, slot, dragged, paths] {
             // A card dropped on becomes the current card, as a click makes it.
             GoToSlot(slot);
             if (dragged >= 0)
@@ -168,13 +156,9 @@ void TfrmConfigurador::DropFiles(int slot, const QStringList& paths)
             return;
     }
     // One card after the other; an error stops the drop at its card, the
-    // cards before it keep their new files.
-    for (size_t i = 0; i < targets.size(); ++i) {
-        if (dropped.kind == CardDrops::Kind::Pictures)
-            writePicture(targets[i], CardDrops::ReadPicture(dropped.files[qsizetype(i)]));
-        else
-            CardDrops::SaveSound(document_, dropped.files[qsizetype(i)], targets[i]);
-    }
+    // cards before it keep their new files. The frames follow the writes.
+    session_.Edits().DropFiles(targets, dropped.kind == CardDrops::Kind::Pictures, dropped.files,
+                               SaveProgress());
 }
 
 void TfrmConfigurador::CopyCard(int from, int to)
@@ -183,31 +167,7 @@ void TfrmConfigurador::CopyCard(int from, int to)
         to >= NumSlots)
         return;
     // As Paste: each part whose file exists, picture first; an error stops there.
-    if (const auto picture = existingFile(document_.CaminhoImagem(from))) {
-        TBitmap bitmap;
-        try {
-            bitmap.LoadBitmapFile(*picture);
-        } catch (const Exception& e) {
-            throw EFileError::On(e, *picture);
-        }
-        writePicture(to, bitmap);
-    }
-    if (const auto sound = existingFile(document_.CaminhoSom(from))) {
-        TMMWave wave;
-        CardSound::Save(document_, wave, *sound, to);
-    }
-}
-
-void TfrmConfigurador::writePicture(int slot, const TBitmap& picture)
-{
-    if (TDBImage* frame = frameShowing(slot)) {
-        frame->Picture() = picture;
-        frame->PictureChanged();
-        WriteCardPicture(frame, slot);
-        return;
-    }
-    document_.ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
-                              [&picture](const QString& path) { picture.SaveBitmapFile(path); });
+    session_.Edits().CopyCard(from, to, SaveProgress());
 }
 
 void TfrmConfigurador::mnSetOverviewClick()
@@ -217,17 +177,19 @@ void TfrmConfigurador::mnSetOverviewClick()
         overview_->setObjectName(QStringLiteral("SetOverview"));
         overview_->setDropFilter([this](const QMimeData* data) { return AcceptsDrop(data); });
         connect(overview_, &SetOverview::slotActivated, this,
-                [this](int slot) { RunCommand([this, slot] { GoToSlot(slot); }); });
+                [this](int slot) { runCommand({}, [this, slot] { GoToSlot(slot); }); });
         // Queued: the drop is over before the cards are written.
         connect(
             overview_, &SetOverview::filesDropped, this,
             [this](int slot, const QStringList& paths) {
-                runNamed(document_, DropName(), [&] { DropFiles(slot, paths); });
+                runCommand(DropName(), [this, slot, paths] { DropFiles(slot, paths); });
             },
             Qt::QueuedConnection);
         connect(
             overview_, &SetOverview::cardDragged, this,
-            [this](int from, int to) { runNamed(document_, DragCardName(), [&] { CopyCard(from, to); }); },
+            [this](int from, int to) {
+                runCommand(DragCardName(), [this, from, to] { CopyCard(from, to); });
+            },
             Qt::QueuedConnection);
         connect(&document_, &TSetDocument::setOpened, overview_, [this] { showSetInOverview(); });
         connect(&document_, &TSetDocument::configChanged, overview_, [this] { showSetInOverview(); });

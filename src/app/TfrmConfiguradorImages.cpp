@@ -1,9 +1,11 @@
 // The picture commands: Insert image, Paste picture, Insert Text, Choose
 // Font, Duplicate.
-// Each writes the card's picture file at once through WriteCardPicture; errors
+// Each writes the card's picture file at once through the session's card
+// edits, from the picture as it is on disk; the frames follow. Errors
 // of the picture layer stop the command and reach the error box.
 
 #include "app/CardFontDialog.h"
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/CardPicture.h"
@@ -20,35 +22,30 @@
 
 void TfrmConfigurador::btnImagemClick()
 {
-    TDBImage* frame = ImagemAtual;
-    const std::optional<int> current = CurrentSlot();
-    if (!current || !dlOpenBitmap->RunDialog())
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot || !dlOpenBitmap->RunDialog())
         return;
-    const int slot = *current;
     const QString chosen = dlOpenBitmap->FileName();
     // A BMP file is taken as read, any other picture converted to a card; a
     // file that cannot be read stops here: nothing written, nothing recorded.
+    TBitmap picture;
     try {
-        frame->Picture() = LoadCardPicture(chosen);
+        picture = LoadCardPicture(chosen);
     } catch (const Exception& e) {
         throw EFileError::On(e, chosen);
     }
-    frame->PictureChanged();
-    WriteCardPicture(frame, slot);
+    session_.Edits().WritePicture(*slot, picture);
 }
 
 void TfrmConfigurador::mnPastePictureClick()
 {
-    TDBImage* frame = ImagemAtual;
-    const std::optional<int> current = CurrentSlot();
-    if (!current)
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
         return;
     const QImage image = QGuiApplication::clipboard()->image();
     if (image.isNull())
         throw Exception(QStringLiteral("The clipboard holds no picture"));
-    frame->Picture() = CardPictureFromImage(image);
-    frame->PictureChanged();
-    WriteCardPicture(frame, *current);
+    session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
 }
 
 bool TfrmConfigurador::clipboardHasPicture() const
@@ -59,14 +56,13 @@ bool TfrmConfigurador::clipboardHasPicture() const
 
 void TfrmConfigurador::btnTextoClick()
 {
-    TDBImage* frame = ImagemAtual;
-    const std::optional<int> current = CurrentSlot();
-    if (!current)
+    const std::optional<int> slot = CurrentSlot();
+    if (!slot)
         return;
-    const int slot = *current;
-    CardText::InsertText(frame->Picture(), TextBoxLines(), CanvasFont(frame));
-    frame->PictureChanged();
-    WriteCardPicture(frame, slot);
+    // The text goes onto the card's picture as it is on disk, as it is shown.
+    TBitmap picture = session_.Pictures().Picture(*slot);
+    CardText::InsertText(picture, TextBoxLines(), CanvasFont(ImagemAtual));
+    session_.Edits().WritePicture(*slot, picture);
 }
 
 void TfrmConfigurador::btnFonteClick()
@@ -80,15 +76,14 @@ void TfrmConfigurador::btnDuplicarClick()
     if (DBImage1->Tag() <= 0)
         return;
     const bool leftIsCurrent = ImagemAtual == DBImage1;
-    TDBImage* source = leftIsCurrent ? DBImage1 : DBImage2;
-    TDBImage* target = leftIsCurrent ? DBImage2 : DBImage1;
-    // A frame whose file could not be read shows the blank card, not the
+    const int source = (leftIsCurrent ? DBImage1 : DBImage2)->Tag();
+    const int target = (leftIsCurrent ? DBImage2 : DBImage1)->Tag();
+    // A card whose file could not be read shows the blank card, not the
     // card: copying it would overwrite a good picture with a blank one.
-    if (const std::optional<EFileError>& unreadable = unreadablePicture(source))
+    if (const std::optional<EFileError>& unreadable = session_.Pictures().Error(source))
         throw *unreadable;
-    target->Picture().CopyPicture(&source->Picture());
-    target->PictureChanged();
-    WriteCardPicture(target, target->Tag());
+    const TBitmap picture = session_.Pictures().Picture(source);
+    session_.Edits().WritePicture(target, picture);
 }
 
 QStringList TfrmConfigurador::TextBoxLines() const

@@ -4,6 +4,7 @@
 #include "app/TfrmConfigurador.h"
 
 #include "cardset/SetConfig.h"
+#include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
 #include "common/FileNames.h"
@@ -11,7 +12,9 @@
 #include "images/ui/TDBImage.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -23,8 +26,12 @@ constexpr int CoverSlot = 0;
 // The scan's lines go to the Import errors list, emptied before each scan.
 void prepareErrorList(TfrmConfigurador& window)
 {
-    frmErroImporta->memErros->clear();
-    window.setErrorList([](const QString& line) { frmErroImporta->memErros->appendPlainText(line); });
+    QPointer<TfrmErroImporta> errors = window.Dialogs().frmErroImporta;
+    errors->memErros->clear();
+    window.setErrorList([errors](const QString& line) {
+        if (errors)
+            errors->memErros->appendPlainText(line);
+    });
 }
 
 // The set's "Set.cfg" as it is spelt in the folder, or as it would be written.
@@ -52,14 +59,15 @@ void ImportaConjunto(TfrmConfigurador& window)
     if (window.Document().LoadSet(window.scanView()))
         window.HabilitaControles();
     else
-        frmErroImporta->exec();
+        window.Dialogs().frmErroImporta->exec();
 }
 
 } // namespace
 
 void TfrmConfigurador::mnNovoClick()
 {
-    CreateSetDialogs(this);
+    TfrmCadastro* frmCadastro = Dialogs().frmCadastro;
+    frmCadastro->PastaBase = Document().PastaBase;
     if (frmCadastro->exec() != QDialog::Accepted)
         return;
     // A new set is always a double set.
@@ -79,7 +87,8 @@ void TfrmConfigurador::mnNovoClick()
 
 void TfrmConfigurador::btnAbrirClick()
 {
-    CreateSetDialogs(this);
+    TfrmImporta* frmImporta = Dialogs().frmImporta;
+    frmImporta->PastaBase = Document().PastaBase;
     if (frmImporta->exec() != QDialog::Accepted)
         return;
     // When its "Set.cfg" cannot be read, the set that was current stays
@@ -94,7 +103,7 @@ void TfrmConfigurador::btnAbrirClick()
     prepareErrorList(*this);
     // An opened set with missing pictures stays editable.
     if (!Document().LoadSet(scanView()))
-        frmErroImporta->exec();
+        Dialogs().frmErroImporta->exec();
     showCoverPage(*this);
     lblProgresso->hide();
     Progresso->hide();
@@ -102,7 +111,8 @@ void TfrmConfigurador::btnAbrirClick()
 
 void TfrmConfigurador::mnImportarClick()
 {
-    CreateSetDialogs(this);
+    TfrmImportaArqs* frmImportaArqs = Dialogs().frmImportaArqs;
+    frmImportaArqs->PastaBase = Document().PastaBase;
     if (frmImportaArqs->exec() != QDialog::Accepted)
         return;
     // The folder as typed and the author untrimmed; no file is read or written.
@@ -114,10 +124,49 @@ void TfrmConfigurador::mnImportarClick()
 
 void TfrmConfigurador::Propriedades1Click()
 {
-    CreateSetDialogs(this);
-    // The dialog closes whatever the write does; its error follows.
-    if (fPropriedades->exec() == QDialog::Accepted)
+    TfPropriedades* fPropriedades = Dialogs().fPropriedades;
+    fPropriedades->ConfigAtual = Document().ConfigConjunto;
+    if (fPropriedades->exec() != QDialog::Accepted)
+        return;
+    // Another kind gives cards other files: the user hears how many cards
+    // change their picture before anything changes, and after it the set is
+    // read again so that frames, overview and disk agree.
+    const bool kindChanges = Document().HasSet() && fPropriedades->Duplo != Document().IsDoubleSet();
+    if (kindChanges && !confirmKindChange(Document().CardsChangingPicture(fPropriedades->Duplo)))
+        return;
+    // The dialog closes whatever the write does; its error follows, after the
+    // set was read again under the kind that took effect.
+    try {
         Document().ApplyProperties(fPropriedades->Autor, fPropriedades->Duplo);
+    } catch (...) {
+        if (kindChanges)
+            rescanSet();
+        throw;
+    }
+    if (kindChanges)
+        rescanSet();
+}
+
+bool TfrmConfigurador::confirmKindChange(int changedCards)
+{
+    if (changedCards == 0)
+        return true;
+    const QString cards =
+        changedCards == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(changedCards);
+    const QString question = QStringLiteral("Changing the kind of the set changes the picture of %1. "
+                                            "The set is then read from its folder again. Change it?")
+                                 .arg(cards);
+    return QMessageBox::question(this, QGuiApplication::applicationDisplayName(), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TfrmConfigurador::rescanSet()
+{
+    // The user was told before; the missing files of the new kind are no news.
+    setErrorList({});
+    Document().ReloadSet(scanView());
+    scanView().hideProgress();
+    InicImages();
 }
 
 void TfrmConfigurador::btnSalvarClick()

@@ -4,13 +4,12 @@
 // sound is written (a 16-bit mono wave saved by the wave object), through the
 // document, so that Undo takes it back; a cancelled dialog writes nothing.
 
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
-#include "audio/PcmCardSound.h"
 #include "audio/RecordedTake.h"
 #include "audio/record/RecordDialog.h"
 #include "audio/speech/Speech.h"
 #include "audio/speech/ui/SpeakDialog.h"
-#include "cardset/CardCommand.h"
 #include "common/ui/ErrorMessage.h"
 
 #include <QAction>
@@ -20,18 +19,6 @@
 #include <QPlainTextEdit>
 
 namespace {
-
-// Saves 16-bit mono `samples` as card `slot`'s sound file.
-void writeCardSound(TSetDocument& document, int slot, const QByteArray& samples, int sampleRate)
-{
-    document.ReplaceCardFile(slot, TSetDocument::CardPart::Sound, [&](const QString& path) {
-        try {
-            PcmCardSound::Save(samples, sampleRate, 1, path);
-        } catch (const Exception& e) {
-            throw EFileError::On(e, path);
-        }
-    });
-}
 
 // Speaking a long text takes a moment in which the window does not answer.
 class WaitCursor {
@@ -53,34 +40,32 @@ void TfrmConfigurador::createSoundExtraEntries()
     mnFalarTexto->setObjectName(QStringLiteral("mnFalarTexto"));
     mnFalarTexto->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
-    // Each is one step of Undo, named as the user knows the command
-    // ("Undo Record on card 3"), not by the entry's text.
-    const auto bindCommand = [this](QAction* entry, const QString& name,
-                                    void (TfrmConfigurador::*handler)()) {
-        connect(entry, &QAction::triggered, this, [this, name, handler] {
-            RunCommand([this, name, handler] {
-                const CardCommand named(document_, name);
-                (this->*handler)();
-            });
-        });
-    };
-    bindCommand(mnGravarSom, QStringLiteral("Record"), &TfrmConfigurador::mnGravarSomClick);
-    bindCommand(mnFalarTexto, QStringLiteral("Speak text"), &TfrmConfigurador::mnFalarTextoClick);
-
     // A microphone plugged in or out switches Record on or off.
     auto* devices = new QMediaDevices(this);
-    connect(devices, &QMediaDevices::audioInputsChanged, this, &TfrmConfigurador::updateSoundExtraEntries);
+    connect(devices, &QMediaDevices::audioInputsChanged, this, &TfrmConfigurador::updateActions);
 }
 
-void TfrmConfigurador::updateSoundExtraEntries()
+void TfrmConfigurador::addSoundExtraCommands()
 {
-    // The menu being off does not switch off an entry's shortcut: each entry
-    // is switched itself. Without an input the entry says why it is off.
-    const bool hasInput = RecordDialog::HasInputDevice();
-    mnGravarSom->setText(hasInput ? QStringLiteral("&Record...")
-                                  : QStringLiteral("&Record... (no sound input device)"));
-    mnGravarSom->setEnabled(editingEnabled_ && hasInput);
-    mnFalarTexto->setEnabled(editingEnabled_);
+    // Each is one step of Undo, named as the user knows the command
+    // ("Undo Record on card 3"), not by the entry's text.
+    commands_.add({QStringLiteral("record"), mnGravarSom, nullptr, mnGravarSom->shortcuts(),
+                   QStringLiteral("Record"), [](const CommandState& s) { return s.editing && s.soundInput; },
+                   [this] { mnGravarSomClick(); }});
+    commands_.add({QStringLiteral("speak"), mnFalarTexto, nullptr, mnFalarTexto->shortcuts(),
+                   QStringLiteral("Speak text"), WhileEditing, [this] { mnFalarTextoClick(); }});
+}
+
+bool TfrmConfigurador::soundInputPresent()
+{
+    return RecordDialog::HasInputDevice();
+}
+
+void TfrmConfigurador::showSoundInput(bool present)
+{
+    // Without an input the entry says why it is off.
+    mnGravarSom->setText(present ? QStringLiteral("&Record...")
+                                 : QStringLiteral("&Record... (no sound input device)"));
 }
 
 void TfrmConfigurador::mnGravarSomClick()
@@ -92,7 +77,7 @@ void TfrmConfigurador::mnGravarSomClick()
     dialog.setObjectName(QStringLiteral("dlGravarSom"));
     if (dialog.exec() != QDialog::Accepted || dialog.Samples().isEmpty())
         return;
-    writeCardSound(document_, *slot, dialog.Samples(), RecordedTake::CardRate);
+    session_.Edits().WriteSamples(*slot, dialog.Samples(), RecordedTake::CardRate);
 }
 
 void TfrmConfigurador::mnFalarTextoClick()
@@ -118,5 +103,5 @@ void TfrmConfigurador::mnFalarTextoClick()
         const WaitCursor waiting;
         samples = Speech::Speak(text, dialog.Voice(), dialog.Rate());
     }
-    writeCardSound(document_, *slot, samples, Speech::SampleRate);
+    session_.Edits().WriteSamples(*slot, samples, Speech::SampleRate);
 }

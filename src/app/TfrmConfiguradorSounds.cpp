@@ -2,7 +2,7 @@
 // found by the path rule; the card frames show only pictures, so neither
 // command changes the window.
 
-#include "app/CardDrops.h"
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
@@ -25,7 +25,7 @@ void TfrmConfigurador::btnSomClick()
         return;
     // A wave goes through a wave object made for this one operation; a sound
     // of another format, chosen under the dialog's second entry, is converted.
-    CardDrops::SaveSound(Document(), dlOpenWave->FileName(), *slot);
+    session_.Edits().InsertSound(*slot, dlOpenWave->FileName(), SaveProgress());
 }
 
 void TfrmConfigurador::btnTocarSomClick()

@@ -5,6 +5,7 @@
 // box's own (it claims them before any window shortcut), so typing is undone
 // as in any text box; the menu entries still undo card edits from there.
 
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardUndoHistory.h"
 
@@ -13,8 +14,7 @@
 
 void TfrmConfigurador::createUndoEntries()
 {
-    undoHistory_ = new CardUndoHistory(document_);
-    undoHistory_->setParent(this);
+    undoHistory_ = &session_.UndoHistory();
 
     mnSepDesfazer = mnEditar->addSeparator();
     mnSepDesfazer->setObjectName(QStringLiteral("mnSepDesfazer"));
@@ -25,22 +25,26 @@ void TfrmConfigurador::createUndoEntries()
     mnRefazer->setObjectName(QStringLiteral("mnRefazer"));
     mnRefazer->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-
-    connect(mnDesfazer, &QAction::triggered, this, [this] { RunCommand([this] { mnDesfazerClick(); }); });
-    connect(mnRefazer, &QAction::triggered, this, [this] { RunCommand([this] { mnRefazerClick(); }); });
-    connect(undoHistory_, &CardUndoHistory::changed, this, &TfrmConfigurador::updateUndoEntries);
+    connect(undoHistory_, &CardUndoHistory::changed, this, &TfrmConfigurador::updateActions);
 }
 
-void TfrmConfigurador::updateUndoEntries()
+void TfrmConfigurador::addUndoCommands()
 {
-    // A disabled menu leaves its entries' shortcuts working: each entry is
-    // switched itself.
+    // Taking a step back writes files, but is no step of its own.
+    commands_.add({QStringLiteral("undo"), mnDesfazer, nullptr, mnDesfazer->shortcuts(), QString(),
+                   [](const CommandState& s) { return s.editing && s.canUndo; },
+                   [this] { mnDesfazerClick(); }});
+    commands_.add({QStringLiteral("redo"), mnRefazer, nullptr, mnRefazer->shortcuts(), QString(),
+                   [](const CommandState& s) { return s.editing && s.canRedo; },
+                   [this] { mnRefazerClick(); }});
+}
+
+void TfrmConfigurador::showUndoLabels()
+{
     const QString undo = undoHistory_->UndoLabel();
     const QString redo = undoHistory_->RedoLabel();
     mnDesfazer->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
     mnRefazer->setText(redo.isEmpty() ? QStringLiteral("R&edo") : QStringLiteral("R&edo ") + redo);
-    mnDesfazer->setEnabled(EditingEnabled() && !undo.isEmpty());
-    mnRefazer->setEnabled(EditingEnabled() && !redo.isEmpty());
 }
 
 void TfrmConfigurador::mnDesfazerClick()

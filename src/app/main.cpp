@@ -1,15 +1,14 @@
+#include "app/EditorSession.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
-#include "cardset/ui/SetDialogs.h"
 
 int main(int argc, char** argv)
 {
     TessellorApplication app(argc, argv);
 
-    TfrmConfigurador frmConfigurador;
-    // The set dialogs (New set, Properties, Import files, Import, Import
-    // errors), created once, hidden, and shown by the set commands.
-    CreateSetDialogs(&frmConfigurador);
+    // The run's one state: the set, Undo, the copy buffer, the command guard.
+    EditorSession session;
+    TfrmConfigurador frmConfigurador(session);
 
     frmConfigurador.show();
     return app.exec();

@@ -8,7 +8,6 @@
 
 #include "common/ReplacingFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,12 +82,6 @@ int32_t CopyBlock(TMMWave& wave, TWaveIORecord* target, std::vector<char>& buffe
     return n;
 }
 
-void ProcessPendingEvents()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-}
-
 // Releases what one save holds, whatever way it ends: the wave is closed and
 // the target record's file closed and freed. The temporary file itself goes
 // with its ReplacingFile, which must outlive this.
@@ -157,7 +150,6 @@ void TMMWave::SaveWaveFile(const QString& path)
             if (failed || n <= 0)
                 break;
             done += uint32_t(n);
-            ProcessPendingEvents();
             if (OnProgress) {
                 bool cancel = false;
                 OnProgress(this, int32_t(done), total, cancel);
@@ -166,7 +158,7 @@ void TMMWave::SaveWaveFile(const QString& path)
                     failed = true;
                 }
             }
-            // An event handler or the progress handler may have released or
+            // The progress handler may have released or
             // rebound this wave; the rest of its data is then gone, and a
             // file cut short must not replace the target.
             if (!IsOpen())

@@ -55,16 +55,6 @@ int NumeroArquivo(int slot, bool duplo)
     return (slot % 2 == 0) ? slot / 2 : (slot + 1) / 2;
 }
 
-QString CaminhoImagem(int slot)
-{
-    return TSetDocument::Current().CaminhoImagem(slot);
-}
-
-QString CaminhoSom(int slot)
-{
-    return TSetDocument::Current().CaminhoSom(slot);
-}
-
 bool IsDoubleSet(const TConfigConjunto& config)
 {
     return config.Duplo != 0;
@@ -75,19 +65,4 @@ std::optional<int> SlotSharingFiles(int slot, bool duplo)
     if (duplo || slot <= 0 || slot >= NumSlots)
         return std::nullopt;
     return slot % 2 == 1 ? slot + 1 : slot - 1;
-}
-
-std::optional<int> SlotSharingFiles(int slot)
-{
-    return TSetDocument::Current().SlotSharingFiles(slot);
-}
-
-void RecordImagem(int slot, const QString& path)
-{
-    TSetDocument::Current().RecordCardPath(slot, TSetDocument::CardPart::Picture, path);
-}
-
-void RecordSom(int slot, const QString& path)
-{
-    TSetDocument::Current().RecordCardPath(slot, TSetDocument::CardPart::Sound, path);
 }

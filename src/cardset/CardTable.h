@@ -43,11 +43,6 @@ struct TConjunto {
     TArrayElem Elementos;
 };
 
-// Process-wide state of the current set: the members of TSetDocument::Current().
-extern TConjunto& Conjunto;
-extern QString& PastaBase;     // program folder + "Ed/"
-extern QString& PastaConjunto; // current set folder, ending with "/" while a set is current
-
 extern const std::array<QString, NumSlots> NomesImagem; // "C00".."C40"
 extern const std::array<QString, NumSlots> NomesSom;    // "S00".."S40"
 
@@ -58,20 +53,7 @@ int NumeroArquivo(int slot, bool duplo);
 // editor alike: double when Duplo is not 0 (a Set.cfg holding 2 is double).
 bool IsDoubleSet(const TConfigConjunto& config);
 
-// Paths of a slot's files by the naming rule, for the current set (the
-// document's rules under their free names).
-QString CaminhoImagem(int slot);
-QString CaminhoSom(int slot);
-
 // The other slot whose picture and sound files are the same as `slot`'s: in
 // a paired set the other card of the pair (2k-1 and 2k); none for the cover
 // and in a double set.
 std::optional<int> SlotSharingFiles(int slot, bool duplo);
-std::optional<int> SlotSharingFiles(int slot); // for the current set
-
-// Records a file just written for `slot` in the slot and in the slot that
-// shares the file, so that neither shows a stale picture or names no sound.
-// Commands write card files through TSetDocument::ReplaceCardFile, which
-// records them so; these record without telling anyone.
-void RecordImagem(int slot, const QString& path);
-void RecordSom(int slot, const QString& path);

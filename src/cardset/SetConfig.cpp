@@ -79,13 +79,3 @@ void WriteConfig(const QString& folder, const TConfigConjunto& config)
     const QString existing = existingConfig(folder);
     ConfigFile::replace(existing.isEmpty() ? writtenName(folder) : existing, ConfigToBytes(config), existing);
 }
-
-void CarregaConfig(const QString& folder)
-{
-    TSetDocument::Current().CarregaConfig(folder);
-}
-
-void SalvaConfig()
-{
-    TSetDocument::Current().SalvaConfig();
-}

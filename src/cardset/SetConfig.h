@@ -19,20 +19,11 @@ constexpr int AutorMaxLength = 200;
 constexpr int DuploOffset = 201;
 constexpr const char* ConfigFileName = "Set.cfg";
 
-// The current set's record: a member of TSetDocument::Current().
-extern TConfigConjunto& ConfigConjunto;
-
 // The author's name as text (at most 200 characters are read).
 QString AutorText(const TConfigConjunto& config);
 // Stores a name: cut to 200 characters, length byte and text replaced, the
 // bytes after the new length keep what they held.
 void SetAutor(TConfigConjunto& config, const QString& name);
-
-// Fills ConfigConjunto from folder + "/Set.cfg", creating the file when missing.
-// Raises EInOutError on failure.
-void CarregaConfig(const QString& folder);
-// Writes ConfigConjunto to PastaConjunto + "/Set.cfg". Raises EInOutError.
-void SalvaConfig();
 
 // The record held in the first 202 bytes of a "Set.cfg" file's contents;
 // further bytes are ignored. Raises EInOutError "Read beyond end of file" when

@@ -3,23 +3,15 @@
 #include "cardset/CardFileObserver.h"
 #include "cardset/EInOutError.h"
 #include "cardset/SetScan.h"
+#include "common/FileNames.h"
 
 #include <algorithm>
 
 namespace {
 
-// The document of the current set. The free names below are bound to its
-// members when the program is loaded, before any code runs.
-TSetDocument currentDocument;
-
 constexpr int AutorLengthOffset = 0;
 
 } // namespace
-
-TConjunto& Conjunto = currentDocument.Conjunto;
-QString& PastaBase = currentDocument.PastaBase;
-QString& PastaConjunto = currentDocument.PastaConjunto;
-TConfigConjunto& ConfigConjunto = currentDocument.ConfigConjunto;
 
 TSetDocument::TSetDocument(QObject* parent) : QObject(parent), ConfigConjunto{}
 {
@@ -27,11 +19,6 @@ TSetDocument::TSetDocument(QObject* parent) : QObject(parent), ConfigConjunto{}
 }
 
 TSetDocument::~TSetDocument() = default;
-
-TSetDocument& TSetDocument::Current()
-{
-    return currentDocument;
-}
 
 bool TSetDocument::IsDoubleSet() const
 {
@@ -116,6 +103,23 @@ void TSetDocument::ApplyProperties(const QString& author, bool duplo)
         SalvaConfig();
 }
 
+int TSetDocument::CardsChangingPicture(bool duplo) const
+{
+    if (!HasSet() || duplo == IsDoubleSet())
+        return 0;
+    const auto pathOf = [this](int slot, bool asDouble) {
+        return PastaConjunto + NomesImagem[::NumeroArquivo(slot, asDouble)] + QStringLiteral(".bmp");
+    };
+    int count = 0;
+    for (int slot = 0; slot < NumSlots; ++slot) {
+        const QString now = pathOf(slot, !duplo);
+        const QString then = pathOf(slot, duplo);
+        if (now != then && (FileNames::findExisting(now) || FileNames::findExisting(then)))
+            ++count;
+    }
+    return count;
+}
+
 void TSetDocument::CarregaConfig(const QString& folder)
 {
     // An existing file is only read, so a set on a read-only medium opens.
@@ -153,6 +157,14 @@ bool TSetDocument::LoadSet(ScanView& view)
     const bool complete = ::CarregaConjunto(*this, view);
     emit setOpened();
     return complete;
+}
+
+bool TSetDocument::ReloadSet(ScanView& view)
+{
+    // The scan adds the folder's "/" itself.
+    while (PastaConjunto.size() > 1 && PastaConjunto.endsWith(QLatin1Char('/')))
+        PastaConjunto.chop(1);
+    return LoadSet(view);
 }
 
 void TSetDocument::RecordCardPath(int slot, CardPart part, const QString& path)

@@ -19,10 +19,10 @@ class ScanView;
 // views of the whole set, an undo history) what changed. It never shows
 // anything and never asks the user.
 //
-// The data members carry the names the editor has always used; the free
-// names Conjunto, PastaConjunto, ConfigConjunto and PastaBase refer to the
-// members of Current(). Commands change them through the methods, which tell
-// the listeners; the scan, the tool and tests also set them directly.
+// The data members carry the names the editor has always used. Commands
+// change them through the methods, which tell the listeners; the scan, the
+// tool and tests also set them directly. The editor's session owns the one
+// document of a run; nothing reaches it but through whoever was handed it.
 class TSetDocument : public QObject {
     Q_OBJECT
 
@@ -32,9 +32,6 @@ class TSetDocument : public QObject {
 
     explicit TSetDocument(QObject* parent = nullptr);
     ~TSetDocument() override;
-
-    // The document of the current set, alive for the whole run.
-    static TSetDocument& Current();
 
     // ---- what it holds ---------------------------------------------------
     QString PastaBase;              // program folder + "Ed/"
@@ -70,6 +67,9 @@ class TSetDocument : public QObject {
     // Properties: the values become current and, while a set is current, are
     // written to its "Set.cfg" (an error goes on after they took effect).
     void ApplyProperties(const QString& author, bool duplo);
+    // How many cards would show another picture file were the set of the
+    // kind `duplo`: those whose file name changes, where either file exists.
+    int CardsChangingPicture(bool duplo) const;
     void CarregaConfig(const QString& folder); // fills ConfigConjunto; raises EInOutError
     void SalvaConfig() const;                  // writes ConfigConjunto; raises EInOutError
 
@@ -78,6 +78,8 @@ class TSetDocument : public QObject {
     // Clears the table and scans the set's folder into it (appending "/" to
     // PastaConjunto). True when no picture was missing. setOpened.
     bool LoadSet(ScanView& view);
+    // Scans the current set's folder again (after its kind changed). setOpened.
+    bool ReloadSet(ScanView& view);
 
     // ---- card files ----------------------------------------------------------
     // The one way a card's picture or sound file is written. The path comes

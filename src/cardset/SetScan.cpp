@@ -111,8 +111,3 @@ bool CarregaConjunto(TSetDocument& document, ScanView& view)
     view.hideProgress();
     return scan.complete();
 }
-
-bool CarregaConjunto(ScanView& view)
-{
-    return CarregaConjunto(TSetDocument::Current(), view);
-}

@@ -20,5 +20,3 @@ class TSetDocument;
 // PastaConjunto first). True when every picture that the set's kind calls for
 // was found. Emits nothing: TSetDocument::LoadSet runs it for the commands.
 bool CarregaConjunto(TSetDocument& document, ScanView& view);
-// The same on the current set's document.
-bool CarregaConjunto(ScanView& view);

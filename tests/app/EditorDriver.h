@@ -2,6 +2,7 @@
 
 // Works the editor window as the set commands leave it and as a user clicks it.
 
+#include "TestSession.h"
 #include "cardset/DialogDriver.h"
 
 #include "app/TfrmConfigurador.h"
@@ -17,9 +18,9 @@ namespace EditorDriver {
 // `folder` becomes the current set, new and of the given kind, on its cover page.
 inline void openSet(TfrmConfigurador& w, const QString& folder, bool duplo)
 {
-    PastaConjunto = folder + QLatin1Char('/');
-    ConfigConjunto = TConfigConjunto{};
-    ConfigConjunto.Duplo = duplo ? 1 : 0;
+    PastaConjunto() = folder + QLatin1Char('/');
+    ConfigConjunto() = TConfigConjunto{};
+    ConfigConjunto().Duplo = duplo ? 1 : 0;
     w.NovoConjunto();
     w.HabilitaControles();
 }

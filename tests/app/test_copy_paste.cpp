@@ -8,7 +8,6 @@
 #include "cardset/Unprivileged.h"
 
 #include "audio/TMMWave.h"
-#include "cardset/CopyBuffer.h"
 #include "images/TBitmap.h"
 
 #include <QAction>
@@ -49,10 +48,9 @@ class TestCopyPaste : public QObject {
   private slots:
     void init()
     {
-        ElementoCopiado = TElemento{};
         setA = std::make_unique<QTemporaryDir>();
         setB = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TfrmConfigurador>();
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -126,8 +124,8 @@ void TestCopyPaste::pasteWrites()
     QCOMPARE(readBytes(targetSound), withSound ? copiedSound : soundBefore);
     QCOMPARE(w->ImagemAtual->Picture().ToImage(), picture(Qt::red).ToImage());
     for (int slot = 0; slot < NumSlots; ++slot) {
-        QCOMPARE(Conjunto.Elementos[slot].Imagem, recorded.contains(slot) ? targetPicture : QString());
-        QCOMPARE(Conjunto.Elementos[slot].Som,
+        QCOMPARE(Conjunto().Elementos[slot].Imagem, recorded.contains(slot) ? targetPicture : QString());
+        QCOMPARE(Conjunto().Elementos[slot].Som,
                  recorded.contains(slot) && withSound ? targetSound : QString());
     }
 }
@@ -156,7 +154,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
     const QString target = CaminhoImagem(10);
     picture(Qt::blue).SaveBitmapFile(target);
     const QByteArray before = readBytes(target);
-    Conjunto.Elementos[10].Imagem = target;
+    Conjunto().Elementos[10].Imagem = target;
     goToSlot(*w, 10);
 
     std::optional<Unprivileged> user;
@@ -172,8 +170,8 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
     QCOMPARE(shown, error.arg(unreadableCopy ? setA->filePath(QStringLiteral("C03.bmp")) : target));
     QCOMPARE(readBytes(target), before);
     QVERIFY(!QFileInfo::exists(CaminhoSom(10)));
-    QCOMPARE(Conjunto.Elementos[10].Imagem, target);
-    QVERIFY(Conjunto.Elementos[10].Som.isEmpty());
+    QCOMPARE(Conjunto().Elementos[10].Imagem, target);
+    QVERIFY(Conjunto().Elementos[10].Som.isEmpty());
     // The frame shows the card's picture on disk, not the one never written.
     QCOMPARE(w->DBImage2->Picture().ToImage(), picture(Qt::blue).ToImage());
 }
@@ -189,7 +187,7 @@ void TestCopyPaste::pasteEnabledFromFirstCopy()
     QVERIFY(w->btnColar->isEnabled() && w->mnColar->isEnabled());
     QCOMPARE(errorOf(w->btnColar), QString());
     QVERIFY(QDir(setB->path()).isEmpty());
-    QVERIFY(Conjunto.Elementos[0].Imagem.isEmpty() && Conjunto.Elementos[0].Som.isEmpty());
+    QVERIFY(Conjunto().Elementos[0].Imagem.isEmpty() && Conjunto().Elementos[0].Som.isEmpty());
 }
 
 QTEST_MAIN(TestCopyPaste)

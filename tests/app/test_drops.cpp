@@ -95,7 +95,7 @@ class TestDrops : public QObject {
     {
         set = std::make_unique<QTemporaryDir>();
         source = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TfrmConfigurador>();
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -212,12 +212,12 @@ void TestDrops::dropOneFile()
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(inSet(written)), Timeout);
     const bool sound = written.startsWith(QLatin1Char('S'));
     for (int s = 0; s < NumSlots; ++s) {
-        const TElemento& e = Conjunto.Elementos[s];
+        const TElemento& e = Conjunto().Elementos[s];
         QCOMPARE(sound ? e.Som : e.Imagem, recorded.contains(s) ? inSet(written) : QString());
     }
     if (card >= 0) { // its sound too, and the copy buffer not used
         QTRY_COMPARE_WITH_TIMEOUT(readBytes(CaminhoSom(slot)), readBytes(CaminhoSom(card)), Timeout);
-        QVERIFY(Conjunto.Elementos[slot].Som == CaminhoSom(slot) && !w->btnColar->isEnabled());
+        QVERIFY(Conjunto().Elementos[slot].Som == CaminhoSom(slot) && !w->btnColar->isEnabled());
     }
     if (!files[0].endsWith(QStringLiteral(".png"))) {
         QCOMPARE(readBytes(inSet(written)), readBytes(files[0])); // as read
@@ -325,7 +325,7 @@ void TestDrops::pastePicture()
     const QString written = inSet(QStringLiteral("C03.bmp"));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(written), Timeout);
     QCOMPARE(pictureIn(written).size(), QSize(256, 256));
-    QVERIFY(Conjunto.Elementos[5].Imagem == written && Conjunto.Elementos[6].Imagem == written);
+    QVERIFY(Conjunto().Elementos[5].Imagem == written && Conjunto().Elementos[6].Imagem == written);
     QCOMPARE(w->DBImage2->Picture().ToImage(), pictureIn(written));
 }
 

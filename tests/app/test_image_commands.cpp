@@ -3,6 +3,7 @@
 // box's lines; each frame's own font; a write that fails.
 
 #include "TestFiles.h"
+#include "TestSession.h"
 #include "app/CardFontDialog.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -85,6 +86,8 @@ class TestImageCommands : public QObject {
     void goToPage(int leftTag);
     QString file(const QString& name) const { return dir->path() + QLatin1Char('/') + name; }
     void expectRecorded(const QList<int>& recorded, const QString& path) const;
+    // Card `slot` shows a picture of `colour`, from a file in `folder` its slot records.
+    void showOnCard(int slot, const QColor& colour, const QString& folder);
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TfrmConfigurador> w;
@@ -93,7 +96,7 @@ class TestImageCommands : public QObject {
 void TestImageCommands::init()
 {
     dir = std::make_unique<QTemporaryDir>();
-    w = std::make_unique<TfrmConfigurador>();
+    w = TestSession::newWindow();
     w->show();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
 }
@@ -107,19 +110,29 @@ void TestImageCommands::cleanup()
 // What the set commands leave behind: a current, empty set on its cover page.
 void TestImageCommands::openSet(bool duplo)
 {
-    PastaConjunto = dir->path() + QLatin1Char('/');
-    ConfigConjunto = TConfigConjunto{};
-    ConfigConjunto.Duplo = duplo ? 1 : 0;
+    PastaConjunto() = dir->path() + QLatin1Char('/');
+    ConfigConjunto() = TConfigConjunto{};
+    ConfigConjunto().Duplo = duplo ? 1 : 0;
     w->NovoConjunto();
     w->HabilitaControles();
 }
 
 // `path` is recorded in exactly the slots `recorded`: the written slot and, in a paired
 // set, the other card sharing its file.
+void TestImageCommands::showOnCard(int slot, const QColor& colour, const QString& folder)
+{
+    TDBImage* frame = w->DBImage1->Tag() == slot ? w->DBImage1 : w->DBImage2;
+    paint(frame, colour);
+    const QString path = folder + QStringLiteral("/card%1.bmp").arg(slot);
+    frame->Picture().SaveBitmapFile(path);
+    RecordImagem(slot, path);
+    w->InicImages();
+}
+
 void TestImageCommands::expectRecorded(const QList<int>& recorded, const QString& path) const
 {
     for (int slot = 0; slot < NumSlots; ++slot)
-        QVERIFY2(Conjunto.Elementos[slot].Imagem == (recorded.contains(slot) ? path : QString()),
+        QVERIFY2(Conjunto().Elementos[slot].Imagem == (recorded.contains(slot) ? path : QString()),
                  qPrintable(QString::number(slot)));
 }
 
@@ -251,7 +264,7 @@ void TestImageCommands::insertImageCancelledOrUnreadable()
     }
     QCOMPARE(raised, error);
     QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(Conjunto.Elementos[3].Imagem.isEmpty());
+    QVERIFY(Conjunto().Elementos[3].Imagem.isEmpty());
     QCOMPARE(w->DBImage1->Picture().ToImage(), before);
 }
 
@@ -325,24 +338,30 @@ void TestImageCommands::duplicateNaming()
     QFETCH(QList<int>, recorded);
     openSet(duplo);
     goToPage(page);
+    // The page's cards show pictures recorded from outside the set's folder.
+    QTemporaryDir outside;
+    if (w->DBImage1->Tag() > 0) {
+        showOnCard(w->DBImage1->Tag(), Qt::red, outside.path());
+        showOnCard(w->DBImage2->Tag(), Qt::blue, outside.path());
+    }
     if (right)
         QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
     TDBImage* current = w->ImagemAtual;
-    paint(w->DBImage1, Qt::red);
-    paint(w->DBImage2, Qt::blue);
     const QImage source = current->Picture().ToImage();
     w->btnDuplicarClick();
 
     QCOMPARE(w->ImagemAtual, current);
     if (recorded.isEmpty()) {
         QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
-        for (const TElemento& element : Conjunto.Elementos)
+        for (const TElemento& element : Conjunto().Elementos)
             QVERIFY(element.Imagem.isEmpty());
         return;
     }
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(fileImage(file(written)), source);
-    expectRecorded(recorded, file(written));
+    // The written file is recorded where it belongs; the source card keeps its own.
+    for (int slot = 0; slot < NumSlots; ++slot)
+        QCOMPARE(Conjunto().Elementos[slot].Imagem == file(written), recorded.contains(slot));
     QCOMPARE(current->Picture().ToImage(), source);
     TDBImage* target = current == w->DBImage1 ? w->DBImage2 : w->DBImage1;
     QCOMPARE(target->Picture().ToImage(), source);
@@ -352,7 +371,8 @@ void TestImageCommands::duplicateThenTextLeavesOtherFrame()
 {
     openSet(true);
     goToPage(1);
-    paint(w->DBImage1, Qt::red);
+    QTemporaryDir outside;
+    showOnCard(1, Qt::red, outside.path());
     const QImage red = w->DBImage1->Picture().ToImage();
     w->btnDuplicarClick();
     w->memTexto->setPlainText(QStringLiteral("Dog"));
@@ -480,7 +500,7 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
         file(written == w->DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
     const QImage writtenBefore = fileImage(writtenFile);
     if (folderMissing)
-        PastaConjunto = dir->path() + QStringLiteral("/missing/");
+        PastaConjunto() = dir->path() + QStringLiteral("/missing/");
     Unprivileged::makeReadOnly(dir->path(), true);
     if (command == QLatin1String("image"))
         chooseInPictureDialog(file(QStringLiteral("photo.bmp")));
@@ -501,8 +521,8 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
     }
     Unprivileged::makeWritable(dir->path(), true);
     QVERIFY2(error.startsWith(QStringLiteral("Cannot create file ")), qPrintable(error));
-    QCOMPARE(Conjunto.Elementos[1].Imagem, file(QStringLiteral("C01.bmp")));
-    QCOMPARE(Conjunto.Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
+    QCOMPARE(Conjunto().Elementos[1].Imagem, file(QStringLiteral("C01.bmp")));
+    QCOMPARE(Conjunto().Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
     QCOMPARE(fileImage(writtenFile), writtenBefore);
     QCOMPARE(written->Picture().ToImage(), writtenBefore);
     QCOMPARE(w->DBImage2->Picture().ToImage(), onDisk);
@@ -513,12 +533,12 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
 void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
-    PastaConjunto = dir->path() + QStringLiteral("/missing/");
+    PastaConjunto() = dir->path() + QStringLiteral("/missing/");
     DialogDriver::Message box;
     DialogDriver::acceptMessage(&box);
     QTest::mouseClick(w->btnTexto, Qt::LeftButton);
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
-    QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto));
+    QCOMPARE(box.text, QStringLiteral("Cannot create file %1C00.bmp.").arg(PastaConjunto()));
     QCOMPARE(box.icon, QMessageBox::Critical);
 }
 

@@ -58,7 +58,7 @@ class TestSoundCommands : public QObject {
     {
         set = std::make_unique<QTemporaryDir>();
         source = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TfrmConfigurador>();
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -141,7 +141,7 @@ void TestSoundCommands::insertSound()
     QCOMPARE(QDir(set->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(readBytes(target), expected);
     for (int other = 0; other < NumSlots; ++other)
-        QCOMPARE(Conjunto.Elementos[other].Som, recorded.contains(other) ? target : QString());
+        QCOMPARE(Conjunto().Elementos[other].Som, recorded.contains(other) ? target : QString());
     QCOMPARE(w->ImagemAtual->Picture().ToImage(), shown);
 }
 
@@ -167,7 +167,7 @@ void TestSoundCommands::insertSoundFails()
     const QString target = CaminhoSom(0);
     writeBytes(target, toneWave(0.1));
     const QByteArray before = readBytes(target);
-    Conjunto.Elementos[0].Som = QStringLiteral("as before");
+    Conjunto().Elementos[0].Som = QStringLiteral("as before");
 
     if (failure == QLatin1String("changed"))
         w->dlOpenWave->OnFileOK = [](TMMWaveOpenDialog*, const QString& path, bool&) {
@@ -191,7 +191,7 @@ void TestSoundCommands::insertSoundFails()
                         .replace(QStringLiteral("<target>"), target));
     QCOMPARE(readBytes(target), before);
     QCOMPARE(QDir(set->path()).entryList(QDir::Files), QStringList{QStringLiteral("S00.wav")});
-    QCOMPARE(Conjunto.Elementos[0].Som, QStringLiteral("as before"));
+    QCOMPARE(Conjunto().Elementos[0].Som, QStringLiteral("as before"));
 }
 
 void TestSoundCommands::hearSound_data()
@@ -215,7 +215,7 @@ void TestSoundCommands::hearSound()
     // Never recorded in the slot: the file on disk is what counts.
     if (!file.isEmpty())
         writeBytes(set->filePath(file), toneWave(3));
-    QVERIFY(Conjunto.Elementos[slot].Som.isEmpty());
+    QVERIFY(Conjunto().Elementos[slot].Som.isEmpty());
     SoundRecorder recorder;
     QCOMPARE(errorOf(w->btnTocarSom), QString());
     QCOMPARE(SimpleSoundPlayer::instance().isPlaying(), !file.isEmpty());

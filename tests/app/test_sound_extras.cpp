@@ -68,7 +68,7 @@ class TestSoundExtras : public QObject {
     void init()
     {
         set = std::make_unique<QTemporaryDir>();
-        w = std::make_unique<TfrmConfigurador>();
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -144,8 +144,8 @@ void TestSoundExtras::record()
 
     const QString target = set->filePath(QStringLiteral("S03.wav"));
     QCOMPARE(QFileInfo::exists(target), use);
-    QCOMPARE(Conjunto.Elementos[5].Som, use ? target : QString());
-    QCOMPARE(Conjunto.Elementos[6].Som, use ? target : QString());
+    QCOMPARE(Conjunto().Elementos[5].Som, use ? target : QString());
+    QCOMPARE(Conjunto().Elementos[6].Som, use ? target : QString());
     if (!use)
         return;
     QCOMPARE(describe(target), QStringLiteral("1, 1, 22050, 16, loud"));
@@ -190,11 +190,11 @@ void TestSoundExtras::speak()
     QCOMPARE(voiceAsked, message.isEmpty());
     if (!message.isEmpty() || !confirm) {
         QCOMPARE(readBytes(target), old);
-        QCOMPARE(Conjunto.Elementos[4].Som, QString());
+        QCOMPARE(Conjunto().Elementos[4].Som, QString());
         return;
     }
     QCOMPARE(describe(target), QStringLiteral("1, 1, 22050, 16, loud"));
-    QCOMPARE(Conjunto.Elementos[4].Som, target);
+    QCOMPARE(Conjunto().Elementos[4].Som, target);
 
     QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo Speak text on card 4"));
     w->mnDesfazer->trigger();
@@ -223,8 +223,8 @@ void TestSoundExtras::insertConvertedSound()
 
     const QString target = set->filePath(QStringLiteral("S03.wav"));
     QCOMPARE(describe(target), QStringLiteral("1, 2, 44100, 16, loud"));
-    QCOMPARE(Conjunto.Elementos[5].Som, target);
-    QCOMPARE(Conjunto.Elementos[6].Som, target);
+    QCOMPARE(Conjunto().Elementos[5].Som, target);
+    QCOMPARE(Conjunto().Elementos[6].Som, target);
 }
 
 // Run twice by ctest: with the private sound server and its sine source, and

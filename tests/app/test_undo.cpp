@@ -9,7 +9,6 @@
 #include "audio/WaveBytes.h"
 
 #include "cardset/CardUndoHistory.h"
-#include "cardset/CopyBuffer.h"
 #include "images/TBitmap.h"
 
 #include <QAction>
@@ -53,7 +52,7 @@ QString errorOf(QAction* entry)
 QByteArrayList cardState(int slot)
 {
     QByteArrayList state{readBytes(CaminhoImagem(slot)), readBytes(CaminhoSom(slot))};
-    for (const TElemento& e : Conjunto.Elementos)
+    for (const TElemento& e : Conjunto().Elementos)
         state << e.Imagem.toUtf8() << e.Som.toUtf8();
     return state;
 }
@@ -74,8 +73,7 @@ class TestUndo : public QObject {
     {
         for (const QString& name : QDir(set.path()).entryList(QDir::Files))
             QFile::remove(set.filePath(name));
-        ElementoCopiado = TElemento{};
-        w = std::make_unique<TfrmConfigurador>();
+        w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
@@ -110,12 +108,12 @@ class TestUndo : public QObject {
         QFETCH(QString, label);
         openSet(*w, set.path(), duplo);
         if (filesBefore) {
-            savePicture(Qt::red, Conjunto.Elementos[slot].Imagem = CaminhoImagem(slot));
-            saveSound(3, Conjunto.Elementos[slot].Som = CaminhoSom(slot));
+            savePicture(Qt::red, Conjunto().Elementos[slot].Imagem = CaminhoImagem(slot));
+            saveSound(3, Conjunto().Elementos[slot].Som = CaminhoSom(slot));
         }
         // The card copied, or duplicated on its page.
         const int other = command == QLatin1String("duplicate") ? 5 : 1;
-        savePicture(Qt::green, Conjunto.Elementos[other].Imagem = CaminhoImagem(other));
+        savePicture(Qt::green, Conjunto().Elementos[other].Imagem = CaminhoImagem(other));
         saveSound(80, CaminhoSom(other));
         goToSlot(*w, other);
         w->btnCopiarClick();

@@ -2,6 +2,7 @@
 // arrow keys, the current card, showing the slots' pictures and the top-level
 // error box.
 
+#include "TestSession.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -119,7 +120,7 @@ void TestWindow::cleanup()
 
 void TestWindow::openWindow()
 {
-    w = std::make_unique<TfrmConfigurador>();
+    w = TestSession::newWindow();
     w->show();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -160,8 +161,8 @@ void TestWindow::startsOnTheCoverPage()
     QVERIFY(w->lblProgresso->isHidden());
     QVERIFY(w->Progresso->isHidden());
 
-    QVERIFY(PastaConjunto.isEmpty());
-    QVERIFY(PastaBase.endsWith(QStringLiteral("/Ed/")));
+    QVERIFY(PastaConjunto().isEmpty());
+    QVERIFY(PastaBase().endsWith(QStringLiteral("/Ed/")));
     QCOMPARE(w->windowTitle(), QStringLiteral("Varnolo Memory Game Tessellor"));
 }
 
@@ -372,8 +373,8 @@ void TestWindow::pagesWrapAround()
 
 void TestWindow::turningPagesWithNoSetOpen()
 {
-    Conjunto.Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
-    writeCard(Conjunto.Elementos[2].Imagem, Red);
+    Conjunto().Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
+    writeCard(Conjunto().Elementos[2].Imagem, Red);
     QWidget* focusBefore = QApplication::focusWidget();
     const QPoint markerBefore = w->Bevel1->pos();
 
@@ -393,8 +394,8 @@ void TestWindow::turningPagesWithNoSetOpen()
 
 void TestWindow::editingControlsSwitch()
 {
-    w->btnColar->setEnabled(true);
     w->HabilitaControles();
+    w->btnCopiarClick();
     QVERIFY(w->DBImage1->isEnabled());
     QVERIFY(w->btnProximo->isEnabled());
     QVERIFY(w->memTexto->isEnabled());
@@ -403,8 +404,9 @@ void TestWindow::editingControlsSwitch()
     QVERIFY(!w->DBImage1->isEnabled());
     QVERIFY(!w->btnSalvar->isEnabled());
     QVERIFY(!w->mnEditar->menuAction()->isEnabled());
-    // Paste, Open set and the Files and Help menus are not switched.
-    QVERIFY(w->btnColar->isEnabled());
+    // Paste goes off with the card commands; Open set and the Files and
+    // Help menus are not switched.
+    QVERIFY(!w->btnColar->isEnabled());
     QVERIFY(w->btnAbrir->isEnabled());
     QVERIFY(w->mnArquivo->menuAction()->isEnabled());
     QVERIFY(w->mnAjuda->menuAction()->isEnabled());
@@ -522,9 +524,9 @@ void TestWindow::showsTheSlotsPictures()
     QFETCH(QString, storedName);
     QFETCH(bool, shown);
     writeCard(dir->filePath(fileName), Red);
-    Conjunto.Elementos[3].Imagem =
+    Conjunto().Elementos[3].Imagem =
         storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName;
-    Conjunto.Elementos[4].Imagem = dir->filePath(fileName);
+    Conjunto().Elementos[4].Imagem = dir->filePath(fileName);
     w->HabilitaControles();
     goToPage(3);
     QCOMPARE(centre(w->DBImage1), shown ? Red : White);
@@ -553,8 +555,8 @@ void TestWindow::brokenPictureLeavesTheOtherFrame()
     QVERIFY(goodFile.open(QIODevice::ReadOnly));
     const QByteArray goodBytes = goodFile.readAll();
     goodFile.close();
-    Conjunto.Elementos[1].Imagem = broken;
-    Conjunto.Elementos[2].Imagem = good;
+    Conjunto().Elementos[1].Imagem = broken;
+    Conjunto().Elementos[2].Imagem = good;
     w->HabilitaControles();
     w->InicImages();
 
@@ -592,13 +594,13 @@ void TestWindow::newSetGoesToTheCover()
 {
     w->HabilitaControles();
     goToPage(7);
-    Conjunto.Elementos[8].Imagem = QStringLiteral("/somewhere/C08.bmp");
+    Conjunto().Elementos[8].Imagem = QStringLiteral("/somewhere/C08.bmp");
     w->NovoConjunto();
     QCOMPARE(w->DBImage1->Tag(), -1);
     QCOMPARE(w->DBImage2->Tag(), 0);
     QCOMPARE(w->ImagemAtual, w->DBImage2);
     QVERIFY(w->DBImage2->hasFocus());
-    QVERIFY(Conjunto.Elementos[8].Imagem.isEmpty());
+    QVERIFY(Conjunto().Elementos[8].Imagem.isEmpty());
 }
 
 void TestWindow::goToSlotMakesTheCardCurrent_data()

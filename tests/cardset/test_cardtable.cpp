@@ -1,3 +1,4 @@
+#include "TestDocument.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 
@@ -70,16 +71,16 @@ class TestCardTable : public QObject {
         QFETCH(int, slot);
         QFETCH(QString, picture);
         QFETCH(QString, sound);
-        ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
-        PastaConjunto = QStringLiteral("/games/Ed/Animals/");
-        QCOMPARE(CaminhoImagem(slot), PastaConjunto + picture);
-        QCOMPARE(CaminhoSom(slot), PastaConjunto + sound);
+        ConfigConjunto().Duplo = static_cast<uint8_t>(duplo);
+        PastaConjunto() = QStringLiteral("/games/Ed/Animals/");
+        QCOMPARE(CaminhoImagem(slot), PastaConjunto() + picture);
+        QCOMPARE(CaminhoSom(slot), PastaConjunto() + sound);
     }
 
     void slotsOutsideTheTableNeverIndexPastTheNames()
     {
-        ConfigConjunto.Duplo = 1;
-        PastaConjunto = QStringLiteral("x/");
+        ConfigConjunto().Duplo = 1;
+        PastaConjunto() = QStringLiteral("x/");
         QCOMPARE(CaminhoImagem(-1), QStringLiteral("x/C00.bmp"));
         QCOMPARE(CaminhoImagem(41), QStringLiteral("x/C40.bmp"));
     }
@@ -114,13 +115,13 @@ class TestCardTable : public QObject {
         QFETCH(int, duplo);
         QFETCH(int, slot);
         QFETCH(QList<int>, recorded);
-        ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
-        LimpaConjunto(Conjunto);
+        ConfigConjunto().Duplo = static_cast<uint8_t>(duplo);
+        LimpaConjunto(Conjunto());
         RecordImagem(slot, QStringLiteral("p.bmp"));
         RecordSom(slot, QStringLiteral("s.wav"));
         for (int i = 0; i < NumSlots; ++i) {
-            QCOMPARE(Conjunto.Elementos[i].Imagem.isEmpty(), !recorded.contains(i));
-            QCOMPARE(Conjunto.Elementos[i].Som.isEmpty(), !recorded.contains(i));
+            QCOMPARE(Conjunto().Elementos[i].Imagem.isEmpty(), !recorded.contains(i));
+            QCOMPARE(Conjunto().Elementos[i].Som.isEmpty(), !recorded.contains(i));
         }
     }
 };

@@ -5,6 +5,7 @@
 #include "TestFiles.h"
 #include "Unprivileged.h"
 #include "app/TessellorApplication.h"
+#include "app/TestSession.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
@@ -94,14 +95,13 @@ class TestSetCommands : public QObject {
     void start()
     {
         w_.reset();
-        ConfigConjunto = TConfigConjunto{};
-        w_ = std::make_unique<TfrmConfigurador>();
-        CreateSetDialogs(w_.get());
+        ConfigConjunto() = TConfigConjunto{};
+        w_ = TestSession::newWindow();
         w_->show();
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-        PastaBase = ed();
-        QVERIFY(PastaConjunto.isEmpty());
+        PastaBase() = ed();
+        QVERIFY(PastaConjunto().isEmpty());
     }
 
     bool editingEnabled() const { return w_->btnSalvar->isEnabled() && w_->DBImage2->isEnabled(); }
@@ -183,7 +183,7 @@ class TestSetCommands : public QObject {
         DialogDriver::Watchdog watchdog;
         const Outcome created = newSet(QStringLiteral("  Bichos "), QStringLiteral("João"));
         QVERIFY(!created.errorBox.text.size());
-        QCOMPARE(PastaConjunto, ed() + QStringLiteral("Bichos/"));
+        QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Bichos/"));
         QVERIFY(QDir(ed() + QStringLiteral("Bichos")).exists());
         QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Bichos/Set.cfg")), config("Jo\xE3o", 1));
         QVERIFY(editingEnabled());
@@ -196,7 +196,7 @@ class TestSetCommands : public QObject {
         QCOMPARE(opened.importErrors->size(), 41);
         QCOMPARE(opened.importErrors->first(), missingLine(ed() + QStringLiteral("Bichos/C00.bmp")));
         QCOMPARE(opened.importErrors->last(), missingLine(ed() + QStringLiteral("Bichos/C40.bmp")));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         QVERIFY(editingEnabled());
         expectCoverPage();
 
@@ -225,9 +225,9 @@ class TestSetCommands : public QObject {
                      "nome do conjunto que você está criando já não existe."));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::NoIcon);
         QVERIFY(!editingEnabled());
-        QCOMPARE(PastaConjunto, ed() + QStringLiteral("Novo/"));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Ana"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Novo/"));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Ana"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         QVERIFY(!QDir(ed()).exists());
         QVERIFY(!watchdog.fired());
     }
@@ -248,8 +248,8 @@ class TestSetCommands : public QObject {
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Outro")));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Cores")).importErrors);
-        const QString folder = PastaConjunto;
-        const QString picture = Conjunto.Elementos[3].Imagem;
+        const QString folder = PastaConjunto();
+        const QString picture = Conjunto().Elementos[3].Imagem;
 
         if (command == QLatin1String("new")) {
             onModal<TfrmCadastro>([](TfrmCadastro* d) {
@@ -280,10 +280,10 @@ class TestSetCommands : public QObject {
             w_->Propriedades1->trigger();
         }
         QVERIFY(!watchdog.fired());
-        QCOMPARE(PastaConjunto, folder);
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Rui"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
-        QCOMPARE(Conjunto.Elementos[3].Imagem, picture);
+        QCOMPARE(PastaConjunto(), folder);
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Rui"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(0));
+        QCOMPARE(Conjunto().Elementos[3].Imagem, picture);
         QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Cores/Set.cfg")), config("Rui", 0));
         QVERIFY(!QDir(ed() + QStringLiteral("Outro2")).exists());
     }
@@ -295,9 +295,9 @@ class TestSetCommands : public QObject {
         const Outcome outcome = openSet(QStringLiteral("Velho"));
         QVERIFY(!outcome.importErrors);
         QCOMPARE(TestFiles::readBytes(ed() + QStringLiteral("Velho/Set.cfg")), config("", 0));
-        QCOMPARE(PastaConjunto, ed() + QStringLiteral("Velho/"));
-        QCOMPARE(Conjunto.Elementos[3].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
-        QCOMPARE(Conjunto.Elementos[4].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
+        QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Velho/"));
+        QCOMPARE(Conjunto().Elementos[3].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
+        QCOMPARE(Conjunto().Elementos[4].Imagem, ed() + QStringLiteral("Velho/C02.bmp"));
         QVERIFY(editingEnabled());
         expectCoverPage();
         QVERIFY(!watchdog.fired());
@@ -328,11 +328,11 @@ class TestSetCommands : public QObject {
         DialogDriver::Watchdog watchdog;
         const Outcome outcome = importSet(folder + QLatin1Char('/'), QStringLiteral(" Ana "), false);
         QVERIFY(!outcome.importErrors);
-        QCOMPARE(PastaConjunto, folder + QStringLiteral("//"));
-        QCOMPARE(Conjunto.Elementos[1].Imagem, folder + QStringLiteral("//C01.bmp"));
-        QVERIFY(QFile::exists(Conjunto.Elementos[1].Imagem));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral(" Ana "));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
+        QCOMPARE(PastaConjunto(), folder + QStringLiteral("//"));
+        QCOMPARE(Conjunto().Elementos[1].Imagem, folder + QStringLiteral("//C01.bmp"));
+        QVERIFY(QFile::exists(Conjunto().Elementos[1].Imagem));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral(" Ana "));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(0));
         QVERIFY(!QFile::exists(folder + QStringLiteral("/Set.cfg")));
         QVERIFY(editingEnabled());
         expectCoverPage();
@@ -352,7 +352,7 @@ class TestSetCommands : public QObject {
         QCOMPARE(outcome.importErrors.value_or(QStringList()),
                  QStringList{missingLine(folder + QStringLiteral("/C40.bmp"))});
         QVERIFY(!editingEnabled());
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         expectCoverPage();
         QVERIFY(!watchdog.fired());
     }
@@ -374,8 +374,8 @@ class TestSetCommands : public QObject {
         Unprivileged::makeWritable(folder, true);
         QVERIFY(outcome.errorBox.text.isEmpty());
         QVERIFY(!outcome.importErrors);
-        QCOMPARE(PastaConjunto, folder + QLatin1Char('/'));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Dono"));
+        QCOMPARE(PastaConjunto(), folder + QLatin1Char('/'));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Dono"));
         QVERIFY(editingEnabled());
         QVERIFY(!watchdog.fired());
     }
@@ -400,7 +400,7 @@ class TestSetCommands : public QObject {
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Bom")).importErrors);
         w_->btnProximoClick();
-        const TConjunto before = Conjunto;
+        const TConjunto before = Conjunto();
 
         Unprivileged::makeWritable(root_->path(), true);
         Unprivileged::makeWritable(ed(), true);
@@ -417,11 +417,11 @@ class TestSetCommands : public QObject {
         QCOMPARE(outcome.errorBox.text, message + QLatin1Char('\n') + broken + QStringLiteral("/Set.cfg"));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::Critical);
         QVERIFY(!outcome.importErrors);
-        QCOMPARE(PastaConjunto, ed() + QStringLiteral("Bom/"));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Bia"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Bom/"));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Bia"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         for (int i = 0; i < NumSlots; ++i)
-            QCOMPARE(Conjunto.Elementos[i].Imagem, before.Elementos[i].Imagem);
+            QCOMPARE(Conjunto().Elementos[i].Imagem, before.Elementos[i].Imagem);
         QVERIFY(editingEnabled());
         QCOMPARE(w_->DBImage1->Tag(), 1);
         QVERIFY(!QFile::exists(broken + QStringLiteral("/Set.cfg")) || !readOnlyWithoutConfig);
@@ -443,8 +443,8 @@ class TestSetCommands : public QObject {
                               config("Fernanda", 0) + QByteArray("tail"));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Salvo")).importErrors);
-        SetAutor(ConfigConjunto, QStringLiteral("Ana"));
-        ConfigConjunto.Duplo = 1;
+        SetAutor(ConfigConjunto(), QStringLiteral("Ana"));
+        ConfigConjunto().Duplo = 1;
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         if (fromMenu)
@@ -469,7 +469,7 @@ class TestSetCommands : public QObject {
     void propertiesOkWritesTheCurrentSet()
     {
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
-        PastaConjunto = ed() + QStringLiteral("Set1/");
+        PastaConjunto() = ed() + QStringLiteral("Set1/");
         DialogDriver::Watchdog watchdog;
         onModal<TfPropriedades>([](TfPropriedades* d) {
             d->Edit1->setText(QStringLiteral(" Zé "));
@@ -477,10 +477,10 @@ class TestSetCommands : public QObject {
             d->BitBtn1->click();
         });
         w_->Propriedades1->trigger();
-        QCOMPARE(fPropriedades->result(), int(QDialog::Accepted));
+        QCOMPARE(w_->Dialogs().fPropriedades->result(), int(QDialog::Accepted));
         QVERIFY(!watchdog.fired());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral(" Zé "));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral(" Zé "));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         QFile file(ed() + QStringLiteral("Set1/Set.cfg"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -498,10 +498,10 @@ class TestSetCommands : public QObject {
             d->BitBtn1->click();
         });
         w_->Propriedades1->trigger();
-        QCOMPARE(fPropriedades->result(), int(QDialog::Accepted));
+        QCOMPARE(w_->Dialogs().fPropriedades->result(), int(QDialog::Accepted));
         QVERIFY(!watchdog.fired());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Só memória"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Só memória"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
         QVERIFY(!QFile::exists(QStringLiteral("/Set.cfg")));
         QVERIFY(QDir(ed()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
     }
@@ -524,8 +524,8 @@ class TestSetCommands : public QObject {
         makeSet(ed() + QStringLiteral("Cores"), 20);
         const QString outside = root_->path() + QStringLiteral("/Fora");
         makeSet(outside, 20, command.endsWith(QLatin1String("missing")) ? QList<int>{4} : QList<int>{});
-        QSignalSpy setOpened(&TSetDocument::Current(), &TSetDocument::setOpened);
-        QSignalSpy configChanged(&TSetDocument::Current(), &TSetDocument::configChanged);
+        QSignalSpy setOpened(&TestDocument(), &TSetDocument::setOpened);
+        QSignalSpy configChanged(&TestDocument(), &TSetDocument::configChanged);
         DialogDriver::Watchdog watchdog;
         if (command.startsWith(QLatin1String("new"))) {
             if (command.endsWith(QLatin1String("failing")))
@@ -564,8 +564,8 @@ class TestSetCommands : public QObject {
             outcome = run([this] { w_->Propriedades1->trigger(); });
         }
         QCOMPARE(outcome.errorBox.text, QStringLiteral("File access denied."));
-        QVERIFY(!fPropriedades->isVisible());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Outro"));
+        QVERIFY(!w_->Dialogs().fPropriedades->isVisible());
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Outro"));
         QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), config("Dono", 0));
         QVERIFY(!watchdog.fired());
     }

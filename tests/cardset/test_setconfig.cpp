@@ -1,3 +1,4 @@
+#include "TestDocument.h"
 #include "TestFiles.h"
 #include "Unprivileged.h"
 #include "cardset/CardTable.h"
@@ -44,22 +45,22 @@ class TestSetConfig : public QObject {
   private Q_SLOTS:
     void init()
     {
-        ConfigConjunto = TConfigConjunto{};
-        PastaConjunto.clear();
+        ConfigConjunto() = TConfigConjunto{};
+        PastaConjunto().clear();
     }
 
     void missingFileIsCreatedAsAPairedSetWithoutAuthor()
     {
         QTemporaryDir dir;
-        SetAutor(ConfigConjunto, QStringLiteral("Previous"));
-        ConfigConjunto.Duplo = 1;
+        SetAutor(ConfigConjunto(), QStringLiteral("Previous"));
+        ConfigConjunto().Duplo = 1;
         CarregaConfig(dir.path());
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
         QCOMPARE(bytes.at(0), '\0');
         QCOMPARE(bytes.at(DuploOffset), '\0');
-        QCOMPARE(AutorText(ConfigConjunto), QString());
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(0));
+        QCOMPARE(AutorText(ConfigConjunto()), QString());
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(0));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Set.cfg")});
     }
@@ -67,9 +68,9 @@ class TestSetConfig : public QObject {
     void saveWritesTheRecordByteForByte()
     {
         QTemporaryDir dir;
-        PastaConjunto = dir.path() + QLatin1Char('/'); // a current set ends with its separator
-        SetAutor(ConfigConjunto, QStringLiteral("João"));
-        ConfigConjunto.Duplo = 1;
+        PastaConjunto() = dir.path() + QLatin1Char('/'); // a current set ends with its separator
+        SetAutor(ConfigConjunto(), QStringLiteral("João"));
+        ConfigConjunto().Duplo = 1;
         SalvaConfig();
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
@@ -78,10 +79,10 @@ class TestSetConfig : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Set.cfg")});
 
-        ConfigConjunto = TConfigConjunto{};
+        ConfigConjunto() = TConfigConjunto{};
         CarregaConfig(dir.path());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("João"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("João"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
     }
 
     void authorIsStoredInTheWindowsCodePage_data()
@@ -145,16 +146,16 @@ class TestSetConfig : public QObject {
     void shorterAuthorLeavesTheOlderBytes()
     {
         QTemporaryDir dir;
-        PastaConjunto = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto, QStringLiteral("Fernanda"));
+        PastaConjunto() = dir.path() + QLatin1Char('/');
+        SetAutor(ConfigConjunto(), QStringLiteral("Fernanda"));
         SalvaConfig();
-        SetAutor(ConfigConjunto, QStringLiteral("Ana"));
+        SetAutor(ConfigConjunto(), QStringLiteral("Ana"));
         SalvaConfig();
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.at(0), '\3');
         QCOMPARE(bytes.mid(1, 8), QByteArray("Ana") + QByteArray("nanda"));
         CarregaConfig(dir.path());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Ana"));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Ana"));
     }
 
     void longerFileKeepsItsTail()
@@ -166,12 +167,12 @@ class TestSetConfig : public QObject {
             tail[i] = char(0xA0 + i);
         writeBytes(path, record("Zeca", 1) + tail);
         CarregaConfig(dir.path());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Zeca"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Zeca"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
 
-        PastaConjunto = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto, QStringLiteral("Bia"));
-        ConfigConjunto.Duplo = 0;
+        PastaConjunto() = dir.path() + QLatin1Char('/');
+        SetAutor(ConfigConjunto(), QStringLiteral("Bia"));
+        ConfigConjunto().Duplo = 0;
         SalvaConfig();
         const QByteArray bytes = readBytes(path);
         QCOMPARE(bytes.size(), 250);
@@ -194,9 +195,9 @@ class TestSetConfig : public QObject {
         QFETCH(int, size);
         QTemporaryDir dir;
         writeBytes(dir.filePath(QStringLiteral("Set.cfg")), record("Ana", 1).left(size));
-        SetAutor(ConfigConjunto, QStringLiteral("Kept"));
+        SetAutor(ConfigConjunto(), QStringLiteral("Kept"));
         QCOMPARE(errorOf([&] { CarregaConfig(dir.path()); }), QStringLiteral("Read beyond end of file"));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Kept"));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Kept"));
         QCOMPARE(readBytes(dir.filePath(QStringLiteral("Set.cfg"))).size(), size);
     }
 
@@ -205,10 +206,10 @@ class TestSetConfig : public QObject {
         QTemporaryDir dir;
         writeBytes(dir.filePath(QStringLiteral("SET.CFG")), record("Caixa", 2));
         CarregaConfig(dir.path());
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Caixa"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(2));
-        PastaConjunto = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto, QStringLiteral("Nova"));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Caixa"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(2));
+        PastaConjunto() = dir.path() + QLatin1Char('/');
+        SetAutor(ConfigConjunto(), QStringLiteral("Nova"));
         SalvaConfig();
         // Replaced under its own spelling: never two spellings of one file.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -222,7 +223,7 @@ class TestSetConfig : public QObject {
         const QString path = dir.filePath(QStringLiteral("Set.cfg"));
         writeBytes(path, record("Ana", 0));
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-        PastaConjunto = dir.path();
+        PastaConjunto() = dir.path();
         SalvaConfig();
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -239,7 +240,7 @@ class TestSetConfig : public QObject {
         QTemporaryDir dir;
         const QString missing = dir.filePath(QStringLiteral("nowhere"));
         QCOMPARE(errorOf([&] { CarregaConfig(missing); }), QStringLiteral("File not found"));
-        PastaConjunto = missing + QLatin1Char('/');
+        PastaConjunto() = missing + QLatin1Char('/');
         QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File not found"));
     }
 
@@ -264,9 +265,9 @@ class TestSetConfig : public QObject {
         {
             Unprivileged user;
             CarregaConfig(folder);
-            QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Dona"));
-            PastaConjunto = folder + QLatin1Char('/');
-            SetAutor(ConfigConjunto, QStringLiteral("Other"));
+            QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Dona"));
+            PastaConjunto() = folder + QLatin1Char('/');
+            SetAutor(ConfigConjunto(), QStringLiteral("Other"));
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         Unprivileged::makeWritable(folder, true);
@@ -282,8 +283,8 @@ class TestSetConfig : public QObject {
         Unprivileged::makeReadOnly(path, false);
         {
             Unprivileged user;
-            PastaConjunto = root.path();
-            SetAutor(ConfigConjunto, QStringLiteral("Other"));
+            PastaConjunto() = root.path();
+            SetAutor(ConfigConjunto(), QStringLiteral("Other"));
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         QCOMPARE(readBytes(path), record("Dona", 1));
@@ -295,8 +296,8 @@ class TestSetConfig : public QObject {
     {
         QTemporaryDir root;
         Unprivileged::makeReadOnly(root.path(), true);
-        SetAutor(ConfigConjunto, QStringLiteral("Kept"));
-        ConfigConjunto.Duplo = 1;
+        SetAutor(ConfigConjunto(), QStringLiteral("Kept"));
+        ConfigConjunto().Duplo = 1;
         QString error;
         {
             Unprivileged user;
@@ -304,8 +305,8 @@ class TestSetConfig : public QObject {
         }
         Unprivileged::makeWritable(root.path(), true);
         QCOMPARE(error, QStringLiteral("File access denied"));
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Kept"));
-        QCOMPARE(ConfigConjunto.Duplo, uint8_t(1));
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Kept"));
+        QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
     }
 
     void platformErrorsGetTheirTexts_data()

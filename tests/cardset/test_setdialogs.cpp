@@ -1,4 +1,5 @@
 #include "DialogDriver.h"
+#include "TestDocument.h"
 #include "Unprivileged.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
@@ -40,11 +41,43 @@ const QString NoMessage = QStringLiteral("(none)");
 
 } // namespace
 
+namespace {
+
+// The test's set dialogs, under the names the editor gave them.
+SetDialogs dialogs;
+QPointer<TfrmCadastro>& frmCadastro = dialogs.frmCadastro;
+QPointer<TfPropriedades>& fPropriedades = dialogs.fPropriedades;
+QPointer<TfrmImportaArqs>& frmImportaArqs = dialogs.frmImportaArqs;
+QPointer<TfrmImporta>& frmImporta = dialogs.frmImporta;
+QPointer<TfrmErroImporta>& frmErroImporta = dialogs.frmErroImporta;
+
+// Hands a dialog that is about to show the inputs the window would give it.
+class DialogInputs : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Show)
+            return false;
+        if (auto* d = qobject_cast<TfrmCadastro*>(watched))
+            d->PastaBase = PastaBase();
+        else if (auto* d = qobject_cast<TfrmImporta*>(watched))
+            d->PastaBase = PastaBase();
+        else if (auto* d = qobject_cast<TfrmImportaArqs*>(watched))
+            d->PastaBase = PastaBase();
+        else if (auto* d = qobject_cast<TfPropriedades*>(watched))
+            d->ConfigAtual = ConfigConjunto();
+        return false;
+    }
+};
+
+} // namespace
+
 class TestSetDialogs : public QObject {
     Q_OBJECT
 
     QTemporaryDir root_;
     QWidget owner_;
+    DialogInputs inputs_;
 
     QString ed() const { return root_.path() + QStringLiteral("/Ed/"); }
 
@@ -52,14 +85,19 @@ class TestSetDialogs : public QObject {
     void initTestCase()
     {
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
-        CreateSetDialogs(&owner_);
+        dialogs.Create(&owner_);
+        // Each dialog is handed its inputs from the test's document as it opens.
+        for (QDialog* dialog : std::initializer_list<QDialog*>{dialogs.frmCadastro, dialogs.fPropriedades,
+                                                               dialogs.frmImportaArqs, dialogs.frmImporta,
+                                                               dialogs.frmErroImporta})
+            dialog->installEventFilter(&inputs_);
     }
 
     void init()
     {
-        PastaBase = ed();
-        PastaConjunto.clear();
-        ConfigConjunto = TConfigConjunto{};
+        PastaBase() = ed();
+        PastaConjunto().clear();
+        ConfigConjunto() = TConfigConjunto{};
         QDir(ed()).removeRecursively();
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
     }
@@ -622,7 +660,7 @@ class TestSetDialogs : public QObject {
     {
         QFETCH(bool, edExists);
         if (!edExists)
-            PastaBase = root_.path() + QStringLiteral("/Missing/");
+            PastaBase() = root_.path() + QStringLiteral("/Missing/");
         const QString root = edExists ? QDir::cleanPath(ed()) : QDir::homePath();
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Sub")));
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Elsewhere")) ||
@@ -713,8 +751,8 @@ class TestSetDialogs : public QObject {
     {
         QFETCH(int, duplo);
         QFETCH(bool, checked);
-        SetAutor(ConfigConjunto, QStringLiteral("Maria"));
-        ConfigConjunto.Duplo = uint8_t(duplo);
+        SetAutor(ConfigConjunto(), QStringLiteral("Maria"));
+        ConfigConjunto().Duplo = uint8_t(duplo);
         DialogDriver::Watchdog watchdog;
         QString author;
         bool shownChecked = !checked;
@@ -729,8 +767,8 @@ class TestSetDialogs : public QObject {
         QVERIFY(!watchdog.fired());
         QCOMPARE(author, QStringLiteral("Maria"));
         QCOMPARE(shownChecked, checked);
-        QCOMPARE(AutorText(ConfigConjunto), QStringLiteral("Maria"));
-        QCOMPARE(int(ConfigConjunto.Duplo), duplo);
+        QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Maria"));
+        QCOMPARE(int(ConfigConjunto().Duplo), duplo);
     }
 
     void existePastaFindsFilesAndFolders_data()

@@ -1,3 +1,4 @@
+#include "TestDocument.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
@@ -55,9 +56,9 @@ QString missingLine(const QString& path)
 
 bool scan(const QString& folder, uint8_t duplo, RecordingView& view)
 {
-    ConfigConjunto.Duplo = duplo;
-    PastaConjunto = folder;
-    LimpaConjunto(Conjunto);
+    ConfigConjunto().Duplo = duplo;
+    PastaConjunto() = folder;
+    LimpaConjunto(Conjunto());
     return CarregaConjunto(view);
 }
 
@@ -79,12 +80,12 @@ class TestSetScan : public QObject {
                                            QStringLiteral("range 0..40"), QStringLiteral("hide")}));
         QCOMPARE(view.positions, range(0, 40));
         const QString folder = dir.path() + QLatin1Char('/');
-        QCOMPARE(PastaConjunto, folder);
+        QCOMPARE(PastaConjunto(), folder);
         for (int i = 0; i < NumSlots; ++i) {
-            QCOMPARE(Conjunto.Elementos[i].Imagem, folder + NomesImagem[i] + QStringLiteral(".bmp"));
-            QCOMPARE(Conjunto.Elementos[i].Som, folder + NomesSom[i] + QStringLiteral(".wav"));
+            QCOMPARE(Conjunto().Elementos[i].Imagem, folder + NomesImagem[i] + QStringLiteral(".bmp"));
+            QCOMPARE(Conjunto().Elementos[i].Som, folder + NomesSom[i] + QStringLiteral(".wav"));
         }
-        QCOMPARE(Conjunto.Elementos[0].Par, -1);
+        QCOMPARE(Conjunto().Elementos[0].Par, -1);
     }
 
     void completePairedSet()
@@ -100,13 +101,13 @@ class TestSetScan : public QObject {
                  (QStringList{QStringLiteral("show Importando Conjunto 0..20"), QStringLiteral("hide")}));
         QCOMPARE(view.positions, range(1, 20));
         const QString folder = dir.path() + QLatin1Char('/');
-        QCOMPARE(Conjunto.Elementos[0].Imagem, folder + QStringLiteral("C00.bmp"));
-        QVERIFY(Conjunto.Elementos[0].Som.isEmpty());
-        QCOMPARE(Conjunto.Elementos[0].Par, 0);
+        QCOMPARE(Conjunto().Elementos[0].Imagem, folder + QStringLiteral("C00.bmp"));
+        QVERIFY(Conjunto().Elementos[0].Som.isEmpty());
+        QCOMPARE(Conjunto().Elementos[0].Par, 0);
         for (int k = 1; k <= 20; ++k) {
             for (const int slot : {2 * k - 1, 2 * k}) {
-                QCOMPARE(Conjunto.Elementos[slot].Imagem, folder + NomesImagem[k] + QStringLiteral(".bmp"));
-                QCOMPARE(Conjunto.Elementos[slot].Som, folder + NomesSom[k] + QStringLiteral(".wav"));
+                QCOMPARE(Conjunto().Elementos[slot].Imagem, folder + NomesImagem[k] + QStringLiteral(".bmp"));
+                QCOMPARE(Conjunto().Elementos[slot].Som, folder + NomesSom[k] + QStringLiteral(".wav"));
             }
         }
     }
@@ -137,8 +138,8 @@ class TestSetScan : public QObject {
         QVERIFY(!scan(dir.path(), uint8_t(duplo), view));
         QCOMPARE(view.errors, QStringList{missingLine(missing)});
         for (const int slot : emptySlots)
-            QVERIFY(Conjunto.Elementos[slot].Imagem.isEmpty());
-        QVERIFY(!Conjunto.Elementos[emptySlots.first() == 0 ? 1 : 0].Imagem.isEmpty());
+            QVERIFY(Conjunto().Elementos[slot].Imagem.isEmpty());
+        QVERIFY(!Conjunto().Elementos[emptySlots.first() == 0 ? 1 : 0].Imagem.isEmpty());
         QCOMPARE(view.events.last(), QStringLiteral("hide"));
     }
 
@@ -148,7 +149,7 @@ class TestSetScan : public QObject {
         putFiles(dir.path(), QStringLiteral("C"), 0, 40, QStringLiteral("bmp"));
         RecordingView view;
         QVERIFY(scan(dir.path(), 1, view));
-        for (const TElemento& e : Conjunto.Elementos)
+        for (const TElemento& e : Conjunto().Elementos)
             QVERIFY(e.Som.isEmpty());
     }
 
@@ -171,9 +172,9 @@ class TestSetScan : public QObject {
         RecordingView view;
         QVERIFY(scan(dir.path(), 1, view));
         // The composed name is recorded; readers find its spelling on disk.
-        QCOMPARE(Conjunto.Elementos[5].Imagem, dir.path() + QStringLiteral("/C05.bmp"));
-        QCOMPARE(Conjunto.Elementos[5].Som, dir.path() + QStringLiteral("/S05.wav"));
-        QVERIFY(Conjunto.Elementos[6].Som.isEmpty());
+        QCOMPARE(Conjunto().Elementos[5].Imagem, dir.path() + QStringLiteral("/C05.bmp"));
+        QCOMPARE(Conjunto().Elementos[5].Som, dir.path() + QStringLiteral("/S05.wav"));
+        QVERIFY(Conjunto().Elementos[6].Som.isEmpty());
     }
 
     void separatorIsAlwaysAppended_data()
@@ -193,9 +194,9 @@ class TestSetScan : public QObject {
         putFiles(dir.path(), QStringLiteral("C"), 0, 20, QStringLiteral("bmp"));
         RecordingView view;
         QVERIFY(scan(dir.path() + suffix, 0, view));
-        QCOMPARE(PastaConjunto, dir.path() + expected);
-        QCOMPARE(Conjunto.Elementos[3].Imagem, dir.path() + expected + QStringLiteral("C02.bmp"));
-        QVERIFY(QFile::exists(Conjunto.Elementos[3].Imagem));
+        QCOMPARE(PastaConjunto(), dir.path() + expected);
+        QCOMPARE(Conjunto().Elementos[3].Imagem, dir.path() + expected + QStringLiteral("C02.bmp"));
+        QVERIFY(QFile::exists(Conjunto().Elementos[3].Imagem));
     }
 
     void folderThatDoesNotExistMissesEveryPicture_data()

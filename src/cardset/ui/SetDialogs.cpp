@@ -1,11 +1,5 @@
 #include "cardset/ui/SetDialogs.h"
 
-QPointer<TfrmCadastro> frmCadastro;
-QPointer<TfPropriedades> fPropriedades;
-QPointer<TfrmImportaArqs> frmImportaArqs;
-QPointer<TfrmImporta> frmImporta;
-QPointer<TfrmErroImporta> frmErroImporta;
-
 namespace {
 
 template <typename Dialog> void createOnce(QPointer<Dialog>& dialog, QWidget* owner)
@@ -16,7 +10,7 @@ template <typename Dialog> void createOnce(QPointer<Dialog>& dialog, QWidget* ow
 
 } // namespace
 
-void CreateSetDialogs(QWidget* owner)
+void SetDialogs::Create(QWidget* owner)
 {
     createOnce(frmCadastro, owner);
     createOnce(fPropriedades, owner);

@@ -1,7 +1,7 @@
 #include "cardset/ui/TfPropriedades.h"
 
+#include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
-#include "cardset/SetDocument.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -77,9 +77,8 @@ void TfPropriedades::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    const TConfigConjunto& config = TSetDocument::Current().ConfigConjunto;
-    Edit1->setText(AutorText(config));
-    CheckBox1->setChecked(TSetDocument::Current().IsDoubleSet());
+    Edit1->setText(AutorText(ConfigAtual));
+    CheckBox1->setChecked(IsDoubleSet(ConfigAtual));
 }
 
 void TfPropriedades::BitBtn1Click()

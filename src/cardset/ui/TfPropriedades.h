@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardset/SetConfig.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -23,6 +25,9 @@ class TfPropriedades : public QDialog {
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
+
+    // The input: the current set's record, shown when the dialog opens.
+    TConfigConjunto ConfigAtual{};
 
     // The results of an OK: the author as typed (untrimmed) and the double flag.
     QString Autor;

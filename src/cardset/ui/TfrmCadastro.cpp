@@ -1,6 +1,5 @@
 #include "cardset/ui/TfrmCadastro.h"
 
-#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/SetMessages.h"
 
@@ -71,9 +70,9 @@ void TfrmCadastro::cmdOKClick()
     // such a folder cannot be made a set, so the creation message is shown.
     if (!IsUsableSetName(name))
         return refuse(SetMessages::ErrorCaption, SetMessages::CannotCreate);
-    if (ExistePasta(TSetDocument::Current().PastaBase + name))
+    if (ExistePasta(PastaBase + name))
         return refuse(SetMessages::InvalidNameCaption, SetMessages::NameExists);
-    PastaEscolhida = TSetDocument::Current().PastaBase + name + QLatin1Char('/');
+    PastaEscolhida = PastaBase + name + QLatin1Char('/');
     Autor = author;
     accept();
 }

@@ -22,6 +22,9 @@ class TfrmCadastro : public QDialog {
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancelar = nullptr;
 
+    // The input: the folder of all sets (program folder + "Ed/").
+    QString PastaBase;
+
     // The results of an OK: PastaBase + name + "/", and the author typed.
     QString PastaEscolhida;
     QString Autor;

@@ -1,6 +1,5 @@
 #include "cardset/ui/TfrmImporta.h"
 
-#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/ListaPastas.h"
 #include "cardset/ui/SetMessages.h"
@@ -77,7 +76,7 @@ void TfrmImporta::showEvent(QShowEvent* event)
         return;
     Cancelado = true;
     lstImporta->clear();
-    ListaPastas(lstImporta, TSetDocument::Current().PastaBase + QStringLiteral("*.*"));
+    ListaPastas(lstImporta, PastaBase + QStringLiteral("*.*"));
     const bool any = lstImporta->count() > 0;
     if (any)
         lstImporta->setCurrentRow(0);
@@ -97,8 +96,7 @@ void TfrmImporta::keyPressEvent(QKeyEvent* event)
 void TfrmImporta::cmdOKClick()
 {
     const QListWidgetItem* selected = lstImporta->currentItem();
-    PastaEscolhida = TSetDocument::Current().PastaBase +
-                     (selected && selected->isSelected() ? selected->text() : QString());
+    PastaEscolhida = PastaBase + (selected && selected->isSelected() ? selected->text() : QString());
     Cancelado = false;
     accept();
 }
@@ -111,7 +109,7 @@ void TfrmImporta::cmdCancelarClick()
 
 void TfrmImporta::done(int result)
 {
-    if (Cancelado || TrimBlanks(PastaEscolhida) != TrimBlanks(TSetDocument::Current().PastaBase)) {
+    if (Cancelado || TrimBlanks(PastaEscolhida) != TrimBlanks(PastaBase)) {
         QDialog::done(result);
         return;
     }

@@ -18,6 +18,9 @@ class TfrmImporta : public QDialog {
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancelar = nullptr;
 
+    // The input: the folder of all sets (program folder + "Ed/").
+    QString PastaBase;
+
     // The chosen folder: PastaBase + the selected line, without a separator at its end.
     QString PastaEscolhida;
     // True while the dialog may close without a choice.

@@ -2,7 +2,6 @@
 
 #include "cardset/EInOutError.h"
 #include "cardset/SetConfig.h"
-#include "cardset/SetDocument.h"
 #include "cardset/SetFolders.h"
 #include "cardset/ui/FolderBrowser.h"
 #include "cardset/ui/SetMessages.h"
@@ -80,7 +79,7 @@ void TfrmImportaArqs::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     Cancelado = true;
-    txtPath->setText(TSetDocument::Current().PastaBase);
+    txtPath->setText(PastaBase);
 }
 
 void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
@@ -92,8 +91,8 @@ void TfrmImportaArqs::keyPressEvent(QKeyEvent* event)
 
 QString TfrmImportaArqs::browseRoot() const
 {
-    if (QDir(TSetDocument::Current().PastaBase).exists())
-        return TSetDocument::Current().PastaBase;
+    if (QDir(PastaBase).exists())
+        return PastaBase;
     return QDir::homePath();
 }
 

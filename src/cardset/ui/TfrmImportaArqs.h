@@ -27,6 +27,9 @@ class TfrmImportaArqs : public QDialog {
     QPushButton* btnImportar = nullptr;
     QPushButton* btnCancelar = nullptr;
 
+    // The input: the folder of all sets (program folder + "Ed/").
+    QString PastaBase;
+
     // The results of an Import: the folder as typed or browsed, the author as
     // typed (neither trimmed) and the double flag.
     QString PastaEscolhida;

@@ -1,0 +1,56 @@
+#include "app/CardFileWatcher.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Quiet this long before a change counts, well within a second of it.
+constexpr int SettleMs = 150;
+
+} // namespace
+
+CardFileWatcher::CardFileWatcher(QObject* parent) : QObject(parent)
+{
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleMs);
+    connect(&settle_, &QTimer::timeout, this, &CardFileWatcher::settled);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
+}
+
+void CardFileWatcher::watch(const QString& folder, const QStringList& files)
+{
+    const QString cleaned = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+    // Another folder, or the same one there again, may be reported when gone.
+    if (cleaned != folder_ || QFileInfo(cleaned).isDir())
+        goneTold_ = false;
+    folder_ = cleaned;
+    files_ = files;
+    const QStringList watched = watcher_.files() + watcher_.directories();
+    if (!watched.isEmpty())
+        watcher_.removePaths(watched);
+    if (folder_.isEmpty())
+        return;
+    QStringList paths;
+    if (QFileInfo(folder_).isDir())
+        paths << folder_;
+    for (const QString& file : files)
+        if (QFileInfo::exists(file))
+            paths << file;
+    paths.removeDuplicates();
+    if (!paths.isEmpty())
+        watcher_.addPaths(paths);
+}
+
+void CardFileWatcher::settled()
+{
+    // A file replaced by rename is a new file: watched again from here on.
+    watch(folder_, files_);
+    if (!folder_.isEmpty() && !QFileInfo(folder_).isDir() && !goneTold_) {
+        goneTold_ = true;
+        emit folderGone(folder_);
+        return;
+    }
+    emit changed();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+// Follows the files a view shows on disk: the set's folder (files added,
+// removed or renamed over) and the files themselves (written in place). It
+// tells once things have been quiet for a moment, as one program's write
+// touches a file many times; and once per folder that the folder is gone.
+class CardFileWatcher : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit CardFileWatcher(QObject* parent = nullptr);
+
+    // Watches `folder` (none when empty) and the files in `files` that exist.
+    void watch(const QString& folder, const QStringList& files);
+
+  signals:
+    // A watched file or the folder changed.
+    void changed();
+    // The folder watched no longer exists; said once until another is watched.
+    void folderGone(const QString& folder);
+
+  private:
+    void settled();
+
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+    QString folder_;
+    QStringList files_;
+    bool goneTold_ = false;
+};

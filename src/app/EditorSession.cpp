@@ -1,0 +1,18 @@
+#include "app/EditorSession.h"
+
+#include "cardset/CardUndoHistory.h"
+
+EditorSession::EditorSession() : undoHistory_(std::make_unique<CardUndoHistory>(document_)) {}
+
+// The history stops observing the document before the document goes.
+EditorSession::~EditorSession()
+{
+    undoHistory_.reset();
+}
+
+void EditorSession::SetCopy(const QString& picture, const QString& sound)
+{
+    copied_.Imagem = picture;
+    copied_.Som = sound;
+    hasCopy_ = true;
+}

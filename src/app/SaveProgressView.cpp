@@ -1,0 +1,55 @@
+#include "app/SaveProgressView.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QProgressDialog>
+
+namespace {
+
+constexpr int Steps = 100;
+
+} // namespace
+
+SaveProgressView::SaveProgressView(QWidget* owner, int showAfterMs) : owner_(owner), showAfterMs_(showAfterMs)
+{
+}
+
+SaveProgressView::~SaveProgressView()
+{
+    dialog_.reset();
+    if (waitCursor_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+TMMWaveProgress SaveProgressView::handler()
+{
+    return [this](TMMWave*, int32_t done, int32_t total, bool& cancel) { report(done, total, cancel); };
+}
+
+void SaveProgressView::report(int32_t done, int32_t total, bool& cancel)
+{
+    if (!waitCursor_) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        waitCursor_ = true;
+        clock_.start();
+    }
+    if (!dialog_ && clock_.elapsed() >= showAfterMs_) {
+        dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Saving the card's sound..."),
+                                                    QStringLiteral("Cancel"), 0, Steps, owner_);
+        dialog_->setObjectName(QStringLiteral("dlSaveProgress"));
+        dialog_->setWindowModality(Qt::ApplicationModal);
+        dialog_->setMinimumDuration(0);
+        dialog_->setAutoClose(false);
+        dialog_->setAutoReset(false);
+        dialog_->show();
+    }
+    if (!dialog_)
+        return;
+    const int64_t whole = total > 0 ? total : 1;
+    dialog_->setValue(int(int64_t(Steps) * std::clamp<int64_t>(done, 0, whole) / whole));
+    // Paints the dialog and lets Cancel be pressed; the window's own inputs
+    // are held by the modal dialog and the command guard.
+    QCoreApplication::processEvents();
+    if (dialog_->wasCanceled())
+        cancel = true;
+}

@@ -1,3 +1,0 @@
-#include "cardset/CopyBuffer.h"
-
-TElemento ElementoCopiado;

@@ -1,0 +1,51 @@
+#pragma once
+
+// The editor sessions of a test program: each window a test makes starts a
+// fresh run of the editor (its own document, Undo, copy buffer and guard),
+// and the names of the set's state refer to the last one.
+
+#include "app/EditorSession.h"
+#include "app/TfrmConfigurador.h"
+
+#include <memory>
+#include <vector>
+
+namespace TestSession {
+
+// Kept to the program's end: a window may outlive the start of the next run.
+inline std::vector<std::unique_ptr<EditorSession>>& runs()
+{
+    static std::vector<std::unique_ptr<EditorSession>> started;
+    return started;
+}
+
+inline EditorSession& start()
+{
+    runs().push_back(std::make_unique<EditorSession>());
+    return *runs().back();
+}
+
+inline EditorSession& current()
+{
+    return runs().empty() ? start() : *runs().back();
+}
+
+// A fresh start of the program: a new session and the main window on it.
+inline std::unique_ptr<TfrmConfigurador> newWindow()
+{
+    return std::make_unique<TfrmConfigurador>(start());
+}
+
+} // namespace TestSession
+
+inline TSetDocument& TestDocument()
+{
+    return TestSession::current().Document();
+}
+
+inline TElemento& ElementoCopiado()
+{
+    return TestSession::current().ElementoCopiado();
+}
+
+#include "TestSetNames.h"
