@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+class TMMWaveOut;
 class WaveFileDialog;
 class WaveFormatSymbol;
 class WaveformView;
@@ -50,6 +51,12 @@ class TMMWaveOpenDialog : public QObject {
     void SetPreview(bool on) { preview_ = on; }
     bool AutoPlay() const { return autoPlay_; }
     void SetAutoPlay(bool on) { autoPlay_ = on; }
+    // The filter entry in use (1 the waves, 2 the other sounds) and the
+    // folder shown at the start; after a run, those the user ended with.
+    int FilterIndex() const { return filterIndex_; }
+    void SetFilterIndex(int index) { filterIndex_ = index; }
+    QString InitialDir() const { return initialDir_; }
+    void SetInitialDir(const QString& dir) { initialDir_ = dir; }
     int DeviceID() const { return deviceID_; }
     void SetDeviceID(int device) { deviceID_ = device; }
 
@@ -58,8 +65,10 @@ class TMMWaveOpenDialog : public QObject {
     QColor LocatorColor = QColor(255, 0, 0);
     TFileOKEvent OnFileOK;
 
-    // While RunDialog runs: the file dialog (null otherwise).
+    // While RunDialog runs: the file dialog and the output that plays the
+    // selection (null otherwise).
     QWidget* Dialog() const;
+    const TMMWaveOut* Output() const;
 
   Q_SIGNALS:
     // The strip now describes the selection (after the delay that lets quick
@@ -76,6 +85,7 @@ class TMMWaveOpenDialog : public QObject {
     // The handlers of the strip; each shows its errors in the error box.
     void SelectionChanged(const QString& path);
     void RefreshTimeout();
+    void BindOtherSound();
     void Refresh();
     void PlayClicked();
     void PreviewClicked(bool on);
@@ -98,6 +108,8 @@ class TMMWaveOpenDialog : public QObject {
     bool preview_ = false;
     bool autoPlay_ = false;
     int deviceID_ = -1;
+    int filterIndex_ = 1;
+    QString initialDir_;
 
     QPointer<WaveFileDialog> dialog_;
     std::unique_ptr<Parts> parts_;
