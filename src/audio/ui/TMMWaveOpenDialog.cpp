@@ -111,7 +111,7 @@ QWidget* TMMWaveOpenDialog::Dialog() const
     return dialog_;
 }
 
-const TMMWaveOut* TMMWaveOpenDialog::Output() const
+TMMWaveOut* TMMWaveOpenDialog::Output() const
 {
     return parts_ ? &parts_->output : nullptr;
 }

@@ -68,7 +68,7 @@ class TMMWaveOpenDialog : public QObject {
     // While RunDialog runs: the file dialog and the output that plays the
     // selection (null otherwise).
     QWidget* Dialog() const;
-    const TMMWaveOut* Output() const;
+    TMMWaveOut* Output() const;
 
   Q_SIGNALS:
     // The strip now describes the selection (after the delay that lets quick
