@@ -44,9 +44,20 @@ class PcmBlocks {
             return;
         shorts_.resize(samples.size());
         src_float_to_short_array(samples.data(), shorts_.data(), int(samples.size()));
-        bytes_.resize(shorts_.size() * 2);
-        for (size_t i = 0; i < shorts_.size(); ++i)
-            qToLittleEndian<int16_t>(shorts_[i], bytes_.data() + 2 * i);
+        Write(shorts_);
+    }
+
+    void Write(const std::vector<short>& samples)
+    {
+        if (samples.empty())
+            return;
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            writer_.Write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * 2));
+            return;
+        }
+        bytes_.resize(samples.size() * 2);
+        for (size_t i = 0; i < samples.size(); ++i)
+            qToLittleEndian<int16_t>(samples[i], bytes_.data() + 2 * i);
         writer_.Write(bytes_.data(), qint64(bytes_.size()));
     }
 
@@ -70,19 +81,22 @@ void Convert(SoundDecoder& in, const QString& target)
     PcmCardWriter writer(target, rate, mix.OutputChannels());
     PcmBlocks out(writer);
 
+    // One or two channels at a card's rate pass as the decoder gives them.
+    const bool plain = in.Channels() <= 2 && !resampler;
     std::vector<float> block;
+    std::vector<short> shorts;
     int64_t frames = 0;
     for (;;) {
-        const int64_t got = in.Read(block, BlockFrames);
+        const int64_t got = plain ? in.Read(shorts, BlockFrames) : in.Read(block, BlockFrames);
         frames += got;
         // The announced length may be missing or wrong; the frames read count.
         if (frames > maxFrames)
             Raise(SoundImportText::TooLong);
-        if (in.Channels() > 2 || resampler) {
+        if (plain) {
+            out.Write(shorts);
+        } else {
             std::vector<float> mixed = mix.Apply(block);
             out.Write(resampler ? resampler->Process(mixed, got == 0) : mixed);
-        } else {
-            out.Write(block);
         }
         if (got == 0)
             break;
