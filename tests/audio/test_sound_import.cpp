@@ -9,12 +9,12 @@
 #include "audio/ui/TMMWaveOpenDialog.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -171,6 +171,33 @@ class TestSoundImport : public QObject {
     {
         QVERIFY(SoundImport::CanImport(Path("tone.mp3")));
         QVERIFY(!SoundImport::CanImport(Path("plain.wav")));
+    }
+
+    // The wave layer's "Unable to save wave file" names no place: the tool's
+    // sound commands name the folder on the line below.
+    void toolNamesTheFolder_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("import-sound, folder gone") << QStringList{"import-sound", "tone.ogg"} << "gone";
+        QTest::newRow("wave-copy, folder gone") << QStringList{"wave-copy", "plain.wav"} << "gone";
+        QTest::newRow("speak, target a folder") << QStringList{"speak"} << "dir";
+    }
+    void toolNamesTheFolder()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, folder);
+        QDir(dir_.path()).mkpath(QStringLiteral("dir/S09.wav"));
+        const QString target = Path(folder + "/S09.wav");
+        QStringList args{command.first()};
+        if (command.size() > 1)
+            args << Path(command.at(1));
+        args << target;
+        if (command.first() == "speak")
+            args << "one";
+        const auto run = TestFiles::runProgram(TESSELLOR_TOOL, args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Unable to save wave file\n" + Path(folder) + "\n"), qPrintable(run.err));
     }
 
     void toolWritesWhatTheFunctionWrites()
