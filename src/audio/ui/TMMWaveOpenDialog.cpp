@@ -308,6 +308,7 @@ void TMMWaveOpenDialog::BindOtherSound()
     if (path.isEmpty() || !parts_->decoded.isValid() || !SoundImport::CanImport(path))
         return;
     const QString wavePath = parts_->decoded.filePath(QStringLiteral("selection.wav"));
+    BusyCursor busy; // a long sound takes a moment
     try {
         SoundImport::ToCardSound(path, wavePath);
     } catch (const Exception&) {

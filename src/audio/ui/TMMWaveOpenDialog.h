@@ -22,11 +22,14 @@ class WaveformView;
 // the check boxes "Preview" (draw the waveform) and "Auto Play" (play each
 // file as soon as it is selected). A file that is neither a readable wave nor
 // a sound of another format that SoundImport converts (the second filter
-// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed.
+// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed. Such a sound is
+// decoded as its import would be into a private wave, which is then
+// described, drawn and played as a wave is.
 //
 // The object lives as long as its owner window. The wave, converter, output
 // and peak table are made afresh for every RunDialog() and released when it
-// returns; Preview and AutoPlay keep the user's last choice.
+// returns; Preview, AutoPlay, the filter entry and the folder keep the user's
+// last choice. An error while playing is shown in the error box.
 class TMMWaveOpenDialog : public QObject {
     Q_OBJECT
 
