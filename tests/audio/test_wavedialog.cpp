@@ -512,12 +512,21 @@ class TestWaveDialog : public QObject {
         QCOMPARE(button, QStringLiteral("Stop"));
     }
 
-    // The next run offers the filter entry and the folder the last one ended in.
+    // The next run offers the filter entry and the folder the last one ended
+    // in, unless the caller names a file since: its folder then.
+    void remembersFilterAndFolder_data()
+    {
+        QTest::addColumn<bool>("fileGiven");
+        QTest::newRow("cancelled in a subfolder") << false;
+        QTest::newRow("a file named since") << true;
+    }
     void remembersFilterAndFolder()
     {
+        QFETCH(bool, fileGiven);
         QDir(dir_.path()).mkpath(QStringLiteral("sub"));
         const QString sub = Path("sub");
         QString filter, folder;
+        dialog_->SetFileName(Path("short.wav"));
         WhenModal([&](QFileDialog* modal) {
             modal->selectNameFilter(modal->nameFilters().value(1));
             modal->setDirectory(sub);
@@ -525,13 +534,15 @@ class TestWaveDialog : public QObject {
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(dialog_->FilterIndex(), 2);
         QCOMPARE(dialog_->InitialDir(), sub);
+        if (fileGiven)
+            dialog_->SetFileName(Path("mono8.wav"));
         WhenModal([&](QFileDialog* modal) {
             filter = modal->selectedNameFilter();
             folder = modal->directory().absolutePath();
         });
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"));
-        QCOMPARE(folder, sub);
+        QCOMPARE(folder, fileGiven ? dir_.path() : sub);
     }
 
     // Played on the sound server: the button says "Stop" while playing, and

@@ -31,7 +31,6 @@
 namespace {
 
 constexpr int MaxTitleLength = 79;
-constexpr int MaxPathLength = 260;
 // Sounds that are converted into a card sound when chosen.
 constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)";
 constexpr int WaveIOBufferSize = 131072;
@@ -234,14 +233,16 @@ void TMMWaveOpenDialog::CentreOnScreen()
 bool TMMWaveOpenDialog::RunDialog()
 {
     BuildDialog();
-    if (!initialDir_.isEmpty())
-        dialog_->setDirectory(initialDir_.left(MaxPathLength));
-    if (!fileName_.isEmpty()) {
-        const QFileInfo chosen(fileName_);
-        if (initialDir_.isEmpty())
-            dialog_->setDirectory(chosen.absolutePath());
-        dialog_->selectFile(chosen.fileName());
-    }
+    // A file name the caller gave since the last run opens its folder; else
+    // the run starts where the last one ended, with the last choice offered.
+    const QFileInfo last(fileName_);
+    const bool given = !fileName_.isEmpty() && fileName_ != fileNameOfRun_;
+    if (!initialDir_.isEmpty() && !given)
+        dialog_->setDirectory(initialDir_);
+    else if (!fileName_.isEmpty())
+        dialog_->setDirectory(last.absolutePath());
+    if (!fileName_.isEmpty())
+        dialog_->selectFile(last.fileName());
     CentreOnScreen();
     RedrawWaveform();
     const int result = dialog_->exec();
@@ -259,10 +260,11 @@ bool TMMWaveOpenDialog::RunDialog()
     delete dialog_;
     parts_->Wave().ClearWave();
     parts_.reset();
-    if (result != QDialog::Accepted || files.isEmpty())
-        return false;
-    fileName_ = files.first();
-    return true;
+    const bool chosen = result == QDialog::Accepted && !files.isEmpty();
+    if (chosen)
+        fileName_ = files.first();
+    fileNameOfRun_ = fileName_;
+    return chosen;
 }
 
 bool TMMWaveOpenDialog::ConfirmFile(const QString& path)

@@ -113,6 +113,7 @@ class TMMWaveOpenDialog : public QObject {
     int deviceID_ = -1;
     int filterIndex_ = 1;
     QString initialDir_;
+    QString fileNameOfRun_; // FileName as the last run left it
 
     QPointer<WaveFileDialog> dialog_;
     std::unique_ptr<Parts> parts_;
