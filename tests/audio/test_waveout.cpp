@@ -54,20 +54,11 @@ class SilentInput : public TMMSoundComponent {
     TWaveFormat format_;
 };
 
-// A tone of 16-bit mono at 22050 Hz for `good` buffers; then it promises more
-// audio but either delivers none or raises.
-class FailingInput : public TMMSoundComponent {
+// A square wave in SilentInput's format for `good` buffers; then it promises
+// more audio but either delivers none or raises.
+class FailingInput : public SilentInput {
   public:
-    FailingInput(int good, bool raises) : good_(good), raises_(raises)
-    {
-        format_.SetFormatTag(TWaveFormat::TagPcm);
-        format_.SetChannels(1);
-        format_.SetSamplesPerSec(22050);
-        format_.SetAvgBytesPerSec(44100);
-        format_.SetBlockAlign(2);
-        format_.SetBitsPerSample(16);
-    }
-    const TWaveFormat* PWaveFormat() const override { return &format_; }
+    FailingInput(int good, bool raises) : good_(good), raises_(raises) {}
     void BufferLoad(char* buffer, int32_t& bytes, bool& more) override
     {
         more = true;
@@ -75,17 +66,16 @@ class FailingInput : public TMMSoundComponent {
             for (int32_t i = 0; i + 1 < bytes; i += 2)
                 buffer[i] = buffer[i + 1] = char(i & 0x40 ? 0x20 : 0xE0);
             bytes &= ~1;
-            return;
-        }
-        if (raises_)
+        } else if (raises_) {
             throw Exception(QStringLiteral("The source went away"));
-        bytes = 0;
+        } else {
+            bytes = 0;
+        }
     }
 
   private:
     int good_;
     bool raises_;
-    TWaveFormat format_;
 };
 
 // Records 16-bit mono from the null output's monitor.
