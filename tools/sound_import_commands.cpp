@@ -1,5 +1,6 @@
 #include "ToolCommands.h"
 
+#include "audio/EMMWaveError.h"
 #include "audio/SoundImport.h"
 
 namespace {
@@ -10,7 +11,11 @@ namespace {
 const ToolCommand importSound("import-sound", "SRC OUT.wav", [](const QStringList& args) {
     if (args.size() != 2 || args.at(0).isEmpty() || args.at(1).isEmpty())
         return printUsage();
-    SoundImport::ToCardSound(args.at(0), args.at(1));
+    try {
+        SoundImport::ToCardSound(args.at(0), args.at(1));
+    } catch (const EMMWaveError& e) {
+        throw NamingSaveFolder(e, args.at(1));
+    }
     return 0;
 });
 

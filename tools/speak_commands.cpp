@@ -1,5 +1,6 @@
 #include "ToolCommands.h"
 
+#include "audio/EMMWaveError.h"
 #include "audio/PcmCardSound.h"
 #include "audio/speech/Speech.h"
 
@@ -58,7 +59,11 @@ const ToolCommand speak("speak", "OUT.wav [--voice NAME] [--rate WPM] TEXT", [](
     }
     const QString voice = parsed.voice.isEmpty() ? Speech::DefaultVoice() : parsed.voice;
     const QByteArray samples = Speech::Speak(parsed.words.join(QLatin1Char(' ')), voice, parsed.rate);
-    PcmCardSound::Save(samples, Speech::SampleRate, 1, parsed.target);
+    try {
+        PcmCardSound::Save(samples, Speech::SampleRate, 1, parsed.target);
+    } catch (const EMMWaveError& e) {
+        throw NamingSaveFolder(e, parsed.target);
+    }
     return 0;
 });
 

@@ -11,7 +11,11 @@ const ToolCommand waveCopy("wave-copy", "SRC DST", [](const QStringList& args) {
         return printUsage();
     TMMWave wave;
     wave.LoadWaveFile(args.at(0));
-    wave.SaveWaveFile(args.at(1));
+    try {
+        wave.SaveWaveFile(args.at(1));
+    } catch (const EMMWaveError& e) {
+        throw NamingSaveFolder(e, args.at(1));
+    }
     return 0;
 });
 

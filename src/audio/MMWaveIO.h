@@ -92,10 +92,13 @@ uint32_t WaveFormatSize(const TWaveFormat* format);
 int CreateWaveRecord(const TWaveFormat* format, std::unique_ptr<TWaveIORecord>& record);
 // Copies the INFO texts and DISP entries of `source` into `target`.
 int CopyWaveExtras(TWaveIORecord* target, const TWaveIORecord* source);
-// Creates the temporary file of `file` exclusively under a free name in the
-// target's folder ("w", 1..256 in hexadecimal, ".TMP"); a name another file
-// holds is passed over. False when no name is free or the folder refuses.
-bool MakeTempFileName(ReplacingFile& file);
+// Creates the temporary file of `file` (whose target is `target`)
+// exclusively under a free name in the target's folder ("w", 1..256 in
+// hexadecimal, ".TMP"); a name another file holds is passed over. The file is
+// locked while it is open; files of these names that no save holds any more
+// (left by a save that was killed) are removed first. False when no name is
+// free or the folder refuses.
+bool MakeTempFileName(ReplacingFile& file, const QString& target);
 // Writes the RIFF, fmt and (open) data chunks of `record` into the temporary
 // file that MakeTempFileName created.
 int CreateWaveFile(TWaveIORecord* record, ReplacingFile& file);

@@ -1,9 +1,8 @@
 #include "audio/PcmCardSound.h"
 
-#include "audio/TMMWave.h"
+#include "audio/EMMWaveError.h"
+#include "audio/PcmCardWriter.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtEndian>
 #include <cstdint>
 #include <limits>
@@ -73,17 +72,9 @@ QByteArray WaveBytes(const QByteArray& samples, int sampleRate, int channels)
 
 void Save(const QByteArray& samples, int sampleRate, int channels, const QString& target)
 {
-    const QByteArray bytes = WaveBytes(samples, sampleRate, channels);
-    QTemporaryDir dir;
-    const QString plain = dir.filePath(QStringLiteral("sound.wav"));
-    QFile file(plain);
-    if (!dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
-        !file.flush())
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
-    file.close();
-    TMMWave wave;
-    wave.LoadWaveFile(plain);
-    wave.SaveWaveFile(target);
+    PcmCardWriter writer(target, sampleRate, channels);
+    writer.Write(samples.constData(), samples.size());
+    writer.Commit();
 }
 
 } // namespace PcmCardSound

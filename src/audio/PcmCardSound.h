@@ -4,10 +4,9 @@
 #include <QString>
 
 // Sounds made inside the editor (recorded, spoken, converted from another
-// format) arrive as 16-bit PCM samples. They become card sounds the one way
-// every card sound is made: a plain wave is written to a private temporary
-// folder, bound by TMMWave and saved with SaveWaveFile, so the card file has
-// exactly the layout of a card sound inserted from a wave file.
+// format) arrive as 16-bit PCM samples. They become card sounds through the
+// wave layer's own writer (PcmCardWriter), so the card file has exactly the
+// layout of a card sound inserted from a wave file.
 namespace PcmCardSound {
 
 // Bytes of a plain RIFF wave holding `samples` (interleaved little-endian

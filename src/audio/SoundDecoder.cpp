@@ -3,6 +3,7 @@
 #include "audio/ESoundImportError.h"
 
 #include <QFile>
+#include <cstdio>
 #include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
@@ -48,21 +49,62 @@ QByteArray OpenFailure()
     return sf_error_number(error == NotRegularFile ? SF_ERR_MALFORMED_FILE : error);
 }
 
+// libsndfile reads through these from a stdio stream with a large buffer:
+// its decoders ask for a few hundred bytes at a time, which would otherwise
+// each be a system call.
+sf_count_t StreamLength(void* user)
+{
+    struct stat info {};
+    return ::fstat(::fileno(static_cast<FILE*>(user)), &info) == 0 ? sf_count_t(info.st_size) : -1;
+}
+
+sf_count_t StreamSeek(sf_count_t offset, int whence, void* user)
+{
+    FILE* stream = static_cast<FILE*>(user);
+    return ::fseeko(stream, off_t(offset), whence) == 0 ? sf_count_t(::ftello(stream)) : -1;
+}
+
+sf_count_t StreamRead(void* buffer, sf_count_t count, void* user)
+{
+    return sf_count_t(std::fread(buffer, 1, size_t(count), static_cast<FILE*>(user)));
+}
+
+sf_count_t StreamWrite(const void*, sf_count_t, void*)
+{
+    return 0;
+}
+
+sf_count_t StreamTell(void* user)
+{
+    return sf_count_t(::ftello(static_cast<FILE*>(user)));
+}
+
+SF_VIRTUAL_IO StreamIO{StreamLength, StreamSeek, StreamRead, StreamWrite, StreamTell};
+
+constexpr size_t StreamBufferSize = 1 << 16;
+
 } // namespace
 
-SoundDecoder::SoundDecoder(const QString& path) : fd_(OpenPlainFile(path))
+SoundDecoder::SoundDecoder(const QString& path)
 {
+    const int fd = OpenPlainFile(path);
+    stream_ = ::fdopen(fd, "rb");
+    if (stream_ == nullptr) {
+        ::close(fd);
+        Raise(SoundImportText::CannotRead, strerror(errno));
+    }
+    std::setvbuf(stream_, nullptr, _IOFBF, StreamBufferSize);
     SF_INFO info{};
-    file_ = sf_open_fd(fd_, SFM_READ, &info, SF_FALSE);
+    file_ = sf_open_virtual(&StreamIO, SFM_READ, &info, stream_);
     if (file_ == nullptr) {
         const QByteArray detail = OpenFailure();
-        ::close(fd_);
+        std::fclose(stream_);
         Raise(SoundImportText::CannotRead, detail.constData());
     }
     if (info.samplerate <= 0 || info.samplerate > MaxSampleRate || info.channels <= 0 ||
         info.channels > MaxChannels) {
         sf_close(file_);
-        ::close(fd_);
+        std::fclose(stream_);
         Raise(SoundImportText::BadParameters);
     }
     rate_ = info.samplerate;
@@ -75,7 +117,7 @@ SoundDecoder::SoundDecoder(const QString& path) : fd_(OpenPlainFile(path))
 SoundDecoder::~SoundDecoder()
 {
     sf_close(file_);
-    ::close(fd_);
+    std::fclose(stream_);
 }
 
 void SoundDecoder::Fail(const char* lead) const
@@ -87,6 +129,16 @@ int64_t SoundDecoder::Read(std::vector<float>& out, int64_t frames)
 {
     out.resize(size_t(frames) * size_t(channels_));
     const sf_count_t got = sf_readf_float(file_, out.data(), frames);
+    if (got < 0 || sf_error(file_) != SF_ERR_NO_ERROR)
+        Fail(SoundImportText::CannotRead);
+    out.resize(size_t(got) * size_t(channels_));
+    return got;
+}
+
+int64_t SoundDecoder::Read(std::vector<short>& out, int64_t frames)
+{
+    out.resize(size_t(frames) * size_t(channels_));
+    const sf_count_t got = sf_readf_short(file_, out.data(), frames);
     if (got < 0 || sf_error(file_) != SF_ERR_NO_ERROR)
         Fail(SoundImportText::CannotRead);
     out.resize(size_t(got) * size_t(channels_));

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 struct sf_private_tag;
@@ -30,6 +31,8 @@ class SoundDecoder {
     // times Channels()); returns the frame count, 0 at the end. Raises
     // ESoundImportError when the decoder reports an error.
     int64_t Read(std::vector<float>& out, int64_t frames);
+    // The same as 16-bit samples, clipped and rounded by the decoder.
+    int64_t Read(std::vector<short>& out, int64_t frames);
 
     // Highest rate and channel count accepted from a file.
     static constexpr int MaxSampleRate = 768000;
@@ -38,7 +41,7 @@ class SoundDecoder {
   private:
     [[noreturn]] void Fail(const char* lead) const;
 
-    int fd_ = -1;
+    FILE* stream_ = nullptr;
     sf_private_tag* file_ = nullptr;
     int rate_ = 0;
     int channels_ = 0;

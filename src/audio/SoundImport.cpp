@@ -4,7 +4,7 @@
 
 #include "audio/ESoundImportError.h"
 #include "audio/MMWaveIO.h"
-#include "audio/PcmCardSound.h"
+#include "audio/PcmCardWriter.h"
 #include "audio/SoundDecoder.h"
 #include "audio/SoundResampler.h"
 #include "audio/StereoMix.h"
@@ -18,14 +18,7 @@
 
 namespace {
 
-constexpr int64_t BlockFrames = 4096;
-
-// 16-bit PCM of a card sound, before it is written.
-struct PcmSound {
-    QByteArray samples;
-    int rate = 0;
-    int channels = 0;
-};
+constexpr int64_t BlockFrames = 16384;
 
 [[noreturn]] void Raise(const char* text)
 {
@@ -39,51 +32,78 @@ StereoMix::Order ChannelOrder(int format)
                                                                     : StereoMix::Order::Wave;
 }
 
-// Clipped to 16 bits and appended little-endian.
-void AppendPcm(QByteArray& pcm, const std::vector<float>& samples)
-{
-    if (samples.empty())
-        return;
-    std::vector<short> shorts(samples.size());
-    src_float_to_short_array(samples.data(), shorts.data(), int(samples.size()));
-    const qsizetype at = pcm.size();
-    pcm.resize(at + qsizetype(shorts.size() * 2));
-    for (size_t i = 0; i < shorts.size(); ++i)
-        qToLittleEndian<int16_t>(shorts[i], pcm.data() + at + qsizetype(2 * i));
-}
+// Turns decoded blocks into 16-bit little-endian PCM for the writer, through
+// buffers reused from block to block.
+class PcmBlocks {
+  public:
+    explicit PcmBlocks(PcmCardWriter& writer) : writer_(writer) {}
 
-PcmSound Decode(const QString& source)
+    void Write(const std::vector<float>& samples)
+    {
+        if (samples.empty())
+            return;
+        shorts_.resize(samples.size());
+        src_float_to_short_array(samples.data(), shorts_.data(), int(samples.size()));
+        Write(shorts_);
+    }
+
+    void Write(const std::vector<short>& samples)
+    {
+        if (samples.empty())
+            return;
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            writer_.Write(reinterpret_cast<const char*>(samples.data()), qint64(samples.size() * 2));
+            return;
+        }
+        bytes_.resize(samples.size() * 2);
+        for (size_t i = 0; i < samples.size(); ++i)
+            qToLittleEndian<int16_t>(samples[i], bytes_.data() + 2 * i);
+        writer_.Write(bytes_.data(), qint64(bytes_.size()));
+    }
+
+  private:
+    PcmCardWriter& writer_;
+    std::vector<short> shorts_;
+    std::vector<char> bytes_;
+};
+
+// Decodes `in` block by block into `target`; nothing but one block is held.
+void Convert(SoundDecoder& in, const QString& target)
 {
-    SoundDecoder in(source);
     const int64_t maxFrames = int64_t(SoundImport::MaxSeconds) * in.SampleRate();
     if (in.AnnouncedFrames() > maxFrames)
         Raise(SoundImportText::TooLong);
     const StereoMix mix(in.Channels(), ChannelOrder(in.Format()));
-    PcmSound out;
-    out.rate = std::min(in.SampleRate(), SoundImport::MaxCardRate);
-    out.channels = mix.OutputChannels();
+    const int rate = std::min(in.SampleRate(), SoundImport::MaxCardRate);
     std::optional<SoundResampler> resampler;
-    if (in.SampleRate() > out.rate)
-        resampler.emplace(out.channels, in.SampleRate(), out.rate);
+    if (in.SampleRate() > rate)
+        resampler.emplace(mix.OutputChannels(), in.SampleRate(), rate);
+    PcmCardWriter writer(target, rate, mix.OutputChannels());
+    PcmBlocks out(writer);
 
+    // One or two channels at a card's rate pass as the decoder gives them.
+    const bool plain = in.Channels() <= 2 && !resampler;
     std::vector<float> block;
+    std::vector<short> shorts;
     int64_t frames = 0;
     for (;;) {
-        const int64_t got = in.Read(block, BlockFrames);
+        const int64_t got = plain ? in.Read(shorts, BlockFrames) : in.Read(block, BlockFrames);
         frames += got;
         // The announced length may be missing or wrong; the frames read count.
         if (frames > maxFrames)
             Raise(SoundImportText::TooLong);
-        std::vector<float> mixed = mix.Apply(block);
-        if (resampler)
-            mixed = resampler->Process(mixed, got == 0);
-        AppendPcm(out.samples, mixed);
+        if (plain) {
+            out.Write(shorts);
+        } else {
+            std::vector<float> mixed = mix.Apply(block);
+            out.Write(resampler ? resampler->Process(mixed, got == 0) : mixed);
+        }
         if (got == 0)
             break;
     }
-    if (out.samples.isEmpty())
+    if (writer.Written() == 0)
         Raise(SoundImportText::NoSound);
-    return out;
+    writer.Commit();
 }
 
 QString FormatName(const SoundDecoder& sound)
@@ -145,8 +165,8 @@ QString Describe(const QString& path)
 
 void ToCardSound(const QString& source, const QString& target)
 {
-    const PcmSound sound = Decode(source);
-    PcmCardSound::Save(sound.samples, sound.rate, sound.channels, target);
+    SoundDecoder in(source);
+    Convert(in, target);
 }
 
 } // namespace SoundImport

@@ -7,8 +7,8 @@
 // never imported: it keeps the wave path, which copies its bytes unchanged.
 namespace SoundImport {
 
-// A card sound holds at most this much sound, at most at this rate; the whole
-// sound is held in memory while it is converted.
+// A card sound holds at most this much sound, at most at this rate. The
+// sound is converted block by block, never held whole.
 constexpr int MaxSeconds = 600;
 constexpr int MaxCardRate = 48000;
 

@@ -122,7 +122,8 @@ void TMMWave::SaveWaveFile(const QString& path)
         // replaced, and a sound the user made read-only is refused. Made
         // before the cleanup so that the target record's file is closed
         // before the temporary file's descriptor.
-        ReplacingFile file(ExpandedPath(path));
+        const QString expanded = ExpandedPath(path);
+        ReplacingFile file(expanded);
         SaveCleanup cleanup(*this, target);
         SetPosition(0);
         OpenFile();
@@ -131,7 +132,7 @@ void TMMWave::SaveWaveFile(const QString& path)
         if (CreateWaveRecord(WaveFormat(), target) != WaveIONoError ||
             CopyWaveExtras(target.get(), record_.get()) != WaveIONoError)
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
-        if (!MakeTempFileName(file) || CreateWaveFile(target.get(), file) != WaveIONoError)
+        if (!MakeTempFileName(file, expanded) || CreateWaveFile(target.get(), file) != WaveIONoError)
             throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
 
         const uint32_t blockSize = CopyBlockSize(*WaveFormat());

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMediaDevices>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -110,6 +111,36 @@ class TestRecordDialog : public QObject {
         QVERIFY2(seconds > 1.45 && std::abs(seconds - dialog.TakeSeconds()) < 0.05,
                  qPrintable(QStringLiteral("%1 s of a %2 s take").arg(seconds).arg(dialog.TakeSeconds())));
         QVERIFY(std::abs(RisingZeroCrossings(written) / seconds - 440) < 5);
+    }
+
+    // While recording, the meter's reading and its bar show one level: the
+    // tone's peak, near -6 dBFS. Read at every update of the meter.
+    void meterReadingMatchesBar()
+    {
+        RecordDialog dialog(sine_);
+        dialog.show();
+        auto* meter = Child<QProgressBar>(dialog, "barLevel");
+        QStringList mismatches;
+        QList<int> readings;
+        connect(meter, &QProgressBar::valueChanged, &dialog, [&] {
+            if (!dialog.IsRecording())
+                return;
+            const QString text = meter->text();
+            bool number = false;
+            const int dbfs = text.section(QLatin1Char(' '), 0, 0).toInt(&number);
+            const double filled =
+                double(meter->value() - meter->minimum()) / (meter->maximum() - meter->minimum());
+            // The bar spans -60 dBFS to full scale.
+            if (!number || !text.endsWith(QStringLiteral(" dBFS")) || std::abs(filled * 60 - 60 - dbfs) > 1)
+                mismatches << QStringLiteral("%1 at %2 %").arg(text).arg(qRound(filled * 100));
+            readings << dbfs;
+        });
+        Record(dialog, 1.0);
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QStringLiteral(", "))));
+        QVERIFY(!readings.isEmpty());
+        for (const int dbfs : readings)
+            QVERIFY2(dbfs >= -8 && dbfs <= -4, qPrintable(QString::number(dbfs)));
+        QCOMPARE(meter->text(), QString()); // nothing read once stopped
     }
 
     void trimmingCanTakeAllOrNothing()

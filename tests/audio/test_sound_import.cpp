@@ -9,11 +9,15 @@
 #include "audio/ui/TMMWaveOpenDialog.h"
 
 #include <QApplication>
+#include <QAudioDevice>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMediaDevices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -169,6 +173,33 @@ class TestSoundImport : public QObject {
         QVERIFY(!SoundImport::CanImport(Path("plain.wav")));
     }
 
+    // The wave layer's "Unable to save wave file" names no place: the tool's
+    // sound commands name the folder on the line below.
+    void toolNamesTheFolder_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("import-sound, folder gone") << QStringList{"import-sound", "tone.ogg"} << "gone";
+        QTest::newRow("wave-copy, folder gone") << QStringList{"wave-copy", "plain.wav"} << "gone";
+        QTest::newRow("speak, target a folder") << QStringList{"speak"} << "dir";
+    }
+    void toolNamesTheFolder()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, folder);
+        QDir(dir_.path()).mkpath(QStringLiteral("dir/S09.wav"));
+        const QString target = Path(folder + "/S09.wav");
+        QStringList args{command.first()};
+        if (command.size() > 1)
+            args << Path(command.at(1));
+        args << target;
+        if (command.first() == "speak")
+            args << "one";
+        const auto run = TestFiles::runProgram(TESSELLOR_TOOL, args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("Unable to save wave file\n" + Path(folder) + "\n"), qPrintable(run.err));
+    }
+
     void toolWritesWhatTheFunctionWrites()
     {
         SoundImport::ToCardSound(Path("tone.ogg"), Path("function.wav"));
@@ -201,6 +232,73 @@ class TestSoundImport : public QObject {
                  QStringList({"Wave-Files(*.wav)", "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"}));
         QVERIFY2(line.startsWith("MPEG Layer-3; 44.100 kHz, Stereo; "), qPrintable(line));
         QCOMPARE(refusal, QStringLiteral("Invalid WaveFile..."));
+    }
+
+    // A sound of the second entry is described, drawn and played as a wave
+    // is: decoded as an import would be.
+    void dialogPreviewsOtherSounds_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("MP3") << "tone.mp3"
+                             << "MPEG Layer-3; 44.100 kHz, Stereo; ";
+        QTest::newRow("Ogg Vorbis") << "tone.ogg"
+                                    << "Ogg Vorbis; 22.050 kHz, Mono; ";
+        QTest::newRow("Opus") << "tone.opus"
+                              << "Opus; 48.000 kHz, Stereo; ";
+        QTest::newRow("FLAC") << "tone.flac"
+                              << "FLAC; 32.000 kHz, Mono; ";
+    }
+    void dialogPreviewsOtherSounds()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, line);
+        const bool output = !QMediaDevices::audioOutputs().isEmpty();
+        QWidget owner;
+        TMMWaveOpenDialog dialog(&owner);
+        dialog.SetFileName(Path("plain.wav"));
+        dialog.SetPreview(true);
+        QString shown, played;
+        int traced = 0, width = 0;
+        bool previewOn = false, playOn = false;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+            auto* modal = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            modal->selectNameFilter(modal->nameFilters().value(1));
+            QSignalSpy refreshed(&dialog, &TMMWaveOpenDialog::Refreshed);
+            auto* list = modal->findChild<QListView*>(QStringLiteral("listView"));
+            QModelIndex index;
+            QTRY_VERIFY((index = list->model()
+                                     ->match(list->model()->index(0, 0, list->rootIndex()), Qt::DisplayRole,
+                                             source, 1, Qt::MatchExactly)
+                                     .value(0))
+                            .isValid());
+            list->setCurrentIndex(index);
+            QTRY_VERIFY(refreshed.count() > 0);
+            shown = modal->findChild<QLabel*>(QStringLiteral("InfoLine"))->text();
+            previewOn = modal->findChild<QCheckBox*>(QStringLiteral("PreviewBox"))->isEnabled();
+            auto* view = modal->findChild<QWidget*>(QStringLiteral("Waveform"));
+            const QImage image = view->grab().toImage();
+            width = image.width();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    traced += image.pixel(x, y) == qRgb(0, 255, 0);
+            auto* play = modal->findChild<QPushButton*>(QStringLiteral("PlayButton"));
+            playOn = play->isEnabled();
+            if (output) {
+                QTest::mouseClick(play, Qt::LeftButton);
+                QTRY_COMPARE(play->text(), QStringLiteral("Stop"));
+                played = play->text();
+            }
+            while (auto* still = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                still->reject();
+        });
+        QVERIFY(!dialog.RunDialog());
+        QVERIFY2(shown.startsWith(line), qPrintable(shown));
+        QVERIFY(previewOn);
+        QVERIFY2(traced > width, qPrintable(QString::number(traced)));
+        QCOMPARE(playOn, output);
+        QCOMPARE(played, output ? QStringLiteral("Stop") : QString());
     }
 
   private:

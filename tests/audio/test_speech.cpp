@@ -12,6 +12,12 @@
 
 namespace {
 
+// 20000 words: far more than 10 minutes even at the fastest rate.
+QString LongText()
+{
+    return QStringList(20000, QStringLiteral("word")).join(QLatin1Char(' '));
+}
+
 double Rms(const QByteArray& samples)
 {
     const auto* s = reinterpret_cast<const int16_t*>(samples.constData());
@@ -93,6 +99,10 @@ class TestSpeech : public QObject {
                                   << "en" << 79 << "The rate must be from 80 to 450 words per minute";
         QTest::newRow("too fast") << "one"
                                   << "en" << 451 << "The rate must be from 80 to 450 words per minute";
+        // About 44 minutes of speech: capped as an imported sound is.
+        QTest::newRow("over 10 minutes")
+            << LongText() << "en" << 450
+            << "The spoken text would be longer than 10 minutes: shorten the text";
     }
     void refusals()
     {
@@ -184,6 +194,9 @@ class TestSpeech : public QObject {
         QTest::newRow("empty text") << QStringList{""} << false << 1 << "There is no text to speak";
         QTest::newRow("bad rate") << QStringList{"--rate", "fast", "one"} << false << 2
                                   << "--rate needs a whole number of words per minute";
+        QTest::newRow("over 10 minutes")
+            << QStringList{"--rate", "450", LongText()} << false << 1
+            << "The spoken text would be longer than 10 minutes: shorten the text";
         QTest::newRow("library without its data")
             << QStringList{"one"} << true << 1 << "The speech library could not start";
     }

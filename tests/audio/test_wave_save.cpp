@@ -7,11 +7,14 @@
 
 #include "audio/TMMWave.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 #include <optional>
+#include <sys/file.h>
 #include <unistd.h>
 
 using namespace WaveBytes;
@@ -393,6 +396,82 @@ class TestWaveSave : public QObject {
                  free ? std::nullopt : std::optional<QString>(QStringLiteral("Unable to save wave file")));
         QCOMPARE(ReadFile(Path("out.wav")).left(4), free ? QByteArray("RIFF") : QByteArray("old"));
         CheckWaveAfterSave(wave, Path("src.wav"));
+    }
+
+    // Temporary files of saves that were killed are removed by the next save
+    // in their folder; a file a live save holds (locked), one just made (its
+    // save may not have locked it yet) and other names are never touched.
+    void leftoversOfKilledSaves_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("age"); // seconds since last written
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<bool>("removed");
+        QStringList all;
+        for (int i = 1; i <= 256; ++i)
+            all << "w" + QString::number(i, 16).toUpper() + ".TMP";
+        QTest::newRow("left by a killed save") << QStringList{"w2A.TMP"} << 60 << false << true;
+        QTest::newRow("every name left behind") << all << 3600 << false << true;
+        QTest::newRow("held by a live save") << QStringList{"w2B.TMP"} << 60 << true << false;
+        QTest::newRow("every name held") << all << 3600 << true << false;
+        QTest::newRow("just made") << QStringList{"w2C.TMP"} << 0 << false << false;
+        QTest::newRow("not a temporary name") << QStringList{"x2D.TMP", "w101.TMP"} << 60 << false << false;
+    }
+    void leftoversOfKilledSaves()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, age);
+        QFETCH(bool, locked);
+        QFETCH(bool, removed);
+        TMMWave wave;
+        Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(10)));
+        std::vector<std::unique_ptr<QFile>> held;
+        for (const QString& name : names) {
+            QVERIFY(WriteFile(Path(name), "half a wave"));
+            auto file = std::make_unique<QFile>(Path(name));
+            QVERIFY(file->open(QIODevice::ReadWrite));
+            QVERIFY(file->setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                      QFileDevice::FileModificationTime));
+            if (locked)
+                QCOMPARE(::flock(file->handle(), LOCK_EX | LOCK_NB), 0);
+            else
+                file->close();
+            held.push_back(std::move(file));
+        }
+        const auto error = SaveError(wave, Path("out.wav"));
+        // With every name held by a live save there is none to take.
+        const bool full = names.size() == 256 && !removed;
+        QCOMPARE(error,
+                 full ? std::optional<QString>(QStringLiteral("Unable to save wave file")) : std::nullopt);
+        QStringList expected = removed ? QStringList() : names;
+        expected << "src.wav";
+        if (!full)
+            expected << "out.wav";
+        expected.sort();
+        QStringList entries = Entries();
+        entries.sort();
+        QCOMPARE(entries, expected);
+    }
+
+    // While it runs, a save holds a lock on its temporary file, which tells
+    // the next save that the file is no leftover.
+    void saveLocksItsTemporaryFile()
+    {
+        TMMWave wave;
+        Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(40000))); // blocks of a second
+        QStringList lockedDuring;
+        int blocks = 0;
+        wave.OnProgress = [&](TMMWave*, int32_t, int32_t, bool&) {
+            ++blocks;
+            for (const QString& name : QDir(dir_.path()).entryList({"w*.TMP"}, QDir::Files)) {
+                QFile other(Path(name));
+                if (other.open(QIODevice::ReadOnly) && ::flock(other.handle(), LOCK_EX | LOCK_NB) != 0)
+                    lockedDuring << name;
+            }
+        };
+        QCOMPARE(SaveError(wave, Path("out.wav")), std::nullopt);
+        QVERIFY(blocks > 1);
+        QCOMPARE(lockedDuring, QStringList(blocks, lockedDuring.value(0)));
     }
 
     // A sound the user made read-only is not replaced: the save fails and

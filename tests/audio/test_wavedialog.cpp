@@ -2,12 +2,16 @@
 // the real sound server.
 
 #include "WaveBytes.h"
+#include "audio/output/TMMWaveOut.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
 #include "audio/ui/WaveformView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +76,52 @@ template <typename T> T* Find(QFileDialog* dialog, const char* name)
     return dialog->findChild<T*>(QString::fromLatin1(name));
 }
 
+// A 16-bit mono wave whose every sample is `value`.
+QByteArray Constant(int frames, int16_t value)
+{
+    QByteArray bytes;
+    for (int i = 0; i < frames; ++i)
+        bytes += U16(uint16_t(value));
+    return bytes;
+}
+
+// The rows of column `x` that hold `colour`.
+QList<int> RowsOf(const QImage& image, int x, QRgb colour)
+{
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(x, y) == colour)
+            rows << y;
+    return rows;
+}
+
+// Calls `seen` whenever `widget` is about to paint.
+struct PaintWatcher : QObject {
+    PaintWatcher(QWidget* widget, std::function<void()> seen) : widget_(widget), seen_(std::move(seen))
+    {
+        widget_->installEventFilter(this);
+    }
+    ~PaintWatcher() override { widget_->removeEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == widget_ && event->type() == QEvent::Paint) {
+            ++paints;
+            seen_();
+        }
+        return false;
+    }
+    int paints = 0;
+
+  private:
+    QWidget* widget_;
+    std::function<void()> seen_;
+};
+
+bool NoOutput()
+{
+    return QMediaDevices::audioOutputs().isEmpty();
+}
+
 int CountColour(const QImage& image, QRgb colour)
 {
     int count = 0;
@@ -101,6 +151,14 @@ class TestWaveDialog : public QObject {
         WriteFile(Path("stereo8.wav"), PcmWave(2, 8000, 8, QByteArray(2000, '\x70')));
         WriteFile(Path("noise.wav"), QByteArray("RIFF but nothing else of a wave"));
         WriteFile(Path("short.wav"), PcmWave(1, 8000, 8, QByteArray("\x00\xff", 2)));
+        WriteFile(Path("hi96.wav"), PcmWave(1, 96000, 16, Tone(96000, 1)));
+        WriteFile(Path("long.wav"), PcmWave(1, 22050, 16, Tone(22050 * 20, 1)));
+        for (const int value : {32767, -32767, 16384, -20000})
+            WriteFile(Path(qPrintable(QStringLiteral("const%1.wav").arg(value))),
+                      PcmWave(1, 22050, 16, Constant(20000, int16_t(value))));
+        for (const int bytes : {2200000, 2097152})
+            WriteFile(Path(qPrintable(QStringLiteral("big%1.wav").arg(bytes))),
+                      PcmWave(1, 22050, 16, Tone(bytes / 2, 1)));
         // sox writes Microsoft ADPCM in its published form.
         QProcess sox;
         sox.start(QStringLiteral("sox"),
@@ -270,6 +328,221 @@ class TestWaveDialog : public QObject {
         WhenModal([&](QFileDialog* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
         QVERIFY(!dialog_->RunDialog());
         QCOMPARE(dialog_->FileName(), Path("stereo8.wav"));
+    }
+
+    // The trace of a constant wave lies on the row of its value, both as
+    // computed and when redrawn from the stored peaks:
+    // row = area bottom - ((v + 32767) x H div 65535) - 1.
+    void traceRows_data()
+    {
+        QTest::addColumn<int>("value");
+        QTest::newRow("full scale up") << 32767;
+        QTest::newRow("full scale down") << -32767;
+        QTest::newRow("half up") << 16384;
+        QTest::newRow("down") << -20000;
+    }
+    void traceRows()
+    {
+        QFETCH(int, value);
+        dialog_->SetPreview(true);
+        dialog_->SetFileName(Path("short.wav"));
+        QImage traced, redrawn;
+        QRect area;
+        WhenModal([&](QFileDialog* modal) {
+            QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
+            QVERIFY(Select(modal, QStringLiteral("const%1.wav").arg(value)));
+            QTRY_COMPARE(refreshed.count(), 1);
+            auto* view = modal->findChild<WaveformView*>(QStringLiteral("Waveform"));
+            area = view->Area();
+            traced = view->Canvas();
+            view->Redraw(true);
+            redrawn = view->Canvas();
+        });
+        QVERIFY(!dialog_->RunDialog());
+        const int height = area.height();
+        const int row = area.top() + height - int((int64_t(value) + 32767) * height / 65535) - 1;
+        QVERIFY(row >= area.top() && row <= area.bottom());
+        for (const int x : {area.left() + 3, area.center().x(), area.right() - 3}) {
+            QCOMPARE(RowsOf(traced, x, qRgb(0, 255, 0)), QList<int>{row});
+            QCOMPARE(RowsOf(redrawn, x, qRgb(0, 255, 0)), QList<int>{row});
+        }
+    }
+
+    // Above 2097152 bytes of data the trace marks its progress with a red
+    // column after the one drawn (seen as the trace is painted, column by
+    // column); at that size or below it does not.
+    void progressMark_data()
+    {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("2200000 bytes") << 2200000 << true;
+        QTest::newRow("2097152 bytes") << 2097152 << false;
+    }
+    void progressMark()
+    {
+        QFETCH(int, bytes);
+        QFETCH(bool, marked);
+        dialog_->SetFileName(Path("short.wav"));
+        int red = -1;
+        int height = 0;
+        WhenModal([&](QFileDialog* modal) {
+            QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
+            QVERIFY(Select(modal, QStringLiteral("big%1.wav").arg(bytes)));
+            QTRY_COMPARE(refreshed.count(), 1);
+            auto* view = modal->findChild<WaveformView*>(QStringLiteral("Waveform"));
+            height = view->Area().height();
+            PaintWatcher watcher(view,
+                                 [&] { red = std::max(red, CountColour(view->Canvas(), qRgb(255, 0, 0))); });
+            QTest::mouseClick(Find<QCheckBox>(modal, "PreviewBox"), Qt::LeftButton);
+            QVERIFY(watcher.paints > 100);
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(red, marked ? height : 0);
+    }
+
+    // The play buffer comes from the format and the size the dialog started
+    // with: ticking Preview again and again on a 96 kHz 16-bit wave keeps it.
+    void bufferSizeKeepsOverToggles()
+    {
+        if (NoOutput())
+            QSKIP("no sound output");
+        dialog_->SetFileName(Path("short.wav"));
+        QList<int> sizes;
+        WhenModal([&](QFileDialog* modal) {
+            QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
+            QVERIFY(Select(modal, QStringLiteral("hi96.wav")));
+            QTRY_COMPARE(refreshed.count(), 1);
+            sizes << dialog_->Output()->BufferSize();
+            for (int i = 0; i < 17; ++i) {
+                QTest::mouseClick(Find<QCheckBox>(modal, "PreviewBox"), Qt::LeftButton);
+                sizes << dialog_->Output()->BufferSize();
+            }
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(sizes, QList<int>(18, 65536));
+    }
+
+    // Auto Play plays each selection as it is described; ticking it plays the
+    // selection, unticking it and ticking Preview stop what plays.
+    void autoPlayAndStops_data()
+    {
+        QTest::addColumn<bool>("autoPlay");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("texts"); // after the selection, then after each click
+        QTest::newRow("Auto Play on: plays at once") << true << QStringList{} << QStringList{"Stop"};
+        QTest::newRow("Auto Play off: waits") << false << QStringList{} << QStringList{"Play"};
+        QTest::newRow("ticking Auto Play plays")
+            << false << QStringList{"AutoPlayBox"} << QStringList{"Play", "Stop"};
+        QTest::newRow("unticking Auto Play stops")
+            << true << QStringList{"AutoPlayBox"} << QStringList{"Stop", "Play"};
+        QTest::newRow("ticking Preview stops")
+            << false << QStringList{"PlayButton", "PreviewBox"} << QStringList{"Play", "Stop", "Play"};
+    }
+    void autoPlayAndStops()
+    {
+        if (NoOutput())
+            QSKIP("no sound output");
+        QFETCH(bool, autoPlay);
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, texts);
+        dialog_->SetAutoPlay(autoPlay);
+        dialog_->SetFileName(Path("short.wav"));
+        QStringList seen;
+        WhenModal([&](QFileDialog* modal) {
+            auto* play = Find<QPushButton>(modal, "PlayButton");
+            QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
+            QVERIFY(Select(modal, QStringLiteral("long.wav")));
+            QTRY_COMPARE(refreshed.count(), 1);
+            // A start is reported once the server has the stream.
+            QTRY_COMPARE(play->text(), texts.first());
+            seen << play->text();
+            for (int i = 0; i < clicks.size(); ++i) {
+                QTest::mouseClick(modal->findChild<QAbstractButton*>(clicks[i]), Qt::LeftButton);
+                QTRY_COMPARE(play->text(), texts[i + 1]);
+                seen << play->text();
+            }
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(seen, texts);
+        QCOMPARE(dialog_->AutoPlay(), autoPlay != clicks.contains("AutoPlayBox"));
+    }
+
+    // What the output reports while it plays (a buffer that cannot be
+    // refilled, a lost server: the engine's side is tested with the engine)
+    // reaches the error box once the output has closed; the dialog goes on.
+    void errorWhilePlayingIsShown()
+    {
+        if (NoOutput())
+            QSKIP("no sound output");
+        dialog_->SetFileName(Path("short.wav"));
+        QString shown, button;
+        WhenModal([&](QFileDialog* modal) {
+            auto* play = Find<QPushButton>(modal, "PlayButton");
+            QSignalSpy refreshed(dialog_, &TMMWaveOpenDialog::Refreshed);
+            QVERIFY(Select(modal, QStringLiteral("long.wav")));
+            QTRY_COMPARE(refreshed.count(), 1);
+            QTest::mouseClick(play, Qt::LeftButton);
+            QTRY_COMPARE(play->text(), QStringLiteral("Stop"));
+            TMMWaveOut* output = dialog_->Output();
+            QVERIFY(output->OnError);
+            // The box runs its own loop: it is read and closed from there,
+            // by a check that waits without running events itself.
+            bool closed = false;
+            std::function<void()> closeBox = [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (box == nullptr)
+                    return QTimer::singleShot(20, closeBox);
+                shown = box->objectName() + QLatin1Char(':') + box->text();
+                box->accept();
+                closed = true;
+            };
+            QTimer::singleShot(0, closeBox);
+            // As the engine does on a failed refill: report, then close.
+            output->OnError(output, QStringLiteral("Error filling wave buffer"));
+            output->Close();
+            QCOMPARE(play->text(), QStringLiteral("Play"));
+            QTRY_VERIFY(closed);
+            // The dialog plays again.
+            QTest::mouseClick(play, Qt::LeftButton);
+            QTRY_COMPARE(play->text(), QStringLiteral("Stop"));
+            button = play->text();
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(shown, QStringLiteral("ErrorBox:Error filling wave buffer."));
+        QCOMPARE(button, QStringLiteral("Stop"));
+    }
+
+    // The next run offers the filter entry and the folder the last one ended
+    // in, unless the caller names a file since: its folder then.
+    void remembersFilterAndFolder_data()
+    {
+        QTest::addColumn<bool>("fileGiven");
+        QTest::newRow("cancelled in a subfolder") << false;
+        QTest::newRow("a file named since") << true;
+    }
+    void remembersFilterAndFolder()
+    {
+        QFETCH(bool, fileGiven);
+        QDir(dir_.path()).mkpath(QStringLiteral("sub"));
+        const QString sub = Path("sub");
+        QString filter, folder;
+        dialog_->SetFileName(Path("short.wav"));
+        WhenModal([&](QFileDialog* modal) {
+            modal->selectNameFilter(modal->nameFilters().value(1));
+            modal->setDirectory(sub);
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(dialog_->FilterIndex(), 2);
+        QCOMPARE(dialog_->InitialDir(), sub);
+        if (fileGiven)
+            dialog_->SetFileName(Path("mono8.wav"));
+        WhenModal([&](QFileDialog* modal) {
+            filter = modal->selectedNameFilter();
+            folder = modal->directory().absolutePath();
+        });
+        QVERIFY(!dialog_->RunDialog());
+        QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"));
+        QCOMPARE(folder, fileGiven ? dir_.path() : sub);
     }
 
     // Played on the sound server: the button says "Stop" while playing, and

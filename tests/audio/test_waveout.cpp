@@ -15,8 +15,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <climits>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -50,6 +52,30 @@ class SilentInput : public TMMSoundComponent {
         format_.SetBitsPerSample(16);
     }
     TWaveFormat format_;
+};
+
+// A square wave in SilentInput's format for `good` buffers; then it promises
+// more audio but either delivers none or raises.
+class FailingInput : public SilentInput {
+  public:
+    FailingInput(int good, bool raises) : good_(good), raises_(raises) {}
+    void BufferLoad(char* buffer, int32_t& bytes, bool& more) override
+    {
+        more = true;
+        if (good_-- > 0) {
+            for (int32_t i = 0; i + 1 < bytes; i += 2)
+                buffer[i] = buffer[i + 1] = char(i & 0x40 ? 0x20 : 0xE0);
+            bytes &= ~1;
+        } else if (raises_) {
+            throw Exception(QStringLiteral("The source went away"));
+        } else {
+            bytes = 0;
+        }
+    }
+
+  private:
+    int good_;
+    bool raises_;
 };
 
 // Records 16-bit mono from the null output's monitor.
@@ -225,25 +251,135 @@ class TestWaveOut : public QObject {
 
     void playBufferSize_data()
     {
+        QTest::addColumn<int>("initial");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("bits");
         QTest::addColumn<int>("expected");
-        QTest::newRow("8 kHz 8-bit") << 8000 << 8 << 512;
-        QTest::newRow("22 kHz 16-bit") << 22050 << 16 << 2048;
-        QTest::newRow("32 kHz 4-bit") << 32000 << 4 << 256;
-        QTest::newRow("44 kHz 16-bit") << 44100 << 16 << 6144;
-        QTest::newRow("96 kHz keeps, 24-bit") << 96000 << 24 << 32768;
-        QTest::newRow("96 kHz keeps, 1-bit") << 96000 << 1 << 2048;
+        QTest::newRow("8 kHz 8-bit") << 32768 << 8000 << 8 << 512;
+        QTest::newRow("22 kHz 16-bit") << 32768 << 22050 << 16 << 2048;
+        QTest::newRow("32 kHz 4-bit") << 32768 << 32000 << 4 << 256;
+        QTest::newRow("44 kHz 16-bit") << 32768 << 44100 << 16 << 6144;
+        QTest::newRow("96 kHz keeps, 24-bit") << 32768 << 96000 << 24 << 32768;
+        QTest::newRow("96 kHz keeps, 1-bit") << 32768 << 96000 << 1 << 2048;
+        QTest::newRow("96 kHz 16-bit doubles") << 32768 << 96000 << 16 << 65536;
+        // Bounded, whatever it starts from: no ring of gigabytes, no overflow.
+        QTest::newRow("96 kHz 16-bit from 1 MiB") << (1 << 20) << 96000 << 16 << (1 << 20);
+        QTest::newRow("96 kHz 16-bit from the largest int") << INT_MAX << 96000 << 16 << (1 << 20);
+        QTest::newRow("8 kHz 1-bit at the least size") << 32768 << 8000 << 1 << 32;
     }
     void playBufferSize()
     {
+        QFETCH(int, initial);
         QFETCH(int, rate);
         QFETCH(int, bits);
         QFETCH(int, expected);
         TWaveFormat format;
         format.SetSamplesPerSec(uint32_t(rate));
         format.SetBitsPerSample(uint16_t(bits));
-        QCOMPARE(PlayBufferSize(32768, format), expected);
+        QCOMPARE(PlayBufferSize(initial, format), expected);
+    }
+
+    void openErrors_data()
+    {
+        QTest::addColumn<bool>("withFormat");
+        QTest::addColumn<int>("device");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("invalid device") << true << -5 << "Invalid DeviceID";
+        QTest::newRow("no format") << false << -1 << "WaveOutOpen:\n\rInvalid wave format";
+    }
+    void openErrors()
+    {
+        if (SkipWithoutSound())
+            return;
+        QFETCH(bool, withFormat);
+        QFETCH(int, device);
+        QFETCH(QString, error);
+        SilentInput input;
+        TMMSoundComponent none; // delivers no format
+        TMMWaveOut out;
+        Events events;
+        events.Bind(out);
+        out.SetInput(withFormat ? static_cast<TMMSoundComponent*>(&input) : &none);
+        out.SetDeviceID(device);
+        try {
+            out.Start();
+            QFAIL("started");
+        } catch (const EMMWaveOutError& e) {
+            QCOMPARE(e.Message(), error);
+        }
+        QCOMPARE(events.errors, QStringList{error});
+        QVERIFY(!out.IsOpen());
+        QCOMPARE(events.open, 0);
+    }
+
+    // A failure while refilling a returned buffer, on the event loop: OnError
+    // with its text, the output stopped and closed.
+    void failureWhilePlaying_data()
+    {
+        QTest::addColumn<bool>("raises");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("input delivers nothing") << false << "Error filling wave buffer";
+        QTest::newRow("input raises") << true << "The source went away";
+    }
+    void failureWhilePlaying()
+    {
+        if (SkipWithoutSound())
+            return;
+        QFETCH(bool, raises);
+        QFETCH(QString, error);
+        FailingInput input(4, raises);
+        TMMWaveOut out;
+        Events events;
+        events.Bind(out);
+        out.SetInput(&input);
+        out.SetDeviceID(TMMWaveOut::AnyDevice);
+        out.SetBufferSize(2048);
+        out.SetNumBuffers(3);
+        out.Start();
+        QVERIFY(out.Playing());
+        QTRY_VERIFY_WITH_TIMEOUT(!out.IsOpen(), WaitMs);
+        QCOMPARE(events.errors, QStringList{error});
+        QCOMPARE(events.stop, 1);
+        QCOMPARE(events.close, 1);
+        QVERIFY(!out.Playing());
+    }
+
+    // Pause holds the position, Restart goes on; the position reads the same
+    // in bytes, samples and milliseconds of the format.
+    void pauseRestartAndPosition()
+    {
+        if (SkipWithoutSound())
+            return;
+        Chain chain(Tone("pause.wav", {"-b", "16"}, 3.0)); // 22050 Hz mono: 44100 bytes a second
+        int paused = 0, restarted = 0;
+        chain.output.OnPause = [&](TMMWaveOut*) { ++paused; };
+        chain.output.OnRestart = [&](TMMWaveOut*) { ++restarted; };
+        chain.output.Start();
+        QTRY_VERIFY_WITH_TIMEOUT(chain.output.Position() > 4410, WaitMs);
+        chain.output.Pause();
+        QVERIFY(chain.output.IsPaused());
+        QCOMPARE(paused, 1);
+        // Paused, the position holds: two reads 50 ms apart agree (a
+        // suspended sink may first report what it had handed on).
+        int64_t bytes = -1;
+        const auto settled = [&] {
+            const int64_t now = chain.output.Position();
+            return std::exchange(bytes, now) == now && now > 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), WaitMs);
+        const auto in = [&](TMMTimeFormats format) {
+            chain.output.SetTimeFormat(format);
+            return chain.output.Position();
+        };
+        QCOMPARE(in(TMMTimeFormats::tfSample), bytes / 2);
+        QCOMPARE(in(TMMTimeFormats::tfMillisecond), bytes * 1000 / 44100);
+        QCOMPARE(in(TMMTimeFormats::tfByte), bytes);
+        chain.output.Restart();
+        QVERIFY(!chain.output.IsPaused());
+        QCOMPARE(restarted, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(chain.output.Position() > bytes + 4410, WaitMs);
+        chain.output.Close();
+        QVERIFY(chain.events.errors.isEmpty());
     }
 
     void propertyChangeWhileOpen_data()

@@ -1,8 +1,13 @@
 #include "audio/output/PlayBufferSize.h"
 
+#include "audio/output/TMMWaveOut.h"
+
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
-int SizeByRate(int previous, uint32_t rate)
+int64_t SizeByRate(int64_t initial, uint32_t rate)
 {
     if (rate < 15001)
         return 512;
@@ -12,15 +17,11 @@ int SizeByRate(int previous, uint32_t rate)
         return 2048;
     if (rate < 48001)
         return 3072;
-    return previous;
+    return initial;
 }
 
-} // namespace
-
-int PlayBufferSize(int previous, const TWaveFormat& format)
+int64_t SizeByBits(int64_t size, int bits)
 {
-    const int size = SizeByRate(previous, format.SamplesPerSec());
-    const int bits = format.BitsPerSample();
     if (bits == 1)
         return size / 16;
     if (bits >= 2 && bits <= 4)
@@ -30,4 +31,12 @@ int PlayBufferSize(int previous, const TWaveFormat& format)
     if (bits >= 9 && bits <= 16)
         return size * 2;
     return size;
+}
+
+} // namespace
+
+int PlayBufferSize(int initial, const TWaveFormat& format)
+{
+    const int64_t size = SizeByBits(SizeByRate(initial, format.SamplesPerSec()), format.BitsPerSample());
+    return int(std::clamp<int64_t>(size, TMMWaveOut::MinBufferSize, MaxPlayBufferSize));
 }

@@ -169,7 +169,12 @@ void RecordDialog::ReadCaptured()
 {
     if (!IsRecording())
         return;
-    ShowLevel(take_->Append(captured_->readAll()).peak);
+    const QByteArray captured = captured_->readAll();
+    // A report with no whole sample in it says nothing of the level: the
+    // meter keeps the last one rather than falling to the floor.
+    const SoundLevel level = take_->Append(captured);
+    if (captured.size() >= 2)
+        ShowLevel(level.peak);
     lblLength_->setText(tr("Length: %1 s").arg(Seconds(take_->Seconds())));
     // Stopping deletes the device whose signal is running: stop after it.
     if (take_->IsFull())
@@ -239,9 +244,11 @@ void RecordDialog::UpdateControls()
 
 void RecordDialog::ShowLevel(double peak)
 {
+    // The reading and the bar from one level, the reading set first so that
+    // the bar never shows with an earlier reading.
     const double dbfs = SoundLevel::ToDbfs(peak);
-    barLevel_->setValue(std::clamp(int((dbfs - MeterFloorDbfs) * 10), 0, barLevel_->maximum()));
     barLevel_->setFormat(IsRecording() ? tr("%1 dBFS").arg(qRound(dbfs)) : QString());
+    barLevel_->setValue(std::clamp(int((dbfs - MeterFloorDbfs) * 10), 0, barLevel_->maximum()));
 }
 
 void RecordDialog::reject()

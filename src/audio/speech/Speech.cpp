@@ -21,6 +21,7 @@ struct Engine {
     QString failure; // why the library did not start; empty once it did
     QByteArray* collecting = nullptr;
     bool outOfMemory = false;
+    bool tooLong = false;
 };
 
 Engine& engine()
@@ -44,6 +45,12 @@ int CollectSamples(short* samples, int count, espeak_EVENT*)
     Engine& e = engine();
     if (!samples || count <= 0 || !e.collecting)
         return 0;
+    // A card sound is capped as an imported one is; the rest is not spoken.
+    constexpr qsizetype MaxBytes = qsizetype(Speech::MaxSeconds) * Speech::SampleRate * 2;
+    if (e.collecting->size() + qsizetype(count) * 2 > MaxBytes) {
+        e.tooLong = true;
+        return 1;
+    }
     try {
         e.collecting->append(reinterpret_cast<const char*>(samples), qsizetype(count) * 2);
     } catch (const std::bad_alloc&) {
@@ -125,12 +132,16 @@ QByteArray Synthesize(Engine& e, const QByteArray& utf8)
     QByteArray samples;
     e.collecting = &samples;
     e.outOfMemory = false;
+    e.tooLong = false;
     // Plain text only: no SSML and no phoneme input, whatever the text holds.
     const espeak_ng_STATUS status = espeak_ng_Synthesize(
         utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     e.collecting = nullptr;
     if (e.outOfMemory)
         throw EOutOfMemory();
+    if (e.tooLong)
+        throw ESpeechError(QStringLiteral("The spoken text would be longer than %1 minutes: shorten the text")
+                               .arg(Speech::MaxSeconds / 60));
     Check(status);
     if (samples.isEmpty())
         throw ESpeechError(QStringLiteral("Speech synthesis failed: no sound was made"));

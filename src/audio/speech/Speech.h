@@ -17,6 +17,8 @@ inline constexpr int SampleRate = 22050; // of the samples Speak returns (mono, 
 inline constexpr int MinimumRate = 80;   // words per minute
 inline constexpr int MaximumRate = 450;
 inline constexpr int NormalRate = 175;
+// A spoken card sound is capped as an imported one: longer speech raises.
+inline constexpr int MaxSeconds = 600;
 
 // The installed voices, in the library's order (by language). Raises when the
 // library cannot start or has no voices.
@@ -31,6 +33,8 @@ void CheckText(const QString& text);
 
 // `text` spoken by `voice` (an identifier, name or language of Voices()) at
 // `rateWpm` words per minute: little-endian 16-bit mono samples at SampleRate.
+// Speech that would last more than MaxSeconds raises "The spoken text would be
+// longer than 10 minutes: shorten the text" without holding more than that.
 QByteArray Speak(const QString& text, const QString& voice, int rateWpm);
 
 } // namespace Speech

@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <new>
 
@@ -59,6 +60,18 @@ struct BusyCursor {
     BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
+// Marks the dialog's own calls to the output for as long as they run.
+struct OutputCall {
+    explicit OutputCall(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~OutputCall() { flag_ = was_; }
+    OutputCall(const OutputCall&) = delete;
+    OutputCall& operator=(const OutputCall&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+
 } // namespace
 
 // What the dialog owns while it is shown.
@@ -70,9 +83,17 @@ struct TMMWaveOpenDialog::Parts {
     QTimer refreshTimer;
     QTimer locatorTimer;
     bool refreshPending = false;
-    // The selected file when it is no wave: a sound of another format is
-    // described on the information line, though it is neither drawn nor played.
+    // The dialog is inside a call of its own to the output, which raises
+    // what OnError reports: an error of Start is ignored, one of Close
+    // swallowed. OnError outside such a call comes from playing.
+    bool callingOutput = false;
+    // The selection, as the file dialog named it.
+    QString selected;
+    // The selected file when it is no wave: a sound of another format. It is
+    // decoded as an import would be into a wave of this folder, which the
+    // wave then reads, so that it is described, drawn and played as a wave.
     QString otherSound;
+    QTemporaryDir decoded;
 
     TMMWave& Wave() { return *source.Wave(); }
 };
@@ -89,6 +110,11 @@ QWidget* TMMWaveOpenDialog::Dialog() const
     return dialog_;
 }
 
+TMMWaveOut* TMMWaveOpenDialog::Output() const
+{
+    return parts_ ? &parts_->output : nullptr;
+}
+
 void TMMWaveOpenDialog::BuildDialog()
 {
     parts_ = std::make_unique<Parts>();
@@ -100,6 +126,16 @@ void TMMWaveOpenDialog::BuildDialog()
     output.SetInput(&parts_->converter);
     output.OnStart = [this](TMMWaveOut*) { OutputStarted(); };
     output.OnStop = [this](TMMWaveOut*) { OutputStopped(); };
+    // A failure while playing (a buffer that cannot be refilled, a lost sound
+    // server) closes the output on the event loop, where nobody could catch
+    // it: the user sees it in the error box. Failures of Start are raised as
+    // well and ignored there, as the button stays "Play".
+    output.OnError = [this](TMMWaveOut*, const QString& message) {
+        if (parts_->callingOutput)
+            return;
+        // Shown once the output has closed, not inside its handler.
+        QTimer::singleShot(0, this, [message] { ShowErrorBox(message); });
+    };
     output.SetBufferSize(OutputBufferSize);
     output.SetNumBuffers(OutputBuffers);
     output.SetTimeFormat(TMMTimeFormats::tfByte);
@@ -117,7 +153,9 @@ void TMMWaveOpenDialog::BuildDialog()
     dialog_->setFileMode(QFileDialog::ExistingFile);
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
     dialog_->setWindowTitle(title_.left(MaxTitleLength));
-    dialog_->setNameFilters({QStringLiteral("Wave-Files(*.wav)"), QString::fromLatin1(OtherSoundsFilter)});
+    const QStringList filters{QStringLiteral("Wave-Files(*.wav)"), QString::fromLatin1(OtherSoundsFilter)};
+    dialog_->setNameFilters(filters);
+    dialog_->selectNameFilter(filters.value(filterIndex_ - 1, filters.first()));
     dialog_->setDefaultSuffix(QStringLiteral("wav"));
     dialog_->setSizeGripEnabled(true);
     BuildStrip();
@@ -195,26 +233,38 @@ void TMMWaveOpenDialog::CentreOnScreen()
 bool TMMWaveOpenDialog::RunDialog()
 {
     BuildDialog();
-    if (!fileName_.isEmpty()) {
-        const QFileInfo chosen(fileName_);
-        dialog_->setDirectory(chosen.absolutePath());
-        dialog_->selectFile(chosen.fileName());
-    }
+    // A file name the caller gave since the last run opens its folder; else
+    // the run starts where the last one ended, with the last choice offered.
+    const QFileInfo last(fileName_);
+    const bool given = !fileName_.isEmpty() && fileName_ != fileNameOfRun_;
+    if (!initialDir_.isEmpty() && !given)
+        dialog_->setDirectory(initialDir_);
+    else if (!fileName_.isEmpty())
+        dialog_->setDirectory(last.absolutePath());
+    if (!fileName_.isEmpty())
+        dialog_->selectFile(last.fileName());
     CentreOnScreen();
     RedrawWaveform();
     const int result = dialog_->exec();
     const QStringList files = dialog_->selectedFiles();
+    // The next run offers the entry and the folder the user ended in, also
+    // after a cancel.
+    filterIndex_ = int(dialog_->nameFilters().indexOf(dialog_->selectedNameFilter())) + 1;
+    if (filterIndex_ < 1)
+        filterIndex_ = 1;
+    initialDir_ = dialog_->directory().absolutePath();
     // Closing: stop playing, then release everything made for this run.
-    parts_->output.Close();
+    StopPlaying();
     parts_->refreshTimer.stop();
     parts_->locatorTimer.stop();
     delete dialog_;
     parts_->Wave().ClearWave();
     parts_.reset();
-    if (result != QDialog::Accepted || files.isEmpty())
-        return false;
-    fileName_ = files.first();
-    return true;
+    const bool chosen = result == QDialog::Accepted && !files.isEmpty();
+    if (chosen)
+        fileName_ = files.first();
+    fileNameOfRun_ = fileName_;
+    return chosen;
 }
 
 bool TMMWaveOpenDialog::ConfirmFile(const QString& path)
@@ -233,8 +283,9 @@ bool TMMWaveOpenDialog::ConfirmFile(const QString& path)
 void TMMWaveOpenDialog::SelectionChanged(const QString& path)
 {
     TMMWave& wave = parts_->Wave();
-    if (path == wave.FileName())
+    if (path == parts_->selected)
         return;
+    parts_->selected = path;
     StopPlaying();
     // Set before binding: a wave that fails to bind still refreshes.
     parts_->refreshPending = true;
@@ -252,9 +303,28 @@ void TMMWaveOpenDialog::SelectionChanged(const QString& path)
     }
 }
 
+void TMMWaveOpenDialog::BindOtherSound()
+{
+    // Decoded only now, once the user has stopped on the file.
+    const QString& path = parts_->otherSound;
+    if (path.isEmpty() || !parts_->decoded.isValid() || !SoundImport::CanImport(path))
+        return;
+    const QString wavePath = parts_->decoded.filePath(QStringLiteral("selection.wav"));
+    BusyCursor busy; // a long sound takes a moment
+    try {
+        SoundImport::ToCardSound(path, wavePath);
+    } catch (const Exception&) {
+        // Too long, or damaged after its first block: described, not played.
+        return;
+    }
+    parts_->Wave().LoadWaveFile(wavePath);
+    parts_->converter.SetEnabled(true);
+}
+
 void TMMWaveOpenDialog::RefreshTimeout()
 {
     parts_->refreshPending = false;
+    BindOtherSound();
     Refresh();
     Q_EMIT Refreshed();
 }
@@ -269,14 +339,15 @@ void TMMWaveOpenDialog::Refresh()
     TMMWave& wave = parts_->Wave();
     symbol_->update();
     previewBox_->setEnabled(false);
+    const QString other =
+        parts_->otherSound.isEmpty() ? QString() : SoundImport::Describe(parts_->otherSound);
     if (wave.FileName().isEmpty()) {
-        infoLine_->setText(parts_->otherSound.isEmpty() ? QStringLiteral("Unknown")
-                                                        : SoundImport::Describe(parts_->otherSound));
+        infoLine_->setText(other.isEmpty() ? QStringLiteral("Unknown") : other);
         playButton_->setEnabled(false);
         RedrawWaveform();
         return;
     }
-    infoLine_->setText(WaveSummary(wave));
+    infoLine_->setText(other.isEmpty() ? WaveSummary(wave) : other);
     if (Drawable()) {
         previewBox_->setEnabled(true);
         if (preview_)
@@ -289,8 +360,8 @@ void TMMWaveOpenDialog::Refresh()
     TMMWaveOut& output = parts_->output;
     if (CanPlay() && !output.Playing()) {
         // The buffer size may change only while the output is closed.
-        output.Close();
-        output.SetBufferSize(PlayBufferSize(output.BufferSize(), *parts_->converter.PWaveFormat()));
+        StopPlaying();
+        output.SetBufferSize(PlayBufferSize(OutputBufferSize, *parts_->converter.PWaveFormat()));
         playButton_->setEnabled(true);
         if (autoPlay_)
             StartPlaying();
@@ -333,6 +404,7 @@ bool TMMWaveOpenDialog::CanPlay() const
 
 void TMMWaveOpenDialog::StartPlaying()
 {
+    OutputCall call(parts_->callingOutput);
     try {
         parts_->output.Start();
     } catch (const Exception&) {
@@ -342,6 +414,7 @@ void TMMWaveOpenDialog::StartPlaying()
 
 void TMMWaveOpenDialog::StopPlaying()
 {
+    OutputCall call(parts_->callingOutput);
     parts_->output.Close();
 }
 

@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+class TMMWaveOut;
 class WaveFileDialog;
 class WaveFormatSymbol;
 class WaveformView;
@@ -21,11 +22,14 @@ class WaveformView;
 // the check boxes "Preview" (draw the waveform) and "Auto Play" (play each
 // file as soon as it is selected). A file that is neither a readable wave nor
 // a sound of another format that SoundImport converts (the second filter
-// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed.
+// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed. Such a sound is
+// decoded as its import would be into a private wave, which is then
+// described, drawn and played as a wave is.
 //
 // The object lives as long as its owner window. The wave, converter, output
 // and peak table are made afresh for every RunDialog() and released when it
-// returns; Preview and AutoPlay keep the user's last choice.
+// returns; Preview, AutoPlay, the filter entry and the folder keep the user's
+// last choice. An error while playing is shown in the error box.
 class TMMWaveOpenDialog : public QObject {
     Q_OBJECT
 
@@ -50,6 +54,12 @@ class TMMWaveOpenDialog : public QObject {
     void SetPreview(bool on) { preview_ = on; }
     bool AutoPlay() const { return autoPlay_; }
     void SetAutoPlay(bool on) { autoPlay_ = on; }
+    // The filter entry in use (1 the waves, 2 the other sounds) and the
+    // folder shown at the start; after a run, those the user ended with.
+    int FilterIndex() const { return filterIndex_; }
+    void SetFilterIndex(int index) { filterIndex_ = index; }
+    QString InitialDir() const { return initialDir_; }
+    void SetInitialDir(const QString& dir) { initialDir_ = dir; }
     int DeviceID() const { return deviceID_; }
     void SetDeviceID(int device) { deviceID_ = device; }
 
@@ -58,8 +68,10 @@ class TMMWaveOpenDialog : public QObject {
     QColor LocatorColor = QColor(255, 0, 0);
     TFileOKEvent OnFileOK;
 
-    // While RunDialog runs: the file dialog (null otherwise).
+    // While RunDialog runs: the file dialog and the output that plays the
+    // selection (null otherwise).
     QWidget* Dialog() const;
+    TMMWaveOut* Output() const;
 
   Q_SIGNALS:
     // The strip now describes the selection (after the delay that lets quick
@@ -76,6 +88,7 @@ class TMMWaveOpenDialog : public QObject {
     // The handlers of the strip; each shows its errors in the error box.
     void SelectionChanged(const QString& path);
     void RefreshTimeout();
+    void BindOtherSound();
     void Refresh();
     void PlayClicked();
     void PreviewClicked(bool on);
@@ -98,6 +111,9 @@ class TMMWaveOpenDialog : public QObject {
     bool preview_ = false;
     bool autoPlay_ = false;
     int deviceID_ = -1;
+    int filterIndex_ = 1;
+    QString initialDir_;
+    QString fileNameOfRun_; // FileName as the last run left it
 
     QPointer<WaveFileDialog> dialog_;
     std::unique_ptr<Parts> parts_;
