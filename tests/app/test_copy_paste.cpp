@@ -3,6 +3,7 @@
 // with the sound missing, and when the picture fails.
 
 #include "EditorDriver.h"
+#include "Requirements.h"
 #include "TestFiles.h"
 #include "audio/WaveBytes.h"
 #include "cardset/Unprivileged.h"
@@ -164,8 +165,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
         Unprivileged::makeWritable(setA->path(), true);
         Unprivileged::makeReadOnly(target, false);
         user.emplace();
-        if (::geteuid() == 0)
-            QSKIP("no ordinary user to run as");
+        TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
     }
     const QString shown = errorOf(w->btnColar);
     user.reset();

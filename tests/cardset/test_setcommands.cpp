@@ -117,7 +117,12 @@ class TestSetCommands : public QObject {
         });
         auto box = DialogDriver::acceptMessage(&outcome.errorBox);
         command();
-        QTest::qWait(20);
+        // The step is over when its dialogs are closed and the editor has the
+        // keyboard again, as a window manager gives it back.
+        QCoreApplication::processEvents();
+        w_->activateWindow();
+        if (!QTest::qWaitFor([this] { return !QApplication::activeModalWidget() && w_->isActiveWindow(); }))
+            QTest::qFail("a dialog of the command stayed open", __FILE__, __LINE__);
         DialogDriver::withdraw(errors);
         DialogDriver::withdraw(box);
         return outcome;
