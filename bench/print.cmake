@@ -1,7 +1,5 @@
 # Printing cards: bench/print.sh times a 40-card set written as a PDF and
 # checks its size.
-if(TARGET tessellor_print)
-  add_executable(print_bench ${CMAKE_CURRENT_LIST_DIR}/print_bench.cpp)
-  target_link_libraries(print_bench PRIVATE tessellor_print)
-  tessellor_target_defaults(print_bench)
-endif()
+add_executable(print_bench ${CMAKE_CURRENT_LIST_DIR}/print_bench.cpp)
+target_link_libraries(print_bench PRIVATE tessellor_print)
+tessellor_target_defaults(print_bench)

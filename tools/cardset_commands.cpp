@@ -9,6 +9,7 @@
 #include "cardset/SetDocument.h"
 #include "cardset/SetScan.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <optional>
 
@@ -119,7 +120,8 @@ int config(const QStringList& args)
     const std::optional<TConfigConjunto> stored = readForConfig(options->folder, options->author.has_value());
     if (!writing) {
         if (!stored) {
-            printError(QStringLiteral("File not found"));
+            printError(QStringLiteral("File not found\n%1")
+                           .arg(QDir(options->folder).filePath(QStringLiteral("Set.cfg"))));
             return 1;
         }
         printConfig(*stored);

@@ -135,7 +135,8 @@ int main(int argc, char** argv)
     try {
         return it->second.run(args);
     } catch (const Exception& e) {
-        printError(e.Message());
+        // A failure on a file names it, and the reason, on the lines below.
+        printError(e.TextWithFile());
         return 1;
     } catch (const std::bad_alloc&) {
         printError(QStringLiteral("Out of memory"));

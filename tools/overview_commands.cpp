@@ -21,7 +21,7 @@ constexpr int MaxCell = 1024;
 // overview DIR [--size PIXELS] OUT.png: draws the set overview of DIR as the
 // window draws it, once every thumbnail is made, with cells PIXELS square.
 // Prints the header line, then a line for each card whose picture is missing
-// or cannot be read.
+// or cannot be read, and for each card whose sound cannot be read.
 int overview(const QStringList& args)
 {
     QStringList paths;
@@ -68,6 +68,8 @@ int overview(const QStringList& args)
             printLine(QStringLiteral("slot %1: missing %2").arg(slot).arg(c.picturePath));
         else if (c.picture == OverviewCell::Picture::Damaged)
             printLine(QStringLiteral("slot %1: damaged %2: %3").arg(slot).arg(c.picturePath, c.error));
+        if (c.soundDamaged())
+            printLine(QStringLiteral("slot %1: damaged %2: %3").arg(slot).arg(c.soundPath, c.soundError));
     }
     return 0;
 }

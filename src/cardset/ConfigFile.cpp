@@ -14,35 +14,10 @@ namespace {
 
 constexpr qsizetype CopyChunkSize = 64 * 1024;
 
-[[noreturn]] void failWithErrno()
+[[noreturn]] void failWithErrno(const QString& path)
 {
-    throw EInOutError::fromErrno(errno);
+    throw EInOutError::fromErrno(errno, path);
 }
-
-// Owns one open file; closes it on every path out, and lets the normal path
-// check the close.
-class FileHandle {
-  public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int fd() const { return fd_; }
-    void close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0)
-            failWithErrno();
-    }
-
-  private:
-    int fd_;
-};
 
 int openFile(const QString& path, int flags)
 {
@@ -51,20 +26,47 @@ int openFile(const QString& path, int flags)
         fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        failWithErrno();
+        failWithErrno(path);
     return fd;
 }
 
+// Owns one open file; closes it on every path out, and lets the normal path
+// check the close. Its failures name the file.
+class FileHandle {
+  public:
+    FileHandle(const QString& path, int flags) : path_(path), fd_(openFile(path, flags)) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int fd() const { return fd_; }
+    const QString& path() const { return path_; }
+    void close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            failWithErrno(path_);
+    }
+
+  private:
+    QString path_;
+    int fd_;
+};
+
 // Reads until `count` bytes or the end of the file; returns how many were read.
-qsizetype readSome(int fd, char* buffer, qsizetype count)
+qsizetype readSome(const FileHandle& file, char* buffer, qsizetype count)
 {
     qsizetype got = 0;
     while (got < count) {
-        const ssize_t n = ::read(fd, buffer + got, static_cast<size_t>(count - got));
+        const ssize_t n = ::read(file.fd(), buffer + got, static_cast<size_t>(count - got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            failWithErrno();
+            failWithErrno(file.path());
         if (n == 0)
             break;
         got += n;
@@ -72,23 +74,24 @@ qsizetype readSome(int fd, char* buffer, qsizetype count)
     return got;
 }
 
-// A write the device cut short reports itself as a full disk.
-void writeAll(ReplacingFile& file, const char* data, qsizetype count)
+// A write the device cut short reports itself as a full disk. The error names
+// the file being replaced, not the temporary one the user never sees.
+void writeAll(ReplacingFile& file, const char* data, qsizetype count, const QString& target)
 {
     if (!file.write(data, count))
-        throw EInOutError::fromErrno(file.error());
+        throw EInOutError::fromErrno(file.error(), target);
 }
 
-void copyTail(int from, qsizetype offset, ReplacingFile& to)
+void copyTail(const FileHandle& from, qsizetype offset, ReplacingFile& to, const QString& target)
 {
-    if (::lseek(from, static_cast<off_t>(offset), SEEK_SET) < 0)
-        failWithErrno();
+    if (::lseek(from.fd(), static_cast<off_t>(offset), SEEK_SET) < 0)
+        failWithErrno(from.path());
     QByteArray chunk(CopyChunkSize, Qt::Uninitialized);
     for (;;) {
         const qsizetype got = readSome(from, chunk.data(), chunk.size());
         if (got == 0)
             return;
-        writeAll(to, chunk.constData(), got);
+        writeAll(to, chunk.constData(), got, target);
     }
 }
 
@@ -96,9 +99,9 @@ void copyTail(int from, qsizetype offset, ReplacingFile& to)
 
 QByteArray readHead(const QString& path, qsizetype count)
 {
-    FileHandle file(openFile(path, O_RDONLY));
+    FileHandle file(path, O_RDONLY);
     QByteArray bytes(count, '\0');
-    bytes.truncate(readSome(file.fd(), bytes.data(), count));
+    bytes.truncate(readSome(file, bytes.data(), count));
     file.close();
     return bytes;
 }
@@ -109,18 +112,18 @@ void replace(const QString& target, const QByteArray& head, const QString& keepT
     // refuse the save instead of being replaced behind the user's back.
     std::optional<FileHandle> old;
     if (!keepTailOf.isEmpty())
-        old.emplace(openFile(keepTailOf, O_RDWR));
+        old.emplace(keepTailOf, O_RDWR);
 
     // The set's settings are small and rarely saved: they reach the device
     // before they take the old file's place.
     ReplacingFile file(target, ReplacingFile::SyncBeforeRename);
     if (!file.open())
-        throw EInOutError::fromErrno(file.error());
-    writeAll(file, head.constData(), head.size());
+        throw EInOutError::fromErrno(file.error(), target);
+    writeAll(file, head.constData(), head.size(), target);
     if (old)
-        copyTail(old->fd(), head.size(), file);
+        copyTail(*old, head.size(), file, target);
     if (!file.commit())
-        throw EInOutError::fromErrno(file.error());
+        throw EInOutError::fromErrno(file.error(), target);
     if (old)
         old->close();
 }

@@ -1,5 +1,7 @@
 #include "cardset/EInOutError.h"
 
+#include "common/FileErrorReason.h"
+
 #include <cerrno>
 
 EInOutError::EInOutError(int code) : Exception(textFor(code)), code_(code) {}
@@ -51,4 +53,11 @@ EInOutError EInOutError::fromErrno(int errnoValue)
         // them out so an I/O fault is never shown as "File access denied".
         return EInOutError(errnoValue, QStringLiteral("I/O error %1").arg(errnoValue));
     }
+}
+
+EInOutError EInOutError::fromErrno(int errnoValue, const QString& path)
+{
+    EInOutError error = fromErrno(errnoValue);
+    error.NameFile(path, FileErrorReason(errnoValue, path));
+    return error;
 }

@@ -16,6 +16,9 @@ class EInOutError : public Exception {
     explicit EInOutError(int code);
     // The error for this platform's error number (errno).
     static EInOutError fromErrno(int errnoValue);
+    // The same for a failure on the file `path`: the error names the file and
+    // the reason (a read-only or missing folder, a full disk).
+    static EInOutError fromErrno(int errnoValue, const QString& path);
 
     int ErrorCode() const noexcept { return code_; }
 

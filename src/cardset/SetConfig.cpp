@@ -14,15 +14,22 @@ namespace {
 constexpr int LengthOffset = 0;
 constexpr int TextOffset = 1;
 
+// `folder` may end with its separator (PastaConjunto does): the path shown in
+// an error names the file with one.
+QString inFolder(const QString& folder, const QString& name)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
 // The existence test asks for this spelling; letter case is ignored anyway.
 QString askedName(const QString& folder)
 {
-    return folder + QStringLiteral("/Set.Cfg");
+    return inFolder(folder, QStringLiteral("Set.Cfg"));
 }
 
 QString writtenName(const QString& folder)
 {
-    return folder + QLatin1Char('/') + QLatin1String(ConfigFileName);
+    return inFolder(folder, QLatin1String(ConfigFileName));
 }
 
 // The existing file's path as spelt on disk, or empty.
@@ -71,7 +78,12 @@ std::optional<TConfigConjunto> ReadExistingConfig(const QString& folder)
     const QString path = existingConfig(folder);
     if (path.isEmpty())
         return std::nullopt;
-    return ConfigFromBytes(ConfigFile::readHead(path, ConfigRecordSize));
+    try {
+        return ConfigFromBytes(ConfigFile::readHead(path, ConfigRecordSize));
+    } catch (EInOutError& e) {
+        e.NameFile(path); // a file cut short has no reason from the system
+        throw;
+    }
 }
 
 void WriteConfig(const QString& folder, const TConfigConjunto& config)

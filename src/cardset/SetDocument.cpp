@@ -190,13 +190,21 @@ void TSetDocument::ReplaceCardFile(int slot, CardPart part,
     // of the end of this one.
     const std::vector<CardFileObserver*> observers = observers_;
     std::size_t told = 0;
+    const auto tellFailed = [&] {
+        for (std::size_t i = 0; i < told; ++i)
+            observers[i]->replaceFailed(change);
+    };
     try {
         for (; told < observers.size(); ++told)
             observers[told]->aboutToReplace(change);
         write(change.path);
+    } catch (Exception& e) {
+        // A writer's "Stream write error" says what failed, not on which card file.
+        e.NameFile(change.path);
+        tellFailed();
+        throw;
     } catch (...) {
-        for (std::size_t i = 0; i < told; ++i)
-            observers[i]->replaceFailed(change);
+        tellFailed();
         throw;
     }
     RecordCardPath(slot, part, change.path);

@@ -13,11 +13,14 @@ class EFOpenError : public Exception {
     explicit EFOpenError(const QString& path) : Exception(QStringLiteral("Cannot open file %1").arg(path)) {}
 };
 
-// A file that cannot be created for writing.
+// A file that cannot be created for writing; `reason` says why, where the
+// system told (a read-only or missing folder).
 class EFCreateError : public Exception {
   public:
-    explicit EFCreateError(const QString& path) : Exception(QStringLiteral("Cannot create file %1").arg(path))
+    explicit EFCreateError(const QString& path, const QString& reason = QString())
+        : Exception(QStringLiteral("Cannot create file %1").arg(path))
     {
+        NameFile(path, reason);
     }
 };
 
@@ -50,8 +53,10 @@ class EOutOfResources : public Exception {
     explicit EOutOfResources(const QString& systemText) : Exception(systemText) {}
 };
 
-// A short write: disk full, quota, lost device.
+// A short write: disk full, quota, lost device. With a file, the error names
+// it and the reason ("The disk is full.").
 class EWriteError : public Exception {
   public:
     EWriteError() : Exception(QStringLiteral("Stream write error")) {}
+    EWriteError(const QString& path, const QString& reason) : EWriteError() { NameFile(path, reason); }
 };

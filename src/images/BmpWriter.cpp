@@ -1,5 +1,6 @@
 #include "images/BmpWriter.h"
 
+#include "common/FileErrorReason.h"
 #include "common/ReplacingFile.h"
 #include "images/BitmapErrors.h"
 #include "images/BmpLayout.h"
@@ -141,12 +142,12 @@ void writeFile(const TBitmap::Data& picture, const QString& path, const QString&
         picture.keptCompressedData.isEmpty() ? picture.pixels : picture.keptCompressedData;
     ReplacingFile file(path);
     if (!file.open())
-        throw EFCreateError(shownPath);
+        throw EFCreateError(shownPath, FileErrorReason(file.error(), path));
     // The pixel rows go out in one write straight from the picture's buffer.
     const bool written = file.write(header.constData(), header.size()) &&
                          file.write(body.constData(), header.isEmpty() ? 0 : body.size());
     if (!written || !file.commit())
-        throw EWriteError();
+        throw EWriteError(shownPath, FileErrorReason(file.error(), path));
 }
 
 } // namespace BmpWriter

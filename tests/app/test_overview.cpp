@@ -7,7 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,19 +24,36 @@ void writePicture(const QString& path, QRgb colour)
     QVERIFY(image.save(path, "BMP"));
 }
 
-// Pictures for the given file numbers (each a different grey); `junk` are
-// written as bytes that are no picture, `sounds` as (empty) wave files.
-void makeSet(const QString& folder, const QList<int>& pictures, const QList<int>& junk,
-             const QList<int>& sounds)
+// A wave of one silent sample, 8 kHz 16-bit mono.
+QByteArray silentWave()
 {
+    const auto u32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+    const QByteArray format = u16(1) + u16(1) + u32(8000) + u32(16000) + u16(2) + u16(16);
+    const QByteArray chunks = "WAVEfmt " + u32(16) + format + "data" + u32(2) + QByteArray(2, '\0');
+    return "RIFF" + u32(quint32(chunks.size())) + chunks;
+}
+
+QString soundPath(const QString& folder, int n)
+{
+    return QStringLiteral("%1/S%2.wav").arg(folder).arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// Pictures for the given file numbers (each a different grey); `junk` are
+// written as bytes that are no picture, `sounds` as wave files, `junkSounds`
+// as text under a sound's name.
+void makeSet(const QString& folder, const QList<int>& pictures, const QList<int>& junk,
+             const QList<int>& sounds, const QList<int>& junkSounds = {})
+{
+    for (int n : junkSounds)
+        TestFiles::writeBytes(soundPath(folder, n), "This is no sound, only text.\n");
     for (int n : pictures)
         writePicture(QStringLiteral("%1/C%2.bmp").arg(folder).arg(n, 2, 10, QLatin1Char('0')), qRgb(n, n, n));
     for (int n : junk)
         TestFiles::writeBytes(QStringLiteral("%1/C%2.bmp").arg(folder).arg(n, 2, 10, QLatin1Char('0')),
                               "XX this is no picture at all");
     for (int n : sounds)
-        TestFiles::writeBytes(QStringLiteral("%1/S%2.wav").arg(folder).arg(n, 2, 10, QLatin1Char('0')),
-                              "RIFF");
+        TestFiles::writeBytes(soundPath(folder, n), silentWave());
 }
 
 QList<int> range(int first, int last, const QList<int>& except = {})
@@ -59,6 +78,8 @@ class TestOverview : public QObject {
     void followsTheFolder();
     void activation();
     void toolDrawsTheSet();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
 
   private:
     void open(SetOverview& overview, const QString& folder, bool duplo)
@@ -77,17 +98,19 @@ void TestOverview::marksAndCounts_data()
     QTest::addColumn<QList<int>>("pictures");
     QTest::addColumn<QList<int>>("junk");
     QTest::addColumn<QList<int>>("sounds");
+    QTest::addColumn<QList<int>>("junkSounds");
     QTest::addColumn<QList<int>>("shown");
     QTest::addColumn<QList<int>>("missing");
     QTest::addColumn<QList<int>>("damaged");
     QTest::addColumn<QList<int>>("withSound");
     QTest::addColumn<QString>("counts");
-    QTest::newRow("double") << true << range(0, 39, {7}) << QList<int>{7} << QList<int>{0, 5}
-                            << QList<int>{0, 1, 39} << QList<int>{40} << QList<int>{7} << QList<int>{0, 5}
+    QTest::newRow("double") << true << range(0, 39, {7}) << QList<int>{7} << QList<int>{0, 5} << QList<int>{9}
+                            << QList<int>{0, 1, 39} << QList<int>{40} << QList<int>{7} << QList<int>{0, 5, 9}
                             << "double set \u2014 40 of 41 pictures, 2 of 41 sounds";
     QTest::newRow("paired") << false << range(0, 20, {7, 3}) << QList<int>{3} << QList<int>{1}
-                            << QList<int>{0, 1, 2, 40} << QList<int>{13, 14} << QList<int>{5, 6}
-                            << QList<int>{1, 2} << "paired set \u2014 20 of 21 pictures, 1 of 21 sounds";
+                            << QList<int>{7} << QList<int>{0, 1, 2, 40} << QList<int>{13, 14}
+                            << QList<int>{5, 6} << QList<int>{1, 2, 13, 14}
+                            << "paired set \u2014 20 of 21 pictures, 1 of 21 sounds";
 }
 
 void TestOverview::marksAndCounts()
@@ -96,13 +119,14 @@ void TestOverview::marksAndCounts()
     QFETCH(QList<int>, pictures);
     QFETCH(QList<int>, junk);
     QFETCH(QList<int>, sounds);
+    QFETCH(QList<int>, junkSounds);
     QFETCH(QList<int>, shown);
     QFETCH(QList<int>, missing);
     QFETCH(QList<int>, damaged);
     QFETCH(QList<int>, withSound);
     QFETCH(QString, counts);
     QTemporaryDir dir;
-    makeSet(dir.path(), pictures, junk, sounds);
+    makeSet(dir.path(), pictures, junk, sounds, junkSounds);
     // Found whatever its letter case.
     QVERIFY(QFile::rename(dir.filePath(QStringLiteral("C01.bmp")), dir.filePath(QStringLiteral("c01.BMP"))));
     SetOverview overview;
@@ -118,15 +142,28 @@ void TestOverview::marksAndCounts()
         QCOMPARE(overview.cell(slot).picture, Picture::Damaged);
         QCOMPARE(overview.cell(slot).error, QStringLiteral("Bitmap image is not valid"));
     }
-    for (int slot = 0; slot < NumSlots; ++slot)
+    // A sound file that does not read is marked damaged and not counted.
+    const int damagedSound = duplo ? junkSounds.first() : 2 * junkSounds.first();
+    for (int slot = 0; slot < NumSlots; ++slot) {
         QCOMPARE(overview.cell(slot).sound, withSound.contains(slot));
+        QCOMPARE(overview.cell(slot).soundDamaged(), slot == damagedSound || slot == damagedSound - !duplo);
+    }
+    QCOMPARE(overview.cell(damagedSound).soundError, QStringLiteral("Invalid wave file..."));
     QCOMPARE(overview.headerText(), QFileInfo(dir.path()).fileName() + " \u2014 Ana \u2014 " + counts);
 
-    // The damaged card's tooltip is its reader's error.
-    const QPoint inDamaged = overview.cellRect(damaged.first()).center();
-    QHelpEvent help(QEvent::ToolTip, inDamaged, overview.mapToGlobal(inDamaged));
-    QApplication::sendEvent(&overview, &help);
-    QCOMPARE(QToolTip::text(), QStringLiteral("Bitmap image is not valid"));
+    // A damaged card's tooltip is its reader's error; a damaged sound's names
+    // the sound and its reader's error.
+    const auto toolTipOf = [&overview](int slot) {
+        const QPoint inside = overview.cellRect(slot).center();
+        QHelpEvent help(QEvent::ToolTip, inside, overview.mapToGlobal(inside));
+        QApplication::sendEvent(&overview, &help);
+        return QToolTip::text();
+    };
+    QCOMPARE(toolTipOf(damaged.first()), QStringLiteral("Bitmap image is not valid"));
+    QVERIFY2(toolTipOf(damagedSound)
+                 .endsWith("Damaged sound " + soundPath(dir.path(), junkSounds.first()) +
+                           ": Invalid wave file..."),
+             qPrintable(toolTipOf(damagedSound)));
 }
 
 void TestOverview::followsTheFolder()
@@ -139,7 +176,7 @@ void TestOverview::followsTheFolder()
 
     writePicture(dir.filePath(QStringLiteral("C03.bmp")), qRgb(200, 0, 0)); // written in place
     QVERIFY(QFile::remove(dir.filePath(QStringLiteral("C04.bmp"))));
-    TestFiles::writeBytes(dir.filePath(QStringLiteral("S05.wav")), "RIFF");
+    TestFiles::writeBytes(dir.filePath(QStringLiteral("S05.wav")), silentWave());
     QTRY_COMPARE_WITH_TIMEOUT(overview.cell(3).thumbnail.pixel(0, 0), qRgb(200, 0, 0), 10000);
     QTRY_COMPARE(overview.cell(4).picture, Picture::Missing);
     QTRY_VERIFY(overview.cell(5).sound);
@@ -201,6 +238,41 @@ void TestOverview::toolDrawsTheSet()
         TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"overview", dir.path(), "--size", "0", png})
             .exitCode,
         2);
+}
+
+// However the window is asked to open, it and its frame lie on the screen's
+// available area and its last row of cells is whole.
+void TestOverview::fitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("asked"); // empty: its own size
+    QTest::addColumn<QPoint>("at");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTest::newRow("its own size") << QSize() << screen.topLeft();
+    QTest::newRow("as tall as the screen") << screen.size() << screen.topLeft();
+    QTest::newRow("taller than the screen")
+        << QSize(screen.width(), screen.height() * 3 / 2) << screen.topLeft();
+    QTest::newRow("low on the screen") << QSize() << screen.center();
+}
+
+void TestOverview::fitsTheScreen()
+{
+    QFETCH(QSize, asked);
+    QFETCH(QPoint, at);
+    QTemporaryDir dir;
+    SetOverview overview;
+    overview.setSet(OverviewSet{dir.path(), QStringLiteral("Ana"), false});
+    overview.resize(asked.isEmpty() ? overview.sizeHint() : asked);
+    overview.move(at);
+    overview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&overview));
+    const QRect available = overview.screen()->availableGeometry();
+    QTRY_VERIFY2(available.contains(overview.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(overview.frameGeometry().x())
+                                .arg(overview.frameGeometry().y())
+                                .arg(overview.frameGeometry().width())
+                                .arg(overview.frameGeometry().height())));
+    QTRY_VERIFY(overview.rect().contains(overview.cellRect(NumSlots - 1)));
 }
 
 QTEST_MAIN(TestOverview)

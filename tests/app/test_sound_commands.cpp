@@ -3,6 +3,7 @@
 // failures, and what Hear Sound plays on the sound server.
 
 #include "EditorDriver.h"
+#include "Requirements.h"
 #include "TestFiles.h"
 #include "audio/SoundRecorder.h"
 #include "audio/WaveBytes.h"
@@ -181,8 +182,7 @@ void TestSoundCommands::insertSoundFails()
             Unprivileged::makeWritable(folder, true);
         Unprivileged::makeReadOnly(target, false);
         user.emplace();
-        if (::geteuid() == 0)
-            QSKIP("no ordinary user to run as");
+        TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
     }
     const QString shown = errorOf(w->btnSom);
     user.reset();
@@ -208,8 +208,8 @@ void TestSoundCommands::hearSound()
 {
     QFETCH(int, slot);
     QFETCH(QString, file);
-    if (!SoundRecorder::Available())
-        QSKIP("no sound server with a null output (scripts/test.sh starts one)");
+    TESSELLOR_REQUIRE(SoundRecorder::Available(),
+                      "a sound server with a null output (scripts/test.sh starts one)");
     openSet(*w, set->path(), false);
     goToSlot(*w, slot);
     // Never recorded in the slot: the file on disk is what counts.

@@ -4,6 +4,7 @@
 // hears the private sound server's sine source, made the default input.
 
 #include "EditorDriver.h"
+#include "Requirements.h"
 #include "TestFiles.h"
 #include "audio/WaveBytes.h"
 
@@ -208,8 +209,7 @@ void TestSoundExtras::insertConvertedSound()
     const TestFiles::ProcessRun made = runProgram(
         QStringLiteral("ffmpeg"), {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=0.5",
                                    "-ac", "2", "-ar", "44100", mp3});
-    if (made.exitCode != 0)
-        QSKIP("ffmpeg cannot make an MP3 here");
+    TESSELLOR_REQUIRE(made.exitCode == 0, "ffmpeg with an MP3 encoder");
     openSet(*w, set->path(), false);
     goToSlot(*w, 6);
 

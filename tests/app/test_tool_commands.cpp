@@ -95,8 +95,9 @@ void TestToolCommands::textCardUnwritable()
     const Run run = runTool({QStringLiteral("text-card"), out, QStringLiteral("Cat")}, bare);
     QCOMPARE(run.status, 1);
     const QStringList lines = run.errors.trimmed().split(QLatin1Char('\n'));
-    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.size(), 2);
     QVERIFY2(lines.first().startsWith(QLatin1String("Cannot create file")), qPrintable(run.errors));
+    QCOMPARE(lines.last(), QStringLiteral("The folder does not exist."));
 }
 
 void TestToolCommands::sampleSet()

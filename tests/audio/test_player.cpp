@@ -2,6 +2,7 @@
 // against sox's decoding of the same files) and, with a sound server, what it
 // really plays, recorded from the monitor of a null output.
 
+#include "Requirements.h"
 #include "SoundRecorder.h"
 #include "WaveBytes.h"
 
@@ -92,14 +93,6 @@ class TestPlayer : public QObject {
                                    QString::number(frequency), "vol", "0.5"});
         return path;
     }
-    // Why the sound tests cannot run here, or nullptr.
-    const char* MissingForSound() const
-    {
-        if (!haveServer_)
-            return "no sound server with a null output (scripts/test.sh starts one)";
-        return haveSox_ ? nullptr : "sox is not installed";
-    }
-
   private slots:
     void initTestCase()
     {
@@ -130,8 +123,7 @@ class TestPlayer : public QObject {
 
     void decodesLikeSox()
     {
-        if (!haveSox_)
-            QSKIP("sox is not installed");
+        TESSELLOR_REQUIRE(haveSox_, "sox");
         QFETCH(QStringList, encoding);
         QFETCH(double, tolerance);
         const QString path = Tone("tone.wav", encoding, 0.3);
@@ -182,8 +174,7 @@ class TestPlayer : public QObject {
 
     void playsAndStops()
     {
-        if (const char* missing = MissingForSound())
-            QSKIP(missing);
+        TESSELLOR_REQUIRE(haveSox_ && haveServer_, "sox and a sound server with a null output");
         QFETCH(QStringList, encoding);
         // Far longer than any wait below: a stop that did nothing would still
         // be heard when the waiting gives up.
@@ -204,8 +195,7 @@ class TestPlayer : public QObject {
 
     void newPlayReplacesOld()
     {
-        if (const char* missing = MissingForSound())
-            QSKIP(missing);
+        TESSELLOR_REQUIRE(haveSox_ && haveServer_, "sox and a sound server with a null output");
         const QString low = Tone("low.wav", {}, LongTone, 440);
         const QString high = Tone("high.wav", {}, LongTone, 1000);
         SoundRecorder recorder;
@@ -231,8 +221,7 @@ class TestPlayer : public QObject {
 
     void finishesAtTheEnd()
     {
-        if (const char* missing = MissingForSound())
-            QSKIP(missing);
+        TESSELLOR_REQUIRE(haveSox_ && haveServer_, "sox and a sound server with a null output");
         const QString tone = Tone("short.wav", {}, 0.5);
         SoundRecorder recorder;
         QVERIFY(recorder.Started());
@@ -257,8 +246,7 @@ class TestPlayer : public QObject {
     // Releasing any wave (here by binding another file) stops what plays.
     void releasingAWaveStopsIt()
     {
-        if (const char* missing = MissingForSound())
-            QSKIP(missing);
+        TESSELLOR_REQUIRE(haveSox_ && haveServer_, "sox and a sound server with a null output");
         const QString tone = Tone("tone.wav", {}, 3);
         QVERIFY(SimpleSoundPlayer::instance().play(tone));
         TMMWave other;

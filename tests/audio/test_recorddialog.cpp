@@ -2,6 +2,7 @@
 // take reaches a card sound file, is heard through Play, is trimmed or kept
 // whole, stops at its maximum length, and Cancel hands over nothing.
 
+#include "Requirements.h"
 #include "SoundRecorder.h"
 #include "ZeroCrossings.h"
 #include "audio/PcmCardSound.h"
@@ -79,24 +80,22 @@ class TestRecordDialog : public QObject {
         if (QString::fromLatin1(QTest::currentTestFunction()) == QLatin1String("inputDeviceAvailability"))
             return;
         sine_ = SineInput();
-        if (sine_.isNull())
-            QSKIP("the sound server has no sine_input source (scripts/test.sh loads it)");
+        TESSELLOR_REQUIRE(!sine_.isNull(), "the sound server's sine_input source (scripts/test.sh loads it)");
     }
 
     void recordedToneReachesCardFile()
     {
+        TESSELLOR_REQUIRE(SoundRecorder::Available(), "a sound server with a null output, to hear the take");
         RecordDialog dialog(sine_);
         dialog.show();
         Record(dialog, 1.5);
 
-        if (SoundRecorder::Available()) {
-            SoundRecorder heard;
-            Click(dialog, "btnPlay");
-            QCOMPARE(Child<QPushButton>(dialog, "btnPlay")->text(), QStringLiteral("Stop"));
-            QVERIFY(SoundRecorder::Amplitude(heard.Collect(SoundRecorder::Rate), 440) > 2000);
-            QTRY_COMPARE_WITH_TIMEOUT(Child<QPushButton>(dialog, "btnPlay")->text(), QStringLiteral("Play"),
-                                      15000);
-        }
+        SoundRecorder heard;
+        Click(dialog, "btnPlay");
+        QCOMPARE(Child<QPushButton>(dialog, "btnPlay")->text(), QStringLiteral("Stop"));
+        QVERIFY(SoundRecorder::Amplitude(heard.Collect(SoundRecorder::Rate), 440) > 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(Child<QPushButton>(dialog, "btnPlay")->text(), QStringLiteral("Play"),
+                                  15000);
 
         Click(dialog, "btnUse");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));

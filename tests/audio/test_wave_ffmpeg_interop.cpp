@@ -2,6 +2,7 @@
 // file see them, and copied into files of our own layout that ffmpeg decodes
 // to the same samples.
 
+#include "Requirements.h"
 #include "WaveBytes.h"
 
 #include "audio/TMMWave.h"
@@ -128,9 +129,8 @@ class TestWaveFfmpegInterop : public QObject {
   private slots:
     void initTestCase()
     {
-        if (QStandardPaths::findExecutable("ffmpeg").isEmpty() ||
-            QStandardPaths::findExecutable("ffprobe").isEmpty())
-            QSKIP("ffmpeg is not installed");
+        TESSELLOR_REQUIRE(Requirements::haveProgram("ffmpeg") && Requirements::haveProgram("ffprobe"),
+                          "ffmpeg and ffprobe");
         QVERIFY(dir_.isValid());
     }
 

@@ -1,3 +1,4 @@
+#include "Requirements.h"
 #include "WaveBytes.h"
 #include "audio/TMMWave.h"
 
@@ -111,8 +112,7 @@ void TestWaveInterop::soxFiles_data()
 void TestWaveInterop::soxFiles()
 {
     const QString sox = QStandardPaths::findExecutable(QStringLiteral("sox"));
-    if (sox.isEmpty())
-        QSKIP("sox is not installed");
+    TESSELLOR_REQUIRE(!sox.isEmpty(), "sox");
     QFETCH(QStringList, options);
     QFETCH(bool, exactSampleCount);
     const QString path = dir.filePath(QStringLiteral("sox.wav"));
@@ -137,8 +137,7 @@ void TestWaveInterop::pythonFiles_data()
 void TestWaveInterop::pythonFiles()
 {
     const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-    if (python.isEmpty())
-        QSKIP("python3 is not installed");
+    TESSELLOR_REQUIRE(!python.isEmpty(), "python3");
     QFETCH(int, channels);
     QFETCH(int, width);
     const QString path = dir.filePath(QStringLiteral("py.wav"));

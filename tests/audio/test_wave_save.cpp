@@ -2,6 +2,7 @@
 // blocks with its progress event, cancelling, and the failures, each of which
 // must leave no temporary file and the target and source as they were.
 
+#include "Requirements.h"
 #include "WaveBytes.h"
 #include "cardset/Unprivileged.h"
 
@@ -314,15 +315,20 @@ class TestWaveSave : public QObject {
 
     void readOnlyFolder()
     {
-        if (::geteuid() == 0)
-            QSKIP("the superuser writes into read-only folders");
         TMMWave wave;
         Bind(wave, "src.wav", PcmWave(1, 8000, 16, Ramp(100)));
         QVERIFY(QDir(dir_.path()).mkdir("locked"));
-        QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner);
-        const auto error = SaveError(wave, Path("locked/out.wav"));
-        QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(error, QStringLiteral("Unable to save wave file"));
+        // The superuser writes into read-only folders: the save runs as an ordinary user.
+        Unprivileged::makeWritable(dir_.path(), true);
+        Unprivileged::makeReadOnly(Path("locked"), true);
+        std::optional<QString> error;
+        {
+            Unprivileged user;
+            TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
+            error = SaveError(wave, Path("locked/out.wav"));
+        }
+        Unprivileged::makeWritable(Path("locked"), true);
+        QCOMPARE(error, std::optional<QString>(QStringLiteral("Unable to save wave file")));
         QVERIFY(QDir(Path("locked")).isEmpty());
     }
 
@@ -486,8 +492,7 @@ class TestWaveSave : public QObject {
         std::optional<QString> error;
         {
             Unprivileged user;
-            if (::geteuid() == 0)
-                QSKIP("no ordinary user to run as");
+            TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
             error = SaveError(wave, Path("S01.wav"));
         }
         QCOMPARE(error, std::optional<QString>(QStringLiteral("Unable to save wave file")));

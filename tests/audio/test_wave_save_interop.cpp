@@ -1,6 +1,7 @@
 // Waves written by other programs (sox, Python's wave module) are copied into
 // files of our own layout that those programs read back with the same samples.
 
+#include "Requirements.h"
 #include "WaveBytes.h"
 
 #include "audio/TMMWave.h"
@@ -65,11 +66,7 @@ class TestWaveSaveInterop : public QObject {
     }
 
   private slots:
-    void initTestCase()
-    {
-        if (QStandardPaths::findExecutable("sox").isEmpty())
-            QSKIP("sox is not installed");
-    }
+    void initTestCase() { TESSELLOR_REQUIRE(Requirements::haveProgram("sox"), "sox"); }
 
     void copies_data()
     {
@@ -110,8 +107,7 @@ class TestWaveSaveInterop : public QObject {
         QFETCH(QString, program);
         QFETCH(QStringList, args);
         QFETCH(bool, withInfoAndDisp);
-        if (QStandardPaths::findExecutable(program).isEmpty())
-            QSKIP("the writing program is not installed");
+        TESSELLOR_REQUIRE(Requirements::haveProgram(program), program);
         const QString src = Path("src.wav");
         const QString copy = Path("copy.wav");
         QFile::remove(src);

@@ -117,7 +117,12 @@ class TestSetCommands : public QObject {
         });
         auto box = DialogDriver::acceptMessage(&outcome.errorBox);
         command();
-        QTest::qWait(20);
+        // The step is over when its dialogs are closed and the editor has the
+        // keyboard again, as a window manager gives it back.
+        QCoreApplication::processEvents();
+        w_->activateWindow();
+        if (!QTest::qWaitFor([this] { return !QApplication::activeModalWidget() && w_->isActiveWindow(); }))
+            QTest::qFail("a dialog of the command stayed open", __FILE__, __LINE__);
         DialogDriver::withdraw(errors);
         DialogDriver::withdraw(box);
         return outcome;
@@ -383,9 +388,10 @@ class TestSetCommands : public QObject {
     void failedConfigKeepsThePreviousSet_data()
     {
         QTest::addColumn<bool>("readOnlyWithoutConfig");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("short Set.cfg") << false << "Read beyond end of file.";
-        QTest::newRow("read-only folder without Set.cfg") << true << "File access denied.";
+        QTest::addColumn<QString>("message"); // %1: the path of Set.cfg
+        QTest::newRow("short Set.cfg") << false << "Read beyond end of file.\n%1";
+        QTest::newRow("read-only folder without Set.cfg")
+            << true << "File access denied.\n%1\nThe folder is read-only.";
     }
     void failedConfigKeepsThePreviousSet()
     {
@@ -413,8 +419,8 @@ class TestSetCommands : public QObject {
         }
         Unprivileged::makeWritable(broken, true);
         QCOMPARE(outcome.errorBox.caption, QStringLiteral("Tessellor"));
-        // The box names the file below the runtime's text.
-        QCOMPARE(outcome.errorBox.text, message + QLatin1Char('\n') + broken + QStringLiteral("/Set.cfg"));
+        // The box names the file below the runtime's text, and why where the system tells.
+        QCOMPARE(outcome.errorBox.text, message.arg(broken + QStringLiteral("/Set.cfg")));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::Critical);
         QVERIFY(!outcome.importErrors);
         QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Bom/"));
@@ -563,7 +569,8 @@ class TestSetCommands : public QObject {
             });
             outcome = run([this] { w_->Propriedades1->trigger(); });
         }
-        QCOMPARE(outcome.errorBox.text, QStringLiteral("File access denied."));
+        QCOMPARE(outcome.errorBox.text,
+                 QStringLiteral("File access denied.\n%1/Set.cfg\nThe file is read-only.").arg(folder));
         QVERIFY(!w_->Dialogs().fPropriedades->isVisible());
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Outro"));
         QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), config("Dono", 0));

@@ -1,3 +1,4 @@
+#include "Requirements.h"
 #include "common/ReplacingFile.h"
 
 #include "TestFiles.h"
@@ -122,8 +123,7 @@ class TestReplacingFile : public QObject {
         Unprivileged::makeReadOnly(target, false);
         {
             Unprivileged user;
-            if (::geteuid() == 0)
-                QSKIP("no ordinary user to run as");
+            TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
             ReplacingFile file(target);
             QVERIFY(!file.open());
             QCOMPARE(file.error(), EACCES);

@@ -103,7 +103,7 @@ class TestBmpTool : public QObject {
                                       << QByteArray() << 1 << "Cannot open file %1.none\n";
         QTest::newRow("copy into a missing folder")
             << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1"), QStringLiteral("%1.d/x.bmp")}
-            << rle8File() << 1 << "Cannot create file %1.d/x.bmp\n";
+            << rle8File() << 1 << "Cannot create file %1.d/x.bmp\nThe folder does not exist.\n";
         QTest::newRow("no argument") << QStringList{QStringLiteral("bmp-info")} << QByteArray() << 2
                                      << QString();
         QTest::newRow("too many") << QStringList{QStringLiteral("bmp-copy"), QStringLiteral("%1")}

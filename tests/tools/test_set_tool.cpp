@@ -1,6 +1,8 @@
 // tessellor-tool scan and config, run as a script would run them.
 
+#include "Requirements.h"
 #include "TestFiles.h"
+#include "cardset/Unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +31,42 @@ class TestSetTool : public QObject {
     Q_OBJECT
 
   private Q_SLOTS:
+    // A Set.cfg the user may not read stops every command that reads it, and
+    // the error names the file and the reason below the runtime's text.
+    void unreadableSetCfgIsNamed_data()
+    {
+        QTest::addColumn<QStringList>("command"); // %1: the set's folder
+        QTest::newRow("scan") << QStringList{"scan", "%1"};
+        QTest::newRow("config") << QStringList{"config", "%1"};
+        QTest::newRow("overview") << QStringList{"overview", "%1", "%1/overview.png"};
+    }
+    void unreadableSetCfgIsNamed()
+    {
+        QFETCH(QStringList, command);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Set.cfg"));
+        TestFiles::writeBytes(file, QByteArray(202, '\0'));
+        Unprivileged::makeWritable(dir.path(), true);
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0) == 0);
+        command.replaceInStrings(QStringLiteral("%1"), dir.path());
+        QString program = QStringLiteral(TESSELLOR_TOOL);
+        // The session's runtime folder is another user's: the tool makes its own.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (::geteuid() == 0) {
+            // The superuser reads any file, and Qt refuses to run under a
+            // borrowed identity: the tool runs wholly as an ordinary user.
+            TESSELLOR_REQUIRE(Requirements::haveProgram("setpriv"), "setpriv, to run as an ordinary user");
+            const QString nobody = QString::number(Unprivileged::Nobody);
+            command =
+                QStringList{"--reuid=" + nobody, "--regid=" + nobody, "--clear-groups", program} + command;
+            program = QStringLiteral("setpriv");
+        }
+        const TestFiles::ProcessRun run = TestFiles::runProgram(program, command, environment);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err.trimmed(), "File access denied\n" + file + "\nThe file may not be read.");
+    }
+
     void configWritesAndReadsTheRecord()
     {
         QTemporaryDir dir;
@@ -51,7 +89,8 @@ class TestSetTool : public QObject {
         QTemporaryDir dir;
         const TestFiles::ProcessRun read = runTool({QStringLiteral("config"), dir.path()});
         QCOMPARE(read.exitCode, 1);
-        QCOMPARE(read.err.trimmed(), QStringLiteral("File not found"));
+        QCOMPARE(read.err.trimmed(),
+                 QStringLiteral("File not found\n") + dir.filePath(QStringLiteral("Set.cfg")));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Set.cfg"))));
     }
 
@@ -135,7 +174,7 @@ class TestSetTool : public QObject {
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.outLines(), shown);
         if (exitCode != 0) {
-            QCOMPARE(run.err.trimmed(), QStringLiteral("Read beyond end of file"));
+            QCOMPARE(run.err.trimmed(), QStringLiteral("Read beyond end of file\n") + file);
             QCOMPARE(readBytes(file), damaged);
             return;
         }

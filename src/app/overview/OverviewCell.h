@@ -21,4 +21,8 @@ struct OverviewCell {
     QString error;
     bool sound = false; // the slot's sound file exists
     QString soundPath;
+    FileStamp soundStamp; // of the sound file soundError was found for
+    QString soundError;   // the wave reader's error: the sound is damaged
+
+    bool soundDamaged() const { return sound && !soundError.isEmpty(); }
 };

@@ -1,5 +1,6 @@
 #include "app/overview/OverviewModel.h"
 
+#include "audio/TMMWave.h"
 #include "common/FileNames.h"
 
 #include <QStringList>
@@ -9,6 +10,19 @@ namespace {
 // A program writing a card file touches it many times in a row: look once
 // things have been quiet for a moment.
 constexpr int SettleMs = 150;
+
+// The wave reader's error for the sound at `path`, or empty when it reads.
+// Only the header is read, so a whole set is looked at in a moment.
+QString soundErrorOf(const QString& path)
+{
+    try {
+        TMMWave wave;
+        wave.LoadWaveFile(path);
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -76,9 +90,16 @@ void OverviewModel::updateSlot(int slot, const FileNames::FolderIndex& index)
     const auto sound = index.findFile(set_.soundName(slot));
     const QString path = picture.value_or(set_.folder + QLatin1Char('/') + set_.pictureName(slot));
     const FileStamp stamp = picture ? FileStamp::of(path) : FileStamp();
-    const bool soundChanged = cell.sound != sound.has_value();
+    const QString soundPath = sound.value_or(QString());
+    const FileStamp soundStamp = sound ? FileStamp::of(soundPath) : FileStamp();
+    const bool soundChanged =
+        cell.sound != sound.has_value() || soundPath != cell.soundPath || soundStamp != cell.soundStamp;
     cell.sound = sound.has_value();
-    cell.soundPath = sound.value_or(QString());
+    cell.soundPath = soundPath;
+    if (soundChanged) {
+        cell.soundStamp = soundStamp;
+        cell.soundError = sound ? soundErrorOf(soundPath) : QString();
+    }
     const bool pictureChanged = path != cell.picturePath || stamp != cell.stamp;
     if (pictureChanged || cell.picture == OverviewCell::Picture::None) {
         cell.picturePath = path;
@@ -167,7 +188,7 @@ int OverviewModel::soundsPresent() const
 {
     int count = 0;
     for (int slot = 0; slot < NumSlots; ++slot)
-        if (set_.firstSlotOfFile(slot) && cells_[size_t(slot)].sound)
+        if (set_.firstSlotOfFile(slot) && cells_[size_t(slot)].sound && !cells_[size_t(slot)].soundDamaged())
             ++count;
     return count;
 }

@@ -70,8 +70,10 @@ void drawThumbnail(QPainter& painter, const QRect& area, const QImage& image)
 }
 
 // A quaver: a filled head, a stem and a flag, drawn so that no font is needed.
-void drawSoundMark(QPainter& painter, const QRect& label, const QColor& colour)
+// A damaged sound's quaver is red and struck through, as a damaged picture is.
+void drawSoundMark(QPainter& painter, const QRect& label, const QColor& textColour, bool damaged)
 {
+    const QColor colour = damaged ? MarkRed : textColour;
     const int h = label.height() - 2;
     const QRectF head(label.right() - h * 0.75, label.bottom() - h * 0.4, h * 0.45, h * 0.32);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -83,6 +85,11 @@ void drawSoundMark(QPainter& painter, const QRect& label, const QColor& colour)
     painter.setPen(QPen(colour, 1.5));
     painter.drawLine(stemFoot, stemTop);
     painter.drawLine(stemTop, stemTop + QPointF(h * 0.25, h * 0.3));
+    if (damaged) {
+        painter.setPen(QPen(MarkRed, 2));
+        painter.drawLine(QPointF(head.left() - 2, label.bottom()),
+                         QPointF(stemTop.x() + h * 0.35, label.top()));
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
 }
@@ -118,7 +125,7 @@ void drawCell(QPainter& painter, const OverviewLayout& layout, const OverviewCel
     painter.setPen(palette.color(QPalette::Text));
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, slotLabel(slot));
     if (cell.sound)
-        drawSoundMark(painter, label, palette.color(QPalette::Text));
+        drawSoundMark(painter, label, palette.color(QPalette::Text), cell.soundDamaged());
 }
 
 void drawFrame(QPainter& painter, const QRect& cell, const QPalette& palette, bool selected, bool focused)

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -14,6 +16,10 @@ namespace {
 // resizing the window remakes them only now and then; between steps the
 // painter scales them a little down.
 constexpr int BoxStep = 32;
+
+// The frame's height before the window system has put one around the window:
+// a title bar's worth, so that a first size fits with the frame still to come.
+constexpr int FrameAllowanceInFontHeights = 3;
 
 QSize steppedBox(QSize box)
 {
@@ -62,7 +68,48 @@ void SetOverview::setCurrentSlot(int slot)
 
 QSize SetOverview::sizeHint() const
 {
-    return OverviewLayout::withCells(112, 7, font()).size();
+    const QSize preferred = OverviewLayout::withCells(112, 7, font()).size();
+    const QSize room = roomOnScreen();
+    if (room.isEmpty() || (preferred.width() <= room.width() && preferred.height() <= room.height()))
+        return preferred;
+    return OverviewLayout::fitting(preferred.boundedTo(room), font()).size().boundedTo(room);
+}
+
+QSize SetOverview::roomOnScreen() const
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return QSize();
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible() || frame.isEmpty())
+        frame = frame.expandedTo(QSize(0, FrameAllowanceInFontHeights * fontMetrics().height()));
+    return shownOn->availableGeometry().size() - frame;
+}
+
+void SetOverview::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    keepOnScreen();
+    // The window system frames the window after it is shown: look again then.
+    QTimer::singleShot(0, this, &SetOverview::keepOnScreen);
+}
+
+void SetOverview::keepOnScreen()
+{
+    const QScreen* shownOn = screen();
+    if (!shownOn || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const QRect available = shownOn->availableGeometry();
+    const QSize room = roomOnScreen();
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room));
+    QRect outer = frameGeometry();
+    outer.moveRight(std::min(outer.right(), available.right()));
+    outer.moveBottom(std::min(outer.bottom(), available.bottom()));
+    outer.moveLeft(std::max(outer.left(), available.left()));
+    outer.moveTop(std::max(outer.top(), available.top()));
+    if (outer.topLeft() != frameGeometry().topLeft())
+        move(outer.topLeft());
 }
 
 QSize SetOverview::minimumSizeHint() const
@@ -159,9 +206,16 @@ bool SetOverview::event(QEvent* event)
 QString SetOverview::toolTipFor(int slot) const
 {
     const OverviewCell& c = model_.cell(slot);
+    QString picture = c.picturePath;
     if (c.picture == OverviewCell::Picture::Damaged)
-        return c.error;
-    const QString picture =
-        c.picture == OverviewCell::Picture::Missing ? tr("Missing: %1").arg(c.picturePath) : c.picturePath;
-    return picture + QLatin1Char('\n') + (c.sound ? c.soundPath : tr("No sound"));
+        picture = c.error;
+    else if (c.picture == OverviewCell::Picture::Missing)
+        picture = tr("Missing: %1").arg(c.picturePath);
+    QString sound = c.sound ? c.soundPath : tr("No sound");
+    if (c.soundDamaged())
+        sound = tr("Damaged sound %1: %2").arg(c.soundPath, c.soundError);
+    // A damaged picture alone shows just its reader's error.
+    if (c.picture == OverviewCell::Picture::Damaged && !c.soundDamaged())
+        return picture;
+    return picture + QLatin1Char('\n') + sound;
 }

@@ -55,6 +55,8 @@ class SetOverview : public QWidget {
     // Decides whether a drag may be dropped at all; without one nothing is.
     void setDropFilter(std::function<bool(const QMimeData*)> accepts) { dropFilter_ = std::move(accepts); }
 
+    // The preferred size, made smaller (with smaller cells) where the screen
+    // has not the room for it with the window's frame.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -75,6 +77,7 @@ class SetOverview : public QWidget {
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -84,6 +87,11 @@ class SetOverview : public QWidget {
 
   private:
     void relayout();
+    // The largest size the window may take on its screen, less its frame.
+    QSize roomOnScreen() const;
+    // Shrinks and moves the window until it and its frame lie on the screen's
+    // available area, so no row of cells is cut off.
+    void keepOnScreen();
     QString toolTipFor(int slot) const;
     // The cell a drop at the event's place goes to, or -1 (no cell, or the
     // dragged cell itself).

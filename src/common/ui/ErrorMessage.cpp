@@ -18,32 +18,52 @@ QString FormatErrorMessage(const QString& message, const QString& fileName)
     return FormatErrorMessage(message) + QLatin1Char('\n') + fileName;
 }
 
-EFileError::EFileError(const QString& message, QString fileName)
-    : Exception(message), fileName_(std::move(fileName))
+QString FormatErrorMessage(const Exception& error)
 {
+    const QString belowMessage = error.TextWithFile().mid(error.Message().size());
+    return FormatErrorMessage(error.Message()) + belowMessage;
+}
+
+EFileError::EFileError(const QString& message, const QString& fileName, const QString& reason)
+    : Exception(message)
+{
+    NameFile(fileName, reason);
 }
 
 EFileError EFileError::On(const Exception& cause, const QString& path)
 {
-    return EFileError(cause.Message(), cause.Message().contains(path) ? QString() : path);
+    const QString file = cause.FileName().isEmpty() ? path : cause.FileName();
+    return EFileError(cause.Message(), cause.Message().contains(file) ? QString() : file, cause.Reason());
 }
+
+namespace {
+
+void showBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessellor"), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}
+
+} // namespace
 
 void ShowErrorBox(const QString& message, const QString& fileName)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessellor"), FormatErrorMessage(message, fileName),
-                    QMessageBox::Ok, QApplication::activeWindow());
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    box.exec();
+    showBox(FormatErrorMessage(message, fileName));
+}
+
+void ShowErrorBox(const Exception& error)
+{
+    showBox(FormatErrorMessage(error));
 }
 
 void ShowCaughtError()
 {
     try {
         throw;
-    } catch (const EFileError& e) {
-        ShowErrorBox(e.Message(), e.FileName());
     } catch (const Exception& e) {
-        ShowErrorBox(e.Message());
+        ShowErrorBox(e);
     } catch (const std::bad_alloc&) {
         ShowErrorBox(EOutOfMemory().Message());
     } catch (const std::exception& e) {

@@ -13,25 +13,26 @@ QString FormatErrorMessage(const QString& message);
 // The same for a failure on one file: the layer's own text as above, and the
 // file's path on the line below it (the path gets no full stop).
 QString FormatErrorMessage(const QString& message, const QString& fileName);
+// The same for an error: its text as above, then the file it names (unless
+// the text does) and the reason the system gave, each on a line of its own.
+QString FormatErrorMessage(const Exception& error);
 
 // A lower layer's error on one file whose own text does not name it (a card
 // picture that cannot be read, a damaged "Set.cfg"). Message() is the layer's
-// text; the error box shows FileName() below it.
+// text; the error box shows FileName() and Reason() below it.
 class EFileError : public Exception {
   public:
-    EFileError(const QString& message, QString fileName);
-    // `cause` on the file `path`; the file is not repeated below a text that
-    // already names it ("Cannot open file ...").
+    EFileError(const QString& message, const QString& fileName, const QString& reason = QString());
+    // `cause` on the file `path`; a file the cause already names is kept,
+    // and the file is not repeated below a text that names it ("Cannot open
+    // file ...").
     static EFileError On(const Exception& cause, const QString& path);
-    const QString& FileName() const noexcept { return fileName_; }
-
-  private:
-    QString fileName_;
 };
 
 // Shows the error box: modal over the active window, titled with the
 // application title, an error symbol and one OK button.
 void ShowErrorBox(const QString& message, const QString& fileName = QString());
+void ShowErrorBox(const Exception& error);
 
 // Shows the error being handled in the error box; call only inside a catch
 // block. An error that is no std::exception goes on to the caller.

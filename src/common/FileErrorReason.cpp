@@ -1,0 +1,67 @@
+#include "common/FileErrorReason.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// For the effective user, as the failed call was checked: a test or a
+// program that switched identity gets the answer the system gave it.
+bool allowed(const QString& path, int mode)
+{
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), mode, AT_EACCESS) == 0;
+}
+
+QString systemText(int errorNumber)
+{
+    QString text = qt_error_string(errorNumber);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text + QLatin1Char('.');
+}
+
+QString permissionReason(int errorNumber, const QFileInfo& file, const QString& folder)
+{
+    if (file.exists() && !file.isDir()) {
+        if (!allowed(file.filePath(), R_OK))
+            return QStringLiteral("The file may not be read.");
+        if (!allowed(file.filePath(), W_OK))
+            return QStringLiteral("The file is read-only.");
+    }
+    if (!allowed(folder, W_OK | X_OK))
+        return QStringLiteral("The folder is read-only.");
+    return systemText(errorNumber);
+}
+
+} // namespace
+
+QString FileErrorReason(int errorNumber, const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+    switch (errorNumber) {
+    case 0:
+        return QString();
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("The disk is full.");
+    case EROFS:
+        return QStringLiteral("The disk is read-only.");
+    case EFBIG:
+        return QStringLiteral("The file is too large for its disk.");
+    case EISDIR:
+        return QStringLiteral("A folder has this name.");
+    case ENOENT:
+    case ENOTDIR:
+        // In a folder that is there, "not found" is all there is to say.
+        return QFileInfo(folder).isDir() ? QString() : QStringLiteral("The folder does not exist.");
+    case EACCES:
+    case EPERM:
+        return permissionReason(errorNumber, file, folder);
+    default:
+        return systemText(errorNumber);
+    }
+}
