@@ -1,6 +1,7 @@
 // The wave open dialog driven offscreen through Qt's own file dialog, with
 // the real sound server.
 
+#include "Requirements.h"
 #include "WaveBytes.h"
 #include "audio/output/TMMWaveOut.h"
 #include "audio/ui/TMMWaveOpenDialog.h"
