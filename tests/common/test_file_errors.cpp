@@ -5,6 +5,7 @@
 #include "Requirements.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
+#include "cardset/SetDocument.h"
 #include "cardset/Unprivileged.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
@@ -122,8 +123,9 @@ class TestFileErrors : public QObject {
         const auto write = [&] {
             if (!settings)
                 return picture.SaveBitmapFile(file);
-            PastaConjunto = folder + QLatin1Char('/'); // as the window keeps it
-            SalvaConfig();
+            TSetDocument document;
+            document.PastaConjunto = folder + QLatin1Char('/'); // as the window keeps it
+            document.SalvaConfig();
         };
         QString shown;
         {
