@@ -2,7 +2,11 @@
 
 #include "cardset/CardUndoHistory.h"
 
-EditorSession::EditorSession() : undoHistory_(std::make_unique<CardUndoHistory>(document_)) {}
+EditorSession::EditorSession(CardUndoRun run)
+    : undoHistory_(std::make_unique<CardUndoHistory>(document_, CardUndoFiles::CacheRoot(),
+                                                     CardUndoHistory::Limits(), run))
+{
+}
 
 // The history stops observing the document before the document goes.
 EditorSession::~EditorSession()

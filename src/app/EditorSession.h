@@ -4,6 +4,7 @@
 #include "app/CardPictureModel.h"
 #include "app/CommandGuard.h"
 #include "cardset/CardTable.h"
+#include "cardset/CardUndoRun.h"
 #include "cardset/SetDocument.h"
 
 #include <memory>
@@ -17,7 +18,9 @@ class CardUndoHistory;
 // it needs of it. It shows nothing.
 class EditorSession {
   public:
-    EditorSession();
+    // `run` names this editor in the Undo cache; only tests that start several
+    // editors in one process give another.
+    explicit EditorSession(CardUndoRun run = CardUndoRun::Current());
     ~EditorSession();
     EditorSession(const EditorSession&) = delete;
     EditorSession& operator=(const EditorSession&) = delete;

@@ -19,9 +19,13 @@ inline std::vector<std::unique_ptr<EditorSession>>& runs()
     return started;
 }
 
+// Each run an editor of its own in the Undo cache, as separate processes are:
+// one process may hold only one history of its own.
 inline EditorSession& start()
 {
-    runs().push_back(std::make_unique<EditorSession>());
+    CardUndoRun run = CardUndoRun::Current();
+    run.start += qint64(runs().size()) * 60000;
+    runs().push_back(std::make_unique<EditorSession>(run));
     return *runs().back();
 }
 
