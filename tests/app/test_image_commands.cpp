@@ -538,8 +538,9 @@ void TestImageCommands::commandShowsItsError()
     DialogDriver::acceptMessage(&box);
     QTest::mouseClick(w->btnTexto, Qt::LeftButton);
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
-    QCOMPARE(box.text,
-             QStringLiteral("Cannot create file %1C00.bmp.\nThe folder does not exist.").arg(PastaConjunto()));
+    QCOMPARE(
+        box.text,
+        QStringLiteral("Cannot create file %1C00.bmp.\nThe folder does not exist.").arg(PastaConjunto()));
     QCOMPARE(box.icon, QMessageBox::Critical);
 }
 
