@@ -5,6 +5,7 @@
 #include "app/EditorSession.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
+#include "app/RecentSets.h"
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
@@ -12,6 +13,7 @@
 #include "cardset/CardUndoHistory.h"
 #include "cardset/ui/SetDialogs.h"
 #include "common/FileNames.h"
+#include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 #include "images/ui/TOpenPictureDialog.h"
@@ -75,6 +77,7 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
     createButtons();
     createMenus();
     createOverviewAndDrops();
+    createShareEntries();
     connectHandlers();
     updateActions();
 
@@ -95,6 +98,8 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
 TfrmConfigurador::~TfrmConfigurador()
 {
     qApp->removeEventFilter(this);
+    // A game may share the overview's pictures: it goes first.
+    delete game_.data();
 }
 
 void TfrmConfigurador::createControls()
@@ -325,6 +330,7 @@ void TfrmConfigurador::connectHandlers()
     addUndoCommands();
     addSoundExtraCommands();
     addOverviewCommands();
+    addShareCommands();
     commands_.connectAll(this, [this](const CommandTable::Command& command) {
         runCommand(command.undoName, command.handler, command.whenBusy);
     });
@@ -669,8 +675,12 @@ void TfrmConfigurador::updateActions()
     state.soundInput = soundInputPresent();
     state.canUndo = undoHistory_->CanUndo();
     state.canRedo = undoHistory_->CanRedo();
+    state.setOpen = document_.HasSet();
+    for (const QString& folder : session_.Recent().folders())
+        state.recentAvailable.push_back(RecentSets::available(folder));
     commands_.update(state);
     showUndoLabels();
+    showRecentSets();
     showSoundInput(state.soundInput);
 }
 
