@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CardPage.h"
 #include "app/CommandGuard.h"
 #include "app/CommandTable.h"
 #include "audio/TMMWave.h"
@@ -297,6 +298,9 @@ class TfrmConfigurador : public QMainWindow {
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
+    // The page the frames show, and another page shown.
+    CardPage shownPage() const;
+    void showPage(const CardPage& page);
     TDBImage* frameShowing(int slot) const;
 
     CardText::CanvasFont canvasFont1_;

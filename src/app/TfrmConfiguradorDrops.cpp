@@ -12,6 +12,7 @@
 #include "cardset/SetConfig.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
+#include "game/GameCards.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 
@@ -207,11 +208,6 @@ void TfrmConfigurador::mnSetOverviewClick()
 
 void TfrmConfigurador::showSetInOverview()
 {
-    OverviewSet set;
-    if (document_.HasSet()) {
-        set.folder = QDir::cleanPath(document_.PastaConjunto);
-        set.author = AutorText(document_.ConfigConjunto);
-        set.duplo = document_.IsDoubleSet();
-    }
-    overview_->setSet(set);
+    // The set as the game reads it too: one rule for folder, author and kind.
+    overview_->setSet(GameSetOf(document_));
 }
