@@ -5,6 +5,7 @@
 #include "app/CardDropTarget.h"
 #include "app/CardDrops.h"
 #include "app/EditorSession.h"
+#include "app/OverviewPlacement.h"
 #include "app/TfrmConfigurador.h"
 #include "app/overview/SetOverview.h"
 #include "audio/TMMWave.h"
@@ -26,29 +27,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
-
-// The overview opens this far to the right of the editor's frame.
-constexpr int OverviewGap = 8;
-
-// The overview to the right of the editor's frame, as large as it likes
-// within the screen: narrower where the screen ends, or moved left where
-// even its smallest width does not fit beside the editor.
-void placeOverviewBeside(QWidget& overview, const QRect& editor, const QRect& screen)
-{
-    QSize size = overview.sizeHint().boundedTo(screen.size());
-    QPoint at(editor.right() + OverviewGap, editor.top());
-    const int room = screen.right() - at.x();
-    if (room >= overview.minimumSizeHint().width())
-        size.setWidth(std::min(size.width(), room));
-    else
-        at.setX(std::max(screen.left(), screen.right() - size.width()));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
-    overview.resize(size);
-    overview.move(at);
-}
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -199,7 +179,10 @@ void TfrmConfigurador::mnSetOverviewClick()
         connect(this, &TfrmConfigurador::currentSlotChanged, overview_, &SetOverview::setCurrentSlot);
         showSetInOverview();
         overview_->setCurrentSlot(CurrentSlot().value_or(0));
-        placeOverviewBeside(*overview_, frameGeometry(), screen()->availableGeometry());
+        const QRect place = OverviewPlacement(overview_->sizeHint(), overview_->minimumSizeHint().width(),
+                                              frameGeometry(), screen()->availableGeometry());
+        overview_->resize(place.size());
+        overview_->move(place.topLeft()); // the frame's corner, as the editor's
     }
     overview_->show();
     overview_->raise();
