@@ -20,6 +20,9 @@ struct CommandState {
     bool soundInput = false;       // a sound input device is there
     bool canUndo = false;
     bool canRedo = false;
+    bool setOpen = false; // a set is current
+    // Whether each set under Recent sets, newest first, is there to be opened.
+    std::vector<bool> recentAvailable;
 };
 
 // The window's commands in one table: each with its menu entry and/or its

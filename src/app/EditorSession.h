@@ -3,6 +3,7 @@
 #include "app/CardEdits.h"
 #include "app/CardPictureModel.h"
 #include "app/CommandGuard.h"
+#include "app/RecentSets.h"
 #include "cardset/CardTable.h"
 #include "cardset/CardUndoRun.h"
 #include "cardset/SetDocument.h"
@@ -43,6 +44,8 @@ class EditorSession {
     // Whether a card was copied in this run.
     bool HasCopy() const { return hasCopy_; }
     void SetCopy(const QString& picture, const QString& sound);
+    // The sets last opened or imported, offered under Files, "Recent sets".
+    RecentSets& Recent() { return recent_; }
 
   private:
     TSetDocument document_;
@@ -52,4 +55,5 @@ class EditorSession {
     CardPictureModel pictures_{document_};
     TElemento copied_{};
     bool hasCopy_ = false;
+    RecentSets recent_;
 };

@@ -5,6 +5,7 @@
 #include "app/EditorSession.h"
 #include "app/HelpWindow.h"
 #include "app/LimitedTextEdit.h"
+#include "app/RecentSets.h"
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "cardset/CardCommand.h"
@@ -12,6 +13,7 @@
 #include "cardset/CardUndoHistory.h"
 #include "cardset/ui/SetDialogs.h"
 #include "common/FileNames.h"
+#include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 #include "images/ui/TOpenPictureDialog.h"
@@ -75,6 +77,7 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
     createButtons();
     createMenus();
     createOverviewAndDrops();
+    createShareEntries();
     connectHandlers();
     updateActions();
 
@@ -95,6 +98,8 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
 TfrmConfigurador::~TfrmConfigurador()
 {
     qApp->removeEventFilter(this);
+    // A game may share the overview's pictures: it goes first.
+    delete game_.data();
 }
 
 void TfrmConfigurador::createControls()
@@ -325,6 +330,7 @@ void TfrmConfigurador::connectHandlers()
     addUndoCommands();
     addSoundExtraCommands();
     addOverviewCommands();
+    addShareCommands();
     commands_.connectAll(this, [this](const CommandTable::Command& command) {
         runCommand(command.undoName, command.handler, command.whenBusy);
     });
@@ -552,19 +558,8 @@ void TfrmConfigurador::watchShownFiles()
             shown.push_back(frame->Tag());
     session_.Pictures().Follow(shown);
     // The pages either side are read ahead, off the window's thread.
-    const int left = DBImage1->Tag();
-    const int right = DBImage2->Tag();
-    std::vector<int> beside;
-    if (right >= LastCardSlot)
-        beside.push_back(CoverSlot);
-    else
-        beside.insert(beside.end(), {left + 2, right + 2});
-    if (left <= CoverSlot)
-        beside.insert(beside.end(), {LastCardSlot - 1, LastCardSlot});
-    else
-        beside.insert(beside.end(), {left - 2, right - 2});
     if (document_.HasSet())
-        session_.Pictures().Prefetch(beside);
+        session_.Pictures().Prefetch(shownPage().Beside());
 }
 
 void TfrmConfigurador::showFilesAgain()
@@ -608,12 +603,8 @@ void TfrmConfigurador::GoToSlot(int slot)
 {
     if (slot < CoverSlot || slot > LastCardSlot)
         return;
-    const int left = slot == CoverSlot ? NoSlot : (slot % 2 == 1 ? slot : slot - 1);
-    if (DBImage1->Tag() != left) {
-        DBImage1->setTag(left);
-        DBImage2->setTag(left == NoSlot ? CoverSlot : left + 1);
-        InicImages();
-    }
+    if (shownPage() != CardPage::Of(slot))
+        showPage(CardPage::Of(slot));
     TDBImage* frame = frameShowing(slot);
     if (!frame || !frame->isEnabled())
         return;
@@ -623,28 +614,26 @@ void TfrmConfigurador::GoToSlot(int slot)
         DBImage1Enter(frame);
 }
 
+CardPage TfrmConfigurador::shownPage() const
+{
+    return {DBImage1->Tag(), DBImage2->Tag()};
+}
+
+void TfrmConfigurador::showPage(const CardPage& page)
+{
+    DBImage1->setTag(page.left);
+    DBImage2->setTag(page.right);
+    InicImages();
+}
+
 void TfrmConfigurador::btnProximoClick()
 {
-    if (DBImage2->Tag() >= LastCardSlot) {
-        DBImage1->setTag(NoSlot);
-        DBImage2->setTag(CoverSlot);
-    } else {
-        DBImage1->setTag(DBImage1->Tag() + 2);
-        DBImage2->setTag(DBImage2->Tag() + 2);
-    }
-    InicImages();
+    showPage(shownPage().Next());
 }
 
 void TfrmConfigurador::btnAnteriorClick()
 {
-    if (DBImage1->Tag() <= 0) {
-        DBImage1->setTag(LastCardSlot - 1);
-        DBImage2->setTag(LastCardSlot);
-    } else {
-        DBImage1->setTag(DBImage1->Tag() - 2);
-        DBImage2->setTag(DBImage2->Tag() - 2);
-    }
-    InicImages();
+    showPage(shownPage().Previous());
 }
 
 void TfrmConfigurador::FormKeyDown(int key, Qt::KeyboardModifiers /*shift*/)
@@ -669,8 +658,12 @@ void TfrmConfigurador::updateActions()
     state.soundInput = soundInputPresent();
     state.canUndo = undoHistory_->CanUndo();
     state.canRedo = undoHistory_->CanRedo();
+    state.setOpen = document_.HasSet();
+    for (const QString& folder : session_.Recent().folders())
+        state.recentAvailable.push_back(RecentSets::available(folder));
     commands_.update(state);
     showUndoLabels();
+    showRecentSets();
     showSoundInput(state.soundInput);
 }
 
@@ -689,10 +682,8 @@ void TfrmConfigurador::HabilitaControles()
 void TfrmConfigurador::NovoConjunto()
 {
     document_.StartEmptySet();
-    DBImage1->setTag(NoSlot);
-    DBImage2->setTag(CoverSlot);
     ImagemAtual = DBImage2;
-    InicImages();
+    showPage(CardPage{});
 }
 
 void TfrmConfigurador::mnSairClick()

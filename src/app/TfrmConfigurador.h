@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CardPage.h"
 #include "app/CommandGuard.h"
 #include "app/CommandTable.h"
 #include "audio/TMMWave.h"
@@ -8,6 +9,7 @@
 #include "images/CardText.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +19,7 @@ class EditorSession;
 struct SetDialogs;
 class CardFontDialog;
 class CardUndoHistory;
+class GameWindow;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -239,6 +242,11 @@ class TfrmConfigurador : public QMainWindow {
     // Paste stay as they are.
     void CopyCard(int from, int to);
 
+    // The set made current as Open set makes it after its dialog's OK: its
+    // Set.cfg read, its cards scanned, listed first under Recent sets
+    // (TfrmConfiguradorSets.cpp).
+    void openSetFolder(const QString& folder);
+
   signals:
     // The current card changed (a frame took the focus or the page turned
     // under it); -1 while the current frame stands at no slot.
@@ -263,6 +271,14 @@ class TfrmConfigurador : public QMainWindow {
     static bool soundInputPresent();
     void showSoundInput(bool present);
     void createOverviewAndDrops();
+    // Play set, Print cards, the set as a file or a web page, Recent sets
+    // (TfrmConfiguradorShare.cpp).
+    void createShareEntries();
+    void addShareCommands();
+    QString setFolder() const;
+    void playSet();
+    void closeGame();
+    void showRecentSets();
     void addOverviewCommands();
     void showSetInOverview();
     // Properties switching the kind: the question, and the set read again.
@@ -282,6 +298,9 @@ class TfrmConfigurador : public QMainWindow {
     QToolButton* makeButton(const char* name, int left, int top, const QString& hint,
                             const QString& iconName);
     std::optional<EFileError> showSlotPicture(TDBImage* frame, int slot);
+    // The page the frames show, and another page shown.
+    CardPage shownPage() const;
+    void showPage(const CardPage& page);
     TDBImage* frameShowing(int slot) const;
 
     CardText::CanvasFont canvasFont1_;
@@ -297,6 +316,13 @@ class TfrmConfigurador : public QMainWindow {
     CardUndoHistory* undoHistory_ = nullptr; // the session's
     SetOverview* overview_ = nullptr;
     CommandTable commands_;
+    QAction* mnPlaySet = nullptr;                    // View, "Play set" (F5)
+    QAction* mnImportFile = nullptr;                 // Files, "Import set from file..."
+    QAction* mnExportFile = nullptr;                 // Files, "Export set as file..."
+    QAction* mnExportWeb = nullptr;                  // Files, "Export as web page..."
+    QAction* mnPrintCards = nullptr;                 // Files, "Print cards..."
+    QMenu* mnRecent = nullptr;                       // Files, "Recent sets"
+    QPointer<GameWindow> game_;                      // the game of the current set, while shown
     class SaveProgressView* saveProgress_ = nullptr; // while a command runs
     int longSaveMs_ = 400;
 };

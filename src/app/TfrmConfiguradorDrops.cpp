@@ -5,6 +5,7 @@
 #include "app/CardDropTarget.h"
 #include "app/CardDrops.h"
 #include "app/EditorSession.h"
+#include "app/OverviewPlacement.h"
 #include "app/TfrmConfigurador.h"
 #include "app/overview/SetOverview.h"
 #include "audio/TMMWave.h"
@@ -12,6 +13,7 @@
 #include "cardset/SetConfig.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
+#include "game/GameCards.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 
@@ -25,29 +27,8 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
-
-// The overview opens this far to the right of the editor's frame.
-constexpr int OverviewGap = 8;
-
-// The overview to the right of the editor's frame, as large as it likes
-// within the screen: narrower where the screen ends, or moved left where
-// even its smallest width does not fit beside the editor.
-void placeOverviewBeside(QWidget& overview, const QRect& editor, const QRect& screen)
-{
-    QSize size = overview.sizeHint().boundedTo(screen.size());
-    QPoint at(editor.right() + OverviewGap, editor.top());
-    const int room = screen.right() - at.x();
-    if (room >= overview.minimumSizeHint().width())
-        size.setWidth(std::min(size.width(), room));
-    else
-        at.setX(std::max(screen.left(), screen.right() - size.width()));
-    at.setY(std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() - size.height())));
-    overview.resize(size);
-    overview.move(at);
-}
 
 QStringList localFiles(const QMimeData* data)
 {
@@ -198,7 +179,10 @@ void TfrmConfigurador::mnSetOverviewClick()
         connect(this, &TfrmConfigurador::currentSlotChanged, overview_, &SetOverview::setCurrentSlot);
         showSetInOverview();
         overview_->setCurrentSlot(CurrentSlot().value_or(0));
-        placeOverviewBeside(*overview_, frameGeometry(), screen()->availableGeometry());
+        const QRect place = OverviewPlacement(overview_->sizeHint(), overview_->minimumSizeHint().width(),
+                                              frameGeometry(), screen()->availableGeometry());
+        overview_->resize(place.size());
+        overview_->move(place.topLeft()); // the frame's corner, as the editor's
     }
     overview_->show();
     overview_->raise();
@@ -207,11 +191,6 @@ void TfrmConfigurador::mnSetOverviewClick()
 
 void TfrmConfigurador::showSetInOverview()
 {
-    OverviewSet set;
-    if (document_.HasSet()) {
-        set.folder = QDir::cleanPath(document_.PastaConjunto);
-        set.author = AutorText(document_.ConfigConjunto);
-        set.duplo = document_.IsDoubleSet();
-    }
-    overview_->setSet(set);
+    // The set as the game reads it too: one rule for folder, author and kind.
+    overview_->setSet(GameSetOf(document_));
 }

@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextDocument>
@@ -60,8 +61,17 @@ void TfrmConfigurador::btnTextoClick()
     if (!slot)
         return;
     // The text goes onto the card's picture as it is on disk, as it is shown.
+    const QStringList lines = TextBoxLines();
+    const CardText::CanvasFont& font = CanvasFont(ImagemAtual);
+    // Text cut at the card's edges, or no text at all, is written only when
+    // the user says so.
+    const CardText::TextFit fit = CardText::CheckFit(lines, font.font);
+    if (fit != CardText::TextFit::Fits &&
+        QMessageBox::question(this, QStringLiteral("Tessellor"), CardText::FitQuestion(fit),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     TBitmap picture = session_.Pictures().Picture(*slot);
-    CardText::InsertText(picture, TextBoxLines(), CanvasFont(ImagemAtual));
+    CardText::InsertText(picture, lines, font);
     session_.Edits().WritePicture(*slot, picture);
 }
 

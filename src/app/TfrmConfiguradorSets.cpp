@@ -1,6 +1,7 @@
 // The set commands: New, Open, Import, Properties and Save. The dialogs give
 // their results; the commands make them current through the document.
 
+#include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
 
 #include "cardset/SetConfig.h"
@@ -91,14 +92,20 @@ void TfrmConfigurador::btnAbrirClick()
     frmImporta->PastaBase = Document().PastaBase;
     if (frmImporta->exec() != QDialog::Accepted)
         return;
+    openSetFolder(frmImporta->PastaEscolhida);
+}
+
+void TfrmConfigurador::openSetFolder(const QString& folder)
+{
     // When its "Set.cfg" cannot be read, the set that was current stays
     // current as a whole.
     try {
-        Document().OpenFolder(frmImporta->PastaEscolhida);
+        Document().OpenFolder(folder);
     } catch (const Exception& e) {
         // The runtime's text ("Read beyond end of file") says what, not where.
-        throw EFileError::On(e, configFileName(frmImporta->PastaEscolhida));
+        throw EFileError::On(e, configFileName(folder));
     }
+    session_.Recent().add(folder);
     HabilitaControles();
     prepareErrorList(*this);
     // An opened set with missing pictures stays editable.
@@ -118,6 +125,7 @@ void TfrmConfigurador::mnImportarClick()
     // The folder as typed and the author untrimmed; no file is read or written.
     Document().ChooseSet(frmImportaArqs->PastaEscolhida, frmImportaArqs->Autor,
                          frmImportaArqs->Duplo ? 1 : 0);
+    session_.Recent().add(frmImportaArqs->PastaEscolhida);
     ImportaConjunto(*this);
     showCoverPage(*this);
 }

@@ -1,10 +1,14 @@
 #include "app/EditorSession.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
+#include "game/ui/PlayMode.h"
 
 int main(int argc, char** argv)
 {
     TessellorApplication app(argc, argv);
+    // tessellor --play SETDIR [--pairs N] [--seed S]: the game window alone.
+    if (app.arguments().contains(QStringLiteral("--play")))
+        return RunPlayMode(app, app.arguments());
 
     // The run's one state: the set, Undo, the copy buffer, the command guard.
     EditorSession session;

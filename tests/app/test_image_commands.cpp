@@ -534,6 +534,7 @@ void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
     PastaConjunto() = dir->path() + QStringLiteral("/missing/");
+    w->memTexto->setPlainText(QStringLiteral("Owl"));
     DialogDriver::Message box;
     DialogDriver::acceptMessage(&box);
     QTest::mouseClick(w->btnTexto, Qt::LeftButton);

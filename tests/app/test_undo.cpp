@@ -62,7 +62,13 @@ QByteArrayList cardState(int slot)
 class TestUndo : public QObject {
     Q_OBJECT
 
-    QTemporaryDir set;
+    // A set folder of its own for each test: the sessions of earlier tests
+    // stay alive and keep their runs' Undo folders of their sets locked.
+    struct FreshDir {
+        std::unique_ptr<QTemporaryDir> dir = std::make_unique<QTemporaryDir>();
+        QString path() const { return dir->path(); }
+        QString filePath(const QString& name) const { return dir->filePath(name); }
+    } set;
     QTemporaryDir source;
     std::unique_ptr<TfrmConfigurador> w;
     QPointer<QTimer> waiting;
@@ -71,8 +77,7 @@ class TestUndo : public QObject {
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        for (const QString& name : QDir(set.path()).entryList(QDir::Files))
-            QFile::remove(set.filePath(name));
+        set.dir = std::make_unique<QTemporaryDir>();
         w = TestSession::newWindow();
         w->show();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -214,6 +219,7 @@ class TestUndo : public QObject {
         QTemporaryDir other;
         openSet(*w, set.path(), true);
         goToSlot(*w, 3);
+        w->memTexto->setPlainText(QStringLiteral("Owl"));
         w->btnTexto->click();
         openSet(*w, other.path(), false);
         QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo"));
