@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/CardEdits.h"
-#include "app/CardPictureModel.h"
 #include "app/CommandGuard.h"
+#include "app/pictures/CardPictureModel.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetDocument.h"
 
