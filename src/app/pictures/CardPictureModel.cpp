@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFutureWatcher>
 #include <QtConcurrent>
+#include <algorithm>
 
 namespace {
 
@@ -122,6 +123,15 @@ void CardPictureModel::finish(const QString& path)
     for (const int slot : pending.readAhead)
         if (fileOf(slot) == path)
             emit prefetched(slot);
+    // Read for the overview alone, which keeps its thumbnail: the pictures of
+    // a whole set of large cards are not held.
+    if (pending.readAhead.empty() && !framesShow(path))
+        pictures_.remove(path);
+}
+
+bool CardPictureModel::framesShow(const QString& path) const
+{
+    return std::any_of(followed_.begin(), followed_.end(), [&](int slot) { return fileOf(slot) == path; });
 }
 
 void CardPictureModel::WaitForReads()

@@ -18,9 +18,9 @@ class TSetDocument;
 // records, as it is on disk now, else the blank card. Pictures are kept by
 // file and read again only when the file's stamp changed, so a file two
 // slots share, or the card frames and the set overview both show, is read
-// once per change. The files being shown and the set's folder are followed
-// on disk through one watcher: a change is told within a second, a folder
-// that is gone once.
+// once per change (a file the overview alone shows is told and let go). The files being shown and the set's
+// folder are followed on disk through one watcher: a change is told within a second, a folder that is gone
+// once.
 class CardPictureModel : public QObject {
     Q_OBJECT
 
@@ -86,6 +86,8 @@ class CardPictureModel : public QObject {
     // The file a slot's picture comes from now, empty for the blank card.
     QString fileOf(int slot) const;
     void finish(const QString& path);
+    // Whether a slot followed for the card frames shows the file.
+    bool framesShow(const QString& path) const;
     void watch();
 
     const TSetDocument& document_;
