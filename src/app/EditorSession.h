@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/CardEdits.h"
-#include "app/CardPictureModel.h"
 #include "app/CommandGuard.h"
 #include "app/RecentSets.h"
+#include "app/pictures/CardPictureModel.h"
 #include "cardset/CardTable.h"
 #include "cardset/CardUndoRun.h"
 #include "cardset/SetDocument.h"

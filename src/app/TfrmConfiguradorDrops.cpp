@@ -154,7 +154,7 @@ void TfrmConfigurador::CopyCard(int from, int to)
 void TfrmConfigurador::mnSetOverviewClick()
 {
     if (!overview_) {
-        overview_ = new SetOverview(this);
+        overview_ = new SetOverview(this, &session_.Pictures());
         overview_->setObjectName(QStringLiteral("SetOverview"));
         overview_->setDropFilter([this](const QMimeData* data) { return AcceptsDrop(data); });
         connect(overview_, &SetOverview::slotActivated, this,

@@ -5,11 +5,13 @@
 #include "TestFiles.h"
 #include "app/CardDrops.h"
 #include "app/EditorSession.h"
+#include "app/overview/SetOverview.h"
 #include "audio/WaveBytes.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardUndoHistory.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
+#include "images/Thumbnail.h"
 
 #include <QDir>
 #include <QPainter>
@@ -163,6 +165,53 @@ class TestCardEdits : public QObject {
         TBitmap blank;
         blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
         QCOMPARE(pictures.Picture(3).ToImage(), blank.ToImage());
+    }
+
+    // The overview given the session's pictures shows what the card frames
+    // show, from one read of the file per change on disk, whichever of the
+    // two asks first; its thumbnails are those of the overview alone.
+    void overviewAndFramesReadAChangeOnce()
+    {
+        document().PastaConjunto = set->path() + QLatin1Char('/');
+        document().ConfigConjunto.Duplo = 1;
+        document().StartEmptySet();
+        CardPictureModel& pictures = session->Pictures();
+        const QString path = document().CaminhoImagem(3);
+        savePicture(Qt::red, path);
+        document().RecordCardPath(3, TSetDocument::CardPart::Picture, path);
+        SetOverview overview(nullptr, &pictures);
+        overview.setSet(OverviewSet{set->path(), QString(), true});
+        pictures.Follow({3});
+        const auto shows = [&](OverviewCell::Picture picture, const QImage& other = QImage()) {
+            return overview.cell(3).picture == picture &&
+                   (other.isNull() || overview.cell(3).thumbnail != other);
+        };
+        QTRY_VERIFY(shows(OverviewCell::Picture::Shown));
+        const QImage red = overview.cell(3).thumbnail;
+        const QSize box = overview.model().thumbnailBox();
+        QCOMPARE(red, MakeThumbnail(path, box).image);
+        const int reads = pictures.ReadCount();
+        TBitmap read;
+        read.LoadBitmapFile(path);
+        QCOMPARE(pictures.Picture(3).ToImage(), read.ToImage());
+        QCOMPARE(pictures.ReadCount(), reads);
+
+        // Replaced by another program: the overview reads it, the frame finds it read.
+        savePicture(Qt::blue, path + QStringLiteral(".new"));
+        QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Shown, red), 1000);
+        QCOMPARE(overview.cell(3).thumbnail, MakeThumbnail(path, box).image);
+        read.LoadBitmapFile(path);
+        QCOMPARE(pictures.Picture(3).ToImage(), read.ToImage());
+        QCOMPARE(pictures.ReadCount(), reads + 1);
+
+        // Damaged in place: the frame asks first, the overview finds it read.
+        TestFiles::writeBytes(path, "damaged");
+        QVERIFY(pictures.Error(3).has_value());
+        QCOMPARE(pictures.ReadCount(), reads + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Damaged), 1000);
+        QCOMPARE(overview.cell(3).error, MakeThumbnail(path, box).error);
+        QCOMPARE(pictures.ReadCount(), reads + 2);
     }
 
     // A drop stops at the file that cannot be read: the cards before it keep

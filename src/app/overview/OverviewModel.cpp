@@ -1,7 +1,9 @@
 #include "app/overview/OverviewModel.h"
 
+#include "app/pictures/CardPictureModel.h"
 #include "audio/TMMWave.h"
 #include "common/FileNames.h"
+#include "images/BoxFilter.h"
 
 #include <QStringList>
 
@@ -24,10 +26,38 @@ QString soundErrorOf(const QString& path)
     return QString();
 }
 
+// The thumbnail of a card picture already read, averaged down as the
+// thumbnail maker does while it reads.
+Thumbnail thumbnailOf(const CardPictureModel::Read& read, QSize box)
+{
+    Thumbnail thumbnail;
+    thumbnail.stamp = read.stamp;
+    if (read.error) {
+        thumbnail.error = read.reason;
+        return thumbnail;
+    }
+    const QImage image = read.picture.ToImage().convertToFormat(QImage::Format_RGB32);
+    const QSize size = ThumbnailSize(image.size(), box);
+    if (size.isEmpty())
+        return thumbnail;
+    BoxFilter filter(image.size(), size);
+    for (int y = 0; y < image.height(); ++y)
+        filter.addPixels(y, 0, reinterpret_cast<const QRgb*>(image.constScanLine(y)), image.width());
+    thumbnail.image = filter.result();
+    return thumbnail;
+}
+
 } // namespace
 
-OverviewModel::OverviewModel(QObject* parent) : QObject(parent)
+OverviewModel::OverviewModel(CardPictureModel* pictures, QObject* parent)
+    : QObject(parent), pictures_(pictures)
 {
+    if (pictures_) {
+        connect(pictures_, &CardPictureModel::picturesChanged, this, &OverviewModel::reload);
+        connect(pictures_, &CardPictureModel::folderGone, this, &OverviewModel::reload);
+        connect(pictures_, &CardPictureModel::fileRead, this, &OverviewModel::pictureRead);
+        return;
+    }
     settle_.setSingleShot(true);
     settle_.setInterval(SettleMs);
     connect(&settle_, &QTimer::timeout, this, &OverviewModel::reload);
@@ -119,6 +149,15 @@ void OverviewModel::updateSlot(int slot, const FileNames::FolderIndex& index)
 void OverviewModel::requestThumbnail(int slot)
 {
     OverviewCell& cell = cells_[size_t(slot)];
+    if (pictures_) {
+        if (const auto* read = pictures_->Find(cell.picturePath, cell.stamp)) {
+            applyThumbnail(slot, thumbnailOf(*read, box_));
+            return;
+        }
+        cell.picture = OverviewCell::Picture::Pending;
+        pictures_->Request(cell.picturePath);
+        return;
+    }
     if (const auto ready = maker_.request(cell.picturePath, box_))
         applyThumbnail(slot, *ready);
     else
@@ -149,16 +188,52 @@ void OverviewModel::thumbnailReady(const QString& path, QSize box, const Thumbna
     }
 }
 
+// A picture read for the frames or for this overview fills the cells
+// waiting for it.
+void OverviewModel::pictureRead(const QString& path)
+{
+    for (int slot = 0; slot < NumSlots; ++slot) {
+        const OverviewCell& cell = cells_[size_t(slot)];
+        if (cell.picture != OverviewCell::Picture::Pending || cell.picturePath != path)
+            continue;
+        if (const auto* read = pictures_->Find(path, cell.stamp))
+            applyThumbnail(slot, thumbnailOf(*read, box_));
+    }
+}
+
+bool OverviewModel::busy() const
+{
+    return pictures_ ? pictures_->Busy() : maker_.busy();
+}
+
+void OverviewModel::waitForThumbnails()
+{
+    if (pictures_)
+        pictures_->WaitForReads();
+    else
+        maker_.waitForAll();
+}
+
 // The folder tells of files added, removed and renamed over; the files
 // themselves tell of being written in place.
 void OverviewModel::watchFiles()
 {
+    if (pictures_) {
+        pictures_->FollowAlso(set_.folder, watchedFiles());
+        return;
+    }
     const QStringList watched = watcher_.files() + watcher_.directories();
     if (!watched.isEmpty())
         watcher_.removePaths(watched);
+    if (set_.isOpen())
+        watcher_.addPaths(QStringList{set_.folder} + watchedFiles());
+}
+
+QStringList OverviewModel::watchedFiles() const
+{
+    QStringList paths;
     if (!set_.isOpen())
-        return;
-    QStringList paths{set_.folder};
+        return paths;
     for (const OverviewCell& cell : cells_) {
         if (cell.stamp.exists)
             paths << cell.picturePath;
@@ -166,7 +241,7 @@ void OverviewModel::watchFiles()
             paths << cell.soundPath;
     }
     paths.removeDuplicates();
-    watcher_.addPaths(paths);
+    return paths;
 }
 
 const OverviewCell& OverviewModel::cell(int slot) const

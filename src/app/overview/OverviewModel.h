@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <array>
 
+class CardPictureModel;
+
 namespace FileNames {
 class FolderIndex;
 }
@@ -18,11 +20,16 @@ class FolderIndex;
 // thumbnails, made off the window thread. It follows the folder: a change on
 // disk (seen by a file watcher) or a card reported changed makes it look
 // again, and only pictures whose file changed are read again.
+//
+// Given the editor's card pictures, it shows their pictures and follows the
+// disk through their watcher, so a card file changed is read once for the
+// card frames and the overview; alone (the tool, the game, the web page) it
+// makes its thumbnails and watches the folder itself.
 class OverviewModel : public QObject {
     Q_OBJECT
 
   public:
-    explicit OverviewModel(QObject* parent = nullptr);
+    explicit OverviewModel(CardPictureModel* pictures = nullptr, QObject* parent = nullptr);
 
     // Shows `set`; every cell is looked up again.
     void setSet(const OverviewSet& set);
@@ -44,9 +51,9 @@ class OverviewModel : public QObject {
     QString headerText() const;
 
     // True while thumbnails are being made.
-    bool busy() const { return maker_.busy(); }
+    bool busy() const;
     // Waits until every thumbnail asked for is in its cell.
-    void waitForThumbnails() { maker_.waitForAll(); }
+    void waitForThumbnails();
 
   signals:
     void cellChanged(int slot);
@@ -57,8 +64,12 @@ class OverviewModel : public QObject {
     void requestThumbnail(int slot);
     void applyThumbnail(int slot, const Thumbnail& thumbnail);
     void thumbnailReady(const QString& path, QSize box, const Thumbnail& thumbnail);
+    void pictureRead(const QString& path);
     void watchFiles();
+    // The files of the cells that exist.
+    QStringList watchedFiles() const;
 
+    CardPictureModel* pictures_;
     OverviewSet set_;
     QSize box_{96, 96};
     std::array<OverviewCell, NumSlots> cells_;

@@ -30,8 +30,8 @@ QSize steppedBox(QSize box)
 
 } // namespace
 
-SetOverview::SetOverview(QWidget* parent)
-    : QWidget(parent, Qt::Window), layout_(OverviewLayout::withCells(96, 7, font()))
+SetOverview::SetOverview(QWidget* parent, CardPictureModel* pictures)
+    : QWidget(parent, Qt::Window), model_(pictures), layout_(OverviewLayout::withCells(96, 7, font()))
 {
     setWindowTitle(tr("Set overview"));
     setFocusPolicy(Qt::StrongFocus);

@@ -27,7 +27,9 @@ class SetOverview : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SetOverview(QWidget* parent = nullptr);
+    // With the editor's card `pictures`, the overview shows what the card
+    // frames show, read once for both, and follows the disk through them.
+    explicit SetOverview(QWidget* parent = nullptr, CardPictureModel* pictures = nullptr);
 
     void setSet(const OverviewSet& set);
     const OverviewSet& set() const { return model_.set(); }

@@ -15,8 +15,9 @@ class CardFileWatcher : public QObject {
   public:
     explicit CardFileWatcher(QObject* parent = nullptr);
 
-    // Watches `folder` (none when empty) and the files in `files` that exist.
-    void watch(const QString& folder, const QStringList& files);
+    // Watches `folder` (none when empty), the folders in `others` (not
+    // reported when gone) and the files in `files` that exist.
+    void watch(const QString& folder, const QStringList& files, const QStringList& others = {});
 
   signals:
     // A watched file or the folder changed.
@@ -31,5 +32,6 @@ class CardFileWatcher : public QObject {
     QTimer settle_;
     QString folder_;
     QStringList files_;
+    QStringList others_;
     bool goneTold_ = false;
 };

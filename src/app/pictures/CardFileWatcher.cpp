@@ -1,4 +1,4 @@
-#include "app/CardFileWatcher.h"
+#include "app/pictures/CardFileWatcher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +19,7 @@ CardFileWatcher::CardFileWatcher(QObject* parent) : QObject(parent)
     connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
 }
 
-void CardFileWatcher::watch(const QString& folder, const QStringList& files)
+void CardFileWatcher::watch(const QString& folder, const QStringList& files, const QStringList& others)
 {
     const QString cleaned = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
     // Another folder, or the same one there again, may be reported when gone.
@@ -27,13 +27,17 @@ void CardFileWatcher::watch(const QString& folder, const QStringList& files)
         goneTold_ = false;
     folder_ = cleaned;
     files_ = files;
+    others_ = others;
     const QStringList watched = watcher_.files() + watcher_.directories();
     if (!watched.isEmpty())
         watcher_.removePaths(watched);
-    if (folder_.isEmpty())
-        return;
     QStringList paths;
-    if (QFileInfo(folder_).isDir())
+    for (const QString& other : others)
+        if (!other.isEmpty() && QFileInfo(other).isDir())
+            paths << QDir::cleanPath(other);
+    if (folder_.isEmpty() && paths.isEmpty())
+        return;
+    if (!folder_.isEmpty() && QFileInfo(folder_).isDir())
         paths << folder_;
     for (const QString& file : files)
         if (QFileInfo::exists(file))
@@ -46,7 +50,7 @@ void CardFileWatcher::watch(const QString& folder, const QStringList& files)
 void CardFileWatcher::settled()
 {
     // A file replaced by rename is a new file: watched again from here on.
-    watch(folder_, files_);
+    watch(folder_, files_, others_);
     if (!folder_.isEmpty() && !QFileInfo(folder_).isDir() && !goneTold_) {
         goneTold_ = true;
         emit folderGone(folder_);
