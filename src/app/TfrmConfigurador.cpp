@@ -547,7 +547,7 @@ void TfrmConfigurador::InicImages()
     watchShownFiles();
 
     for (const EFileError& failure : failures)
-        ShowErrorBox(failure.Message(), failure.FileName());
+        ShowErrorBox(failure);
 }
 
 void TfrmConfigurador::watchShownFiles()
