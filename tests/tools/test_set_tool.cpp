@@ -19,6 +19,22 @@ TestFiles::ProcessRun runTool(const QStringList& args)
     return TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
 }
 
+// The tool and the executable it hands commands on to, copied where an
+// ordinary user may run them whatever folder the build is in.
+QString toolForEverybody(const QTemporaryDir& dir)
+{
+    Unprivileged::makeWritable(dir.path(), true);
+    const QFileInfo tool(QStringLiteral(TESSELLOR_TOOL));
+    for (const QString& name : {tool.fileName(), tool.fileName() + QStringLiteral("-gui")}) {
+        const QString copy = dir.filePath(name);
+        if (!QFile::copy(tool.dir().filePath(name), copy))
+            return QString();
+        QFile::setPermissions(copy,
+                              QFile::permissions(copy) | QFileDevice::ExeOther | QFileDevice::ReadOther);
+    }
+    return dir.filePath(tool.fileName());
+}
+
 void touch(const QString& path)
 {
     QFile file(path);
@@ -50,6 +66,7 @@ class TestSetTool : public QObject {
         QVERIFY(::chmod(QFile::encodeName(file).constData(), 0) == 0);
         command.replaceInStrings(QStringLiteral("%1"), dir.path());
         QString program = QStringLiteral(TESSELLOR_TOOL);
+        QTemporaryDir tools;
         // The session's runtime folder is another user's: the tool makes its own.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
@@ -58,6 +75,8 @@ class TestSetTool : public QObject {
             // borrowed identity: the tool runs wholly as an ordinary user.
             TESSELLOR_REQUIRE(Requirements::haveProgram("setpriv"), "setpriv, to run as an ordinary user");
             const QString nobody = QString::number(Unprivileged::Nobody);
+            program = toolForEverybody(tools);
+            QVERIFY(!program.isEmpty());
             command =
                 QStringList{"--reuid=" + nobody, "--regid=" + nobody, "--clear-groups", program} + command;
             program = QStringLiteral("setpriv");
