@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,4 +48,14 @@ void HelpWindow::openContents(const QString& contentsFile)
     }
     browser_->setSearchPaths({info.absolutePath()});
     browser_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+void HelpWindow::showAbout(QWidget* owner)
+{
+    QMessageBox::about(owner, QStringLiteral("About Tessellor"),
+                       QStringLiteral("<p><b>Tessellor</b> %1</p>"
+                                      "<p>The card set editor of the Varnolo memory game: make the cover and "
+                                      "the forty cards of a set from pictures, texts and sounds.</p>"
+                                      "<p>Sets are kept in the folder \"Ed\" beside the program.</p>")
+                           .arg(QStringLiteral(TESSELLOR_VERSION)));
 }

@@ -15,6 +15,9 @@ class HelpWindow : public QDialog {
     // Shows the one help window of `owner` (created on first use) at `contentsFile`.
     static HelpWindow* showContents(QWidget* owner, const QString& contentsFile);
 
+    // The About box of the program.
+    static void showAbout(QWidget* owner);
+
     void openContents(const QString& contentsFile);
     QTextBrowser* browser() const { return browser_; }
 

@@ -3,6 +3,7 @@
 // Works the editor window as the set commands leave it and as a user clicks it.
 
 #include "TestSession.h"
+#include "WindowControls.h"
 #include "cardset/DialogDriver.h"
 
 #include "app/TfrmConfigurador.h"
@@ -29,11 +30,11 @@ inline void openSet(TfrmConfigurador& w, const QString& folder, bool duplo)
 inline void goToSlot(TfrmConfigurador& w, int slot)
 {
     const int left = slot == 0 ? -1 : (slot % 2 == 1 ? slot : slot - 1);
-    for (int i = 0; i < 21 && w.DBImage1->Tag() != left; ++i)
+    for (int i = 0; i < 21 && ui(w).DBImage1->Tag() != left; ++i)
         w.btnProximoClick();
     if (slot % 2 == 0)
-        QTest::mouseClick(w.DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    QCOMPARE(w.ImagemAtual->Tag(), slot);
+        QTest::mouseClick(ui(w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    QCOMPARE(w.CurrentFrame()->Tag(), slot);
 }
 
 // Clicks a command button; the text of the error box it showed, or empty.

@@ -4,6 +4,7 @@
 
 #include "EditorDriver.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 
 #include "app/RecentSets.h"
 #include "cardset/CardUndoHistory.h"
@@ -209,17 +210,17 @@ class TestAddedCommands : public QObject {
         makeSet(QStringLiteral("Words"));
         goToSlot(*w, 2);
         const QByteArray before = readBytes(TestDocument().CaminhoImagem(2));
-        w->memTexto->setPlainText(text);
+        ui(*w).memTexto->setPlainText(text);
         int asked = 0;
         const auto answering = onNext<QMessageBox>([&](QMessageBox* box) {
             asked = answer ? answer : -1; // a box for text that fits is a fault too
             box->button(answer ? QMessageBox::StandardButton(answer) : QMessageBox::No)->click();
         });
-        w->btnTexto->click();
+        ui(*w).btnTexto->click();
         QCOMPARE(asked, answer);
         const bool written = answer != QMessageBox::No;
         QCOMPARE(readBytes(TestDocument().CaminhoImagem(2)) != before, written);
-        QCOMPARE(w->UndoHistory().UndoCount(), written ? 1 : 0);
+        QCOMPARE(w->Session().UndoHistory().UndoCount(), written ? 1 : 0);
     }
 
     void pasteAfterInsertImageOnTheCopiedCard()
@@ -227,16 +228,16 @@ class TestAddedCommands : public QObject {
         makeSet(QStringLiteral("Shapes"));
         goToSlot(*w, 1);
         const QByteArray copied = readBytes(TestDocument().CaminhoImagem(1));
-        w->btnCopiar->click();
+        ui(*w).btnCopiar->click();
         savePicture(Qt::black, folder(QStringLiteral("new.bmp")));
         const auto choosing = chooseFile(folder(QStringLiteral("new.bmp")));
-        w->btnImagem->click();
+        ui(*w).btnImagem->click();
         const QByteArray inserted = readBytes(TestDocument().CaminhoImagem(1));
         QVERIFY(inserted != copied);
         w->activateWindow(); // the offscreen platform does not give it back
         QTRY_VERIFY(w->isActiveWindow());
         goToSlot(*w, 2);
-        w->btnColar->click();
+        ui(*w).btnColar->click();
         QCOMPARE(readBytes(TestDocument().CaminhoImagem(2)), inserted);
     }
 };

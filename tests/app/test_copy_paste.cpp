@@ -5,6 +5,7 @@
 #include "EditorDriver.h"
 #include "Requirements.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 #include "audio/WaveBytes.h"
 #include "cardset/Unprivileged.h"
 
@@ -109,7 +110,7 @@ void TestCopyPaste::pasteWrites()
         writeSound(CaminhoSom(from), 7);
     const QByteArray copiedPicture = readBytes(CaminhoImagem(from));
     const QByteArray copiedSound = readBytes(CaminhoSom(from));
-    w->btnCopiarClick();
+    handle(*w, "copy");
 
     const QDir target((otherSet ? setB : setA)->path());
     openSet(*w, target.path(), toDouble);
@@ -119,11 +120,11 @@ void TestCopyPaste::pasteWrites()
     if (!withSound) // the card's own sound stays
         writeSound(targetSound, 99);
     const QByteArray soundBefore = readBytes(targetSound);
-    QCOMPARE(errorOf(w->btnColar), QString());
+    QCOMPARE(errorOf(ui(*w).btnColar), QString());
 
     QCOMPARE(readBytes(targetPicture), copiedPicture);
     QCOMPARE(readBytes(targetSound), withSound ? copiedSound : soundBefore);
-    QCOMPARE(w->ImagemAtual->Picture().ToImage(), picture(Qt::red).ToImage());
+    QCOMPARE(w->CurrentFrame()->Picture().ToImage(), picture(Qt::red).ToImage());
     for (int slot = 0; slot < NumSlots; ++slot) {
         QCOMPARE(Conjunto().Elementos[slot].Imagem, recorded.contains(slot) ? targetPicture : QString());
         QCOMPARE(Conjunto().Elementos[slot].Som,
@@ -150,7 +151,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
         picture(Qt::red).SaveBitmapFile(CaminhoImagem(3));
     writeSound(CaminhoSom(3), 7);
     goToSlot(*w, 3);
-    w->btnCopiarClick();
+    handle(*w, "copy");
     // The target card's blue picture is on disk and shown.
     const QString target = CaminhoImagem(10);
     picture(Qt::blue).SaveBitmapFile(target);
@@ -165,7 +166,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
         user.emplace();
         TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
     }
-    const QString shown = errorOf(w->btnColar);
+    const QString shown = errorOf(ui(*w).btnColar);
     user.reset();
     QCOMPARE(shown, error.arg(unreadableCopy ? setA->filePath(QStringLiteral("C03.bmp")) : target));
     QCOMPARE(readBytes(target), before);
@@ -173,19 +174,19 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
     QCOMPARE(Conjunto().Elementos[10].Imagem, target);
     QVERIFY(Conjunto().Elementos[10].Som.isEmpty());
     // The frame shows the card's picture on disk, not the one never written.
-    QCOMPARE(w->DBImage2->Picture().ToImage(), picture(Qt::blue).ToImage());
+    QCOMPARE(ui(*w).DBImage2->Picture().ToImage(), picture(Qt::blue).ToImage());
 }
 
 void TestCopyPaste::pasteEnabledFromFirstCopy()
 {
     openSet(*w, setA->path(), false);
-    QVERIFY(!w->btnColar->isEnabled() && !w->mnColar->isEnabled());
-    w->btnCopiarClick(); // a card without files
-    QVERIFY(w->btnColar->isEnabled() && w->mnColar->isEnabled());
+    QVERIFY(!ui(*w).btnColar->isEnabled() && !ui(*w).mnColar->isEnabled());
+    handle(*w, "copy"); // a card without files
+    QVERIFY(ui(*w).btnColar->isEnabled() && ui(*w).mnColar->isEnabled());
     w->InibeControles();
     openSet(*w, setB->path(), true);
-    QVERIFY(w->btnColar->isEnabled() && w->mnColar->isEnabled());
-    QCOMPARE(errorOf(w->btnColar), QString());
+    QVERIFY(ui(*w).btnColar->isEnabled() && ui(*w).mnColar->isEnabled());
+    QCOMPARE(errorOf(ui(*w).btnColar), QString());
     QVERIFY(QDir(setB->path()).isEmpty());
     QVERIFY(Conjunto().Elementos[0].Imagem.isEmpty() && Conjunto().Elementos[0].Som.isEmpty());
 }

@@ -3,6 +3,7 @@
 
 #include "EditorDriver.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 #include "app/overview/SetOverview.h"
 #include "audio/TMMWave.h"
 #include "audio/WaveBytes.h"
@@ -113,11 +114,11 @@ class TestDrops : public QObject {
     bool dropOnCard(int slot, bool viaOverview, QMimeData* data)
     {
         if (viaOverview) {
-            w->mnSetOverviewClick();
+            handle(*w, "overview");
             return dropOn(w->Overview(), w->Overview()->cellRect(slot).center(), data);
         }
         goToSlot(*w, slot);
-        return dropOn(slot % 2 == 1 ? w->DBImage1 : w->DBImage2, QPoint(41, 41), data);
+        return dropOn(slot % 2 == 1 ? ui(*w).DBImage1 : ui(*w).DBImage2, QPoint(41, 41), data);
     }
     QString inSet(const QString& name) const { return set->filePath(name); }
     // A file to drop, by its name: "pN.png" and "pN.bmp" 30 x 20 in greyOf,
@@ -198,7 +199,7 @@ void TestDrops::dropOneFile()
         files << makeSource(name);
     // A card dragged from the overview carries its slot.
     const int card = dropped[0].startsWith(QLatin1Char('#')) ? dropped[0].mid(1).toInt() : -1;
-    w->mnSetOverviewClick();
+    handle(*w, "overview");
     QMimeData* data =
         card >= 0 ? SetOverview::CardDragData(w->Overview()->set().folder, card) : filesData(files);
     const QStringList before = QDir(set->path()).entryList(QDir::Files);
@@ -217,7 +218,7 @@ void TestDrops::dropOneFile()
     }
     if (card >= 0) { // its sound too, and the copy buffer not used
         QTRY_COMPARE_WITH_TIMEOUT(readBytes(CaminhoSom(slot)), readBytes(CaminhoSom(card)), Timeout);
-        QVERIFY(Conjunto().Elementos[slot].Som == CaminhoSom(slot) && !w->btnColar->isEnabled());
+        QVERIFY(Conjunto().Elementos[slot].Som == CaminhoSom(slot) && !ui(*w).btnColar->isEnabled());
     }
     if (!files[0].endsWith(QStringLiteral(".png"))) {
         QCOMPARE(readBytes(inSet(written)), readBytes(files[0])); // as read
@@ -229,7 +230,7 @@ void TestDrops::dropOneFile()
         QCOMPARE(centreOf(inSet(written)), greyOf(files[0]));
     }
     // The frames showing the card show the new picture.
-    for (TDBImage* frame : {w->DBImage1, w->DBImage2}) {
+    for (TDBImage* frame : {ui(*w).DBImage1, ui(*w).DBImage2}) {
         if (!sound && frame->isVisible() && recorded.contains(frame->Tag()))
             QCOMPARE(frame->Picture().ToImage(), pictureIn(inSet(written)));
     }
@@ -307,10 +308,10 @@ void TestDrops::pastePicture()
     goToSlot(*w, 6);
     // No picture on the clipboard: the entry is off, and run all the same it says why.
     QGuiApplication::clipboard()->setText(QStringLiteral("not a picture"));
-    QTRY_VERIFY(!w->mnPastePicture->isEnabled());
+    QTRY_VERIFY(!ui(*w).mnPastePicture->isEnabled());
     DialogDriver::Message shown;
     QPointer<QTimer> waiting = DialogDriver::acceptMessage(&shown);
-    RunCommand([this] { w->mnPastePictureClick(); });
+    RunCommand([this] { handle(*w, "paste-picture"); });
     DialogDriver::withdraw(waiting);
     QCOMPARE(shown.text, QStringLiteral("The clipboard holds no picture."));
     QVERIFY(QDir(set->path()).isEmpty());
@@ -318,7 +319,7 @@ void TestDrops::pastePicture()
     QImage image(600, 300, QImage::Format_ARGB32);
     image.fill(Qt::red);
     QGuiApplication::clipboard()->setImage(image);
-    QTRY_VERIFY(w->mnPastePicture->isEnabled());
+    QTRY_VERIFY(ui(*w).mnPastePicture->isEnabled());
     w->activateWindow(); // after the message box
     QVERIFY(QTest::qWaitForWindowActive(w.get()));
     QTest::keyClick(w.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
@@ -326,7 +327,7 @@ void TestDrops::pastePicture()
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(written), Timeout);
     QCOMPARE(pictureIn(written).size(), QSize(256, 256));
     QVERIFY(Conjunto().Elementos[5].Imagem == written && Conjunto().Elementos[6].Imagem == written);
-    QCOMPARE(w->DBImage2->Picture().ToImage(), pictureIn(written));
+    QCOMPARE(ui(*w).DBImage2->Picture().ToImage(), pictureIn(written));
 }
 
 void TestDrops::overviewFollowsEditor()
@@ -340,7 +341,7 @@ void TestDrops::overviewFollowsEditor()
     QCOMPARE(overview->set().folder, QDir::cleanPath(set->path()));
     QVERIFY(QTest::qWaitForWindowExposed(overview));
     QTest::mouseClick(overview, Qt::LeftButton, {}, overview->cellRect(14).center());
-    QCOMPARE(w->DBImage1->Tag(), 13);
+    QCOMPARE(ui(*w).DBImage1->Tag(), 13);
     QCOMPARE(w->CurrentSlot(), 14);
     w->btnProximoClick();
     QCOMPARE(overview->currentSlot(), 15);

@@ -4,6 +4,7 @@
 
 #include "TestFiles.h"
 #include "TestSession.h"
+#include "WindowControls.h"
 #include "app/CardFontDialog.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -121,7 +122,7 @@ void TestImageCommands::openSet(bool duplo)
 // set, the other card sharing its file.
 void TestImageCommands::showOnCard(int slot, const QColor& colour, const QString& folder)
 {
-    TDBImage* frame = w->DBImage1->Tag() == slot ? w->DBImage1 : w->DBImage2;
+    TDBImage* frame = ui(*w).DBImage1->Tag() == slot ? ui(*w).DBImage1 : ui(*w).DBImage2;
     paint(frame, colour);
     const QString path = folder + QStringLiteral("/card%1.bmp").arg(slot);
     frame->Picture().SaveBitmapFile(path);
@@ -138,9 +139,9 @@ void TestImageCommands::expectRecorded(const QList<int>& recorded, const QString
 
 void TestImageCommands::goToPage(int leftTag)
 {
-    for (int i = 0; i < 21 && w->DBImage1->Tag() != leftTag; ++i)
+    for (int i = 0; i < 21 && ui(*w).DBImage1->Tag() != leftTag; ++i)
         w->btnProximoClick();
-    QCOMPARE(w->DBImage1->Tag(), leftTag);
+    QCOMPARE(ui(*w).DBImage1->Tag(), leftTag);
 }
 
 // Confirms `path` in the picture dialog once it is shown; an empty path cancels.
@@ -148,7 +149,7 @@ void TestImageCommands::chooseInPictureDialog(const QString& path)
 {
     auto* poll = new QTimer(w.get());
     connect(poll, &QTimer::timeout, poll, [this, path, poll] {
-        QFileDialog* dialog = w->dlOpenBitmap->Dialog();
+        QFileDialog* dialog = pictureDialog(*w)->Dialog();
         if (!dialog->isVisible())
             return;
         poll->deleteLater();
@@ -194,10 +195,10 @@ void TestImageCommands::insertImageNaming()
     openSet(duplo);
     goToPage(page);
     if (right)
-        QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    const QImage otherBefore = (right ? w->DBImage1 : w->DBImage2)->Picture().ToImage();
+        QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    const QImage otherBefore = (right ? ui(*w).DBImage1 : ui(*w).DBImage2)->Picture().ToImage();
     chooseInPictureDialog(chosen);
-    w->btnImagemClick();
+    handle(*w, "image");
 
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
     // The file holds the picture as read, byte for byte.
@@ -206,9 +207,9 @@ void TestImageCommands::insertImageNaming()
     QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), in.readAll());
     expectRecorded(recorded, file(written));
-    QCOMPARE(w->ImagemAtual->Picture().ToImage(), picture.ToImage());
+    QCOMPARE(w->CurrentFrame()->Picture().ToImage(), picture.ToImage());
     // The page's other card shows the file too when it shares it.
-    TDBImage* other = right ? w->DBImage1 : w->DBImage2;
+    TDBImage* other = right ? ui(*w).DBImage1 : ui(*w).DBImage2;
     QCOMPARE(other->Picture().ToImage(), recorded.size() > 1 ? picture.ToImage() : otherBefore);
 }
 
@@ -222,14 +223,14 @@ void TestImageCommands::insertImageConvertsOtherKinds()
     QVERIFY(image.save(chosen));
     openSet(true);
     chooseInPictureDialog(chosen);
-    w->btnImagemClick();
+    handle(*w, "image");
 
     // Fitted into the card's 256 x 256: 256 x 128, rows 64 to 191.
     const QImage written = fileImage(file(QStringLiteral("C00.bmp")));
     QCOMPARE(written.size(), QSize(256, 256));
     QCOMPARE(written.pixelColor(128, 128), QColor(Qt::red));
     QCOMPARE(written.pixelColor(128, 2), QColor(Qt::white));
-    QCOMPARE(w->ImagemAtual->Picture().ToImage(), written);
+    QCOMPARE(w->CurrentFrame()->Picture().ToImage(), written);
 }
 
 void TestImageCommands::insertImageCancelledOrUnreadable_data()
@@ -252,20 +253,20 @@ void TestImageCommands::insertImageCancelledOrUnreadable()
     chosenFile.close();
     openSet(true);
     goToPage(3);
-    paint(w->DBImage1, Qt::red);
-    const QImage before = w->DBImage1->Picture().ToImage();
+    paint(ui(*w).DBImage1, Qt::red);
+    const QImage before = ui(*w).DBImage1->Picture().ToImage();
 
     chooseInPictureDialog(error.isEmpty() ? QString() : chosen);
     QString raised;
     try {
-        w->btnImagemClick();
+        handle(*w, "image");
     } catch (const Exception& e) {
         raised = e.Message();
     }
     QCOMPARE(raised, error);
     QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
     QVERIFY(Conjunto().Elementos[3].Imagem.isEmpty());
-    QCOMPARE(w->DBImage1->Picture().ToImage(), before);
+    QCOMPARE(ui(*w).DBImage1->Picture().ToImage(), before);
 }
 
 void TestImageCommands::insertTextNaming_data()
@@ -297,11 +298,11 @@ void TestImageCommands::insertTextNaming()
     openSet(duplo);
     goToPage(page);
     if (right)
-        QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    const QImage before = w->DBImage1->Picture().ToImage();
-    QCOMPARE(w->ImagemAtual->Tag(), slot);
-    w->memTexto->setPlainText(QStringLiteral("Cat"));
-    w->btnTextoClick();
+        QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    const QImage before = ui(*w).DBImage1->Picture().ToImage();
+    QCOMPARE(w->CurrentFrame()->Tag(), slot);
+    ui(*w).memTexto->setPlainText(QStringLiteral("Cat"));
+    handle(*w, "text");
 
     QVERIFY(QFileInfo::exists(file(written)));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
@@ -310,9 +311,9 @@ void TestImageCommands::insertTextNaming()
     QCOMPARE(fileImage(file(written)), card);
     // The text box keeps its text; the other frame keeps showing what it
     // showed unless it shares the file.
-    QCOMPARE(w->memTexto->toPlainText(), QStringLiteral("Cat"));
+    QCOMPARE(ui(*w).memTexto->toPlainText(), QStringLiteral("Cat"));
     if (right && page > 0)
-        QCOMPARE(w->DBImage1->Picture().ToImage(), recorded.size() > 1 ? card : before);
+        QCOMPARE(ui(*w).DBImage1->Picture().ToImage(), recorded.size() > 1 ? card : before);
 }
 
 void TestImageCommands::duplicateNaming_data()
@@ -340,17 +341,17 @@ void TestImageCommands::duplicateNaming()
     goToPage(page);
     // The page's cards show pictures recorded from outside the set's folder.
     QTemporaryDir outside;
-    if (w->DBImage1->Tag() > 0) {
-        showOnCard(w->DBImage1->Tag(), Qt::red, outside.path());
-        showOnCard(w->DBImage2->Tag(), Qt::blue, outside.path());
+    if (ui(*w).DBImage1->Tag() > 0) {
+        showOnCard(ui(*w).DBImage1->Tag(), Qt::red, outside.path());
+        showOnCard(ui(*w).DBImage2->Tag(), Qt::blue, outside.path());
     }
     if (right)
-        QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    TDBImage* current = w->ImagemAtual;
+        QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    const TDBImage* current = w->CurrentFrame();
     const QImage source = current->Picture().ToImage();
-    w->btnDuplicarClick();
+    handle(*w, "duplicate");
 
-    QCOMPARE(w->ImagemAtual, current);
+    QCOMPARE(w->CurrentFrame(), current);
     if (recorded.isEmpty()) {
         QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
         for (const TElemento& element : Conjunto().Elementos)
@@ -363,7 +364,7 @@ void TestImageCommands::duplicateNaming()
     for (int slot = 0; slot < NumSlots; ++slot)
         QCOMPARE(Conjunto().Elementos[slot].Imagem == file(written), recorded.contains(slot));
     QCOMPARE(current->Picture().ToImage(), source);
-    TDBImage* target = current == w->DBImage1 ? w->DBImage2 : w->DBImage1;
+    TDBImage* target = current == ui(*w).DBImage1 ? ui(*w).DBImage2 : ui(*w).DBImage1;
     QCOMPARE(target->Picture().ToImage(), source);
 }
 
@@ -373,11 +374,11 @@ void TestImageCommands::duplicateThenTextLeavesOtherFrame()
     goToPage(1);
     QTemporaryDir outside;
     showOnCard(1, Qt::red, outside.path());
-    const QImage red = w->DBImage1->Picture().ToImage();
-    w->btnDuplicarClick();
-    w->memTexto->setPlainText(QStringLiteral("Dog"));
-    w->btnTextoClick();
-    QCOMPARE(w->DBImage2->Picture().ToImage(), red);
+    const QImage red = ui(*w).DBImage1->Picture().ToImage();
+    handle(*w, "duplicate");
+    ui(*w).memTexto->setPlainText(QStringLiteral("Dog"));
+    handle(*w, "text");
+    QCOMPARE(ui(*w).DBImage2->Picture().ToImage(), red);
     QCOMPARE(fileImage(file(QStringLiteral("C02.bmp"))), red);
 }
 
@@ -395,11 +396,11 @@ void TestImageCommands::textBoxLinesAsShown()
 {
     QFETCH(QString, text);
     openSet(true);
-    w->memTexto->setPlainText(text);
+    ui(*w).memTexto->setPlainText(text);
     QCoreApplication::processEvents();
     // The box's own layout of its blocks.
     QStringList shown;
-    for (QTextBlock block = w->memTexto->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = ui(*w).memTexto->document()->begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         QVERIFY(layout->lineCount() > 0);
         for (int i = 0; i < layout->lineCount(); ++i)
@@ -411,10 +412,10 @@ void TestImageCommands::textBoxLinesAsShown()
 void TestImageCommands::fontDialogStartsRegular()
 {
     // Confirmed untouched, the dialog gives back the plain default font.
-    QTimer::singleShot(0, [this] { w->dlFont->accept(); });
+    QTimer::singleShot(0, [this] { fontDialog(*w)->accept(); });
     openSet(true);
-    w->btnFonteClick();
-    const CardText::CanvasFont font = w->CanvasFont(w->DBImage2);
+    handle(*w, "font");
+    const CardText::CanvasFont font = w->CanvasFont(ui(*w).DBImage2);
     QVERIFY(!font.font.italic());
     QCOMPARE(font.font.weight(), QFont::Normal);
     QCOMPARE(font.font.pointSize(), 8);
@@ -425,47 +426,48 @@ void TestImageCommands::fontsKeptPerFrame()
 {
     openSet(true);
     goToPage(1);
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
     QFont big = CardText::DefaultCanvasFont().font;
     big.setPointSize(14);
     big.setBold(true);
     QTimer::singleShot(0, [this, big] {
-        w->dlFont->fontChooser()->setCurrentFont(big);
-        w->dlFont->colorList()->setCurrentIndex(w->dlFont->colorList()->findText(QStringLiteral("Red")));
-        w->dlFont->accept();
+        fontDialog(*w)->fontChooser()->setCurrentFont(big);
+        fontDialog(*w)->colorList()->setCurrentIndex(
+            fontDialog(*w)->colorList()->findText(QStringLiteral("Red")));
+        fontDialog(*w)->accept();
     });
-    w->btnFonteClick();
+    handle(*w, "font");
     // The offscreen platform does not give the activation back by itself.
     w->activateWindow();
     QTRY_VERIFY(w->isActiveWindow());
-    const CardText::CanvasFont chosen = w->CanvasFont(w->DBImage1);
+    const CardText::CanvasFont chosen = w->CanvasFont(ui(*w).DBImage1);
     QCOMPARE(chosen.font.pointSize(), 14);
     QVERIFY(chosen.font.bold());
     QCOMPARE(chosen.color, QColor(Qt::red));
 
-    w->memTexto->setPlainText(QStringLiteral("Hi"));
+    ui(*w).memTexto->setPlainText(QStringLiteral("Hi"));
     // Right frame: still the default font.
-    QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    w->btnTextoClick();
+    QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    handle(*w, "text");
     QCOMPARE(fileImage(file(QStringLiteral("C02.bmp"))),
              textCard(QStringLiteral("Hi"), CardText::DefaultCanvasFont()));
     // The left frame keeps its font across page changes.
     goToPage(3);
-    w->btnTextoClick();
+    handle(*w, "text");
     QCOMPARE(fileImage(file(QStringLiteral("C03.bmp"))), textCard(QStringLiteral("Hi"), chosen));
 
     // The dialog opens with the last choice; cancelling keeps it and the frame's font.
     QFont seen;
     QTimer::singleShot(0, [this, &seen] {
-        seen = w->dlFont->fontChooser()->currentFont();
-        w->dlFont->fontChooser()->setCurrentFont(CardText::DefaultCanvasFont().font);
-        w->dlFont->reject();
+        seen = fontDialog(*w)->fontChooser()->currentFont();
+        fontDialog(*w)->fontChooser()->setCurrentFont(CardText::DefaultCanvasFont().font);
+        fontDialog(*w)->reject();
     });
-    QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    w->btnFonteClick();
+    QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    handle(*w, "font");
     QCOMPARE(seen.pointSize(), 14);
-    QCOMPARE(w->dlFont->LastChoice().font.pointSize(), 14);
-    QCOMPARE(w->CanvasFont(w->DBImage2).font.pointSize(), CardText::DefaultCanvasFont().font.pointSize());
+    QCOMPARE(fontDialog(*w)->LastChoice().font.pointSize(), 14);
+    QCOMPARE(w->CanvasFont(ui(*w).DBImage2).font.pointSize(), CardText::DefaultCanvasFont().font.pointSize());
 }
 
 void TestImageCommands::failedWriteShowsTheCardOnDisk_data()
@@ -485,36 +487,36 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
     QFETCH(QString, command);
     QFETCH(bool, folderMissing);
     openSet(true);
-    paint(w->DBImage1, Qt::green);
-    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("photo.bmp")));
-    paint(w->DBImage1, Qt::red);
-    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C01.bmp")));
-    paint(w->DBImage1, Qt::blue);
-    w->DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C02.bmp")));
+    paint(ui(*w).DBImage1, Qt::green);
+    ui(*w).DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("photo.bmp")));
+    paint(ui(*w).DBImage1, Qt::red);
+    ui(*w).DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C01.bmp")));
+    paint(ui(*w).DBImage1, Qt::blue);
+    ui(*w).DBImage1->Picture().SaveBitmapFile(file(QStringLiteral("C02.bmp")));
     RecordImagem(1, file(QStringLiteral("C01.bmp")));
     RecordImagem(2, file(QStringLiteral("C02.bmp")));
     goToPage(1);
-    const QImage onDisk = w->DBImage2->Picture().ToImage();
-    TDBImage* written = command == QLatin1String("duplicate") ? w->DBImage2 : w->DBImage1;
+    const QImage onDisk = ui(*w).DBImage2->Picture().ToImage();
+    TDBImage* written = command == QLatin1String("duplicate") ? ui(*w).DBImage2 : ui(*w).DBImage1;
     const QString writtenFile =
-        file(written == w->DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
+        file(written == ui(*w).DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
     const QImage writtenBefore = fileImage(writtenFile);
     if (folderMissing)
         PastaConjunto() = dir->path() + QStringLiteral("/missing/");
     Unprivileged::makeReadOnly(dir->path(), true);
     if (command == QLatin1String("image"))
         chooseInPictureDialog(file(QStringLiteral("photo.bmp")));
-    w->memTexto->setPlainText(QStringLiteral("Owl"));
+    ui(*w).memTexto->setPlainText(QStringLiteral("Owl"));
     QString error;
     {
         Unprivileged user;
         try {
             if (command == QLatin1String("image"))
-                w->btnImagemClick();
+                handle(*w, "image");
             else if (command == QLatin1String("text"))
-                w->btnTextoClick();
+                handle(*w, "text");
             else
-                w->btnDuplicarClick();
+                handle(*w, "duplicate");
         } catch (const Exception& e) {
             error = e.Message();
         }
@@ -525,7 +527,7 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
     QCOMPARE(Conjunto().Elementos[2].Imagem, file(QStringLiteral("C02.bmp")));
     QCOMPARE(fileImage(writtenFile), writtenBefore);
     QCOMPARE(written->Picture().ToImage(), writtenBefore);
-    QCOMPARE(w->DBImage2->Picture().ToImage(), onDisk);
+    QCOMPARE(ui(*w).DBImage2->Picture().ToImage(), onDisk);
 }
 
 // The command shows its own error: this test runs without the application's
@@ -534,10 +536,10 @@ void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
     PastaConjunto() = dir->path() + QStringLiteral("/missing/");
-    w->memTexto->setPlainText(QStringLiteral("Owl"));
+    ui(*w).memTexto->setPlainText(QStringLiteral("Owl"));
     DialogDriver::Message box;
     DialogDriver::acceptMessage(&box);
-    QTest::mouseClick(w->btnTexto, Qt::LeftButton);
+    QTest::mouseClick(ui(*w).btnTexto, Qt::LeftButton);
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
     QCOMPARE(
         box.text,
@@ -566,18 +568,18 @@ void TestImageCommands::outsideWriteShowsInTheFrames()
     QFETCH(bool, rightChanges);
     openSet(duplo);
     goToPage(5);
-    const QImage blank = w->DBImage1->Picture().ToImage();
+    const QImage blank = ui(*w).DBImage1->Picture().ToImage();
     TBitmap picture;
     picture.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
     picture.Draw([](QPainter& p) { p.fillRect(QRect(0, 0, 30, 82), Qt::green); });
     w->Document().ReplaceCardFile(slot, TSetDocument::CardPart::Picture,
                                   [&picture](const QString& path) { picture.SaveBitmapFile(path); });
-    QCOMPARE(w->DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
-    QCOMPARE(w->DBImage2->Picture().ToImage(), rightChanges ? picture.ToImage() : blank);
+    QCOMPARE(ui(*w).DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
+    QCOMPARE(ui(*w).DBImage2->Picture().ToImage(), rightChanges ? picture.ToImage() : blank);
     // A sound changes no picture.
     w->Document().ReplaceCardFile(5, TSetDocument::CardPart::Sound,
                                   [](const QString& path) { TestFiles::writeBytes(path, "RIFF"); });
-    QCOMPARE(w->DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
+    QCOMPARE(ui(*w).DBImage1->Picture().ToImage(), leftChanges ? picture.ToImage() : blank);
 }
 
 QTEST_MAIN(TestImageCommands)

@@ -5,6 +5,7 @@
 #include "EditorDriver.h"
 #include "Requirements.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 #include "audio/SoundRecorder.h"
 #include "audio/WaveBytes.h"
 #include "cardset/Unprivileged.h"
@@ -123,7 +124,7 @@ void TestSoundCommands::insertSound()
     QFETCH(bool, ownFile);
     QFETCH(QString, written);
     QFETCH(QList<int>, recorded);
-    QCOMPARE(w->dlOpenWave->Title(), QStringLiteral("Open Wave File"));
+    QCOMPARE(waveDialog(*w)->Title(), QStringLiteral("Open Wave File"));
     openSet(*w, set->path(), duplo);
     goToSlot(*w, slot);
     const QString target = set->filePath(written);
@@ -134,16 +135,16 @@ void TestSoundCommands::insertSound()
         writeBytes(target, expected);
         chosen = target;
     }
-    const QImage shown = w->ImagemAtual->Picture().ToImage();
+    const QImage shown = w->CurrentFrame()->Picture().ToImage();
 
     chooseInWaveDialog(chosen);
-    QCOMPARE(errorOf(w->btnSom), QString());
+    QCOMPARE(errorOf(ui(*w).btnSom), QString());
 
     QCOMPARE(QDir(set->path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(readBytes(target), expected);
     for (int other = 0; other < NumSlots; ++other)
         QCOMPARE(Conjunto().Elementos[other].Som, recorded.contains(other) ? target : QString());
-    QCOMPARE(w->ImagemAtual->Picture().ToImage(), shown);
+    QCOMPARE(w->CurrentFrame()->Picture().ToImage(), shown);
 }
 
 void TestSoundCommands::insertSoundFails_data()
@@ -171,7 +172,7 @@ void TestSoundCommands::insertSoundFails()
     Conjunto().Elementos[0].Som = QStringLiteral("as before");
 
     if (failure == QLatin1String("changed"))
-        w->dlOpenWave->OnFileOK = [](TMMWaveOpenDialog*, const QString& path, bool&) {
+        waveDialog(*w)->OnFileOK = [](TMMWaveOpenDialog*, const QString& path, bool&) {
             // The file changes after the dialog found it a wave.
             writeBytes(path, "RIFF, but no wave any more");
         };
@@ -184,7 +185,7 @@ void TestSoundCommands::insertSoundFails()
         user.emplace();
         TESSELLOR_REQUIRE(::geteuid() != 0, "an ordinary user to run as");
     }
-    const QString shown = errorOf(w->btnSom);
+    const QString shown = errorOf(ui(*w).btnSom);
     user.reset();
     QCOMPARE(shown, QString(error)
                         .replace(QStringLiteral("<chosen>"), chosen)
@@ -217,7 +218,7 @@ void TestSoundCommands::hearSound()
         writeBytes(set->filePath(file), toneWave(3));
     QVERIFY(Conjunto().Elementos[slot].Som.isEmpty());
     SoundRecorder recorder;
-    QCOMPARE(errorOf(w->btnTocarSom), QString());
+    QCOMPARE(errorOf(ui(*w).btnTocarSom), QString());
     QCOMPARE(SimpleSoundPlayer::instance().isPlaying(), !file.isEmpty());
     if (file.isEmpty()) {
         recorder.Collect(SoundRecorder::Rate / 10); // what an earlier test left in the output

@@ -6,6 +6,7 @@
 #include "EditorDriver.h"
 #include "Requirements.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 #include "audio/WaveBytes.h"
 
 #include "audio/TMMWave.h"
@@ -122,10 +123,10 @@ void TestSoundExtras::record()
     QFETCH(bool, use);
     QTRY_COMPARE_WITH_TIMEOUT(QMediaDevices::defaultAudioInput().id(), SineInput.toUtf8(), 10000);
     // Off with the Edit menu while no set is open.
-    QVERIFY(!w->mnGravarSom->isEnabled() && !w->mnFalarTexto->isEnabled());
+    QVERIFY(!ui(*w).mnGravarSom->isEnabled() && !ui(*w).mnFalarTexto->isEnabled());
     openSet(*w, set->path(), false);
     goToSlot(*w, 5);
-    QVERIFY(w->mnGravarSom->isEnabled() && w->mnFalarTexto->isEnabled());
+    QVERIFY(ui(*w).mnGravarSom->isEnabled() && ui(*w).mnFalarTexto->isEnabled());
 
     bool recorded = false;
     waitingDialog = DialogDriver::onModal<RecordDialog>(
@@ -140,7 +141,7 @@ void TestSoundExtras::record()
                 dialog->reject();
         },
         QStringLiteral("dlGravarSom"));
-    w->mnGravarSom->trigger();
+    ui(*w).mnGravarSom->trigger();
     QVERIFY(recorded);
 
     const QString target = set->filePath(QStringLiteral("S03.wav"));
@@ -150,7 +151,7 @@ void TestSoundExtras::record()
     if (!use)
         return;
     QCOMPARE(describe(target), QStringLiteral("1, 1, 22050, 16, loud"));
-    QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo Record on card 5"));
+    QCOMPARE(ui(*w).mnDesfazer->text(), QStringLiteral("&Undo Record on card 5"));
 }
 
 void TestSoundExtras::speak_data()
@@ -174,7 +175,7 @@ void TestSoundExtras::speak()
     const QString target = set->filePath(QStringLiteral("S04.wav"));
     const QByteArray old = WaveBytes::PcmWave(1, 8000, 16, QByteArray(800, '\x10'));
     writeBytes(target, old);
-    w->memTexto->setPlainText(text);
+    ui(*w).memTexto->setPlainText(text);
 
     bool voiceAsked = false;
     waitingDialog = DialogDriver::onModal<SpeakDialog>([confirm, &voiceAsked](SpeakDialog* dialog) {
@@ -185,7 +186,7 @@ void TestSoundExtras::speak()
     });
     DialogDriver::Message shown;
     waitingMessage = DialogDriver::acceptMessage(&shown);
-    w->mnFalarTexto->trigger();
+    ui(*w).mnFalarTexto->trigger();
 
     QCOMPARE(shown.text, message);
     QCOMPARE(voiceAsked, message.isEmpty());
@@ -197,8 +198,8 @@ void TestSoundExtras::speak()
     QCOMPARE(describe(target), QStringLiteral("1, 1, 22050, 16, loud"));
     QCOMPARE(Conjunto().Elementos[4].Som, target);
 
-    QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo Speak text on card 4"));
-    w->mnDesfazer->trigger();
+    QCOMPARE(ui(*w).mnDesfazer->text(), QStringLiteral("&Undo Speak text on card 4"));
+    ui(*w).mnDesfazer->trigger();
     QCOMPARE(readBytes(target), old);
 }
 
@@ -219,7 +220,7 @@ void TestSoundExtras::insertConvertedSound()
             QMetaObject::invokeMethod(dialog, "accept");
         },
         QStringLiteral("dlOpenWave"));
-    QCOMPARE(errorOf(w->btnSom), QString());
+    QCOMPARE(errorOf(ui(*w).btnSom), QString());
 
     const QString target = set->filePath(QStringLiteral("S03.wav"));
     QCOMPARE(describe(target), QStringLiteral("1, 2, 44100, 16, loud"));
@@ -233,10 +234,10 @@ void TestSoundExtras::recordEntryFollowsTheInput()
 {
     const bool noServer = qEnvironmentVariable("PULSE_SERVER") == QLatin1String("unix:/nonexistent");
     openSet(*w, set->path(), false);
-    QCOMPARE(w->mnGravarSom->isEnabled(), !noServer);
-    QCOMPARE(w->mnGravarSom->text(),
+    QCOMPARE(ui(*w).mnGravarSom->isEnabled(), !noServer);
+    QCOMPARE(ui(*w).mnGravarSom->text(),
              noServer ? QStringLiteral("&Record... (no sound input device)") : QStringLiteral("&Record..."));
-    QVERIFY(w->mnFalarTexto->isEnabled());
+    QVERIFY(ui(*w).mnFalarTexto->isEnabled());
 }
 
 QTEST_MAIN(TestSoundExtras)

@@ -6,6 +6,7 @@
 
 #include "EditorDriver.h"
 #include "TestFiles.h"
+#include "WindowControls.h"
 #include "audio/WaveBytes.h"
 
 #include "cardset/CardUndoHistory.h"
@@ -121,7 +122,7 @@ class TestUndo : public QObject {
         savePicture(Qt::green, Conjunto().Elementos[other].Imagem = CaminhoImagem(other));
         saveSound(80, CaminhoSom(other));
         goToSlot(*w, other);
-        w->btnCopiarClick();
+        handle(*w, "copy");
         if (command != QLatin1String("duplicate"))
             goToSlot(*w, slot);
         const QByteArrayList before = cardState(slot);
@@ -132,21 +133,21 @@ class TestUndo : public QObject {
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(chosen);
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        w->memTexto->setPlainText(QStringLiteral("apple"));
-        const QHash<QString, QAbstractButton*> buttons{{"image", w->btnImagem},
-                                                       {"sound", w->btnSom},
-                                                       {"text", w->btnTexto},
-                                                       {"duplicate", w->btnDuplicar},
-                                                       {"paste", w->btnColar}};
+        ui(*w).memTexto->setPlainText(QStringLiteral("apple"));
+        const QHash<QString, QAbstractButton*> buttons{{"image", ui(*w).btnImagem},
+                                                       {"sound", ui(*w).btnSom},
+                                                       {"text", ui(*w).btnTexto},
+                                                       {"duplicate", ui(*w).btnDuplicar},
+                                                       {"paste", ui(*w).btnColar}};
         buttons[command]->click();
         const QByteArrayList after = cardState(slot);
         QVERIFY(after != before);
-        QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo ") + label);
+        QCOMPARE(ui(*w).mnDesfazer->text(), QStringLiteral("&Undo ") + label);
 
         // Each undone and redone from another page: the card is shown again.
         for (const bool undo : {true, false}) {
             w->btnAnteriorClick();
-            QCOMPARE(errorOf(undo ? w->mnDesfazer : w->mnRefazer), QString());
+            QCOMPARE(errorOf(undo ? ui(*w).mnDesfazer : ui(*w).mnRefazer), QString());
             QCOMPARE(cardState(slot), undo ? before : after);
             QCOMPARE(QFileInfo::exists(CaminhoImagem(slot)), !(undo ? before : after)[0].isEmpty());
             QCOMPARE(w->CurrentSlot(), slot);
@@ -154,48 +155,49 @@ class TestUndo : public QObject {
             shown.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
             if (QFileInfo::exists(CaminhoImagem(slot)))
                 shown.LoadBitmapFile(CaminhoImagem(slot));
-            QCOMPARE(w->ImagemAtual->Picture().ToImage(), shown.ToImage());
-            QCOMPARE(w->mnDesfazer->isEnabled(), !undo);
-            QCOMPARE(w->mnRefazer->text(), undo ? QStringLiteral("R&edo ") + label : QStringLiteral("R&edo"));
+            QCOMPARE(w->CurrentFrame()->Picture().ToImage(), shown.ToImage());
+            QCOMPARE(ui(*w).mnDesfazer->isEnabled(), !undo);
+            QCOMPARE(ui(*w).mnRefazer->text(),
+                     undo ? QStringLiteral("R&edo ") + label : QStringLiteral("R&edo"));
         }
     }
 
     void entriesAndKeys()
     {
-        QCOMPARE(w->mnDesfazer->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)});
-        QCOMPARE(w->mnRefazer->shortcuts(),
+        QCOMPARE(ui(*w).mnDesfazer->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Z)});
+        QCOMPARE(ui(*w).mnRefazer->shortcuts(),
                  (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
         openSet(*w, set.path(), true);
-        QVERIFY(!w->mnDesfazer->isEnabled() && !w->mnRefazer->isEnabled());
+        QVERIFY(!ui(*w).mnDesfazer->isEnabled() && !ui(*w).mnRefazer->isEnabled());
         goToSlot(*w, 4);
-        w->memTexto->setPlainText(QStringLiteral("Cat"));
-        w->btnTexto->click();
+        ui(*w).memTexto->setPlainText(QStringLiteral("Cat"));
+        ui(*w).btnTexto->click();
         const QByteArray written = readBytes(CaminhoImagem(4));
 
         // In the text box the keys undo and redo the typing, not the card.
-        w->memTexto->setFocus();
-        w->memTexto->moveCursor(QTextCursor::End);
-        QTest::keyClicks(w->memTexto, QStringLiteral("s"));
-        QTest::keyClick(w->memTexto, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(w->memTexto->toPlainText(), QStringLiteral("Cat"));
+        ui(*w).memTexto->setFocus();
+        ui(*w).memTexto->moveCursor(QTextCursor::End);
+        QTest::keyClicks(ui(*w).memTexto, QStringLiteral("s"));
+        QTest::keyClick(ui(*w).memTexto, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui(*w).memTexto->toPlainText(), QStringLiteral("Cat"));
         QCOMPARE(readBytes(CaminhoImagem(4)), written);
-        w->DBImage2->setFocus();
-        QTest::keyClick(w->DBImage2, Qt::Key_Z, Qt::ControlModifier);
+        ui(*w).DBImage2->setFocus();
+        QTest::keyClick(ui(*w).DBImage2, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!QFileInfo::exists(CaminhoImagem(4)));
-        w->memTexto->setFocus();
-        QTest::keyClick(w->memTexto, Qt::Key_Y, Qt::ControlModifier);
-        QTest::keyClick(w->memTexto, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(w->UndoHistory().RedoCount(), 1);
+        ui(*w).memTexto->setFocus();
+        QTest::keyClick(ui(*w).memTexto, Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(ui(*w).memTexto, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w->Session().UndoHistory().RedoCount(), 1);
         // On a card frame they are the window's.
-        w->DBImage2->setFocus();
-        QTest::keyClick(w->DBImage2, Qt::Key_Y, Qt::ControlModifier);
+        ui(*w).DBImage2->setFocus();
+        QTest::keyClick(ui(*w).DBImage2, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(readBytes(CaminhoImagem(4)), written);
-        QTest::keyClick(w->DBImage2, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(w->DBImage2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(ui(*w).DBImage2, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(ui(*w).DBImage2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(readBytes(CaminhoImagem(4)), written);
         w->InibeControles();
-        QVERIFY(!w->mnDesfazer->isEnabled());
+        QVERIFY(!ui(*w).mnDesfazer->isEnabled());
     }
 
     void clicksThatChangeNothingAddNoStep()
@@ -203,14 +205,14 @@ class TestUndo : public QObject {
         // A paired set: card 7's frames both show the pair's one file.
         openSet(*w, set.path(), false);
         goToSlot(*w, 7);
-        w->memTexto->setPlainText(QStringLiteral("Owl"));
+        ui(*w).memTexto->setPlainText(QStringLiteral("Owl"));
         for (int click = 0; click < 20; ++click)
-            w->btnTexto->click();
+            ui(*w).btnTexto->click();
         const QByteArray written = readBytes(CaminhoImagem(7));
-        w->btnDuplicar->click();
+        ui(*w).btnDuplicar->click();
         QCOMPARE(readBytes(CaminhoImagem(7)), written);
-        QCOMPARE(w->UndoHistory().UndoCount(), 1);
-        QCOMPARE(errorOf(w->mnDesfazer), QString());
+        QCOMPARE(w->Session().UndoHistory().UndoCount(), 1);
+        QCOMPARE(errorOf(ui(*w).mnDesfazer), QString());
         QVERIFY(!QFileInfo::exists(CaminhoImagem(7)));
     }
 
@@ -219,15 +221,15 @@ class TestUndo : public QObject {
         QTemporaryDir other;
         openSet(*w, set.path(), true);
         goToSlot(*w, 3);
-        w->memTexto->setPlainText(QStringLiteral("Owl"));
-        w->btnTexto->click();
+        ui(*w).memTexto->setPlainText(QStringLiteral("Owl"));
+        ui(*w).btnTexto->click();
         openSet(*w, other.path(), false);
-        QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo"));
+        QCOMPARE(ui(*w).mnDesfazer->text(), QStringLiteral("&Undo"));
         openSet(*w, set.path(), true);
-        QCOMPARE(w->mnDesfazer->text(), QStringLiteral("&Undo Insert Text on card 3"));
+        QCOMPARE(ui(*w).mnDesfazer->text(), QStringLiteral("&Undo Insert Text on card 3"));
         TestFiles::writeBytes(CaminhoImagem(3), "changed");
         QCOMPARE(
-            errorOf(w->mnDesfazer),
+            errorOf(ui(*w).mnDesfazer),
             QStringLiteral("The file %1 was changed outside the editor since; this step can no longer be "
                            "undone.")
                 .arg(QDir::toNativeSeparators(CaminhoImagem(3))));

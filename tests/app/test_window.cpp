@@ -3,6 +3,7 @@
 // error box.
 
 #include "TestSession.h"
+#include "WindowControls.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "cardset/CardTable.h"
@@ -129,37 +130,38 @@ void TestWindow::openWindow()
 // Turns pages with Next until the left frame shows `leftTag` (-1: the cover).
 void TestWindow::goToPage(int leftTag)
 {
-    for (int i = 0; i < 21 && w->DBImage1->Tag() != leftTag; ++i)
+    for (int i = 0; i < 21 && ui(*w).DBImage1->Tag() != leftTag; ++i)
         w->btnProximoClick();
-    QCOMPARE(w->DBImage1->Tag(), leftTag);
+    QCOMPARE(ui(*w).DBImage1->Tag(), leftTag);
 }
 
 void TestWindow::startsOnTheCoverPage()
 {
-    QVERIFY(!w->PrimeiraAtivacao);
-    QCOMPARE(w->DBImage1->Tag(), -1);
-    QCOMPARE(w->DBImage2->Tag(), 0);
-    QVERIFY(w->DBImage1->isHidden());
-    QVERIFY(w->Label2->isHidden());
-    QCOMPARE(w->Label3->text(), QStringLiteral("Deck"));
-    QCOMPARE(centre(w->DBImage2), White);
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
-    QCOMPARE(w->Bevel1->pos(), w->DBImage2->pos() - QPoint(5, 5));
-    QCOMPARE(w->Bevel1->size(), QSize(93, 91));
+    QVERIFY(!w->EditingEnabled()); // the first activation turns editing off
+    QCOMPARE(ui(*w).DBImage1->Tag(), -1);
+    QCOMPARE(ui(*w).DBImage2->Tag(), 0);
+    QVERIFY(ui(*w).DBImage1->isHidden());
+    QVERIFY(ui(*w).Label2->isHidden());
+    QCOMPARE(ui(*w).Label3->text(), QStringLiteral("Deck"));
+    QCOMPARE(centre(ui(*w).DBImage2), White);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage2);
+    QCOMPARE(ui(*w).Bevel1->pos(), ui(*w).DBImage2->pos() - QPoint(5, 5));
+    QCOMPARE(ui(*w).Bevel1->size(), QSize(93, 91));
 
     for (QWidget* control : std::initializer_list<QWidget*>{
-             w->DBImage2, w->btnImagem, w->btnDuplicar, w->btnSom, w->btnTocarSom, w->btnTexto, w->btnFonte,
-             w->btnSalvar, w->btnCopiar, w->btnAnterior, w->btnProximo, w->memTexto})
+             ui(*w).DBImage2, ui(*w).btnImagem, ui(*w).btnDuplicar, ui(*w).btnSom, ui(*w).btnTocarSom,
+             ui(*w).btnTexto, ui(*w).btnFonte, ui(*w).btnSalvar, ui(*w).btnCopiar, ui(*w).btnAnterior,
+             ui(*w).btnProximo, ui(*w).memTexto})
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-    QVERIFY(!w->mnEditar->menuAction()->isEnabled());
-    QVERIFY(!w->btnColar->isEnabled());
-    QVERIFY(!w->mnColar->isEnabled());
-    QVERIFY(w->btnAbrir->isEnabled());
-    QVERIFY(w->mnArquivo->menuAction()->isEnabled());
-    QVERIFY(w->mnAbrir->isEnabled());
-    QVERIFY(w->mnAjuda->menuAction()->isEnabled());
-    QVERIFY(w->lblProgresso->isHidden());
-    QVERIFY(w->Progresso->isHidden());
+    QVERIFY(!ui(*w).mnEditar->menuAction()->isEnabled());
+    QVERIFY(!ui(*w).btnColar->isEnabled());
+    QVERIFY(!ui(*w).mnColar->isEnabled());
+    QVERIFY(ui(*w).btnAbrir->isEnabled());
+    QVERIFY(ui(*w).mnArquivo->menuAction()->isEnabled());
+    QVERIFY(ui(*w).mnAbrir->isEnabled());
+    QVERIFY(ui(*w).mnAjuda->menuAction()->isEnabled());
+    QVERIFY(ui(*w).lblProgresso->isHidden());
+    QVERIFY(ui(*w).Progresso->isHidden());
 
     QVERIFY(PastaConjunto().isEmpty());
     QVERIFY(PastaBase().endsWith(QStringLiteral("/Ed/")));
@@ -214,7 +216,7 @@ void TestWindow::buttonsCarryTheirHints()
     QFETCH(QString, name);
     QFETCH(QString, hint);
     QFETCH(QPoint, place);
-    auto* button = w->Panel1->findChild<QToolButton*>(name);
+    auto* button = ui(*w).Panel1->findChild<QToolButton*>(name);
     QVERIFY(button);
     QCOMPARE(button->toolTip(), hint);
     QVERIFY(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
@@ -351,24 +353,24 @@ void TestWindow::pagesWrapAround()
     w->HabilitaControles();
     goToPage(startLeft);
     if (command == QLatin1String("next"))
-        QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+        QTest::mouseClick(ui(*w).btnProximo, Qt::LeftButton);
     else if (command == QLatin1String("previous"))
-        QTest::mouseClick(w->btnAnterior, Qt::LeftButton);
+        QTest::mouseClick(ui(*w).btnAnterior, Qt::LeftButton);
     else
         w->findChild<QAction*>(command)->trigger();
-    QCOMPARE(w->DBImage1->Tag(), left);
-    QCOMPARE(w->DBImage2->Tag(), right);
-    QCOMPARE(w->Label3->text(), rightLabel);
-    QCOMPARE(w->Label2->isHidden(), left == -1);
-    QCOMPARE(w->DBImage1->isHidden(), left == -1);
+    QCOMPARE(ui(*w).DBImage1->Tag(), left);
+    QCOMPARE(ui(*w).DBImage2->Tag(), right);
+    QCOMPARE(ui(*w).Label3->text(), rightLabel);
+    QCOMPARE(ui(*w).Label2->isHidden(), left == -1);
+    QCOMPARE(ui(*w).DBImage1->isHidden(), left == -1);
     if (left != -1)
-        QCOMPARE(w->Label2->text(), QString::number(left));
+        QCOMPARE(ui(*w).Label2->text(), QString::number(left));
     // With a set open the current card is the left frame of a card page,
     // the right frame (the cover) on the cover page.
-    TDBImage* current = left == -1 ? w->DBImage2 : w->DBImage1;
-    QCOMPARE(w->ImagemAtual, current);
+    TDBImage* current = left == -1 ? ui(*w).DBImage2 : ui(*w).DBImage1;
+    QCOMPARE(w->CurrentFrame(), current);
     QVERIFY(current->hasFocus());
-    QCOMPARE(w->Bevel1->pos(), current->pos() - QPoint(5, 5));
+    QCOMPARE(ui(*w).Bevel1->pos(), current->pos() - QPoint(5, 5));
 }
 
 void TestWindow::turningPagesWithNoSetOpen()
@@ -376,43 +378,43 @@ void TestWindow::turningPagesWithNoSetOpen()
     Conjunto().Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
     writeCard(Conjunto().Elementos[2].Imagem, Red);
     QWidget* focusBefore = QApplication::focusWidget();
-    const QPoint markerBefore = w->Bevel1->pos();
+    const QPoint markerBefore = ui(*w).Bevel1->pos();
 
     // The Next button itself is disabled; the key goes where the window sends it.
     QTest::keyClick(w->windowHandle(), Qt::Key_Right);
-    QCOMPARE(w->DBImage1->Tag(), 1);
-    QVERIFY(!w->DBImage1->isHidden());
-    QCOMPARE(w->Label2->text(), QStringLiteral("1"));
-    QCOMPARE(w->Label3->text(), QStringLiteral("2"));
-    QCOMPARE(centre(w->DBImage1), White);
-    QCOMPARE(centre(w->DBImage2), Red);
+    QCOMPARE(ui(*w).DBImage1->Tag(), 1);
+    QVERIFY(!ui(*w).DBImage1->isHidden());
+    QCOMPARE(ui(*w).Label2->text(), QStringLiteral("1"));
+    QCOMPARE(ui(*w).Label3->text(), QStringLiteral("2"));
+    QCOMPARE(centre(ui(*w).DBImage1), White);
+    QCOMPARE(centre(ui(*w).DBImage2), Red);
     QCOMPARE(QApplication::focusWidget(), focusBefore);
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
-    QCOMPARE(w->Bevel1->pos(), markerBefore);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage2);
+    QCOMPARE(ui(*w).Bevel1->pos(), markerBefore);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestWindow::editingControlsSwitch()
 {
     w->HabilitaControles();
-    w->btnCopiarClick();
-    QVERIFY(w->DBImage1->isEnabled());
-    QVERIFY(w->btnProximo->isEnabled());
-    QVERIFY(w->memTexto->isEnabled());
-    QVERIFY(w->mnEditar->menuAction()->isEnabled());
+    handle(*w, "copy");
+    QVERIFY(ui(*w).DBImage1->isEnabled());
+    QVERIFY(ui(*w).btnProximo->isEnabled());
+    QVERIFY(ui(*w).memTexto->isEnabled());
+    QVERIFY(ui(*w).mnEditar->menuAction()->isEnabled());
     w->InibeControles();
-    QVERIFY(!w->DBImage1->isEnabled());
-    QVERIFY(!w->btnSalvar->isEnabled());
-    QVERIFY(!w->mnEditar->menuAction()->isEnabled());
+    QVERIFY(!ui(*w).DBImage1->isEnabled());
+    QVERIFY(!ui(*w).btnSalvar->isEnabled());
+    QVERIFY(!ui(*w).mnEditar->menuAction()->isEnabled());
     // Paste goes off with the card commands; Open set and the Files and
     // Help menus are not switched.
-    QVERIFY(!w->btnColar->isEnabled());
-    QVERIFY(w->btnAbrir->isEnabled());
-    QVERIFY(w->mnArquivo->menuAction()->isEnabled());
-    QVERIFY(w->mnAjuda->menuAction()->isEnabled());
+    QVERIFY(!ui(*w).btnColar->isEnabled());
+    QVERIFY(ui(*w).btnAbrir->isEnabled());
+    QVERIFY(ui(*w).mnArquivo->menuAction()->isEnabled());
+    QVERIFY(ui(*w).mnAjuda->menuAction()->isEnabled());
     // The page and the current card stay.
-    QCOMPARE(w->DBImage2->Tag(), 0);
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
+    QCOMPARE(ui(*w).DBImage2->Tag(), 0);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage2);
 }
 
 void TestWindow::arrowKeysFromTheTextBox_data()
@@ -436,42 +438,42 @@ void TestWindow::arrowKeysFromTheTextBox()
     QFETCH(int, left);
     QFETCH(bool, cursorMoves);
     w->HabilitaControles();
-    w->memTexto->setPlainText(QStringLiteral("abc"));
-    QTextCursor cursor = w->memTexto->textCursor();
+    ui(*w).memTexto->setPlainText(QStringLiteral("abc"));
+    QTextCursor cursor = ui(*w).memTexto->textCursor();
     cursor.setPosition(1);
-    w->memTexto->setTextCursor(cursor);
-    w->memTexto->setFocus();
-    QVERIFY(w->memTexto->hasFocus());
+    ui(*w).memTexto->setTextCursor(cursor);
+    ui(*w).memTexto->setFocus();
+    QVERIFY(ui(*w).memTexto->hasFocus());
 
-    QTest::keyClick(w->memTexto, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(w->DBImage1->Tag(), left);
+    QTest::keyClick(ui(*w).memTexto, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(ui(*w).DBImage1->Tag(), left);
     if (left == -1) {
-        QVERIFY(w->memTexto->hasFocus());
+        QVERIFY(ui(*w).memTexto->hasFocus());
         return;
     }
-    QVERIFY(w->DBImage1->hasFocus());
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
-    QCOMPARE(w->Bevel1->pos(), w->DBImage1->pos() - QPoint(5, 5));
+    QVERIFY(ui(*w).DBImage1->hasFocus());
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
+    QCOMPARE(ui(*w).Bevel1->pos(), ui(*w).DBImage1->pos() - QPoint(5, 5));
     // The key is not consumed: the text box got it too.
-    QCOMPARE(w->memTexto->textCursor().position() != 1, cursorMoves);
-    QCOMPARE(w->memTexto->toPlainText(), QStringLiteral("abc"));
+    QCOMPARE(ui(*w).memTexto->textCursor().position() != 1, cursorMoves);
+    QCOMPARE(ui(*w).memTexto->toPlainText(), QStringLiteral("abc"));
 }
 
 void TestWindow::clickedFrameIsCurrent()
 {
     w->HabilitaControles();
     goToPage(5);
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
-    QTest::mouseClick(w->DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
-    QCOMPARE(w->ImagemAtual->Tag(), 6);
-    QCOMPARE(w->Bevel1->pos(), w->DBImage2->pos() - QPoint(5, 5));
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
+    QTest::mouseClick(ui(*w).DBImage2, Qt::LeftButton, {}, QPoint(41, 41));
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage2);
+    QCOMPARE(w->CurrentFrame()->Tag(), 6);
+    QCOMPARE(ui(*w).Bevel1->pos(), ui(*w).DBImage2->pos() - QPoint(5, 5));
     // Focus moving to the text box leaves the current card as it was.
-    QTest::mouseClick(w->memTexto->viewport(), Qt::LeftButton);
-    QVERIFY(w->memTexto->hasFocus());
-    QCOMPARE(w->ImagemAtual->Tag(), 6);
-    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
-    QCOMPARE(w->ImagemAtual->Tag(), 7);
+    QTest::mouseClick(ui(*w).memTexto->viewport(), Qt::LeftButton);
+    QVERIFY(ui(*w).memTexto->hasFocus());
+    QCOMPARE(w->CurrentFrame()->Tag(), 6);
+    QTest::mouseClick(ui(*w).btnProximo, Qt::LeftButton);
+    QCOMPARE(w->CurrentFrame()->Tag(), 7);
 }
 
 void TestWindow::arrowKeyOnAFrameTurnsOnePage_data()
@@ -493,12 +495,12 @@ void TestWindow::arrowKeyOnAFrameTurnsOnePage()
     QFETCH(int, left);
     w->HabilitaControles();
     goToPage(5);
-    TDBImage* frame = leftFrame ? w->DBImage1 : w->DBImage2;
+    TDBImage* frame = leftFrame ? ui(*w).DBImage1 : ui(*w).DBImage2;
     frame->setFocus();
     QVERIFY(frame->hasFocus());
     QTest::keyClick(frame, Qt::Key(key));
-    QCOMPARE(w->DBImage1->Tag(), left);
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QCOMPARE(ui(*w).DBImage1->Tag(), left);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
 }
 
 void TestWindow::showsTheSlotsPictures_data()
@@ -529,11 +531,11 @@ void TestWindow::showsTheSlotsPictures()
     Conjunto().Elementos[4].Imagem = dir->filePath(fileName);
     w->HabilitaControles();
     goToPage(3);
-    QCOMPARE(centre(w->DBImage1), shown ? Red : White);
-    QCOMPARE(centre(w->DBImage2), Red);
+    QCOMPARE(centre(ui(*w).DBImage1), shown ? Red : White);
+    QCOMPARE(centre(ui(*w).DBImage2), Red);
     // Showing the cover again puts the blank card back.
     goToPage(-1);
-    QCOMPARE(centre(w->DBImage2), White);
+    QCOMPARE(centre(ui(*w).DBImage2), White);
 }
 
 // A damaged picture neither hides the good one beside it nor is written over it.
@@ -562,32 +564,32 @@ void TestWindow::brokenPictureLeavesTheOtherFrame()
 
     ErrorBox box;
     catchErrorBox(box);
-    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
+    QTest::mouseClick(ui(*w).btnProximo, Qt::LeftButton);
     QVERIFY(box.seen);
     QCOMPARE(box.title, QStringLiteral("Tessellor"));
     QCOMPARE(box.text, FormatErrorMessage(layerText) + QLatin1Char('\n') + broken);
     QCOMPARE(box.icon, QMessageBox::Critical);
     // The page shows its labels, the right picture, and takes the focus.
-    QCOMPARE(w->Label2->text(), QStringLiteral("1"));
-    QCOMPARE(centre(w->DBImage1), White);
-    QCOMPARE(centre(w->DBImage2), Red);
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QCOMPARE(ui(*w).Label2->text(), QStringLiteral("1"));
+    QCOMPARE(centre(ui(*w).DBImage1), White);
+    QCOMPARE(centre(ui(*w).DBImage2), Red);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
 
     // Duplicate from the blank stand-in writes nothing and says why.
     ErrorBox refused;
     catchErrorBox(refused);
-    QTest::mouseClick(w->btnDuplicar, Qt::LeftButton);
+    QTest::mouseClick(ui(*w).btnDuplicar, Qt::LeftButton);
     QVERIFY(refused.seen);
     QCOMPARE(refused.text, box.text);
     QVERIFY(goodFile.open(QIODevice::ReadOnly));
     QCOMPARE(goodFile.readAll(), goodBytes);
-    QCOMPARE(centre(w->DBImage2), Red);
+    QCOMPARE(centre(ui(*w).DBImage2), Red);
 
     // And the program goes on.
-    QTest::mouseClick(w->btnProximo, Qt::LeftButton);
-    QCOMPARE(w->DBImage1->Tag(), 3);
-    QCOMPARE(w->focusWidget(), w->DBImage1);
-    QCOMPARE(w->ImagemAtual, w->DBImage1);
+    QTest::mouseClick(ui(*w).btnProximo, Qt::LeftButton);
+    QCOMPARE(ui(*w).DBImage1->Tag(), 3);
+    QCOMPARE(w->focusWidget(), ui(*w).DBImage1);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage1);
 }
 
 void TestWindow::newSetGoesToTheCover()
@@ -596,10 +598,10 @@ void TestWindow::newSetGoesToTheCover()
     goToPage(7);
     Conjunto().Elementos[8].Imagem = QStringLiteral("/somewhere/C08.bmp");
     w->NovoConjunto();
-    QCOMPARE(w->DBImage1->Tag(), -1);
-    QCOMPARE(w->DBImage2->Tag(), 0);
-    QCOMPARE(w->ImagemAtual, w->DBImage2);
-    QVERIFY(w->DBImage2->hasFocus());
+    QCOMPARE(ui(*w).DBImage1->Tag(), -1);
+    QCOMPARE(ui(*w).DBImage2->Tag(), 0);
+    QCOMPARE(w->CurrentFrame(), ui(*w).DBImage2);
+    QVERIFY(ui(*w).DBImage2->hasFocus());
     QVERIFY(Conjunto().Elementos[8].Imagem.isEmpty());
 }
 
@@ -626,13 +628,13 @@ void TestWindow::goToSlotMakesTheCardCurrent()
         w->HabilitaControles();
     QSignalSpy announced(w.get(), &TfrmConfigurador::currentSlotChanged);
     w->GoToSlot(slot);
-    QCOMPARE(w->DBImage1->Tag(), left);
-    QCOMPARE(w->DBImage2->Tag(), left == -1 ? 0 : left + 1);
+    QCOMPARE(ui(*w).DBImage1->Tag(), left);
+    QCOMPARE(ui(*w).DBImage2->Tag(), left == -1 ? 0 : left + 1);
     // With the frames disabled the current frame stays; it now stands at the
     // page's right card.
     QCOMPARE(w->CurrentSlot(), std::optional<int>(current));
-    QCOMPARE(w->ImagemAtual == w->DBImage2, !editing || current % 2 == 0);
-    QCOMPARE(w->Bevel1->pos(), w->ImagemAtual->pos() - QPoint(5, 5));
+    QCOMPARE(w->CurrentFrame() == ui(*w).DBImage2, !editing || current % 2 == 0);
+    QCOMPARE(ui(*w).Bevel1->pos(), w->CurrentFrame()->pos() - QPoint(5, 5));
     QCOMPARE(announced.isEmpty() ? 0 : announced.last().at(0).toInt(), current);
 }
 

@@ -7,6 +7,7 @@
 #include "app/TessellorApplication.h"
 #include "app/TestSession.h"
 #include "app/TfrmConfigurador.h"
+#include "app/WindowControls.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetDocument.h"
@@ -104,7 +105,7 @@ class TestSetCommands : public QObject {
         QVERIFY(PastaConjunto().isEmpty());
     }
 
-    bool editingEnabled() const { return w_->btnSalvar->isEnabled() && w_->DBImage2->isEnabled(); }
+    bool editingEnabled() const { return ui(*w_).btnSalvar->isEnabled() && ui(*w_).DBImage2->isEnabled(); }
 
     // Runs `command`, recording the Import errors dialog and the error box if
     // they come, and closing them.
@@ -138,7 +139,7 @@ class TestSetCommands : public QObject {
                 d->lstImporta->setCurrentItem(found.first());
             d->cmdOK->click();
         });
-        return run([this] { QTest::mouseClick(w_->btnAbrir, Qt::LeftButton); });
+        return run([this] { QTest::mouseClick(ui(*w_).btnAbrir, Qt::LeftButton); });
     }
 
     Outcome importSet(const QString& path, const QString& author, bool duplo)
@@ -149,7 +150,7 @@ class TestSetCommands : public QObject {
             d->Importa41->setChecked(duplo);
             d->btnImportar->click();
         });
-        return run([this] { w_->mnImportar->trigger(); });
+        return run([this] { ui(*w_).mnImportar->trigger(); });
     }
 
     Outcome newSet(const QString& name, const QString& author)
@@ -159,15 +160,15 @@ class TestSetCommands : public QObject {
             d->txtAutor->setText(author);
             d->cmdOK->click();
         });
-        return run([this] { w_->mnNovo->trigger(); });
+        return run([this] { ui(*w_).mnNovo->trigger(); });
     }
 
     void expectCoverPage()
     {
-        QCOMPARE(w_->DBImage1->Tag(), -1);
-        QCOMPARE(w_->DBImage2->Tag(), 0);
-        QVERIFY(!w_->Progresso->isVisible());
-        QVERIFY(!w_->lblProgresso->isVisible());
+        QCOMPARE(ui(*w_).DBImage1->Tag(), -1);
+        QCOMPARE(ui(*w_).DBImage2->Tag(), 0);
+        QVERIFY(!ui(*w_).Progresso->isVisible());
+        QVERIFY(!ui(*w_).lblProgresso->isVisible());
     }
 
   private Q_SLOTS:
@@ -212,7 +213,7 @@ class TestSetCommands : public QObject {
             checked = d->CheckBox1->isChecked();
             d->BitBtn2->click();
         });
-        w_->Propriedades1->trigger();
+        ui(*w_).Propriedades1->trigger();
         QCOMPARE(author, QStringLiteral("João"));
         QVERIFY(checked);
         QVERIFY(!watchdog.fired());
@@ -262,27 +263,27 @@ class TestSetCommands : public QObject {
                 d->txtAutor->setText(QStringLiteral("X"));
                 d->cmdCancelar->click();
             });
-            w_->mnNovo->trigger();
+            ui(*w_).mnNovo->trigger();
         } else if (command == QLatin1String("open")) {
             onModal<TfrmImporta>([](TfrmImporta* d) {
                 d->lstImporta->setCurrentRow(1);
                 d->cmdCancelar->click();
             });
-            w_->btnAbrir->click();
+            ui(*w_).btnAbrir->click();
         } else if (command == QLatin1String("import")) {
             onModal<TfrmImportaArqs>([](TfrmImportaArqs* d) {
                 d->txtPath->setText(QStringLiteral("/tmp"));
                 d->Importa41->setChecked(true);
                 d->btnCancelar->click();
             });
-            w_->mnImportar->trigger();
+            ui(*w_).mnImportar->trigger();
         } else {
             onModal<TfPropriedades>([](TfPropriedades* d) {
                 d->Edit1->setText(QStringLiteral("X"));
                 d->CheckBox1->setChecked(true);
                 d->BitBtn2->click();
             });
-            w_->Propriedades1->trigger();
+            ui(*w_).Propriedades1->trigger();
         }
         QVERIFY(!watchdog.fired());
         QCOMPARE(PastaConjunto(), folder);
@@ -343,7 +344,7 @@ class TestSetCommands : public QObject {
         expectCoverPage();
 
         // Its "Set.cfg" comes with the first save, under the doubled separator too.
-        w_->btnSalvar->click();
+        ui(*w_).btnSalvar->click();
         QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), config(" Ana ", 0));
         QVERIFY(!watchdog.fired());
     }
@@ -429,7 +430,7 @@ class TestSetCommands : public QObject {
         for (int i = 0; i < NumSlots; ++i)
             QCOMPARE(Conjunto().Elementos[i].Imagem, before.Elementos[i].Imagem);
         QVERIFY(editingEnabled());
-        QCOMPARE(w_->DBImage1->Tag(), 1);
+        QCOMPARE(ui(*w_).DBImage1->Tag(), 1);
         QVERIFY(!QFile::exists(broken + QStringLiteral("/Set.cfg")) || !readOnlyWithoutConfig);
         QVERIFY(!watchdog.fired());
     }
@@ -456,7 +457,7 @@ class TestSetCommands : public QObject {
         if (fromMenu)
             QTest::keyClick(w_.get(), Qt::Key_S, Qt::ControlModifier);
         else
-            QTest::mouseClick(w_->btnSalvar, Qt::LeftButton);
+            QTest::mouseClick(ui(*w_).btnSalvar, Qt::LeftButton);
         QByteArray expected = config("Ana", 1);
         expected.replace(4, 5, "nanda");
         QCOMPARE(TestFiles::readBytes(folder + QStringLiteral("/Set.cfg")), expected + QByteArray("tail"));
@@ -482,7 +483,7 @@ class TestSetCommands : public QObject {
             d->CheckBox1->setChecked(true);
             d->BitBtn1->click();
         });
-        w_->Propriedades1->trigger();
+        ui(*w_).Propriedades1->trigger();
         QCOMPARE(w_->Dialogs().fPropriedades->result(), int(QDialog::Accepted));
         QVERIFY(!watchdog.fired());
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral(" Zé "));
@@ -503,7 +504,7 @@ class TestSetCommands : public QObject {
             d->CheckBox1->setChecked(true);
             d->BitBtn1->click();
         });
-        w_->Propriedades1->trigger();
+        ui(*w_).Propriedades1->trigger();
         QCOMPARE(w_->Dialogs().fPropriedades->result(), int(QDialog::Accepted));
         QVERIFY(!watchdog.fired());
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Só memória"));
@@ -543,7 +544,7 @@ class TestSetCommands : public QObject {
             importSet(outside, QStringLiteral("Ana"), false);
         } else {
             onModal<TfPropriedades>([](TfPropriedades* d) { d->BitBtn1->click(); });
-            w_->Propriedades1->trigger();
+            ui(*w_).Propriedades1->trigger();
         }
         QVERIFY(!watchdog.fired());
         QCOMPARE(setOpened.count(), opened);
@@ -567,7 +568,7 @@ class TestSetCommands : public QObject {
                 d->Edit1->setText(QStringLiteral("Outro"));
                 QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
             });
-            outcome = run([this] { w_->Propriedades1->trigger(); });
+            outcome = run([this] { ui(*w_).Propriedades1->trigger(); });
         }
         QCOMPARE(outcome.errorBox.text,
                  QStringLiteral("File access denied.\n%1/Set.cfg\nThe file is read-only.").arg(folder));

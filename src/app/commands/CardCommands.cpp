@@ -1,0 +1,132 @@
+#include "app/commands/CardCommands.h"
+
+#include "app/CardFontDialog.h"
+#include "app/EditorSession.h"
+#include "app/TfrmConfigurador.h"
+#include "cardset/CardUndoHistory.h"
+#include "common/ui/ErrorMessage.h"
+#include "images/CardPicture.h"
+#include "images/CardText.h"
+#include "images/TBitmap.h"
+#include "images/ui/TOpenPictureDialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+
+CardCommands::CardCommands(EditorSession& session, TfrmConfigurador& window)
+    : session_(session), window_(window), dlOpenBitmap_(new TOpenPictureDialog(&window)),
+      dlFont_(new CardFontDialog(&window))
+{
+    dlOpenBitmap_->setObjectName(QStringLiteral("dlOpenBitmap"));
+    dlOpenBitmap_->SetFilter(TOpenPictureDialog::CardPictureFilter());
+    dlOpenBitmap_->SetFilterIndex(1);
+}
+
+void CardCommands::InsertImage()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot || !dlOpenBitmap_->RunDialog())
+        return;
+    const QString chosen = dlOpenBitmap_->FileName();
+    // A BMP file is taken as read, any other picture converted to a card; a
+    // file that cannot be read stops here: nothing written, nothing recorded.
+    TBitmap picture;
+    try {
+        picture = LoadCardPicture(chosen);
+    } catch (const Exception& e) {
+        throw EFileError::On(e, chosen);
+    }
+    session_.Edits().WritePicture(*slot, picture);
+}
+
+void CardCommands::PastePicture()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull())
+        throw Exception(QStringLiteral("The clipboard holds no picture"));
+    session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
+}
+
+bool CardCommands::ClipboardHasPicture()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasImage();
+}
+
+void CardCommands::InsertText()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    // The text goes onto the card's picture as it is on disk, as it is shown.
+    const QStringList lines = window_.TextBoxLines();
+    const CardText::CanvasFont& font = window_.CanvasFont(window_.CurrentFrame());
+    // Text cut at the card's edges, or no text at all, is written only when
+    // the user says so.
+    const CardText::TextFit fit = CardText::CheckFit(lines, font.font);
+    if (fit != CardText::TextFit::Fits &&
+        QMessageBox::question(&window_, QStringLiteral("Tessellor"), CardText::FitQuestion(fit),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    TBitmap picture = session_.Pictures().Picture(*slot);
+    CardText::InsertText(picture, lines, font);
+    session_.Edits().WritePicture(*slot, picture);
+}
+
+void CardCommands::ChooseFont()
+{
+    if (window_.CurrentFrame() && dlFont_->Execute())
+        window_.CanvasFont(window_.CurrentFrame()) = dlFont_->LastChoice();
+}
+
+void CardCommands::Duplicate()
+{
+    const CardPage page = window_.ShownPage();
+    const std::optional<int> current = window_.CurrentSlot();
+    if (page.left <= 0 || !current)
+        return;
+    // The picture of the current card goes to the other card of the page.
+    const int source = *current;
+    const int target = source == page.left ? page.right : page.left;
+    // A card whose file could not be read shows the blank card, not the
+    // card: copying it would overwrite a good picture with a blank one.
+    if (const std::optional<EFileError>& unreadable = session_.Pictures().Error(source))
+        throw *unreadable;
+    const TBitmap picture = session_.Pictures().Picture(source);
+    session_.Edits().WritePicture(target, picture);
+}
+
+void CardCommands::Copy()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    session_.SetCopy(session_.Document().CaminhoImagem(*slot), session_.Document().CaminhoSom(*slot));
+    window_.updateActions();
+}
+
+void CardCommands::Paste()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot || !window_.EditingEnabled())
+        return;
+    // The frames show what was written when the document tells of it.
+    session_.Edits().Paste(*slot, session_.ElementoCopiado(), window_.SaveProgress());
+}
+
+void CardCommands::Undo()
+{
+    if (const std::optional<int> slot = session_.UndoHistory().Undo())
+        window_.GoToSlot(*slot);
+}
+
+void CardCommands::Redo()
+{
+    if (const std::optional<int> slot = session_.UndoHistory().Redo())
+        window_.GoToSlot(*slot);
+}

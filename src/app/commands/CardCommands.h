@@ -1,0 +1,38 @@
+#pragma once
+
+class CardFontDialog;
+class EditorSession;
+class TfrmConfigurador;
+class TOpenPictureDialog;
+
+// The commands that change the current card's picture (Insert image, Paste
+// picture, Insert Text, Choose Font, Duplicate), Copy and Paste, and Undo and
+// Redo. Each writes through the session's card edits from the picture as it
+// is on disk; the frames follow. Errors stop the command and reach the error
+// box. The dialogs are made with the commands and remember their last choice.
+class CardCommands {
+  public:
+    CardCommands(EditorSession& session, TfrmConfigurador& window);
+
+    void InsertImage();
+    void PastePicture();
+    void InsertText();
+    void ChooseFont();
+    void Duplicate();
+    // Copy only remembers where the current card's files are; Paste reads
+    // them when it runs, so it pastes what the files hold then, into
+    // whatever set is current.
+    void Copy();
+    void Paste();
+    // The current set's last step taken back or done again, its card shown.
+    void Undo();
+    void Redo();
+
+    static bool ClipboardHasPicture();
+
+  private:
+    EditorSession& session_;
+    TfrmConfigurador& window_;
+    TOpenPictureDialog* dlOpenBitmap_;
+    CardFontDialog* dlFont_;
+};

@@ -1,0 +1,115 @@
+#include "app/commands/EditorCommands.h"
+
+#include "app/EditorForm.h"
+#include "app/HelpWindow.h"
+#include "app/TfrmConfigurador.h"
+#include "cardset/CardUndoHistory.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+using S = CommandState;
+
+bool WhileSetOpen(const S& s)
+{
+    return s.setOpen;
+}
+
+void addRecentEntries(CommandTable& table, QMenu* recent, SetCommands& sets)
+{
+    table.add({QStringLiteral("recent"),
+               recent->menuAction(),
+               nullptr,
+               {},
+               QString(),
+               [](const S& s) { return !s.recentAvailable.empty(); },
+               [] {}});
+    const QList<QAction*> entries = recent->actions();
+    for (int i = 0; i < int(entries.size()); ++i) {
+        QAction* entry = entries[i];
+        const auto available = [i](const S& s) {
+            return i < int(s.recentAvailable.size()) && s.recentAvailable[i];
+        };
+        // The folder is read when chosen: the list may have changed since the entry was named.
+        const auto open = [&sets, entry] { sets.OpenFolder(entry->data().toString()); };
+        table.add({QStringLiteral("recent-%1").arg(i + 1), entry, nullptr, {}, QString(), available, open});
+    }
+}
+
+} // namespace
+
+void AddEditorCommands(CommandTable& table, const EditorForm& ui, TfrmConfigurador& w, EditorCommands& c)
+{
+    // Each row runs as a command: an error ends it in the error box. Its card
+    // file writes are one step of Undo under the row's name, named as the
+    // user knows the command ("Undo Record on card 3"), not by the entry.
+    const auto row = [&table](const char* id, QAction* entry, QToolButton* button, const QString& undoName,
+                              std::function<bool(const S&)> enabled, std::function<void()> handler) {
+        table.add({QString::fromLatin1(id), entry, button, entry ? entry->shortcuts() : QList<QKeySequence>{},
+                   undoName, std::move(enabled), std::move(handler)});
+    };
+    const auto editingAnd = [](bool S::*flag) { return [flag](const S& s) { return s.editing && s.*flag; }; };
+    row("new", ui.mnNovo, nullptr, {}, Always, [&c] { c.sets.New(); });
+    row("open", ui.mnAbrir, ui.btnAbrir, {}, Always, [&c] { c.sets.Open(); });
+    // The Files menu's save entry runs the same save as the button, and
+    // stays on without a set; the button goes off with editing.
+    row("save", ui.mnSalvar, nullptr, {}, Always, [&c] { c.sets.Save(); });
+    row("save-button", nullptr, ui.btnSalvar, {}, WhileEditing, [&c] { c.sets.Save(); });
+    row("import", ui.mnImportar, nullptr, {}, Always, [&c] { c.sets.Import(); });
+    row("properties", ui.Propriedades1, nullptr, {}, Always, [&c] { c.sets.Properties(); });
+    row("import-file", ui.mnImportFile, nullptr, {}, Always, [&c] { c.share.ImportFile(); });
+    row("export-file", ui.mnExportFile, nullptr, {}, WhileSetOpen, [&c] { c.share.ExportFile(); });
+    row("export-web", ui.mnExportWeb, nullptr, {}, WhileSetOpen, [&c] { c.share.ExportWebPage(); });
+    row("print", ui.mnPrintCards, nullptr, {}, WhileSetOpen, [&c] { c.share.PrintCards(); });
+    addRecentEntries(table, ui.mnRecent, c.sets);
+    row("exit", ui.mnSair, nullptr, {}, Always, [&w] { w.close(); });
+
+    row("image", ui.mnInsImg, ui.btnImagem, QStringLiteral("Insert image"), WhileEditing,
+        [&c] { c.cards.InsertImage(); });
+    row("duplicate", ui.mnDupImg, ui.btnDuplicar, QStringLiteral("Duplicate Imagem"), WhileEditing,
+        [&c] { c.cards.Duplicate(); });
+    row("sound", ui.mnInsSom, ui.btnSom, QStringLiteral("Insert Sound"), WhileEditing,
+        [&c] { c.sounds.InsertSound(); });
+    row("hear", ui.mnOuvSom, ui.btnTocarSom, {}, WhileEditing, [&c] { c.sounds.HearSound(); });
+    row("record", ui.mnGravarSom, nullptr, QStringLiteral("Record"), editingAnd(&S::soundInput),
+        [&c] { c.sounds.Record(); });
+    row("speak", ui.mnFalarTexto, nullptr, QStringLiteral("Speak text"), WhileEditing,
+        [&c] { c.sounds.SpeakText(); });
+    row("text", ui.mnInsTex, ui.btnTexto, QStringLiteral("Insert Text"), WhileEditing,
+        [&c] { c.cards.InsertText(); });
+    row("font", ui.mnFonte, ui.btnFonte, {}, WhileEditing, [&c] { c.cards.ChooseFont(); });
+    row("copy", ui.mnCopiar, ui.btnCopiar, {}, WhileEditing, [&c] { c.cards.Copy(); });
+    // Paste is off until the first Copy (the copy buffer belongs to the run)
+    // and, like every card command, off while editing is: with the controls
+    // off it would write into a folder whose cards the window does not show.
+    row("paste", ui.mnColar, ui.btnColar, QStringLiteral("Paste"), editingAnd(&S::hasCopy),
+        [&c] { c.cards.Paste(); });
+    row("paste-picture", ui.mnPastePicture, nullptr, QStringLiteral("Paste picture"),
+        editingAnd(&S::clipboardPicture), [&c] { c.cards.PastePicture(); });
+    row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&w] { w.btnProximoClick(); });
+    row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing, [&w] { w.btnAnteriorClick(); });
+    // Taking a step back writes files, but is no step of its own.
+    row("undo", ui.mnDesfazer, nullptr, {}, editingAnd(&S::canUndo), [&c] { c.cards.Undo(); });
+    row("redo", ui.mnRefazer, nullptr, {}, editingAnd(&S::canRedo), [&c] { c.cards.Redo(); });
+
+    row("overview", ui.mnSetOverview, nullptr, {}, Always, [&c] { c.drops.ShowOverview(); });
+    row("play", ui.mnPlaySet, nullptr, {}, WhileSetOpen, [&c] { c.share.PlaySet(); });
+    row("contents", ui.mnTopicos, nullptr, {}, Always,
+        [&w] { HelpWindow::showContents(&w, TfrmConfigurador::HelpFileName()); });
+    row("about", ui.mnSobre, nullptr, {}, Always, [&w] { HelpWindow::showAbout(&w); });
+}
+
+void ShowEntryTexts(const EditorForm& ui, const CommandState& state, const CardUndoHistory& undo,
+                    const QStringList& recentFolders)
+{
+    const QString undone = undo.UndoLabel();
+    const QString redone = undo.RedoLabel();
+    ui.mnDesfazer->setText(undone.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undone);
+    ui.mnRefazer->setText(redone.isEmpty() ? QStringLiteral("R&edo") : QStringLiteral("R&edo ") + redone);
+    // Without an input the entry says why it is off.
+    ui.mnGravarSom->setText(state.soundInput ? QStringLiteral("&Record...")
+                                             : QStringLiteral("&Record... (no sound input device)"));
+    ShareCommands::ShowRecentSets(ui.mnRecent, recentFolders);
+}

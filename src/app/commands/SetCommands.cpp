@@ -1,0 +1,194 @@
+#include "app/commands/SetCommands.h"
+
+#include "app/EditorSession.h"
+#include "app/TfrmConfigurador.h"
+#include "cardset/SetConfig.h"
+#include "cardset/SetScan.h"
+#include "cardset/ui/SetDialogs.h"
+#include "cardset/ui/SetMessages.h"
+#include "common/FileNames.h"
+#include "common/ui/ErrorMessage.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+namespace {
+
+// The set's "Set.cfg" as it is spelt in the folder, or as it would be written.
+QString configFileName(const QString& folder)
+{
+    return FileNames::targetForWrite(folder + QLatin1Char('/') + QLatin1String(ConfigFileName));
+}
+
+} // namespace
+
+SetCommands::SetCommands(EditorSession& session, TfrmConfigurador& window)
+    : session_(session), window_(window)
+{
+}
+
+SetCommands::~SetCommands() = default;
+
+SetDialogs& SetCommands::Dialogs()
+{
+    if (!dialogs_)
+        dialogs_ = std::make_unique<SetDialogs>();
+    dialogs_->Create(&window_);
+    return *dialogs_;
+}
+
+// The scan's lines go to the Import errors list, emptied before each scan.
+void SetCommands::prepareErrorList()
+{
+    QPointer<TfrmErroImporta> errors = Dialogs().frmErroImporta;
+    errors->memErros->clear();
+    window_.setErrorList([errors](const QString& line) {
+        if (errors)
+            errors->memErros->appendPlainText(line);
+    });
+}
+
+void SetCommands::showCoverPage()
+{
+    window_.ShowPage(CardPage{});
+}
+
+void SetCommands::New()
+{
+    TSetDocument& document = session_.Document();
+    TfrmCadastro* frmCadastro = Dialogs().frmCadastro;
+    frmCadastro->PastaBase = document.PastaBase;
+    if (frmCadastro->exec() != QDialog::Accepted)
+        return;
+    // A new set is always a double set.
+    document.ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
+    // One level only: the "Ed" folder must already exist.
+    if (!QDir().mkdir(document.PastaConjunto)) {
+        SetMessages::Show(&window_, SetMessages::ErrorCaption, SetMessages::CannotCreate);
+        window_.InibeControles();
+        return;
+    }
+    window_.NovoConjunto();
+    window_.HabilitaControles();
+    // Written at once: a new set reopened before it was saved must still be
+    // read as the double set it is.
+    document.SalvaConfig();
+}
+
+void SetCommands::Open()
+{
+    TfrmImporta* frmImporta = Dialogs().frmImporta;
+    frmImporta->PastaBase = session_.Document().PastaBase;
+    if (frmImporta->exec() != QDialog::Accepted)
+        return;
+    OpenFolder(frmImporta->PastaEscolhida);
+}
+
+void SetCommands::OpenFolder(const QString& folder)
+{
+    // When its "Set.cfg" cannot be read, the set that was current stays
+    // current as a whole.
+    try {
+        session_.Document().OpenFolder(folder);
+    } catch (const Exception& e) {
+        // The runtime's text ("Read beyond end of file") says what, not where.
+        throw EFileError::On(e, configFileName(folder));
+    }
+    session_.Recent().add(folder);
+    window_.HabilitaControles();
+    prepareErrorList();
+    // An opened set with missing pictures stays editable.
+    if (!session_.Document().LoadSet(window_.scanView()))
+        Dialogs().frmErroImporta->exec();
+    showCoverPage();
+    window_.scanView().hideProgress();
+}
+
+void SetCommands::Import()
+{
+    TfrmImportaArqs* frmImportaArqs = Dialogs().frmImportaArqs;
+    frmImportaArqs->PastaBase = session_.Document().PastaBase;
+    if (frmImportaArqs->exec() != QDialog::Accepted)
+        return;
+    // The folder as typed and the author untrimmed; no file is read or written.
+    session_.Document().ChooseSet(frmImportaArqs->PastaEscolhida, frmImportaArqs->Autor,
+                                  frmImportaArqs->Duplo ? 1 : 0);
+    session_.Recent().add(frmImportaArqs->PastaEscolhida);
+    importSet();
+    showCoverPage();
+}
+
+// Scans the chosen folder with the editing controls off; they come back on
+// only when no picture is missing.
+void SetCommands::importSet()
+{
+    prepareErrorList();
+    session_.Document().LimpaConjunto();
+    window_.MakeRightFrameCurrent();
+    window_.InicImages();
+    window_.InibeControles();
+    if (session_.Document().LoadSet(window_.scanView()))
+        window_.HabilitaControles();
+    else
+        Dialogs().frmErroImporta->exec();
+}
+
+void SetCommands::Properties()
+{
+    TSetDocument& document = session_.Document();
+    TfPropriedades* fPropriedades = Dialogs().fPropriedades;
+    fPropriedades->ConfigAtual = document.ConfigConjunto;
+    if (fPropriedades->exec() != QDialog::Accepted)
+        return;
+    // Another kind gives cards other files: the user hears how many cards
+    // change their picture before anything changes, and after it the set is
+    // read again so that frames, overview and disk agree.
+    const bool kindChanges = document.HasSet() && fPropriedades->Duplo != document.IsDoubleSet();
+    if (kindChanges && !confirmKindChange(document.CardsChangingPicture(fPropriedades->Duplo)))
+        return;
+    // The dialog closes whatever the write does; its error follows, after the
+    // set was read again under the kind that took effect.
+    try {
+        document.ApplyProperties(fPropriedades->Autor, fPropriedades->Duplo);
+    } catch (...) {
+        if (kindChanges)
+            rescanSet();
+        throw;
+    }
+    if (kindChanges)
+        rescanSet();
+}
+
+bool SetCommands::confirmKindChange(int changedCards)
+{
+    if (changedCards == 0)
+        return true;
+    const QString cards =
+        changedCards == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(changedCards);
+    const QString question = QStringLiteral("Changing the kind of the set changes the picture of %1. "
+                                            "The set is then read from its folder again. Change it?")
+                                 .arg(cards);
+    return QMessageBox::question(&window_, QGuiApplication::applicationDisplayName(), question,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void SetCommands::rescanSet()
+{
+    // The user was told before; the missing files of the new kind are no news.
+    window_.setErrorList({});
+    session_.Document().ReloadSet(window_.scanView());
+    window_.scanView().hideProgress();
+    window_.InicImages();
+}
+
+void SetCommands::Save()
+{
+    // The Files menu's entry stays available without a current set; there is
+    // then no folder to write into.
+    if (!session_.Document().HasSet())
+        return;
+    session_.Document().SalvaConfig();
+}

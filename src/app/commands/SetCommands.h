@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class EditorSession;
+struct SetDialogs;
+class TfrmConfigurador;
+
+// The set commands: New, Open, Import, Properties and Save. The dialogs give
+// their results; the commands make them current through the session's
+// document and have the window show the set.
+class SetCommands {
+  public:
+    SetCommands(EditorSession& session, TfrmConfigurador& window);
+    ~SetCommands();
+
+    // The set dialogs, made on first use.
+    SetDialogs& Dialogs();
+
+    void New();
+    void Open();
+    // The set made current as Open set makes it after its dialog's OK: its
+    // Set.cfg read, its cards scanned, listed first under Recent sets.
+    void OpenFolder(const QString& folder);
+    void Import();
+    void Properties();
+    void Save();
+
+  private:
+    void prepareErrorList();
+    void importSet();
+    void showCoverPage();
+    // Properties switching the kind: the question, and the set read again.
+    bool confirmKindChange(int changedCards);
+    void rescanSet();
+
+    EditorSession& session_;
+    TfrmConfigurador& window_;
+    std::unique_ptr<SetDialogs> dialogs_;
+};

@@ -1,0 +1,99 @@
+#include "app/commands/SoundCommands.h"
+
+#include "app/EditorSession.h"
+#include "app/TfrmConfigurador.h"
+#include "audio/RecordedTake.h"
+#include "audio/player/SimpleSoundPlayer.h"
+#include "audio/record/RecordDialog.h"
+#include "audio/speech/Speech.h"
+#include "audio/speech/ui/SpeakDialog.h"
+#include "audio/ui/TMMWaveOpenDialog.h"
+#include "common/FileNames.h"
+#include "common/ui/ErrorMessage.h"
+
+#include <QGuiApplication>
+
+namespace {
+
+// Speaking a long text takes a moment in which the window does not answer.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+SoundCommands::SoundCommands(EditorSession& session, TfrmConfigurador& window)
+    : session_(session), window_(window), dlOpenWave_(new TMMWaveOpenDialog(&window))
+{
+    // The dialog offers "Wave-Files(*.wav)" first and never a read-only box.
+    dlOpenWave_->SetTitle(QStringLiteral("Open Wave File"));
+}
+
+bool SoundCommands::InputPresent()
+{
+    return RecordDialog::HasInputDevice();
+}
+
+void SoundCommands::InsertSound()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot || !dlOpenWave_->RunDialog())
+        return;
+    // A wave goes through a wave object made for this one operation; a sound
+    // of another format, chosen under the dialog's second entry, is converted.
+    session_.Edits().InsertSound(*slot, dlOpenWave_->FileName(), window_.SaveProgress());
+}
+
+void SoundCommands::HearSound()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    // The file on disk counts, recorded or not; a card without one is silent,
+    // and one the player cannot play is not reported.
+    const QString path = session_.Document().CaminhoSom(*slot);
+    if (FileNames::fileExists(path))
+        SimpleSoundPlayer::instance().play(path);
+}
+
+void SoundCommands::Record()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    RecordDialog dialog(&window_);
+    dialog.setObjectName(QStringLiteral("dlGravarSom"));
+    if (dialog.exec() != QDialog::Accepted || dialog.Samples().isEmpty())
+        return;
+    session_.Edits().WriteSamples(*slot, dialog.Samples(), RecordedTake::CardRate);
+}
+
+void SoundCommands::SpeakText()
+{
+    const std::optional<int> slot = window_.CurrentSlot();
+    if (!slot)
+        return;
+    const QString text = window_.TextBoxText();
+    try {
+        Speech::CheckText(text);
+    } catch (const Exception&) {
+        // The text box is what the user has to fill in.
+        window_.FocusTextBox();
+        throw;
+    }
+    // Raises with a message when the library has no voices to offer.
+    const QList<SpeechVoice> voices = Speech::Voices();
+    SpeakDialog dialog(voices, Speech::DefaultVoice(), &window_);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QByteArray samples;
+    {
+        const WaitCursor waiting;
+        samples = Speech::Speak(text, dialog.Voice(), dialog.Rate());
+    }
+    session_.Edits().WriteSamples(*slot, samples, Speech::SampleRate);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+class EditorSession;
+class TfrmConfigurador;
+class TMMWaveOpenDialog;
+
+// The current card's sound: Insert Sound, Hear Sound, and sounds made in the
+// editor, Record (from the default input device) and Speak text (the text
+// box's text). Every sound is written as a card sound is written, through the
+// session's card edits, so that Undo takes it back; a cancelled dialog writes
+// nothing.
+class SoundCommands {
+  public:
+    SoundCommands(EditorSession& session, TfrmConfigurador& window);
+
+    void InsertSound();
+    void HearSound();
+    void Record();
+    void SpeakText();
+
+    // Whether there is a sound input to record from.
+    static bool InputPresent();
+
+  private:
+    EditorSession& session_;
+    TfrmConfigurador& window_;
+    // "Open Wave File", remembering its folder and filter for the next run.
+    TMMWaveOpenDialog* dlOpenWave_;
+};
