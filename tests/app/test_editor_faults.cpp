@@ -273,9 +273,18 @@ class TestEditorFaults : public QObject {
     }
 
     // A card file written or deleted by another program is shown again
-    // within a second; the set folder gone is said once, editing goes off.
+    // within a second; the set folder gone (deleted or moved away) is said
+    // once, editing goes off.
+    void framesFollowTheDisk_data()
+    {
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("deleted") << false;
+        QTest::newRow("moved away") << true;
+    }
+
     void framesFollowTheDisk()
     {
+        QFETCH(bool, moved);
         savePicture(Qt::red, set->filePath(QStringLiteral("C03.bmp")));
         savePicture(Qt::green, set->filePath(QStringLiteral("C04.bmp")));
         scanSet(true);
@@ -293,7 +302,9 @@ class TestEditorFaults : public QObject {
         QCOMPARE(ElementoCopiado().Imagem, set->filePath(QStringLiteral("C03.bmp")));
 
         MessageCounter boxes;
-        QVERIFY(set->remove());
+        QTemporaryDir elsewhere;
+        QVERIFY(moved ? QDir().rename(set->path(), elsewhere.filePath(QStringLiteral("moved")))
+                      : set->remove());
         QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 1000);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("The set's folder is no longer there")));
         QVERIFY(!w->EditingEnabled());

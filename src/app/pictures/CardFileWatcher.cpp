@@ -37,8 +37,13 @@ void CardFileWatcher::watch(const QString& folder, const QStringList& files, con
             paths << QDir::cleanPath(other);
     if (folder_.isEmpty() && paths.isEmpty())
         return;
-    if (!folder_.isEmpty() && QFileInfo(folder_).isDir())
+    if (!folder_.isEmpty() && QFileInfo(folder_).isDir()) {
         paths << folder_;
+        // A folder moved away tells nothing itself; the folder it left does.
+        const QString parent = QFileInfo(folder_).absolutePath();
+        if (parent != folder_ && QFileInfo(parent).isDir())
+            paths << parent;
+    }
     for (const QString& file : files)
         if (QFileInfo::exists(file))
             paths << file;

@@ -6,7 +6,8 @@
 #include <QTimer>
 
 // Follows the files a view shows on disk: the set's folder (files added,
-// removed or renamed over) and the files themselves (written in place). It
+// removed or renamed over; the folder deleted, or moved out of the folder
+// holding it) and the files themselves (written in place). It
 // tells once things have been quiet for a moment, as one program's write
 // touches a file many times; and once per folder that the folder is gone.
 class CardFileWatcher : public QObject {
