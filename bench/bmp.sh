@@ -3,6 +3,7 @@
 # against `cp` of the same file, and decoding a 6000 x 4000 RLE8 picture
 # against reading its bytes. Best of RUNS for each, all in this run.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${BUILD:?BUILD must name the release build folder}" "${WORK:?WORK must name a scratch folder}"
 bench="$BUILD/bench/bench_bmp"
 runs=${RUNS:-9}
@@ -13,7 +14,6 @@ rle="$WORK/bmp-rle8.bmp"
 
 now_ms() { date +%s%N | awk '{printf "%.2f", $1 / 1e6}'; }
 min_of() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 # cp and our load+save take turns, so both see the same load on the machine.
 cp_ms=""

@@ -5,6 +5,7 @@
 # inside one process, warm cache. The two take turns, 5 runs each; the
 # medians are compared. Target: at most 2 times the read; exits 1 when missed.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 maker="$BUILD/bench/overview_bench"
 bench="$BUILD/bench/game_bench"
 set_dir="$WORK/game-set"
@@ -19,11 +20,10 @@ for _ in $(seq "$runs"); do
   reads+=("$("$maker" read "$set_dir")")
   games+=("$(QT_QPA_PLATFORM=offscreen "$bench" game "$set_dir")")
 done
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 t_read=$(median "${reads[@]}")
 t_game=$(median "${games[@]}")
-ratio=$(awk -v a="$t_game" -v b="$t_read" 'BEGIN{printf "%.2f", a/b}')
+ratio=$(ratio "$t_game" "$t_read")
 echo "read 41 cards:           ${t_read} s (runs: ${reads[*]})"
 echo "game on 20 pairs, ready: ${t_game} s (runs: ${games[*]})"
 echo "game / read:             ${ratio} (target <= 2)"
-awk -v r="$ratio" 'BEGIN{exit !(r <= 2)}' || { echo "game: target missed" >&2; exit 1; }
+check_target game "$ratio" 2

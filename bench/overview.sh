@@ -6,6 +6,7 @@
 # turns, 5 runs each; the medians are compared. Target: at most 2 times the
 # read; exits 1 when missed.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 bench="$BUILD/bench/overview_bench"
 set_dir="$WORK/overview-set"
 runs=5
@@ -19,11 +20,10 @@ for _ in $(seq "$runs"); do
   reads+=("$("$bench" read "$set_dir")")
   overviews+=("$("$bench" overview "$set_dir")")
 done
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 t_read=$(median "${reads[@]}")
 t_overview=$(median "${overviews[@]}")
-ratio=$(awk -v a="$t_overview" -v b="$t_read" 'BEGIN{printf "%.2f", a/b}')
+ratio=$(ratio "$t_overview" "$t_read")
 echo "read 41 cards:        ${t_read} s (runs: ${reads[*]})"
 echo "overview of 41 cards: ${t_overview} s (runs: ${overviews[*]})"
 echo "overview / read:      ${ratio} (target <= 2)"
-awk -v r="$ratio" 'BEGIN{exit !(r <= 2)}' || { echo "overview: target missed" >&2; exit 1; }
+check_target overview "$ratio" 2

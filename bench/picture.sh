@@ -6,6 +6,7 @@
 # /usr/bin/time -v) are compared. Targets: at most 2 times ffmpeg's time and
 # at most 400 MB peak; exits 1 when missed.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${BUILD:?BUILD must name the release build folder}" "${WORK:?WORK must name a scratch folder}"
 bench="$BUILD/bench/picture_bench"
 runs=${RUNS:-7}
@@ -21,7 +22,6 @@ measure() {
               /Maximum resident set size/ { kb = $2 }
               END { printf "%.3f %d\n", s, kb }' "$log"
 }
-median() { printf '%s\n' "$@" | sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
 ours_s=(); ours_kb=(); ff_s=(); ff_kb=()
 for _ in $(seq "$runs"); do
@@ -32,8 +32,8 @@ for _ in $(seq "$runs"); do
   ours_s+=("$s"); ours_kb+=("$kb")
 done
 t_ours=$(median "${ours_s[@]}"); t_ff=$(median "${ff_s[@]}")
-m_ours=$(( $(median "${ours_kb[@]}") / 1024 )); m_ff=$(( $(median "${ff_kb[@]}") / 1024 ))
-ratio=$(awk -v a="$t_ours" -v b="$t_ff" 'BEGIN { printf "%.2f", a / b }')
+m_ours=$(median "${ours_kb[@]}" | awk '{ printf "%d", $1 / 1024 }'); m_ff=$(median "${ff_kb[@]}" | awk '{ printf "%d", $1 / 1024 }')
+ratio=$(ratio "$t_ours" "$t_ff")
 echo "photo 16320x12240 ($(stat -c %s "$photo") bytes), medians of $runs runs"
 echo "import as card: ${t_ours} s, ${m_ours} MB peak (runs: ${ours_s[*]})"
 echo "ffmpeg fit:     ${t_ff} s, ${m_ff} MB peak (runs: ${ff_s[*]})"

@@ -5,6 +5,7 @@
 # of the peak memory (resident set). Fails when import-sound takes longer than
 # ffmpeg or needs more memory.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${BUILD:?BUILD must name the release build folder}" "${WORK:?WORK must name a scratch folder}"
 tool="$BUILD/tools/tessellor-tool"
 runs=${RUNS:-7}
@@ -38,7 +39,6 @@ measure() {
   kb=$(cat "$WORK/peak")
   awk -v a="$t0" -v b="$t1" -v k="$kb" 'BEGIN { printf "%.1f %d", (b - a) / 1e6, k }'
 }
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 tool_ms=() tool_kb=() ff_ms=() ff_kb=()

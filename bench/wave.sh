@@ -6,6 +6,7 @@
 # on the machine; the medians are compared. Fails when wave-copy takes more
 # than 1.3 times cp.
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${BUILD:?BUILD must name the release build folder}" "${WORK:?WORK must name a scratch folder}"
 tool="$BUILD/tools/tessellor-tool"
 bench="$BUILD/bench/wave_bench"
@@ -27,7 +28,6 @@ time_ms() {
   t1=$(now_ns)
   awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.2f", (b - a) / 1e6 }'
 }
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
 cp_ms=()

@@ -3,39 +3,21 @@
 // such a file on a card does. Refusals are expected; crashes, hangs and
 // sanitizer reports are not.
 
+#include "ScratchFiles.h"
 #include "audio/SoundImport.h"
 
 #include "common/Exception.h"
 
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <cstddef>
-#include <cstdint>
-#include <unistd.h>
-
 namespace {
 
-// The scratch files, removed when the fuzzer ends.
-struct ScratchFiles {
-    QString input = QDir::tempPath() + QStringLiteral("/fuzz_sound_%1.snd").arg(getpid());
-    QString output = QDir::tempPath() + QStringLiteral("/fuzz_sound_out_%1.wav").arg(getpid());
-    ~ScratchFiles()
-    {
-        QFile::remove(input);
-        QFile::remove(output);
-    }
-} scratch;
+ScratchFiles scratch("fuzz_sound.snd", "fuzz_sound_out.wav");
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    QFile file(scratch.input);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!scratch.writeInput(data, size))
         return 0;
-    file.write(reinterpret_cast<const char*>(data), qint64(size));
-    file.close();
     try {
         if (SoundImport::CanImport(scratch.input))
             SoundImport::Describe(scratch.input);

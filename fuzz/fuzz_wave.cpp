@@ -1,27 +1,12 @@
 // Binds a wave file made of the input bytes, reads all its sample data, and
 // writes its INFO and DISP extras again, as saving a copy would.
 
+#include "ScratchFiles.h"
 #include "audio/TMMWave.h"
-
-#include <QDir>
-#include <QFile>
-#include <QString>
-#include <cstddef>
-#include <cstdint>
-#include <unistd.h>
 
 namespace {
 
-// The scratch files, removed when the fuzzer ends.
-struct ScratchFiles {
-    QString input = QDir::tempPath() + QStringLiteral("/fuzz_wave_%1.wav").arg(getpid());
-    QString output = QDir::tempPath() + QStringLiteral("/fuzz_wave_out_%1.bin").arg(getpid());
-    ~ScratchFiles()
-    {
-        QFile::remove(input);
-        QFile::remove(output);
-    }
-} scratch;
+ScratchFiles scratch("fuzz_wave.wav", "fuzz_wave_out.bin");
 
 void ReadAllData(TMMWave& wave)
 {
@@ -56,12 +41,8 @@ void WriteExtras(const TWaveIORecord& source)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    {
-        QFile file(scratch.input);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    if (!scratch.writeInput(data, size))
+        return 0;
     TMMWave wave;
     try {
         wave.LoadWaveFile(scratch.input);

@@ -1,4 +1,5 @@
 #include "BmpBuilder.h"
+#include "Raised.h"
 #include "TestFiles.h"
 #include "images/BitmapErrors.h"
 #include "images/CardPicture.h"
@@ -110,16 +111,6 @@ QByteArray halvesJpeg(QSize size, bool progressive = false)
 bool near(QRgb a, QRgb b)
 {
     return qAbs(qRed(a) - qRed(b)) < 48 && qAbs(qGreen(a) - qGreen(b)) < 48 && qAbs(qBlue(a) - qBlue(b)) < 48;
-}
-
-template <typename F> QString errorOf(F&& run)
-{
-    try {
-        run();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
 }
 
 } // namespace

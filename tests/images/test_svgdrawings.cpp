@@ -1,5 +1,6 @@
 // Drawings from a user's disk: what they draw reaches the card, and nothing
 // in them reads another file or decodes more pixels than a picture may have.
+#include "Raised.h"
 #include "TestFiles.h"
 #include "images/CardPicture.h"
 #include "images/PictureReader.h"
@@ -63,16 +64,6 @@ QByteArray gzipped(const QByteArray& bytes)
     out.resize(qsizetype(stream.total_out));
     deflateEnd(&stream);
     return out;
-}
-
-template <typename F> QString errorOf(F&& run)
-{
-    try {
-        run();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
 }
 
 } // namespace

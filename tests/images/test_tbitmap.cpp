@@ -1,4 +1,5 @@
 #include "BmpBuilder.h"
+#include "Raised.h"
 #include "TestFiles.h"
 #include "images/BitmapErrors.h"
 #include "images/TBitmap.h"
@@ -103,16 +104,6 @@ BmpBuilder core(int bits, int width, int height)
         b.colourTable = BmpBuilder::greys(1 << bits, true);
     b.pixels = patternRows(rowLength(width, bits) * height);
     return b;
-}
-
-QString errorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const Exception& e) {
-        return e.Message();
-    }
-    return QString();
 }
 
 uint32_t u32At(const QByteArray& bytes, int offset)
