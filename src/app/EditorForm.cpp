@@ -221,7 +221,8 @@ void EditorForm::createEditMenu()
 
 void EditorForm::createViewAndHelpMenus()
 {
-    mnView = addMenu(mnConfig, "mnView", QStringLiteral("View"));
+    // Alt+V opens it, as Alt+F, Alt+E and Alt+H open the others.
+    mnView = addMenu(mnConfig, "mnView", QStringLiteral("&View"));
     mnSetOverview =
         addEntry(mnView, "mnSetOverview", QStringLiteral("Set overview"), QKeySequence(Qt::Key_F2));
     mnPlaySet = addEntry(mnView, "mnPlaySet", QStringLiteral("Play set"), QKeySequence(Qt::Key_F5));
