@@ -457,7 +457,7 @@ void TfrmConfigurador::FormCreate()
 {
     document_.LimpaConjunto();
     PrimeiraAtivacao = true;
-    document_.PastaBase = QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/");
+    document_.SetPastaBase(QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/"));
 }
 
 void TfrmConfigurador::FormActivate()
@@ -468,7 +468,7 @@ void TfrmConfigurador::FormActivate()
     ImagemAtual = DBImage2;
     InicImages();
     InibeControles();
-    document_.PastaConjunto.clear();
+    document_.SetPastaConjunto(QString());
 }
 
 void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
@@ -573,7 +573,7 @@ void TfrmConfigurador::showFilesAgain()
 
 void TfrmConfigurador::setFolderGone(const QString& folder)
 {
-    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto) != folder)
+    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto()) != folder)
         return;
     showFilesAgain();
     InibeControles();

@@ -94,7 +94,7 @@ bool TfrmConfigurador::AcceptsDrop(const QMimeData* data) const
         return false;
     if (data->hasFormat(SetOverview::CardMimeType())) {
         const auto card = SetOverview::DraggedCardOf(data);
-        return card && card->folder == QDir::cleanPath(document_.PastaConjunto);
+        return card && card->folder == QDir::cleanPath(document_.PastaConjunto());
     }
     return data->hasUrls() && CardDrops::Classify(localFiles(data)).kind != CardDrops::Kind::None;
 }

@@ -68,13 +68,13 @@ void ImportaConjunto(TfrmConfigurador& window)
 void TfrmConfigurador::mnNovoClick()
 {
     TfrmCadastro* frmCadastro = Dialogs().frmCadastro;
-    frmCadastro->PastaBase = Document().PastaBase;
+    frmCadastro->PastaBase = Document().PastaBase();
     if (frmCadastro->exec() != QDialog::Accepted)
         return;
     // A new set is always a double set.
     Document().ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
     // One level only: the "Ed" folder must already exist.
-    if (!QDir().mkdir(Document().PastaConjunto)) {
+    if (!QDir().mkdir(Document().PastaConjunto())) {
         SetMessages::Show(this, SetMessages::ErrorCaption, SetMessages::CannotCreate);
         InibeControles();
         return;
@@ -89,7 +89,7 @@ void TfrmConfigurador::mnNovoClick()
 void TfrmConfigurador::btnAbrirClick()
 {
     TfrmImporta* frmImporta = Dialogs().frmImporta;
-    frmImporta->PastaBase = Document().PastaBase;
+    frmImporta->PastaBase = Document().PastaBase();
     if (frmImporta->exec() != QDialog::Accepted)
         return;
     openSetFolder(frmImporta->PastaEscolhida);
@@ -119,7 +119,7 @@ void TfrmConfigurador::openSetFolder(const QString& folder)
 void TfrmConfigurador::mnImportarClick()
 {
     TfrmImportaArqs* frmImportaArqs = Dialogs().frmImportaArqs;
-    frmImportaArqs->PastaBase = Document().PastaBase;
+    frmImportaArqs->PastaBase = Document().PastaBase();
     if (frmImportaArqs->exec() != QDialog::Accepted)
         return;
     // The folder as typed and the author untrimmed; no file is read or written.
@@ -133,7 +133,7 @@ void TfrmConfigurador::mnImportarClick()
 void TfrmConfigurador::Propriedades1Click()
 {
     TfPropriedades* fPropriedades = Dialogs().fPropriedades;
-    fPropriedades->ConfigAtual = Document().ConfigConjunto;
+    fPropriedades->ConfigAtual = Document().ConfigConjunto();
     if (fPropriedades->exec() != QDialog::Accepted)
         return;
     // Another kind gives cards other files: the user hears how many cards

@@ -65,7 +65,7 @@ void TfrmConfigurador::addShareCommands()
     };
     add("play", mnPlaySet, whileSetOpen, [this] { playSet(); });
     add("import-file", mnImportFile, Always, [this] {
-        if (const auto folder = SetArchiveCommands::ImportSetFromFile(this, document_.PastaBase))
+        if (const auto folder = SetArchiveCommands::ImportSetFromFile(this, document_.PastaBase()))
             openSetFolder(*folder);
     });
     add("export-file", mnExportFile, whileSetOpen,
@@ -92,7 +92,7 @@ void TfrmConfigurador::addShareCommands()
 
 QString TfrmConfigurador::setFolder() const
 {
-    return QDir::cleanPath(document_.PastaConjunto);
+    return QDir::cleanPath(document_.PastaConjunto());
 }
 
 void TfrmConfigurador::playSet()

@@ -55,12 +55,15 @@ class TestSetDocument : public QObject {
 
     void prepare(TSetDocument& doc, int duplo)
     {
-        doc.PastaConjunto = dir_.path() + QLatin1Char('/');
-        doc.ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
+        doc.ChooseSet(dir_.path() + QLatin1Char('/'), QString(), static_cast<uint8_t>(duplo));
+        std::vector<std::pair<int, QString>> pictures;
+        std::vector<std::pair<int, QString>> sounds;
         for (int slot = 0; slot < NumSlots; ++slot) {
-            doc.Conjunto.Elementos[slot].Imagem = QStringLiteral("old.bmp");
-            doc.Conjunto.Elementos[slot].Som = QStringLiteral("old.wav");
+            pictures.emplace_back(slot, QStringLiteral("old.bmp"));
+            sounds.emplace_back(slot, QStringLiteral("old.wav"));
         }
+        doc.RestoreCardPaths(Part::Picture, pictures);
+        doc.RestoreCardPaths(Part::Sound, sounds);
     }
 
   private Q_SLOTS:
