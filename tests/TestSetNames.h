@@ -9,21 +9,35 @@
 
 #include <optional>
 
-inline TConjunto& Conjunto()
+inline const TConjunto& Conjunto()
 {
-    return TestDocument().Conjunto;
+    return TestDocument().Conjunto();
 }
-inline QString& PastaBase()
+inline const QString& PastaBase()
 {
-    return TestDocument().PastaBase;
+    return TestDocument().PastaBase();
 }
-inline QString& PastaConjunto()
+inline const QString& PastaConjunto()
 {
-    return TestDocument().PastaConjunto;
+    return TestDocument().PastaConjunto();
 }
-inline TConfigConjunto& ConfigConjunto()
+inline const TConfigConjunto& ConfigConjunto()
 {
-    return TestDocument().ConfigConjunto;
+    return TestDocument().ConfigConjunto();
+}
+// The current record with only the author, or only the kind, replaced (the
+// other bytes kept, as the editor's own SetAutor keeps them); nothing written.
+inline void SetAutorAtual(const QString& name)
+{
+    TConfigConjunto config = ConfigConjunto();
+    SetAutor(config, name);
+    TestDocument().SetConfigConjunto(config);
+}
+inline void SetDuploAtual(uint8_t duplo)
+{
+    TConfigConjunto config = ConfigConjunto();
+    config.Duplo = duplo;
+    TestDocument().SetConfigConjunto(config);
 }
 inline QString CaminhoImagem(int slot)
 {
@@ -45,6 +59,16 @@ inline void RecordSom(int slot, const QString& path)
 {
     TestDocument().RecordCardPath(slot, TSetDocument::CardPart::Sound, path);
 }
+// Puts `path` in exactly the one slot, as undo puts back a restored file;
+// the listeners are told.
+inline void RestoreImagem(int slot, const QString& path)
+{
+    TestDocument().RestoreCardPaths(TSetDocument::CardPart::Picture, {{slot, path}});
+}
+inline void RestoreSom(int slot, const QString& path)
+{
+    TestDocument().RestoreCardPaths(TSetDocument::CardPart::Sound, {{slot, path}});
+}
 inline void CarregaConfig(const QString& folder)
 {
     TestDocument().CarregaConfig(folder);
@@ -52,8 +76,4 @@ inline void CarregaConfig(const QString& folder)
 inline void SalvaConfig()
 {
     TestDocument().SalvaConfig();
-}
-inline bool CarregaConjunto(ScanView& view)
-{
-    return CarregaConjunto(TestDocument(), view);
 }

@@ -76,21 +76,20 @@ int scan(const QStringList& args)
     // The flag decides; else the folder's own "Set.cfg"; else a paired set, as
     // Open set would make it. The file is never created or written here.
     TSetDocument document;
-    document.ConfigConjunto = TConfigConjunto{};
+    TConfigConjunto config{};
     if (options->duplo)
-        document.ConfigConjunto.Duplo = *options->duplo;
+        config.Duplo = *options->duplo;
     else if (const std::optional<TConfigConjunto> stored = ReadExistingConfig(options->folder))
-        document.ConfigConjunto = *stored;
+        config = *stored;
 
-    document.PastaConjunto = options->folder;
-    document.LimpaConjunto();
+    document.ChooseSet(options->folder, AutorText(config), config.Duplo);
     CollectingView view;
-    const bool complete = CarregaConjunto(document, view);
+    const bool complete = document.LoadSet(view);
     for (const QString& line : view.errors)
         printLine(line);
     printLine(complete ? QStringLiteral("result: complete") : QStringLiteral("result: missing"));
     for (int i = 0; i < NumSlots; ++i) {
-        const TElemento& slot = document.Conjunto.Elementos[i];
+        const TElemento& slot = document.Conjunto().Elementos[i];
         printLine(QStringLiteral("slot %1: %2 | %3").arg(i).arg(slot.Imagem, slot.Som));
     }
     return 0;

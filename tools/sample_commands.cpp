@@ -130,10 +130,7 @@ int sampleSet(const QStringList& args)
     makeFolder(folder);
 
     TSetDocument document;
-    document.PastaConjunto = folder + QLatin1Char('/');
-    document.ConfigConjunto = TConfigConjunto{};
-    SetAutor(document.ConfigConjunto, QStringLiteral("Tessellor sample"));
-    document.ConfigConjunto.Duplo = 0;
+    document.ChooseSet(folder + QLatin1Char('/'), QStringLiteral("Tessellor sample"), 0);
 
     coverPicture().SaveBitmapFile(document.CaminhoImagem(0));
     // A paired set: slots 2k-1 and 2k share picture k.

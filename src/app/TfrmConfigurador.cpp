@@ -222,7 +222,7 @@ void TfrmConfigurador::FormCreate()
 {
     document_.LimpaConjunto();
     PrimeiraAtivacao = true;
-    document_.PastaBase = QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/");
+    document_.SetPastaBase(QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/"));
 }
 
 void TfrmConfigurador::FormActivate()
@@ -233,7 +233,7 @@ void TfrmConfigurador::FormActivate()
     ImagemAtual = ui_->DBImage2;
     InicImages();
     InibeControles();
-    document_.PastaConjunto.clear();
+    document_.SetPastaConjunto(QString());
 }
 
 void TfrmConfigurador::DBImage1Enter(TDBImage* sender)
@@ -339,7 +339,7 @@ void TfrmConfigurador::showFilesAgain()
 
 void TfrmConfigurador::setFolderGone(const QString& folder)
 {
-    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto) != folder)
+    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto()) != folder)
         return;
     showFilesAgain();
     InibeControles();

@@ -80,7 +80,7 @@ void CardUndoHistory::openCurrentSet()
     // first write tries again.
     if (document_.HasSet()) {
         try {
-            setFor(CardUndoFiles::SetKey(document_.PastaConjunto));
+            setFor(CardUndoFiles::SetKey(document_.PastaConjunto()));
         } catch (const Exception& e) {
             qWarning("%s", e.what());
         }
@@ -167,7 +167,7 @@ CardUndoHistory::SetHistory* CardUndoHistory::currentSet() const
 {
     if (!document_.HasSet())
         return nullptr;
-    const auto found = sets_.find(CardUndoFiles::SetKey(document_.PastaConjunto));
+    const auto found = sets_.find(CardUndoFiles::SetKey(document_.PastaConjunto()));
     return found == sets_.end() ? nullptr : found->second.get();
 }
 
@@ -197,7 +197,7 @@ int CardUndoHistory::RedoCount() const
 
 QString CardUndoHistory::CacheFolder() const
 {
-    return document_.HasSet() ? CardUndoFiles::SetCacheFolder(root_, document_.PastaConjunto) +
+    return document_.HasSet() ? CardUndoFiles::SetCacheFolder(root_, document_.PastaConjunto()) +
                                     QLatin1Char('/') + run_.Name()
                               : QString();
 }
@@ -211,7 +211,7 @@ void CardUndoHistory::aboutToReplace(const CardFileChange& change)
     writingUnkept_ = false;
     if (!document_.HasSet())
         return;
-    const QString key = CardUndoFiles::SetKey(document_.PastaConjunto);
+    const QString key = CardUndoFiles::SetKey(document_.PastaConjunto());
     if (pendingStep_ && pendingKey_ != key)
         pushPending();
     CardUndoFile file{change.part, change.path, change.cardSlots, change.pathsBefore, {}, {}, {}, {}};

@@ -13,16 +13,16 @@ constexpr int AutorLengthOffset = 0;
 
 } // namespace
 
-TSetDocument::TSetDocument(QObject* parent) : QObject(parent), ConfigConjunto{}
+TSetDocument::TSetDocument(QObject* parent) : QObject(parent), configConjunto_{}
 {
-    ::LimpaConjunto(Conjunto);
+    ::LimpaConjunto(conjunto_);
 }
 
 TSetDocument::~TSetDocument() = default;
 
 bool TSetDocument::IsDoubleSet() const
 {
-    return ::IsDoubleSet(ConfigConjunto);
+    return ::IsDoubleSet(configConjunto_);
 }
 
 int TSetDocument::NumeroArquivo(int slot) const
@@ -32,12 +32,12 @@ int TSetDocument::NumeroArquivo(int slot) const
 
 QString TSetDocument::CaminhoImagem(int slot) const
 {
-    return PastaConjunto + NomesImagem[NumeroArquivo(slot)] + QStringLiteral(".bmp");
+    return pastaConjunto_ + NomesImagem[NumeroArquivo(slot)] + QStringLiteral(".bmp");
 }
 
 QString TSetDocument::CaminhoSom(int slot) const
 {
-    return PastaConjunto + NomesSom[NumeroArquivo(slot)] + QStringLiteral(".wav");
+    return pastaConjunto_ + NomesSom[NumeroArquivo(slot)] + QStringLiteral(".wav");
 }
 
 QString TSetDocument::CaminhoArquivo(int slot, CardPart part) const
@@ -60,33 +60,52 @@ std::vector<int> TSetDocument::SlotsOfFile(int slot) const
 
 const QString& TSetDocument::RecordedPath(int slot, CardPart part) const
 {
-    const TElemento& element = Conjunto.Elementos[slot];
+    const TElemento& element = conjunto_.Elementos[slot];
     return part == CardPart::Picture ? element.Imagem : element.Som;
+}
+
+void TSetDocument::SetPastaBase(const QString& folder)
+{
+    pastaBase_ = folder;
+}
+
+void TSetDocument::SetPastaConjunto(const QString& folder)
+{
+    if (folder == pastaConjunto_)
+        return;
+    pastaConjunto_ = folder;
+    emit configChanged();
+}
+
+void TSetDocument::SetConfigConjunto(const TConfigConjunto& config)
+{
+    configConjunto_ = config;
+    emit configChanged();
 }
 
 void TSetDocument::LimpaConjunto()
 {
-    ::LimpaConjunto(Conjunto);
+    ::LimpaConjunto(conjunto_);
 }
 
 void TSetDocument::ChooseSet(const QString& folder, const QString& author, uint8_t duplo)
 {
-    PastaConjunto = folder;
-    SetAutor(ConfigConjunto, author);
-    ConfigConjunto.Duplo = duplo;
+    pastaConjunto_ = folder;
+    SetAutor(configConjunto_, author);
+    configConjunto_.Duplo = duplo;
     emit configChanged();
 }
 
 void TSetDocument::OpenFolder(const QString& folder)
 {
-    const QString previousFolder = PastaConjunto;
-    const TConfigConjunto previousConfig = ConfigConjunto;
-    PastaConjunto = folder;
+    const QString previousFolder = pastaConjunto_;
+    const TConfigConjunto previousConfig = configConjunto_;
+    pastaConjunto_ = folder;
     try {
         CarregaConfig(folder);
     } catch (...) {
-        PastaConjunto = previousFolder;
-        ConfigConjunto = previousConfig;
+        pastaConjunto_ = previousFolder;
+        configConjunto_ = previousConfig;
         throw;
     }
     emit configChanged();
@@ -94,8 +113,8 @@ void TSetDocument::OpenFolder(const QString& folder)
 
 void TSetDocument::ApplyProperties(const QString& author, bool duplo)
 {
-    SetAutor(ConfigConjunto, author);
-    ConfigConjunto.Duplo = duplo ? 1 : 0;
+    SetAutor(configConjunto_, author);
+    configConjunto_.Duplo = duplo ? 1 : 0;
     emit configChanged();
     // Without a current set there is no folder to write into: the values only
     // take effect in memory.
@@ -108,7 +127,7 @@ int TSetDocument::CardsChangingPicture(bool duplo) const
     if (!HasSet() || duplo == IsDoubleSet())
         return 0;
     const auto pathOf = [this](int slot, bool asDouble) {
-        return PastaConjunto + NomesImagem[::NumeroArquivo(slot, asDouble)] + QStringLiteral(".bmp");
+        return pastaConjunto_ + NomesImagem[::NumeroArquivo(slot, asDouble)] + QStringLiteral(".bmp");
     };
     int count = 0;
     for (int slot = 0; slot < NumSlots; ++slot) {
@@ -124,16 +143,16 @@ void TSetDocument::CarregaConfig(const QString& folder)
 {
     // An existing file is only read, so a set on a read-only medium opens.
     if (const std::optional<TConfigConjunto> stored = ReadExistingConfig(folder)) {
-        ConfigConjunto = *stored;
+        configConjunto_ = *stored;
         return;
     }
     // A folder without the file becomes a paired set without an author. The
     // character bytes after the length stay as they were in memory.
-    TConfigConjunto created = ConfigConjunto;
+    TConfigConjunto created = configConjunto_;
     created.Autor[AutorLengthOffset] = 0;
     created.Duplo = 0;
     WriteConfig(folder, created);
-    ConfigConjunto = created;
+    configConjunto_ = created;
 }
 
 void TSetDocument::SalvaConfig() const
@@ -142,7 +161,7 @@ void TSetDocument::SalvaConfig() const
     // land in the root folder.
     if (!HasSet())
         throw EInOutError(EInOutError::InvalidFilename);
-    WriteConfig(PastaConjunto, ConfigConjunto);
+    WriteConfig(pastaConjunto_, configConjunto_);
 }
 
 void TSetDocument::StartEmptySet()
@@ -154,23 +173,24 @@ void TSetDocument::StartEmptySet()
 bool TSetDocument::LoadSet(ScanView& view)
 {
     LimpaConjunto();
-    const bool complete = ::CarregaConjunto(*this, view);
+    pastaConjunto_ += QLatin1Char('/');
+    const bool complete = ::CarregaConjunto(pastaConjunto_, IsDoubleSet(), conjunto_, view);
     emit setOpened();
     return complete;
 }
 
 bool TSetDocument::ReloadSet(ScanView& view)
 {
-    // The scan adds the folder's "/" itself.
-    while (PastaConjunto.size() > 1 && PastaConjunto.endsWith(QLatin1Char('/')))
-        PastaConjunto.chop(1);
+    // LoadSet adds the folder's "/" itself.
+    while (pastaConjunto_.size() > 1 && pastaConjunto_.endsWith(QLatin1Char('/')))
+        pastaConjunto_.chop(1);
     return LoadSet(view);
 }
 
 void TSetDocument::RecordCardPath(int slot, CardPart part, const QString& path)
 {
     for (const int recording : SlotsOfFile(slot)) {
-        TElemento& element = Conjunto.Elementos[recording];
+        TElemento& element = conjunto_.Elementos[recording];
         (part == CardPart::Picture ? element.Imagem : element.Som) = path;
     }
 }
@@ -217,7 +237,7 @@ void TSetDocument::ReplaceCardFile(int slot, CardPart part,
 void TSetDocument::RestoreCardPaths(CardPart part, const std::vector<std::pair<int, QString>>& paths)
 {
     for (const auto& [slot, path] : paths) {
-        TElemento& element = Conjunto.Elementos[slot];
+        TElemento& element = conjunto_.Elementos[slot];
         (part == CardPart::Picture ? element.Imagem : element.Som) = path;
     }
     for (const auto& [slot, path] : paths)

@@ -19,10 +19,10 @@ class ScanView;
 // views of the whole set, an undo history) what changed. It never shows
 // anything and never asks the user.
 //
-// The data members carry the names the editor has always used. Commands
-// change them through the methods, which tell the listeners; the scan, the
-// tool and tests also set them directly. The editor's session owns the one
-// document of a run; nothing reaches it but through whoever was handed it.
+// What it holds is read under the names the editor has always used and
+// changed only through its methods, which tell the listeners. The editor's
+// session owns the one document of a run; nothing reaches it but through
+// whoever was handed it.
 class TSetDocument : public QObject {
     Q_OBJECT
 
@@ -34,14 +34,25 @@ class TSetDocument : public QObject {
     ~TSetDocument() override;
 
     // ---- what it holds ---------------------------------------------------
-    QString PastaBase;              // program folder + "Ed/"
-    QString PastaConjunto;          // the set's folder, ending with "/" while a set is current
-    TConfigConjunto ConfigConjunto; // the set's "Set.cfg" record
-    TConjunto Conjunto;             // the 41 slots, 0 the cover
+    // The program folder + "Ed/"; the set's folder, ending with "/" while a
+    // set is current; the set's "Set.cfg" record; the 41 slots, 0 the cover.
+    const QString& PastaBase() const { return pastaBase_; }
+    const QString& PastaConjunto() const { return pastaConjunto_; }
+    const TConfigConjunto& ConfigConjunto() const { return configConjunto_; }
+    const TConjunto& Conjunto() const { return conjunto_; }
+
+    // The folder that holds all sets. Nothing shows it, so nothing is emitted.
+    void SetPastaBase(const QString& folder);
+    // The folder becomes the current set's (empty: no set is current); the
+    // record and the table stay. configChanged when the folder changed.
+    void SetPastaConjunto(const QString& folder);
+    // The record becomes current in memory as given; nothing is written.
+    // configChanged.
+    void SetConfigConjunto(const TConfigConjunto& config);
 
     // ---- rules -------------------------------------------------------------
     // A set folder is current (New, Open or Import named one).
-    bool HasSet() const { return !PastaConjunto.isEmpty(); }
+    bool HasSet() const { return !pastaConjunto_.isEmpty(); }
     // Double when Duplo is not 0: the one rule for paths, scan and editor.
     bool IsDoubleSet() const;
     int NumeroArquivo(int slot) const;
@@ -76,7 +87,7 @@ class TSetDocument : public QObject {
     // An empty table for the new set just made current. setOpened.
     void StartEmptySet();
     // Clears the table and scans the set's folder into it (appending "/" to
-    // PastaConjunto). True when no picture was missing. setOpened.
+    // PastaConjunto first). True when no picture was missing. setOpened.
     bool LoadSet(ScanView& view);
     // Scans the current set's folder again (after its kind changed). setOpened.
     bool ReloadSet(ScanView& view);
@@ -116,6 +127,10 @@ class TSetDocument : public QObject {
     void configChanged();
 
   private:
+    QString pastaBase_;
+    QString pastaConjunto_;
+    TConfigConjunto configConjunto_;
+    TConjunto conjunto_;
     std::vector<CardFileObserver*> observers_;
     int commandDepth_ = 0;
 };

@@ -2,7 +2,6 @@
 
 #include "cardset/CardTable.h"
 #include "cardset/SetConfig.h"
-#include "cardset/SetDocument.h"
 #include "common/FileNames.h"
 
 namespace {
@@ -98,13 +97,12 @@ class Scan {
 
 } // namespace
 
-bool CarregaConjunto(TSetDocument& document, ScanView& view)
+bool CarregaConjunto(const QString& folder, bool doubleSet, TConjunto& table, ScanView& view)
 {
     view.showProgress(QStringLiteral("Importando Conjunto"), PairedProgressMaximum);
-    document.PastaConjunto += QLatin1Char('/');
-    const SetFolder folder(document.PastaConjunto);
-    Scan scan(view, folder, document.Conjunto);
-    if (document.IsDoubleSet())
+    const SetFolder setFolder(folder);
+    Scan scan(view, setFolder, table);
+    if (doubleSet)
         scan.scanDouble();
     else
         scan.scanPaired();

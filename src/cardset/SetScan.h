@@ -14,9 +14,9 @@ class ScanView {
     virtual void appendError(const QString& line) = 0; // one line at the end of memErros
 };
 
-class TSetDocument;
+struct TConjunto;
 
-// Scans the document's PastaConjunto into its Conjunto (appending "/" to
-// PastaConjunto first). True when every picture that the set's kind calls for
-// was found. Emits nothing: TSetDocument::LoadSet runs it for the commands.
-bool CarregaConjunto(TSetDocument& document, ScanView& view);
+// Scans `folder` (ending with "/") into `table`, the files of a double set or
+// of a paired one. True when every picture that the set's kind calls for was
+// found. TSetDocument::LoadSet runs it on the document's own folder and table.
+bool CarregaConjunto(const QString& folder, bool doubleSet, TConjunto& table, ScanView& view);

@@ -57,8 +57,8 @@ OverviewSet GameSetOf(const TSetDocument& document)
 {
     OverviewSet set;
     if (document.HasSet()) {
-        set.folder = QDir::cleanPath(document.PastaConjunto);
-        set.author = AutorText(document.ConfigConjunto);
+        set.folder = QDir::cleanPath(document.PastaConjunto());
+        set.author = AutorText(document.ConfigConjunto());
         set.duplo = document.IsDoubleSet();
     }
     return set;

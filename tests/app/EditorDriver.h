@@ -19,9 +19,8 @@ namespace EditorDriver {
 // `folder` becomes the current set, new and of the given kind, on its cover page.
 inline void openSet(TfrmConfigurador& w, const QString& folder, bool duplo)
 {
-    PastaConjunto() = folder + QLatin1Char('/');
-    ConfigConjunto() = TConfigConjunto{};
-    ConfigConjunto().Duplo = duplo ? 1 : 0;
+    TestDocument().SetConfigConjunto(TConfigConjunto{});
+    TestDocument().ChooseSet(folder + QLatin1Char('/'), QString(), duplo ? 1 : 0);
     w.NovoConjunto();
     w.HabilitaControles();
 }

@@ -142,13 +142,13 @@ class TestAddedCommands : public QObject {
         makeSet(QStringLiteral("Birds"));
         SetArchive::Pack(folder(QStringLiteral("Birds")), folder(QStringLiteral("Birds.zip")));
         QDir().mkpath(folder(QStringLiteral("Ed")));
-        TestDocument().PastaBase = folder(QStringLiteral("Ed/"));
+        TestDocument().SetPastaBase(folder(QStringLiteral("Ed/")));
         w->InibeControles();
         const auto choosing = chooseFile(folder(QStringLiteral("Birds.zip")));
         const auto closing = closeMissingList();
         entry("import-file")->trigger();
         const QString unpacked = folder(QStringLiteral("Ed/Birds"));
-        QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto), unpacked);
+        QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto()), unpacked);
         QVERIFY(w->EditingEnabled());
         QCOMPARE(readBytes(TestDocument().CaminhoImagem(3)),
                  readBytes(folder(QStringLiteral("Birds/C03.bmp"))));
@@ -188,7 +188,7 @@ class TestAddedCommands : public QObject {
         }
         const auto closing = closeMissingList();
         entry(QStringLiteral("recent-2"))->trigger();
-        QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto), expected[1]);
+        QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto()), expected[1]);
         QCOMPARE(w->Session().Recent().folders().first(), expected[1]);
     }
 

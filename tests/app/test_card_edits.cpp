@@ -84,8 +84,7 @@ class TestCardEdits : public QObject {
         QFETCH(bool, duplo);
         QFETCH(QStringList, written);
         QFETCH(QList<int>, recorded);
-        document().PastaConjunto = set->path() + QLatin1Char('/');
-        document().ConfigConjunto.Duplo = duplo ? 1 : 0;
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), duplo ? 1 : 0);
         document().StartEmptySet();
         if (operation == QLatin1String("Drag card")) {
             QFile::copy(source->filePath(QStringLiteral("a.bmp")), document().CaminhoImagem(3));
@@ -131,8 +130,7 @@ class TestCardEdits : public QObject {
     // of a followed file changed by another program within a second.
     void picturesFollowTheDisk()
     {
-        document().PastaConjunto = set->path() + QLatin1Char('/');
-        document().ConfigConjunto.Duplo = 1;
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
         document().StartEmptySet();
         CardPictureModel& pictures = session->Pictures();
         const QString path = document().CaminhoImagem(3);
@@ -172,8 +170,7 @@ class TestCardEdits : public QObject {
     // two asks first; its thumbnails are those of the overview alone.
     void overviewAndFramesReadAChangeOnce()
     {
-        document().PastaConjunto = set->path() + QLatin1Char('/');
-        document().ConfigConjunto.Duplo = 1;
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
         document().StartEmptySet();
         CardPictureModel& pictures = session->Pictures();
         const QString path = document().CaminhoImagem(3);
@@ -218,8 +215,7 @@ class TestCardEdits : public QObject {
     // their new pictures, the ones after it are not touched.
     void dropStopsAtTheFailingFile()
     {
-        document().PastaConjunto = set->path() + QLatin1Char('/');
-        document().ConfigConjunto.Duplo = 1;
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
         document().StartEmptySet();
         const QString bad = source->filePath(QStringLiteral("bad.bmp"));
         TestFiles::writeBytes(bad, "not a bitmap");
@@ -232,8 +228,8 @@ class TestCardEdits : public QObject {
             QCOMPARE(e.FileName(), bad);
         }
         QCOMPARE(files(), QStringList{"C01.bmp"});
-        QCOMPARE(document().Conjunto.Elementos[1].Imagem, set->filePath(QStringLiteral("C01.bmp")));
-        QVERIFY(document().Conjunto.Elementos[2].Imagem.isEmpty());
+        QCOMPARE(document().Conjunto().Elementos[1].Imagem, set->filePath(QStringLiteral("C01.bmp")));
+        QVERIFY(document().Conjunto().Elementos[2].Imagem.isEmpty());
     }
 };
 

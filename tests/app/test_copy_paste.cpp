@@ -156,7 +156,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted()
     const QString target = CaminhoImagem(10);
     picture(Qt::blue).SaveBitmapFile(target);
     const QByteArray before = readBytes(target);
-    Conjunto().Elementos[10].Imagem = target;
+    RestoreImagem(10, target);
     goToSlot(*w, 10);
 
     std::optional<Unprivileged> user;

@@ -104,9 +104,8 @@ class TestEditorFaults : public QObject {
     // The set in `set` opened as the scan opens it, on its cover page.
     void scanSet(bool duplo)
     {
-        PastaConjunto() = set->path();
-        ConfigConjunto() = TConfigConjunto{};
-        ConfigConjunto().Duplo = duplo ? 1 : 0;
+        TestDocument().SetConfigConjunto(TConfigConjunto{});
+        TestDocument().ChooseSet(set->path(), QString(), duplo ? 1 : 0);
         w->Document().SalvaConfig();
         w->Document().LoadSet(w->scanView());
         w->HabilitaControles();
@@ -202,7 +201,8 @@ class TestEditorFaults : public QObject {
     void pasteFollowsTheEditingState()
     {
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, Conjunto().Elementos[1].Imagem = CaminhoImagem(1));
+        savePicture(Qt::red, CaminhoImagem(1));
+        RestoreImagem(1, CaminhoImagem(1));
         goToSlot(*w, 1);
         ui(*w).btnCopiar->click();
         QVERIFY(ui(*w).btnColar->isEnabled() && ui(*w).mnColar->isEnabled());
@@ -319,8 +319,10 @@ class TestEditorFaults : public QObject {
     {
         QTemporaryDir source;
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, Conjunto().Elementos[1].Imagem = CaminhoImagem(1));
-        savePicture(Qt::green, Conjunto().Elementos[2].Imagem = CaminhoImagem(2));
+        savePicture(Qt::red, CaminhoImagem(1));
+        RestoreImagem(1, CaminhoImagem(1));
+        savePicture(Qt::green, CaminhoImagem(2));
+        RestoreImagem(2, CaminhoImagem(2));
         const QByteArray red = readBytes(CaminhoImagem(1));
         const QByteArray green = readBytes(CaminhoImagem(2));
         goToSlot(*w, 1);

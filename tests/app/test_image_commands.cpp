@@ -111,9 +111,8 @@ void TestImageCommands::cleanup()
 // What the set commands leave behind: a current, empty set on its cover page.
 void TestImageCommands::openSet(bool duplo)
 {
-    PastaConjunto() = dir->path() + QLatin1Char('/');
-    ConfigConjunto() = TConfigConjunto{};
-    ConfigConjunto().Duplo = duplo ? 1 : 0;
+    TestDocument().SetConfigConjunto(TConfigConjunto{});
+    TestDocument().ChooseSet(dir->path() + QLatin1Char('/'), QString(), duplo ? 1 : 0);
     w->NovoConjunto();
     w->HabilitaControles();
 }
@@ -502,7 +501,7 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
         file(written == ui(*w).DBImage1 ? QStringLiteral("C01.bmp") : QStringLiteral("C02.bmp"));
     const QImage writtenBefore = fileImage(writtenFile);
     if (folderMissing)
-        PastaConjunto() = dir->path() + QStringLiteral("/missing/");
+        TestDocument().SetPastaConjunto(dir->path() + QStringLiteral("/missing/"));
     Unprivileged::makeReadOnly(dir->path(), true);
     if (command == QLatin1String("image"))
         chooseInPictureDialog(file(QStringLiteral("photo.bmp")));
@@ -535,7 +534,7 @@ void TestImageCommands::failedWriteShowsTheCardOnDisk()
 void TestImageCommands::commandShowsItsError()
 {
     openSet(true);
-    PastaConjunto() = dir->path() + QStringLiteral("/missing/");
+    TestDocument().SetPastaConjunto(dir->path() + QStringLiteral("/missing/"));
     ui(*w).memTexto->setPlainText(QStringLiteral("Owl"));
     DialogDriver::Message box;
     DialogDriver::acceptMessage(&box);

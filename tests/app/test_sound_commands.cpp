@@ -169,7 +169,7 @@ void TestSoundCommands::insertSoundFails()
     const QString target = CaminhoSom(0);
     writeBytes(target, toneWave(0.1));
     const QByteArray before = readBytes(target);
-    Conjunto().Elementos[0].Som = QStringLiteral("as before");
+    RestoreSom(0, QStringLiteral("as before"));
 
     if (failure == QLatin1String("changed"))
         waveDialog(*w)->OnFileOK = [](TMMWaveOpenDialog*, const QString& path, bool&) {

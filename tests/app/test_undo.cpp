@@ -114,12 +114,15 @@ class TestUndo : public QObject {
         QFETCH(QString, label);
         openSet(*w, set.path(), duplo);
         if (filesBefore) {
-            savePicture(Qt::red, Conjunto().Elementos[slot].Imagem = CaminhoImagem(slot));
-            saveSound(3, Conjunto().Elementos[slot].Som = CaminhoSom(slot));
+            savePicture(Qt::red, CaminhoImagem(slot));
+            RestoreImagem(slot, CaminhoImagem(slot));
+            saveSound(3, CaminhoSom(slot));
+            RestoreSom(slot, CaminhoSom(slot));
         }
         // The card copied, or duplicated on its page.
         const int other = command == QLatin1String("duplicate") ? 5 : 1;
-        savePicture(Qt::green, Conjunto().Elementos[other].Imagem = CaminhoImagem(other));
+        savePicture(Qt::green, CaminhoImagem(other));
+        RestoreImagem(other, CaminhoImagem(other));
         saveSound(80, CaminhoSom(other));
         goToSlot(*w, other);
         handle(*w, "copy");

@@ -375,7 +375,7 @@ void TestWindow::pagesWrapAround()
 
 void TestWindow::turningPagesWithNoSetOpen()
 {
-    Conjunto().Elementos[2].Imagem = dir->filePath(QStringLiteral("C02.bmp"));
+    RestoreImagem(2, dir->filePath(QStringLiteral("C02.bmp")));
     writeCard(Conjunto().Elementos[2].Imagem, Red);
     QWidget* focusBefore = QApplication::focusWidget();
     const QPoint markerBefore = ui(*w).Bevel1->pos();
@@ -526,9 +526,8 @@ void TestWindow::showsTheSlotsPictures()
     QFETCH(QString, storedName);
     QFETCH(bool, shown);
     writeCard(dir->filePath(fileName), Red);
-    Conjunto().Elementos[3].Imagem =
-        storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName;
-    Conjunto().Elementos[4].Imagem = dir->filePath(fileName);
+    RestoreImagem(3, storedName.isEmpty() ? QString() : dir->path() + QLatin1Char('/') + storedName);
+    RestoreImagem(4, dir->filePath(fileName));
     w->HabilitaControles();
     goToPage(3);
     QCOMPARE(centre(ui(*w).DBImage1), shown ? Red : White);
@@ -557,8 +556,8 @@ void TestWindow::brokenPictureLeavesTheOtherFrame()
     QVERIFY(goodFile.open(QIODevice::ReadOnly));
     const QByteArray goodBytes = goodFile.readAll();
     goodFile.close();
-    Conjunto().Elementos[1].Imagem = broken;
-    Conjunto().Elementos[2].Imagem = good;
+    RestoreImagem(1, broken);
+    RestoreImagem(2, good);
     w->HabilitaControles();
     w->InicImages();
 
@@ -596,7 +595,7 @@ void TestWindow::newSetGoesToTheCover()
 {
     w->HabilitaControles();
     goToPage(7);
-    Conjunto().Elementos[8].Imagem = QStringLiteral("/somewhere/C08.bmp");
+    RestoreImagem(8, QStringLiteral("/somewhere/C08.bmp"));
     w->NovoConjunto();
     QCOMPARE(ui(*w).DBImage1->Tag(), -1);
     QCOMPARE(ui(*w).DBImage2->Tag(), 0);

@@ -71,16 +71,16 @@ class TestCardTable : public QObject {
         QFETCH(int, slot);
         QFETCH(QString, picture);
         QFETCH(QString, sound);
-        ConfigConjunto().Duplo = static_cast<uint8_t>(duplo);
-        PastaConjunto() = QStringLiteral("/games/Ed/Animals/");
+        SetDuploAtual(static_cast<uint8_t>(duplo));
+        TestDocument().SetPastaConjunto(QStringLiteral("/games/Ed/Animals/"));
         QCOMPARE(CaminhoImagem(slot), PastaConjunto() + picture);
         QCOMPARE(CaminhoSom(slot), PastaConjunto() + sound);
     }
 
     void slotsOutsideTheTableNeverIndexPastTheNames()
     {
-        ConfigConjunto().Duplo = 1;
-        PastaConjunto() = QStringLiteral("x/");
+        SetDuploAtual(1);
+        TestDocument().SetPastaConjunto(QStringLiteral("x/"));
         QCOMPARE(CaminhoImagem(-1), QStringLiteral("x/C00.bmp"));
         QCOMPARE(CaminhoImagem(41), QStringLiteral("x/C40.bmp"));
     }
@@ -115,8 +115,8 @@ class TestCardTable : public QObject {
         QFETCH(int, duplo);
         QFETCH(int, slot);
         QFETCH(QList<int>, recorded);
-        ConfigConjunto().Duplo = static_cast<uint8_t>(duplo);
-        LimpaConjunto(Conjunto());
+        SetDuploAtual(static_cast<uint8_t>(duplo));
+        TestDocument().LimpaConjunto();
         RecordImagem(slot, QStringLiteral("p.bmp"));
         RecordSom(slot, QStringLiteral("s.wav"));
         for (int i = 0; i < NumSlots; ++i) {

@@ -46,8 +46,7 @@ CardUndoRun runNumber(int start)
 int runOtherEditor(const QString& cacheRoot, const QString& setFolder)
 {
     TSetDocument doc;
-    doc.PastaConjunto = setFolder + QLatin1Char('/');
-    doc.ConfigConjunto.Duplo = 1;
+    doc.ChooseSet(setFolder + QLatin1Char('/'), QString(), 1);
     CardUndoHistory history(doc, cacheRoot);
     doc.ReplaceCardFile(1, Part::Picture,
                         [](const QString& path) { TestFiles::writeBytes(path, content(2)); });
@@ -105,8 +104,7 @@ class TestCardUndo : public QObject {
             QFile::remove(set_.filePath(name));
         cache_ = std::make_unique<QTemporaryDir>();
         doc_ = std::make_unique<TSetDocument>();
-        doc_->PastaConjunto = set_.path() + QLatin1Char('/');
-        doc_->ConfigConjunto.Duplo = 1;
+        doc_->ChooseSet(set_.path() + QLatin1Char('/'), QString(), 1);
         start();
     }
     void cleanup() { history_.reset(); }
@@ -327,23 +325,23 @@ class TestCardUndo : public QObject {
     {
         // Each copy some 1000 bytes: four fit.
         QTemporaryDir other;
-        const QString main = doc_->PastaConjunto;
-        doc_->PastaConjunto = other.path() + QLatin1Char('/');
+        const QString main = doc_->PastaConjunto();
+        doc_->SetPastaConjunto(other.path() + QLatin1Char('/'));
         start({200, 4500}, runNumber(1));
         write(1, Part::Picture, content(1, 1000));
         write(2, Part::Picture, content(2, 1000));
         const QString endedFolder = history_->CacheFolder();
-        doc_->PastaConjunto = main;
+        doc_->SetPastaConjunto(main);
         start({200, 4500}, runNumber(2)); // with an ended run of the other set, two copies
         for (int n = 3; n <= 5; ++n)
             write(n, Part::Picture, content(n, 1000));
         QVERIFY(!QFileInfo::exists(endedFolder)); // it went first
         QCOMPARE(history_->UndoCount(), 3);
-        doc_->PastaConjunto = other.path() + QLatin1Char('/');
+        doc_->SetPastaConjunto(other.path() + QLatin1Char('/'));
         write(6, Part::Picture, content(6, 1000));
         write(7, Part::Picture, content(7, 1000));
         QCOMPARE(history_->UndoCount(), 2);
-        doc_->PastaConjunto = main;
+        doc_->SetPastaConjunto(main);
         QCOMPARE(history_->UndoCount(), 2); // the oldest of all sets went
         history_->Undo();
         QVERIFY(!QFileInfo::exists(doc_->CaminhoImagem(5)));

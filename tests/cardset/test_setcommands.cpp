@@ -96,12 +96,12 @@ class TestSetCommands : public QObject {
     void start()
     {
         w_.reset();
-        ConfigConjunto() = TConfigConjunto{};
+        TestDocument().SetConfigConjunto(TConfigConjunto{});
         w_ = TestSession::newWindow();
         w_->show();
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-        PastaBase() = ed();
+        TestDocument().SetPastaBase(ed());
         QVERIFY(PastaConjunto().isEmpty());
     }
 
@@ -450,8 +450,8 @@ class TestSetCommands : public QObject {
                               config("Fernanda", 0) + QByteArray("tail"));
         DialogDriver::Watchdog watchdog;
         QVERIFY(!openSet(QStringLiteral("Salvo")).importErrors);
-        SetAutor(ConfigConjunto(), QStringLiteral("Ana"));
-        ConfigConjunto().Duplo = 1;
+        SetAutorAtual(QStringLiteral("Ana"));
+        SetDuploAtual(1);
         w_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w_.get()));
         if (fromMenu)
@@ -476,7 +476,7 @@ class TestSetCommands : public QObject {
     void propertiesOkWritesTheCurrentSet()
     {
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Set1")));
-        PastaConjunto() = ed() + QStringLiteral("Set1/");
+        TestDocument().SetPastaConjunto(ed() + QStringLiteral("Set1/"));
         DialogDriver::Watchdog watchdog;
         onModal<TfPropriedades>([](TfPropriedades* d) {
             d->Edit1->setText(QStringLiteral(" Zé "));

@@ -45,15 +45,14 @@ class TestSetConfig : public QObject {
   private Q_SLOTS:
     void init()
     {
-        ConfigConjunto() = TConfigConjunto{};
-        PastaConjunto().clear();
+        TestDocument().SetConfigConjunto(TConfigConjunto{});
+        TestDocument().SetPastaConjunto(QString());
     }
 
     void missingFileIsCreatedAsAPairedSetWithoutAuthor()
     {
         QTemporaryDir dir;
-        SetAutor(ConfigConjunto(), QStringLiteral("Previous"));
-        ConfigConjunto().Duplo = 1;
+        TestDocument().ApplyProperties(QStringLiteral("Previous"), true);
         CarregaConfig(dir.path());
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
@@ -68,9 +67,8 @@ class TestSetConfig : public QObject {
     void saveWritesTheRecordByteForByte()
     {
         QTemporaryDir dir;
-        PastaConjunto() = dir.path() + QLatin1Char('/'); // a current set ends with its separator
-        SetAutor(ConfigConjunto(), QStringLiteral("João"));
-        ConfigConjunto().Duplo = 1;
+        // A current set ends with its separator.
+        TestDocument().ChooseSet(dir.path() + QLatin1Char('/'), QStringLiteral("João"), 1);
         SalvaConfig();
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.size(), ConfigRecordSize);
@@ -79,7 +77,7 @@ class TestSetConfig : public QObject {
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Set.cfg")});
 
-        ConfigConjunto() = TConfigConjunto{};
+        TestDocument().SetConfigConjunto(TConfigConjunto{});
         CarregaConfig(dir.path());
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("João"));
         QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
@@ -146,10 +144,10 @@ class TestSetConfig : public QObject {
     void shorterAuthorLeavesTheOlderBytes()
     {
         QTemporaryDir dir;
-        PastaConjunto() = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto(), QStringLiteral("Fernanda"));
+        TestDocument().SetPastaConjunto(dir.path() + QLatin1Char('/'));
+        SetAutorAtual(QStringLiteral("Fernanda"));
         SalvaConfig();
-        SetAutor(ConfigConjunto(), QStringLiteral("Ana"));
+        SetAutorAtual(QStringLiteral("Ana"));
         SalvaConfig();
         const QByteArray bytes = readBytes(dir.filePath(QStringLiteral("Set.cfg")));
         QCOMPARE(bytes.at(0), '\3');
@@ -170,9 +168,7 @@ class TestSetConfig : public QObject {
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Zeca"));
         QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
 
-        PastaConjunto() = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto(), QStringLiteral("Bia"));
-        ConfigConjunto().Duplo = 0;
+        TestDocument().ChooseSet(dir.path() + QLatin1Char('/'), QStringLiteral("Bia"), 0);
         SalvaConfig();
         const QByteArray bytes = readBytes(path);
         QCOMPARE(bytes.size(), 250);
@@ -195,7 +191,7 @@ class TestSetConfig : public QObject {
         QFETCH(int, size);
         QTemporaryDir dir;
         writeBytes(dir.filePath(QStringLiteral("Set.cfg")), record("Ana", 1).left(size));
-        SetAutor(ConfigConjunto(), QStringLiteral("Kept"));
+        SetAutorAtual(QStringLiteral("Kept"));
         QCOMPARE(errorOf([&] { CarregaConfig(dir.path()); }), QStringLiteral("Read beyond end of file"));
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Kept"));
         QCOMPARE(readBytes(dir.filePath(QStringLiteral("Set.cfg"))).size(), size);
@@ -208,8 +204,8 @@ class TestSetConfig : public QObject {
         CarregaConfig(dir.path());
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Caixa"));
         QCOMPARE(ConfigConjunto().Duplo, uint8_t(2));
-        PastaConjunto() = dir.path() + QLatin1Char('/');
-        SetAutor(ConfigConjunto(), QStringLiteral("Nova"));
+        TestDocument().SetPastaConjunto(dir.path() + QLatin1Char('/'));
+        SetAutorAtual(QStringLiteral("Nova"));
         SalvaConfig();
         // Replaced under its own spelling: never two spellings of one file.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -223,7 +219,7 @@ class TestSetConfig : public QObject {
         const QString path = dir.filePath(QStringLiteral("Set.cfg"));
         writeBytes(path, record("Ana", 0));
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-        PastaConjunto() = dir.path();
+        TestDocument().SetPastaConjunto(dir.path());
         SalvaConfig();
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -240,7 +236,7 @@ class TestSetConfig : public QObject {
         QTemporaryDir dir;
         const QString missing = dir.filePath(QStringLiteral("nowhere"));
         QCOMPARE(errorOf([&] { CarregaConfig(missing); }), QStringLiteral("File not found"));
-        PastaConjunto() = missing + QLatin1Char('/');
+        TestDocument().SetPastaConjunto(missing + QLatin1Char('/'));
         QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File not found"));
     }
 
@@ -266,8 +262,8 @@ class TestSetConfig : public QObject {
             Unprivileged user;
             CarregaConfig(folder);
             QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Dona"));
-            PastaConjunto() = folder + QLatin1Char('/');
-            SetAutor(ConfigConjunto(), QStringLiteral("Other"));
+            TestDocument().SetPastaConjunto(folder + QLatin1Char('/'));
+            SetAutorAtual(QStringLiteral("Other"));
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         Unprivileged::makeWritable(folder, true);
@@ -283,8 +279,8 @@ class TestSetConfig : public QObject {
         Unprivileged::makeReadOnly(path, false);
         {
             Unprivileged user;
-            PastaConjunto() = root.path();
-            SetAutor(ConfigConjunto(), QStringLiteral("Other"));
+            TestDocument().SetPastaConjunto(root.path());
+            SetAutorAtual(QStringLiteral("Other"));
             QCOMPARE(errorOf([] { SalvaConfig(); }), QStringLiteral("File access denied"));
         }
         QCOMPARE(readBytes(path), record("Dona", 1));
@@ -296,8 +292,7 @@ class TestSetConfig : public QObject {
     {
         QTemporaryDir root;
         Unprivileged::makeReadOnly(root.path(), true);
-        SetAutor(ConfigConjunto(), QStringLiteral("Kept"));
-        ConfigConjunto().Duplo = 1;
+        TestDocument().ApplyProperties(QStringLiteral("Kept"), true);
         QString error;
         {
             Unprivileged user;

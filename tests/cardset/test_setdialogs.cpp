@@ -95,9 +95,9 @@ class TestSetDialogs : public QObject {
 
     void init()
     {
-        PastaBase() = ed();
-        PastaConjunto().clear();
-        ConfigConjunto() = TConfigConjunto{};
+        TestDocument().SetPastaBase(ed());
+        TestDocument().SetPastaConjunto(QString());
+        TestDocument().SetConfigConjunto(TConfigConjunto{});
         QDir(ed()).removeRecursively();
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Ed")));
     }
@@ -660,7 +660,7 @@ class TestSetDialogs : public QObject {
     {
         QFETCH(bool, edExists);
         if (!edExists)
-            PastaBase() = root_.path() + QStringLiteral("/Missing/");
+            TestDocument().SetPastaBase(root_.path() + QStringLiteral("/Missing/"));
         const QString root = edExists ? QDir::cleanPath(ed()) : QDir::homePath();
         QVERIFY(QDir(ed()).mkdir(QStringLiteral("Sub")));
         QVERIFY(QDir(root_.path()).mkdir(QStringLiteral("Elsewhere")) ||
@@ -751,8 +751,8 @@ class TestSetDialogs : public QObject {
     {
         QFETCH(int, duplo);
         QFETCH(bool, checked);
-        SetAutor(ConfigConjunto(), QStringLiteral("Maria"));
-        ConfigConjunto().Duplo = uint8_t(duplo);
+        SetAutorAtual(QStringLiteral("Maria"));
+        SetDuploAtual(uint8_t(duplo));
         DialogDriver::Watchdog watchdog;
         QString author;
         bool shownChecked = !checked;

@@ -55,12 +55,15 @@ class TestSetDocument : public QObject {
 
     void prepare(TSetDocument& doc, int duplo)
     {
-        doc.PastaConjunto = dir_.path() + QLatin1Char('/');
-        doc.ConfigConjunto.Duplo = static_cast<uint8_t>(duplo);
+        doc.ChooseSet(dir_.path() + QLatin1Char('/'), QString(), static_cast<uint8_t>(duplo));
+        std::vector<std::pair<int, QString>> pictures;
+        std::vector<std::pair<int, QString>> sounds;
         for (int slot = 0; slot < NumSlots; ++slot) {
-            doc.Conjunto.Elementos[slot].Imagem = QStringLiteral("old.bmp");
-            doc.Conjunto.Elementos[slot].Som = QStringLiteral("old.wav");
+            pictures.emplace_back(slot, QStringLiteral("old.bmp"));
+            sounds.emplace_back(slot, QStringLiteral("old.wav"));
         }
+        doc.RestoreCardPaths(Part::Picture, pictures);
+        doc.RestoreCardPaths(Part::Sound, sounds);
     }
 
   private Q_SLOTS:
@@ -147,6 +150,43 @@ class TestSetDocument : public QObject {
         QCOMPARE(doc.RecordedPath(3, Part::Picture), QStringLiteral("old.bmp"));
         QCOMPARE(doc.RecordedPath(4, Part::Picture), QStringLiteral("old.bmp"));
         QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("C02.bmp"))));
+    }
+
+    // The undo history and the overview follow the current set's folder and
+    // record; the folder of all sets is shown by nobody.
+    void settersTellOfWhatListenersShow_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("told");
+        QTest::addColumn<QString>("folderAfter");
+        QTest::addColumn<bool>("doubleAfter");
+        QTest::newRow("another set folder") << "folder /b/" << 1 << "/b/" << false;
+        QTest::newRow("the same set folder") << "folder /a/" << 0 << "/a/" << false;
+        QTest::newRow("no set") << "folder " << 1 << "" << false;
+        QTest::newRow("a double set's record") << "record" << 1 << "/a/" << true;
+        QTest::newRow("the folder of all sets") << "base /ed/" << 0 << "/a/" << false;
+    }
+    void settersTellOfWhatListenersShow()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, told);
+        QFETCH(QString, folderAfter);
+        QFETCH(bool, doubleAfter);
+        TSetDocument doc;
+        doc.ChooseSet(QStringLiteral("/a/"), QStringLiteral("Ana"), 0);
+        QSignalSpy changed(&doc, &TSetDocument::configChanged);
+        const QString value = change.section(QLatin1Char(' '), 1);
+        if (change.startsWith(QLatin1String("folder")))
+            doc.SetPastaConjunto(value);
+        else if (change.startsWith(QLatin1String("base")))
+            doc.SetPastaBase(value);
+        else
+            doc.SetConfigConjunto(TConfigConjunto{{}, 1});
+        QCOMPARE(changed.count(), told);
+        QCOMPARE(doc.PastaConjunto(), folderAfter);
+        QCOMPARE(doc.HasSet(), !folderAfter.isEmpty());
+        QCOMPARE(doc.IsDoubleSet(), doubleAfter);
+        QCOMPARE(doc.PastaBase(), change.startsWith(QLatin1String("base")) ? value : QString());
     }
 };
 

@@ -56,10 +56,8 @@ QString missingLine(const QString& path)
 
 bool scan(const QString& folder, uint8_t duplo, RecordingView& view)
 {
-    ConfigConjunto().Duplo = duplo;
-    PastaConjunto() = folder;
-    LimpaConjunto(Conjunto());
-    return CarregaConjunto(view);
+    TestDocument().ChooseSet(folder, QString(), duplo);
+    return TestDocument().LoadSet(view);
 }
 
 } // namespace

@@ -124,7 +124,7 @@ class TestFileErrors : public QObject {
             if (!settings)
                 return picture.SaveBitmapFile(file);
             TSetDocument document;
-            document.PastaConjunto = folder + QLatin1Char('/'); // as the window keeps it
+            document.SetPastaConjunto(folder + QLatin1Char('/')); // as the window keeps it
             document.SalvaConfig();
         };
         QString shown;

@@ -26,7 +26,7 @@ class TestUndoLogTool : public QObject {
         QCOMPARE(list(), QStringList{QStringLiteral("No undo steps are kept for %1.").arg(set.path())});
 
         TSetDocument doc;
-        doc.PastaConjunto = set.path() + QLatin1Char('/');
+        doc.SetPastaConjunto(set.path() + QLatin1Char('/'));
         const auto write = [&doc](int slot, TSetDocument::CardPart part, const QByteArray& bytes) {
             doc.ReplaceCardFile(slot, part,
                                 [&bytes](const QString& path) { TestFiles::writeBytes(path, bytes); });

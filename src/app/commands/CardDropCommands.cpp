@@ -63,7 +63,7 @@ bool CardDropCommands::AcceptsDrop(const QMimeData* data) const
         return false;
     if (data->hasFormat(SetOverview::CardMimeType())) {
         const auto card = SetOverview::DraggedCardOf(data);
-        return card && card->folder == QDir::cleanPath(document.PastaConjunto);
+        return card && card->folder == QDir::cleanPath(document.PastaConjunto());
     }
     return data->hasUrls() && CardDrops::Classify(localFiles(data)).kind != CardDrops::Kind::None;
 }

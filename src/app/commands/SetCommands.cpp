@@ -60,13 +60,13 @@ void SetCommands::New()
 {
     TSetDocument& document = session_.Document();
     TfrmCadastro* frmCadastro = Dialogs().frmCadastro;
-    frmCadastro->PastaBase = document.PastaBase;
+    frmCadastro->PastaBase = document.PastaBase();
     if (frmCadastro->exec() != QDialog::Accepted)
         return;
     // A new set is always a double set.
     document.ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
     // One level only: the "Ed" folder must already exist.
-    if (!QDir().mkdir(document.PastaConjunto)) {
+    if (!QDir().mkdir(document.PastaConjunto())) {
         SetMessages::Show(&window_, SetMessages::ErrorCaption, SetMessages::CannotCreate);
         window_.InibeControles();
         return;
@@ -81,7 +81,7 @@ void SetCommands::New()
 void SetCommands::Open()
 {
     TfrmImporta* frmImporta = Dialogs().frmImporta;
-    frmImporta->PastaBase = session_.Document().PastaBase;
+    frmImporta->PastaBase = session_.Document().PastaBase();
     if (frmImporta->exec() != QDialog::Accepted)
         return;
     OpenFolder(frmImporta->PastaEscolhida);
@@ -110,7 +110,7 @@ void SetCommands::OpenFolder(const QString& folder)
 void SetCommands::Import()
 {
     TfrmImportaArqs* frmImportaArqs = Dialogs().frmImportaArqs;
-    frmImportaArqs->PastaBase = session_.Document().PastaBase;
+    frmImportaArqs->PastaBase = session_.Document().PastaBase();
     if (frmImportaArqs->exec() != QDialog::Accepted)
         return;
     // The folder as typed and the author untrimmed; no file is read or written.
@@ -140,7 +140,7 @@ void SetCommands::Properties()
 {
     TSetDocument& document = session_.Document();
     TfPropriedades* fPropriedades = Dialogs().fPropriedades;
-    fPropriedades->ConfigAtual = document.ConfigConjunto;
+    fPropriedades->ConfigAtual = document.ConfigConjunto();
     if (fPropriedades->exec() != QDialog::Accepted)
         return;
     // Another kind gives cards other files: the user hears how many cards

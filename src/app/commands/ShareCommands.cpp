@@ -31,7 +31,7 @@ ShareCommands::~ShareCommands()
 
 QString ShareCommands::setFolder() const
 {
-    return QDir::cleanPath(session_.Document().PastaConjunto);
+    return QDir::cleanPath(session_.Document().PastaConjunto());
 }
 
 void ShareCommands::PlaySet()
@@ -58,7 +58,7 @@ void ShareCommands::closeGame()
 
 void ShareCommands::ImportFile()
 {
-    if (const auto folder = SetArchiveCommands::ImportSetFromFile(&window_, session_.Document().PastaBase))
+    if (const auto folder = SetArchiveCommands::ImportSetFromFile(&window_, session_.Document().PastaBase()))
         sets_.OpenFolder(*folder);
 }
 

@@ -54,7 +54,7 @@ CardPictureModel::~CardPictureModel()
 
 QString CardPictureModel::fileOf(int slot) const
 {
-    const QString recorded = document_.Conjunto.Elementos[size_t(std::clamp(slot, 0, NumSlots - 1))].Imagem;
+    const QString recorded = document_.Conjunto().Elementos[size_t(std::clamp(slot, 0, NumSlots - 1))].Imagem;
     const auto existing = recorded.isEmpty() ? std::nullopt : FileNames::findExisting(recorded);
     return existing && FileNames::fileExists(*existing) ? *existing : QString();
 }
@@ -177,7 +177,7 @@ void CardPictureModel::FollowAlso(const QString& folder, const QStringList& file
 
 void CardPictureModel::watch()
 {
-    const QString folder = document_.HasSet() ? QDir::cleanPath(document_.PastaConjunto) : QString();
+    const QString folder = document_.HasSet() ? QDir::cleanPath(document_.PastaConjunto()) : QString();
     // The pictures of another set are not needed again.
     if (folder != folder_) {
         folder_ = folder;
@@ -186,7 +186,7 @@ void CardPictureModel::watch()
     QStringList files = alsoFiles_;
     for (const int slot : followed_)
         if (slot >= 0 && slot < NumSlots && document_.HasSet())
-            files << document_.Conjunto.Elementos[size_t(slot)].Imagem << document_.CaminhoImagem(slot);
+            files << document_.Conjunto().Elementos[size_t(slot)].Imagem << document_.CaminhoImagem(slot);
     files.removeAll(QString());
     watcher_.watch(folder, files, {alsoFolder_});
 }
