@@ -2,6 +2,7 @@
 // through the session's document, records them in the slots that share them,
 // and is one step of Undo under its command's name.
 
+#include "CardFixtures.h"
 #include "TestFiles.h"
 #include "app/CardDrops.h"
 #include "app/EditorSession.h"
@@ -22,14 +23,6 @@
 #include <memory>
 
 namespace {
-
-void savePicture(const QColor& colour, const QString& path)
-{
-    TBitmap bitmap;
-    bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    bitmap.Draw([&colour](QPainter& p) { p.fillRect(QRect(5, 5, 50, 30), colour); });
-    bitmap.SaveBitmapFile(path);
-}
 
 void saveSound(const QString& path, int first)
 {

@@ -2,6 +2,7 @@
 // that record them, into another set, onto the card itself in a paired set,
 // with the sound missing, and when the picture fails.
 
+#include "CardFixtures.h"
 #include "EditorDriver.h"
 #include "Requirements.h"
 #include "TestFiles.h"
@@ -22,14 +23,6 @@ using namespace EditorDriver;
 using TestFiles::readBytes;
 
 namespace {
-
-TBitmap picture(const QColor& colour)
-{
-    TBitmap bitmap;
-    bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    bitmap.Draw([&colour](QPainter& p) { p.fillRect(QRect(5, 5, 50, 30), colour); });
-    return bitmap;
-}
 
 // A card sound as the editor writes it, so that rewriting it gives the same bytes.
 void writeSound(const QString& path, int first)

@@ -1,6 +1,7 @@
 // Drops of files and overview cards on the card frames and the overview's
 // cells, Paste picture, and the overview following the editor, on real sets.
 
+#include "CardFixtures.h"
 #include "EditorDriver.h"
 #include "TestFiles.h"
 #include "WindowControls.h"
@@ -58,32 +59,6 @@ void writeSound(const QString& path)
     wave.LoadWaveFile(path + QStringLiteral(".raw"));
     wave.SaveWaveFile(path);
     QFile::remove(path + QStringLiteral(".raw"));
-}
-
-QMimeData* filesData(const QStringList& paths)
-{
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls << QUrl::fromLocalFile(path);
-    data->setUrls(urls);
-    return data;
-}
-
-// Drags `data` onto `target` and drops it there when the drag is taken;
-// whether it was taken on entering.
-bool dropOn(QWidget* target, QPoint at, QMimeData* data)
-{
-    std::unique_ptr<QMimeData> owned(data);
-    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &move);
-    QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    return move.isAccepted() && drop.isAccepted();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // switched editing off, a kind switch in Properties, files changed or gone
 // on disk, and inputs arriving while a long sound save runs.
 
+#include "CardFixtures.h"
 #include "EditorDriver.h"
 #include "TestFiles.h"
 #include "WindowControls.h"
@@ -34,16 +35,8 @@ using TestFiles::readBytes;
 
 namespace {
 
-TBitmap picture(const QColor& colour)
-{
-    TBitmap bitmap;
-    bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    bitmap.Draw([&colour](QPainter& p) { p.fillRect(QRect(5, 5, 50, 30), colour); });
-    return bitmap;
-}
-
 // Saved under another name and renamed over `path`, as other programs save.
-void savePicture(const QColor& colour, const QString& path)
+void replacePicture(const QColor& colour, const QString& path)
 {
     picture(colour).SaveBitmapFile(path + QStringLiteral(".new"));
     QFile::remove(path);
@@ -53,24 +46,6 @@ void savePicture(const QColor& colour, const QString& path)
 QImage shown(TDBImage* frame)
 {
     return frame->Picture().ToImage();
-}
-
-// Drags the files onto `target` and drops them there.
-void dropFiles(QWidget* target, const QStringList& paths)
-{
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls << QUrl::fromLocalFile(path);
-    data.setUrls(urls);
-    const QPoint at(41, 41);
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &move);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    QVERIFY(drop.isAccepted());
 }
 
 // Presses OK on every message box while it lives; counts them.
@@ -201,14 +176,14 @@ class TestEditorFaults : public QObject {
     void pasteFollowsTheEditingState()
     {
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, CaminhoImagem(1));
+        replacePicture(Qt::red, CaminhoImagem(1));
         RestoreImagem(1, CaminhoImagem(1));
         goToSlot(*w, 1);
         ui(*w).btnCopiar->click();
         QVERIFY(ui(*w).btnColar->isEnabled() && ui(*w).mnColar->isEnabled());
 
         QTemporaryDir imported;
-        savePicture(Qt::blue, imported.filePath(QStringLiteral("C00.bmp")));
+        replacePicture(Qt::blue, imported.filePath(QStringLiteral("C00.bmp")));
         const QByteArray cover = readBytes(imported.filePath(QStringLiteral("C00.bmp")));
         DialogDriver::Watchdog watchdog;
         onModal<TfrmImportaArqs>([&](TfrmImportaArqs* d) {
@@ -237,8 +212,8 @@ class TestEditorFaults : public QObject {
     {
         QFETCH(bool, yes);
         for (int file = 0; file <= 20; ++file)
-            savePicture(QColor::fromHsv(file * 15, 255, 255),
-                        set->filePath(QStringLiteral("C%1.bmp").arg(file, 2, 10, QLatin1Char('0'))));
+            replacePicture(QColor::fromHsv(file * 15, 255, 255),
+                           set->filePath(QStringLiteral("C%1.bmp").arg(file, 2, 10, QLatin1Char('0'))));
         scanSet(false);
         const QByteArray config = readBytes(set->filePath(QStringLiteral("Set.cfg")));
         goToSlot(*w, 7);
@@ -285,13 +260,13 @@ class TestEditorFaults : public QObject {
     void framesFollowTheDisk()
     {
         QFETCH(bool, moved);
-        savePicture(Qt::red, set->filePath(QStringLiteral("C03.bmp")));
-        savePicture(Qt::green, set->filePath(QStringLiteral("C04.bmp")));
+        replacePicture(Qt::red, set->filePath(QStringLiteral("C03.bmp")));
+        replacePicture(Qt::green, set->filePath(QStringLiteral("C04.bmp")));
         scanSet(true);
         goToSlot(*w, 3);
         QCOMPARE(shown(ui(*w).DBImage1), picture(Qt::red).ToImage());
 
-        savePicture(Qt::blue, set->filePath(QStringLiteral("C03.bmp")));
+        replacePicture(Qt::blue, set->filePath(QStringLiteral("C03.bmp")));
         QTRY_COMPARE_WITH_TIMEOUT(shown(ui(*w).DBImage1), picture(Qt::blue).ToImage(), 1000);
         QFile::remove(set->filePath(QStringLiteral("C04.bmp")));
         TBitmap blank;
@@ -319,9 +294,9 @@ class TestEditorFaults : public QObject {
     {
         QTemporaryDir source;
         openSet(*w, set->path(), true);
-        savePicture(Qt::red, CaminhoImagem(1));
+        replacePicture(Qt::red, CaminhoImagem(1));
         RestoreImagem(1, CaminhoImagem(1));
-        savePicture(Qt::green, CaminhoImagem(2));
+        replacePicture(Qt::green, CaminhoImagem(2));
         RestoreImagem(2, CaminhoImagem(2));
         const QByteArray red = readBytes(CaminhoImagem(1));
         const QByteArray green = readBytes(CaminhoImagem(2));
@@ -330,17 +305,17 @@ class TestEditorFaults : public QObject {
         const QString sound = source.filePath(QStringLiteral("long.wav"));
         TestFiles::writeBytes(sound, WaveBytes::PcmWave(1, 8000, 16, WaveBytes::Ramp(3 * 8000 * 2, 7)));
         const QString dropped = source.filePath(QStringLiteral("blue.bmp"));
-        savePicture(Qt::blue, dropped);
+        replacePicture(Qt::blue, dropped);
         QGuiApplication::clipboard()->setImage(picture(Qt::yellow).ToImage());
         w->SetLongSaveDelay(0);
 
         bool progressShown = false;
-        dropFiles(ui(*w).DBImage1, {sound});
+        dropOn(ui(*w).DBImage1, QPoint(41, 41), filesData({sound}));
         QTimer::singleShot(0, w.get(), [&] {
             // The save's progress dialog is up and the save has not ended.
             progressShown = QApplication::activeModalWidget() != nullptr && w->CommandRunning();
             ui(*w).mnPastePicture->trigger();
-            dropFiles(ui(*w).DBImage2, {dropped});
+            dropOn(ui(*w).DBImage2, QPoint(41, 41), filesData({dropped}));
         });
         QTRY_VERIFY(readBytes(CaminhoImagem(2)) != green);
         QTRY_VERIFY(!w->CommandRunning());

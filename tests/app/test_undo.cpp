@@ -4,6 +4,7 @@
 // rewrite the same bytes adding no step; a set switch; a file changed from
 // outside refused in the error box.
 
+#include "CardFixtures.h"
 #include "EditorDriver.h"
 #include "TestFiles.h"
 #include "WindowControls.h"
@@ -25,14 +26,6 @@ using namespace EditorDriver;
 using TestFiles::readBytes;
 
 namespace {
-
-void savePicture(const QColor& colour, const QString& path)
-{
-    TBitmap bitmap;
-    bitmap.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-    bitmap.Draw([&colour](QPainter& p) { p.fillRect(QRect(5, 5, 50, 30), colour); });
-    bitmap.SaveBitmapFile(path);
-}
 
 void saveSound(int first, const QString& path)
 {
