@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QProgressDialog>
+#include <QWidget>
 
 namespace {
 
@@ -10,12 +11,15 @@ constexpr int Steps = 100;
 
 } // namespace
 
-SaveProgressView::SaveProgressView(QWidget* owner, int showAfterMs) : owner_(owner), showAfterMs_(showAfterMs)
+SaveProgressView::SaveProgressView(QWidget* owner, TSetDocument& document, int showAfterMs)
+    : owner_(owner), document_(document), showAfterMs_(showAfterMs)
 {
+    document_.AddObserver(this);
 }
 
 SaveProgressView::~SaveProgressView()
 {
+    document_.RemoveObserver(this);
     dialog_.reset();
     if (waitCursor_)
         QGuiApplication::restoreOverrideCursor();
@@ -26,13 +30,27 @@ TMMWaveProgress SaveProgressView::handler()
     return [this](TMMWave*, int32_t done, int32_t total, bool& cancel) { report(done, total, cancel); };
 }
 
+void SaveProgressView::startWaiting()
+{
+    if (waitCursor_)
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    waitCursor_ = true;
+    clock_.start();
+    // Painted now, without running the event loop: the window would show
+    // what a just closed file dialog covered until the command ends. Each
+    // control is named, as one that paints itself whole is left out of its
+    // window's painting.
+    if (!owner_)
+        return;
+    for (QWidget* control : owner_->findChildren<QWidget*>())
+        control->update();
+    owner_->repaint();
+}
+
 void SaveProgressView::report(int32_t done, int32_t total, bool& cancel)
 {
-    if (!waitCursor_) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        waitCursor_ = true;
-        clock_.start();
-    }
+    startWaiting();
     if (!dialog_ && clock_.elapsed() >= showAfterMs_) {
         dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Saving the card's sound..."),
                                                     QStringLiteral("Cancel"), 0, Steps, owner_);

@@ -113,7 +113,7 @@ void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()>
 {
     session_.Guard().run(
         [this, undoName, body = std::move(body)] {
-            SaveProgressView progress(this, longSaveMs_);
+            SaveProgressView progress(this, document_, longSaveMs_);
             saveProgress_ = &progress;
             RunCommand([&] {
                 std::optional<CardCommand> named;

@@ -8,6 +8,7 @@
 #include "WindowControls.h"
 #include "audio/WaveBytes.h"
 
+#include "cardset/CardFileObserver.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/ui/SetDialogs.h"
 #include "images/TBitmap.h"
@@ -289,9 +290,19 @@ class TestEditorFaults : public QObject {
 
     // A long sound save shows its progress and lets the window paint; a
     // Paste picture and a drop that arrive meanwhile run after it, each one
-    // step of Undo, never inside it.
+    // step of Undo, never inside it. Every write shows the wait cursor.
     void inputsDuringASaveWaitForIt()
     {
+        struct CursorDuringWrites : CardFileObserver {
+            QList<bool> waiting;
+            void aboutToReplace(const CardFileChange&) override {}
+            void replaced(const CardFileChange&) override
+            {
+                const QCursor* cursor = QGuiApplication::overrideCursor();
+                waiting << (cursor && cursor->shape() == Qt::WaitCursor);
+            }
+            void replaceFailed(const CardFileChange&) override {}
+        } cursors;
         QTemporaryDir source;
         openSet(*w, set->path(), true);
         replacePicture(Qt::red, CaminhoImagem(1));
@@ -310,6 +321,7 @@ class TestEditorFaults : public QObject {
         w->SetLongSaveDelay(0);
 
         bool progressShown = false;
+        TestDocument().AddObserver(&cursors);
         dropOn(ui(*w).DBImage1, QPoint(41, 41), filesData({sound}));
         QTimer::singleShot(0, w.get(), [&] {
             // The save's progress dialog is up and the save has not ended.
@@ -320,6 +332,9 @@ class TestEditorFaults : public QObject {
         QTRY_VERIFY(readBytes(CaminhoImagem(2)) != green);
         QTRY_VERIFY(!w->CommandRunning());
         QVERIFY(progressShown);
+        TestDocument().RemoveObserver(&cursors);
+        QCOMPARE(cursors.waiting, QList<bool>({true, true, true}));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         const QByteArray saved = readBytes(CaminhoSom(1));
         QVERIFY(saved.contains(readBytes(sound).mid(44)));
         QCOMPARE(w->Session().UndoHistory().UndoCount(), 3);
