@@ -107,8 +107,11 @@ class Rewriter {
                 out_.writeAttribute(name, attribute.value().toString());
             else if (image)
                 out_.writeAttribute(name, checkedPicture(attribute.value()));
+            // A fragment is written without the blanks around it, as a
+            // browser reads it: one check of the written drawing then finds
+            // every reference to be inside it.
             else if (isFragment(attribute.value()))
-                out_.writeAttribute(name, attribute.value().toString());
+                out_.writeAttribute(name, attribute.value().trimmed().toString());
             // Any other reference is dropped: only `image` would draw it.
         }
     }

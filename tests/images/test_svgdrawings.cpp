@@ -169,6 +169,10 @@ class TestSvgDrawings : public QObject {
             << drawing("<defs><rect id=\"r\" width=\"100\" height=\"100\" fill=\"#ff0000\"/></defs>"
                        "<use xlink:href=\"#r\"/>")
             << Red << Blue;
+        QTest::newRow("a use of an element inside, blanks before its name")
+            << drawing("<defs><rect id=\"r\" width=\"100\" height=\"100\" fill=\"#ff0000\"/></defs>"
+                       "<use xlink:href=\" #r\"/>")
+            << Red << Blue;
         QTest::newRow("style sheet on a pipe, dropped")
             << drawing("<rect width=\"100\" height=\"100\" fill=\"#ff0000\"/>",
                        "<?xml version=\"1.0\"?><?xml-stylesheet type=\"text/css\" href=\"pipe.css\"?>")
