@@ -9,6 +9,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace TestFiles {
@@ -26,6 +27,13 @@ inline void writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// `bytes` saved as the file `name` in `dir`; its path.
+inline QString saveIn(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    writeBytes(dir.filePath(name), bytes);
+    return dir.filePath(name);
 }
 
 // What a finished program left: its exit status (-1 when it crashed, could

@@ -7,8 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QPainter>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 #include <memory>
@@ -24,6 +26,14 @@ inline TBitmap picture(const QColor& colour)
 inline void savePicture(const QColor& colour, const QString& path)
 {
     picture(colour).SaveBitmapFile(path);
+}
+
+// Saved under another name and renamed over `path`, as other programs save.
+inline void replacePicture(const QColor& colour, const QString& path)
+{
+    picture(colour).SaveBitmapFile(path + QStringLiteral(".new"));
+    QFile::remove(path);
+    QVERIFY(QFile::rename(path + QStringLiteral(".new"), path));
 }
 
 // The files as a drag carries them.

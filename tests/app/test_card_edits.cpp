@@ -41,6 +41,17 @@ class TestCardEdits : public QObject {
     TSetDocument& document() { return session->Document(); }
     QStringList files() const { return QDir(set->path()).entryList(QDir::Files, QDir::Name); }
 
+    // A new double set whose card 3 is red; the path of its picture.
+    QString redCardThree()
+    {
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
+        document().StartEmptySet();
+        const QString path = document().CaminhoImagem(3);
+        savePicture(Qt::red, path);
+        document().RecordCardPath(3, TSetDocument::CardPart::Picture, path);
+        return path;
+    }
+
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
@@ -123,19 +134,14 @@ class TestCardEdits : public QObject {
     // of a followed file changed by another program within a second.
     void picturesFollowTheDisk()
     {
-        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
-        document().StartEmptySet();
         CardPictureModel& pictures = session->Pictures();
-        const QString path = document().CaminhoImagem(3);
-        savePicture(Qt::red, path);
-        document().RecordCardPath(3, TSetDocument::CardPart::Picture, path);
+        const QString path = redCardThree();
         const QImage red = pictures.Picture(3).ToImage();
         QVERIFY(!pictures.Error(3));
         QSignalSpy changed(&pictures, &CardPictureModel::picturesChanged);
         pictures.Follow({3});
 
-        savePicture(Qt::blue, path + QStringLiteral(".new"));
-        QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        replacePicture(Qt::blue, path);
         QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
         QVERIFY(pictures.Picture(3).ToImage() != red);
 
@@ -163,12 +169,8 @@ class TestCardEdits : public QObject {
     // two asks first; its thumbnails are those of the overview alone.
     void overviewAndFramesReadAChangeOnce()
     {
-        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), 1);
-        document().StartEmptySet();
         CardPictureModel& pictures = session->Pictures();
-        const QString path = document().CaminhoImagem(3);
-        savePicture(Qt::red, path);
-        document().RecordCardPath(3, TSetDocument::CardPart::Picture, path);
+        const QString path = redCardThree();
         SetOverview overview(nullptr, &pictures);
         overview.setSet(OverviewSet{set->path(), QString(), true});
         pictures.Follow({3});
@@ -187,8 +189,7 @@ class TestCardEdits : public QObject {
         QCOMPARE(pictures.ReadCount(), reads);
 
         // Replaced by another program: the overview reads it, the frame finds it read.
-        savePicture(Qt::blue, path + QStringLiteral(".new"));
-        QVERIFY(QFile::remove(path) && QFile::rename(path + QStringLiteral(".new"), path));
+        replacePicture(Qt::blue, path);
         QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Shown, red), 1000);
         QCOMPARE(overview.cell(3).thumbnail, MakeThumbnail(path, box).image);
         read.LoadBitmapFile(path);

@@ -36,14 +36,6 @@ using TestFiles::readBytes;
 
 namespace {
 
-// Saved under another name and renamed over `path`, as other programs save.
-void replacePicture(const QColor& colour, const QString& path)
-{
-    picture(colour).SaveBitmapFile(path + QStringLiteral(".new"));
-    QFile::remove(path);
-    QVERIFY(QFile::rename(path + QStringLiteral(".new"), path));
-}
-
 QImage shown(TDBImage* frame)
 {
     return frame->Picture().ToImage();

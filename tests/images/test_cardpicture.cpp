@@ -121,12 +121,6 @@ class TestCardPicture : public QObject {
   private:
     QTemporaryDir dir_;
 
-    QString save(const QString& name, const QByteArray& bytes)
-    {
-        TestFiles::writeBytes(dir_.filePath(name), bytes);
-        return dir_.filePath(name);
-    }
-
   private Q_SLOTS:
     // Scaled up or down to fit 256 x 256, centred on a white square of 256.
     void convertsEachKind_data()
@@ -152,7 +146,8 @@ class TestCardPicture : public QObject {
         QFETCH(QByteArray, format);
         QFETCH(QSize, size);
         QFETCH(QRect, content);
-        const TBitmap picture = LoadCardPicture(save("picture." + format, pictureBytes(format, size)));
+        const TBitmap picture =
+            LoadCardPicture(TestFiles::saveIn(dir_, "picture." + format, pictureBytes(format, size)));
         QCOMPARE(QSize(picture.Width(), picture.Height()), QSize(256, 256));
         QCOMPARE(picture.BitsPerPixel(), 24);
         const QImage shown = picture.ToImage();
@@ -187,7 +182,8 @@ class TestCardPicture : public QObject {
         stored.fill(Blue);
         QPainter(&stored).fillRect(0, 0, 20, 20, Red);
         const QImage shown =
-            LoadCardPicture(save("turned.jpg", withOrientation(encoded(stored, "jpg"), orientation)))
+            LoadCardPicture(
+                TestFiles::saveIn(dir_, "turned.jpg", withOrientation(encoded(stored, "jpg"), orientation)))
                 .ToImage();
         QCOMPARE(shown.size(), QSize(256, 256));
         QVERIFY(near(shown.pixel(red * 256 / 40), Red) && near(shown.pixel(blue * 256 / 40), Blue));
@@ -201,7 +197,8 @@ class TestCardPicture : public QObject {
         QImage pair(2, 1, QImage::Format_RGB32);
         pair.setPixel(0, 0, Red);
         pair.setPixel(1, 0, Blue);
-        const QImage shown = LoadCardPicture(save("pair.png", encoded(pair, "png"))).ToImage();
+        const QImage shown =
+            LoadCardPicture(TestFiles::saveIn(dir_, "pair.png", encoded(pair, "png"))).ToImage();
         QCOMPARE(shown.pixel(0, 128), Red);
         QCOMPARE(shown.pixel(255, 128), Blue);
         const QRgb middle = shown.pixel(128, 128);
@@ -224,7 +221,8 @@ class TestCardPicture : public QObject {
         QFETCH(QSize, size);
         QFETCH(int, top);
         QFETCH(int, height);
-        const QImage shown = LoadCardPicture(save("photo.jpg", halvesJpeg(size))).ToImage();
+        const QImage shown =
+            LoadCardPicture(TestFiles::saveIn(dir_, "photo.jpg", halvesJpeg(size))).ToImage();
         QCOMPARE(shown.size(), QSize(256, 256));
         QVERIFY(near(shown.pixel(10, top), qRgb(0, 0, 0)));
         QVERIFY(near(shown.pixel(245, top + height - 1), qRgb(128, 128, 128)));
@@ -237,7 +235,7 @@ class TestCardPicture : public QObject {
         QImage image(100, 50, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter(&image).fillRect(50, 0, 50, 50, Red);
-        const TBitmap picture = LoadCardPicture(save("clear.png", encoded(image, "png")));
+        const TBitmap picture = LoadCardPicture(TestFiles::saveIn(dir_, "clear.png", encoded(image, "png")));
         QCOMPARE(picture.ToImage().pixel(64, 128), White);
         QCOMPARE(picture.ToImage().pixel(192, 128), Red);
         QCOMPARE(CardPictureFromImage(image).SaveBitmapBytes(), picture.SaveBitmapBytes());
@@ -255,8 +253,9 @@ class TestCardPicture : public QObject {
         paletted.colourTable = BmpBuilder::greys(16);
         paletted.imageSize = 600;
         paletted.pixels = QByteArray(600, '\x05');
-        for (const QString& path : {save("wide.bmp", paletted.file()), save("bitmap.png", paletted.file()),
-                                    save("empty.BMP", QByteArray())}) {
+        for (const QString& path : {TestFiles::saveIn(dir_, "wide.bmp", paletted.file()),
+                                    TestFiles::saveIn(dir_, "bitmap.png", paletted.file()),
+                                    TestFiles::saveIn(dir_, "empty.BMP", QByteArray())}) {
             TBitmap read;
             read.LoadBitmapFile(path);
             QCOMPARE(LoadCardPicture(path).SaveBitmapBytes(), read.SaveBitmapBytes());
@@ -289,14 +288,14 @@ class TestCardPicture : public QObject {
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        save("noise.png", QByteArray(500, 'x'));
-        save("empty.jpg", QByteArray());
-        save("cut.png", pictureBytes("png", QSize(64, 64)).left(60));
-        save("damaged.bmp", QByteArray("GIF89a and more"));
-        save("huge.ppm", QByteArray("P6\n30000 30000\n255\n"));
-        save("big.ppm", QByteArray("P6\n9000 8000\n255\n"));
+        TestFiles::saveIn(dir_, "noise.png", QByteArray(500, 'x'));
+        TestFiles::saveIn(dir_, "empty.jpg", QByteArray());
+        TestFiles::saveIn(dir_, "cut.png", pictureBytes("png", QSize(64, 64)).left(60));
+        TestFiles::saveIn(dir_, "damaged.bmp", QByteArray("GIF89a and more"));
+        TestFiles::saveIn(dir_, "huge.ppm", QByteArray("P6\n30000 30000\n255\n"));
+        TestFiles::saveIn(dir_, "big.ppm", QByteArray("P6\n9000 8000\n255\n"));
         if (name == QLatin1String("progressive.jpg"))
-            save(name, halvesJpeg(QSize(9000, 8000), true));
+            TestFiles::saveIn(dir_, name, halvesJpeg(QSize(9000, 8000), true));
         QDir(dir_.path()).mkpath("folder.png");
         const QString pipe = dir_.filePath("pipe.webp");
         QVERIFY(QFile::exists(pipe) || ::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
@@ -318,9 +317,9 @@ class TestCardPicture : public QObject {
         const auto tool = [](const QStringList& args) {
             return TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
         };
-        QCOMPARE(tool({"bmp-copy", save("tool.bmp", bmp.file()), copy}).exitCode, 0);
-        for (const QString& path :
-             {save("tool.png", pictureBytes("png", QSize(600, 300))), dir_.filePath("tool.bmp")}) {
+        QCOMPARE(tool({"bmp-copy", TestFiles::saveIn(dir_, "tool.bmp", bmp.file()), copy}).exitCode, 0);
+        for (const QString& path : {TestFiles::saveIn(dir_, "tool.png", pictureBytes("png", QSize(600, 300))),
+                                    dir_.filePath("tool.bmp")}) {
             QCOMPARE(tool({"import-picture", path, out}).exitCode, 0);
             QCOMPARE(readBytes(out), LoadCardPicture(path).SaveBitmapBytes());
         }

@@ -74,17 +74,11 @@ class TestSvgDrawings : public QObject {
   private:
     QTemporaryDir dir_;
 
-    QString save(const QString& name, const QByteArray& bytes)
-    {
-        TestFiles::writeBytes(dir_.filePath(name), bytes);
-        return dir_.filePath(name);
-    }
-
   private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        save("red.png", filled(QSize(40, 40), Red));
+        TestFiles::saveIn(dir_, "red.png", filled(QSize(40, 40), Red));
         QVERIFY(::mkfifo(QFile::encodeName(dir_.filePath("pipe.png")).constData(), 0600) == 0);
         QVERIFY(::mkfifo(QFile::encodeName(dir_.filePath("pipe.css")).constData(), 0600) == 0);
     }
@@ -142,7 +136,7 @@ class TestSvgDrawings : public QObject {
     {
         QFETCH(QByteArray, svg);
         QFETCH(QString, reason);
-        const QString path = save("hostile.svg", svg);
+        const QString path = TestFiles::saveIn(dir_, "hostile.svg", svg);
         const QString expected = EDrawingRefused(path, reason).Message();
         const QString card = errorOf([&] { LoadCardPicture(path); });
         QVERIFY2(card.startsWith(expected), qPrintable(card));
@@ -191,7 +185,7 @@ class TestSvgDrawings : public QObject {
         QFETCH(QByteArray, svg);
         QFETCH(QRgb, left);
         QFETCH(QRgb, right);
-        const QImage card = LoadCardPicture(save("drawing.svg", svg)).ToImage();
+        const QImage card = LoadCardPicture(TestFiles::saveIn(dir_, "drawing.svg", svg)).ToImage();
         QCOMPARE(card.size(), QSize(256, 256));
         QCOMPARE(card.pixel(60, 128), left);
         QCOMPARE(card.pixel(200, 128), right);
