@@ -1,6 +1,7 @@
 #include "app/EditorForm.h"
 
 #include "app/ButtonIcons.h"
+#include "app/CardPage.h"
 #include "app/LimitedTextEdit.h"
 #include "app/RecentSets.h"
 #include "images/ui/TDBImage.h"
@@ -21,8 +22,6 @@ constexpr int ButtonSize = 32;
 constexpr int TextMaxLength = 300;
 constexpr int BevelWidth = 93;
 constexpr int BevelHeight = 91;
-constexpr int NoSlot = -1;
-constexpr int CoverSlot = 0;
 
 template <class Widget> Widget* named(Widget* widget, const char* name)
 {
@@ -91,10 +90,10 @@ void EditorForm::createControls(QMainWindow* window)
 
     DBImage1 = named(new TDBImage(client), "DBImage1");
     DBImage1->setGeometry(13, 44, 82, 82);
-    DBImage1->setTag(NoSlot);
+    DBImage1->setTag(CardPage{}.left); // the cover page
     DBImage2 = named(new TDBImage(client), "DBImage2");
     DBImage2->setGeometry(109, 43, 82, 82);
-    DBImage2->setTag(CoverSlot);
+    DBImage2->setTag(CardPage{}.right);
 
     memTexto = named(new LimitedTextEdit(TextMaxLength, client), "memTexto");
     memTexto->setGeometry(9, 141, 190, 74);

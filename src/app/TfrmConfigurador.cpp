@@ -34,9 +34,9 @@ constexpr int WindowFontPoints = 8;
 // The focus marker reaches 5 pixels left of and above the current frame.
 constexpr int MarkerOffset = 5;
 
-constexpr int LastCardSlot = 40;
-constexpr int NoSlot = -1;
-constexpr int CoverSlot = 0;
+constexpr int LastCardSlot = CardPage::LastSlot;
+constexpr int NoSlot = CardPage::NoSlot;
+constexpr int CoverSlot = CardPage::CoverSlot;
 
 } // namespace
 
