@@ -2,9 +2,9 @@
 // every card face is ready and the cards are dealt. The set and the plain
 // read it is measured against come from overview_bench.
 
-#include "app/overview/OverviewSet.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameWindow.h"
+#include "pictures/SetView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@ int TimeGame(const QString& folder)
 {
     QElapsedTimer timer;
     timer.start();
-    GameWindow window(OverviewSet::read(folder), GameOptions{Pairs, 1, 1});
+    GameWindow window(SetView::read(folder), GameOptions{Pairs, 1, 1});
     QEventLoop loop;
     QObject::connect(&window, &GameWindow::dealt, &loop, &QEventLoop::quit);
     // A set that cannot be played never deals.

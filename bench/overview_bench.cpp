@@ -2,8 +2,8 @@
 // 4000 x 3000 pixels in 24 bits, and times the set overview making all their
 // thumbnails against a plain read of the same files, each inside this process.
 
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
+#include "pictures/OverviewModel.h"
+#include "pictures/SetView.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,7 +109,7 @@ int TimeOverview(const QString& folder)
             loop.quit();
     });
     model.setThumbnailBox(QSize(Box, Box));
-    model.setSet(OverviewSet::read(folder));
+    model.setSet(SetView::read(folder));
     if (!complete(model))
         loop.exec();
     std::printf("%.6f\n", double(timer.nsecsElapsed()) / 1e9);

@@ -1,16 +1,12 @@
 #include "ToolCommands.h"
 
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
 #include "common/FileNames.h"
 #include "game/Deal.h"
 #include "game/DealArgs.h"
-#include "game/GameCards.h"
+#include "pictures/SetCards.h"
+#include "pictures/SetView.h"
 
 namespace {
-
-// Readability is all the deal needs of a picture: small thumbnails keep it quick.
-constexpr QSize CheckBox(32, 32);
 
 QString numberList(const QString& label, const std::vector<int>& numbers)
 {
@@ -31,11 +27,8 @@ int deal(const QStringList& args)
         printError(QStringLiteral("No such folder: %1").arg(parsed->folder));
         return 1;
     }
-    OverviewModel pictures;
-    pictures.setThumbnailBox(CheckBox);
-    pictures.setSet(OverviewSet::read(parsed->folder));
-    pictures.waitForThumbnails();
-    const GameCards cards = ReadGameCards(pictures);
+    // The deal needs no pixels: which pairs are playable is read from headers.
+    const SetCards cards = SetCards::read(SetView::read(parsed->folder));
     if (!cards.enoughToPlay()) {
         printError(QStringLiteral("Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed")
                        .arg(parsed->folder)

@@ -1,10 +1,10 @@
 #include "ToolCommands.h"
 
-#include "app/overview/OverviewLayout.h"
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewPainter.h"
-#include "app/overview/OverviewSet.h"
 #include "common/FileNames.h"
+#include "pictures/OverviewLayout.h"
+#include "pictures/OverviewModel.h"
+#include "pictures/OverviewPainter.h"
+#include "pictures/SetView.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -47,7 +47,7 @@ int overview(const QStringList& args)
     const OverviewLayout layout = OverviewLayout::withCells(cell, Columns, QGuiApplication::font());
     OverviewModel model;
     model.setThumbnailBox(layout.pictureBox());
-    model.setSet(OverviewSet::read(paths[0]));
+    model.setSet(SetView::read(paths[0]));
     model.waitForThumbnails();
 
     const QPalette palette = QGuiApplication::palette();

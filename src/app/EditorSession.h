@@ -3,10 +3,10 @@
 #include "app/CardEdits.h"
 #include "app/CommandGuard.h"
 #include "app/RecentSets.h"
-#include "app/pictures/CardPictureModel.h"
 #include "cardset/CardTable.h"
 #include "cardset/CardUndoRun.h"
 #include "cardset/SetDocument.h"
+#include "pictures/CardPictureModel.h"
 
 #include <memory>
 

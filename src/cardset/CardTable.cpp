@@ -3,6 +3,8 @@
 #include "cardset/SetConfig.h"
 #include "cardset/SetDocument.h"
 
+#include <QDir>
+
 #include <stdexcept>
 #include <string>
 
@@ -62,7 +64,65 @@ bool IsDoubleSet(const TConfigConjunto& config)
 
 std::optional<int> SlotSharingFiles(int slot, bool duplo)
 {
-    if (duplo || slot <= 0 || slot >= NumSlots)
+    if (duplo)
+        return std::nullopt;
+    return PartnerOf(slot);
+}
+
+int PairOf(int slot)
+{
+    return slot > 0 && slot < NumSlots ? (slot + 1) / 2 : 0;
+}
+
+std::array<int, 2> SlotsOfPair(int pair)
+{
+    return {2 * pair - 1, 2 * pair};
+}
+
+std::optional<int> PartnerOf(int slot)
+{
+    if (slot <= 0 || slot >= NumSlots)
         return std::nullopt;
     return slot % 2 == 1 ? slot + 1 : slot - 1;
+}
+
+QString PictureFileName(int slot, bool duplo)
+{
+    return NomesImagem[size_t(NumeroArquivo(slot, duplo))] + QStringLiteral(".bmp");
+}
+
+QString SoundFileName(int slot, bool duplo)
+{
+    return NomesSom[size_t(NumeroArquivo(slot, duplo))] + QStringLiteral(".wav");
+}
+
+int FilesCalledFor(bool duplo)
+{
+    return NumeroArquivo(NumSlots - 1, duplo) + 1;
+}
+
+bool FirstSlotOfFile(int slot, bool duplo)
+{
+    return duplo || slot == 0 || slot % 2 == 1;
+}
+
+QStringList SetFileNames()
+{
+    QStringList names{QString::fromLatin1(ConfigFileName)};
+    for (int slot = 0; slot < NumSlots; ++slot)
+        names << PictureFileName(slot, true);
+    for (int slot = 0; slot < NumSlots; ++slot)
+        names << SoundFileName(slot, true);
+    return names;
+}
+
+bool IsSetFileName(const QString& name)
+{
+    static const QStringList names = SetFileNames();
+    return names.contains(name, Qt::CaseInsensitive);
+}
+
+QString SetFolderForm(const QString& folder)
+{
+    return folder.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(folder));
 }

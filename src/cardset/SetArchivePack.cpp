@@ -27,16 +27,6 @@ constexpr int FolderPermissions = 0755;
 using WriterPtr = std::unique_ptr<archive, decltype(&archive_write_free)>;
 using EntryPtr = std::unique_ptr<archive_entry, decltype(&archive_entry_free)>;
 
-QStringList setFileNames()
-{
-    QStringList names{QString::fromLatin1(ConfigFileName)};
-    for (const QString& name : NomesImagem)
-        names << name + QStringLiteral(".bmp");
-    for (const QString& name : NomesSom)
-        names << name + QStringLiteral(".wav");
-    return names;
-}
-
 la_ssize_t writeToFile(archive*, void* client, const void* buffer, size_t length)
 {
     auto* file = static_cast<ReplacingFile*>(client);
@@ -121,18 +111,18 @@ QByteArray readSetFile(const QString& path)
 
 QString SetArchive::ArchiveFileName(const QString& setFolder)
 {
-    return QFileInfo(QDir::cleanPath(setFolder)).fileName() + QStringLiteral(".zip");
+    return QFileInfo(SetFolderForm(setFolder)).fileName() + QStringLiteral(".zip");
 }
 
 void SetArchive::Pack(const QString& setFolder, const QString& zipPath)
 {
-    const QString folder = QDir::cleanPath(setFolder);
+    const QString folder = SetFolderForm(setFolder);
     const QString setName = QFileInfo(folder).fileName();
     const FileNames::FolderIndex index(folder);
     if (!index.folderListed())
         throw ESetArchiveError(QStringLiteral("Cannot read the folder %1").arg(folder));
     QStringList paths;
-    for (const QString& name : setFileNames())
+    for (const QString& name : SetFileNames())
         if (const std::optional<QString> path = index.findFile(name))
             paths << *path;
     if (paths.isEmpty())

@@ -1,6 +1,7 @@
 #include "cardset/SetArchiveReader.h"
 
 #include "cardset/ArchiveLocale.h"
+#include "cardset/CardTable.h"
 #include "cardset/SetFolders.h"
 
 #include <QFile>
@@ -76,15 +77,6 @@ bool checkKind(archive_entry* entry, const QString& name)
     }
 }
 
-bool isSetFileName(const QString& name)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^(C(0\\d|[1-3]\\d|40)\\.bmp|S(0\\d|[1-3]\\d|40)\\.wav|"
-                       "Set\\.cfg)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    return pattern.match(name).hasMatch();
-}
-
 QString megabytes(qint64 bytes)
 {
     return QString::number(double(bytes) / (1 << 20), 'f', 0);
@@ -137,7 +129,7 @@ class Pass {
     // holds one), or at its top.
     bool isSetFile(const QStringList& parts)
     {
-        if (parts.size() > 2 || !isSetFileName(parts.last()))
+        if (parts.size() > 2 || !IsSetFileName(parts.last()))
             return false;
         const QString top = parts.size() == 2 ? parts.first() : QString();
         if (!topChosen_) {

@@ -30,14 +30,19 @@ int TSetDocument::NumeroArquivo(int slot) const
     return ::NumeroArquivo(slot, IsDoubleSet());
 }
 
+QString TSetDocument::SetFolder() const
+{
+    return HasSet() ? SetFolderForm(pastaConjunto_) : QString();
+}
+
 QString TSetDocument::CaminhoImagem(int slot) const
 {
-    return pastaConjunto_ + NomesImagem[NumeroArquivo(slot)] + QStringLiteral(".bmp");
+    return pastaConjunto_ + PictureFileName(slot, IsDoubleSet());
 }
 
 QString TSetDocument::CaminhoSom(int slot) const
 {
-    return pastaConjunto_ + NomesSom[NumeroArquivo(slot)] + QStringLiteral(".wav");
+    return pastaConjunto_ + SoundFileName(slot, IsDoubleSet());
 }
 
 QString TSetDocument::CaminhoArquivo(int slot, CardPart part) const
@@ -127,7 +132,7 @@ int TSetDocument::CardsChangingPicture(bool duplo) const
     if (!HasSet() || duplo == IsDoubleSet())
         return 0;
     const auto pathOf = [this](int slot, bool asDouble) {
-        return pastaConjunto_ + NomesImagem[::NumeroArquivo(slot, asDouble)] + QStringLiteral(".bmp");
+        return pastaConjunto_ + PictureFileName(slot, asDouble);
     };
     int count = 0;
     for (int slot = 0; slot < NumSlots; ++slot) {

@@ -38,6 +38,9 @@ class TSetDocument : public QObject {
     // set is current; the set's "Set.cfg" record; the 41 slots, 0 the cover.
     const QString& PastaBase() const { return pastaBase_; }
     const QString& PastaConjunto() const { return pastaConjunto_; }
+    // The set's folder in the form every other reader of the set takes
+    // (SetFolderForm); empty while no set is current.
+    QString SetFolder() const;
     const TConfigConjunto& ConfigConjunto() const { return configConjunto_; }
     const TConjunto& Conjunto() const { return conjunto_; }
 

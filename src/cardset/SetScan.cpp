@@ -23,13 +23,11 @@ class SetFolder {
   public:
     explicit SetFolder(const QString& folder) : folder_(folder), index_(folder) {}
 
-    // The composed path of the file when it exists, else empty.
-    QString picture(int fileNumber) const { return find(NomesImagem[fileNumber] + QStringLiteral(".bmp")); }
-    QString sound(int fileNumber) const { return find(NomesSom[fileNumber] + QStringLiteral(".wav")); }
-    QString picturePath(int fileNumber) const
-    {
-        return folder_ + NomesImagem[fileNumber] + QStringLiteral(".bmp");
-    }
+    // The composed path of the file when it exists, else empty. File number
+    // n is the file of slot n in a double set.
+    QString picture(int fileNumber) const { return find(PictureFileName(fileNumber, true)); }
+    QString sound(int fileNumber) const { return find(SoundFileName(fileNumber, true)); }
+    QString picturePath(int fileNumber) const { return folder_ + PictureFileName(fileNumber, true); }
 
   private:
     QString find(const QString& name) const { return index_.findFile(name) ? folder_ + name : QString(); }

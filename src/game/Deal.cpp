@@ -1,5 +1,6 @@
 #include "game/Deal.h"
 
+#include "cardset/CardTable.h"
 #include "game/Mulberry32.h"
 
 #include <QDateTime>
@@ -30,13 +31,12 @@ Deal MakeDeal(std::vector<int> playable, int pairCount, uint32_t seed)
     std::vector<int> inPlay = deal.pairs;
     std::sort(inPlay.begin(), inPlay.end());
     std::vector<int> cardSlots;
-    for (const int pair : inPlay) {
-        cardSlots.push_back(2 * pair - 1);
-        cardSlots.push_back(2 * pair);
-    }
+    for (const int pair : inPlay)
+        for (const int slot : SlotsOfPair(pair))
+            cardSlots.push_back(slot);
     ShuffleList(cardSlots, generator);
     for (const int slot : cardSlots)
-        deal.cards.push_back({slot, (slot + 1) / 2});
+        deal.cards.push_back({slot, PairOf(slot)});
     return deal;
 }
 

@@ -5,8 +5,8 @@
 
 class Mulberry32;
 
-// One card on the board: the set's slot whose picture it shows (2k-1 or 2k)
-// and the pair k it belongs to.
+// One card on the board: the set's slot whose picture it shows (one of
+// SlotsOfPair(k)) and the pair k it belongs to.
 struct DealtCard {
     int slot = 0;
     int pair = 0;

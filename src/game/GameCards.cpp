@@ -1,18 +1,25 @@
 #include "game/GameCards.h"
 
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
-#include "cardset/SetDocument.h"
-
-#include <QDir>
+#include "pictures/SetCards.h"
+#include "pictures/SetView.h"
 
 #include <QStringList>
 
 namespace {
 
-bool faceReady(const OverviewCell& cell)
+GameCards cardsOf(const SetView& set, const SetCards& judged, const std::array<QImage, NumSlots>& faces)
 {
-    return cell.picture == OverviewCell::Picture::Shown && !cell.thumbnail.isNull();
+    GameCards cards;
+    cards.duplo = set.duplo;
+    cards.playable = judged.playable;
+    cards.leftOut = judged.leftOut;
+    cards.sounds = judged.sounds;
+    if (judged.pictures[0].usable())
+        cards.back = faces[0];
+    for (const int pair : cards.playable)
+        for (const int slot : SlotsOfPair(pair))
+            cards.faces[std::size_t(slot)] = faces[std::size_t(slot)];
+    return cards;
 }
 
 } // namespace
@@ -25,41 +32,13 @@ QString GameCards::leftOutList() const
     return numbers.join(QStringLiteral(", "));
 }
 
-bool PicturesSettled(const OverviewModel& pictures)
+GameCards MakeGameCards(const SetView& set, const std::array<QImage, NumSlots>& faces)
 {
-    for (int slot = 0; slot < NumSlots; ++slot)
-        if (pictures.cell(slot).picture == OverviewCell::Picture::Pending)
-            return false;
-    return true;
+    return cardsOf(set, SetCards::read(set), faces);
 }
 
-GameCards ReadGameCards(const OverviewModel& pictures)
+GameCards ReadGameCards(const SetView& set, QSize faceBox)
 {
-    GameCards cards;
-    cards.duplo = pictures.set().duplo;
-    for (int slot = 0; slot < NumSlots; ++slot) {
-        const OverviewCell& cell = pictures.cell(slot);
-        if (faceReady(cell))
-            cards.faces[std::size_t(slot)] = cell.thumbnail;
-        if (cell.sound)
-            cards.sounds[std::size_t(slot)] = cell.soundPath;
-    }
-    cards.back = cards.faces[0];
-    for (int pair = 1; pair <= GameCards::PairsInSet; ++pair) {
-        const bool playable =
-            !cards.faces[std::size_t(2 * pair - 1)].isNull() && !cards.faces[std::size_t(2 * pair)].isNull();
-        (playable ? cards.playable : cards.leftOut).push_back(pair);
-    }
-    return cards;
-}
-
-OverviewSet GameSetOf(const TSetDocument& document)
-{
-    OverviewSet set;
-    if (document.HasSet()) {
-        set.folder = QDir::cleanPath(document.PastaConjunto());
-        set.author = AutorText(document.ConfigConjunto());
-        set.duplo = document.IsDoubleSet();
-    }
-    return set;
+    const SetCards judged = SetCards::read(set);
+    return cardsOf(set, judged, DecodeFaces(judged, faceBox));
 }

@@ -3,23 +3,21 @@
 #include "cardset/CardTable.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <vector>
 
-class OverviewModel;
-struct OverviewSet;
-class TSetDocument;
+struct SetView;
 
-// The cards of a set as the game plays them: pair k is slots 2k-1 and 2k,
+// The cards of a set as the game plays them: pair k is the slots SlotsOfPair(k),
 // their faces and sounds found by the set's naming rule (in a paired set both
-// cards show Ck, in a double set each has its own files). The faces are the
-// pictures the overview model decoded; nothing is read again.
+// cards show Ck, in a double set each has its own files). Which pairs are
+// playable is the set's one rule (SetCards.h), judged from the pictures'
+// headers; the faces are decoded at the size the game shows them.
 struct GameCards {
-    static constexpr int PairsInSet = (NumSlots - 1) / 2;
-
     bool duplo = false;
-    std::vector<int> playable; // pair numbers whose two pictures exist and were read
+    std::vector<int> playable; // pair numbers whose two pictures can be shown
     std::vector<int> leftOut;  // the other pair numbers
     std::array<QImage, NumSlots> faces;
     std::array<QString, NumSlots> sounds; // empty when the card has no sound file
@@ -31,13 +29,9 @@ struct GameCards {
     QString leftOutList() const;
 };
 
-// True once the model has no picture still being decoded.
-bool PicturesSettled(const OverviewModel& pictures);
+// The cards of `set` with the faces given (null where none was decoded).
+GameCards MakeGameCards(const SetView& set, const std::array<QImage, NumSlots>& faces);
 
-// What the model holds now. A picture that is missing, damaged, empty (a
-// 0-byte card shows nothing to match) or not yet decoded leaves its pair out.
-GameCards ReadGameCards(const OverviewModel& pictures);
-
-// The document's current set as the game reads it: its folder, author and
-// kind by the document's one rule; no set when none is current.
-OverviewSet GameSetOf(const TSetDocument& document);
+// The cards of `set` with the faces of its playable pairs and its cover
+// decoded to fit `faceBox`, in parallel, before it returns.
+GameCards ReadGameCards(const SetView& set, QSize faceBox);

@@ -7,6 +7,9 @@
 // shows what it answers.
 class GameRules {
   public:
+    // A game is played by 1 to this many players.
+    static constexpr int MaxPlayers = 4;
+
     enum class Card { Down, Up, Found };
     enum class Flip {
         Refused, // not a card face down, two cards already up, or the game is over
@@ -16,7 +19,7 @@ class GameRules {
     };
 
     // `pairOfPosition` names the pair of each board position; each pair
-    // appears twice. 1 to 4 players (clamped).
+    // appears twice. 1 to MaxPlayers players (clamped).
     GameRules(std::vector<int> pairOfPosition, int players);
 
     Flip flip(int position);

@@ -79,10 +79,12 @@ TBitmap::Data BmpReader::readFileLayout(PixelArea& area)
     readFileHeader();
     InfoHeader header;
     TBitmap::Data picture = readPictureHead(header);
-    if (isRunLength(header.compression))
-        readPixels(header, picture);
-    else
+    if (isRunLength(header.compression)) {
+        const qint64 declared = header.imageSize != 0 ? qint64(header.imageSize) : remaining();
+        area = {pos_, std::min(declared, remaining())};
+    } else {
         area = pixelArea(header, picture);
+    }
     return picture;
 }
 

@@ -20,8 +20,9 @@ class BmpReader {
     // A picture without file header (the form of a bitmap resource).
     TBitmap::Data readPicture();
 
-    // Where the stored rows of an uncompressed picture lie in the source:
-    // from `offset`, of which `present` bytes are there (the rest reads as 0).
+    // Where the stored rows of an uncompressed picture (or the data of a
+    // run-length one) lie in the source: from `offset`, of which `present`
+    // bytes are there (the rest of the rows reads as 0).
     struct PixelArea {
         qint64 offset = 0;
         qint64 present = 0;
@@ -29,7 +30,8 @@ class BmpReader {
     // A whole BMP file checked and read as readFile() does, except that the
     // rows of an uncompressed picture are left in the source (`pixels` stays
     // empty and `area` tells where they are), so that a caller can stream
-    // them. Run-length pictures come back decoded.
+    // them. For a run-length picture `area` holds its compressed data instead;
+    // nothing is decoded. Reading the layout alone reads the headers only.
     TBitmap::Data readFileLayout(PixelArea& area);
 
     // Limits on what a file may make us allocate: a picture larger than

@@ -17,7 +17,8 @@ std::vector<int64_t> binEdges(int64_t sourceLength, int64_t targetLength)
 BoxFilter::BoxFilter(QSize source, QSize target)
     : source_(source), target_(target), columnStarts_(binEdges(source.width(), target.width())),
       rowStarts_(binEdges(source.height(), target.height())),
-      sums_(size_t(target.width()) * size_t(target.height()) * 3, 0)
+      sums_(size_t(target.width()) * size_t(target.height()) * 3, 0),
+      runSteps_((size_t(target.width()) + 1) * 3, 0)
 {
     if (source.width() <= MaxSummedWidth)
         columnSums_.assign(size_t(source.width()) * 3, 0);
@@ -114,9 +115,61 @@ void BoxFilter::addBgr(int y, int x0, const uchar* bytes, int count)
     });
 }
 
+// A run adds its colour to the bins it only partly covers at once; the bins
+// it covers whole get the colour per pixel in a difference array over the
+// bins, summed into the bin row when another row of bins comes in. A run
+// thus costs the same whatever its length.
+void BoxFilter::addRun(int y, int x0, int count, QRgb colour)
+{
+    if (y < 0 || y >= source_.height() || x0 < 0 || count <= 0 || x0 + int64_t(count) > source_.width())
+        return;
+    const int bin = binOf(y, source_.height(), target_.height());
+    if (bin != runBin_) {
+        flushRuns();
+        runBin_ = bin;
+    }
+    uint64_t* row = sums_.data() + size_t(bin) * target_.width() * 3;
+    const uint64_t channels[3] = {uint64_t(qRed(colour)), uint64_t(qGreen(colour)), uint64_t(qBlue(colour))};
+    const int64_t end = x0 + int64_t(count);
+    const int first = binOf(x0, source_.width(), target_.width());
+    const int last = binOf(end - 1, source_.width(), target_.width());
+    const auto addPart = [&](int column, int64_t pixels) {
+        for (int c = 0; c < 3; ++c)
+            row[column * 3 + c] += uint64_t(pixels) * channels[c];
+    };
+    if (first == last) {
+        addPart(first, count);
+        return;
+    }
+    addPart(first, columnStarts_[size_t(first) + 1] - x0);
+    addPart(last, end - columnStarts_[size_t(last)]);
+    for (int c = 0; c < 3; ++c) {
+        runSteps_[size_t(first + 1) * 3 + c] += int64_t(channels[c]);
+        runSteps_[size_t(last) * 3 + c] -= int64_t(channels[c]);
+    }
+}
+
+void BoxFilter::flushRuns()
+{
+    if (runBin_ < 0)
+        return;
+    uint64_t* row = sums_.data() + size_t(runBin_) * target_.width() * 3;
+    int64_t perPixel[3] = {0, 0, 0};
+    for (int column = 0; column < target_.width(); ++column) {
+        const int64_t width = columnStarts_[size_t(column) + 1] - columnStarts_[size_t(column)];
+        for (int c = 0; c < 3; ++c) {
+            perPixel[c] += runSteps_[size_t(column) * 3 + c];
+            row[column * 3 + c] += uint64_t(perPixel[c] * width);
+        }
+    }
+    std::fill(runSteps_.begin(), runSteps_.end(), int64_t(0));
+    runBin_ = -1;
+}
+
 QImage BoxFilter::result()
 {
     flushSummedRows();
+    flushRuns();
     QImage image(target_, QImage::Format_RGB32);
     if (image.isNull())
         return image;

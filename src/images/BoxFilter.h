@@ -20,6 +20,9 @@ class BoxFilter {
     // The same for 24-bit stored pixels (blue, green, red bytes).
     void addBgr(int y, int x0, const uchar* bytes, int count);
 
+    // `count` pixels of one colour: the cost grows with the bins the run
+    // covers, not with its length, so long runs of a decoded picture are cheap.
+    void addRun(int y, int x0, int count, QRgb colour);
     // The averaged picture, Format_RGB32.
     QImage result();
 
@@ -31,6 +34,7 @@ class BoxFilter {
   private:
     template <typename Colour> void add(int y, int x0, int count, Colour colour);
     bool startSummedRow(int y);
+    void flushRuns();
     void flushSummedRows();
     int binOf(int64_t position, int64_t sourceLength, int64_t targetLength) const;
 
@@ -43,5 +47,9 @@ class BoxFilter {
     // of 255 fill 16 bits, so they are binned before a 257th row comes in.
     std::vector<uint16_t> columnSums_;
     int summedBin_ = -1;
+    // Per target column of the row of bins `runBin_`: the change of the
+    // colour per pixel that runs covering whole bins add (red, green, blue).
+    std::vector<int64_t> runSteps_;
+    int runBin_ = -1;
     int summedRows_ = 0;
 };

@@ -4,10 +4,12 @@
 #include "images/BitmapData.h"
 #include "images/BitmapErrors.h"
 #include "images/BitmapPixels.h"
+#include "images/BmpLayout.h"
 #include "images/BmpReader.h"
 #include "images/BmpSource.h"
 #include "images/BoxFilter.h"
 #include "images/PictureReader.h"
+#include "images/RleDecoder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -108,12 +110,53 @@ class RowStream {
     qint64 rowLength_;
 };
 
-// Run-length pictures come decoded from the reader; their rows are averaged
-// from memory.
-void filterDecodedRows(const TBitmap::Data& picture, BoxFilter& filter)
+// Run-length data decoded straight into a box filter: runs of one colour cost
+// the bins they cover, so a tiny file claiming a huge picture is cheap.
+class RunLengthRows final : public RleDecoder::Sink {
+  public:
+    RunLengthRows(const TBitmap::Data& picture, BoxFilter& filter)
+        : decoder_(indexed(picture)), height_(picture.absHeight()), filter_(filter)
+    {
+    }
+
+    void run(int row, int x, int count, uchar index) override
+    {
+        QRgb colour;
+        decoder_.decode(&index, 1, &colour);
+        filter_.addRun(height_ - 1 - row, x, count, colour);
+    }
+
+    void pixels(int row, int x, int count, const uchar* indices) override
+    {
+        QRgb colours[256];
+        decoder_.decode(indices, count, colours);
+        filter_.addPixels(height_ - 1 - row, x, colours, count);
+    }
+
+  private:
+    // The decoder's pixels come one index a byte, whatever the stored depth.
+    static TBitmap::Data indexed(const TBitmap::Data& picture)
+    {
+        TBitmap::Data eight = picture;
+        eight.bitsPerPixel = 8;
+        eight.compression = 0;
+        return eight;
+    }
+
+    BitmapPixels::RowDecoder decoder_;
+    int height_;
+    BoxFilter& filter_;
+};
+
+void filterRunLength(BmpSource& source, const BmpReader::PixelArea& area, const TBitmap::Data& picture,
+                     BoxFilter& filter)
 {
-    MemoryBmpSource memory(picture.pixels.constData(), picture.pixels.size());
-    RowStream(memory, {0, picture.pixels.size()}, picture, filter).run();
+    std::vector<uchar> data(size_t(area.present));
+    if (area.present > 0 && !source.readAt(area.offset, reinterpret_cast<char*>(data.data()), area.present))
+        throw EReadError();
+    RleDecoder decoder(picture.bitsPerPixel, picture.width, picture.absHeight(), picture.rowLength());
+    RunLengthRows rows(picture, filter);
+    decoder.decode(data.data(), qint64(data.size()), rows);
 }
 
 bool isBmpPath(const QString& path)
@@ -123,15 +166,12 @@ bool isBmpPath(const QString& path)
            suffix.compare(QLatin1String("dib"), Qt::CaseInsensitive) == 0;
 }
 
-QImage bmpFileThumbnail(const QString& path, QSize box)
+// Only a plain file: opening a pipe under a card's name would block the
+// reader for good.
+void openPlainFile(QFile& file)
 {
-    // Only a plain file: opening a pipe under a card's name would block the
-    // worker for good.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        throw EFOpenError(path);
-    FileBmpSource source(file);
-    return BmpThumbnail(source, box);
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+        throw EFOpenError(file.fileName());
 }
 
 // Qt's readers decode JPEG at a reduced scale and render SVG at the size
@@ -194,11 +234,30 @@ QImage BmpThumbnail(BmpSource& source, QSize box)
         return QImage();
     const QSize size(picture.width, picture.absHeight());
     BoxFilter filter(size, ThumbnailSize(size, box));
-    if (picture.pixels.isEmpty())
-        RowStream(source, area, picture, filter).run();
+    if (picture.compression == BmpLayout::CompressionRle8 ||
+        picture.compression == BmpLayout::CompressionRle4)
+        filterRunLength(source, area, picture, filter);
     else
-        filterDecodedRows(picture, filter);
+        RowStream(source, area, picture, filter).run();
     return filter.result();
+}
+
+QImage BmpFileThumbnail(const QString& path, QSize box)
+{
+    QFile file(path);
+    openPlainFile(file);
+    FileBmpSource source(file);
+    return BmpThumbnail(source, box);
+}
+
+QSize BmpFileSize(const QString& path)
+{
+    QFile file(path);
+    openPlainFile(file);
+    FileBmpSource source(file);
+    BmpReader::PixelArea area;
+    const TBitmap::Data picture = BmpReader(source).readFileLayout(area);
+    return picture.empty() ? QSize() : QSize(picture.width, picture.absHeight());
 }
 
 Thumbnail MakeThumbnail(const QString& path, QSize box)
@@ -207,7 +266,7 @@ Thumbnail MakeThumbnail(const QString& path, QSize box)
     try {
         if (!isBmpPath(path))
             return otherThumbnail(path, box);
-        thumbnail.image = bmpFileThumbnail(path, box);
+        thumbnail.image = BmpFileThumbnail(path, box);
     } catch (const Exception& e) {
         thumbnail.error = e.Message();
     } catch (const std::bad_alloc&) {

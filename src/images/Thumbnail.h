@@ -25,10 +25,18 @@ Q_DECLARE_METATYPE(Thumbnail)
 QSize ThumbnailSize(QSize picture, QSize box);
 
 // The thumbnail of the BMP file held by `source`, read by the card reader and
-// scaled down by an area average while its rows are streamed, so a large
-// picture is never held at full size. Raises the errors of BitmapErrors.h;
-// the empty picture gives a null image.
+// scaled down by an area average while its rows are streamed (run-length
+// data while it is decoded), so a large picture is never held at full size. Raises the errors of
+// BitmapErrors.h; the empty picture gives a null image.
 QImage BmpThumbnail(BmpSource& source, QSize box);
+
+// The same for the BMP file at `path`, which must be a plain file. Raises
+// EFOpenError and the errors of BitmapErrors.h.
+QImage BmpFileThumbnail(const QString& path, QSize box);
+// The size of the picture in the BMP file at `path` from its headers alone,
+// checked as the card reader checks it: no pixel is read. Empty for the
+// empty (0-byte) file. Raises what BmpFileThumbnail() raises.
+QSize BmpFileSize(const QString& path);
 
 // The thumbnail of the picture file at `path`: BMP files through the card
 // reader, other kinds through Qt's readers (scaled while decoding, their

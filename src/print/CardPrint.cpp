@@ -16,28 +16,31 @@ constexpr double MmPerInch = 25.4;
 // Thin enough to cut along, dark enough to see on any printer.
 constexpr double CuttingLineMm = 0.2;
 const QColor CuttingLineColour(140, 140, 140);
-// Pictures are kept at full resolution; this only sets the PDF's own unit.
+// Pictures are decoded for 300 dpi (PrintDeck); this only sets the PDF's own unit.
 constexpr int PdfResolution = 1200;
 
 } // namespace
 
 // The picture of the card drawn last. The cards of a pair follow each other,
 // so in a paired set both draw one image, which the PDF then holds once; and
-// no more than one card picture is in memory at a time, however large.
+// no more than one card picture is in memory at a time.
 class CardPrint::LastPicture {
   public:
+    explicit LastPicture(double cardMm) : cardMm_(cardMm) {}
+
     const QImage& of(const QString& path)
     {
         if (path != path_) {
             image_ = QImage();
             path_.clear();
-            image_ = PrintDeck::LoadPicture(path);
+            image_ = PrintDeck::LoadPicture(path, cardMm_);
             path_ = path;
         }
         return image_;
     }
 
   private:
+    double cardMm_;
     QString path_;
     QImage image_;
 };
@@ -49,7 +52,7 @@ CardPrint::CardPrint(const PrintDeck& deck, const PrintOptions& options)
 
 bool CardPrint::printsBacks() const
 {
-    return options_.backs && !deck_.cover().isNull();
+    return options_.backs && !deck_.coverPath().isEmpty();
 }
 
 int CardPrint::facePages() const
@@ -82,14 +85,16 @@ void CardPrint::paint(QPagedPaintDevice& device) const
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // Everything below is drawn in millimetres from the paper's corner.
     painter.scale(device.logicalDpiX() / MmPerInch, device.logicalDpiY() / MmPerInch);
-    LastPicture pictures;
+    LastPicture pictures(layout_.cardMm());
+    const QImage cover =
+        printsBacks() ? PrintDeck::LoadPicture(deck_.coverPath(), layout_.cardMm()) : QImage();
     for (int page = 0; page < facePages(); ++page) {
         if (page > 0)
             device.newPage();
         paintFaces(painter, page, pictures);
         if (printsBacks()) {
             device.newPage();
-            paintBacks(painter, page);
+            paintBacks(painter, page, cover);
         }
     }
 }
@@ -109,12 +114,12 @@ void CardPrint::paintFaces(QPainter& painter, int facePage, LastPicture& picture
     }
 }
 
-void CardPrint::paintBacks(QPainter& painter, int facePage) const
+void CardPrint::paintBacks(QPainter& painter, int facePage, const QImage& cover) const
 {
     const int first = facePage * layout_.cardsPerPage();
     const int end = std::min(first + layout_.cardsPerPage(), int(deck_.cards().size()));
     for (int i = first; i < end; ++i)
-        drawPicture(painter, deck_.cover(), layout_.backTopLeft(i));
+        drawPicture(painter, cover, layout_.backTopLeft(i));
 }
 
 void CardPrint::drawPicture(QPainter& painter, const QImage& picture, QPointF topLeft) const

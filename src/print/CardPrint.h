@@ -47,7 +47,7 @@ class CardPrint {
     int facePages() const;
     class LastPicture;
     void paintFaces(QPainter& painter, int facePage, LastPicture& pictures) const;
-    void paintBacks(QPainter& painter, int facePage) const;
+    void paintBacks(QPainter& painter, int facePage, const QImage& cover) const;
     void drawPicture(QPainter& painter, const QImage& picture, QPointF topLeft) const;
 
     const PrintDeck& deck_;

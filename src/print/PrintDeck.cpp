@@ -1,89 +1,34 @@
 #include "print/PrintDeck.h"
 
 #include "cardset/CardTable.h"
-#include "cardset/SetConfig.h"
-#include "common/Exception.h"
-#include "common/FileNames.h"
 #include "images/BitmapErrors.h"
-#include "images/TBitmap.h"
+#include "pictures/SetCards.h"
+#include "pictures/SetView.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStringList>
-#include <array>
-#include <optional>
-
-namespace {
-
-// A picture file checked once, however many cards show it.
-struct LoadedPicture {
-    QString path;
-    QImage image;    // kept for the cover only
-    QString problem; // why the file cannot be printed
-
-    bool reads() const { return problem.isEmpty(); }
-};
-
-class PictureFiles {
-  public:
-    PictureFiles(const QString& folder, bool duplo) : index_(folder), duplo_(duplo) {}
-
-    const LoadedPicture& forSlot(int slot)
-    {
-        const int number = NumeroArquivo(slot, duplo_);
-        std::optional<LoadedPicture>& loaded = loaded_[size_t(number)];
-        if (!loaded)
-            loaded = load(NomesImagem[size_t(number)] + QStringLiteral(".bmp"), slot == 0);
-        return *loaded;
-    }
-
-  private:
-    LoadedPicture load(const QString& name, bool keepImage) const
-    {
-        const std::optional<QString> path = index_.findFile(name);
-        if (!path)
-            return {QString(), QImage(), QStringLiteral("%1 is missing").arg(name)};
-        try {
-            QImage image = PrintDeck::LoadPicture(*path);
-            return {*path, keepImage ? image : QImage(), QString()};
-        } catch (const Exception& e) {
-            return {*path, QImage(), QStringLiteral("%1: %2").arg(name, e.Message())};
-        }
-    }
-
-    FileNames::FolderIndex index_;
-    bool duplo_;
-    std::array<std::optional<LoadedPicture>, NumSlots> loaded_;
-};
-
-int partnerOf(int slot)
-{
-    return slot % 2 == 1 ? slot + 1 : slot - 1;
-}
-
-} // namespace
+#include <cmath>
 
 PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
 {
     PrintDeck deck;
-    const QString clean = QDir::cleanPath(folder);
-    deck.setName_ = QFileInfo(clean).fileName();
-    const std::optional<TConfigConjunto> config = ReadExistingConfig(clean);
-    PictureFiles files(clean, config && IsDoubleSet(*config));
+    const SetView set = SetView::read(folder);
+    deck.setName_ = set.name();
+    const SetCards cards = SetCards::read(set);
 
-    const LoadedPicture& cover = files.forSlot(0);
-    deck.cover_ = cover.image;
-    if (!cover.reads())
+    const PictureCheck& cover = cards.pictures[0];
+    if (cover.usable())
+        deck.coverPath_ = cover.path;
+    else
         deck.skipped_.push_back({0, cover.problem});
 
     for (int slot = 1; slot < NumSlots; ++slot) {
-        const LoadedPicture& own = files.forSlot(slot);
-        if (!own.reads()) {
+        const PictureCheck& own = cards.pictures[size_t(slot)];
+        if (!own.usable()) {
             deck.skipped_.push_back({slot, own.problem});
             continue;
         }
-        const int partner = partnerOf(slot);
-        if (playableOnly && !files.forSlot(partner).reads()) {
+        const int partner = PartnerOf(slot).value_or(slot);
+        if (playableOnly && !cards.pictures[size_t(partner)].usable()) {
             deck.skipped_.push_back(
                 {slot, QStringLiteral("the other card of its pair (%1) has no picture").arg(partner)});
             continue;
@@ -93,11 +38,10 @@ PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
     return deck;
 }
 
-QImage PrintDeck::LoadPicture(const QString& path)
+QImage PrintDeck::LoadPicture(const QString& path, double cardMm)
 {
-    TBitmap bitmap;
-    bitmap.LoadBitmapFile(path);
-    QImage image = bitmap.ToImage();
+    const int side = int(std::ceil(cardMm / 25.4 * PictureDpi));
+    QImage image = DecodeCardPicture(path, QSize(side, side));
     if (image.isNull())
         throw EInvalidGraphic();
     return image;

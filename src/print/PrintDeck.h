@@ -8,10 +8,11 @@
 // The pictures of a set folder as they are printed: every card slot 1..40 in
 // order, each with its own picture file (in a paired set the two cards of a
 // pair show the same one), and the cover for the backs. Cards whose picture is
-// missing or cannot be read are left out and listed with the reason. Card
-// pictures are printed at full resolution, so only their files are kept here
-// and each is read again when drawn: a set of large pictures never has to fit
-// in memory at once.
+// missing or cannot be read are left out and listed with the reason, by the
+// set's one rule for a card that can be shown (SetCards.h), which reads
+// headers only. Only the files are kept here; each picture is decoded when it
+// is drawn, no larger than the card at 300 dpi, so a set of huge pictures
+// never has to fit in memory.
 class PrintDeck {
   public:
     struct Card {
@@ -31,12 +32,15 @@ class PrintDeck {
 
     QString setName() const { return setName_; }
     const std::vector<Card>& cards() const { return cards_; }
-    // Null when the cover is missing or cannot be read (then listed in skipped()).
-    const QImage& cover() const { return cover_; }
+    // Empty when the cover is missing or cannot be read (then listed in skipped()).
+    const QString& coverPath() const { return coverPath_; }
     const std::vector<Skipped>& skipped() const { return skipped_; }
 
-    // The picture in a card's file. Raises the bitmap errors (BitmapErrors.h).
-    static QImage LoadPicture(const QString& path);
+    // Print resolution: a picture is decoded no larger than the card at this.
+    static constexpr int PictureDpi = 300;
+    // The picture in a card's file for a card of `cardMm` millimetres a side.
+    // Raises the bitmap errors (BitmapErrors.h).
+    static QImage LoadPicture(const QString& path, double cardMm);
 
     // One line a skipped card: "card 5: C03.bmp is missing" ("cover: ..." for slot 0).
     QStringList skippedLines() const;
@@ -44,6 +48,6 @@ class PrintDeck {
   private:
     QString setName_;
     std::vector<Card> cards_;
-    QImage cover_;
+    QString coverPath_;
     std::vector<Skipped> skipped_;
 };

@@ -1,10 +1,9 @@
 #include "web/WebPage.h"
 
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 #include "game/GameCards.h"
+#include "pictures/SetView.h"
 #include "web/WebCardImage.h"
 #include "web/WebPageTemplate.h"
 
@@ -49,9 +48,9 @@ PictureList picturesOf(const GameCards& cards, const QString& coverKey)
         list.images << cards.back;
     }
     for (const int pair : cards.playable) {
-        for (const int slot : {2 * pair - 1, 2 * pair}) {
-            const QString key =
-                QStringLiteral("C%1").arg(NumeroArquivo(slot, cards.duplo), 2, 10, QLatin1Char('0'));
+        for (const int slot : SlotsOfPair(pair)) {
+            // The picture file's own base name: a paired set's two cards share one.
+            const QString key = NomesImagem[std::size_t(NumeroArquivo(slot, cards.duplo))];
             list.keyOfSlot.insert(slot, key);
             if (!list.keys.contains(key)) {
                 list.keys << key;
@@ -73,7 +72,7 @@ SoundList soundsOf(const GameCards& cards, WebSound::Codec codec, WebPage::Page&
     SoundList list;
     QHash<QString, bool> tried;
     for (const int pair : cards.playable) {
-        for (const int slot : {2 * pair - 1, 2 * pair}) {
+        for (const int slot : SlotsOfPair(pair)) {
             const QString& path = cards.sounds[std::size_t(slot)];
             if (path.isEmpty())
                 continue;
@@ -146,7 +145,7 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
         codec == WebSound::Codec::Opus ? QStringLiteral("audio/ogg") : QStringLiteral("audio/wav");
     const SoundList sounds = soundsOf(cards, codec, page);
 
-    const QString coverKey = QStringLiteral("C00");
+    const QString& coverKey = NomesImagem[0];
     PictureList pictures = picturesOf(cards, coverKey);
     page.pictures = int(pictures.keys.size());
     const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + sounds.bytes;
@@ -176,12 +175,9 @@ Page BuildFromFolder(const QString& folder, const Options& options)
 {
     if (!FileNames::folderExists(folder))
         throw EWebExportError(QStringLiteral("No such folder: %1").arg(folder));
-    const OverviewSet set = OverviewSet::read(*FileNames::findExisting(folder));
-    OverviewModel pictures;
-    pictures.setThumbnailBox(QSize(WebCardImage::MaxSide, WebCardImage::MaxSide));
-    pictures.setSet(set);
-    pictures.waitForThumbnails();
-    return Build(ReadGameCards(pictures), set.name(), set.author, options);
+    const SetView set = SetView::read(*FileNames::findExisting(folder));
+    const GameCards cards = ReadGameCards(set, QSize(WebCardImage::MaxSide, WebCardImage::MaxSide));
+    return Build(cards, set.name(), set.author, options);
 }
 
 Page Export(const QString& folder, const QString& outFile, const Options& options)

@@ -172,7 +172,7 @@ class TestCardEdits : public QObject {
         CardPictureModel& pictures = session->Pictures();
         const QString path = redCardThree();
         SetOverview overview(nullptr, &pictures);
-        overview.setSet(OverviewSet{set->path(), QString(), true});
+        overview.setSet(SetView{set->path(), QString(), true});
         pictures.Follow({3});
         const auto shows = [&](OverviewCell::Picture picture, const QImage& other = QImage()) {
             return overview.cell(3).picture == picture &&

@@ -84,7 +84,7 @@ class TestOverview : public QObject {
   private:
     void open(SetOverview& overview, const QString& folder, bool duplo)
     {
-        overview.setSet(OverviewSet{folder, QStringLiteral("Ana"), duplo});
+        overview.setSet(SetView{folder, QStringLiteral("Ana"), duplo});
         overview.resize(800, 700);
         overview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&overview));
@@ -260,7 +260,7 @@ void TestOverview::fitsTheScreen()
     QFETCH(QPoint, at);
     QTemporaryDir dir;
     SetOverview overview;
-    overview.setSet(OverviewSet{dir.path(), QStringLiteral("Ana"), false});
+    overview.setSet(SetView{dir.path(), QStringLiteral("Ana"), false});
     overview.resize(asked.isEmpty() ? overview.sizeHint() : asked);
     overview.move(at);
     overview.show();

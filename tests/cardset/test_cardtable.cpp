@@ -77,6 +77,40 @@ class TestCardTable : public QObject {
         QCOMPARE(CaminhoSom(slot), PastaConjunto() + sound);
     }
 
+    void pairsAndPartners_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("pair");
+        QTest::addColumn<int>("partner"); // -1: none
+        QTest::newRow("cover") << 0 << 0 << -1;
+        QTest::newRow("first card") << 1 << 1 << 2;
+        QTest::newRow("its partner") << 2 << 1 << 1;
+        QTest::newRow("last card") << 40 << 20 << 39;
+        QTest::newRow("past the table") << 41 << 0 << -1;
+    }
+    void pairsAndPartners()
+    {
+        QFETCH(int, slot);
+        QFETCH(int, pair);
+        QFETCH(int, partner);
+        QCOMPARE(PairOf(slot), pair);
+        QCOMPARE(PartnerOf(slot).value_or(-1), partner);
+        if (pair > 0)
+            QVERIFY(SlotsOfPair(pair) ==
+                    (std::array<int, 2>{std::min(slot, partner), std::max(slot, partner)}));
+    }
+
+    void setFileNamesAndFolderForm()
+    {
+        QVERIFY(IsSetFileName(QStringLiteral("c05.BMP")));
+        QVERIFY(IsSetFileName(QStringLiteral("S40.wav")));
+        QVERIFY(IsSetFileName(QStringLiteral("set.cfg")));
+        QVERIFY(!IsSetFileName(QStringLiteral("C41.bmp")));
+        QVERIFY(!IsSetFileName(QStringLiteral("C05.wav")));
+        QCOMPARE(SetFolderForm(QStringLiteral("/games/Ed//Animals/")), QStringLiteral("/games/Ed/Animals"));
+        QCOMPARE(SetFolderForm(QString()), QString());
+    }
+
     void slotsOutsideTheTableNeverIndexPastTheNames()
     {
         SetDuploAtual(1);

@@ -2,8 +2,6 @@
 // every pair found by arrow keys and Space, to "Well done!" and a new deal.
 
 #include "GameSets.h"
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
 #include "audio/SoundRecorder.h"
 #include "audio/WaveBytes.h"
 #include "cardset/SetDocument.h"
@@ -11,6 +9,7 @@
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
 #include "game/ui/GameWindow.h"
+#include "pictures/SetView.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -106,7 +105,7 @@ class TestGameWindow : public QObject {
         constexpr uint32_t Seed = 2024;
         constexpr int Pairs = 6;
 
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{Pairs, Seed, players});
+        GameWindow window(SetView::read(dir.path()), GameOptions{Pairs, Seed, players});
         window.setAnimated(animated);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -181,7 +180,7 @@ class TestGameWindow : public QObject {
     {
         QTemporaryDir dir;
         GameSets::writePairedSet(dir.path(), {1, 2, 3});
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 9, 1});
+        GameWindow window(SetView::read(dir.path()), GameOptions{0, 9, 1});
         window.setAnimated(false);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
@@ -207,7 +206,7 @@ class TestGameWindow : public QObject {
     {
         QTemporaryDir dir;
         GameSets::writePairedSet(dir.path(), {1, 2, 3});
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 4, 1});
+        GameWindow window(SetView::read(dir.path()), GameOptions{0, 4, 1});
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         QTest::keyClick(window.board()->card(2), Qt::Key_Return);
@@ -240,7 +239,7 @@ class TestGameWindow : public QObject {
         GameSets::writeKind(dir.path(), true);
         for (const int number : pictures)
             GameSets::writePicture(dir.path(), number);
-        GameWindow window(OverviewSet::read(dir.path()));
+        GameWindow window(SetView::read(dir.path()));
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.statusText().contains(QStringLiteral("cannot be played")),
                                  PictureTimeout);
@@ -249,33 +248,27 @@ class TestGameWindow : public QObject {
         QVERIFY(window.windowTitle().contains(titlePart(0, 0)));
     }
 
-    // From the editor: the document's set, by its kind, with the pictures
-    // of an overview model that the window shares rather than decodes again.
-    void documentSetIsPlayedWithTheOverviewPictures()
+    // From the editor: the document's set, by its kind, with faces decoded
+    // at the game's own face size whatever else shows the set.
+    void documentSetIsPlayedAtTheFaceSize()
     {
         QTemporaryDir dir;
         GameSets::writeKind(dir.path(), true);
         for (const int number : {1, 2, 3, 4, 5})
-            GameSets::writePicture(dir.path(), number);
+            GameSets::writePicture(dir.path(), number, QSize(500, 250));
         TSetDocument document;
         document.OpenFolder(dir.path());
-        OverviewModel overview;
-        overview.setSet(GameSetOf(document));
-        QTRY_VERIFY_WITH_TIMEOUT(!overview.busy(), PictureTimeout);
-        GameWindow window(overview);
+        GameWindow window(SetView::of(document));
         window.show();
-        QTRY_VERIFY(window.rules());
+        QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         QVERIFY(window.cards().duplo);
-        // Without a set, the window says so and deals nothing.
-        const TSetDocument none;
-        OverviewModel empty;
-        empty.setSet(GameSetOf(none));
-        GameWindow nothing(empty);
-        QTRY_VERIFY(nothing.statusText().startsWith(QStringLiteral("No set is open")));
         QCOMPARE(window.cards().playable, (std::vector<int>{1, 2}));
         const DealtCard& card = window.deal().cards[0];
-        QCOMPARE(window.cards().faces[std::size_t(card.slot)].cacheKey(),
-                 overview.cell(card.slot).thumbnail.cacheKey());
+        QCOMPARE(window.cards().faces[std::size_t(card.slot)].size(), QSize(384, 192));
+        // Without a set, the window says so and deals nothing.
+        const TSetDocument none;
+        GameWindow nothing(SetView::of(none));
+        QTRY_VERIFY(nothing.statusText().startsWith(QStringLiteral("No set is open")));
     }
 
     void leftOutPairsAreCountedWithTheirNumbers()
@@ -284,7 +277,7 @@ class TestGameWindow : public QObject {
         GameSets::writePairedSet(dir.path(),
                                  {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
         TestFiles::writeBytes(QDir(dir.path()).filePath(QStringLiteral("C19.bmp")), "BM damaged");
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{4, 1, 1});
+        GameWindow window(SetView::read(dir.path()), GameOptions{4, 1, 1});
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         QLabel* leftOut = nullptr;
@@ -296,7 +289,7 @@ class TestGameWindow : public QObject {
         QVERIFY2(leftOut->toolTip().endsWith(QStringLiteral("3, 19, 20")), qPrintable(leftOut->toolTip()));
         QCOMPARE(window.rules()->pairCount(), 4);
         // A count of the command line outside the list is shown as chosen.
-        GameWindow five(OverviewSet::read(dir.path()), GameOptions{5, 1, 1});
+        GameWindow five(SetView::read(dir.path()), GameOptions{5, 1, 1});
         QTRY_VERIFY_WITH_TIMEOUT(five.rules(), PictureTimeout);
         QCOMPARE(five.rules()->pairCount(), 5);
         QCOMPARE(five.findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
@@ -312,7 +305,7 @@ class TestGameWindow : public QObject {
         GameSets::writePairedSet(dir.path(), {1, 2});
         constexpr int Frequency = 1234;
         TestFiles::writeBytes(QDir(dir.path()).filePath(QStringLiteral("S02.wav")), toneWave(3, Frequency));
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 3, 1});
+        GameWindow window(SetView::read(dir.path()), GameOptions{0, 3, 1});
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         int silent = 0;

@@ -68,18 +68,24 @@ QByteArray redOverBlue(bool topDown)
     return picture24(2, topDown ? -4 : 4, colour).file();
 }
 
+// A run-length picture of index 0 black and index 1 white.
+QByteArray runLength(int bits, int width, const char* hexData)
+{
+    BmpBuilder bmp;
+    bmp.width = width;
+    bmp.height = 2;
+    bmp.bits = uint16_t(bits);
+    bmp.compression = bits == 8 ? 1 : 2;
+    bmp.colourTable = BmpBuilder::table({Qt::black, Qt::white});
+    bmp.coloursUsed = 2;
+    bmp.pixels = QByteArray::fromHex(hexData);
+    return bmp.file();
+}
+
 // RLE8: bottom row a run of four index 1 (white), top row four of index 0.
 QByteArray rle8()
 {
-    BmpBuilder bmp;
-    bmp.width = 4;
-    bmp.height = 2;
-    bmp.bits = 8;
-    bmp.compression = 1;
-    bmp.colourTable = BmpBuilder::table({Qt::black, Qt::white});
-    bmp.coloursUsed = 2;
-    bmp.pixels = QByteArray::fromHex("0401 0000 0400 0001");
-    return bmp.file();
+    return runLength(8, 4, "0401 0000 0400 0001");
 }
 
 // One stored row of two white pixels, the top row missing from the file.
@@ -126,6 +132,11 @@ void TestThumbnail::bmpAverage_data()
                                    << QList<QRgb>{qRgb(255, 0, 0), qRgb(0, 0, 255)};
     QTest::newRow("RLE8") << rle8() << QSize(4, 2)
                           << QList<QRgb>{Black, Black, Black, Black, White, White, White, White};
+    // Bottom row: two white, then the line ends; the top row is never given.
+    QTest::newRow("RLE8 skipped pixels average as index 0")
+        << runLength(8, 4, "0201 0000 0001") << QSize(2, 1) << QList<QRgb>{Grey, Black};
+    QTest::newRow("RLE4 run alternates while averaged")
+        << runLength(4, 4, "0410 0000 0410 0001") << QSize(2, 1) << QList<QRgb>{Grey, Grey};
     QTest::newRow("never scaled up") << checkerboard24() << QSize(8, 8)
                                      << QList<QRgb>{White, Black, White, Black, Black, White, Black, White,
                                                     White, Black, White, Black, Black, White, Black, White};

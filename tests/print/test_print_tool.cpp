@@ -44,6 +44,24 @@ void makeSet(const QString& folder, bool duplo, const QList<int>& numbers)
                      n == 1 ? QSize(300, 100) : QSize(64, 64), fileColour(n));
 }
 
+// A small RLE8 file claiming 16384 x 16384 pixels: each row nine runs of
+// index 1, then the end of the line (the rest of the row is index 0). Both
+// entries are `colour`.
+QByteArray hugeRunLengthPicture(const QColor& colour)
+{
+    const auto u32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+    const auto u16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+    QByteArray rows;
+    for (int row = 0; row < 16384; ++row)
+        rows += QByteArray("\xFF\x01", 2).repeated(9) + QByteArray(2, '\0');
+    rows += QByteArray("\0\1", 2);
+    const QByteArray entry = u32(colour.rgb() & 0xFFFFFF);
+    const QByteArray info = u32(40) + u32(16384) + u32(16384) + u16(1) + u16(8) + u32(1) +
+                            u32(quint32(rows.size())) + u32(2835) + u32(2835) + u32(2) + u32(0);
+    const quint32 offset = 14 + 40 + 8;
+    return "BM" + u32(offset + quint32(rows.size())) + u32(0) + u32(offset) + info + entry + entry + rows;
+}
+
 bool near(QColor seen, QColor wanted)
 {
     return qAbs(seen.red() - wanted.red()) <= ColourTolerance &&
@@ -202,6 +220,32 @@ class TestPrintTool : public QObject {
         }
         QCOMPARE(slotsSeen, printed);
         QCOMPARE(int(lines.filter(QStringLiteral("skipped card")).size()), 40 - int(printed.size()));
+    }
+
+    // A tiny file claiming a huge picture, on every card, prints as any other.
+    void hugeClaimedPicturesPrint()
+    {
+        QTemporaryDir dir;
+        const QString set = dir.filePath(QStringLiteral("Cards"));
+        makeSet(set, true, {});
+        const QByteArray picture = hugeRunLengthPicture(fileColour(5));
+        for (int n = 0; n <= 40; ++n)
+            TestFiles::writeBytes(QStringLiteral("%1/C%2.bmp").arg(set).arg(n, 2, 10, QLatin1Char('0')),
+                                  picture);
+        const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
+        const auto run = TestFiles::runProgram(
+            QStringLiteral(TESSELLOR_TOOL), {QStringLiteral("print"), set, pdf, QStringLiteral("--backs")});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.outLines();
+        QCOMPARE(lines.value(0), QStringLiteral("pages: 8"));
+        QCOMPARE(lines.filter(QStringLiteral("skipped")), QStringList());
+        const QRegularExpressionMatch first =
+            QRegularExpression(QStringLiteral("^card 1: page 1 x (\\S+) y (\\S+)$")).match(lines.value(2));
+        QVERIFY2(first.hasMatch(), qPrintable(lines.value(2)));
+        RenderedPdf rendered(pdf, dir.path());
+        const QColor seen =
+            rendered.colourAt(1, first.captured(1).toDouble() + 30, first.captured(2).toDouble() + 30);
+        QVERIFY2(near(seen, fileColour(5)), qPrintable(seen.name()));
     }
 
     void refusesWhatCannotBePrinted_data()

@@ -6,8 +6,8 @@
 #include "app/OverviewPlacement.h"
 #include "app/TfrmConfigurador.h"
 #include "app/overview/SetOverview.h"
-#include "game/GameCards.h"
 #include "images/ui/TDBImage.h"
+#include "pictures/SetView.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -63,7 +63,7 @@ bool CardDropCommands::AcceptsDrop(const QMimeData* data) const
         return false;
     if (data->hasFormat(SetOverview::CardMimeType())) {
         const auto card = SetOverview::DraggedCardOf(data);
-        return card && card->folder == QDir::cleanPath(document.PastaConjunto());
+        return card && card->folder == document.SetFolder();
     }
     return data->hasUrls() && CardDrops::Classify(localFiles(data)).kind != CardDrops::Kind::None;
 }
@@ -168,5 +168,5 @@ void CardDropCommands::createOverview()
 void CardDropCommands::showSetInOverview()
 {
     // The set as the game reads it too: one rule for folder, author and kind.
-    overview_->setSet(GameSetOf(session_.Document()));
+    overview_->setSet(SetView::of(session_.Document()));
 }

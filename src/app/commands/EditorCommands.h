@@ -18,7 +18,7 @@ struct EditorForm;
 struct EditorCommands {
     EditorCommands(EditorSession& session, TfrmConfigurador& window, TDBImage* left, TDBImage* right)
         : sets(session, window), cards(session, window), sounds(session, window),
-          drops(session, window, left, right), share(session, window, sets, drops)
+          drops(session, window, left, right), share(session, window, sets)
     {
     }
 

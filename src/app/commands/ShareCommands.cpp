@@ -2,12 +2,10 @@
 
 #include "app/EditorSession.h"
 #include "app/TfrmConfigurador.h"
-#include "app/commands/CardDropCommands.h"
 #include "app/commands/SetCommands.h"
-#include "app/overview/SetOverview.h"
 #include "cardset/ui/SetArchiveCommands.h"
-#include "game/GameCards.h"
 #include "game/ui/GameWindow.h"
+#include "pictures/SetView.h"
 #include "print/ui/PrintCardsDialog.h"
 #include "web/ui/WebExportCommand.h"
 
@@ -15,9 +13,8 @@
 #include <QDir>
 #include <QMenu>
 
-ShareCommands::ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets,
-                             CardDropCommands& overview)
-    : session_(session), window_(window), sets_(sets), overview_(overview)
+ShareCommands::ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets)
+    : session_(session), window_(window), sets_(sets)
 {
     // A game shows one set: another set made current ends it.
     QObject::connect(&session_.Document(), &TSetDocument::setOpened, &window_, [this] { closeGame(); });
@@ -25,13 +22,12 @@ ShareCommands::ShareCommands(EditorSession& session, TfrmConfigurador& window, S
 
 ShareCommands::~ShareCommands()
 {
-    // A game may share the overview's pictures: it goes first.
     delete game_.data();
 }
 
 QString ShareCommands::setFolder() const
 {
-    return QDir::cleanPath(session_.Document().PastaConjunto());
+    return session_.Document().SetFolder();
 }
 
 void ShareCommands::PlaySet()
@@ -39,11 +35,8 @@ void ShareCommands::PlaySet()
     if (!session_.Document().HasSet())
         return;
     closeGame();
-    // The overview's pictures are already decoded: the game shares them, and
-    // the overview (a child of the window, made before it) outlives it.
-    SetOverview* overview = overview_.Overview();
-    auto* game = overview ? new GameWindow(overview->model(), {}, &window_)
-                          : new GameWindow(GameSetOf(session_.Document()), {}, &window_);
+    // The game decodes its pictures at its own face size, not the overview's.
+    auto* game = new GameWindow(SetView::of(session_.Document()), {}, &window_);
     game->setObjectName(QStringLiteral("GameWindow"));
     game->setAttribute(Qt::WA_DeleteOnClose);
     game_ = game;

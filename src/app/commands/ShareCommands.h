@@ -3,7 +3,6 @@
 #include <QPointer>
 #include <QString>
 
-class CardDropCommands;
 class EditorSession;
 class GameWindow;
 class QMenu;
@@ -16,8 +15,7 @@ class TfrmConfigurador;
 // card.
 class ShareCommands {
   public:
-    ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets,
-                  CardDropCommands& overview);
+    ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets);
     ~ShareCommands();
 
     void PlaySet();
@@ -37,6 +35,5 @@ class ShareCommands {
     EditorSession& session_;
     TfrmConfigurador& window_;
     SetCommands& sets_;
-    CardDropCommands& overview_;
     QPointer<GameWindow> game_; // the game of the current set, while shown
 };

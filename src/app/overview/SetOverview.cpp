@@ -1,6 +1,6 @@
 #include "app/overview/SetOverview.h"
 
-#include "app/overview/OverviewPainter.h"
+#include "pictures/OverviewPainter.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -41,7 +41,7 @@ SetOverview::SetOverview(QWidget* parent, CardPictureModel* pictures)
     connect(&model_, &OverviewModel::headerChanged, this, [this] { update(layout_.headerRect()); });
 }
 
-void SetOverview::setSet(const OverviewSet& set)
+void SetOverview::setSet(const SetView& set)
 {
     model_.setSet(set);
     update();

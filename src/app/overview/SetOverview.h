@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/overview/OverviewLayout.h"
-#include "app/overview/OverviewModel.h"
+#include "pictures/OverviewLayout.h"
+#include "pictures/OverviewModel.h"
 
 #include <QWidget>
 #include <functional>
@@ -31,8 +31,8 @@ class SetOverview : public QWidget {
     // frames show, read once for both, and follows the disk through them.
     explicit SetOverview(QWidget* parent = nullptr, CardPictureModel* pictures = nullptr);
 
-    void setSet(const OverviewSet& set);
-    const OverviewSet& set() const { return model_.set(); }
+    void setSet(const SetView& set);
+    const SetView& set() const { return model_.set(); }
 
     int currentSlot() const { return selected_; }
     void setCurrentSlot(int slot);

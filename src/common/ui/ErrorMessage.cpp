@@ -24,18 +24,6 @@ QString FormatErrorMessage(const Exception& error)
     return FormatErrorMessage(error.Message()) + belowMessage;
 }
 
-EFileError::EFileError(const QString& message, const QString& fileName, const QString& reason)
-    : Exception(message)
-{
-    NameFile(fileName, reason);
-}
-
-EFileError EFileError::On(const Exception& cause, const QString& path)
-{
-    const QString file = cause.FileName().isEmpty() ? path : cause.FileName();
-    return EFileError(cause.Message(), cause.Message().contains(file) ? QString() : file, cause.Reason());
-}
-
 namespace {
 
 void showBox(const QString& text)

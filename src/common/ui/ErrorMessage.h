@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Exception.h"
+#include "common/FileError.h"
 
 #include <QString>
 #include <functional>
@@ -16,18 +17,6 @@ QString FormatErrorMessage(const QString& message, const QString& fileName);
 // The same for an error: its text as above, then the file it names (unless
 // the text does) and the reason the system gave, each on a line of its own.
 QString FormatErrorMessage(const Exception& error);
-
-// A lower layer's error on one file whose own text does not name it (a card
-// picture that cannot be read, a damaged "Set.cfg"). Message() is the layer's
-// text; the error box shows FileName() and Reason() below it.
-class EFileError : public Exception {
-  public:
-    EFileError(const QString& message, const QString& fileName, const QString& reason = QString());
-    // `cause` on the file `path`; a file the cause already names is kept,
-    // and the file is not repeated below a text that names it ("Cannot open
-    // file ...").
-    static EFileError On(const Exception& cause, const QString& path);
-};
 
 // Shows the error box: modal over the active window, titled with the
 // application title, an error symbol and one OK button.

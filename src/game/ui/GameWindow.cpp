@@ -1,9 +1,9 @@
 #include "game/ui/GameWindow.h"
 
-#include "app/overview/OverviewModel.h"
-#include "app/overview/OverviewSet.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
+#include "pictures/OverviewModel.h"
+#include "pictures/SetView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,16 +21,25 @@
 namespace {
 
 constexpr int PairChoices[] = {4, 6, 8, 10, 12, 15, 20};
-constexpr int MaxPlayers = 4;
 // The model reports each picture as it is decoded: look once they pause.
 constexpr int SettleMs = 50;
 
-std::unique_ptr<OverviewModel> picturesOf(const OverviewSet& set)
+// True once the model has no picture still being decoded.
+bool picturesSettled(const OverviewModel& pictures)
 {
-    auto model = std::make_unique<OverviewModel>();
-    model->setThumbnailBox(GameWindow::FaceBox);
-    model->setSet(set);
-    return model;
+    for (int slot = 0; slot < NumSlots; ++slot)
+        if (pictures.cell(slot).picture == OverviewCell::Picture::Pending)
+            return false;
+    return true;
+}
+
+// The cards with the faces the model decoded at the game's face size.
+GameCards cardsOf(const OverviewModel& pictures)
+{
+    std::array<QImage, NumSlots> faces;
+    for (int slot = 0; slot < NumSlots; ++slot)
+        faces[std::size_t(slot)] = pictures.cell(slot).thumbnail;
+    return MakeGameCards(pictures.set(), faces);
 }
 
 } // namespace
@@ -40,23 +49,12 @@ QString PairsText(int count)
     return count == 1 ? GameWindow::tr("1 pair") : GameWindow::tr("%1 pairs").arg(count);
 }
 
-GameWindow::GameWindow(const OverviewModel& pictures, const GameOptions& options, QWidget* parent)
-    : GameWindow(nullptr, &pictures, options, parent)
-{
-}
-
-GameWindow::GameWindow(const OverviewSet& set, const GameOptions& options, QWidget* parent)
-    : GameWindow(picturesOf(set), nullptr, options, parent)
-{
-}
-
-GameWindow::GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* shared,
-                       const GameOptions& options, QWidget* parent)
-    : QWidget(parent), ownPictures_(std::move(own)), pictures_(shared ? *shared : *ownPictures_),
+GameWindow::GameWindow(const SetView& set, const GameOptions& options, QWidget* parent)
+    : QWidget(parent), ownPictures_(std::make_unique<OverviewModel>()), pictures_(*ownPictures_),
       options_(options)
 {
     setWindowFlag(Qt::Window);
-    options_.players = std::clamp(options_.players, 1, MaxPlayers);
+    options_.players = std::clamp(options_.players, 1, GameRules::MaxPlayers);
     resize(1000, 720);
     buildControls();
 
@@ -64,6 +62,8 @@ GameWindow::GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* 
     settle_.setInterval(SettleMs);
     connect(&settle_, &QTimer::timeout, this, &GameWindow::picturesChanged);
     connect(&pictures_, &OverviewModel::cellChanged, &settle_, qOverload<>(&QTimer::start));
+    ownPictures_->setThumbnailBox(FaceBox);
+    ownPictures_->setSet(set);
     missTimer_.setSingleShot(true);
     missTimer_.setInterval(MissShownMs);
     connect(&missTimer_, &QTimer::timeout, this, &GameWindow::turnBackMiss);
@@ -130,7 +130,7 @@ QWidget* GameWindow::buildTopBar()
     });
 
     playersChoice_ = new QSpinBox(bar);
-    playersChoice_->setRange(1, MaxPlayers);
+    playersChoice_->setRange(1, GameRules::MaxPlayers);
     playersChoice_->setValue(options_.players);
     auto* playersLabel = new QLabel(tr("Pla&yers:"), bar);
     playersLabel->setBuddy(playersChoice_);
@@ -195,7 +195,7 @@ void GameWindow::buildPlayers()
 
 void GameWindow::picturesChanged()
 {
-    if (cardsRead_ || !PicturesSettled(pictures_))
+    if (cardsRead_ || !picturesSettled(pictures_))
         return;
     cardsRead_ = true;
     cardsReady();
@@ -203,7 +203,7 @@ void GameWindow::picturesChanged()
 
 void GameWindow::cardsReady()
 {
-    cards_ = ReadGameCards(pictures_);
+    cards_ = cardsOf(pictures_);
     fillPairChoices();
     showLeftOut();
     if (!cards_.enoughToPlay()) {
@@ -254,7 +254,7 @@ void GameWindow::newGame(std::optional<uint32_t> seed)
     if (!cardsRead_)
         return;
     // The pictures may have changed since the last deal.
-    cards_ = ReadGameCards(pictures_);
+    cards_ = cardsOf(pictures_);
     fillPairChoices();
     showLeftOut();
     if (cards_.enoughToPlay())

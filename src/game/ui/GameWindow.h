@@ -13,7 +13,7 @@
 
 class GameBoard;
 class OverviewModel;
-struct OverviewSet;
+struct SetView;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -34,19 +34,15 @@ struct GameOptions {
 
 // The memory game of a set: its playable pairs dealt face down on a board
 // that fills the window, turned two at a time by 1 to 4 players in turn. It
-// reads the set and writes nothing. The card faces are the pictures an
-// overview model decoded (the overview's own, when given), so no picture is
-// read twice; until every picture is ready the board says so.
+// reads the set and writes nothing. The card faces are decoded for the game
+// at FaceBox off the window's thread and follow the folder on disk; until
+// every picture is ready the board says so.
 class GameWindow : public QWidget {
     Q_OBJECT
 
   public:
-    // Plays the set `pictures` shows, with its pictures as they are. The
-    // model must outlive the window.
-    explicit GameWindow(const OverviewModel& pictures, const GameOptions& options = {},
-                        QWidget* parent = nullptr);
-    // Plays `set`, with pictures decoded for the game at board size.
-    explicit GameWindow(const OverviewSet& set, const GameOptions& options = {}, QWidget* parent = nullptr);
+    // Plays `set`, with pictures decoded for the game at FaceBox.
+    explicit GameWindow(const SetView& set, const GameOptions& options = {}, QWidget* parent = nullptr);
     ~GameWindow() override;
 
     // The game in play; null before the pictures are ready or when the set
@@ -75,8 +71,6 @@ class GameWindow : public QWidget {
     void gameWon();
 
   private:
-    GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* shared, const GameOptions& options,
-               QWidget* parent);
     void buildControls();
     void buildPlayers();
     QWidget* buildTopBar();

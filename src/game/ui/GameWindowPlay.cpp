@@ -1,10 +1,10 @@
 // A turn, the counters and the end of a game.
 
-#include "app/overview/OverviewModel.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
 #include "game/ui/GameWindow.h"
+#include "pictures/OverviewModel.h"
 
 #include <QAccessible>
 #include <QCheckBox>

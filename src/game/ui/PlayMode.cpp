@@ -1,10 +1,10 @@
 #include "game/ui/PlayMode.h"
 
-#include "app/overview/OverviewSet.h"
 #include "common/Exception.h"
 #include "common/FileNames.h"
 #include "game/DealArgs.h"
 #include "game/ui/GameWindow.h"
+#include "pictures/SetView.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,9 +32,9 @@ int RunPlayMode(QApplication& app, const QStringList& args)
     const QString& folder = parsed->folder;
     if (!FileNames::folderExists(folder))
         return fail(1, QObject::tr("No such folder: %1").arg(folder));
-    OverviewSet set;
+    SetView set;
     try {
-        set = OverviewSet::read(folder);
+        set = SetView::read(folder);
     } catch (const Exception& e) {
         return fail(1, e.Message());
     }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/pictures/CardFileWatcher.h"
 #include "cardset/CardTable.h"
-#include "common/ui/ErrorMessage.h"
+#include "common/FileError.h"
 #include "images/FileStamp.h"
 #include "images/TBitmap.h"
+#include "pictures/CardFileWatcher.h"
 
 #include <QFuture>
 #include <QHash>

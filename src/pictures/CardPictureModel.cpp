@@ -1,4 +1,4 @@
-#include "app/pictures/CardPictureModel.h"
+#include "pictures/CardPictureModel.h"
 
 #include "cardset/SetDocument.h"
 #include "common/FileNames.h"
@@ -177,7 +177,7 @@ void CardPictureModel::FollowAlso(const QString& folder, const QStringList& file
 
 void CardPictureModel::watch()
 {
-    const QString folder = document_.HasSet() ? QDir::cleanPath(document_.PastaConjunto()) : QString();
+    const QString folder = document_.SetFolder();
     // The pictures of another set are not needed again.
     if (folder != folder_) {
         folder_ = folder;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/overview/OverviewCell.h"
-#include "app/overview/OverviewSet.h"
 #include "cardset/CardTable.h"
 #include "images/ThumbnailMaker.h"
+#include "pictures/OverviewCell.h"
+#include "pictures/SetView.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>
@@ -23,7 +23,7 @@ class FolderIndex;
 //
 // Given the editor's card pictures, it shows their pictures and follows the
 // disk through their watcher, so a card file changed is read once for the
-// card frames and the overview; alone (the tool, the game, the web page) it
+// card frames and the overview; alone (the tool, the game window) it
 // makes its thumbnails and watches the folder itself.
 class OverviewModel : public QObject {
     Q_OBJECT
@@ -32,8 +32,8 @@ class OverviewModel : public QObject {
     explicit OverviewModel(CardPictureModel* pictures = nullptr, QObject* parent = nullptr);
 
     // Shows `set`; every cell is looked up again.
-    void setSet(const OverviewSet& set);
-    const OverviewSet& set() const { return set_; }
+    void setSet(const SetView& set);
+    const SetView& set() const { return set_; }
     // The box thumbnails are made for; cells keep their old thumbnail until
     // the new one is ready.
     void setThumbnailBox(QSize box);
@@ -70,7 +70,7 @@ class OverviewModel : public QObject {
     QStringList watchedFiles() const;
 
     CardPictureModel* pictures_;
-    OverviewSet set_;
+    SetView set_;
     QSize box_{96, 96};
     std::array<OverviewCell, NumSlots> cells_;
     ThumbnailMaker maker_;

@@ -1,4 +1,4 @@
-#include "app/pictures/CardFileWatcher.h"
+#include "pictures/CardFileWatcher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "app/overview/OverviewModel.h"
+#include "pictures/OverviewModel.h"
 
-#include "app/pictures/CardPictureModel.h"
 #include "audio/TMMWave.h"
 #include "common/FileNames.h"
 #include "images/BoxFilter.h"
+#include "pictures/CardPictureModel.h"
 
 #include <QStringList>
 
@@ -66,7 +66,7 @@ OverviewModel::OverviewModel(CardPictureModel* pictures, QObject* parent)
     connect(&maker_, &ThumbnailMaker::ready, this, &OverviewModel::thumbnailReady);
 }
 
-void OverviewModel::setSet(const OverviewSet& set)
+void OverviewModel::setSet(const SetView& set)
 {
     set_ = set;
     maker_.cancelPending();
@@ -118,7 +118,7 @@ void OverviewModel::updateSlot(int slot, const FileNames::FolderIndex& index)
     }
     const auto picture = index.findFile(set_.pictureName(slot));
     const auto sound = index.findFile(set_.soundName(slot));
-    const QString path = picture.value_or(set_.folder + QLatin1Char('/') + set_.pictureName(slot));
+    const QString path = picture.value_or(set_.picturePath(slot));
     const FileStamp stamp = picture ? FileStamp::of(path) : FileStamp();
     const QString soundPath = sound.value_or(QString());
     const FileStamp soundStamp = sound ? FileStamp::of(soundPath) : FileStamp();

@@ -1,7 +1,7 @@
-#include "app/overview/OverviewPainter.h"
+#include "pictures/OverviewPainter.h"
 
-#include "app/overview/OverviewLayout.h"
-#include "app/overview/OverviewModel.h"
+#include "pictures/OverviewLayout.h"
+#include "pictures/OverviewModel.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "app/overview/OverviewLayout.h"
+#include "pictures/OverviewLayout.h"
 
 #include "cardset/CardTable.h"
 
