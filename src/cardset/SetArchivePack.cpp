@@ -59,7 +59,7 @@ struct Output {
     bool flush()
     {
         const bool ok = file.write(pending.constData(), pending.size());
-        pending.clear();
+        pending.resize(0); // keeps its room for the next
         return ok;
     }
 };
