@@ -23,5 +23,20 @@ struct ToolCommand {
 int printUsage();
 
 // Writes one line (a newline is added) to standard output / standard error.
+// Control characters in it but line ends and tabs are escaped, so that no
+// text taken from a file reaches the terminal as an escape sequence.
 void printLine(const QString& line);
 void printError(const QString& line);
+
+// Text from a file or an archive, escaped so that it stays on its own line
+// and is shown, not obeyed, by the terminal: a backslash as "\\", CR, LF and
+// tab as "\r", "\n", "\t", any other control character (C1 ones as their
+// UTF-8 bytes) as "\xNN". With LinesAndTabs only the others are escaped.
+enum class Escape { All, LinesAndTabsKept };
+QByteArray escapeControls(const QByteArray& text, Escape escape = Escape::All);
+// Writes `bytes` as the file `path`, replacing it only once whole; raises
+// Exception naming the file and the system's reason.
+void writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// A name as the tool prints it: escapeControls of its UTF-8 bytes.
+QString printableName(const QString& name);

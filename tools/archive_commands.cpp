@@ -4,12 +4,14 @@
 
 namespace {
 
-// pack DIR OUT.zip: the set in DIR as one file to send.
+// pack DIR OUT.zip: the set in DIR as one file to send. Prints the set files
+// left out (a link out of the folder, a pipe).
 int pack(const QStringList& args)
 {
     if (args.size() != 2)
         return printUsage();
-    SetArchive::Pack(args[0], args[1]);
+    for (const QString& skipped : SetArchive::Pack(args[0], args[1]))
+        printLine(QStringLiteral("skipped: %1").arg(printableName(skipped)));
     return 0;
 }
 
@@ -31,9 +33,9 @@ int unpack(const QStringList& args)
     if (paths.size() != 2)
         return printUsage();
     const SetArchive::Unpacked unpacked = SetArchive::Unpack(paths[0], paths[1], name);
-    printLine(QStringLiteral("set: %1").arg(unpacked.folder));
+    printLine(QStringLiteral("set: %1").arg(printableName(unpacked.folder)));
     for (const QString& skipped : unpacked.contents.skipped)
-        printLine(QStringLiteral("skipped: %1").arg(skipped));
+        printLine(QStringLiteral("skipped: %1").arg(printableName(skipped)));
     return 0;
 }
 

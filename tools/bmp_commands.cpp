@@ -2,6 +2,7 @@
 
 #include "images/TBitmap.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 
 // Commands for checking card pictures: what the reader made of a file, a copy
@@ -44,11 +45,14 @@ const ToolCommand bmpPng("bmp-png", "SRC DST.png", [](const QStringList& args) {
         printError(QStringLiteral("%1 holds the empty picture; no PNG written").arg(args[0]));
         return 1;
     }
-    QImageWriter writer(args[1], "png");
-    if (!writer.write(bitmap.ToImage())) {
-        printError(QStringLiteral("Cannot create file %1").arg(args[1]));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "png").write(bitmap.ToImage())) {
+        printError(QStringLiteral("Cannot make a PNG of %1").arg(args[0]));
         return 1;
     }
+    writeWholeFile(args[1], png);
     return 0;
 });
 

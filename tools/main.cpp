@@ -1,6 +1,8 @@
 #include "ToolCommands.h"
 
 #include "common/Exception.h"
+#include "common/FileErrorReason.h"
+#include "common/ReplacingFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,17 +42,73 @@ ToolCommand::ToolCommand(const char* name, const char* usage, Run run, Needs nee
     registry()[name] = Entry{QString::fromUtf8(usage), std::move(run), needs};
 }
 
+namespace {
+
+void appendHex(QByteArray& out, uchar c)
+{
+    out += "\\x" + QByteArray::number(c, 16).rightJustified(2, '0');
+}
+
+QString safeLine(const QString& line)
+{
+    return QString::fromUtf8(escapeControls(line.toUtf8(), Escape::LinesAndTabsKept));
+}
+
+} // namespace
+
+QByteArray escapeControls(const QByteArray& text, Escape escape)
+{
+    const bool all = escape == Escape::All;
+    QByteArray escaped;
+    escaped.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto c = uchar(text[i]);
+        const char* named = c == '\\'   ? "\\\\"
+                            : c == '\r' ? "\\r"
+                            : c == '\n' ? "\\n"
+                            : c == '\t' ? "\\t"
+                                        : nullptr;
+        if (named && (all || (c != '\n' && c != '\t' && c != '\\'))) {
+            escaped += named;
+        } else if ((c < 0x20 && !named) || c == 0x7f) {
+            appendHex(escaped, c);
+        } else if (c == 0xc2 && i + 1 < text.size() && uchar(text[i + 1]) >= 0x80 &&
+                   uchar(text[i + 1]) <= 0x9f) {
+            appendHex(escaped, c);
+            appendHex(escaped, uchar(text[++i]));
+        } else {
+            escaped += char(c);
+        }
+    }
+    return escaped;
+}
+
+void writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    ReplacingFile file(path);
+    if (!file.open())
+        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1").arg(path)), path,
+                             file.error());
+    if (!file.write(bytes.constData(), bytes.size()) || !file.commit())
+        throw WithFileReason(Exception(QStringLiteral("Cannot write file %1").arg(path)), path, file.error());
+}
+
+QString printableName(const QString& name)
+{
+    return QString::fromUtf8(escapeControls(name.toUtf8()));
+}
+
 void printLine(const QString& line)
 {
     static QTextStream out(stdout);
-    out << line << '\n';
+    out << safeLine(line) << '\n';
     out.flush();
 }
 
 void printError(const QString& line)
 {
     QTextStream err(stderr);
-    err << line << '\n';
+    err << safeLine(line) << '\n';
 }
 
 namespace {

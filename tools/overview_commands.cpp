@@ -6,6 +6,7 @@
 #include "pictures/OverviewPainter.h"
 #include "pictures/SetView.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -57,10 +58,14 @@ int overview(const QStringList& args)
     painter.setFont(QGuiApplication::font());
     PaintOverview(painter, layout, model, palette, -1, false);
     painter.end();
-    if (!image.save(paths[1], "PNG")) {
-        printError(QStringLiteral("Cannot create file %1").arg(paths[1]));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        printError(QStringLiteral("Cannot make the PNG %1").arg(paths[1]));
         return 1;
     }
+    writeWholeFile(paths[1], png);
     printLine(model.headerText());
     for (int slot = 0; slot < NumSlots; ++slot) {
         const OverviewCell& c = model.cell(slot);

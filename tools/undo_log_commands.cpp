@@ -24,7 +24,9 @@ int undoLog(const QStringList& args)
     }
     const QDir runs(CardUndoFiles::SetCacheFolder(CardUndoFiles::CacheRoot(), folder));
     std::vector<std::pair<CardUndoStep, bool>> steps; // and whether undone
-    for (const QString& run : runs.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    const QStringList names =
+        CardUndoFiles::IsPlainFolder(runs.path()) ? CardUndoFiles::SubFolders(runs.path()) : QStringList();
+    for (const QString& run : names) {
         CardUndoLog::History history = CardUndoLog::Read(CardUndoFiles::IndexPath(runs.filePath(run)));
         for (CardUndoStep& step : history.done)
             steps.emplace_back(std::move(step), false);

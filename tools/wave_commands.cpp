@@ -14,34 +14,6 @@ void printKey(const char* key, qint64 value)
 
 // INFO texts are the file's bytes; they go out unchanged but for control
 // characters, which are escaped so that each text stays on its own line.
-QByteArray escapeControls(const QByteArray& text)
-{
-    QByteArray escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '\\':
-            escaped += "\\\\";
-            break;
-        case '\r':
-            escaped += "\\r";
-            break;
-        case '\n':
-            escaped += "\\n";
-            break;
-        case '\t':
-            escaped += "\\t";
-            break;
-        default:
-            if (uchar(c) < 32)
-                escaped += "\\x" + QByteArray::number(uchar(c), 16).rightJustified(2, '0');
-            else
-                escaped += c;
-        }
-    }
-    return escaped;
-}
-
 void printRawLine(const QByteArray& line)
 {
     std::fwrite(line.constData(), 1, size_t(line.size()), stdout);

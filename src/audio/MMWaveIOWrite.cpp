@@ -7,16 +7,9 @@
 #include "common/Exception.h"
 #include "common/ReplacingFile.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QtEndian>
-#include <fcntl.h>
 #include <new>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -24,34 +17,6 @@ constexpr char TempPrefix[] = "w";
 constexpr char TempExtension[] = ".TMP";
 constexpr int TempNumberMin = 1;
 constexpr int TempNumberMax = 256;
-
-// A temporary file younger than this may belong to a save that has created
-// it and not yet locked it.
-constexpr qint64 LeftoverAgeSeconds = 10;
-
-// Removes the temporary files of earlier saves in `folder` that were cut
-// short (killed, or a lost machine): a file of one of `names`, of this user,
-// not written for a while, and not locked by a live save. The lock is held
-// while the file is removed, and the name must still be the locked file, so
-// a file another save has just made under that name is never touched.
-void RemoveLeftoverTempFiles(const QString& folder, const QStringList& names)
-{
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    for (const QString& name : names) {
-        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat held {};
-        struct stat named {};
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && held.st_uid == ::geteuid() &&
-            now - held.st_mtim.tv_sec >= LeftoverAgeSeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            ::lstat(path.constData(), &named) == 0 && named.st_dev == held.st_dev &&
-            named.st_ino == held.st_ino)
-            ::unlink(path.constData());
-        ::close(fd);
-    }
-}
 
 // Bytes the record holds: its fixed part plus the format bytes it keeps
 // (counted as for a parsed record).
@@ -171,7 +136,7 @@ int CopyWaveExtras(TWaveIORecord* target, const TWaveIORecord* source)
     return WaveIONoError;
 }
 
-bool MakeTempFileName(ReplacingFile& file, const QString& target)
+bool MakeTempFileName(ReplacingFile& file, const QString& /*target: the file carries it*/)
 {
     // Starting at a pseudo-random number, every name is tried once; a name a
     // file already holds is passed over, never taken from that file.
@@ -182,14 +147,9 @@ bool MakeTempFileName(ReplacingFile& file, const QString& target)
         names.append(QLatin1String(TempPrefix) + QString::number(number, 16).toUpper() +
                      QLatin1String(TempExtension));
     }
-    RemoveLeftoverTempFiles(QFileInfo(target).absolutePath(), names);
+    // Leftovers of saves cut short are swept as the file is made.
     file.setTemporaryNames(names);
-    if (!file.open())
-        return false;
-    // Held until the file is closed, also by a process that is killed: what
-    // tells a live save's file from a leftover.
-    ::flock(file.handle(), LOCK_EX | LOCK_NB);
-    return true;
+    return file.open();
 }
 
 int CreateWaveFile(TWaveIORecord* record, ReplacingFile& file)

@@ -1,6 +1,7 @@
 #include "cardset/CardUndoFiles.h"
 
 #include "common/Exception.h"
+#include "common/FileErrorReason.h"
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 
@@ -8,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
+#include <QSet>
 #include <QStandardPaths>
+#include <cerrno>
 
 namespace {
 
@@ -45,13 +49,60 @@ QString CardUndoFiles::IndexPath(const QString& setCacheFolder)
     return setCacheFolder + QStringLiteral("/history.log");
 }
 
+void CardUndoFiles::ReportStrangeEntry(const QString& path)
+{
+    static QMutex mutex;
+    static QSet<QString> reported;
+    const QMutexLocker locker(&mutex);
+    if (!reported.contains(path)) {
+        reported.insert(path);
+        qWarning("The undo cache holds %s, a link or special file; it is left alone.", qUtf8Printable(path));
+    }
+}
+
+bool CardUndoFiles::IsPlainFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        ReportStrangeEntry(path);
+        return false;
+    }
+    return info.isDir();
+}
+
+QStringList CardUndoFiles::SubFolders(const QString& folder)
+{
+    QStringList names;
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(
+             QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name)) {
+        if (entry.isDir() && !entry.isSymLink())
+            names << entry.fileName();
+        else if (entry.isSymLink() || !entry.isFile())
+            ReportStrangeEntry(entry.filePath());
+    }
+    return names;
+}
+
+QFileInfoList CardUndoFiles::Files(const QString& folder)
+{
+    QFileInfoList files;
+    for (const QFileInfo& entry :
+         QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (entry.isFile() && !entry.isSymLink())
+            files << entry;
+        else
+            ReportStrangeEntry(entry.filePath());
+    }
+    return files;
+}
+
 CardFileState CardUndoFiles::StateOf(const QString& path)
 {
     const std::optional<QString> existing = FileNames::findExisting(path);
     if (!existing || !FileNames::fileExists(*existing))
         return {};
-    QFile file(*existing);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!RegularFile::Open(file, *existing, RegularFile::Links::Follow))
         throw Exception(QStringLiteral("Cannot open file %1.").arg(*existing));
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file))
@@ -59,19 +110,26 @@ CardFileState CardUndoFiles::StateOf(const QString& path)
     return CardFileState{true, file.size(), hash.result()};
 }
 
-CardFileState CardUndoFiles::Copy(const QString& source, const QString& target,
+CardFileState CardUndoFiles::Copy(const QString& source, RegularFile::Links links, const QString& target,
                                   const std::optional<CardFileState>& expected)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        if (expected && !in.exists())
+    QFile in;
+    if (!RegularFile::Open(in, source, links)) {
+        if (expected && errno == ENOENT)
             throw EUndoStepRefused(
                 QStringLiteral("The kept copy %1 is gone; %2 was left as it is.").arg(source, target));
-        throw Exception(QStringLiteral("Cannot open file %1.").arg(source));
+        // A link or special file in the copy's place is no copy of ours.
+        if (expected && (errno == ELOOP || errno == EINVAL)) {
+            ReportStrangeEntry(source);
+            throw EUndoStepRefused(
+                QStringLiteral("The kept copy %1 is damaged; %2 was left as it is.").arg(source, target));
+        }
+        throw WithFileReason(Exception(QStringLiteral("Cannot open file %1.").arg(source)), source, errno);
     }
     ReplacingFile out(target);
     if (!out.open())
-        throw Exception(QStringLiteral("Cannot create file %1.").arg(target));
+        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(target)), target,
+                             out.error());
     QCryptographicHash hash(QCryptographicHash::Sha256);
     CardFileState copied{true, 0, {}};
     for (;;) {
@@ -84,13 +142,15 @@ CardFileState CardUndoFiles::Copy(const QString& source, const QString& target,
         hash.addData(block);
         copied.size += block.size();
         if (!out.write(block.constData(), block.size()))
-            throw Exception(QStringLiteral("Cannot write file %1.").arg(target));
+            throw WithFileReason(Exception(QStringLiteral("Cannot write file %1.").arg(target)), target,
+                                 out.error());
     }
     copied.sha256 = hash.result();
     if (expected && copied != *expected)
         throw EUndoStepRefused(
             QStringLiteral("The kept copy %1 is damaged; %2 was left as it is.").arg(source, target));
     if (!out.commit())
-        throw Exception(QStringLiteral("Cannot create file %1.").arg(target));
+        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(target)), target,
+                             out.error());
     return copied;
 }

@@ -2,22 +2,14 @@
 
 #include "cardset/CardFileObserver.h"
 #include "cardset/CardUndoFiles.h"
+#include "cardset/CardUndoPending.h"
 #include "cardset/CardUndoRun.h"
+#include "cardset/CardUndoSets.h"
 #include "cardset/CardUndoStep.h"
-#include "cardset/CardUndoStore.h"
 
 #include <QObject>
 #include <QString>
-#include <map>
-#include <memory>
 #include <optional>
-#include <vector>
-
-// How much history is kept: the oldest steps go beyond either.
-struct CardUndoLimits {
-    int maxSteps = 200;                    // of each set
-    qint64 maxBytes = 500LL * 1024 * 1024; // of kept copies, over all sets and runs
-};
 
 // The undo history of card file writes, one per set: it hears every write
 // through the document (as a CardFileObserver), keeps what the file held
@@ -33,6 +25,8 @@ struct CardUndoLimits {
 // offered. Each editor writes only its own folder, and cleanup touches only
 // the folders of editors that are gone. One history of a run lives at a time:
 // a second one made beside it cannot lock the run's folders and keeps no steps.
+// The step being made is CardUndoPending's, the sets' histories and their
+// limits CardUndoSets', the writing of a step CardUndoApply's.
 class CardUndoHistory : public QObject, public CardFileObserver {
     Q_OBJECT
 
@@ -78,44 +72,13 @@ class CardUndoHistory : public QObject, public CardFileObserver {
     void commandEnded() override;
 
   private:
-    struct SetHistory;
-
     void openCurrentSet();
-    SetHistory& setFor(const QString& key);
-    void takeOverEndedRuns(SetHistory& set, const QString& key);
-    std::vector<CardUndoStep> stepsStillFitting(SetHistory& set, const QString& key,
-                                                std::vector<CardUndoStep> steps) const;
-    SetHistory* currentSet() const;
-    void pushPending();
-    void dropPending();
-    void enforceLimits(SetHistory& set);
-    bool dropOldest();
-    void removeKept(SetHistory& set, const CardUndoFile& file) const;
-    void removeSteps(SetHistory& set, std::vector<CardUndoStep>& steps) const;
-    void writeIndex(const SetHistory& set) const;
+    QString currentKey() const;
+    CardUndoSets::Set* currentSet() const;
     std::optional<int> takeStep(bool undoing);
-    void checkUnchanged(const CardUndoStep& step, bool undoing) const;
-    void apply(const SetHistory& set, const CardUndoStep& step, bool undoing) const;
-    void putBack(const SetHistory& set, const CardUndoFile& file, bool undoing) const;
     void restorePaths(const CardUndoStep& step, bool undoing);
-    QString labelFor(const CardUndoStep& step) const;
 
     TSetDocument& document_;
-    QString root_;
-    Limits limits_;
-    CardUndoRun run_;
-    std::map<QString, std::unique_ptr<SetHistory>> sets_;
-    // The folders of ended runs not taken over, counted against the byte limit.
-    std::vector<CardUndoRuns::Ended> endedRuns_;
-
-    // The step of the command running, filled as its writes succeed.
-    bool inCommand_ = false;
-    QString commandName_;
-    std::optional<CardUndoStep> pendingStep_;
-    QString pendingKey_;
-    bool pendingDropped_ = false;
-    // The write under way, between aboutToReplace and replaced/replaceFailed.
-    std::optional<CardUndoFile> writing_;
-    int writingMerges_ = -1; // the pending step's entry for the same file, or -1
-    bool writingUnkept_ = false;
+    CardUndoSets sets_;
+    CardUndoPending pending_{sets_};
 };

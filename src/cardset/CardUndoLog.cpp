@@ -1,8 +1,11 @@
 #include "cardset/CardUndoLog.h"
 
 #include "cardset/CardTable.h"
+#include "cardset/CardUndoFiles.h"
 #include "cardset/CardUndoRun.h"
 #include "common/Exception.h"
+#include "common/FileErrorReason.h"
+#include "common/RegularFile.h"
 #include "common/ReplacingFile.h"
 
 #include <QFile>
@@ -10,6 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <cerrno>
 
 namespace {
 
@@ -157,7 +161,8 @@ void CardUndoLog::Write(const QString& indexPath, const History& history)
     const QByteArray bytes = QJsonDocument(QJsonObject{{"steps", steps}}).toJson();
     ReplacingFile out(indexPath);
     if (!out.open() || !out.write(bytes.constData(), bytes.size()) || !out.commit())
-        throw Exception(QStringLiteral("Cannot create file %1.").arg(indexPath));
+        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(indexPath)), indexPath,
+                             out.error());
 }
 
 CardUndoLog::History CardUndoLog::Parse(const QByteArray& bytes)
@@ -180,8 +185,13 @@ CardUndoLog::History CardUndoLog::Parse(const QByteArray& bytes)
 
 CardUndoLog::History CardUndoLog::Read(const QString& indexPath)
 {
-    QFile in(indexPath);
-    if (!in.open(QIODevice::ReadOnly) || in.size() > MaxIndexBytes)
+    QFile in;
+    if (!RegularFile::Open(in, indexPath, RegularFile::Links::Refuse)) {
+        if (errno != ENOENT)
+            CardUndoFiles::ReportStrangeEntry(indexPath);
+        return {};
+    }
+    if (in.size() > MaxIndexBytes)
         return {};
     return Parse(in.read(MaxIndexBytes));
 }

@@ -15,7 +15,15 @@ const QString LockName = QStringLiteral("run.lock");
 
 std::unique_ptr<QLockFile> takeLock(const QString& folder)
 {
-    auto lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + LockName);
+    // The lock reads a lock file it finds: a pipe in its place would never
+    // answer.
+    const QString path = folder + QLatin1Char('/') + LockName;
+    const QFileInfo found(path);
+    if (found.isSymLink() || (found.exists() && !found.isFile())) {
+        CardUndoFiles::ReportStrangeEntry(path);
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(path);
     // Only a lock whose process is gone counts as stale, however old.
     lock->setStaleLockTime(0);
     return lock->tryLock(0) ? std::move(lock) : nullptr;
@@ -24,18 +32,19 @@ std::unique_ptr<QLockFile> takeLock(const QString& folder)
 qint64 bytesIn(const QString& folder)
 {
     qint64 total = 0;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+    for (const QFileInfo& entry : CardUndoFiles::Files(folder))
         total += entry.size();
     return total;
 }
 
+// Links and special files stay where they are, and the folder with them.
 void removeAllBut(const QString& folder, const QString& kept)
 {
-    for (const QFileInfo& entry :
-         QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+    for (const QString& name : CardUndoFiles::SubFolders(folder))
+        QDir(folder + QLatin1Char('/') + name).removeRecursively();
+    for (const QFileInfo& entry : CardUndoFiles::Files(folder))
         if (entry.fileName() != kept)
-            entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
-                                                : QFile::remove(entry.filePath());
+            QFile::remove(entry.filePath());
 }
 
 } // namespace
@@ -45,8 +54,16 @@ CardUndoStore::CardUndoStore(const QString& setCacheFolder, const CardUndoRun& r
 {
     // Another editor may remove the set's folder in the moment it is left
     // empty: the folder is made again then.
-    for (int attempt = 0; attempt < 2 && !lock_; ++attempt)
-        if (QDir().mkpath(folder_))
+    // Neither the set's folder nor the run's may be a link leading elsewhere:
+    // nothing is made through one.
+    const auto linked = [](const QString& path) {
+        const bool link = QFileInfo(path).isSymLink();
+        if (link)
+            CardUndoFiles::ReportStrangeEntry(path);
+        return link;
+    };
+    for (int attempt = 0; attempt < 2 && !lock_ && !linked(setCacheFolder) && !linked(folder_); ++attempt)
+        if (QDir().mkpath(folder_) && CardUndoFiles::IsPlainFolder(folder_))
             lock_ = takeLock(folder_);
     if (!lock_)
         throw Exception(QStringLiteral("Cannot create folder %1.").arg(QDir::toNativeSeparators(folder_)));
@@ -66,7 +83,8 @@ QString CardUndoStore::Keep(const QString& source, TSetDocument::CardPart part, 
 {
     const QString incoming = PathOf(part == TSetDocument::CardPart::Picture ? QStringLiteral("incoming.bmp")
                                                                             : QStringLiteral("incoming.wav"));
-    state = CardUndoFiles::Copy(source, incoming);
+    // The card file may be a link the user made; what the cache holds may not.
+    state = CardUndoFiles::Copy(source, RegularFile::Links::Follow, incoming);
     const QString name = CardUndoLog::KeptName(state, part);
     const auto found = kept_.find(name);
     if (found != kept_.end()) {
@@ -111,7 +129,7 @@ void CardUndoStore::Release(const QString& name)
 
 void CardUndoStore::TakeOver(const QString& endedFolder)
 {
-    for (const QFileInfo& entry : QDir(endedFolder).entryInfoList(QDir::Files | QDir::Hidden)) {
+    for (const QFileInfo& entry : CardUndoFiles::Files(endedFolder)) {
         const QString name = entry.fileName();
         if (!CardUndoLog::IsKeptName(name) || kept_.count(name))
             continue;
@@ -151,14 +169,16 @@ void CardUndoStore::Discard()
 std::vector<CardUndoRuns::Ended> CardUndoRuns::Find(const QString& root, const QString& setCacheFolder)
 {
     QStringList sets;
-    if (!setCacheFolder.isEmpty())
-        sets << setCacheFolder;
-    else
-        for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+    if (!setCacheFolder.isEmpty()) {
+        if (CardUndoFiles::IsPlainFolder(setCacheFolder))
+            sets << setCacheFolder;
+    } else {
+        for (const QString& name : CardUndoFiles::SubFolders(root))
             sets << root + QLatin1Char('/') + name;
+    }
     std::vector<Ended> ended;
     for (const QString& set : sets)
-        for (const QString& name : QDir(set).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        for (const QString& name : CardUndoFiles::SubFolders(set)) {
             const std::optional<CardUndoRun> run = CardUndoRun::FromName(name);
             const QString folder = set + QLatin1Char('/') + name;
             if (run && run->OwnerGone() && takeLock(folder))
@@ -170,7 +190,7 @@ std::vector<CardUndoRuns::Ended> CardUndoRuns::Find(const QString& root, const Q
 std::unique_ptr<QLockFile> CardUndoRuns::LockEnded(const QString& folder)
 {
     const std::optional<CardUndoRun> run = CardUndoRun::FromName(QFileInfo(folder).fileName());
-    if (!run || !run->OwnerGone())
+    if (!run || !run->OwnerGone() || !CardUndoFiles::IsPlainFolder(folder))
         return nullptr;
     return takeLock(folder);
 }
@@ -190,12 +210,12 @@ bool CardUndoRuns::Remove(const QString& folder, std::unique_ptr<QLockFile> lock
 
 void CardUndoRuns::RemoveOldLayout(const QString& root)
 {
-    for (const QString& name : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    for (const QString& name : CardUndoFiles::SubFolders(root)) {
         const QString set = root + QLatin1Char('/') + name;
-        if (QDir(set).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        if (CardUndoFiles::Files(set).isEmpty())
             continue;
         if (const std::unique_ptr<QLockFile> lock = takeLock(set)) {
-            for (const QFileInfo& entry : QDir(set).entryInfoList(QDir::Files | QDir::Hidden))
+            for (const QFileInfo& entry : CardUndoFiles::Files(set))
                 if (entry.fileName() != LockName)
                     QFile::remove(entry.filePath());
         }

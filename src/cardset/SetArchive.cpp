@@ -4,7 +4,9 @@
 
 #include "cardset/SetArchiveReader.h"
 #include "cardset/SetFolders.h"
+#include "common/FileErrorReason.h"
 #include "common/FileNames.h"
+#include "common/Leftovers.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,8 +16,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace {
+
+ESetArchiveError fileError(const QString& message, const QString& path, int errorNumber)
+{
+    return WithFileReason(ESetArchiveError(message), path, errorNumber);
+}
 
 // Writes each set file into a new folder; nothing it writes replaces anything.
 class FolderSink final : public SetArchiveReader::Sink {
@@ -26,26 +34,91 @@ class FolderSink final : public SetArchiveReader::Sink {
     {
         file_.setFileName(folder_ + QLatin1Char('/') + name);
         if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw ESetArchiveError(QStringLiteral("Cannot create file %1").arg(file_.fileName()));
+            throw fileError(QStringLiteral("Cannot create file %1").arg(file_.fileName()), file_.fileName(),
+                            errno);
     }
 
     void write(const char* data, qsizetype length) override
     {
         if (file_.write(data, length) != length)
-            throw ESetArchiveError(QStringLiteral("Cannot write file %1").arg(file_.fileName()));
+            throw fileError(QStringLiteral("Cannot write file %1").arg(file_.fileName()), file_.fileName(),
+                            errno);
     }
 
     void end(qint64 modified) override
     {
         file_.setFileTime(QDateTime::fromSecsSinceEpoch(modified), QFileDevice::FileModificationTime);
         if (!file_.flush())
-            throw ESetArchiveError(QStringLiteral("Cannot write file %1").arg(file_.fileName()));
+            throw fileError(QStringLiteral("Cannot write file %1").arg(file_.fileName()), file_.fileName(),
+                            errno);
         file_.close();
     }
 
   private:
     QString folder_;
     QFile file_;
+};
+
+// Marks a staging folder as in use for as long as the unpack runs.
+class HeldFolder {
+  public:
+    explicit HeldFolder(const QString& folder)
+        : fd_(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC))
+    {
+        if (fd_ >= 0)
+            Leftovers::Hold(fd_);
+    }
+    ~HeldFolder()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    HeldFolder(const HeldFolder&) = delete;
+    HeldFolder& operator=(const HeldFolder&) = delete;
+
+  private:
+    int fd_;
+};
+
+// The folder a set of this name would take in `ed`; raises when the name
+// cannot name a set or is taken.
+QString checkTarget(const QString& ed, const QString& setName)
+{
+    if (!IsUsableSetName(setName))
+        throw ESetArchiveError(QStringLiteral("\"%1\" cannot name a set").arg(setName));
+    const QString target = ed + QLatin1Char('/') + setName;
+    if (FileNames::findExisting(target))
+        throw ESetNameTaken(setName);
+    return target;
+}
+
+// Makes a folder and those above it that are missing; unless kept, those it
+// made go again (while still empty) when it goes.
+class MadeFolders {
+  public:
+    explicit MadeFolders(const QString& folder)
+    {
+        for (QString path = folder; !path.isEmpty() && !QFileInfo::exists(path);) {
+            made_ << path;
+            const QString up = QFileInfo(path).path();
+            path = up == path ? QString() : up;
+        }
+        if (!QDir().mkpath(folder))
+            throw fileError(QStringLiteral("Cannot create the folder %1").arg(folder), folder, errno);
+    }
+    ~MadeFolders()
+    {
+        if (!kept_)
+            for (const QString& path : made_)
+                QDir().rmdir(path);
+    }
+    MadeFolders(const MadeFolders&) = delete;
+    MadeFolders& operator=(const MadeFolders&) = delete;
+    void keep() const { kept_ = true; }
+
+  private:
+    QStringList made_; // the deepest first
+    mutable bool kept_ = false;
 };
 
 // Moves the finished folder into place unless something took its name
@@ -62,7 +135,7 @@ void moveIntoPlace(const QString& from, const QString& to, const QString& name)
     if (errno == EINVAL && !FileNames::findExisting(to) &&
         std::rename(source.constData(), target.constData()) == 0)
         return;
-    throw ESetArchiveError(QStringLiteral("Cannot create the folder %1").arg(to));
+    throw fileError(QStringLiteral("Cannot create the folder %1").arg(to), to, errno);
 }
 
 } // namespace
@@ -83,31 +156,32 @@ SetArchive::Contents SetArchive::InspectBytes(const QByteArray& bytes, const QSt
 SetArchive::Unpacked SetArchive::Unpack(const QString& zipPath, const QString& edFolder, const QString& name,
                                         const Limits& limits)
 {
-    // The whole archive passes the checks before anything is written.
-    const Contents contents = Inspect(zipPath, limits);
-    const QString setName = name.isEmpty() ? contents.setName : name;
-    if (!IsUsableSetName(setName))
-        throw ESetArchiveError(QStringLiteral("\"%1\" cannot name a set").arg(setName));
+    if (!QFileInfo(zipPath).isFile())
+        throw ESetArchiveError(QStringLiteral("Cannot open file %1").arg(zipPath));
     const QString ed = QDir::cleanPath(edFolder);
-    if (!QDir().mkpath(ed))
-        throw ESetArchiveError(QStringLiteral("Cannot create the folder %1").arg(ed));
-    const QString target = ed + QLatin1Char('/') + setName;
-    if (FileNames::findExisting(target))
-        throw ESetNameTaken(setName);
+    if (!name.isEmpty())
+        checkTarget(ed, name);
+    const MadeFolders made(ed);
 
-    // Beside "Ed", so that the open dialogs never show a set half unpacked;
-    // beside the folder itself when "Ed" is a link, so the move stays on one
-    // file system.
+    // One pass checks and writes: the files go into a hidden folder beside
+    // "Ed" (beside the folder itself when "Ed" is a link, so the move stays
+    // on one file system), which takes the set's place only once every check
+    // has passed and every file is whole; a refused archive leaves nothing.
     const QFileInfo real(QFileInfo(ed).canonicalFilePath());
+    Leftovers::Sweep(real.absolutePath());
     QTemporaryDir temporary(real.absolutePath() + QStringLiteral("/.") + real.fileName() +
                             QStringLiteral("-import-XXXXXX"));
     if (!temporary.isValid())
-        throw ESetArchiveError(QStringLiteral("Cannot create a temporary folder beside %1").arg(ed));
-    const QString staging = temporary.filePath(setName);
+        throw fileError(QStringLiteral("Cannot create a temporary folder beside %1").arg(ed), ed, errno);
+    const HeldFolder held(temporary.path());
+    const QString staging = temporary.filePath(QStringLiteral("set"));
     if (!QDir().mkdir(staging))
-        throw ESetArchiveError(QStringLiteral("Cannot create the folder %1").arg(staging));
+        throw fileError(QStringLiteral("Cannot create the folder %1").arg(staging), staging, errno);
     FolderSink sink(staging);
     const Contents written = SetArchiveReader::forFile(zipPath, limits).read(&sink);
+    const QString setName = name.isEmpty() ? written.setName : name;
+    const QString target = checkTarget(ed, setName);
     moveIntoPlace(staging, target, setName);
+    made.keep();
     return {target, written};
 }

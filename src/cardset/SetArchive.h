@@ -9,12 +9,11 @@
 // A card set as one file to send: a zip archive whose one top folder, named
 // after the set, holds the set's C*.bmp, S*.wav and Set.cfg and nothing else.
 //
-// Archives come from anyone, so reading one is refused whole, before anything
-// is written, at the first entry that could reach outside the set's folder or
-// exhaust the disk: absolute paths, "..", symbolic and hard links, devices,
-// more than Limits::maxUnpackedBytes in all, or more unpacked than maxRatio
-// times the archive's size. Entries that are not a set's files are listed and
-// left out.
+// Archives come from anyone, so reading one is refused whole, before any set
+// folder appears and before more than the limits are written, at the first
+// entry that could reach outside the set's folder or exhaust the disk: absolute paths, "..", symbolic and
+// hard links, devices, more than Limits::maxUnpackedBytes in all, or more unpacked than maxRatio times the
+// archive's size. Entries that are not a set's files are listed and left out.
 
 // An archive that cannot be packed, read or unpacked; the message names the
 // entry concerned where there is one.
@@ -58,9 +57,11 @@ struct Contents {
 QString ArchiveFileName(const QString& setFolder);
 
 // Writes the set in `setFolder` as the archive `zipPath`, which is replaced
-// only once it is whole. Raises ESetArchiveError (no set files, a file that
-// cannot be read, the archive cannot be written).
-void Pack(const QString& setFolder, const QString& zipPath);
+// only once it is whole. Returns the names of the set files left out: links
+// that lead out of the folder, and what is no regular file. Raises
+// ESetArchiveError (no set files, a file that cannot be read, the archive
+// cannot be written).
+QStringList Pack(const QString& setFolder, const QString& zipPath);
 
 // Reads the whole archive through the checks without writing anything.
 // Raises ESetArchiveError.
@@ -74,9 +75,10 @@ struct Unpacked {
 };
 
 // Unpacks the set into a new folder of `edFolder` named `name` (empty: the
-// archive's set name). The files are written
-// into a temporary folder beside `edFolder`, which is moved into place only
-// when every file is whole; on any failure nothing is left behind. Raises
+// archive's set name), checking as it reads. The files are written into a
+// hidden temporary folder beside `edFolder`, which is moved into place only
+// when every check has passed and every file is whole; on any failure
+// nothing is left behind. Raises
 // ESetNameTaken when a folder of that name (letter case ignored) exists, and
 // ESetArchiveError.
 Unpacked Unpack(const QString& zipPath, const QString& edFolder, const QString& name = QString(),

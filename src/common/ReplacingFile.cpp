@@ -1,6 +1,7 @@
 #include "common/ReplacingFile.h"
 
 #include "common/FileNames.h"
+#include "common/Leftovers.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,13 +54,16 @@ bool ReplacingFile::open()
     // A folder is never replaced by a file, nor a file the user protected.
     if (const int blocker = FileNames::replaceBlocker(target_))
         return fail(blocker);
+    Leftovers::Sweep(info.path());
     const qsizetype attempts = names_.isEmpty() ? NameAttempts : names_.size();
     for (qsizetype attempt = 0; attempt < attempts; ++attempt) {
         const QString name = names_.isEmpty() ? temporaryNameFor(info) : names_.at(attempt);
         temporary_ = info.path() + QLatin1Char('/') + name;
         fd_ = ::open(QFile::encodeName(temporary_).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
+            Leftovers::Hold(fd_);
             return true;
+        }
         if (errno != EEXIST)
             break;
     }
@@ -71,7 +75,7 @@ bool ReplacingFile::open()
 bool ReplacingFile::write(const char* data, qint64 length)
 {
     if (fd_ < 0)
-        return fail(EBADF);
+        return fail(error_ ? error_ : EBADF); // the first failure is the one to report
     while (length > 0) {
         const ssize_t written = ::write(fd_, data, size_t(length));
         if (written < 0 && errno == EINTR)
@@ -89,7 +93,7 @@ bool ReplacingFile::write(const char* data, qint64 length)
 bool ReplacingFile::commit()
 {
     if (fd_ < 0)
-        return fail(EBADF);
+        return fail(error_ ? error_ : EBADF); // the first failure is the one to report
     struct stat existing {};
     if (::stat(QFile::encodeName(target_).constData(), &existing) == 0)
         ::fchmod(fd_, existing.st_mode & PermissionBits); // best effort, as when the file is new

@@ -1,5 +1,6 @@
 #include "print/CardPrint.h"
 
+#include "common/FileErrorReason.h"
 #include "common/ReplacingFile.h"
 #include "images/BitmapErrors.h"
 
@@ -150,7 +151,7 @@ void WriteCardsPdf(const CardPrint& print, const QString& path)
     const QByteArray bytes = print.pdf();
     ReplacingFile file(path);
     if (!file.open())
-        throw EFCreateError(path);
+        throw EFCreateError(path, FileErrorReason(file.error(), path));
     if (!file.write(bytes.constData(), bytes.size()) || !file.commit())
-        throw EWriteError();
+        throw EWriteError(path, FileErrorReason(file.error(), path));
 }

@@ -1,5 +1,6 @@
 #include "web/WebPage.h"
 
+#include "common/FileErrorReason.h"
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 #include "game/GameCards.h"
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstring>
 
 namespace {
 
@@ -185,8 +185,8 @@ Page Export(const QString& folder, const QString& outFile, const Options& option
     Page page = BuildFromFolder(folder, options);
     ReplacingFile file(outFile);
     if (!file.open() || !file.write(page.html.constData(), page.html.size()) || !file.commit())
-        throw EWebExportError(QStringLiteral("Cannot write the web page %1: %2")
-                                  .arg(outFile, QString::fromLocal8Bit(std::strerror(file.error()))));
+        throw WithFileReason(EWebExportError(QStringLiteral("Cannot write the web page %1").arg(outFile)),
+                             outFile, file.error());
     return page;
 }
 

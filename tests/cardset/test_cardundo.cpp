@@ -14,11 +14,13 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 
 using Part = TSetDocument::CardPart;
 using TestFiles::readBytes;
@@ -345,6 +347,46 @@ class TestCardUndo : public QObject {
         QCOMPARE(history_->UndoCount(), 2); // the oldest of all sets went
         history_->Undo();
         QVERIFY(!QFileInfo::exists(doc_->CaminhoImagem(5)));
+    }
+
+    // What is planted in the cache is neither followed, emptied nor waited
+    // on, and is reported once.
+    void plantedEntriesAreLeftAlone_data()
+    {
+        QTest::addColumn<QString>("planted"); // SET: this set's cache folder
+        QTest::addColumn<QString>("kind");
+        const QString ended = QStringLiteral("SET/9999999-1700000000000");
+        QTest::newRow("a set's folder linked out") << QString("evil") << QString("folder link");
+        QTest::newRow("this set's folder linked out") << QString("SET") << QString("folder link");
+        QTest::newRow("ended run linked out") << ended << QString("folder link");
+        QTest::newRow("index a pipe") << ended + "/history.log" << QString("pipe");
+        QTest::newRow("index linked to a pipe") << ended + "/history.log" << QString("pipe link");
+        QTest::newRow("lock a pipe") << ended + "/run.lock" << QString("pipe");
+    }
+    void plantedEntriesAreLeftAlone()
+    {
+        QFETCH(QString, planted);
+        QFETCH(QString, kind);
+        history_.reset();
+        QTemporaryDir outside;
+        TestFiles::writeBytes(outside.filePath("keep.bmp"), content(1));
+        QVERIFY(::mkfifo(QFile::encodeName(outside.filePath("pipe")).constData(), 0600) == 0);
+        const QString set = CardUndoFiles::SetCacheFolder(cache_->path(), set_.path());
+        const QString path =
+            planted.startsWith("SET") ? set + planted.mid(3) : cache_->path() + '/' + planted;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        if (kind == "pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else
+            QVERIFY(QFile::link(kind == "pipe link" ? outside.filePath("pipe") : outside.path(), path));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("undo cache holds .*left alone"));
+        start();
+        QTest::failOnWarning(QRegularExpression("undo cache holds"));
+        start();
+        QCOMPARE(QDir(outside.path()).entryList(QDir::Files | QDir::System),
+                 QStringList({"keep.bmp", "pipe"}));
+        QCOMPARE(readBytes(outside.filePath("keep.bmp")), content(1));
+        QVERIFY(QFileInfo(path).isSymLink() || QFileInfo::exists(path));
     }
 
     void editorsRunningAtOnce()

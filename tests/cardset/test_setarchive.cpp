@@ -10,6 +10,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using TestFiles::readBytes;
 using TestFiles::writeBytes;
@@ -259,6 +263,87 @@ class TestSetArchive : public QObject {
         const QString ed = dir.filePath(QStringLiteral("Ed"));
         QVERIFY_THROWS_EXCEPTION(ESetArchiveError, SetArchive::Unpack(zip, ed));
         QCOMPARE(entriesOf(dir.path()), QStringList{QStringLiteral("damaged.zip")});
+    }
+
+    void packLeavesOutLinksOutOfTheSet()
+    {
+        QTemporaryDir dir;
+        const QString set = dir.filePath(QStringLiteral("Farm"));
+        QVERIFY(QDir().mkpath(set));
+        writeBytes(set + QStringLiteral("/C01.bmp"), "BM card");
+        writeBytes(dir.filePath(QStringLiteral("secret")), "not to be sent");
+        QVERIFY(QFile::link(QStringLiteral("C01.bmp"), set + QStringLiteral("/C02.bmp")));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("secret")), set + QStringLiteral("/C03.bmp")));
+        const QString zip = dir.filePath(QStringLiteral("Farm.zip"));
+        const auto run =
+            TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {QStringLiteral("pack"), set, zip});
+        QCOMPARE(run.outLines(), QStringList{QStringLiteral("skipped: C03.bmp")});
+        QCOMPARE(SetArchive::Inspect(zip).files, (QStringList{"C01.bmp", "C02.bmp"}));
+    }
+
+    void toolEscapesControlCharactersInNames()
+    {
+        QTemporaryDir dir;
+        const QString zip = dir.filePath(QStringLiteral("a.zip"));
+        makeZip(zip, QStringLiteral("z.writestr('Animals/C01.bmp', bmp)\n"
+                                    "z.writestr('Hostile/\\x1b]0;owned\\x07\\n.txt', b'x')"));
+        const auto run =
+            TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL),
+                                  {QStringLiteral("unpack"), zip, dir.filePath(QStringLiteral("Ed"))});
+        QCOMPARE(run.outLines().last(), QStringLiteral("skipped: Hostile/\\x1b]0;owned\\x07\\n.txt"));
+    }
+
+    // Writers killed mid-write leave temporaries; the next write into that
+    // folder removes those no live write holds, once they are old.
+    void abandonedTemporariesAreSweptByTheNextWrite_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<int>("age"); // seconds
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("unpack"); // the next write: else a pack
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("replacing write's")
+            << ".Farm.zip.0a1b2c3d.tmp" << false << 60 << false << false << true;
+        QTest::newRow("unpack's staging folder")
+            << ".Ed-import-Ab12Cd" << true << 60 << false << true << true;
+        QTest::newRow("held by a live write")
+            << ".Farm.zip.0a1b2c3d.tmp" << false << 60 << true << false << false;
+        QTest::newRow("staging folder in use") << ".Ed-import-Ab12Cd" << true << 60 << true << true << false;
+        QTest::newRow("just made") << ".C01.bmp.0a1b2c3d.tmp" << false << 2 << false << false << false;
+        QTest::newRow("another name") << "notes.tmp" << false << 60 << false << false << false;
+    }
+    void abandonedTemporariesAreSweptByTheNextWrite()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, folder);
+        QFETCH(int, age);
+        QFETCH(bool, held);
+        QFETCH(bool, unpack);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString set = dir.filePath(QStringLiteral("Farm"));
+        QVERIFY(QDir().mkpath(set));
+        writeBytes(set + QStringLiteral("/C01.bmp"), "BM card");
+        const QString zip = dir.filePath(QStringLiteral("Farm.zip"));
+        SetArchive::Pack(set, zip);
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Ed"))));
+        const QString planted = dir.filePath(name);
+        QVERIFY(!folder || QDir().mkpath(planted + QStringLiteral("/Farm")));
+        writeBytes(folder ? planted + QStringLiteral("/Farm/C01.bmp") : planted, "half");
+        const int fd = ::open(QFile::encodeName(planted).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(fd >= 0);
+        if (held)
+            QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
+        const timespec when = {time(nullptr) - age, 0};
+        const timespec times[2] = {when, when};
+        QCOMPARE(::futimens(fd, times), 0);
+        if (unpack)
+            SetArchive::Unpack(zip, dir.filePath(QStringLiteral("Ed")), QStringLiteral("Farm 2"));
+        else
+            SetArchive::Pack(set, zip);
+        ::close(fd);
+        QCOMPARE(!QFileInfo::exists(planted), removed);
     }
 
     void importAsksForAnotherNameWhenTaken()

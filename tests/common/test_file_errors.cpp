@@ -4,6 +4,7 @@
 
 #include "Requirements.h"
 #include "cardset/CardTable.h"
+#include "cardset/SetArchive.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetDocument.h"
 #include "cardset/Unprivileged.h"
@@ -22,6 +23,7 @@
 namespace {
 
 enum class Place { ReadOnlyFolder, GoneFolder, FullDisk };
+enum class Writer { Settings, CardPicture, Archive };
 
 // A file system of a few pages, filled to its last byte. Mounting needs the
 // superuser; mounted() is false where that is not allowed.
@@ -85,25 +87,31 @@ class TestFileErrors : public QObject {
   private slots:
     void errorNamesTheFileAndTheReason_data()
     {
-        QTest::addColumn<bool>("settings"); // the set's settings, else a card picture
+        QTest::addColumn<Writer>("writer");
         QTest::addColumn<Place>("place");
         QTest::addColumn<QString>("expected"); // %1: the file's path
-        QTest::newRow("Salve set, read-only folder")
-            << true << Place::ReadOnlyFolder << "File access denied.\n%1\nThe folder is read-only.";
+        QTest::newRow("Salve set, read-only folder") << Writer::Settings << Place::ReadOnlyFolder
+                                                     << "File access denied.\n%1\nThe folder is read-only.";
         QTest::newRow("Salve set, folder gone")
-            << true << Place::GoneFolder << "File not found.\n%1\nThe folder does not exist.";
+            << Writer::Settings << Place::GoneFolder << "File not found.\n%1\nThe folder does not exist.";
         QTest::newRow("Salve set, full disk")
-            << true << Place::FullDisk << "Disk full.\n%1\nThe disk is full.";
-        QTest::newRow("card picture, read-only folder")
-            << false << Place::ReadOnlyFolder << "Cannot create file %1.\nThe folder is read-only.";
-        QTest::newRow("card picture, folder gone")
-            << false << Place::GoneFolder << "Cannot create file %1.\nThe folder does not exist.";
+            << Writer::Settings << Place::FullDisk << "Disk full.\n%1\nThe disk is full.";
+        QTest::newRow("card picture, read-only folder") << Writer::CardPicture << Place::ReadOnlyFolder
+                                                        << "Cannot create file %1.\nThe folder is read-only.";
+        QTest::newRow("card picture, folder gone") << Writer::CardPicture << Place::GoneFolder
+                                                   << "Cannot create file %1.\nThe folder does not exist.";
         QTest::newRow("card picture, full disk")
-            << false << Place::FullDisk << "Stream write error.\n%1\nThe disk is full.";
+            << Writer::CardPicture << Place::FullDisk << "Stream write error.\n%1\nThe disk is full.";
+        QTest::newRow("archive, read-only folder")
+            << Writer::Archive << Place::ReadOnlyFolder << "Cannot create file %1.\nThe folder is read-only.";
+        QTest::newRow("archive, folder gone")
+            << Writer::Archive << Place::GoneFolder << "Cannot create file %1.\nThe folder does not exist.";
+        QTest::newRow("archive, full disk")
+            << Writer::Archive << Place::FullDisk << "Cannot write the archive %1.\nThe disk is full.";
     }
     void errorNamesTheFileAndTheReason()
     {
-        QFETCH(bool, settings);
+        QFETCH(Writer, writer);
         QFETCH(Place, place);
         QFETCH(QString, expected);
         QTemporaryDir root;
@@ -118,10 +126,18 @@ class TestFileErrors : public QObject {
             Unprivileged::makeWritable(root.path(), true);
             Unprivileged::makeReadOnly(folder, true);
         }
-        const QString file = folder + (settings ? QStringLiteral("/Set.cfg") : QStringLiteral("/C01.bmp"));
+        const QString file = folder + (writer == Writer::Settings  ? QStringLiteral("/Set.cfg")
+                                       : writer == Writer::Archive ? QStringLiteral("/Farm.zip")
+                                                                   : QStringLiteral("/C01.bmp"));
         const TBitmap picture = blankCard();
+        const QString set = root.filePath(QStringLiteral("Farm"));
+        QVERIFY(QDir().mkpath(set));
+        picture.SaveBitmapFile(set + QStringLiteral("/C01.bmp"));
+        Unprivileged::makeReadOnly(set, true);
         const auto write = [&] {
-            if (!settings)
+            if (writer == Writer::Archive)
+                return (void)SetArchive::Pack(set, file);
+            if (writer == Writer::CardPicture)
                 return picture.SaveBitmapFile(file);
             TSetDocument document;
             document.SetPastaConjunto(folder + QLatin1Char('/')); // as the window keeps it
