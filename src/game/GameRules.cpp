@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int MaxPlayers = 4;
-}
-
 GameRules::GameRules(std::vector<int> pairOfPosition, int players)
     : pairs_(std::move(pairOfPosition)), cards_(pairs_.size(), Card::Down),
       scores_(std::size_t(std::clamp(players, 1, MaxPlayers)), 0)

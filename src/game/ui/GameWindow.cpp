@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int PairChoices[] = {4, 6, 8, 10, 12, 15, 20};
-constexpr int MaxPlayers = 4;
 // The model reports each picture as it is decoded: look once they pause.
 constexpr int SettleMs = 50;
 
@@ -56,7 +54,7 @@ GameWindow::GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* 
       options_(options)
 {
     setWindowFlag(Qt::Window);
-    options_.players = std::clamp(options_.players, 1, MaxPlayers);
+    options_.players = std::clamp(options_.players, 1, GameRules::MaxPlayers);
     resize(1000, 720);
     buildControls();
 
@@ -65,7 +63,7 @@ GameWindow::GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* 
     connect(&settle_, &QTimer::timeout, this, &GameWindow::picturesChanged);
     connect(&pictures_, &OverviewModel::cellChanged, &settle_, qOverload<>(&QTimer::start));
     missTimer_.setSingleShot(true);
-    missTimer_.setInterval(MissShownMs);
+    missTimer_.setInterval(GameRules::MissShownMs);
     connect(&missTimer_, &QTimer::timeout, this, &GameWindow::turnBackMiss);
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, &GameWindow::updateCounters);
@@ -130,7 +128,7 @@ QWidget* GameWindow::buildTopBar()
     });
 
     playersChoice_ = new QSpinBox(bar);
-    playersChoice_->setRange(1, MaxPlayers);
+    playersChoice_->setRange(1, GameRules::MaxPlayers);
     playersChoice_->setValue(options_.players);
     auto* playersLabel = new QLabel(tr("Pla&yers:"), bar);
     playersLabel->setBuddy(playersChoice_);
@@ -224,7 +222,7 @@ void GameWindow::fillPairChoices()
 {
     const int playable = int(cards_.playable.size());
     pairsChoice_->clear();
-    for (const int pairs : PairChoices)
+    for (const int pairs : GameRules::PairChoices)
         if (pairs < playable)
             pairsChoice_->addItem(QString::number(pairs), pairs);
     // A count given on the command line that the list lacks joins it.

@@ -65,8 +65,6 @@ class GameWindow : public QWidget {
     // The box the game's own pictures are decoded to: a card of a dozen on a
     // projector's screen, and quick enough to decode (see bench/game.sh).
     static constexpr QSize FaceBox{384, 384};
-    // A miss stays up this long.
-    static constexpr int MissShownMs = 1500;
 
   signals:
     // A new deal is on the board.
