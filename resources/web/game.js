@@ -408,7 +408,8 @@ function wireControls() {
   board.addEventListener("keydown", moveFocus);
   byId("new-game").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
   byId("play-again").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
-  byId("pairs-choice").addEventListener("change", (event) => start(newSeed(), Number(event.target.value)));
+  // The same seed with another count: the new deal can be replayed from the address.
+  byId("pairs-choice").addEventListener("change", (event) => start(game.seed, Number(event.target.value)));
   byId("players-choice").addEventListener("change", () => start(game.seed, game.slots.length / 2));
   const animate = byId("animate");
   animate.addEventListener("change", () => document.body.classList.toggle("still", !animate.checked));
