@@ -12,6 +12,7 @@
 #include <optional>
 
 class GameBoard;
+class QBoxLayout;
 class OverviewModel;
 struct OverviewSet;
 class QCheckBox;
@@ -72,6 +73,9 @@ class GameWindow : public QWidget {
     // Every pair of the deal was found.
     void gameWon();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     GameWindow(std::unique_ptr<OverviewModel> own, const OverviewModel* shared, const GameOptions& options,
                QWidget* parent);
@@ -106,6 +110,8 @@ class GameWindow : public QWidget {
     std::unique_ptr<GameRules> rules_;
 
     GameBoard* board_ = nullptr;
+    QBoxLayout* middle_ = nullptr; // the board and the players
+    QBoxLayout* bottom_ = nullptr; // the status and the counters
     QComboBox* pairsChoice_ = nullptr;
     QSpinBox* playersChoice_ = nullptr;
     QLabel* seedLabel_ = nullptr;
