@@ -3,10 +3,10 @@
 // The memory game of one card set, played in the page the editor exported.
 // The set's pictures and sounds come with the page (the "set-data" element);
 // the deal is the editor's own, so a seed gives the same board here, in the
-// game window and in `tessellor-tool deal`.
+// game window and in `tessellor-tool deal`. The rules' numbers (pair choices,
+// the miss time, the player limit) come with the data too, from the editor.
+// Loaded by Node, the file gives its generator and deal and touches no page.
 
-const MissShownMs = 1500;
-const PairChoices = [4, 6, 8, 10, 12, 15, 20];
 const MaxSeed = 4294967295;
 
 // mulberry32: the deal's generator over a 32-bit unsigned state; each call
@@ -76,10 +76,10 @@ function formatTime(ms) {
   return `${Math.floor(seconds / 60)}:${String(seconds % 60).padStart(2, "0")}`;
 }
 
-const set = JSON.parse(byId("set-data").textContent);
-const board = byId("board");
+let set = null;
+let board = null;
+let playerNames = [];
 const sounds = new Map();
-const playerNames = ["Player 1", "Player 2", "Player 3", "Player 4"];
 let game = null;
 
 function soundOf(slot) {
@@ -239,7 +239,7 @@ function secondCard() {
   game.missTimer = setTimeout(() => {
     turnBack();
     showCounters();
-  }, MissShownMs);
+  }, set.rules.missShownMs);
 }
 
 function finish() {
@@ -283,7 +283,7 @@ function showPlayers(count) {
 function showPairChoices(pairs) {
   const choice = byId("pairs-choice");
   const all = set.playable.length;
-  const counts = PairChoices.filter((n) => n < all);
+  const counts = set.rules.pairChoices.filter((n) => n < all);
   if (pairs !== all && !counts.includes(pairs)) {
     counts.push(pairs);
     counts.sort((a, b) => a - b);
@@ -296,6 +296,15 @@ function showPairChoices(pairs) {
     choice.append(option);
   }
   choice.value = String(pairs);
+}
+
+function showPlayerChoices() {
+  const choice = byId("players-choice");
+  for (let n = 1; n <= set.rules.maxPlayers; n++) {
+    const option = document.createElement("option");
+    option.value = option.textContent = String(n);
+    choice.append(option);
+  }
 }
 
 function showSetInfo() {
@@ -399,7 +408,8 @@ function wireControls() {
   board.addEventListener("keydown", moveFocus);
   byId("new-game").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
   byId("play-again").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
-  byId("pairs-choice").addEventListener("change", (event) => start(newSeed(), Number(event.target.value)));
+  // The same seed with another count: the new deal can be replayed from the address.
+  byId("pairs-choice").addEventListener("change", (event) => start(game.seed, Number(event.target.value)));
   byId("players-choice").addEventListener("change", () => start(game.seed, game.slots.length / 2));
   const animate = byId("animate");
   animate.addEventListener("change", () => document.body.classList.toggle("still", !animate.checked));
@@ -412,6 +422,18 @@ function wireControls() {
   }, 1000);
 }
 
-showSetInfo();
-wireControls();
-startFromAddress();
+function main() {
+  set = JSON.parse(byId("set-data").textContent);
+  board = byId("board");
+  playerNames = Array.from({length: set.rules.maxPlayers}, (_, p) => `Player ${p + 1}`);
+  showSetInfo();
+  showPlayerChoices();
+  wireControls();
+  startFromAddress();
+}
+
+if (typeof document !== "undefined") {
+  main();
+} else if (typeof module !== "undefined") {
+  module.exports = {mulberry32, dealSlots};
+}

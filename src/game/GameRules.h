@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 // The rules of one game, without time or drawing: which cards are up, whose
@@ -17,6 +18,14 @@ class GameRules {
         Match,   // the second card matched: the player goes on
         Miss,    // the second did not: both stay up until turnBack(), the turn passes
     };
+
+    // The facts every player of the game shares, the window as the web page
+    // (which reads them from the data the page is written with).
+    static constexpr int MaxPlayers = 4;
+    // A miss stays up this long before it turns back.
+    static constexpr int MissShownMs = 1500;
+    // The numbers of pairs offered below the set's whole playable count.
+    static constexpr std::array<int, 7> PairChoices{4, 6, 8, 10, 12, 15, 20};
 
     // `pairOfPosition` names the pair of each board position; each pair
     // appears twice. 1 to MaxPlayers players (clamped).

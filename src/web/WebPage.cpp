@@ -5,6 +5,7 @@
 #include "common/ReplacingFile.h"
 #include "game/GameCards.h"
 #include "pictures/SetView.h"
+#include "game/GameRules.h"
 #include "web/WebCardImage.h"
 #include "web/WebPageTemplate.h"
 
@@ -123,6 +124,20 @@ QJsonArray cardEntries(const PictureList& pictures, const SoundList& sounds)
     return cards;
 }
 
+// The rules' numbers as the window plays them, so the page's code need not
+// repeat them.
+QJsonObject gameRules()
+{
+    QJsonArray choices;
+    for (const int pairs : GameRules::PairChoices)
+        choices.append(pairs);
+    QJsonObject rules;
+    rules.insert(QStringLiteral("pairChoices"), choices);
+    rules.insert(QStringLiteral("missShownMs"), GameRules::MissShownMs);
+    rules.insert(QStringLiteral("maxPlayers"), GameRules::MaxPlayers);
+    return rules;
+}
+
 } // namespace
 
 namespace WebPage {
@@ -161,6 +176,7 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     data.insert(QStringLiteral("name"), setName);
     data.insert(QStringLiteral("author"), author);
     data.insert(QStringLiteral("double"), cards.duplo);
+    data.insert(QStringLiteral("rules"), gameRules());
     data.insert(QStringLiteral("cover"), cards.back.isNull() ? QJsonValue() : QJsonValue(coverKey));
     data.insert(QStringLiteral("playable"), numbers(cards.playable));
     data.insert(QStringLiteral("leftOut"), numbers(cards.leftOut));

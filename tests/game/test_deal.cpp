@@ -5,6 +5,10 @@
 #include "game/Deal.h"
 #include "game/Mulberry32.h"
 
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -19,6 +23,28 @@ std::vector<int> range(int first, int last)
     for (int n = first; n <= last; ++n)
         numbers.push_back(n);
     return numbers;
+}
+
+// A list of the deals' fixture, which the web page's deal is checked against
+// too; a fixture that cannot be read ends the test.
+QJsonArray fixture(const QString& list)
+{
+    QFile file(QStringLiteral(DEALS_FIXTURE));
+    QJsonParseError error{};
+    const QJsonDocument document =
+        QJsonDocument::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), &error);
+    if (!document.isObject() || document[list].toArray().isEmpty())
+        qFatal("Cannot read the list %s of %s: %s", qPrintable(list), DEALS_FIXTURE,
+               qPrintable(error.errorString()));
+    return document[list].toArray();
+}
+
+std::vector<int> numbers(const QJsonValue& array)
+{
+    std::vector<int> result;
+    for (const QJsonValue& value : array.toArray())
+        result.push_back(value.toInt());
+    return result;
 }
 
 TestFiles::ProcessRun runTool(const QStringList& args)
@@ -36,14 +62,14 @@ class TestDeal : public QObject {
     {
         QTest::addColumn<uint32_t>("seed");
         QTest::addColumn<std::vector<uint32_t>>("outputs");
-        // Seed 0 by hand: a = 0x6D2B79F5; (a ^ a>>15) * (a|1) = 0x6D2BA3A3 * 0x6D2B79F5
-        // = 0xFE7CA5FF (mod 2^32); t ^ t>>7 = 0xFF805CB4, times t|61 = 0xFE7CA5FF gives
-        // 0xBBCC5B4C, plus t = 0xBA49014B, xored into t = 0x4435A4B4; ^ t>>14 = 0x4434B462.
-        QTest::newRow("seed 0") << 0u << std::vector<uint32_t>{1144304738u, 1416247u, 958946056u};
-        QTest::newRow("seed 1") << 1u << std::vector<uint32_t>{2693262067u, 11749833u, 2265367787u};
-        QTest::newRow("seed 42") << 42u << std::vector<uint32_t>{2581720956u, 1925393290u, 3661312704u};
-        QTest::newRow("state wraps") << 0xFFFFFFFFu
-                                     << std::vector<uint32_t>{3850105811u, 813802916u, 3073704848u};
+        for (const QJsonValue& row : fixture(QStringLiteral("generator"))) {
+            const QJsonObject entry = row.toObject();
+            std::vector<uint32_t> outputs;
+            for (const QJsonValue& output : entry[QStringLiteral("outputs")].toArray())
+                outputs.push_back(uint32_t(output.toDouble()));
+            QTest::newRow(qPrintable(entry[QStringLiteral("name")].toString()))
+                << uint32_t(entry[QStringLiteral("seed")].toDouble()) << outputs;
+        }
     }
     void generatorGivesTheFixedOutputs()
     {
@@ -61,15 +87,13 @@ class TestDeal : public QObject {
         QTest::addColumn<uint32_t>("seed");
         QTest::addColumn<std::vector<int>>("drawn");
         QTest::addColumn<std::vector<int>>("expectedSlots");
-        // Worked through the shuffle by hand from the outputs of the generator.
-        QTest::newRow("gaps in the playable")
-            << std::vector<int>{1, 2, 3, 5, 8} << 3 << 7u << std::vector<int>{2, 1, 5}
-            << std::vector<int>{1, 9, 3, 2, 10, 4};
-        QTest::newRow("4 of 20") << range(1, 20) << 4 << 12345u << std::vector<int>{15, 16, 5, 18}
-                                 << std::vector<int>{9, 29, 35, 30, 31, 32, 36, 10};
-        QTest::newRow("playable unsorted")
-            << std::vector<int>{8, 5, 3, 2, 1} << 3 << 7u << std::vector<int>{2, 1, 5}
-            << std::vector<int>{1, 9, 3, 2, 10, 4};
+        for (const QJsonValue& row : fixture(QStringLiteral("deals"))) {
+            const QJsonObject deal = row.toObject();
+            QTest::newRow(qPrintable(deal[QStringLiteral("name")].toString()))
+                << numbers(deal[QStringLiteral("playable")]) << deal[QStringLiteral("pairs")].toInt()
+                << uint32_t(deal[QStringLiteral("seed")].toDouble()) << numbers(deal[QStringLiteral("drawn")])
+                << numbers(deal[QStringLiteral("slots")]);
+        }
     }
     void dealFollowsTheDefinition()
     {

@@ -295,6 +295,19 @@ class TestGameWindow : public QObject {
         QCOMPARE(five.findChild<QComboBox*>()->currentText(), QStringLiteral("5"));
     }
 
+    // A narrow window beside another, or a small screen: every label shown,
+    // four players, and the window still goes down to a phone's width.
+    void windowGoesDownToPhoneWidth()
+    {
+        QTemporaryDir dir;
+        GameSets::writePairedSet(dir.path(), {1, 2, 4});
+        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 4294967295u, 4});
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
+        window.resize(360, 640);
+        QTRY_COMPARE(window.width(), 360);
+    }
+
     // The card's own sound plays as it turns: a tone heard on the test
     // sound server's monitor.
     void turnedCardIsHeard()

@@ -180,6 +180,14 @@ test("a miss turns back at once on the next click; two players take turns", asyn
   await page.close();
 });
 
+test("another number of pairs keeps the seed", async () => {
+  const page = await openPage();
+  await page.select("#pairs-choice", "4");
+  assert.equal(await page.$eval("#seed", (e) => e.textContent), `Seed: ${Seed}`);
+  assert.equal(new URL(page.url()).hash, `#seed=${Seed}&pairs=4`);
+  await page.close();
+});
+
 test("keyboard alone: arrows, Home, End, Enter and Space", async () => {
   const page = await openPage();
   const pairs = pairsInDealOrder(slots);

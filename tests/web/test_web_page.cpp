@@ -1,6 +1,7 @@
 #include "TestFiles.h"
 #include "audio/SoundDecoder.h"
 #include "game/GameCards.h"
+#include "game/GameRules.h"
 #include "web/WebCardImage.h"
 #include "web/WebPage.h"
 
@@ -225,6 +226,7 @@ void TestWebPage::pageIsSelfContained()
     QCOMPARE(data[QStringLiteral("name")].toString(), name);
     QCOMPARE(data[QStringLiteral("cover")].toString(), QStringLiteral("C00"));
     QCOMPARE(data[QStringLiteral("playable")].toArray(), QJsonArray({1, 2}));
+    QCOMPARE(data[QStringLiteral("rules")][QStringLiteral("maxPlayers")].toInt(), GameRules::MaxPlayers);
     const QJsonArray entries = data[QStringLiteral("cards")].toArray();
     QCOMPARE(entries.size(), 41);
     // A paired set's two cards share one picture and one sound.

@@ -7,7 +7,9 @@
 
 GameBoard::GameBoard(QWidget* parent) : QWidget(parent)
 {
-    setMinimumSize(240, 180);
+    // Small enough that the board and the players fit side by side in a
+    // window of a phone's width.
+    setMinimumSize(200, 150);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

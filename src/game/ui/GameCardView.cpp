@@ -25,14 +25,16 @@ void paintPlainBack(QPainter& painter, const QRect& card, const QPalette& palett
     painter.restore();
 }
 
-// `image` as large as fits in `box`, centred, its aspect kept.
+// `image` as large as fits in `box`, centred, its aspect kept. Centred from
+// the sizes, not from QRect::center(), which lies half a pixel up and left of
+// the middle of an even box and would put the picture a pixel outside it.
 void paintFitted(QPainter& painter, const QRect& box, const QImage& image)
 {
     if (image.isNull())
         return;
     const QSize size = image.size().scaled(box.size(), Qt::KeepAspectRatio);
-    const QRect target(box.center() - QPoint(size.width() / 2, size.height() / 2), size);
-    painter.drawImage(target, image);
+    const QPoint offset((box.width() - size.width()) / 2, (box.height() - size.height()) / 2);
+    painter.drawImage(QRect(box.topLeft() + offset, size), image);
 }
 
 } // namespace
@@ -124,11 +126,16 @@ void GameCardView::paintFace(QPainter& painter, const QRect& card) const
     paintFitted(painter, card, face_);
     if (side_ != Side::Found || flipping())
         return;
-    // Found: a green frame and a tick in the corner.
+    // Found: a green frame and a tick in the corner. The frame's outer edge
+    // is the card's, so it covers the picture's edge on every side: a pen
+    // strokes half its width either side of the line, and a QRect's right
+    // and bottom lie a pixel inside its width and height.
     const QColor green(0x2E, 0x9E, 0x44);
-    painter.setPen(QPen(green, 4));
+    constexpr int FrameWidth = 4;
+    painter.setPen(QPen(green, FrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(card.adjusted(2, 2, -2, -2));
+    constexpr qreal Half = FrameWidth / 2.0;
+    painter.drawRect(QRectF(card).adjusted(Half, Half, -Half, -Half));
     const int mark = std::max(14, card.width() / 5);
     const QRect corner(card.right() - mark - 4, card.top() + 4, mark, mark);
     painter.setRenderHint(QPainter::Antialiasing);

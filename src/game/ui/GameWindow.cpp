@@ -1,5 +1,6 @@
 #include "game/ui/GameWindow.h"
 
+#include "game/ui/FlowLayout.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
 #include "pictures/OverviewModel.h"
@@ -14,15 +15,30 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr int PairChoices[] = {4, 6, 8, 10, 12, 15, 20};
 // The model reports each picture as it is decoded: look once they pause.
 constexpr int SettleMs = 50;
+// Narrower than this, the players go below the board and the counters below
+// the status, so that the board keeps the whole width.
+constexpr int NarrowWidth = 640;
+
+// A label and its control, kept on one row when the controls wrap.
+QWidget* labelled(QWidget* parent, QLabel* label, QWidget* control)
+{
+    auto* pair = new QWidget(parent);
+    auto* row = new QHBoxLayout(pair);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label);
+    row->addWidget(control);
+    label->setBuddy(control);
+    return pair;
+}
 
 // True once the model has no picture still being decoded.
 bool picturesSettled(const OverviewModel& pictures)
@@ -65,7 +81,7 @@ GameWindow::GameWindow(const SetView& set, const GameOptions& options, QWidget* 
     ownPictures_->setThumbnailBox(FaceBox);
     ownPictures_->setSet(set);
     missTimer_.setSingleShot(true);
-    missTimer_.setInterval(MissShownMs);
+    missTimer_.setInterval(GameRules::MissShownMs);
     connect(&missTimer_, &QTimer::timeout, this, &GameWindow::turnBackMiss);
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, &GameWindow::updateCounters);
@@ -97,33 +113,33 @@ void GameWindow::buildControls()
     side->addLayout(playersGrid_);
     side->addStretch(1);
 
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(board_, 1);
-    middle->addLayout(side);
+    middle_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    middle_->addWidget(board_, 1);
+    middle_->addLayout(side);
 
     counters_ = new QLabel(this);
     status_ = new QLabel(this);
+    status_->setWordWrap(true);
     status_->setAccessibleDescription(tr("Game status"));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(status_, 1);
-    bottom->addWidget(counters_);
+    bottom_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    bottom_->addWidget(status_, 1);
+    bottom_->addWidget(counters_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildTopBar());
-    layout->addLayout(middle, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(middle_, 1);
+    layout->addLayout(bottom_);
     buildPlayers();
 }
 
 QWidget* GameWindow::buildTopBar()
 {
     auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
+    auto* row = new FlowLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
 
     pairsChoice_ = new QComboBox(bar);
-    auto* pairsLabel = new QLabel(tr("&Pairs:"), bar);
-    pairsLabel->setBuddy(pairsChoice_);
+    QWidget* pairs = labelled(bar, new QLabel(tr("&Pairs:")), pairsChoice_);
     connect(pairsChoice_, &QComboBox::activated, this, [this] {
         options_.pairs = pairsChoice_->currentData().toInt();
         dealCards(deal_.seed);
@@ -132,8 +148,7 @@ QWidget* GameWindow::buildTopBar()
     playersChoice_ = new QSpinBox(bar);
     playersChoice_->setRange(1, GameRules::MaxPlayers);
     playersChoice_->setValue(options_.players);
-    auto* playersLabel = new QLabel(tr("Pla&yers:"), bar);
-    playersLabel->setBuddy(playersChoice_);
+    QWidget* players = labelled(bar, new QLabel(tr("Pla&yers:")), playersChoice_);
     connect(playersChoice_, &QSpinBox::valueChanged, this, [this](int players) {
         options_.players = players;
         buildPlayers();
@@ -153,12 +168,9 @@ QWidget* GameWindow::buildTopBar()
     sound_ = new QCheckBox(tr("&Sound"), bar);
     sound_->setChecked(true);
 
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             pairsLabel, pairsChoice_, playersLabel, playersChoice_, newGame, seedLabel_, leftOutLabel_})
+    for (QWidget* widget : std::initializer_list<QWidget*>{pairs, players, newGame, seedLabel_, leftOutLabel_,
+                                                           animation_, sound_})
         row->addWidget(widget);
-    row->addStretch(1);
-    row->addWidget(animation_);
-    row->addWidget(sound_);
     return bar;
 }
 
@@ -224,7 +236,7 @@ void GameWindow::fillPairChoices()
 {
     const int playable = int(cards_.playable.size());
     pairsChoice_->clear();
-    for (const int pairs : PairChoices)
+    for (const int pairs : GameRules::PairChoices)
         if (pairs < playable)
             pairsChoice_->addItem(QString::number(pairs), pairs);
     // A count given on the command line that the list lacks joins it.
@@ -297,6 +309,15 @@ void GameWindow::dealCards(uint32_t seed)
     if (firstDeal || (!choosing(pairsChoice_) && !choosing(playersChoice_)))
         board_->card(0)->setFocus(Qt::OtherFocusReason);
     emit dealt();
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    const auto direction =
+        event->size().width() < NarrowWidth ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight;
+    middle_->setDirection(direction);
+    bottom_->setDirection(direction);
+    QWidget::resizeEvent(event);
 }
 
 void GameWindow::setAnimated(bool animated)

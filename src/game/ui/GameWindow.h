@@ -12,6 +12,7 @@
 #include <optional>
 
 class GameBoard;
+class QBoxLayout;
 class OverviewModel;
 struct SetView;
 class QCheckBox;
@@ -61,14 +62,15 @@ class GameWindow : public QWidget {
     // The box the game's own pictures are decoded to: a card of a dozen on a
     // projector's screen, and quick enough to decode (see bench/game.sh).
     static constexpr QSize FaceBox{384, 384};
-    // A miss stays up this long.
-    static constexpr int MissShownMs = 1500;
 
   signals:
     // A new deal is on the board.
     void dealt();
     // Every pair of the deal was found.
     void gameWon();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildControls();
@@ -102,6 +104,8 @@ class GameWindow : public QWidget {
     std::unique_ptr<GameRules> rules_;
 
     GameBoard* board_ = nullptr;
+    QBoxLayout* middle_ = nullptr; // the board and the players
+    QBoxLayout* bottom_ = nullptr; // the status and the counters
     QComboBox* pairsChoice_ = nullptr;
     QSpinBox* playersChoice_ = nullptr;
     QLabel* seedLabel_ = nullptr;
