@@ -539,7 +539,7 @@ class TestWaveDialog : public QObject {
             folder = modal->directory().absolutePath();
         });
         QVERIFY(!dialog_->RunDialog());
-        QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"));
+        QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)"));
         QCOMPARE(folder, fileGiven ? dir_.path() : sub);
     }
 

@@ -32,7 +32,7 @@ namespace {
 
 constexpr int MaxTitleLength = 79;
 // Sounds that are converted into a card sound when chosen.
-constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)";
+constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)";
 constexpr int WaveIOBufferSize = 131072;
 constexpr int OutputBufferSize = 32768;
 constexpr int OutputBuffers = 10;
