@@ -10,6 +10,7 @@
 #include "audio/output/TMMADPCMConverter.h"
 #include "audio/output/TMMWaveFile.h"
 #include "audio/output/TMMWaveOut.h"
+#include "audio/ui/DecodedWavePeaks.h"
 #include "audio/ui/WaveFileDialog.h"
 #include "audio/ui/WaveFormatSymbol.h"
 #include "audio/ui/WaveStripLayout.h"
@@ -331,7 +332,8 @@ void TMMWaveOpenDialog::RefreshTimeout()
 
 bool TMMWaveOpenDialog::Drawable() const
 {
-    return TWavePeaks::CanDraw(*parts_->source.Wave());
+    const TMMWave& wave = *parts_->source.Wave();
+    return TWavePeaks::CanDraw(wave) || DecodedWavePeaks::CanDraw(wave);
 }
 
 void TMMWaveOpenDialog::Refresh()
@@ -386,7 +388,9 @@ void TMMWaveOpenDialog::ComputeWaveform()
     waveform_->BeginTrace();
     int drawn = 0;
     try {
-        drawn = peaks.Compute(wave, [&](int i) { waveform_->TraceColumn(i, progress); });
+        const auto column = [&](int i) { waveform_->TraceColumn(i, progress); };
+        drawn = TWavePeaks::CanDraw(wave) ? peaks.Compute(wave, column)
+                                          : DecodedWavePeaks::Compute(peaks, wave, column);
     } catch (...) {
         waveform_->EndTrace(0);
         throw;
