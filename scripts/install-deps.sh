@@ -7,9 +7,10 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   clang clang-format libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
-  libjpeg62-turbo-dev zlib1g-dev libarchive-dev libsndfile1-dev libsamplerate0-dev libespeak-ng-dev espeak-ng-data
+  libjpeg62-turbo-dev zlib1g-dev libarchive-dev libsndfile1-dev libsamplerate0-dev
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libespeak-ng-dev espeak-ng-data
   qt6-image-formats-plugins qt6-svg-dev libqt6svg6
-  pulseaudio pulseaudio-utils sox python3 ffmpeg poppler-utils time
+  pulseaudio pulseaudio-utils sox python3 ffmpeg flac poppler-utils time
   xvfb xauth imagemagick fonts-dejavu-core
   chromium firefox-esr nodejs
 )

@@ -5,7 +5,7 @@
 
 namespace {
 
-// import-sound SRC OUT.wav: turns an MP3, Ogg Vorbis, Opus, FLAC or other
+// import-sound SRC OUT.wav: turns an MP3, Ogg Vorbis, Opus, FLAC, AAC or other
 // sound file into a card sound, as the editor does when such a file is put on
 // a card.
 const ToolCommand importSound("import-sound", "SRC OUT.wav", [](const QStringList& args) {

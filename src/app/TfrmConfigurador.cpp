@@ -7,6 +7,7 @@
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
 #include "app/commands/EditorCommands.h"
+#include "audio/record/SoundInputWatch.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardUndoHistory.h"
 #include "images/TBitmap.h"
@@ -18,7 +19,6 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -104,8 +104,7 @@ void TfrmConfigurador::connectHandlers()
     // Undo history, the clipboard, and a microphone plugged in or out.
     connect(&session_.UndoHistory(), &CardUndoHistory::changed, this, &TfrmConfigurador::updateActions);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { updateActions(); });
-    connect(new QMediaDevices(this), &QMediaDevices::audioInputsChanged, this,
-            &TfrmConfigurador::updateActions);
+    connect(new SoundInputWatch(this), &SoundInputWatch::changed, this, &TfrmConfigurador::updateActions);
 }
 
 void TfrmConfigurador::runCommand(const QString& undoName, std::function<void()> body,

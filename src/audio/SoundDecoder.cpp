@@ -1,13 +1,11 @@
 #include "audio/SoundDecoder.h"
 
 #include "audio/ESoundImportError.h"
+#include "audio/PlainSoundFile.h"
 
-#include <QFile>
 #include <cstdio>
-#include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,26 +15,6 @@ namespace {
     if (detail != nullptr && *detail != '\0')
         message += QLatin1Char('\n') + QString::fromLocal8Bit(detail);
     throw ESoundImportError(message);
-}
-
-// Opens without blocking, so that a pipe without a writer cannot hang the
-// editor before it is seen to be a pipe; the kind is then taken from the
-// open descriptor itself, so the file cannot be swapped after the test.
-int OpenPlainFile(const QString& path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        Raise(SoundImportText::CannotRead, strerror(errno));
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        Raise(SoundImportText::NotPlainFile);
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return fd;
 }
 
 // libsndfile's words for a file it did not open. Its MP3 decoder reports
@@ -49,9 +27,7 @@ QByteArray OpenFailure()
     return sf_error_number(error == NotRegularFile ? SF_ERR_MALFORMED_FILE : error);
 }
 
-// libsndfile reads through these from a stdio stream with a large buffer:
-// its decoders ask for a few hundred bytes at a time, which would otherwise
-// each be a system call.
+// libsndfile reads through these from a buffered stdio stream.
 sf_count_t StreamLength(void* user)
 {
     struct stat info {};
@@ -81,19 +57,11 @@ sf_count_t StreamTell(void* user)
 
 SF_VIRTUAL_IO StreamIO{StreamLength, StreamSeek, StreamRead, StreamWrite, StreamTell};
 
-constexpr size_t StreamBufferSize = 1 << 16;
-
 } // namespace
 
 SoundDecoder::SoundDecoder(const QString& path)
 {
-    const int fd = OpenPlainFile(path);
-    stream_ = ::fdopen(fd, "rb");
-    if (stream_ == nullptr) {
-        ::close(fd);
-        Raise(SoundImportText::CannotRead, strerror(errno));
-    }
-    std::setvbuf(stream_, nullptr, _IOFBF, StreamBufferSize);
+    stream_ = OpenPlainSoundFile(path);
     SF_INFO info{};
     file_ = sf_open_virtual(&StreamIO, SFM_READ, &info, stream_);
     if (file_ == nullptr) {
@@ -110,7 +78,6 @@ SoundDecoder::SoundDecoder(const QString& path)
     rate_ = info.samplerate;
     channels_ = info.channels;
     format_ = info.format;
-    frames_ = info.frames >= 0 && info.frames < SF_COUNT_MAX ? int64_t(info.frames) : -1;
     sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
 }
 

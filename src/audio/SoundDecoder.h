@@ -24,8 +24,6 @@ class SoundDecoder {
     int Channels() const { return channels_; }
     // libsndfile's format word (major format | subtype).
     int Format() const { return format_; }
-    // Frames the file announces; -1 when it does not know.
-    int64_t AnnouncedFrames() const { return frames_; }
 
     // Reads up to `frames` frames into `out` (resized to what was read,
     // times Channels()); returns the frame count, 0 at the end. Raises
@@ -46,5 +44,4 @@ class SoundDecoder {
     int rate_ = 0;
     int channels_ = 0;
     int format_ = 0;
-    int64_t frames_ = -1;
 };

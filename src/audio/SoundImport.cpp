@@ -3,6 +3,7 @@
 #include "audio/WaveSummary.h"
 
 #include "audio/ESoundImportError.h"
+#include "audio/FfmpegDecoder.h"
 #include "audio/MMWaveIO.h"
 #include "audio/PcmCardWriter.h"
 #include "audio/SoundDecoder.h"
@@ -68,11 +69,10 @@ class PcmBlocks {
 };
 
 // Decodes `in` block by block into `target`; nothing but one block is held.
+// The length is judged by what decodes: headers may lie either way.
 void Convert(SoundDecoder& in, const QString& target)
 {
     const int64_t maxFrames = int64_t(SoundImport::MaxSeconds) * in.SampleRate();
-    if (in.AnnouncedFrames() > maxFrames)
-        Raise(SoundImportText::TooLong);
     const StereoMix mix(in.Channels(), ChannelOrder(in.Format()));
     const int rate = std::min(in.SampleRate(), SoundImport::MaxCardRate);
     std::optional<SoundResampler> resampler;
@@ -104,6 +104,51 @@ void Convert(SoundDecoder& in, const QString& target)
     if (writer.Written() == 0)
         Raise(SoundImportText::NoSound);
     writer.Commit();
+}
+
+// The same for a sound that FFmpeg decodes, already at a card's rate and
+// channel count.
+void Convert(FfmpegDecoder& in, const QString& target)
+{
+    const int64_t maxFrames = int64_t(SoundImport::MaxSeconds) * in.OutputRate();
+    PcmCardWriter writer(target, in.OutputRate(), in.OutputChannels());
+    PcmBlocks out(writer);
+    std::vector<short> block;
+    int64_t frames = 0;
+    while (const int64_t got = in.Read(block, BlockFrames)) {
+        frames += got;
+        if (frames > maxFrames)
+            Raise(SoundImportText::TooLong);
+        out.Write(block);
+    }
+    if (writer.Written() == 0)
+        Raise(SoundImportText::NoSound);
+    writer.Commit();
+}
+
+// libsndfile decodes the file, and all of it: it is not an MP3, whose length
+// libsndfile takes from the header's estimate, and its first block decodes.
+bool SndfileTakes(const QString& path)
+{
+    try {
+        SoundDecoder sound(path);
+        if ((sound.Format() & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG)
+            return false;
+        std::vector<float> block;
+        return sound.Read(block, BlockFrames) > 0;
+    } catch (const ESoundImportError&) {
+        return false;
+    }
+}
+
+QString Description(const QString& format, int rate, int channels, const QString& path)
+{
+    return QStringLiteral("%1; %2.%3 kHz, %4; %5 KB")
+        .arg(format)
+        .arg(rate / 1000)
+        .arg(rate % 1000, 3, 10, QLatin1Char('0'))
+        .arg(WaveChannelsText(channels))
+        .arg(QFileInfo(path).size() / 1024);
 }
 
 QString FormatName(const SoundDecoder& sound)
@@ -138,10 +183,11 @@ bool CanImport(const QString& path)
 {
     if (!QFileInfo(path).isFile() || IsValidWaveFile(path))
         return false;
+    if (SndfileTakes(path))
+        return true;
     try {
-        SoundDecoder sound(path);
-        std::vector<float> block;
-        return sound.Read(block, BlockFrames) > 0;
+        const FfmpegDecoder sound(path, MaxCardRate);
+        return true;
     } catch (const ESoundImportError&) {
         return false;
     }
@@ -151,13 +197,12 @@ QString Describe(const QString& path)
 {
     try {
         const SoundDecoder sound(path);
-        const int rate = sound.SampleRate();
-        return QStringLiteral("%1; %2.%3 kHz, %4; %5 KB")
-            .arg(FormatName(sound))
-            .arg(rate / 1000)
-            .arg(rate % 1000, 3, 10, QLatin1Char('0'))
-            .arg(WaveChannelsText(sound.Channels()))
-            .arg(QFileInfo(path).size() / 1024);
+        return Description(FormatName(sound), sound.SampleRate(), sound.Channels(), path);
+    } catch (const ESoundImportError&) {
+    }
+    try {
+        const FfmpegDecoder sound(path, MaxCardRate);
+        return Description(sound.CodingName(), sound.SampleRate(), sound.Channels(), path);
     } catch (const ESoundImportError&) {
         return QStringLiteral("Unknown");
     }
@@ -165,7 +210,12 @@ QString Describe(const QString& path)
 
 void ToCardSound(const QString& source, const QString& target)
 {
-    SoundDecoder in(source);
+    if (SndfileTakes(source)) {
+        SoundDecoder in(source);
+        Convert(in, target);
+        return;
+    }
+    FfmpegDecoder in(source, MaxCardRate);
     Convert(in, target);
 }
 

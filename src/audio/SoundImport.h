@@ -3,7 +3,8 @@
 #include <QString>
 
 // Card sounds from files of other formats: MP3, Ogg Vorbis, Opus, FLAC and
-// whatever else libsndfile reads. A wave file that the wave object reads is
+// whatever else libsndfile reads; what it does not read (AAC from phones,
+// Ogg FLAC, ...) and MP3s are decoded through FFmpeg. A wave file that the wave object reads is
 // never imported: it keeps the wave path, which copies its bytes unchanged.
 namespace SoundImport {
 
@@ -13,7 +14,7 @@ constexpr int MaxSeconds = 600;
 constexpr int MaxCardRate = 48000;
 
 // True for a plain file that is no wave the wave object reads and whose first
-// block libsndfile decodes. Its length is only checked when it is converted,
+// block libsndfile or FFmpeg decodes. Its length is only checked when it is converted,
 // so that a sound too long is refused with a message that says so.
 bool CanImport(const QString& path);
 

@@ -9,21 +9,22 @@
 #include <numeric>
 #include <utility>
 
-namespace {
-
-constexpr int ColumnStep = 4;
-// A column is read in pieces of at most this size, so that the buffer stays
-// small whatever the file's size and the area's width.
-constexpr int64_t PieceBytes = int64_t(1) << 20;
-constexpr int MaxBitsPerSample = 32;
-
 // How the sample bytes are laid out.
-struct Layout {
+struct TWavePeaks::Layout {
     int sampleBytes = 0; // 1 to 4
     int channels = 0;
     int frameBytes = 0;
     int second = 0; // the channel drawn as the second one (0 for mono)
 };
+
+namespace {
+
+using Layout = TWavePeaks::Layout;
+constexpr int ColumnStep = 4;
+// A column is read in pieces of at most this size, so that the buffer stays
+// small whatever the file's size and the area's width.
+constexpr int64_t PieceBytes = int64_t(1) << 20;
+constexpr int MaxBitsPerSample = 32;
 
 Layout LayoutOf(const TWaveFormat& format)
 {
@@ -252,15 +253,32 @@ int TWavePeaks::Compute(TMMWave& wave, const ColumnDone& columnDone)
 {
     if (!CanDraw(wave) || columns_.empty())
         return 0;
-    const Layout layout = LayoutOf(*wave.WaveFormat());
     const int64_t dataBytes = wave.SamplesToBytes(wave.TimeFormatToSamples(wave.DataSize()));
+    DataOpen open(wave);
+    wave.SetPosition(0);
+    const Reader read = [&wave](char* buffer, int64_t count) {
+        return wave.ReadData(buffer, int32_t(count));
+    };
+    return ComputeFrom(read, LayoutOf(*wave.WaveFormat()), dataBytes, columnDone);
+}
+
+int TWavePeaks::Compute(const Reader& read, int64_t dataBytes, int channels, const ColumnDone& columnDone)
+{
+    if (channels <= 0 || dataBytes <= 0 || columns_.empty())
+        return 0;
+    constexpr int SampleBytes = 2;
+    const Layout layout{SampleBytes, channels, SampleBytes * channels, channels >= 2 ? 1 : 0};
+    return ComputeFrom(read, layout, dataBytes, columnDone);
+}
+
+int TWavePeaks::ComputeFrom(const Reader& read, const Layout& layout, int64_t dataBytes,
+                            const ColumnDone& columnDone)
+{
     const int64_t perColumn = BytesPerColumn(dataBytes, Width(), layout.frameBytes);
     const int64_t pieceLimit = std::max(PieceBytes / perColumn, int64_t(1)) * perColumn;
     const int64_t piece = std::min(perColumn, pieceLimit - pieceLimit % layout.frameBytes);
     std::vector<char> buffer(size_t(std::max<int64_t>(piece, ColumnStep)));
 
-    DataOpen open(wave);
-    wave.SetPosition(0);
     int64_t remaining = dataBytes;
     int stored = 0;
     bool ended = false;
@@ -270,7 +288,7 @@ int TWavePeaks::Compute(TMMWave& wave, const ColumnDone& columnDone)
         int64_t frameAt = 0;
         bool any = false;
         while (columnLeft > 0) {
-            const int32_t got = wave.ReadData(buffer.data(), int32_t(std::min<int64_t>(piece, columnLeft)));
+            const int64_t got = read(buffer.data(), std::min<int64_t>(piece, columnLeft));
             if (got <= 0) {
                 ended = true;
                 break;

@@ -22,6 +22,10 @@ class TWavePeaks {
   public:
     // Called after column `index` was stored.
     using ColumnDone = std::function<void(int index)>;
+    // Reads up to `count` bytes into `buffer`; returns how many, 0 or less
+    // at the end.
+    using Reader = std::function<int64_t(char* buffer, int64_t count)>;
+    struct Layout;
 
     // True for the waves that are drawn: PCM with data and 1 to 32 bits per sample.
     static bool CanDraw(const TMMWave& wave);
@@ -41,7 +45,13 @@ class TWavePeaks {
     // columns stored; nothing for a wave CanDraw refuses. Errors of reading
     // (EMMWaveError) pass through, with the wave's data closed again.
     int Compute(TMMWave& wave, const ColumnDone& columnDone = {});
+    // The same for `dataBytes` bytes of interleaved 16-bit samples of
+    // `channels` channels that `read` gives: a coding decoded for playing.
+    int Compute(const Reader& read, int64_t dataBytes, int channels, const ColumnDone& columnDone = {});
 
   private:
+    int ComputeFrom(const Reader& read, const Layout& layout, int64_t dataBytes,
+                    const ColumnDone& columnDone);
+
     std::vector<TPeakColumn> columns_;
 };

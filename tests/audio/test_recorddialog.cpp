@@ -8,6 +8,7 @@
 #include "audio/PcmCardSound.h"
 #include "audio/TMMWave.h"
 #include "audio/record/RecordDialog.h"
+#include "audio/record/SoundInputWatch.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,8 @@
 #include <QMediaDevices>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -203,6 +206,25 @@ class TestRecordDialog : public QObject {
         QVERIFY(!dialog.IsRecording());
         QVERIFY(dialog.Samples().isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // A microphone plugged in while the editor runs is noticed.
+    void inputPluggedInIsNoticed()
+    {
+        TESSELLOR_REQUIRE(!sine_.isNull() && Requirements::haveProgram("pactl"), "the sound server");
+        SoundInputWatch watch(nullptr, 100);
+        QSignalSpy changed(&watch, &SoundInputWatch::changed);
+        const QString name = "plugged_in_" + QString::number(QCoreApplication::applicationPid());
+        const auto loaded =
+            TestFiles::runProgram("pactl", {"load-module", "module-null-source", "source_name=" + name});
+        QCOMPARE(loaded.exitCode, 0);
+        auto unplug = qScopeGuard([&] {
+            TestFiles::runProgram("pactl", {"unload-module", loaded.out.trimmed()});
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 10000);
+        unplug.dismiss();
+        TestFiles::runProgram("pactl", {"unload-module", loaded.out.trimmed()});
+        QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 2, 10000);
     }
 
     // Also run against a sound server that does not exist.

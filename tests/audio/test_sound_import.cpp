@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtEndian>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -67,6 +68,21 @@ bool Ffmpeg(const QString& args, const QString& out)
     return TestFiles::runProgram(QStringLiteral("ffmpeg"), list << out).exitCode == 0;
 }
 
+// A FLAC of `bits` bits per sample: ffmpeg writes only 16 or 24, so the flac
+// program encodes an AIFF whose header declares fewer bits (those below them zero).
+bool FlacOfBits(const QString& tone, int bits, const QString& out)
+{
+    const QString aiff = out + ".aiff";
+    if (!Ffmpeg(tone + "44100 -af aformat=sample_fmts=u8,aformat=sample_fmts=s16 -c:a pcm_s" +
+                    QString::number(bits > 16 ? 24 : 16) + "be",
+                aiff))
+        return false;
+    QByteArray bytes = TestFiles::readBytes(aiff);
+    qToBigEndian<int16_t>(int16_t(bits), bytes.data() + bytes.indexOf("COMM") + 14); // sampleSize
+    TestFiles::writeBytes(aiff, bytes);
+    return TestFiles::runProgram("flac", {"-s", "-f", "-o", out, aiff}).exitCode == 0;
+}
+
 } // namespace
 
 class TestSoundImport : public QObject {
@@ -90,6 +106,25 @@ class TestSoundImport : public QObject {
         QVERIFY(Ffmpeg(tone + "48000 -af pan=5.1|FC=c0", Path("centre6.flac")));
         QVERIFY(Ffmpeg(tone + "48000 -af pan=5.1|FC=c0 -c:a libvorbis", Path("centre6.ogg")));
         QVERIFY(Ffmpeg("-f lavfi -i anullsrc=r=8000:cl=mono -t 601", Path("long.flac")));
+        // What phones record, and what libsndfile does not read.
+        QVERIFY(Ffmpeg(tone + "44100", Path("tone.m4a")));
+        QVERIFY(Ffmpeg(tone + "44100 -f adts", Path("tone.aac")));
+        QVERIFY(Ffmpeg(tone + "16000 -ac 2 -c:a aac", Path("tone.3gp")));
+        QVERIFY(Ffmpeg(tone + "44100 -c:a flac", Path("tone.oga")));
+        QVERIFY(FlacOfBits(tone, 12, Path("tone12.flac")));
+        QVERIFY(FlacOfBits(tone, 20, Path("tone20.flac")));
+        TestFiles::writeBytes(Path("junk.mp3"),
+                              QByteArray(3000, '\x37') + TestFiles::readBytes(Path("tone.mp3")));
+        // A loud start, then 2.8 s of silence, with no length header: a reader
+        // that trusts the first frame's bitrate stops early.
+        QVERIFY(Ffmpeg("-f lavfi -i anoisesrc=d=0.2,apad=whole_dur=3 -c:a libmp3lame -q:a 4 -write_xing 0",
+                       Path("vbr.mp3")));
+        // A length header that claims hours for one second.
+        QByteArray claims = TestFiles::readBytes(Path("tone.mp3"));
+        const qsizetype xing = std::max(claims.indexOf("Xing"), claims.indexOf("Info"));
+        QVERIFY(xing > 0 && (claims.at(xing + 7) & 1) != 0); // it holds a frame count
+        qToBigEndian<uint32_t>(0x7fffffff, claims.data() + xing + 8);
+        TestFiles::writeBytes(Path("claims.mp3"), claims);
         TestFiles::writeBytes(Path("broken.mp3"), QByteArray(3000, '\x5a'));
         TestFiles::writeBytes(Path("cut.flac"), TestFiles::readBytes(Path("tone.flac")).left(2000));
         TestFiles::writeBytes(Path("empty.ogg"), {});
@@ -104,6 +139,12 @@ class TestSoundImport : public QObject {
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("channels");
         QTest::newRow("MP3 stereo") << "tone.mp3" << 44100 << 2;
+        QTest::newRow("AAC in M4A") << "tone.m4a" << 44100 << 1;
+        QTest::newRow("AAC in ADTS") << "tone.aac" << 44100 << 1;
+        QTest::newRow("AAC in 3GP") << "tone.3gp" << 16000 << 2;
+        QTest::newRow("FLAC in Ogg") << "tone.oga" << 44100 << 1;
+        QTest::newRow("FLAC 12 bits") << "tone12.flac" << 44100 << 1;
+        QTest::newRow("FLAC 20 bits") << "tone20.flac" << 44100 << 1;
         QTest::newRow("Ogg Vorbis mono") << "tone.ogg" << 22050 << 1;
         QTest::newRow("Opus decodes at 48000") << "tone.opus" << 48000 << 2;
         QTest::newRow("FLAC at its own rate") << "tone.flac" << 32000 << 1;
@@ -129,6 +170,27 @@ class TestSoundImport : public QObject {
             const double hz = Frequency(pcm, c);
             QVERIFY2(qAbs(hz - ToneHz) < 10, qPrintable(QStringLiteral("channel %1: %2 Hz").arg(c).arg(hz)));
         }
+    }
+
+    // The length is what decodes, whatever the header says.
+    void keepsTheLengthThatDecodes_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("VBR MP3 without length header") << "vbr.mp3" << 3.0;
+        QTest::newRow("MP3 whose header claims hours") << "claims.mp3" << 1.0;
+        // Found after the junk, the length header is not used: the
+        // encoder's delay stays in front of the sound, as with ffmpeg.
+        QTest::newRow("MP3 after junk") << "junk.mp3" << 1.045;
+    }
+    void keepsTheLengthThatDecodes()
+    {
+        QFETCH(QString, source);
+        QFETCH(double, seconds);
+        SoundImport::ToCardSound(Path(source), Path("S03.wav"));
+        const CardPcm pcm = ReadCard(Path("S03.wav"));
+        const double got = double(pcm.samples.size()) / pcm.channels / pcm.rate;
+        QVERIFY2(qAbs(got - seconds) < 0.1, qPrintable(QString::number(got)));
     }
 
     void refusesWhatItCannotRead_data()
@@ -228,8 +290,8 @@ class TestSoundImport : public QObject {
         });
         QVERIFY(dialog.RunDialog());
         QCOMPARE(dialog.FileName(), Path("tone.mp3"));
-        QCOMPARE(filters,
-                 QStringList({"Wave-Files(*.wav)", "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"}));
+        QCOMPARE(filters, QStringList({"Wave-Files(*.wav)",
+                                       "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)"}));
         QVERIFY2(line.startsWith("MPEG Layer-3; 44.100 kHz, Stereo; "), qPrintable(line));
         QCOMPARE(refusal, QStringLiteral("Invalid WaveFile..."));
     }
@@ -248,6 +310,8 @@ class TestSoundImport : public QObject {
                               << "Opus; 48.000 kHz, Stereo; ";
         QTest::newRow("FLAC") << "tone.flac"
                               << "FLAC; 32.000 kHz, Mono; ";
+        QTest::newRow("AAC in M4A") << "tone.m4a"
+                                    << "AAC; 44.100 kHz, Mono; ";
     }
     void dialogPreviewsOtherSounds()
     {

@@ -168,6 +168,14 @@ class TestWaveDialog : public QObject {
                    QStringLiteral("synth"), QStringLiteral("0.5"), QStringLiteral("sine"),
                    QStringLiteral("440")});
         QVERIFY(sox.waitForFinished(30000) && sox.exitCode() == 0);
+        // ffmpeg writes 32-bit samples in an extensible record.
+        for (const char* coding : {"pcm_f32le", "pcm_s32le"}) {
+            QProcess ffmpeg;
+            ffmpeg.start("ffmpeg",
+                         {"-loglevel", "error", "-y", "-f", "lavfi", "-i", "sine=f=440:d=0.1:r=44100", "-c:a",
+                          coding, Path(coding) + QStringLiteral(".wav")});
+            QVERIFY(ffmpeg.waitForFinished(30000) && ffmpeg.exitCode() == 0);
+        }
     }
 
     void init()
@@ -193,6 +201,10 @@ class TestWaveDialog : public QObject {
         QTest::newRow("Microsoft ADPCM: no waveform")
             << "adpcm.wav"
             << "Microsoft ADPCM; 8.000 kHz, 4 Bit, Mono; 2 KB" << false;
+        QTest::newRow("32-bit float, extensible") << "pcm_f32le.wav"
+                                                  << "Unknown; 44.100 kHz, 32 Bit, Mono; 17 KB" << true;
+        QTest::newRow("32-bit integer, extensible") << "pcm_s32le.wav"
+                                                    << "Unknown; 44.100 kHz, 32 Bit, Mono; 17 KB" << true;
         QTest::newRow("not a wave") << "noise.wav"
                                     << "Unknown" << false;
     }
@@ -539,7 +551,7 @@ class TestWaveDialog : public QObject {
             folder = modal->directory().absolutePath();
         });
         QVERIFY(!dialog_->RunDialog());
-        QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)"));
+        QCOMPARE(filter, QStringLiteral("Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)"));
         QCOMPARE(folder, fileGiven ? dir_.path() : sub);
     }
 

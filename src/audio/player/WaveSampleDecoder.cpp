@@ -92,6 +92,21 @@ WaveSampleDecoder::WaveSampleDecoder(const QByteArray& format, Output output) : 
     readHeader(format);
 }
 
+bool WaveSampleDecoder::isLinear() const
+{
+    switch (kind_) {
+    case Kind::Unsigned8:
+    case Kind::Signed16:
+    case Kind::Signed24:
+    case Kind::Signed32:
+    case Kind::Float32:
+    case Kind::Float64:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool WaveSampleDecoder::fitsInt16() const
 {
     switch (kind_) {

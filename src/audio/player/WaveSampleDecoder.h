@@ -21,6 +21,8 @@ class WaveSampleDecoder {
     bool isSupported() const { return kind_ != Kind::Unsupported; }
     int channels() const { return channels_; }
     int sampleRate() const { return static_cast<int>(sampleRate_); }
+    // Whether the coding is linear: integer or float samples, not a compressed one.
+    bool isLinear() const;
     // Whether 16-bit integer samples hold the coding's whole precision.
     bool fitsInt16() const;
     // Microsoft ADPCM whose file lists exactly the seven standard coefficient pairs.

@@ -10,6 +10,7 @@
 #include "audio/output/TMMADPCMConverter.h"
 #include "audio/output/TMMWaveFile.h"
 #include "audio/output/TMMWaveOut.h"
+#include "audio/ui/DecodedWavePeaks.h"
 #include "audio/ui/WaveFileDialog.h"
 #include "audio/ui/WaveFormatSymbol.h"
 #include "audio/ui/WaveStripLayout.h"
@@ -32,7 +33,7 @@ namespace {
 
 constexpr int MaxTitleLength = 79;
 // Sounds that are converted into a card sound when chosen.
-constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac)";
+constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)";
 constexpr int WaveIOBufferSize = 131072;
 constexpr int OutputBufferSize = 32768;
 constexpr int OutputBuffers = 10;
@@ -331,7 +332,8 @@ void TMMWaveOpenDialog::RefreshTimeout()
 
 bool TMMWaveOpenDialog::Drawable() const
 {
-    return TWavePeaks::CanDraw(*parts_->source.Wave());
+    const TMMWave& wave = *parts_->source.Wave();
+    return TWavePeaks::CanDraw(wave) || DecodedWavePeaks::CanDraw(wave);
 }
 
 void TMMWaveOpenDialog::Refresh()
@@ -386,7 +388,9 @@ void TMMWaveOpenDialog::ComputeWaveform()
     waveform_->BeginTrace();
     int drawn = 0;
     try {
-        drawn = peaks.Compute(wave, [&](int i) { waveform_->TraceColumn(i, progress); });
+        const auto column = [&](int i) { waveform_->TraceColumn(i, progress); };
+        drawn = TWavePeaks::CanDraw(wave) ? peaks.Compute(wave, column)
+                                          : DecodedWavePeaks::Compute(peaks, wave, column);
     } catch (...) {
         waveform_->EndTrace(0);
         throw;

@@ -22,7 +22,7 @@ class WaveformView;
 // the check boxes "Preview" (draw the waveform) and "Auto Play" (play each
 // file as soon as it is selected). A file that is neither a readable wave nor
 // a sound of another format that SoundImport converts (the second filter
-// entry: MP3, Ogg Vorbis, Opus, FLAC) cannot be confirmed. Such a sound is
+// entry: MP3, Ogg Vorbis, Opus, FLAC, M4A, AAC) cannot be confirmed. Such a sound is
 // decoded as its import would be into a private wave, which is then
 // described, drawn and played as a wave is.
 //
