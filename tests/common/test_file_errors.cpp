@@ -95,9 +95,9 @@ class TestFileErrors : public QObject {
         QTest::newRow("Salve set, full disk")
             << true << Place::FullDisk << "Disk full.\n%1\nThe disk is full.";
         QTest::newRow("card picture, read-only folder")
-            << false << Place::ReadOnlyFolder << "Cannot create file %1.\nThe folder is read-only.";
+            << false << Place::ReadOnlyFolder << "Cannot create file.\n%1\nThe folder is read-only.";
         QTest::newRow("card picture, folder gone")
-            << false << Place::GoneFolder << "Cannot create file %1.\nThe folder does not exist.";
+            << false << Place::GoneFolder << "Cannot create file.\n%1\nThe folder does not exist.";
         QTest::newRow("card picture, full disk")
             << false << Place::FullDisk << "Stream write error.\n%1\nThe disk is full.";
     }

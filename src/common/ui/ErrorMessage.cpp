@@ -20,8 +20,17 @@ QString FormatErrorMessage(const QString& message, const QString& fileName)
 
 QString FormatErrorMessage(const Exception& error)
 {
-    const QString belowMessage = error.TextWithFile().mid(error.Message().size());
-    return FormatErrorMessage(error.Message()) + belowMessage;
+    // A layer's text that ends with the file it names ("Cannot create file
+    // /x/C03.bmp") is shown as every other file error is: the message, then
+    // the path alone on the line below.
+    const QString& file = error.FileName();
+    const QString& message = error.Message();
+    if (!file.isEmpty() && message.endsWith(QLatin1Char(' ') + file)) {
+        const QString reason = error.Reason().isEmpty() ? QString() : QLatin1Char('\n') + error.Reason();
+        return FormatErrorMessage(message.chopped(file.size() + 1), file) + reason;
+    }
+    const QString belowMessage = error.TextWithFile().mid(message.size());
+    return FormatErrorMessage(message) + belowMessage;
 }
 
 EFileError::EFileError(const QString& message, const QString& fileName, const QString& reason)
@@ -32,8 +41,10 @@ EFileError::EFileError(const QString& message, const QString& fileName, const QS
 
 EFileError EFileError::On(const Exception& cause, const QString& path)
 {
+    // The file is kept even where the text names it: the error box then shows
+    // it on a line of its own.
     const QString file = cause.FileName().isEmpty() ? path : cause.FileName();
-    return EFileError(cause.Message(), cause.Message().contains(file) ? QString() : file, cause.Reason());
+    return EFileError(cause.Message(), file, cause.Reason());
 }
 
 namespace {

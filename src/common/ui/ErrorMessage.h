@@ -13,8 +13,10 @@ QString FormatErrorMessage(const QString& message);
 // The same for a failure on one file: the layer's own text as above, and the
 // file's path on the line below it (the path gets no full stop).
 QString FormatErrorMessage(const QString& message, const QString& fileName);
-// The same for an error: its text as above, then the file it names (unless
-// the text does) and the reason the system gave, each on a line of its own.
+// The same for an error: its text as above, then the file it names and the
+// reason the system gave, each on a line of its own. A text that ends with
+// the file's path loses it there, so the path stands below as in every other
+// file error.
 QString FormatErrorMessage(const Exception& error);
 
 // A lower layer's error on one file whose own text does not name it (a card
@@ -23,9 +25,7 @@ QString FormatErrorMessage(const Exception& error);
 class EFileError : public Exception {
   public:
     EFileError(const QString& message, const QString& fileName, const QString& reason = QString());
-    // `cause` on the file `path`; a file the cause already names is kept,
-    // and the file is not repeated below a text that names it ("Cannot open
-    // file ...").
+    // `cause` on the file `path`; a file the cause already names is kept.
     static EFileError On(const Exception& cause, const QString& path);
 };
 
