@@ -23,6 +23,8 @@ struct CommandState {
     bool setOpen = false; // a set is current
     // Whether each set under Recent sets, newest first, is there to be opened.
     std::vector<bool> recentAvailable;
+    // The entry of the current set under Recent sets; -1: not listed.
+    int recentOpen = -1;
 };
 
 // The window's commands in one table: each with its menu entry and/or its

@@ -37,6 +37,11 @@ void RecentSets::add(const QString& folder)
     settings.sync();
 }
 
+int RecentSets::indexOf(const QString& folder) const
+{
+    return folder.isEmpty() ? -1 : int(folders_.indexOf(sameForm(folder)));
+}
+
 bool RecentSets::available(const QString& folder)
 {
     return QFileInfo(folder).isDir();

@@ -18,6 +18,8 @@ class RecentSets {
     // the list is stored at once, so that another editor started later sees it.
     void add(const QString& folder);
     const QStringList& folders() const { return folders_; }
+    // The entry of `folder` (however its path is spelt), -1 when not listed.
+    int indexOf(const QString& folder) const;
     // Whether `folder` is there to be opened; a folder gone stays listed, greyed.
     static bool available(const QString& folder);
 

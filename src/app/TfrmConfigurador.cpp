@@ -10,6 +10,7 @@
 #include "audio/record/SoundInputWatch.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardUndoHistory.h"
+#include "cardset/SetCaption.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QTextDocument>
@@ -28,6 +28,7 @@
 
 namespace {
 
+const QString WindowCaption = QStringLiteral("Varnolo Memory Game Tessellor");
 constexpr int InitialLeft = 307;
 constexpr int InitialTop = 205;
 constexpr int WindowFontPoints = 8;
@@ -38,6 +39,13 @@ constexpr int LastCardSlot = CardPage::LastSlot;
 constexpr int NoSlot = CardPage::NoSlot;
 constexpr int CoverSlot = CardPage::CoverSlot;
 
+// Whether a key reaching `receiver` was passed on to it by a control inside it:
+// the focused control, which saw the key first.
+bool PassedOnToParent(const QWidget* receiver, const QWidget* focused)
+{
+    return focused && focused != receiver && receiver->isAncestorOf(focused);
+}
+
 } // namespace
 
 TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
@@ -47,7 +55,7 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
       session_(session), document_(session.Document()), ui_(std::make_unique<EditorForm>())
 {
     setObjectName(QStringLiteral("frmConfigurador"));
-    setWindowTitle(QStringLiteral("Varnolo Memory Game Tessellor"));
+    setWindowTitle(WindowCaption);
     setWindowIcon(ButtonIcons::icon(QStringLiteral("window")));
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPointSize(WindowFontPoints);
@@ -199,13 +207,12 @@ bool TfrmConfigurador::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() != QEvent::KeyPress || !isActiveWindow())
         return false;
-    // A key press travels from the focused control up to its parents; the
-    // window looks at it once, on its first delivery, and passes it on.
+    // A key press travels from the control it reached (the focused one, the
+    // menu bar after Alt, the window itself) up to its parents; the window
+    // looks at it once, where it first arrives, and passes it on. An open
+    // menu is a window of its own and keeps its keys.
     auto* receiver = qobject_cast<QWidget*>(watched);
-    if (!receiver || receiver->window() != this || qobject_cast<QMenuBar*>(receiver))
-        return false;
-    QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-    if (receiver != first)
+    if (!receiver || receiver->window() != this || PassedOnToParent(receiver, QApplication::focusWidget()))
         return false;
     const auto* key = static_cast<QKeyEvent*>(e);
     // A page turn pressed during a command would show another card than the
@@ -421,6 +428,7 @@ CommandState TfrmConfigurador::State() const
     state.setOpen = document_.HasSet();
     for (const QString& folder : session_.Recent().folders())
         state.recentAvailable.push_back(RecentSets::available(folder));
+    state.recentOpen = session_.Recent().indexOf(document_.PastaConjunto());
     return state;
 }
 
@@ -434,6 +442,7 @@ void TfrmConfigurador::updateActions()
     const CommandState state = State();
     commands_.update(state);
     ShowEntryTexts(*ui_, state, session_.UndoHistory(), session_.Recent().folders());
+    setWindowTitle(CaptionNamingSet(document_.PastaConjunto(), WindowCaption));
 }
 
 void TfrmConfigurador::InibeControles()

@@ -38,7 +38,7 @@ class TfrmConfigurador : public QMainWindow {
     EditorSession& Session() const { return session_; }
     TSetDocument& Document() const { return document_; }
     const CommandTable& Commands() const { return commands_; }
-    // The set dialogs, made on first use.
+    // The set dialogs; the program makes them at start, after the window.
     SetDialogs& Dialogs();
     // Null until the overview is first shown.
     SetOverview* Overview() const;

@@ -13,6 +13,9 @@ int main(int argc, char** argv)
     // The run's one state: the set, Undo, the copy buffer, the command guard.
     EditorSession session;
     TfrmConfigurador frmConfigurador(session);
+    // Then the set dialogs, hidden, made once for the whole run: New set,
+    // Properties, Import files, Open set, Import errors.
+    frmConfigurador.Dialogs();
 
     frmConfigurador.show();
     return app.exec();

@@ -8,6 +8,8 @@ EFileError::EFileError(const QString& message, const QString& fileName, const QS
 
 EFileError EFileError::On(const Exception& cause, const QString& path)
 {
+    // The file is kept even where the text names it: the error box then shows
+    // it on a line of its own.
     const QString file = cause.FileName().isEmpty() ? path : cause.FileName();
-    return EFileError(cause.Message(), cause.Message().contains(file) ? QString() : file, cause.Reason());
+    return EFileError(cause.Message(), file, cause.Reason());
 }

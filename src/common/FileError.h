@@ -10,8 +10,6 @@
 class EFileError : public Exception {
   public:
     EFileError(const QString& message, const QString& fileName, const QString& reason = QString());
-    // `cause` on the file `path`; a file the cause already names is kept,
-    // and the file is not repeated below a text that names it ("Cannot open
-    // file ...").
+    // `cause` on the file `path`; a file the cause already names is kept.
     static EFileError On(const Exception& cause, const QString& path);
 };

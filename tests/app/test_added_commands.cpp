@@ -9,14 +9,18 @@
 #include "app/RecentSets.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetArchive.h"
+#include "cardset/ui/TfrmCadastro.h"
+#include "cardset/ui/TfrmImportaArqs.h"
 #include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
+#include "print/ui/PrintCardsDialog.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
@@ -155,6 +159,79 @@ class TestAddedCommands : public QObject {
         QCOMPARE(w->Session().Recent().folders().value(0), unpacked);
     }
 
+    void setJoinsRecentSetsAtOnce_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("New set") << "new";
+        QTest::newRow("Import set") << "import";
+    }
+    void setJoinsRecentSetsAtOnce()
+    {
+        QFETCH(QString, command);
+        const QString ed = folder(QStringLiteral("Ed/"));
+        QDir().mkpath(ed);
+        TestDocument().SetPastaBase(ed);
+        const QString made = ed + QStringLiteral("Shapes");
+        const auto making = onNext<TfrmCadastro>([](TfrmCadastro* d) {
+            d->txtNome->setText(QStringLiteral("Shapes"));
+            d->cmdOK->click();
+        });
+        const auto importing = onNext<TfrmImportaArqs>([made](TfrmImportaArqs* d) {
+            QDir().mkpath(made);
+            d->txtPath->setText(made);
+            d->btnImportar->click();
+        });
+        const auto closing = closeMissingList();
+        entry(command)->trigger();
+        QCOMPARE(w->Session().Recent().folders(), QStringList{made});
+        QVERIFY(entry(QStringLiteral("recent-1"))->isChecked());
+    }
+
+    void exportsTellTheirFileAndStartWhereTheLastWent_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("Export set as file") << "export-file"
+                                            << "Birds.zip";
+        QTest::newRow("Save as PDF") << "print"
+                                     << "Birds.pdf";
+    }
+    void exportsTellTheirFileAndStartWhereTheLastWent()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, file);
+        makeSet(QStringLiteral("Birds"));
+        const QString out = folder(QStringLiteral("out"));
+        QDir().mkpath(out);
+        const auto exportOnce = [&](const std::function<void(QFileDialog*)>& answer) {
+            // Print cards writes its PDF from a button of its own dialog.
+            const auto printing = onNext<PrintCardsDialog>([](PrintCardsDialog* d) {
+                for (QPushButton* button : d->findChildren<QPushButton*>())
+                    if (button->text() == QStringLiteral("Save as PDF..."))
+                        button->click();
+                d->reject();
+            });
+            const auto choosing = onNext<QFileDialog>(answer);
+            entry(command)->trigger();
+        };
+        DialogDriver::Message told;
+        QPointer<QTimer> telling = DialogDriver::acceptMessage(&told);
+        exportOnce([&](QFileDialog* d) {
+            d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(out + QLatin1Char('/') + file);
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        DialogDriver::withdraw(telling);
+        QVERIFY(QFileInfo(out + QLatin1Char('/') + file).size() > 0);
+        QVERIFY2(told.text.contains(QDir::toNativeSeparators(out + QLatin1Char('/') + file)),
+                 qPrintable(told.text));
+        QString startedIn;
+        exportOnce([&](QFileDialog* d) {
+            startedIn = d->directory().absolutePath();
+            d->reject();
+        });
+        QCOMPARE(startedIn, out);
+    }
+
     void recentSets_data()
     {
         QTest::addColumn<QString>("opened");
@@ -180,7 +257,8 @@ class TestAddedCommands : public QObject {
             expected << folder(name);
         QCOMPARE(w->Session().Recent().folders(), expected);
         QVERIFY(QDir(expected.last()).removeRecursively());
-        w->updateActions();
+        // Looked at when the list opens, not only at start.
+        emit ui(*w).mnRecent->aboutToShow();
         for (int i = 0; i < RecentSets::Capacity; ++i) {
             QAction* action = entry(QStringLiteral("recent-%1").arg(i + 1));
             QCOMPARE(action->isVisible(), i < expected.size());
@@ -190,6 +268,9 @@ class TestAddedCommands : public QObject {
         entry(QStringLiteral("recent-2"))->trigger();
         QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto()), expected[1]);
         QCOMPARE(w->Session().Recent().folders().first(), expected[1]);
+        // The set written into is the one marked.
+        for (int i = 0; i < RecentSets::Capacity; ++i)
+            QCOMPARE(entry(QStringLiteral("recent-%1").arg(i + 1))->isChecked(), i == 0);
     }
 
     void textQuestion_data()

@@ -130,7 +130,7 @@ void TestCopyPaste::failingPictureLeavesSoundUnpasted_data()
     QTest::addColumn<bool>("unreadableCopy");
     QTest::addColumn<QString>("error");
     QTest::newRow("copied picture unreadable") << true << "Bitmap image is not valid.\n%1";
-    QTest::newRow("card picture read-only") << false << "Cannot create file %1.\nThe file is read-only.";
+    QTest::newRow("card picture read-only") << false << "Cannot create file.\n%1\nThe file is read-only.";
 }
 
 void TestCopyPaste::failingPictureLeavesSoundUnpasted()

@@ -542,7 +542,7 @@ void TestImageCommands::commandShowsItsError()
     QCOMPARE(box.caption, QStringLiteral("Tessellor"));
     QCOMPARE(
         box.text,
-        QStringLiteral("Cannot create file %1C00.bmp.\nThe folder does not exist.").arg(PastaConjunto()));
+        QStringLiteral("Cannot create file.\n%1C00.bmp\nThe folder does not exist.").arg(PastaConjunto()));
     QCOMPARE(box.icon, QMessageBox::Critical);
 }
 

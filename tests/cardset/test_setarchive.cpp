@@ -353,24 +353,26 @@ class TestSetArchive : public QObject {
         makeZip(zip, QStringLiteral("z.writestr('Animals/C01.bmp', bmp)"));
         const QString ed = dir.filePath(QStringLiteral("Ed"));
         QVERIFY(QDir().mkpath(ed + QStringLiteral("/animals")));
+        QVERIFY(QDir().mkpath(ed + QStringLiteral("/ANIMALS 2")));
 
+        // Each question names the name taken and proposes a free one.
         QStringList asked;
-        const auto cancel = [&](const QString& taken) -> std::optional<QString> {
-            asked << taken;
+        const auto cancel = [&](const QString& taken, const QString& proposed) -> std::optional<QString> {
+            asked << taken + QStringLiteral(" > ") + proposed;
             return std::nullopt;
         };
         QCOMPARE(SetArchiveCommands::ImportArchive(nullptr, zip, ed, cancel), std::nullopt);
-        QCOMPARE(entriesOf(ed), QStringList{QStringLiteral("animals")});
+        QCOMPARE(entriesOf(ed), (QStringList{"ANIMALS 2", "animals"}));
 
-        QStringList answers{QStringLiteral("animals"), QStringLiteral("Animals 2")};
-        const auto answer = [&](const QString& taken) -> std::optional<QString> {
-            asked << taken;
-            return answers.takeFirst();
+        // A taken name typed over the proposal is asked about again; then the proposal is taken.
+        const auto answer = [&](const QString& taken, const QString& proposed) -> std::optional<QString> {
+            asked << taken + QStringLiteral(" > ") + proposed;
+            return asked.size() == 2 ? QStringLiteral("animals") : proposed;
         };
         QCOMPARE(SetArchiveCommands::ImportArchive(nullptr, zip, ed, answer),
-                 ed + QStringLiteral("/Animals 2"));
-        QCOMPARE(asked, (QStringList{"Animals", "Animals", "animals"}));
-        QCOMPARE(readBytes(ed + QStringLiteral("/Animals 2/C01.bmp")).left(2), QByteArray("BM"));
+                 ed + QStringLiteral("/animals 3"));
+        QCOMPARE(asked, (QStringList{"Animals > Animals 3", "Animals > Animals 3", "animals > animals 3"}));
+        QCOMPARE(readBytes(ed + QStringLiteral("/animals 3/C01.bmp")).left(2), QByteArray("BM"));
     }
 };
 

@@ -64,6 +64,8 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, TfrmConfigurad
     row("export-web", ui.mnExportWeb, nullptr, {}, WhileSetOpen, [&c] { c.share.ExportWebPage(); });
     row("print", ui.mnPrintCards, nullptr, {}, WhileSetOpen, [&c] { c.share.PrintCards(); });
     addRecentEntries(table, ui.mnRecent, c.sets);
+    // A set folder removed while the editor runs is greyed when the list is looked at.
+    QObject::connect(ui.mnRecent, &QMenu::aboutToShow, &w, [&w] { w.updateActions(); });
     row("exit", ui.mnSair, nullptr, {}, Always, [&w] { w.close(); });
 
     row("image", ui.mnInsImg, ui.btnImagem, QStringLiteral("Insert image"), WhileEditing,
@@ -111,5 +113,5 @@ void ShowEntryTexts(const EditorForm& ui, const CommandState& state, const CardU
     // Without an input the entry says why it is off.
     ui.mnGravarSom->setText(state.soundInput ? QStringLiteral("&Record...")
                                              : QStringLiteral("&Record... (no sound input device)"));
-    ShareCommands::ShowRecentSets(ui.mnRecent, recentFolders);
+    ShareCommands::ShowRecentSets(ui.mnRecent, recentFolders, state.recentOpen);
 }

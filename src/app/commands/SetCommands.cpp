@@ -71,6 +71,7 @@ void SetCommands::New()
         window_.InibeControles();
         return;
     }
+    session_.Recent().add(document.PastaConjunto());
     window_.NovoConjunto();
     window_.HabilitaControles();
     // Written at once: a new set reopened before it was saved must still be

@@ -15,7 +15,7 @@ class SetCommands {
     SetCommands(EditorSession& session, TfrmConfigurador& window);
     ~SetCommands();
 
-    // The set dialogs, made on first use.
+    // The set dialogs, made by the first call (the program's start).
     SetDialogs& Dialogs();
 
     void New();

@@ -72,7 +72,7 @@ void ShareCommands::PrintCards()
 
 // The entries' enabled state is the command table's: a set whose folder is
 // gone stays listed, greyed.
-void ShareCommands::ShowRecentSets(QMenu* menu, const QStringList& folders)
+void ShareCommands::ShowRecentSets(QMenu* menu, const QStringList& folders, int openEntry)
 {
     const QList<QAction*> entries = menu->actions();
     for (int i = 0; i < entries.size(); ++i) {
@@ -82,5 +82,8 @@ void ShareCommands::ShowRecentSets(QMenu* menu, const QStringList& folders)
             continue;
         entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(folders[i])));
         entry->setData(folders[i]);
+        // The mark says which set the card commands write into.
+        entry->setCheckable(true);
+        entry->setChecked(i == openEntry);
     }
 }

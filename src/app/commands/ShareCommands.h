@@ -24,9 +24,10 @@ class ShareCommands {
     void ExportWebPage();
     void PrintCards();
 
-    // Names the entries of `menu` after the sets listed, newest first; an
-    // entry beyond the list is hidden.
-    static void ShowRecentSets(QMenu* menu, const QStringList& folders);
+    // Names the entries of `menu` after the sets listed, newest first, and
+    // checks the entry `openEntry`, the current set's; an entry beyond the
+    // list is hidden.
+    static void ShowRecentSets(QMenu* menu, const QStringList& folders, int openEntry);
 
   private:
     QString setFolder() const;

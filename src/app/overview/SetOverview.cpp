@@ -1,6 +1,7 @@
 #include "app/overview/SetOverview.h"
 
 #include "pictures/OverviewPainter.h"
+#include "cardset/SetCaption.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -44,6 +45,7 @@ SetOverview::SetOverview(QWidget* parent, CardPictureModel* pictures)
 void SetOverview::setSet(const SetView& set)
 {
     model_.setSet(set);
+    setWindowTitle(CaptionNamingSet(set.folder, tr("Set overview")));
     update();
 }
 

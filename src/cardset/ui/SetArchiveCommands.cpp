@@ -3,6 +3,7 @@
 #include "cardset/SetArchive.h"
 #include "cardset/SetFolders.h"
 #include "common/FileNames.h"
+#include "common/ui/ExportFiles.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -26,12 +27,25 @@ bool nameTaken(const QString& edFolder, const QString& name)
     return FileNames::findExisting(QDir(edFolder).filePath(name)).has_value();
 }
 
+// The first of "name 2", "name 3", ... that is free in `edFolder`; a name
+// that cannot name a set is proposed as it is, for the user to mend.
+QString proposedName(const QString& edFolder, const QString& name)
+{
+    if (!IsUsableSetName(name))
+        return name;
+    for (int number = 2;; ++number) {
+        const QString numbered = QStringLiteral("%1 %2").arg(name).arg(number);
+        if (!nameTaken(edFolder, numbered))
+            return numbered;
+    }
+}
+
 // A name for the new set that is free in `edFolder`, asking while it is not.
 std::optional<QString> freeName(QWidget* parent, const QString& edFolder, QString name,
                                 const SetArchiveCommands::AskName& askName)
 {
     while (nameTaken(edFolder, name) || !IsUsableSetName(name)) {
-        const std::optional<QString> other = askName(name);
+        const std::optional<QString> other = askName(name, proposedName(edFolder, name));
         if (!other)
             return std::nullopt;
         name = TrimBlanks(*other);
@@ -41,13 +55,13 @@ std::optional<QString> freeName(QWidget* parent, const QString& edFolder, QStrin
     return name;
 }
 
-std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken)
+std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken, const QString& proposed)
 {
     bool ok = false;
     const QString name = QInputDialog::getText(
         parent, ImportCaption,
         QStringLiteral("A set named \"%1\" already exists. Name of the imported set:").arg(taken),
-        QLineEdit::Normal, taken, &ok);
+        QLineEdit::Normal, proposed, &ok);
     return ok ? std::optional<QString>(name) : std::nullopt;
 }
 
@@ -66,12 +80,14 @@ QString leftOutText(const QStringList& skipped)
 
 bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFolder)
 {
-    const QString suggested = QDir(QDir::homePath()).filePath(SetArchive::ArchiveFileName(setFolder));
+    const QString suggested = ExportFiles::ProposedPath(SetArchive::ArchiveFileName(setFolder));
     const QString path = QFileDialog::getSaveFileName(parent, ExportCaption, suggested, ArchiveFilter);
     if (path.isEmpty())
         return false;
     try {
         SetArchive::Pack(setFolder, path);
+        ExportFiles::Remember(path);
+        ExportFiles::TellWritten(parent, ExportCaption, QStringLiteral("set file"), path);
         return true;
     } catch (const Exception& e) {
         tell(parent, ExportCaption, e.Message());
@@ -84,8 +100,9 @@ std::optional<QString> SetArchiveCommands::ImportSetFromFile(QWidget* parent, co
     const QString path = QFileDialog::getOpenFileName(parent, ImportCaption, QDir::homePath(), ArchiveFilter);
     if (path.isEmpty())
         return std::nullopt;
-    return ImportArchive(parent, path, edFolder,
-                         [parent](const QString& taken) { return askNameInDialog(parent, taken); });
+    return ImportArchive(parent, path, edFolder, [parent](const QString& taken, const QString& proposed) {
+        return askNameInDialog(parent, taken, proposed);
+    });
 }
 
 std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const QString& zipPath,

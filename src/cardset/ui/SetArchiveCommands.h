@@ -22,9 +22,10 @@ bool ExportSetAsFile(QWidget* parent, const QString& setFolder);
 std::optional<QString> ImportSetFromFile(QWidget* parent, const QString& edFolder);
 
 // What ImportSetFromFile does once the archive is chosen. `askName` is asked
-// for another name while the set's name is taken in `edFolder` (it gets the
-// name taken; nullopt: the user cancelled).
-using AskName = std::function<std::optional<QString>(const QString& taken)>;
+// for another name while the set's name is taken in `edFolder`: it gets the
+// name taken and a free one to propose ("Animals 2"), and gives the name
+// chosen (nullopt: the user cancelled).
+using AskName = std::function<std::optional<QString>(const QString& taken, const QString& proposed)>;
 std::optional<QString> ImportArchive(QWidget* parent, const QString& zipPath, const QString& edFolder,
                                      const AskName& askName);
 

@@ -20,8 +20,17 @@ QString FormatErrorMessage(const QString& message, const QString& fileName)
 
 QString FormatErrorMessage(const Exception& error)
 {
-    const QString belowMessage = error.TextWithFile().mid(error.Message().size());
-    return FormatErrorMessage(error.Message()) + belowMessage;
+    // A layer's text that ends with the file it names ("Cannot create file
+    // /x/C03.bmp") is shown as every other file error is: the message, then
+    // the path alone on the line below.
+    const QString& file = error.FileName();
+    const QString& message = error.Message();
+    if (!file.isEmpty() && message.endsWith(QLatin1Char(' ') + file)) {
+        const QString reason = error.Reason().isEmpty() ? QString() : QLatin1Char('\n') + error.Reason();
+        return FormatErrorMessage(message.chopped(file.size() + 1), file) + reason;
+    }
+    const QString belowMessage = error.TextWithFile().mid(message.size());
+    return FormatErrorMessage(message) + belowMessage;
 }
 
 namespace {

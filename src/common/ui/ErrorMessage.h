@@ -14,8 +14,10 @@ QString FormatErrorMessage(const QString& message);
 // The same for a failure on one file: the layer's own text as above, and the
 // file's path on the line below it (the path gets no full stop).
 QString FormatErrorMessage(const QString& message, const QString& fileName);
-// The same for an error: its text as above, then the file it names (unless
-// the text does) and the reason the system gave, each on a line of its own.
+// The same for an error: its text as above, then the file it names and the
+// reason the system gave, each on a line of its own. A text that ends with
+// the file's path loses it there, so the path stands below as in every other
+// file error.
 QString FormatErrorMessage(const Exception& error);
 
 // Shows the error box: modal over the active window, titled with the

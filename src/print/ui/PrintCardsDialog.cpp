@@ -1,6 +1,7 @@
 #include "print/ui/PrintCardsDialog.h"
 
 #include "common/Exception.h"
+#include "common/ui/ExportFiles.h"
 #include "print/CardPrint.h"
 
 #include <QButtonGroup>
@@ -148,11 +149,13 @@ void PrintCardsDialog::printOnPrinter()
 
 void PrintCardsDialog::askAndSavePdf()
 {
-    const QString suggested = QDir(QDir::homePath()).filePath(deck_.setName() + QStringLiteral(".pdf"));
+    const QString suggested = ExportFiles::ProposedPath(deck_.setName() + QStringLiteral(".pdf"));
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save cards as PDF"), suggested,
                                                       QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty())
-        savePdf(path);
+    if (path.isEmpty() || !savePdf(path))
+        return;
+    ExportFiles::Remember(path);
+    ExportFiles::TellWritten(this, QStringLiteral("Save cards as PDF"), QStringLiteral("PDF file"), path);
 }
 
 bool PrintCardsDialog::savePdf(const QString& path)
