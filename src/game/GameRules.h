@@ -8,9 +8,6 @@
 // shows what it answers.
 class GameRules {
   public:
-    // A game is played by 1 to this many players.
-    static constexpr int MaxPlayers = 4;
-
     enum class Card { Down, Up, Found };
     enum class Flip {
         Refused, // not a card face down, two cards already up, or the game is over
@@ -21,6 +18,7 @@ class GameRules {
 
     // The facts every player of the game shares, the window as the web page
     // (which reads them from the data the page is written with).
+    // A game is played by 1 to this many players.
     static constexpr int MaxPlayers = 4;
     // A miss stays up this long before it turns back.
     static constexpr int MissShownMs = 1500;
