@@ -1,7 +1,8 @@
-#include "app/EditorSession.h"
+#include "app/EditorWindow.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "game/ui/PlayMode.h"
+#include "session/EditorSession.h"
 
 int main(int argc, char** argv)
 {
@@ -12,8 +13,8 @@ int main(int argc, char** argv)
 
     // The run's one state: the set, Undo, the copy buffer, the command guard.
     EditorSession session;
-    TfrmConfigurador frmConfigurador(session);
+    const std::unique_ptr<TfrmConfigurador> frmConfigurador = MakeEditorWindow(session);
 
-    frmConfigurador.show();
+    frmConfigurador->show();
     return app.exec();
 }

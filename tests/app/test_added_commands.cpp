@@ -6,11 +6,11 @@
 #include "TestFiles.h"
 #include "WindowControls.h"
 
-#include "app/RecentSets.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetArchive.h"
 #include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
+#include "session/RecentSets.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -4,8 +4,6 @@
 
 #include "CardFixtures.h"
 #include "TestFiles.h"
-#include "app/CardDrops.h"
-#include "app/EditorSession.h"
 #include "app/overview/SetOverview.h"
 #include "audio/WaveBytes.h"
 #include "cardset/CardCommand.h"
@@ -13,6 +11,8 @@
 #include "common/ui/ErrorMessage.h"
 #include "images/TBitmap.h"
 #include "images/Thumbnail.h"
+#include "session/CardDrops.h"
+#include "session/EditorSession.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,26 +1,22 @@
 #include "app/commands/ShareCommands.h"
 
-#include "app/EditorSession.h"
-#include "app/TfrmConfigurador.h"
-#include "app/commands/CardDropCommands.h"
+#include "app/EditorView.h"
 #include "app/commands/SetCommands.h"
 #include "app/overview/SetOverview.h"
 #include "cardset/ui/SetArchiveCommands.h"
 #include "game/GameCards.h"
 #include "game/ui/GameWindow.h"
 #include "print/ui/PrintCardsDialog.h"
+#include "session/EditorSession.h"
 #include "web/ui/WebExportCommand.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMenu>
 
-ShareCommands::ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets,
-                             CardDropCommands& overview)
-    : session_(session), window_(window), sets_(sets), overview_(overview)
+ShareCommands::ShareCommands(EditorSession& session, EditorView& view, SetCommands& sets)
+    : session_(session), view_(view), sets_(sets)
 {
     // A game shows one set: another set made current ends it.
-    QObject::connect(&session_.Document(), &TSetDocument::setOpened, &window_, [this] { closeGame(); });
+    QObject::connect(&session_.Document(), &TSetDocument::setOpened, view_.Widget(), [this] { closeGame(); });
 }
 
 ShareCommands::~ShareCommands()
@@ -29,7 +25,7 @@ ShareCommands::~ShareCommands()
     delete game_.data();
 }
 
-QString ShareCommands::setFolder() const
+QString ShareCommands::currentSetFolder() const
 {
     return QDir::cleanPath(session_.Document().PastaConjunto());
 }
@@ -41,9 +37,9 @@ void ShareCommands::PlaySet()
     closeGame();
     // The overview's pictures are already decoded: the game shares them, and
     // the overview (a child of the window, made before it) outlives it.
-    SetOverview* overview = overview_.Overview();
-    auto* game = overview ? new GameWindow(overview->model(), {}, &window_)
-                          : new GameWindow(GameSetOf(session_.Document()), {}, &window_);
+    SetOverview* overview = view_.Overview();
+    auto* game = overview ? new GameWindow(overview->model(), {}, view_.Widget())
+                          : new GameWindow(GameSetOf(session_.Document()), {}, view_.Widget());
     game->setObjectName(QStringLiteral("GameWindow"));
     game->setAttribute(Qt::WA_DeleteOnClose);
     game_ = game;
@@ -58,36 +54,22 @@ void ShareCommands::closeGame()
 
 void ShareCommands::ImportFile()
 {
-    if (const auto folder = SetArchiveCommands::ImportSetFromFile(&window_, session_.Document().PastaBase()))
+    if (const auto folder =
+            SetArchiveCommands::ImportSetFromFile(view_.Widget(), session_.Document().PastaBase()))
         sets_.OpenFolder(*folder);
 }
 
 void ShareCommands::ExportFile()
 {
-    SetArchiveCommands::ExportSetAsFile(&window_, setFolder());
+    SetArchiveCommands::ExportSetAsFile(view_.Widget(), currentSetFolder());
 }
 
 void ShareCommands::ExportWebPage()
 {
-    ExportSetAsWebPage(&window_, setFolder());
+    ExportSetAsWebPage(view_.Widget(), currentSetFolder());
 }
 
 void ShareCommands::PrintCards()
 {
-    ShowPrintCardsDialog(&window_, setFolder());
-}
-
-// The entries' enabled state is the command table's: a set whose folder is
-// gone stays listed, greyed.
-void ShareCommands::ShowRecentSets(QMenu* menu, const QStringList& folders)
-{
-    const QList<QAction*> entries = menu->actions();
-    for (int i = 0; i < entries.size(); ++i) {
-        QAction* entry = entries[i];
-        entry->setVisible(i < folders.size());
-        if (i >= folders.size())
-            continue;
-        entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(folders[i])));
-        entry->setData(folders[i]);
-    }
+    ShowPrintCardsDialog(view_.Widget(), currentSetFolder());
 }

@@ -3,12 +3,10 @@
 #include <QPointer>
 #include <QString>
 
-class CardDropCommands;
 class EditorSession;
 class GameWindow;
-class QMenu;
 class SetCommands;
-class TfrmConfigurador;
+class EditorView;
 
 // The commands that take a set out of the editor and bring one in: Play set,
 // Print cards, Export set as file, Import set from file, Export as web page,
@@ -16,8 +14,7 @@ class TfrmConfigurador;
 // card.
 class ShareCommands {
   public:
-    ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets,
-                  CardDropCommands& overview);
+    ShareCommands(EditorSession& session, EditorView& view, SetCommands& sets);
     ~ShareCommands();
 
     void PlaySet();
@@ -26,17 +23,12 @@ class ShareCommands {
     void ExportWebPage();
     void PrintCards();
 
-    // Names the entries of `menu` after the sets listed, newest first; an
-    // entry beyond the list is hidden.
-    static void ShowRecentSets(QMenu* menu, const QStringList& folders);
-
   private:
-    QString setFolder() const;
+    QString currentSetFolder() const;
     void closeGame();
 
     EditorSession& session_;
-    TfrmConfigurador& window_;
+    EditorView& view_;
     SetCommands& sets_;
-    CardDropCommands& overview_;
     QPointer<GameWindow> game_; // the game of the current set, while shown
 };

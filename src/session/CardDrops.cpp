@@ -1,4 +1,4 @@
-#include "app/CardDrops.h"
+#include "session/CardDrops.h"
 
 #include "audio/SoundImport.h"
 #include "cardset/CardTable.h"
