@@ -9,6 +9,7 @@
 #include "common/Exception.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
+#include "session/CardEdits.h"
 
 #include <QColor>
 #include <QDir>
@@ -132,10 +133,12 @@ int sampleSet(const QStringList& args)
     TSetDocument document;
     document.ChooseSet(folder + QLatin1Char('/'), QStringLiteral("Tessellor sample"), 0);
 
-    coverPicture().SaveBitmapFile(document.CaminhoImagem(0));
+    // Written as the editor writes a card: the document names the file.
+    CardEdits edits(document);
+    edits.WritePicture(0, coverPicture());
     // A paired set: slots 2k-1 and 2k share picture k.
     for (int pair = 1; pair <= PairCount; ++pair)
-        cardPicture(pair).SaveBitmapFile(document.CaminhoImagem(2 * pair));
+        edits.WritePicture(2 * pair, cardPicture(pair));
     document.SalvaConfig();
     printLine(QStringLiteral("sample set: %1 (paired, %2 pictures)").arg(folder).arg(PairCount + 1));
     return 0;

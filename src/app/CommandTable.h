@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandGuard.h"
+#include "session/CommandGuard.h"
 
 #include <QKeySequence>
 #include <QList>

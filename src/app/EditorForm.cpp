@@ -3,8 +3,8 @@
 #include "app/ButtonIcons.h"
 #include "app/CardPage.h"
 #include "app/LimitedTextEdit.h"
-#include "app/RecentSets.h"
 #include "images/ui/TDBImage.h"
+#include "session/RecentSets.h"
 
 #include <QLabel>
 #include <QMainWindow>

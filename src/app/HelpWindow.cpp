@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -48,6 +49,11 @@ void HelpWindow::openContents(const QString& contentsFile)
     }
     browser_->setSearchPaths({info.absolutePath()});
     browser_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
+}
+
+QString HelpWindow::ContentsFile()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.html");
 }
 
 void HelpWindow::showAbout(QWidget* owner)

@@ -15,6 +15,9 @@ class HelpWindow : public QDialog {
     // Shows the one help window of `owner` (created on first use) at `contentsFile`.
     static HelpWindow* showContents(QWidget* owner, const QString& contentsFile);
 
+    // The help contents page: the program's folder + "/Help/index.html".
+    static QString ContentsFile();
+
     // The About box of the program.
     static void showAbout(QWidget* owner);
 

@@ -2,17 +2,19 @@
 
 #include "app/ButtonIcons.h"
 #include "app/EditorForm.h"
-#include "app/EditorSession.h"
-#include "app/RecentSets.h"
+#include "app/EntryTexts.h"
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
-#include "app/commands/EditorCommands.h"
 #include "audio/record/SoundInputWatch.h"
+#include "app/overview/SetOverview.h"
+#include "audio/record/RecordDialog.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetCaption.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
+#include "session/EditorSession.h"
+#include "session/RecentSets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -21,6 +23,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QTextDocument>
@@ -64,8 +68,6 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
 
     ui_->setupUi(this);
     scanView_ = std::make_unique<WindowScanView>(ui_->lblProgresso, ui_->Progresso);
-    edit_ = std::make_unique<EditorCommands>(session_, *this, ui_->DBImage1, ui_->DBImage2);
-    AddEditorCommands(commands_, *ui_, *this, *edit_);
     connectHandlers();
     updateActions();
 
@@ -87,13 +89,6 @@ TfrmConfigurador::~TfrmConfigurador()
 
 void TfrmConfigurador::connectHandlers()
 {
-    // A button and a menu entry with the same action run the same handler.
-    // Each runs as a command: an error ends it in the error box, inside the
-    // slot. Its card file writes are one step of Undo under the row's name.
-    commands_.connectAll(this, [this](const CommandTable::Command& command) {
-        runCommand(command.undoName, command.handler, command.whenBusy);
-    });
-
     // Both frames report receiving the focus to DBImage1Enter.
     for (TDBImage* frame : {ui_->DBImage1, ui_->DBImage2})
         connect(frame, &TDBImage::Entered, this, [this, frame] { DBImage1Enter(frame); });
@@ -138,19 +133,37 @@ bool TfrmConfigurador::CommandRunning() const
     return session_.Guard().busy();
 }
 
-SetDialogs& TfrmConfigurador::Dialogs()
+void TfrmConfigurador::LinkCommands(CommandLinks links)
 {
-    return edit_->sets.Dialogs();
+    links_ = std::move(links);
+    // A button and a menu entry with the same action run the same handler.
+    // Each runs as a command: an error ends it in the error box, inside the
+    // slot. Its card file writes are one step of Undo under the row's name.
+    commands_.connectAll(this, [this](const CommandTable::Command& command) {
+        runCommand(command.undoName, command.handler, command.whenBusy);
+    });
+    updateActions();
 }
 
-SetOverview* TfrmConfigurador::Overview() const
+SetDialogs& TfrmConfigurador::Dialogs()
 {
-    return edit_->drops.Overview();
+    return links_.dialogs();
+}
+
+void TfrmConfigurador::ShowOverview()
+{
+    if (!overview_) {
+        overview_ = links_.makeOverview();
+        connect(this, &TfrmConfigurador::currentSlotChanged, overview_, &SetOverview::setCurrentSlot);
+    }
+    overview_->show();
+    overview_->raise();
+    overview_->activateWindow();
 }
 
 void TfrmConfigurador::openSetFolder(const QString& folder)
 {
-    edit_->sets.OpenFolder(folder);
+    links_.openFolder(folder);
 }
 
 TMMWaveProgress TfrmConfigurador::SaveProgress() const
@@ -163,6 +176,11 @@ CardText::CanvasFont& TfrmConfigurador::CanvasFont(const TDBImage* frame)
     return frame == ui_->DBImage1 ? canvasFont1_ : canvasFont2_;
 }
 
+CardText::CanvasFont* TfrmConfigurador::CurrentCanvasFont()
+{
+    return ImagemAtual ? &CanvasFont(ImagemAtual) : nullptr;
+}
+
 ScanView& TfrmConfigurador::scanView()
 {
     return *scanView_;
@@ -171,11 +189,6 @@ ScanView& TfrmConfigurador::scanView()
 void TfrmConfigurador::setErrorList(std::function<void(const QString&)> appendLine)
 {
     scanView_->setErrorList(std::move(appendLine));
-}
-
-QString TfrmConfigurador::HelpFileName()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.html");
 }
 
 bool TfrmConfigurador::event(QEvent* e)
@@ -421,8 +434,9 @@ CommandState TfrmConfigurador::State() const
     CommandState state;
     state.editing = editingEnabled_;
     state.hasCopy = session_.HasCopy();
-    state.clipboardPicture = CardCommands::ClipboardHasPicture();
-    state.soundInput = SoundCommands::InputPresent();
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    state.clipboardPicture = clipboard != nullptr && clipboard->hasImage();
+    state.soundInput = RecordDialog::HasInputDevice();
     state.canUndo = session_.UndoHistory().CanUndo();
     state.canRedo = session_.UndoHistory().CanRedo();
     state.setOpen = document_.HasSet();

@@ -1,7 +1,8 @@
-#include "app/EditorSession.h"
+#include "app/EditorWindow.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
 #include "game/ui/PlayMode.h"
+#include "session/EditorSession.h"
 
 int main(int argc, char** argv)
 {
@@ -12,11 +13,11 @@ int main(int argc, char** argv)
 
     // The run's one state: the set, Undo, the copy buffer, the command guard.
     EditorSession session;
-    TfrmConfigurador frmConfigurador(session);
+    const std::unique_ptr<TfrmConfigurador> frmConfigurador = MakeEditorWindow(session);
     // Then the set dialogs, hidden, made once for the whole run: New set,
     // Properties, Import files, Open set, Import errors.
-    frmConfigurador.Dialogs();
+    frmConfigurador->Dialogs();
 
-    frmConfigurador.show();
+    frmConfigurador->show();
     return app.exec();
 }

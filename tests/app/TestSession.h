@@ -4,8 +4,9 @@
 // fresh run of the editor (its own document, Undo, copy buffer and guard),
 // and the names of the set's state refer to the last one.
 
-#include "app/EditorSession.h"
+#include "app/EditorWindow.h"
 #include "app/TfrmConfigurador.h"
+#include "session/EditorSession.h"
 
 #include <memory>
 #include <vector>
@@ -37,7 +38,7 @@ inline EditorSession& current()
 // A fresh start of the program: a new session and the main window on it.
 inline std::unique_ptr<TfrmConfigurador> newWindow()
 {
-    return std::make_unique<TfrmConfigurador>(start());
+    return MakeEditorWindow(start());
 }
 
 } // namespace TestSession

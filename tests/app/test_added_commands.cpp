@@ -6,7 +6,6 @@
 #include "TestFiles.h"
 #include "WindowControls.h"
 
-#include "app/RecentSets.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetArchive.h"
 #include "cardset/ui/TfrmCadastro.h"
@@ -14,6 +13,7 @@
 #include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
 #include "print/ui/PrintCardsDialog.h"
+#include "session/RecentSets.h"
 
 #include <QAction>
 #include <QFileDialog>

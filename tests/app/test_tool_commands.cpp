@@ -113,6 +113,10 @@ void TestToolCommands::sampleSet()
     QCOMPARE(files, expected);
     QCOMPARE(QFileInfo(set + QStringLiteral("/Set.cfg")).size(), qint64(202));
     QVERIFY(hasInk(set + QStringLiteral("/C07.bmp")));
+    // Its Set.cfg calls for the card files written: it opens whole.
+    const TestFiles::ProcessRun scan =
+        TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {QStringLiteral("scan"), set});
+    QVERIFY2(scan.outLines().contains(QStringLiteral("result: complete")), qPrintable(scan.out));
     // A folder that already holds files is never written into.
     const Run again = runTool({QStringLiteral("sample-set"), set});
     QCOMPARE(again.status, 1);

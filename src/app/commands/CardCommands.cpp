@@ -1,23 +1,22 @@
 #include "app/commands/CardCommands.h"
 
 #include "app/CardFontDialog.h"
-#include "app/EditorSession.h"
-#include "app/TfrmConfigurador.h"
+#include "app/EditorView.h"
 #include "cardset/CardUndoHistory.h"
 #include "common/ui/ErrorMessage.h"
 #include "images/CardPicture.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "images/ui/TOpenPictureDialog.h"
+#include "session/EditorSession.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QMimeData>
 
-CardCommands::CardCommands(EditorSession& session, TfrmConfigurador& window)
-    : session_(session), window_(window), dlOpenBitmap_(new TOpenPictureDialog(&window)),
-      dlFont_(new CardFontDialog(&window))
+CardCommands::CardCommands(EditorSession& session, EditorView& view)
+    : session_(session), view_(view), dlOpenBitmap_(new TOpenPictureDialog(view.Widget())),
+      dlFont_(new CardFontDialog(view.Widget()))
 {
     dlOpenBitmap_->setObjectName(QStringLiteral("dlOpenBitmap"));
     dlOpenBitmap_->SetFilter(TOpenPictureDialog::CardPictureFilter());
@@ -26,7 +25,7 @@ CardCommands::CardCommands(EditorSession& session, TfrmConfigurador& window)
 
 void CardCommands::InsertImage()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot || !dlOpenBitmap_->RunDialog())
         return;
     const QString chosen = dlOpenBitmap_->FileName();
@@ -43,7 +42,7 @@ void CardCommands::InsertImage()
 
 void CardCommands::PastePicture()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
     const QImage image = QGuiApplication::clipboard()->image();
@@ -52,25 +51,20 @@ void CardCommands::PastePicture()
     session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
 }
 
-bool CardCommands::ClipboardHasPicture()
-{
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasImage();
-}
-
 void CardCommands::InsertText()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
-    if (!slot)
+    const std::optional<int> slot = view_.CurrentSlot();
+    const CardText::CanvasFont* canvas = view_.CurrentCanvasFont();
+    if (!slot || !canvas)
         return;
     // The text goes onto the card's picture as it is on disk, as it is shown.
-    const QStringList lines = window_.TextBoxLines();
-    const CardText::CanvasFont& font = window_.CanvasFont(window_.CurrentFrame());
+    const QStringList lines = view_.TextBoxLines();
+    const CardText::CanvasFont& font = *canvas;
     // Text cut at the card's edges, or no text at all, is written only when
     // the user says so.
     const CardText::TextFit fit = CardText::CheckFit(lines, font.font);
     if (fit != CardText::TextFit::Fits &&
-        QMessageBox::question(&window_, QStringLiteral("Tessellor"), CardText::FitQuestion(fit),
+        QMessageBox::question(view_.Widget(), QStringLiteral("Tessellor"), CardText::FitQuestion(fit),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     TBitmap picture = session_.Pictures().Picture(*slot);
@@ -80,14 +74,15 @@ void CardCommands::InsertText()
 
 void CardCommands::ChooseFont()
 {
-    if (window_.CurrentFrame() && dlFont_->Execute())
-        window_.CanvasFont(window_.CurrentFrame()) = dlFont_->LastChoice();
+    CardText::CanvasFont* canvas = view_.CurrentCanvasFont();
+    if (canvas && dlFont_->Execute())
+        *canvas = dlFont_->LastChoice();
 }
 
 void CardCommands::Duplicate()
 {
-    const CardPage page = window_.ShownPage();
-    const std::optional<int> current = window_.CurrentSlot();
+    const CardPage page = view_.ShownPage();
+    const std::optional<int> current = view_.CurrentSlot();
     if (page.left <= 0 || !current)
         return;
     // The picture of the current card goes to the other card of the page.
@@ -103,30 +98,30 @@ void CardCommands::Duplicate()
 
 void CardCommands::Copy()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
     session_.SetCopy(session_.Document().CaminhoImagem(*slot), session_.Document().CaminhoSom(*slot));
-    window_.updateActions();
+    view_.updateActions();
 }
 
 void CardCommands::Paste()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
-    if (!slot || !window_.EditingEnabled())
+    const std::optional<int> slot = view_.CurrentSlot();
+    if (!slot || !view_.EditingEnabled())
         return;
     // The frames show what was written when the document tells of it.
-    session_.Edits().Paste(*slot, session_.ElementoCopiado(), window_.SaveProgress());
+    session_.Edits().Paste(*slot, session_.ElementoCopiado(), view_.SaveProgress());
 }
 
 void CardCommands::Undo()
 {
     if (const std::optional<int> slot = session_.UndoHistory().Undo())
-        window_.GoToSlot(*slot);
+        view_.GoToSlot(*slot);
 }
 
 void CardCommands::Redo()
 {
     if (const std::optional<int> slot = session_.UndoHistory().Redo())
-        window_.GoToSlot(*slot);
+        view_.GoToSlot(*slot);
 }

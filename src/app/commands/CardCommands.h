@@ -2,7 +2,7 @@
 
 class CardFontDialog;
 class EditorSession;
-class TfrmConfigurador;
+class EditorView;
 class TOpenPictureDialog;
 
 // The commands that change the current card's picture (Insert image, Paste
@@ -12,7 +12,7 @@ class TOpenPictureDialog;
 // box. The dialogs are made with the commands and remember their last choice.
 class CardCommands {
   public:
-    CardCommands(EditorSession& session, TfrmConfigurador& window);
+    CardCommands(EditorSession& session, EditorView& view);
 
     void InsertImage();
     void PastePicture();
@@ -28,11 +28,9 @@ class CardCommands {
     void Undo();
     void Redo();
 
-    static bool ClipboardHasPicture();
-
   private:
     EditorSession& session_;
-    TfrmConfigurador& window_;
+    EditorView& view_;
     TOpenPictureDialog* dlOpenBitmap_;
     CardFontDialog* dlFont_;
 };

@@ -5,22 +5,17 @@
 class EditorSession;
 class QDropEvent;
 class QMimeData;
-class SetOverview;
 class TDBImage;
-class TfrmConfigurador;
+class EditorView;
 
-// The set overview beside the editor, and drops on the cards: picture and
+// Drops on the cards of the window and of the set overview: picture and
 // sound files, and cards dragged from the overview. Every card file is
 // written through the session's card edits, as the commands write them.
 class CardDropCommands {
   public:
     // Both card frames take drops.
-    CardDropCommands(EditorSession& session, TfrmConfigurador& window, TDBImage* left, TDBImage* right);
+    CardDropCommands(EditorSession& session, EditorView& view, TDBImage* left, TDBImage* right);
 
-    // Shows and raises the one overview window beside the editor.
-    void ShowOverview();
-    // Null until the overview is first shown.
-    SetOverview* Overview() const { return overview_; }
     // Whether a drag may be dropped on a card: while a set is open, picture
     // files, sound files, or a card of the set dragged from the overview.
     bool AcceptsDrop(const QMimeData* data) const;
@@ -32,13 +27,13 @@ class CardDropCommands {
     // when it exists, written as `to`'s as Paste does. The copy buffer and
     // Paste stay as they are.
     void CopyCard(int from, int to);
+    // The same as commands of their own, as a drop on a card frame runs them.
+    void RunDropFiles(int slot, const QStringList& paths);
+    void RunCopyCard(int from, int to);
 
   private:
     void dropOnFrame(const TDBImage* frame, const QDropEvent& event);
-    void createOverview();
-    void showSetInOverview();
 
     EditorSession& session_;
-    TfrmConfigurador& window_;
-    SetOverview* overview_ = nullptr;
+    EditorView& view_;
 };

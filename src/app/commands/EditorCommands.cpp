@@ -1,12 +1,13 @@
 #include "app/commands/EditorCommands.h"
 
 #include "app/EditorForm.h"
+#include "app/EditorView.h"
 #include "app/HelpWindow.h"
-#include "app/TfrmConfigurador.h"
 #include "cardset/CardUndoHistory.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QWidget>
 
 namespace {
 
@@ -40,7 +41,7 @@ void addRecentEntries(CommandTable& table, QMenu* recent, SetCommands& sets)
 
 } // namespace
 
-void AddEditorCommands(CommandTable& table, const EditorForm& ui, TfrmConfigurador& w, EditorCommands& c)
+void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v, EditorCommands& c)
 {
     // Each row runs as a command: an error ends it in the error box. Its card
     // file writes are one step of Undo under the row's name, named as the
@@ -65,8 +66,8 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, TfrmConfigurad
     row("print", ui.mnPrintCards, nullptr, {}, WhileSetOpen, [&c] { c.share.PrintCards(); });
     addRecentEntries(table, ui.mnRecent, c.sets);
     // A set folder removed while the editor runs is greyed when the list is looked at.
-    QObject::connect(ui.mnRecent, &QMenu::aboutToShow, &w, [&w] { w.updateActions(); });
-    row("exit", ui.mnSair, nullptr, {}, Always, [&w] { w.close(); });
+    QObject::connect(ui.mnRecent, &QMenu::aboutToShow, v.Widget(), [&v] { v.updateActions(); });
+    row("exit", ui.mnSair, nullptr, {}, Always, [&v] { v.Widget()->close(); });
 
     row("image", ui.mnInsImg, ui.btnImagem, QStringLiteral("Insert image"), WhileEditing,
         [&c] { c.cards.InsertImage(); });
@@ -90,28 +91,16 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, TfrmConfigurad
         [&c] { c.cards.Paste(); });
     row("paste-picture", ui.mnPastePicture, nullptr, QStringLiteral("Paste picture"),
         editingAnd(&S::clipboardPicture), [&c] { c.cards.PastePicture(); });
-    row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&w] { w.btnProximoClick(); });
-    row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing, [&w] { w.btnAnteriorClick(); });
+    row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&v] { v.ShowPage(v.ShownPage().Next()); });
+    row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing,
+        [&v] { v.ShowPage(v.ShownPage().Previous()); });
     // Taking a step back writes files, but is no step of its own.
     row("undo", ui.mnDesfazer, nullptr, {}, editingAnd(&S::canUndo), [&c] { c.cards.Undo(); });
     row("redo", ui.mnRefazer, nullptr, {}, editingAnd(&S::canRedo), [&c] { c.cards.Redo(); });
 
-    row("overview", ui.mnSetOverview, nullptr, {}, Always, [&c] { c.drops.ShowOverview(); });
+    row("overview", ui.mnSetOverview, nullptr, {}, Always, [&v] { v.ShowOverview(); });
     row("play", ui.mnPlaySet, nullptr, {}, WhileSetOpen, [&c] { c.share.PlaySet(); });
     row("contents", ui.mnTopicos, nullptr, {}, Always,
-        [&w] { HelpWindow::showContents(&w, TfrmConfigurador::HelpFileName()); });
-    row("about", ui.mnSobre, nullptr, {}, Always, [&w] { HelpWindow::showAbout(&w); });
-}
-
-void ShowEntryTexts(const EditorForm& ui, const CommandState& state, const CardUndoHistory& undo,
-                    const QStringList& recentFolders)
-{
-    const QString undone = undo.UndoLabel();
-    const QString redone = undo.RedoLabel();
-    ui.mnDesfazer->setText(undone.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undone);
-    ui.mnRefazer->setText(redone.isEmpty() ? QStringLiteral("R&edo") : QStringLiteral("R&edo ") + redone);
-    // Without an input the entry says why it is off.
-    ui.mnGravarSom->setText(state.soundInput ? QStringLiteral("&Record...")
-                                             : QStringLiteral("&Record... (no sound input device)"));
-    ShareCommands::ShowRecentSets(ui.mnRecent, recentFolders, state.recentOpen);
+        [&v] { HelpWindow::showContents(v.Widget(), HelpWindow::ContentsFile()); });
+    row("about", ui.mnSobre, nullptr, {}, Always, [&v] { HelpWindow::showAbout(v.Widget()); });
 }

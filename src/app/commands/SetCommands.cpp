@@ -1,13 +1,13 @@
 #include "app/commands/SetCommands.h"
 
-#include "app/EditorSession.h"
-#include "app/TfrmConfigurador.h"
+#include "app/EditorView.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
+#include "session/EditorSession.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -25,10 +25,7 @@ QString configFileName(const QString& folder)
 
 } // namespace
 
-SetCommands::SetCommands(EditorSession& session, TfrmConfigurador& window)
-    : session_(session), window_(window)
-{
-}
+SetCommands::SetCommands(EditorSession& session, EditorView& view) : session_(session), view_(view) {}
 
 SetCommands::~SetCommands() = default;
 
@@ -36,7 +33,7 @@ SetDialogs& SetCommands::Dialogs()
 {
     if (!dialogs_)
         dialogs_ = std::make_unique<SetDialogs>();
-    dialogs_->Create(&window_);
+    dialogs_->Create(view_.Widget());
     return *dialogs_;
 }
 
@@ -45,7 +42,7 @@ void SetCommands::prepareErrorList()
 {
     QPointer<TfrmErroImporta> errors = Dialogs().frmErroImporta;
     errors->memErros->clear();
-    window_.setErrorList([errors](const QString& line) {
+    view_.setErrorList([errors](const QString& line) {
         if (errors)
             errors->memErros->appendPlainText(line);
     });
@@ -53,7 +50,7 @@ void SetCommands::prepareErrorList()
 
 void SetCommands::showCoverPage()
 {
-    window_.ShowPage(CardPage{});
+    view_.ShowPage(CardPage{});
 }
 
 void SetCommands::New()
@@ -67,13 +64,13 @@ void SetCommands::New()
     document.ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
     // One level only: the "Ed" folder must already exist.
     if (!QDir().mkdir(document.PastaConjunto())) {
-        SetMessages::Show(&window_, SetMessages::ErrorCaption, SetMessages::CannotCreate);
-        window_.InibeControles();
+        SetMessages::Show(view_.Widget(), SetMessages::ErrorCaption, SetMessages::CannotCreate);
+        view_.InibeControles();
         return;
     }
     session_.Recent().add(document.PastaConjunto());
-    window_.NovoConjunto();
-    window_.HabilitaControles();
+    view_.NovoConjunto();
+    view_.HabilitaControles();
     // Written at once: a new set reopened before it was saved must still be
     // read as the double set it is.
     document.SalvaConfig();
@@ -99,13 +96,13 @@ void SetCommands::OpenFolder(const QString& folder)
         throw EFileError::On(e, configFileName(folder));
     }
     session_.Recent().add(folder);
-    window_.HabilitaControles();
+    view_.HabilitaControles();
     prepareErrorList();
     // An opened set with missing pictures stays editable.
-    if (!session_.Document().LoadSet(window_.scanView()))
+    if (!session_.Document().LoadSet(view_.scanView()))
         Dialogs().frmErroImporta->exec();
     showCoverPage();
-    window_.scanView().hideProgress();
+    view_.scanView().hideProgress();
 }
 
 void SetCommands::Import()
@@ -128,11 +125,11 @@ void SetCommands::importSet()
 {
     prepareErrorList();
     session_.Document().LimpaConjunto();
-    window_.MakeRightFrameCurrent();
-    window_.InicImages();
-    window_.InibeControles();
-    if (session_.Document().LoadSet(window_.scanView()))
-        window_.HabilitaControles();
+    view_.MakeRightFrameCurrent();
+    view_.InicImages();
+    view_.InibeControles();
+    if (session_.Document().LoadSet(view_.scanView()))
+        view_.HabilitaControles();
     else
         Dialogs().frmErroImporta->exec();
 }
@@ -172,17 +169,17 @@ bool SetCommands::confirmKindChange(int changedCards)
     const QString question = QStringLiteral("Changing the kind of the set changes the picture of %1. "
                                             "The set is then read from its folder again. Change it?")
                                  .arg(cards);
-    return QMessageBox::question(&window_, QGuiApplication::applicationDisplayName(), question,
+    return QMessageBox::question(view_.Widget(), QGuiApplication::applicationDisplayName(), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void SetCommands::rescanSet()
 {
     // The user was told before; the missing files of the new kind are no news.
-    window_.setErrorList({});
-    session_.Document().ReloadSet(window_.scanView());
-    window_.scanView().hideProgress();
-    window_.InicImages();
+    view_.setErrorList({});
+    session_.Document().ReloadSet(view_.scanView());
+    view_.scanView().hideProgress();
+    view_.InicImages();
 }
 
 void SetCommands::Save()

@@ -5,14 +5,14 @@
 
 class EditorSession;
 struct SetDialogs;
-class TfrmConfigurador;
+class EditorView;
 
 // The set commands: New, Open, Import, Properties and Save. The dialogs give
 // their results; the commands make them current through the session's
 // document and have the window show the set.
 class SetCommands {
   public:
-    SetCommands(EditorSession& session, TfrmConfigurador& window);
+    SetCommands(EditorSession& session, EditorView& view);
     ~SetCommands();
 
     // The set dialogs, made by the first call (the program's start).
@@ -36,6 +36,6 @@ class SetCommands {
     void rescanSet();
 
     EditorSession& session_;
-    TfrmConfigurador& window_;
+    EditorView& view_;
     std::unique_ptr<SetDialogs> dialogs_;
 };

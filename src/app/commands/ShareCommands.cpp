@@ -1,23 +1,21 @@
 #include "app/commands/ShareCommands.h"
 
-#include "app/EditorSession.h"
-#include "app/TfrmConfigurador.h"
+#include "app/EditorView.h"
 #include "app/commands/SetCommands.h"
 #include "cardset/ui/SetArchiveCommands.h"
 #include "game/ui/GameWindow.h"
 #include "pictures/SetView.h"
 #include "print/ui/PrintCardsDialog.h"
+#include "session/EditorSession.h"
 #include "web/ui/WebExportCommand.h"
 
-#include <QAction>
 #include <QDir>
-#include <QMenu>
 
-ShareCommands::ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets)
-    : session_(session), window_(window), sets_(sets)
+ShareCommands::ShareCommands(EditorSession& session, EditorView& view, SetCommands& sets)
+    : session_(session), view_(view), sets_(sets)
 {
     // A game shows one set: another set made current ends it.
-    QObject::connect(&session_.Document(), &TSetDocument::setOpened, &window_, [this] { closeGame(); });
+    QObject::connect(&session_.Document(), &TSetDocument::setOpened, view_.Widget(), [this] { closeGame(); });
 }
 
 ShareCommands::~ShareCommands()
@@ -25,7 +23,7 @@ ShareCommands::~ShareCommands()
     delete game_.data();
 }
 
-QString ShareCommands::setFolder() const
+QString ShareCommands::currentSetFolder() const
 {
     return session_.Document().SetFolder();
 }
@@ -36,7 +34,7 @@ void ShareCommands::PlaySet()
         return;
     closeGame();
     // The game decodes its pictures at its own face size, not the overview's.
-    auto* game = new GameWindow(SetView::of(session_.Document()), {}, &window_);
+    auto* game = new GameWindow(SetView::of(session_.Document()), {}, view_.Widget());
     game->setObjectName(QStringLiteral("GameWindow"));
     game->setAttribute(Qt::WA_DeleteOnClose);
     game_ = game;
@@ -51,39 +49,22 @@ void ShareCommands::closeGame()
 
 void ShareCommands::ImportFile()
 {
-    if (const auto folder = SetArchiveCommands::ImportSetFromFile(&window_, session_.Document().PastaBase()))
+    if (const auto folder =
+            SetArchiveCommands::ImportSetFromFile(view_.Widget(), session_.Document().PastaBase()))
         sets_.OpenFolder(*folder);
 }
 
 void ShareCommands::ExportFile()
 {
-    SetArchiveCommands::ExportSetAsFile(&window_, setFolder());
+    SetArchiveCommands::ExportSetAsFile(view_.Widget(), currentSetFolder());
 }
 
 void ShareCommands::ExportWebPage()
 {
-    ExportSetAsWebPage(&window_, setFolder());
+    ExportSetAsWebPage(view_.Widget(), currentSetFolder());
 }
 
 void ShareCommands::PrintCards()
 {
-    ShowPrintCardsDialog(&window_, setFolder());
-}
-
-// The entries' enabled state is the command table's: a set whose folder is
-// gone stays listed, greyed.
-void ShareCommands::ShowRecentSets(QMenu* menu, const QStringList& folders, int openEntry)
-{
-    const QList<QAction*> entries = menu->actions();
-    for (int i = 0; i < entries.size(); ++i) {
-        QAction* entry = entries[i];
-        entry->setVisible(i < folders.size());
-        if (i >= folders.size())
-            continue;
-        entry->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(folders[i])));
-        entry->setData(folders[i]);
-        // The mark says which set the card commands write into.
-        entry->setCheckable(true);
-        entry->setChecked(i == openEntry);
-    }
+    ShowPrintCardsDialog(view_.Widget(), currentSetFolder());
 }

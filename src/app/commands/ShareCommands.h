@@ -5,9 +5,8 @@
 
 class EditorSession;
 class GameWindow;
-class QMenu;
 class SetCommands;
-class TfrmConfigurador;
+class EditorView;
 
 // The commands that take a set out of the editor and bring one in: Play set,
 // Print cards, Export set as file, Import set from file, Export as web page,
@@ -15,7 +14,7 @@ class TfrmConfigurador;
 // card.
 class ShareCommands {
   public:
-    ShareCommands(EditorSession& session, TfrmConfigurador& window, SetCommands& sets);
+    ShareCommands(EditorSession& session, EditorView& view, SetCommands& sets);
     ~ShareCommands();
 
     void PlaySet();
@@ -24,17 +23,12 @@ class ShareCommands {
     void ExportWebPage();
     void PrintCards();
 
-    // Names the entries of `menu` after the sets listed, newest first, and
-    // checks the entry `openEntry`, the current set's; an entry beyond the
-    // list is hidden.
-    static void ShowRecentSets(QMenu* menu, const QStringList& folders, int openEntry);
-
   private:
-    QString setFolder() const;
+    QString currentSetFolder() const;
     void closeGame();
 
     EditorSession& session_;
-    TfrmConfigurador& window_;
+    EditorView& view_;
     SetCommands& sets_;
     QPointer<GameWindow> game_; // the game of the current set, while shown
 };

@@ -1,7 +1,6 @@
 #include "app/commands/SoundCommands.h"
 
-#include "app/EditorSession.h"
-#include "app/TfrmConfigurador.h"
+#include "app/EditorView.h"
 #include "audio/RecordedTake.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/record/RecordDialog.h"
@@ -10,6 +9,7 @@
 #include "audio/ui/TMMWaveOpenDialog.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
+#include "session/EditorSession.h"
 
 #include <QGuiApplication>
 
@@ -26,31 +26,26 @@ class WaitCursor {
 
 } // namespace
 
-SoundCommands::SoundCommands(EditorSession& session, TfrmConfigurador& window)
-    : session_(session), window_(window), dlOpenWave_(new TMMWaveOpenDialog(&window))
+SoundCommands::SoundCommands(EditorSession& session, EditorView& view)
+    : session_(session), view_(view), dlOpenWave_(new TMMWaveOpenDialog(view.Widget()))
 {
     // The dialog offers "Wave-Files(*.wav)" first and never a read-only box.
     dlOpenWave_->SetTitle(QStringLiteral("Open Wave File"));
 }
 
-bool SoundCommands::InputPresent()
-{
-    return RecordDialog::HasInputDevice();
-}
-
 void SoundCommands::InsertSound()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot || !dlOpenWave_->RunDialog())
         return;
     // A wave goes through a wave object made for this one operation; a sound
     // of another format, chosen under the dialog's second entry, is converted.
-    session_.Edits().InsertSound(*slot, dlOpenWave_->FileName(), window_.SaveProgress());
+    session_.Edits().InsertSound(*slot, dlOpenWave_->FileName(), view_.SaveProgress());
 }
 
 void SoundCommands::HearSound()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
     // The file on disk counts, recorded or not; a card without one is silent,
@@ -62,10 +57,10 @@ void SoundCommands::HearSound()
 
 void SoundCommands::Record()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
-    RecordDialog dialog(&window_);
+    RecordDialog dialog(view_.Widget());
     dialog.setObjectName(QStringLiteral("dlGravarSom"));
     if (dialog.exec() != QDialog::Accepted || dialog.Samples().isEmpty())
         return;
@@ -74,20 +69,20 @@ void SoundCommands::Record()
 
 void SoundCommands::SpeakText()
 {
-    const std::optional<int> slot = window_.CurrentSlot();
+    const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
-    const QString text = window_.TextBoxText();
+    const QString text = view_.TextBoxText();
     try {
         Speech::CheckText(text);
     } catch (const Exception&) {
         // The text box is what the user has to fill in.
-        window_.FocusTextBox();
+        view_.FocusTextBox();
         throw;
     }
     // Raises with a message when the library has no voices to offer.
     const QList<SpeechVoice> voices = Speech::Voices();
-    SpeakDialog dialog(voices, Speech::DefaultVoice(), &window_);
+    SpeakDialog dialog(voices, Speech::DefaultVoice(), view_.Widget());
     if (dialog.exec() != QDialog::Accepted)
         return;
     QByteArray samples;

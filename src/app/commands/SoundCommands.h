@@ -1,7 +1,7 @@
 #pragma once
 
 class EditorSession;
-class TfrmConfigurador;
+class EditorView;
 class TMMWaveOpenDialog;
 
 // The current card's sound: Insert Sound, Hear Sound, and sounds made in the
@@ -11,19 +11,16 @@ class TMMWaveOpenDialog;
 // nothing.
 class SoundCommands {
   public:
-    SoundCommands(EditorSession& session, TfrmConfigurador& window);
+    SoundCommands(EditorSession& session, EditorView& view);
 
     void InsertSound();
     void HearSound();
     void Record();
     void SpeakText();
 
-    // Whether there is a sound input to record from.
-    static bool InputPresent();
-
   private:
     EditorSession& session_;
-    TfrmConfigurador& window_;
+    EditorView& view_;
     // "Open Wave File", remembering its folder and filter for the next run.
     TMMWaveOpenDialog* dlOpenWave_;
 };

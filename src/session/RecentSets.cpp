@@ -1,4 +1,4 @@
-#include "app/RecentSets.h"
+#include "session/RecentSets.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "app/CardDrops.h"
+#include "session/CardDrops.h"
 
 #include "audio/SoundImport.h"
 #include "cardset/CardTable.h"
 #include "common/FileNames.h"
-#include "common/ui/ErrorMessage.h"
+#include "common/FileError.h"
 #include "images/CardPicture.h"
 #include "images/PictureReader.h"
 

@@ -1,4 +1,4 @@
-#include "app/EditorSession.h"
+#include "session/EditorSession.h"
 
 #include "cardset/CardUndoHistory.h"
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CardEdits.h"
-#include "app/CommandGuard.h"
-#include "app/RecentSets.h"
 #include "cardset/CardTable.h"
 #include "cardset/CardUndoRun.h"
 #include "cardset/SetDocument.h"
 #include "pictures/CardPictureModel.h"
+#include "session/CardEdits.h"
+#include "session/CommandGuard.h"
+#include "session/RecentSets.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
-#include "app/CardEdits.h"
+#include "session/CardEdits.h"
 
-#include "app/CardDrops.h"
 #include "audio/ESoundImportError.h"
 #include "audio/PcmCardSound.h"
 #include "audio/SoundImport.h"
 #include "common/FileNames.h"
-#include "common/ui/ErrorMessage.h"
+#include "common/FileError.h"
 #include "images/TBitmap.h"
+#include "session/CardDrops.h"
 
 namespace {
 
