@@ -12,7 +12,8 @@ scripts/install-deps.sh
 
 build="$root/build-release"
 # Warnings stay warnings here: a newer compiler's new warning must not stop the editor's build.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTESSELLOR_WERROR=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DTESSELLOR_WERROR=OFF \
+  -DTESSELLOR_FLAT_INSTALL=ON
 cmake --build "$build" -j "$(nproc)"
 cmake --install "$build" --prefix "$home" >/dev/null
 

@@ -5,7 +5,9 @@
 #include "common/ReplacingFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
@@ -133,13 +135,18 @@ int printUsage()
 #ifdef TESSELLOR_TOOL_DELEGATE
 namespace {
 
-// Hands the whole command line to the executable that holds every command.
+// Hands the whole command line to the executable that holds every command:
+// beside this one (the build tree, the program folder), else in its
+// installed place relative to this one's folder (<prefix>/libexec/tessellor).
 // Returns only when that executable cannot be started.
 int delegate(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QByteArray path = QFile::encodeName(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/" TESSELLOR_TOOL_DELEGATE));
+    const QString folder = QCoreApplication::applicationDirPath();
+    QByteArray path = QFile::encodeName(folder + QStringLiteral("/" TESSELLOR_TOOL_DELEGATE));
+    if (!QFileInfo(QFile::decodeName(path)).isFile())
+        path = QFile::encodeName(QDir::cleanPath(
+            folder + QStringLiteral("/" TESSELLOR_TOOL_DELEGATE_INSTALLED "/" TESSELLOR_TOOL_DELEGATE)));
     ::execv(path.constData(), argv);
     printError(QStringLiteral("Cannot start %1").arg(QFile::decodeName(path)));
     return printUsage();

@@ -1,6 +1,9 @@
 #include "app/HelpWindow.h"
 
+#include "common/InstallLayout.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -53,15 +56,18 @@ void HelpWindow::openContents(const QString& contentsFile)
 
 QString HelpWindow::ContentsFile()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/index.html");
+    return InstallLayout::DataFolder(QCoreApplication::applicationDirPath()) +
+           QStringLiteral("/Help/index.html");
 }
 
 void HelpWindow::showAbout(QWidget* owner)
 {
-    QMessageBox::about(owner, QStringLiteral("About Tessellor"),
-                       QStringLiteral("<p><b>Tessellor</b> %1</p>"
-                                      "<p>The card set editor of the Varnolo memory game: make the cover and "
-                                      "the forty cards of a set from pictures, texts and sounds.</p>"
-                                      "<p>Sets are kept in the folder \"Ed\" beside the program.</p>")
-                           .arg(QStringLiteral(TESSELLOR_VERSION)));
+    const QString sets = InstallLayout::SetsFolder(QCoreApplication::applicationDirPath(), QDir::homePath());
+    QMessageBox::about(
+        owner, QStringLiteral("About Tessellor"),
+        QStringLiteral("<p><b>Tessellor</b> %1</p>"
+                       "<p>The card set editor of the Varnolo memory game: make the cover and "
+                       "the forty cards of a set from pictures, texts and sounds.</p>"
+                       "<p>Sets are kept in the folder %2.</p>")
+            .arg(QStringLiteral(TESSELLOR_VERSION), QDir::toNativeSeparators(sets).toHtmlEscaped()));
 }

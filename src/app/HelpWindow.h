@@ -15,7 +15,8 @@ class HelpWindow : public QDialog {
     // Shows the one help window of `owner` (created on first use) at `contentsFile`.
     static HelpWindow* showContents(QWidget* owner, const QString& contentsFile);
 
-    // The help contents page: the program's folder + "/Help/index.html".
+    // The help contents page: "Help/index.html" in the program's data folder
+    // (InstallLayout::DataFolder).
     static QString ContentsFile();
 
     // The About box of the program.

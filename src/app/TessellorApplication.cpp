@@ -5,6 +5,8 @@
 TessellorApplication::TessellorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Tessellor"));
+    // The desktop matches the windows to the menu entry (and its icon) by it.
+    setDesktopFileName(QStringLiteral("org.tessellor.Tessellor"));
 }
 
 bool TessellorApplication::notify(QObject* receiver, QEvent* event)

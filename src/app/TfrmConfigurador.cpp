@@ -5,12 +5,13 @@
 #include "app/EntryTexts.h"
 #include "app/SaveProgressView.h"
 #include "app/WindowScanView.h"
-#include "audio/record/SoundInputWatch.h"
 #include "app/overview/SetOverview.h"
 #include "audio/record/RecordDialog.h"
+#include "audio/record/SoundInputWatch.h"
 #include "cardset/CardCommand.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetCaption.h"
+#include "common/InstallLayout.h"
 #include "images/TBitmap.h"
 #include "images/ui/TDBImage.h"
 #include "session/EditorSession.h"
@@ -241,7 +242,13 @@ void TfrmConfigurador::FormCreate()
 {
     document_.LimpaConjunto();
     PrimeiraAtivacao = true;
-    document_.SetPastaBase(QCoreApplication::applicationDirPath() + QStringLiteral("/Ed/"));
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString sets = InstallLayout::SetsFolder(program, QDir::homePath());
+    // Installed in a system prefix, the sets' folder is the user's own and new:
+    // New set makes its folder inside it, so it is made at the first start.
+    if (InstallLayout::IsSystemInstall(program))
+        QDir().mkpath(sets);
+    document_.SetPastaBase(sets);
 }
 
 void TfrmConfigurador::FormActivate()
