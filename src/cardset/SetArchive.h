@@ -53,7 +53,8 @@ struct Contents {
     qint64 unpackedBytes = 0;
 };
 
-// The file name an exported set gets: "<set name>.zip".
+// The file name an exported set gets: "<set name>.tessellor", a zip file
+// that the desktop knows by its extension as a set file.
 QString ArchiveFileName(const QString& setFolder);
 
 // Writes the set in `setFolder` as the archive `zipPath`, which is replaced

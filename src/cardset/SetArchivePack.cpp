@@ -202,7 +202,7 @@ QSet<QString> writeArchive(const QString& zipPath, const QString& setName, const
 
 QString SetArchive::ArchiveFileName(const QString& setFolder)
 {
-    return QFileInfo(SetFolderForm(setFolder)).fileName() + QStringLiteral(".zip");
+    return QFileInfo(SetFolderForm(setFolder)).fileName() + QStringLiteral(".tessellor");
 }
 
 QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)

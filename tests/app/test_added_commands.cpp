@@ -6,6 +6,7 @@
 #include "TestFiles.h"
 #include "WindowControls.h"
 
+#include "app/SetFileArgument.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetArchive.h"
 #include "cardset/ui/TfrmCadastro.h"
@@ -141,16 +142,27 @@ class TestAddedCommands : public QObject {
         QTRY_VERIFY(!game);
     }
 
+    void importFromFileOpensTheSet_data()
+    {
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::newRow("Import set from file") << false;
+        QTest::newRow("tessellor FILE.tessellor") << true;
+    }
     void importFromFileOpensTheSet()
     {
+        QFETCH(bool, fromCommandLine);
         makeSet(QStringLiteral("Birds"));
-        SetArchive::Pack(folder(QStringLiteral("Birds")), folder(QStringLiteral("Birds.zip")));
+        const QString setFile = folder(SetArchive::ArchiveFileName(folder(QStringLiteral("Birds"))));
+        SetArchive::Pack(folder(QStringLiteral("Birds")), setFile);
         QDir().mkpath(folder(QStringLiteral("Ed")));
         TestDocument().SetPastaBase(folder(QStringLiteral("Ed/")));
         w->InibeControles();
-        const auto choosing = chooseFile(folder(QStringLiteral("Birds.zip")));
+        const auto choosing = chooseFile(setFile);
         const auto closing = closeMissingList();
-        entry("import-file")->trigger();
+        if (fromCommandLine)
+            QVERIFY(OpenSetFile(*w, SetFileArgument({QStringLiteral("tessellor"), setFile}).value()));
+        else
+            entry("import-file")->trigger();
         const QString unpacked = folder(QStringLiteral("Ed/Birds"));
         QCOMPARE(QDir::cleanPath(TestDocument().PastaConjunto()), unpacked);
         QVERIFY(w->EditingEnabled());
@@ -192,7 +204,7 @@ class TestAddedCommands : public QObject {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("file");
         QTest::newRow("Export set as file") << "export-file"
-                                            << "Birds.zip";
+                                            << "Birds.tessellor";
         QTest::newRow("Save as PDF") << "print"
                                      << "Birds.pdf";
     }

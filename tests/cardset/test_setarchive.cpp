@@ -79,7 +79,7 @@ class TestSetArchive : public QObject {
             writeBytes(set + QLatin1Char('/') + QLatin1String(other), "not a set file");
 
         const QString zip = dir.filePath(SetArchive::ArchiveFileName(set));
-        QCOMPARE(QFileInfo(zip).fileName(), QStringLiteral("Animais João.zip"));
+        QCOMPARE(QFileInfo(zip).fileName(), QStringLiteral("Animais João.tessellor"));
         SetArchive::Pack(set, zip);
         const QString ed = dir.filePath(QStringLiteral("home/Ed"));
         const SetArchive::Unpacked unpacked = SetArchive::Unpack(zip, ed);

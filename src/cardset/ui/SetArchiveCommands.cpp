@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -14,7 +15,9 @@ namespace {
 
 const QString ExportCaption = QStringLiteral("Export set as file");
 const QString ImportCaption = QStringLiteral("Import set from file");
-const QString ArchiveFilter = QStringLiteral("Set files (*.zip)");
+const QString SetFileFilter = QStringLiteral("Set files (*.tessellor)");
+const QString ZipFilter = QStringLiteral("Zip archive (*.zip)");
+const QString ImportFilter = QStringLiteral("Set files (*.tessellor *.zip)");
 
 void tell(QWidget* parent, const QString& caption, const QString& text)
 {
@@ -81,9 +84,14 @@ QString leftOutText(const QStringList& skipped)
 bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFolder)
 {
     const QString suggested = ExportFiles::ProposedPath(SetArchive::ArchiveFileName(setFolder));
-    const QString path = QFileDialog::getSaveFileName(parent, ExportCaption, suggested, ArchiveFilter);
+    QString filter = SetFileFilter;
+    QString path = QFileDialog::getSaveFileName(parent, ExportCaption, suggested,
+                                                SetFileFilter + QStringLiteral(";;") + ZipFilter, &filter);
     if (path.isEmpty())
         return false;
+    // A name typed without an extension gets the chosen kind's.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter == ZipFilter ? QStringLiteral(".zip") : QStringLiteral(".tessellor");
     try {
         SetArchive::Pack(setFolder, path);
         ExportFiles::Remember(path);
@@ -97,9 +105,16 @@ bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFold
 
 std::optional<QString> SetArchiveCommands::ImportSetFromFile(QWidget* parent, const QString& edFolder)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, ImportCaption, QDir::homePath(), ArchiveFilter);
+    const QString path = QFileDialog::getOpenFileName(parent, ImportCaption, QDir::homePath(),
+                                                      ImportFilter + QStringLiteral(";;") + ZipFilter);
     if (path.isEmpty())
         return std::nullopt;
+    return ImportSetFile(parent, path, edFolder);
+}
+
+std::optional<QString> SetArchiveCommands::ImportSetFile(QWidget* parent, const QString& path,
+                                                         const QString& edFolder)
+{
     return ImportArchive(parent, path, edFolder, [parent](const QString& taken, const QString& proposed) {
         return askNameInDialog(parent, taken, proposed);
     });

@@ -11,7 +11,7 @@ class QWidget;
 // SetArchive's packing and unpacking.
 namespace SetArchiveCommands {
 
-// Asks where to write "<set name>.zip" and writes the set in `setFolder`
+// Asks where to write "<set name>.tessellor" (or a .zip) and writes the set in `setFolder`
 // there. False when the user cancelled or the archive could not be written
 // (the user was told why).
 bool ExportSetAsFile(QWidget* parent, const QString& setFolder);
@@ -20,6 +20,10 @@ bool ExportSetAsFile(QWidget* parent, const QString& setFolder);
 // new set, to be opened as Open set opens one, or nullopt when the user
 // cancelled or the archive was refused (the user was told why).
 std::optional<QString> ImportSetFromFile(QWidget* parent, const QString& edFolder);
+
+// The same for the archive `path` chosen elsewhere (a set file given to the
+// program), asking for another name in a dialog when the set's is taken.
+std::optional<QString> ImportSetFile(QWidget* parent, const QString& path, const QString& edFolder);
 
 // What ImportSetFromFile does once the archive is chosen. `askName` is asked
 // for another name while the set's name is taken in `edFolder`: it gets the
