@@ -12,6 +12,7 @@ packages=(
   qt6-image-formats-plugins qt6-svg-dev libqt6svg6
   pulseaudio pulseaudio-utils sox python3 ffmpeg flac poppler-utils time
   xvfb xauth imagemagick fonts-dejavu-core
+  desktop-file-utils appstream shared-mime-info lintian dpkg-dev librsvg2-bin xdg-utils
   chromium firefox-esr nodejs
 )
 

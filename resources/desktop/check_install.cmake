@@ -11,7 +11,8 @@ foreach(file bin/tessellor bin/tessellor-tool libexec/tessellor/tessellor-tool-g
              share/icons/hicolor/16x16/apps/${ID}.png share/icons/hicolor/256x256/apps/${ID}.png
              share/icons/hicolor/scalable/apps/${ID}.svg
              share/icons/hicolor/scalable/mimetypes/application-x-tessellor-set.svg
-             share/man/man1/tessellor.1.gz share/man/man1/tessellor-tool.1.gz share/tessellor/Help/index.html)
+             share/man/man1/tessellor.1.gz share/man/man1/tessellor-tool.1.gz share/tessellor/Help/index.html
+             share/doc/tessellor/copyright)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "${file} is not installed")
   endif()

@@ -1,6 +1,10 @@
 # Registers the set file type in a MIME database of its own and checks what
 # the desktop reads from it: the glob and the parent type.
+# The database sits in a "mime" folder of its own data folder, where the
+# desktop's lookups are pointed.
 file(REMOVE_RECURSE ${WORK})
+get_filename_component(data_home ${WORK} DIRECTORY)
+set(ENV{XDG_DATA_HOME} ${data_home})
 file(MAKE_DIRECTORY ${WORK}/packages)
 file(COPY ${MIME_XML} DESTINATION ${WORK}/packages)
 execute_process(COMMAND ${UPDATE_MIME_DATABASE} ${WORK} RESULT_VARIABLE result ERROR_VARIABLE errors)

@@ -1,0 +1,29 @@
+# The Debian package (scripts/package.sh): cpack -G DEB over a Release build
+# installed into /usr. Its dependencies are those of the libraries the
+# programs link (dpkg-shlibdeps) and the plugins Qt loads at run time, which
+# no link names: the platform, picture kinds, SVG, sound, and espeak-ng's voices.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tessellor)
+set(CPACK_PACKAGE_VENDOR "The Tessellor developers")
+set(CPACK_PACKAGE_CONTACT "The Tessellor developers <developers@tessellor.org>")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tessellor.org/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, libqt6multimedia6, espeak-ng-data")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card set editor of a memory game")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "card set editor of a memory game
+ Tessellor makes and edits the card sets of a memory (pairs-matching) game:
+ a cover and forty cards made from pictures, texts and sounds, kept as a
+ folder of BMP pictures, WAV sounds and a small settings file. It plays the
+ set's game, prints its cards, exports it as a web page that plays offline,
+ and exchanges sets as one file that opens with a double click.
+ .
+ The package holds the editor and tessellor-tool, its command-line companion.")
+include(CPack)
