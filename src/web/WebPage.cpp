@@ -193,7 +193,7 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + sounds.bytes;
     const qint64 share = (options.budget - fixed) / qMax<qint64>(1, page.pictures);
     const qint64 pictureBudget = qMax(MinPictureBytes, share / 4 * 3 - 32);
-    // Each picture is encoded on its own thread: most of the page's time.
+    // The pictures too are encoded side by side, in their order.
     const QList<QString> addresses =
         QtConcurrent::blockingMapped(pictures.images, [pictureBudget](const QImage& image) {
             return dataAddress(QStringLiteral("image/png"), WebCardImage::Png(image, pictureBudget));
