@@ -71,10 +71,16 @@ bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFold
     if (path.isEmpty())
         return false;
     try {
-        SetArchive::Pack(setFolder, path);
+        const QStringList skipped = SetArchive::Pack(setFolder, path);
+        if (!skipped.isEmpty())
+            tell(parent, ExportCaption,
+                 QStringLiteral("These files lead out of the set's folder or are no plain files, and were "
+                                "left out:\n") +
+                     skipped.join(QLatin1Char('\n')));
         return true;
     } catch (const Exception& e) {
-        tell(parent, ExportCaption, e.Message());
+        // The file and the system's reason, below the message.
+        tell(parent, ExportCaption, e.TextWithFile());
         return false;
     }
 }
@@ -108,7 +114,7 @@ std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const 
             }
         }
     } catch (const Exception& e) {
-        tell(parent, ImportCaption, e.Message());
+        tell(parent, ImportCaption, e.TextWithFile());
         return std::nullopt;
     }
 }
