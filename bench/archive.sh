@@ -3,8 +3,9 @@
 # (24 bits, photo-like) with 20 sounds against `zip -r` of the same folder,
 # and tessellor-tool unpack (checks included) of the archive against
 # `unzip`, in turns, RUNS times (warm cache), so both see the same load on
-# the machine. Prints the medians and their ratios; fails when pack takes
-# more than 1.0 times zip or unpack more than 1.2 times unzip.
+# the machine. Prints the medians of wall and CPU (user + system) times and
+# their ratios; fails when pack takes more wall time than 1.0 times zip or
+# unpack more than 1.2 times unzip.
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 : "${BUILD:?BUILD must name the release build folder}" "${WORK:?WORK must name a scratch folder}"
@@ -46,24 +47,32 @@ open(folder + "/Set.cfg", "wb").write(bytes(202))
 PY
 cat "$set_dir"/* >/dev/null
 
-now_ms() { date +%s%N | awk '{ printf "%.1f", $1 / 1e6 }'; }
-timed() { local s e; s=$(now_ms); "$@" >/dev/null; e=$(now_ms); awk -v s="$s" -v e="$e" 'BEGIN { print e - s }'; }
+# Wall and CPU (user + system) milliseconds of "$@", as "WALL CPU".
+timed() {
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -f "%U %S" -o "$WORK/archive/time" "$@" >/dev/null
+  end=$(date +%s%N)
+  awk -v s="$start" -v e="$end" '{ printf "%.1f %.1f", (e - s) / 1e6, ($1 + $2) * 1000 }' "$WORK/archive/time"
+}
 
-pack_ms=() zip_ms=() unpack_ms=() unzip_ms=()
-for i in $(seq "$runs"); do
+pack=() zip=() unpack=() unzip=()
+for _ in $(seq "$runs"); do
   rm -f "$WORK/archive/tool.zip" "$WORK/archive/zip.zip"
-  pack_ms+=("$(timed "$tool" pack "$set_dir" "$WORK/archive/tool.zip")")
-  zip_ms+=("$(cd "$WORK/archive" && timed zip -q -r zip.zip Animals)")
+  pack+=("$(timed "$tool" pack "$set_dir" "$WORK/archive/tool.zip")")
+  zip+=("$(cd "$WORK/archive" && timed zip -q -r zip.zip Animals)")
   rm -rf "$WORK/archive/ed" "$WORK/archive/unzipped"
-  unpack_ms+=("$(timed "$tool" unpack "$WORK/archive/tool.zip" "$WORK/archive/ed")")
-  unzip_ms+=("$(timed unzip -q "$WORK/archive/tool.zip" -d "$WORK/archive/unzipped")")
+  unpack+=("$(timed "$tool" unpack "$WORK/archive/tool.zip" "$WORK/archive/ed")")
+  unzip+=("$(timed unzip -q "$WORK/archive/tool.zip" -d "$WORK/archive/unzipped")")
 done
 diff -r "$set_dir" "$WORK/archive/ed/Animals" >/dev/null || { echo "archive: the unpacked set differs" >&2; exit 1; }
-pm=$(median "${pack_ms[@]}") zm=$(median "${zip_ms[@]}")
-um=$(median "${unpack_ms[@]}") uzm=$(median "${unzip_ms[@]}")
-echo "pack 41 cards + 20 sounds: ${pm} ms (runs: ${pack_ms[*]}); zip -r: ${zm} ms (runs: ${zip_ms[*]})"
-echo "unpack: ${um} ms (runs: ${unpack_ms[*]}); unzip: ${uzm} ms (runs: ${unzip_ms[*]})"
+# column 1: wall, 2: CPU
+med() { local col=$1; shift; median $(printf '%s\n' "$@" | awk -v c="$col" '{ print $c }'); }
+pm=$(med 1 "${pack[@]}") zm=$(med 1 "${zip[@]}") um=$(med 1 "${unpack[@]}") uzm=$(med 1 "${unzip[@]}")
+pc=$(med 2 "${pack[@]}") zc=$(med 2 "${zip[@]}") uc=$(med 2 "${unpack[@]}") uzc=$(med 2 "${unzip[@]}")
+echo "pack 41 cards + 20 sounds: ${pm} ms wall, ${pc} ms CPU; zip -r: ${zm} ms wall, ${zc} ms CPU"
+echo "unpack: ${um} ms wall, ${uc} ms CPU; unzip: ${uzm} ms wall, ${uzc} ms CPU"
 pr=$(ratio "$pm" "$zm") ur=$(ratio "$um" "$uzm")
-echo "pack / zip -r: ${pr} (target <= 1.0); unpack / unzip: ${ur} (target <= 1.2) (medians of $runs)"
+echo "pack / zip -r: ${pr} (CPU $(ratio "$pc" "$zc")), target <= 1.0; unpack / unzip: ${ur} (CPU $(ratio "$uc" "$uzc")), target <= 1.2 (medians of $runs)"
 check_target "archive pack" "$pr" 1.0
 check_target "archive unpack" "$ur" 1.2

@@ -7,6 +7,7 @@
 #include "cardset/SetConfig.h"
 #include "cardset/SetDocument.h"
 #include "common/Exception.h"
+#include "common/FileErrorReason.h"
 #include "images/CardText.h"
 #include "images/TBitmap.h"
 #include "session/CardEdits.h"
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <cerrno>
 
 namespace {
 
@@ -120,7 +122,8 @@ void makeFolder(const QString& folder)
     if (dir.exists() && !dir.isEmpty())
         throw Exception(QStringLiteral("The folder %1 is not empty").arg(folder));
     if (!QDir().mkpath(folder))
-        throw Exception(QStringLiteral("Cannot create the folder %1").arg(folder));
+        throw WithFileReason(Exception(QStringLiteral("Cannot create the folder %1").arg(folder)), folder,
+                             errno);
 }
 
 int sampleSet(const QStringList& args)

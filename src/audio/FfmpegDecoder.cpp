@@ -23,7 +23,7 @@ constexpr int IOBufferSize = 1 << 16;
 // The demuxers of sound files. The others (playlists, image sequences,
 // concatenation lists, network formats) could read other files or hosts, or
 // take a picture for a sound.
-constexpr const char* SoundDemuxers = "mov,aac,mp3,ogg,flac,wav,matroska,amr,asf";
+constexpr const char* SoundDemuxers = "mov,aac,mp3,ogg,flac,wav,matroska,amr,asf,caf";
 // A file whose packets go on and on without a sound frame (a table of
 // samples that all point at the same bytes) is given up on after these.
 constexpr int MaxPacketsWithoutSound = 1 << 16;
@@ -146,6 +146,11 @@ void FfmpegDecoder::State::Open(const QString& path)
     format->format_whitelist = av_strdup(SoundDemuxers);
     // Freed by avformat_open_input itself when it fails.
     int result = avformat_open_input(&format, nullptr, nullptr, nullptr);
+    // FFmpeg's word for a format it knows but was not let use is "Invalid
+    // argument", which would puzzle the user.
+    if (result == AVERROR(EINVAL))
+        throw ESoundImportError(QString::fromLatin1(SoundImportText::CannotRead) +
+                                QStringLiteral("\nThe sound is in a format that the editor does not read"));
     if (result < 0)
         Raise(SoundImportText::CannotRead, result);
     result = avformat_find_stream_info(format, nullptr);

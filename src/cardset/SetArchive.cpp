@@ -114,11 +114,11 @@ class MadeFolders {
     }
     MadeFolders(const MadeFolders&) = delete;
     MadeFolders& operator=(const MadeFolders&) = delete;
-    void keep() const { kept_ = true; }
+    void keep() { kept_ = true; }
 
   private:
     QStringList made_; // the deepest first
-    mutable bool kept_ = false;
+    bool kept_ = false;
 };
 
 // Moves the finished folder into place unless something took its name
@@ -161,7 +161,7 @@ SetArchive::Unpacked SetArchive::Unpack(const QString& zipPath, const QString& e
     const QString ed = QDir::cleanPath(edFolder);
     if (!name.isEmpty())
         checkTarget(ed, name);
-    const MadeFolders made(ed);
+    MadeFolders made(ed);
 
     // One pass checks and writes: the files go into a hidden folder beside
     // "Ed" (beside the folder itself when "Ed" is a link, so the move stays

@@ -159,17 +159,22 @@ std::optional<QString> readablePath(const QString& path, const QString& canonica
     return target;
 }
 
-// The bytes of a file readablePath gave; a link put in its place meanwhile
-// is refused, not followed.
-QByteArray readSetFile(const QString& path)
+// The bytes of a file readablePath gave, into `bytes`, whose room is used
+// again from file to file; a link put in its place meanwhile is refused, not
+// followed.
+void readSetFile(const QString& path, QByteArray& bytes)
 {
     QFile file;
     if (!RegularFile::Open(file, path, RegularFile::Links::Refuse))
         throw fileError(QStringLiteral("Cannot open file %1").arg(path), path, errno);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw fileError(QStringLiteral("Cannot read file %1").arg(path), path, errno);
-    return bytes;
+    bytes.resize(file.size());
+    qint64 got = 0;
+    while (got < bytes.size()) {
+        const qint64 read = file.read(bytes.data() + got, bytes.size() - got);
+        if (read <= 0)
+            throw fileError(QStringLiteral("Cannot read file %1").arg(path), path, read < 0 ? errno : EIO);
+        got += read;
+    }
 }
 
 // Writes the archive with the files of `stored` stored as they are and the
@@ -184,10 +189,11 @@ QSet<QString> writeArchive(const QString& zipPath, const QString& setName, const
     ZipWriter writer(file, zipPath);
     writer.addFolder(setName);
     QSet<QString> tooCompressible;
+    QByteArray bytes;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QString name = setName + QLatin1Char('/') + QFileInfo(paths[i]).fileName();
-        if (writer.addFile(name, readSetFile(sources[i]), QFileInfo(sources[i]).lastModified(),
-                           stored.contains(name)))
+        readSetFile(sources[i], bytes);
+        if (writer.addFile(name, bytes, QFileInfo(sources[i]).lastModified(), stored.contains(name)))
             tooCompressible << name;
     }
     if (!tooCompressible.isEmpty())

@@ -13,7 +13,9 @@
 // removed on every failure and when the object goes away uncommitted.
 //
 // The temporary file is created exclusively: a file already holding a chosen
-// name is never opened, truncated or removed; the next name is tried.
+// name is never opened, truncated or removed; the next name is tried. It is
+// held (Leftovers::Hold) while open, and each open first sweeps the folder of
+// the temporaries that killed writes left (Leftovers::Sweep).
 //
 // Without SyncBeforeRename a save is as durable as the file system makes a
 // rename, like `cp`; small files that must survive a power cut ask for the

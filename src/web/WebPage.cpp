@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QtConcurrent/QtConcurrentMap>
+#include <algorithm>
 
 namespace {
 
@@ -68,34 +70,58 @@ struct SoundList {
     qint64 bytes = 0;
 };
 
+// One sound file of the page, encoded on its own thread.
+struct SoundJob {
+    QString key;
+    QString path;
+    QString address; // empty when the sound could not be encoded
+    QString problem;
+};
+
+void encode(SoundJob& job, WebSound::Codec codec)
+{
+    try {
+        const WebSound::Encoded encoded = WebSound::Encode(job.path, codec);
+        job.address = dataAddress(encoded.mimeType, encoded.bytes);
+    } catch (const Exception& e) {
+        QString reason = e.Message();
+        reason.replace(QLatin1Char('\n'), QLatin1String(": "));
+        job.problem = QStringLiteral("%1: %2").arg(QFileInfo(job.path).fileName(), reason);
+    }
+}
+
+// The sounds of the playable pairs, each file once (a paired set's two cards
+// share one), encoded side by side; the problems listed in slot order.
 SoundList soundsOf(const GameCards& cards, WebSound::Codec codec, WebPage::Page& page)
 {
-    SoundList list;
-    QHash<QString, bool> tried;
+    QList<SoundJob> jobs;
+    QHash<int, QString> keyOfSlot;
     for (const int pair : cards.playable) {
         for (const int slot : SlotsOfPair(pair)) {
             const QString& path = cards.sounds[std::size_t(slot)];
             if (path.isEmpty())
                 continue;
             const QString key = fileKey(path);
-            if (!tried.contains(key)) {
-                try {
-                    const WebSound::Encoded encoded = WebSound::Encode(path, codec);
-                    const QString address = dataAddress(encoded.mimeType, encoded.bytes);
-                    list.data.insert(key, address);
-                    list.bytes += address.size();
-                    tried.insert(key, true);
-                } catch (const Exception& e) {
-                    QString reason = e.Message();
-                    reason.replace(QLatin1Char('\n'), QLatin1String(": "));
-                    page.problems << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason);
-                    tried.insert(key, false);
-                }
-            }
-            if (tried.value(key))
-                list.keyOfSlot.insert(slot, key);
+            if (!std::any_of(jobs.cbegin(), jobs.cend(),
+                             [&key](const SoundJob& job) { return job.key == key; }))
+                jobs.append({key, path, {}, {}});
+            keyOfSlot.insert(slot, key);
         }
     }
+    QtConcurrent::blockingMap(jobs, [codec](SoundJob& job) { encode(job, codec); });
+
+    SoundList list;
+    for (const SoundJob& job : std::as_const(jobs)) {
+        if (job.address.isEmpty()) {
+            page.problems << job.problem;
+            continue;
+        }
+        list.data.insert(job.key, job.address);
+        list.bytes += job.address.size();
+    }
+    for (auto slot = keyOfSlot.cbegin(); slot != keyOfSlot.cend(); ++slot)
+        if (list.data.contains(slot.value()))
+            list.keyOfSlot.insert(slot.key(), slot.value());
     page.sounds = int(list.data.size());
     return list;
 }
@@ -166,11 +192,14 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + sounds.bytes;
     const qint64 share = (options.budget - fixed) / qMax<qint64>(1, page.pictures);
     const qint64 pictureBudget = qMax(MinPictureBytes, share / 4 * 3 - 32);
+    // The pictures too are encoded side by side, in their order.
+    const QList<QString> addresses =
+        QtConcurrent::blockingMapped(pictures.images, [pictureBudget](const QImage& image) {
+            return dataAddress(QStringLiteral("image/png"), WebCardImage::Png(image, pictureBudget));
+        });
     QJsonObject pictureData;
     for (qsizetype i = 0; i < pictures.keys.size(); ++i)
-        pictureData.insert(
-            pictures.keys[i],
-            dataAddress(QStringLiteral("image/png"), WebCardImage::Png(pictures.images[i], pictureBudget)));
+        pictureData.insert(pictures.keys[i], addresses[i]);
 
     QJsonObject data;
     data.insert(QStringLiteral("name"), setName);

@@ -98,7 +98,8 @@ class TestDrops : public QObject {
     QString inSet(const QString& name) const { return set->filePath(name); }
     // A file to drop, by its name: "pN.png" and "pN.bmp" 30 x 20 in greyOf,
     // "p.bmp" the 8-bit blank card as our writer writes it, "s.wav" a card
-    // sound, "#N" card N of the set with a picture and a sound, else text.
+    // sound, "s.m4a" a phone's recording, "#N" card N of the set with a
+    // picture and a sound, else text.
     QString makeSource(const QString& name) const
     {
         const QString path = source->filePath(name);
@@ -116,6 +117,8 @@ class TestDrops : public QObject {
             writePicture(path, QSize(30, 20), greyOf(name));
         } else if (name.endsWith(QStringLiteral(".wav"))) {
             writeSound(path);
+        } else if (name.endsWith(QStringLiteral(".m4a"))) {
+            TestFiles::runProgram("ffmpeg", {"-loglevel", "error", "-f", "lavfi", "-i", "sine=d=0.2", path});
         } else {
             TestFiles::writeBytes(path, "just text");
         }
@@ -148,6 +151,8 @@ void TestDrops::dropOneFile_data()
         << 0 << 8 << true << QStringList{"s.wav"} << "S04.wav" << QList{7, 8};
     QTest::newRow("double, right frame, wave")
         << 1 << 6 << false << QStringList{"s.wav"} << "S06.wav" << QList{6};
+    QTest::newRow("double, right frame, M4A")
+        << 1 << 6 << false << QStringList{"s.m4a"} << "S06.wav" << QList{6};
     QTest::newRow("card 3 onto cell 10") << 1 << 10 << true << QStringList{"#3"} << "C10.bmp" << QList{10};
     QTest::newRow("card 0 onto frame 7") << 0 << 7 << false << QStringList{"#0"} << "C04.bmp" << QList{7, 8};
     QTest::newRow("card onto itself") << 1 << 3 << true << QStringList{"#3"} << "" << QList<int>{};
@@ -195,7 +200,9 @@ void TestDrops::dropOneFile()
         QTRY_COMPARE_WITH_TIMEOUT(readBytes(CaminhoSom(slot)), readBytes(CaminhoSom(card)), Timeout);
         QVERIFY(Conjunto().Elementos[slot].Som == CaminhoSom(slot) && !ui(*w).btnColar->isEnabled());
     }
-    if (!files[0].endsWith(QStringLiteral(".png"))) {
+    if (files[0].endsWith(QStringLiteral(".m4a"))) {
+        QCOMPARE(readBytes(inSet(written)).mid(8, 4), QByteArray("WAVE")); // converted
+    } else if (!files[0].endsWith(QStringLiteral(".png"))) {
         QCOMPARE(readBytes(inSet(written)), readBytes(files[0])); // as read
     } else {
         // A 24-bit square: 30 x 20 grey on 30 x 30 white.

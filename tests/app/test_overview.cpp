@@ -1,7 +1,6 @@
 // The set overview on real set folders: the marks of missing, damaged and
 // present cards and the header's counts for both kinds, its following of
-// changes on disk, the activation of a card by mouse and keyboard, and the
-// tool that draws it.
+// changes on disk, and the activation of a card by mouse and keyboard.
 #include "TestFiles.h"
 #include "app/overview/SetOverview.h"
 
@@ -77,7 +76,6 @@ class TestOverview : public QObject {
     void marksAndCounts();
     void followsTheFolder();
     void activation();
-    void toolDrawsTheSet();
     void fitsTheScreen_data();
     void fitsTheScreen();
 
@@ -215,29 +213,6 @@ void TestOverview::activation()
     QTest::keyClick(&overview, Qt::Key_Return);
     QCOMPARE(activated.count(), 1);
     QCOMPARE(activated.takeFirst().at(0).toInt(), 0);
-}
-
-void TestOverview::toolDrawsTheSet()
-{
-    QTemporaryDir dir;
-    makeSet(dir.path(), range(0, 19), {}, {});
-    const QString png = dir.filePath(QStringLiteral("overview.png"));
-    const TestFiles::ProcessRun run =
-        TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"overview", dir.path(), "--size", "64", png});
-    QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.outLines().first().endsWith("paired set \u2014 20 of 21 pictures, 0 of 21 sounds"));
-    QCOMPARE(run.outLines().mid(1), QStringList({"slot 39: missing " + dir.path() + "/C20.bmp",
-                                                 "slot 40: missing " + dir.path() + "/C20.bmp"}));
-    const QImage drawn(png);
-    QCOMPARE(drawn.width(),
-             2 * OverviewLayout::Margin + 7 * (64 + OverviewLayout::Gap) - OverviewLayout::Gap);
-    QCOMPARE(TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"overview", dir.filePath("none"), png})
-                 .exitCode,
-             1);
-    QCOMPARE(
-        TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), {"overview", dir.path(), "--size", "0", png})
-            .exitCode,
-        2);
 }
 
 // However the window is asked to open, it and its frame lie on the screen's

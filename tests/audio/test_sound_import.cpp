@@ -128,6 +128,10 @@ class TestSoundImport : public QObject {
         TestFiles::writeBytes(Path("broken.mp3"), QByteArray(3000, '\x5a'));
         TestFiles::writeBytes(Path("cut.flac"), TestFiles::readBytes(Path("tone.flac")).left(2000));
         TestFiles::writeBytes(Path("empty.ogg"), {});
+        // A list that names a sound beside it, relative to the folder the
+        // program runs in: nothing a file names is opened.
+        TestFiles::writeBytes(Path("list.ffconcat"), "ffconcat version 1.0\nfile tone.mp3\n");
+        QVERIFY(QDir::setCurrent(dir_.path()));
         QVERIFY(
             WaveBytes::WriteFile(Path("plain.wav"), WaveBytes::PcmWave(1, 8000, 8, QByteArray(800, 'x'))));
         QCOMPARE(mkfifo(QFile::encodeName(Path("pipe.mp3")).constData(), 0600), 0);
@@ -203,6 +207,7 @@ class TestSoundImport : public QObject {
         QTest::newRow("damaged") << "broken.mp3" << SoundImportText::CannotRead << false;
         QTest::newRow("cut short") << "cut.flac" << SoundImportText::CannotRead << false;
         QTest::newRow("empty") << "empty.ogg" << SoundImportText::CannotRead << false;
+        QTest::newRow("list naming a sound") << "list.ffconcat" << SoundImportText::CannotRead << false;
         QTest::newRow("missing") << "none.mp3" << SoundImportText::CannotRead << false;
         QTest::newRow("over 10 minutes") << "long.flac" << SoundImportText::TooLong << true;
         QTest::newRow("pipe") << "pipe.mp3" << SoundImportText::NotPlainFile << false;

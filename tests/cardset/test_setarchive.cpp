@@ -355,7 +355,6 @@ class TestSetArchive : public QObject {
         QVERIFY(QDir().mkpath(ed + QStringLiteral("/animals")));
         QVERIFY(QDir().mkpath(ed + QStringLiteral("/ANIMALS 2")));
 
-        // Each question names the name taken and proposes a free one.
         QStringList asked;
         const auto cancel = [&](const QString& taken, const QString& proposed) -> std::optional<QString> {
             asked << taken + QStringLiteral(" > ") + proposed;
@@ -364,10 +363,10 @@ class TestSetArchive : public QObject {
         QCOMPARE(SetArchiveCommands::ImportArchive(nullptr, zip, ed, cancel), std::nullopt);
         QCOMPARE(entriesOf(ed), (QStringList{"ANIMALS 2", "animals"}));
 
-        // A taken name typed over the proposal is asked about again; then the proposal is taken.
+        QStringList answers{QStringLiteral("animals"), QStringLiteral("animals 3")};
         const auto answer = [&](const QString& taken, const QString& proposed) -> std::optional<QString> {
             asked << taken + QStringLiteral(" > ") + proposed;
-            return asked.size() == 2 ? QStringLiteral("animals") : proposed;
+            return answers.takeFirst();
         };
         QCOMPARE(SetArchiveCommands::ImportArchive(nullptr, zip, ed, answer),
                  ed + QStringLiteral("/animals 3"));

@@ -301,7 +301,7 @@ class TestGameWindow : public QObject {
     {
         QTemporaryDir dir;
         GameSets::writePairedSet(dir.path(), {1, 2, 4});
-        GameWindow window(OverviewSet::read(dir.path()), GameOptions{0, 4294967295u, 4});
+        GameWindow window(SetView::read(dir.path()), GameOptions{0, 4294967295u, 4});
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         window.resize(360, 640);

@@ -93,12 +93,19 @@ bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFold
     if (QFileInfo(path).suffix().isEmpty())
         path += filter == ZipFilter ? QStringLiteral(".zip") : QStringLiteral(".tessellor");
     try {
-        SetArchive::Pack(setFolder, path);
+        const QStringList skipped = SetArchive::Pack(setFolder, path);
         ExportFiles::Remember(path);
-        ExportFiles::TellWritten(parent, ExportCaption, QStringLiteral("set file"), path);
+        // One message: the file written, then any set file left out of it.
+        QString text = ExportFiles::WrittenText(QStringLiteral("set file"), path);
+        if (!skipped.isEmpty())
+            text += QStringLiteral("\n\nThese files lead out of the set's folder or are no plain files, and were "
+                                   "left out:\n") +
+                    skipped.join(QLatin1Char('\n'));
+        tell(parent, ExportCaption, text);
         return true;
     } catch (const Exception& e) {
-        tell(parent, ExportCaption, e.Message());
+        // The file and the system's reason, below the message.
+        tell(parent, ExportCaption, e.TextWithFile());
         return false;
     }
 }
@@ -140,7 +147,7 @@ std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const 
             }
         }
     } catch (const Exception& e) {
-        tell(parent, ImportCaption, e.Message());
+        tell(parent, ImportCaption, e.TextWithFile());
         return std::nullopt;
     }
 }
