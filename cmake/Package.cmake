@@ -18,12 +18,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, libqt6multimedia6, espeak-ng-data")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card set editor of a memory game")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "card set editor of a memory game
- Tessellor makes and edits the card sets of a memory (pairs-matching) game:
- a cover and forty cards made from pictures, texts and sounds, kept as a
- folder of BMP pictures, WAV sounds and a small settings file. It plays the
- set's game, prints its cards, exports it as a web page that plays offline,
- and exchanges sets as one file that opens with a double click.
- .
- The package holds the editor and tessellor-tool, its command-line companion.")
+# The long description only: CPack puts the summary above it and indents it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tessellor makes and edits the card sets of a memory (pairs-matching) game:
+a cover and forty cards made from pictures, texts and sounds, kept as a
+folder of BMP pictures, WAV sounds and a small settings file. It plays the
+set's game, prints its cards, exports it as a web page that plays offline,
+and exchanges sets as one file that opens with a double click.
+
+The package holds the editor and tessellor-tool, its command-line companion.")
 include(CPack)

@@ -21,5 +21,5 @@ cp "$deb" "$root/"
 deb="$root/$(basename "$deb")"
 echo "package.sh: built $deb"
 # Errors fail the script; warnings are listed.
-lintian --fail-on error --no-tag-display-limit "$deb"
+lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "package.sh: lintian found no error in $deb"
