@@ -27,6 +27,9 @@ git ls-files -- src tools tests bench fuzz | grep -E '\.(cpp|h)$' | xargs clang-
 # runs TESSELLOR_FUZZ_SECONDS (10 s here); scripts/fuzz.sh runs them longer.
 build="$root/build-test"
 launcher=()
+# A compiler cache keyed by paths inside the checkout, so that another clone of
+# the same sources (a CI run, say) reuses what this one compiled.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 phase "configure"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja "${launcher[@]}" \

@@ -2,8 +2,8 @@
 
 #include "audio/SoundImport.h"
 #include "cardset/CardTable.h"
-#include "common/FileNames.h"
 #include "common/FileError.h"
+#include "common/FileNames.h"
 #include "images/CardPicture.h"
 #include "images/PictureReader.h"
 

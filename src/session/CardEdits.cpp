@@ -3,8 +3,8 @@
 #include "audio/ESoundImportError.h"
 #include "audio/PcmCardSound.h"
 #include "audio/SoundImport.h"
-#include "common/FileNames.h"
 #include "common/FileError.h"
+#include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "session/CardDrops.h"
 

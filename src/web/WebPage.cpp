@@ -4,8 +4,8 @@
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 #include "game/GameCards.h"
-#include "pictures/SetView.h"
 #include "game/GameRules.h"
+#include "pictures/SetView.h"
 #include "web/WebCardImage.h"
 #include "web/WebPageTemplate.h"
 

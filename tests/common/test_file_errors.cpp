@@ -96,14 +96,15 @@ class TestFileErrors : public QObject {
             << Writer::Settings << Place::GoneFolder << "File not found.\n%1\nThe folder does not exist.";
         QTest::newRow("Salve set, full disk")
             << Writer::Settings << Place::FullDisk << "Disk full.\n%1\nThe disk is full.";
-        QTest::newRow("card picture, read-only folder") << Writer::CardPicture << Place::ReadOnlyFolder
-                                                        << "Cannot create file.\n%1\nThe folder is read-only.";
+        QTest::newRow("card picture, read-only folder")
+            << Writer::CardPicture << Place::ReadOnlyFolder
+            << "Cannot create file.\n%1\nThe folder is read-only.";
         QTest::newRow("card picture, folder gone") << Writer::CardPicture << Place::GoneFolder
                                                    << "Cannot create file.\n%1\nThe folder does not exist.";
         QTest::newRow("card picture, full disk")
             << Writer::CardPicture << Place::FullDisk << "Stream write error.\n%1\nThe disk is full.";
-        QTest::newRow("archive, read-only folder")
-            << Writer::Archive << Place::ReadOnlyFolder << "Cannot create file.\n%1\nThe folder is read-only.";
+        QTest::newRow("archive, read-only folder") << Writer::Archive << Place::ReadOnlyFolder
+                                                   << "Cannot create file.\n%1\nThe folder is read-only.";
         QTest::newRow("archive, folder gone")
             << Writer::Archive << Place::GoneFolder << "Cannot create file.\n%1\nThe folder does not exist.";
         QTest::newRow("archive, full disk")

@@ -1,7 +1,7 @@
 #include "app/overview/SetOverview.h"
 
-#include "pictures/OverviewPainter.h"
 #include "cardset/SetCaption.h"
+#include "pictures/OverviewPainter.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

@@ -98,9 +98,10 @@ bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFold
         // One message: the file written, then any set file left out of it.
         QString text = ExportFiles::WrittenText(QStringLiteral("set file"), path);
         if (!skipped.isEmpty())
-            text += QStringLiteral("\n\nThese files lead out of the set's folder or are no plain files, and were "
-                                   "left out:\n") +
-                    skipped.join(QLatin1Char('\n'));
+            text +=
+                QStringLiteral("\n\nThese files lead out of the set's folder or are no plain files, and were "
+                               "left out:\n") +
+                skipped.join(QLatin1Char('\n'));
         tell(parent, ExportCaption, text);
         return true;
     } catch (const Exception& e) {
