@@ -4,8 +4,8 @@
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 #include "game/GameCards.h"
-#include "pictures/SetView.h"
 #include "game/GameRules.h"
+#include "pictures/SetView.h"
 #include "web/WebCardImage.h"
 #include "web/WebPageTemplate.h"
 
@@ -161,6 +161,10 @@ QJsonObject gameRules()
     rules.insert(QStringLiteral("pairChoices"), choices);
     rules.insert(QStringLiteral("missShownMs"), GameRules::MissShownMs);
     rules.insert(QStringLiteral("maxPlayers"), GameRules::MaxPlayers);
+    QJsonArray peek;
+    for (const int seconds : GameRules::PeekSeconds)
+        peek.append(seconds);
+    rules.insert(QStringLiteral("peekSeconds"), peek);
     return rules;
 }
 
