@@ -234,17 +234,10 @@ class TestGameWindow : public QObject {
         window.setAnimated(false);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
-        QComboBox* peek = nullptr;
-        QComboBox* turnBack = nullptr;
-        for (QComboBox* box : window.findChildren<QComboBox*>()) {
-            if (box->findText(QStringLiteral("3 s")) >= 0)
-                peek = box;
-            if (box->findText(QStringLiteral("on the next tap")) >= 0)
-                turnBack = box;
-        }
-        QVERIFY(peek && turnBack);
-        peek->setCurrentIndex(peek->findText(QStringLiteral("3 s")));
-        turnBack->setCurrentIndex(turnBack->findText(QStringLiteral("on the next tap")));
+        for (const QString text : {QStringLiteral("3 s"), QStringLiteral("on the next tap")})
+            for (QComboBox* box : window.findChildren<QComboBox*>())
+                if (box->findText(text) >= 0)
+                    box->setCurrentIndex(box->findText(text));
         window.newGame(9);
         QCOMPARE(window.board()->card(0)->side(), GameCardView::Side::Face);
         QTRY_COMPARE_WITH_TIMEOUT(window.board()->card(0)->side(), GameCardView::Side::Back, 4500);
