@@ -52,13 +52,16 @@ function clockSeed() {
   return Date.now() >>> 0;
 }
 
-// "#seed=S&pairs=N": both optional; anything unreadable is ignored.
+// "#seed=S&pairs=N": both optional. An unreadable seed is kept in `badSeed`
+// so that the page can say the game dealt is another one.
 function readAddress() {
   const params = new URLSearchParams(window.location.hash.replace(/^#/, ""));
-  const wanted = {seed: null, pairs: 0};
+  const wanted = {seed: null, pairs: 0, badSeed: null};
   const seed = params.get("seed");
   if (seed !== null && /^\d{1,10}$/.test(seed) && Number(seed) <= MaxSeed) {
     wanted.seed = Number(seed);
+  } else if (seed !== null) {
+    wanted.badSeed = seed;
   }
   const pairs = params.get("pairs");
   if (pairs !== null && /^\d{1,3}$/.test(pairs)) {
@@ -128,6 +131,9 @@ function makeCard(position) {
   const button = document.createElement("button");
   button.type = "button";
   button.className = "card";
+  // One tab stop for the whole board: the arrows move inside it.
+  button.tabIndex = position === 0 ? 0 : -1;
+  button.addEventListener("focus", () => rove(position));
   const inner = document.createElement("span");
   inner.className = "inner";
   inner.append(makeFace("back", set.cover ? set.pictures[set.cover] : null));
@@ -143,7 +149,14 @@ function cardState(position) {
   if (game.found.has(position)) {
     return "found";
   }
-  return game.up.includes(position) ? "up" : "down";
+  if (game.up.length === 2 && game.up.includes(position)) {
+    return "miss";
+  }
+  return game.up.includes(position) || game.peeking ? "up" : "down";
+}
+
+function cardName(position) {
+  return set.cards[game.slots[position]].name ?? "";
 }
 
 function showCard(position) {
@@ -152,25 +165,39 @@ function showCard(position) {
   const state = cardState(position);
   const front = button.querySelector(".front");
   const lead = `Card ${position + 1} of ${game.slots.length}`;
-  button.classList.toggle("up", state === "up");
+  button.classList.toggle("up", state === "up" || state === "miss");
   button.classList.toggle("found", state === "found");
+  button.classList.toggle("miss", state === "miss");
   if (state === "down") {
     button.setAttribute("aria-label", `${lead}, face down`);
     // The face is put in only while it shows, so it cannot be peeked at.
     front.replaceChildren();
   } else {
-    const found = state === "found" ? ", found" : "";
-    button.setAttribute("aria-label", `${lead}, card ${slot} of the set${found}`);
+    const name = cardName(position) ? `, ${cardName(position)}` : "";
+    const more = {found: ", found", miss: ", no pair"}[state] ?? "";
+    button.setAttribute("aria-label", `${lead}${name}${more}`);
     if (!front.firstChild) {
       front.append(makeImage(pictureOf(slot)));
     }
   }
 }
 
-function showCounters() {
-  const pairs = game.slots.length / 2;
-  const text = `${game.found.size / 2} of ${pairs} pairs`;
+function pairsText() {
+  return `${game.found.size / 2} of ${game.slots.length / 2} pairs`;
+}
+
+function turnText() {
+  return `${playerNames[game.current]}'s turn`;
+}
+
+// The status line is the live region: each move is said there.
+function announce(text) {
   byId("status").textContent = text;
+}
+
+function showCounters() {
+  const text = pairsText();
+  byId("found").textContent = text;
   document.title = `${text} · ${set.name}`;
   byId("moves").textContent = String(game.moves);
   byId("time").textContent = formatTime(elapsed());
@@ -197,14 +224,35 @@ function turnBack() {
   showCard(b);
 }
 
+function turnsBackOnTap() {
+  return byId("turn-back").value === "tap";
+}
+
+function endPeek() {
+  clearTimeout(game.peekTimer);
+  game.peeking = false;
+  game.buttons.forEach((_, position) => showCard(position));
+  announce(`The cards are face down. ${turnText()}.`);
+}
+
 // A click, tap or key on the card at `position`. Two cards of a miss turn
-// back at once on the next one; no third card turns while two are up.
+// back on the next one, which then turns a card too unless the miss waits
+// for a tap: that tap is spent on turning them back, so the player sees them
+// go before choosing again. A tap while every card shows ends the look.
 function turn(position) {
   if (game.endedAt !== null) {
     return;
   }
+  if (game.peeking) {
+    endPeek();
+    return;
+  }
   if (game.up.length === 2) {
     turnBack();
+    if (turnsBackOnTap()) {
+      announce(`Turned back. ${turnText()}.`);
+      return;
+    }
   }
   if (cardState(position) !== "down") {
     return;
@@ -217,6 +265,8 @@ function turn(position) {
   playSound(game.slots[position]);
   if (game.up.length === 2) {
     secondCard();
+  } else {
+    announce(cardName(position) ? `Card ${position + 1}: ${cardName(position)}` : `Card ${position + 1}`);
   }
   showCounters();
 }
@@ -230,12 +280,26 @@ function secondCard() {
     game.scores[game.current]++;
     showCard(a);
     showCard(b);
+    const found = cardName(b) ? `Pair found: ${cardName(b)}` : "Pair found";
+    const again = game.players > 1 ? ` ${playerNames[game.current]} plays again.` : "";
+    announce(`${found}. ${pairsText()} found.${again}`);
     if (game.found.size === game.slots.length) {
       finish();
     }
     return;
   }
   game.current = (game.current + 1) % game.players;
+  showCard(a);
+  showCard(b);
+  const next = game.players > 1 ? ` ${turnText()}.` : "";
+  const wait = turnsBackOnTap() ? " Tap a card to turn them back." : "";
+  announce(`No pair.${next}${wait}`);
+  if (!turnsBackOnTap()) {
+    startMissTimer();
+  }
+}
+
+function startMissTimer() {
   game.missTimer = setTimeout(() => {
     turnBack();
     showCounters();
@@ -258,8 +322,65 @@ function finish() {
   const winner = byId("end-winner");
   winner.hidden = game.players < 2;
   winner.textContent = leaders.length === 1 ? `Winner: ${leaders[0]}` : `Draw: ${leaders.join(", ")}`;
-  byId("end").hidden = false;
-  byId("play-again").focus();
+  const result = game.players > 1 ? winner.textContent : byId("end-summary").textContent;
+  announce(`Well done! ${result}.`);
+  openDialog("end", "play-again");
+}
+
+// The page's own dialogs: the rest of the page is inert while one is open,
+// Tab and Shift+Tab go round its buttons, Escape closes it, and the focus
+// goes back where it was, or to the board.
+let dialogClosed = null;
+
+function openDialog(id, focusId, onClose = null) {
+  const returnTo = document.activeElement;
+  for (const part of document.querySelectorAll("body > header, body > main")) {
+    part.inert = true;
+  }
+  byId(id).hidden = false;
+  byId(focusId).focus();
+  dialogClosed = () => {
+    byId(id).hidden = true;
+    for (const part of document.querySelectorAll("body > header, body > main")) {
+      part.inert = false;
+    }
+    dialogClosed = null;
+    const back = returnTo && !returnTo.classList.contains("card") && returnTo.isConnected ? returnTo : boardFocus();
+    back.focus();
+    onClose?.();
+  };
+}
+
+function closeDialog() {
+  dialogClosed?.();
+}
+
+function dialogKeys(event) {
+  if (event.key === "Escape") {
+    event.preventDefault();
+    closeDialog();
+  } else if (event.key === "Tab") {
+    const items = [...event.currentTarget.querySelectorAll("button")];
+    const at = items.indexOf(document.activeElement);
+    const next = (at + (event.shiftKey ? items.length - 1 : 1)) % items.length;
+    event.preventDefault();
+    items[next].focus();
+  }
+}
+
+// Runs `action` at once, or, with a game under way that it would end, once
+// the player says so; `keep` restores what asked for it when they say no.
+function askFirst(action, keep = () => {}) {
+  if (game.startedAt === null || game.endedAt !== null) {
+    action();
+    return;
+  }
+  let confirmed = false;
+  byId("ask-yes").onclick = () => {
+    confirmed = true;
+    closeDialog();
+  };
+  openDialog("ask", "ask-no", () => (confirmed ? action() : keep()));
 }
 
 function showPlayers(count) {
@@ -324,20 +445,34 @@ function start(seed, pairCount) {
   if (game) {
     clearTimeout(game.missTimer);
   }
+  if (!byId("end").hidden) {
+    closeDialog();
+  }
   const slots = dealSlots(set.playable, pairCount, seed);
   const players = Number(byId("players-choice").value);
+  if (game) {
+    clearTimeout(game.peekTimer);
+  }
+  const peek = Number(byId("peek").value);
   game = {
     seed, slots, players,
     buttons: slots.map((_, position) => makeCard(position)),
     up: [], found: new Set(), scores: new Array(players).fill(0),
     current: 0, moves: 0, startedAt: null, endedAt: null, missTimer: null,
+    focused: 0, peeking: peek > 0, peekTimer: null,
   };
   board.replaceChildren(...game.buttons);
   game.buttons.forEach((_, position) => showCard(position));
   showPlayers(players);
   showPairChoices(slots.length / 2);
   byId("seed").textContent = `Seed: ${seed}`;
-  byId("end").hidden = true;
+  byId("notice").hidden = true;
+  if (game.peeking) {
+    game.peekTimer = setTimeout(endPeek, peek * 1000);
+    announce(`${slots.length / 2} pairs dealt. Look at every card: they turn face down in ${peek} s, or at a tap.`);
+  } else {
+    announce(`${slots.length / 2} pairs dealt. ${turnText()}.`);
+  }
   try {
     window.history.replaceState(null, "", `#seed=${seed}&pairs=${slots.length / 2}`);
   } catch {
@@ -350,6 +485,12 @@ function start(seed, pairCount) {
 function startFromAddress() {
   const wanted = readAddress();
   start(wanted.seed ?? clockSeed(), wanted.pairs);
+  if (wanted.badSeed !== null) {
+    const notice = byId("notice");
+    notice.textContent = `The address's seed "${wanted.badSeed}" is not a whole number from 0 to ${MaxSeed}, `
+      + `so another game was dealt: seed ${game.seed}.`;
+    notice.hidden = false;
+  }
 }
 
 function newSeed() {
@@ -375,6 +516,17 @@ function layOut() {
   game.cols = best.cols;
   document.documentElement.style.setProperty("--cols", String(best.cols));
   document.documentElement.style.setProperty("--card", `${Math.max(24, Math.floor(best.side))}px`);
+}
+
+// The card the board's one tab stop leads to.
+function rove(position) {
+  game.buttons[game.focused].tabIndex = -1;
+  game.focused = position;
+  game.buttons[position].tabIndex = 0;
+}
+
+function boardFocus() {
+  return game.buttons[game.focused];
 }
 
 // Arrow keys move along the deal order (Left, Right) or a row (Up, Down);
@@ -404,14 +556,65 @@ function moveFocus(event) {
   }
 }
 
+function showSettingChoices() {
+  byId("turn-back").options[0].textContent = `after ${set.rules.missShownMs / 1000} s`;
+  const peek = byId("peek");
+  for (const seconds of set.rules.peekSeconds) {
+    const option = document.createElement("option");
+    option.value = String(seconds);
+    option.textContent = `${seconds} s`;
+    peek.append(option);
+  }
+}
+
+function toggleFullScreen() {
+  if (document.fullscreenElement) {
+    document.exitFullscreen().catch(() => {});
+  } else {
+    document.documentElement.requestFullscreen().catch(() => {});
+  }
+}
+
+function wireDialogs() {
+  for (const id of ["end", "ask"]) {
+    byId(id).addEventListener("keydown", dialogKeys);
+  }
+  byId("play-again").addEventListener("click", () => {
+    closeDialog();
+    start(newSeed(), game.slots.length / 2);
+    boardFocus().focus();
+  });
+  byId("end-close").addEventListener("click", closeDialog);
+  byId("ask-no").addEventListener("click", closeDialog);
+}
+
 function wireControls() {
   board.addEventListener("keydown", moveFocus);
-  byId("new-game").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
-  byId("play-again").addEventListener("click", () => start(newSeed(), game.slots.length / 2));
+  wireDialogs();
+  byId("new-game").addEventListener("click", () => askFirst(() => start(newSeed(), game.slots.length / 2)));
   // The same seed with another count: the new deal can be replayed from the address.
-  byId("pairs-choice").addEventListener("change", (event) => start(game.seed, Number(event.target.value)));
-  byId("players-choice").addEventListener("change", () => start(game.seed, game.slots.length / 2));
+  const pairs = byId("pairs-choice");
+  pairs.addEventListener("change", () => askFirst(() => start(game.seed, Number(pairs.value)),
+    () => (pairs.value = String(game.slots.length / 2))));
+  const players = byId("players-choice");
+  players.addEventListener("change", () => askFirst(() => start(game.seed, game.slots.length / 2),
+    () => (players.value = String(game.players))));
+  byId("turn-back").addEventListener("change", () => {
+    clearTimeout(game.missTimer);
+    if (game.up.length === 2 && !turnsBackOnTap()) {
+      startMissTimer();
+    }
+  });
+  const fullScreen = byId("full-screen");
+  fullScreen.hidden = !document.fullscreenEnabled;
+  fullScreen.addEventListener("click", toggleFullScreen);
+  document.addEventListener("fullscreenchange", () => {
+    fullScreen.textContent = document.fullscreenElement ? "Leave full screen" : "Full screen";
+  });
   const animate = byId("animate");
+  // Off from the start where the system asks for less motion.
+  animate.checked = !window.matchMedia("(prefers-reduced-motion: reduce)").matches;
+  document.body.classList.toggle("still", !animate.checked);
   animate.addEventListener("change", () => document.body.classList.toggle("still", !animate.checked));
   window.addEventListener("hashchange", startFromAddress);
   window.addEventListener("resize", layOut);
@@ -428,6 +631,7 @@ function main() {
   playerNames = Array.from({length: set.rules.maxPlayers}, (_, p) => `Player ${p + 1}`);
   showSetInfo();
   showPlayerChoices();
+  showSettingChoices();
   wireControls();
   startFromAddress();
 }

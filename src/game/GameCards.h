@@ -21,6 +21,7 @@ struct GameCards {
     std::vector<int> leftOut;  // the other pair numbers
     std::array<QImage, NumSlots> faces;
     std::array<QString, NumSlots> sounds; // empty when the card has no sound file
+    std::array<QString, NumSlots> names;  // what the card shows, empty when it has no name
     QImage back;                          // the cover, null when the set has none
 
     // At least two pairs are needed for a game.

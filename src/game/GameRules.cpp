@@ -31,6 +31,16 @@ GameRules::Flip GameRules::flip(int position)
     return Flip::Miss;
 }
 
+GameRules::Flip GameRules::tap(int position, TurnBack mode)
+{
+    if (missShowing()) {
+        turnBack();
+        if (mode == TurnBack::OnNextTap)
+            return Flip::TurnedBack;
+    }
+    return flip(position);
+}
+
 void GameRules::turnBack()
 {
     if (upCount() != 2)

@@ -10,11 +10,15 @@ class GameRules {
   public:
     enum class Card { Down, Up, Found };
     enum class Flip {
-        Refused, // not a card face down, two cards already up, or the game is over
-        First,   // the first card of a move is up
-        Match,   // the second card matched: the player goes on
-        Miss,    // the second did not: both stay up until turnBack(), the turn passes
+        Refused,    // not a card face down, two cards already up, or the game is over
+        First,      // the first card of a move is up
+        Match,      // the second card matched: the player goes on
+        Miss,       // the second did not: both stay up until turnBack(), the turn passes
+        TurnedBack, // the tap turned a miss back and nothing more
     };
+    // How a miss turns back: by itself after MissShownMs, or on the next tap,
+    // with no time limit, for players who need longer to look.
+    enum class TurnBack { AfterDelay, OnNextTap };
 
     // The facts every player of the game shares, the window as the web page
     // (which reads them from the data the page is written with).
@@ -24,12 +28,18 @@ class GameRules {
     static constexpr int MissShownMs = 1500;
     // The numbers of pairs offered below the set's whole playable count.
     static constexpr std::array<int, 7> PairChoices{4, 6, 8, 10, 12, 15, 20};
+    // The seconds every card may be shown face up before play starts.
+    static constexpr std::array<int, 3> PeekSeconds{0, 3, 10};
 
     // `pairOfPosition` names the pair of each board position; each pair
     // appears twice. 1 to MaxPlayers players (clamped).
     GameRules(std::vector<int> pairOfPosition, int players);
 
     Flip flip(int position);
+    // A tap on `position`. A miss still up turns back first; after
+    // TurnBack::OnNextTap that tap is spent on it and turns no card, so the
+    // player sees the two go down before choosing again.
+    Flip tap(int position, TurnBack mode);
     // Turns the two cards of a miss face down again; nothing when there are none.
     void turnBack();
 

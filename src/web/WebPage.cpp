@@ -161,6 +161,10 @@ QJsonObject gameRules()
     rules.insert(QStringLiteral("pairChoices"), choices);
     rules.insert(QStringLiteral("missShownMs"), GameRules::MissShownMs);
     rules.insert(QStringLiteral("maxPlayers"), GameRules::MaxPlayers);
+    QJsonArray peek;
+    for (const int seconds : GameRules::PeekSeconds)
+        peek.append(seconds);
+    rules.insert(QStringLiteral("peekSeconds"), peek);
     return rules;
 }
 

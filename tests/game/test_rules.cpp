@@ -9,8 +9,10 @@ Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
-// "0 1 b 2": flip positions 0 and 1, turn a miss back, flip 2.
-// Answers: f first, m match, x miss, r refused, - for a turn back.
+// "0 1 b 2": flip positions 0 and 1, turn a miss back, flip 2. "t2" and
+// "d2" tap position 2 with a miss turning back on the next tap or by time.
+// Answers: f first, m match, x miss, r refused, - for a turn back, t for a
+// tap spent on turning a miss back.
 QString play(GameRules& rules, const QString& actions)
 {
     QStringList answers;
@@ -20,7 +22,11 @@ QString play(GameRules& rules, const QString& actions)
             answers << QStringLiteral("-");
             continue;
         }
-        switch (rules.flip(action.toInt())) {
+        const auto mode = action.startsWith(QLatin1Char('t')) ? GameRules::TurnBack::OnNextTap
+                                                              : GameRules::TurnBack::AfterDelay;
+        const int position =
+            action.mid(action.front().isDigit() || action.front() == QLatin1Char('-') ? 0 : 1).toInt();
+        switch (action.front().isLetter() ? rules.tap(position, mode) : rules.flip(position)) {
         case GameRules::Flip::First:
             answers << QStringLiteral("f");
             break;
@@ -32,6 +38,9 @@ QString play(GameRules& rules, const QString& actions)
             break;
         case GameRules::Flip::Refused:
             answers << QStringLiteral("r");
+            break;
+        case GameRules::Flip::TurnedBack:
+            answers << QStringLiteral("t");
             break;
         }
     }
@@ -104,6 +113,12 @@ class TestRules : public QObject {
         QTest::newRow("the end, nothing more turns") << 2 << "0 1 b 0 2 1 3 4 5 0"
                                                      << "f x - f m f m f m r"
                                                      << "FFFFFF" << 1 << "0 3" << 4 << true;
+        QTest::newRow("next tap turns a miss back and no card") << 2 << "t0 t1 t4 t1 t3"
+                                                                << "f x t f m"
+                                                                << "DFDFDD" << 1 << "0 1" << 2 << false;
+        QTest::newRow("timed miss, a tap turns it back and plays") << 2 << "d0 d1 d1 d3"
+                                                                   << "f x f m"
+                                                                   << "DFDFDD" << 1 << "0 1" << 2 << false;
         QTest::newRow("players clamped to 4") << 9 << "0 1 b 0 1 b 0 1 b 0 1"
                                               << "f x - f x - f x - f x"
                                               << "UUDDDD" << 0 << "0 0 0 0" << 4 << false;

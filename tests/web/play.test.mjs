@@ -52,7 +52,15 @@ async function labels(page) {
 }
 
 async function status(page) {
+  return page.$eval("#found", (e) => e.textContent);
+}
+
+async function said(page) {
   return page.$eval("[role=status]", (e) => e.textContent);
+}
+
+async function focused(page) {
+  return page.evaluate(() => document.activeElement.id || document.activeElement.getAttribute("aria-label"));
 }
 
 async function click(page, position) {
@@ -117,13 +125,18 @@ test("the page deals as tessellor-tool deal does", async () => {
   assert.equal(names.length, 2 * Pairs);
   names.forEach((name, i) => assert.equal(name, `Card ${i + 1} of ${2 * Pairs}, face down`));
   assert.equal(await status(page), `0 of ${Pairs} pairs`);
-  // Each card, turned, shows the slot the deal put there.
+  // Each card, turned, shows the picture of the slot the deal put there.
+  const pictures = await page.$eval("#set-data", (e) => {
+    const set = JSON.parse(e.textContent);
+    return set.cards.map((card) => set.pictures[card.picture]);
+  });
   for (const [a, b] of pairsInDealOrder(slots)) {
     await click(page, a);
     await click(page, b);
     const now = await labels(page);
-    assert.equal(now[a], `Card ${a + 1} of ${2 * Pairs}, card ${slots[a]} of the set, found`);
-    assert.equal(now[b], `Card ${b + 1} of ${2 * Pairs}, card ${slots[b]} of the set, found`);
+    assert.equal(now[a], `Card ${a + 1} of ${2 * Pairs}, found`);
+    const faces = await page.$$eval("button.card", (cards) => cards.map((c) => c.querySelector(".front img")?.getAttribute("src")));
+    assert.deepEqual([faces[a], faces[b]], [pictures[slots[a]], pictures[slots[b]]]);
   }
   await page.close();
 });
@@ -135,8 +148,8 @@ test("a whole game by mouse, a miss included, ends with Well done!", async () =>
   await click(page, pairs[0][0]);
   await click(page, pairs[1][0]);
   let now = await labels(page);
-  assert.match(now[pairs[0][0]], /card \d+ of the set$/);
-  assert.match(now[pairs[1][0]], /card \d+ of the set$/);
+  assert.equal(now[pairs[0][0]], `Card ${pairs[0][0] + 1} of ${2 * Pairs}, no pair`);
+  assert.equal(await said(page), "No pair.");
   await new Promise((resolve) => setTimeout(resolve, 1700));
   now = await labels(page);
   assert.match(now[pairs[0][0]], /face down$/);
@@ -153,9 +166,12 @@ test("a whole game by mouse, a miss included, ends with Well done!", async () =>
   assert.match(end.text, new RegExp(`${Pairs + 1} moves`));
   assert.match(await page.title(), new RegExp(`^${Pairs} of ${Pairs} pairs`));
 
+  assert.match(await said(page), /^Well done! \d+ moves/);
+  assert.equal(await page.$eval("#end-scores", (e) => getComputedStyle(e).display), "none");
   await page.click("#play-again");
   assert.equal(await status(page), `0 of ${Pairs} pairs`);
   assert.equal(await page.$eval("#end", (e) => e.hidden), true);
+  assert.equal(await focused(page), `Card 1 of ${2 * Pairs}, face down`);
   assert.notEqual(await page.$eval("#seed", (e) => e.textContent), `Seed: ${Seed}`);
   await page.close();
 });
@@ -173,7 +189,7 @@ test("a miss turns back at once on the next click; two players take turns", asyn
   const now = await labels(page);
   assert.match(now[pairs[0][0]], /face down$/);
   assert.match(now[pairs[1][0]], /face down$/);
-  assert.match(now[pairs[2][0]], /of the set$/);
+  assert.equal(now[pairs[2][0]], `Card ${pairs[2][0] + 1} of ${2 * Pairs}`);
   await click(page, pairs[2][1]);
   assert.equal(await current(), "Player 2", "a found pair gives another turn");
   assert.equal(await page.$eval("#players li.current .score", (e) => e.textContent), "1");
@@ -206,6 +222,85 @@ test("keyboard alone: arrows, Home, End, Enter and Space", async () => {
   await page.keyboard.press(" ");
   assert.equal(await status(page), `1 of ${Pairs} pairs`);
   await page.close();
+});
+
+test("the board is one tab stop", async () => {
+  const page = await openPage();
+  await page.focus("button.card");
+  await page.keyboard.press("ArrowRight");
+  await page.keyboard.press("Tab");
+  assert.equal(await focused(page), "Name of player 1", "the next stop after the board is not a card");
+  await page.keyboard.down("Shift").then(() => page.keyboard.press("Tab"));
+  assert.equal(await focused(page), `Card 2 of ${2 * Pairs}, face down`);
+  await page.close();
+});
+
+// A miss waits for the next tap, which turns it back and no card; New game
+// under way asks first, and Escape or Keep playing keeps the game.
+test("a miss can wait for a tap; a game under way is not wiped unasked", async () => {
+  const page = await openPage();
+  await page.select("#turn-back", "tap");
+  const pairs = pairsInDealOrder(slots);
+  await click(page, pairs[0][0]);
+  await click(page, pairs[1][0]);
+  await new Promise((resolve) => setTimeout(resolve, 1700));
+  await click(page, pairs[2][0]);
+  const now = await labels(page);
+  assert.deepEqual([pairs[0][0], pairs[1][0], pairs[2][0]].map((p) => now[p].endsWith("face down")), [true, true, true]);
+  await page.click("#new-game");
+  assert.equal(await focused(page), "ask-no");
+  await page.keyboard.press("Tab");
+  await page.keyboard.press("Tab");
+  assert.equal(await focused(page), "ask-no", "the focus stays in the dialog");
+  await page.keyboard.press("Escape");
+  await page.select("#pairs-choice", "4");
+  await page.click("#ask-no");
+  assert.equal(await page.$eval("#pairs-choice", (e) => e.value), String(Pairs));
+  assert.equal(await page.$eval("#moves", (e) => e.textContent), "1");
+  await page.select("#players-choice", "2");
+  await page.click("#ask-yes");
+  assert.equal(await page.$eval("#moves", (e) => e.textContent), "0");
+  await page.close();
+});
+
+test("every card shows at the start for the time chosen", async () => {
+  const page = await openPage();
+  await page.select("#peek", "3");
+  await page.click("#new-game");
+  assert.ok((await labels(page)).every((label) => !label.endsWith("face down")));
+  await new Promise((resolve) => setTimeout(resolve, 3300));
+  assert.ok((await labels(page)).every((label) => label.endsWith("face down")));
+  await page.close();
+});
+
+test("a mistyped seed is said on the page", async () => {
+  const page = await openPage(undefined, "#seed=12x4");
+  assert.match(await page.$eval("#notice", (e) => e.textContent), /seed "12x4" is not a whole number.*another game/);
+  await page.close();
+});
+
+// axe-core with the WCAG 2.2 AA rules, before play, mid-game and at the end.
+test("no accessibility violations at phone and laptop size", async () => {
+  const axe = fs.readFileSync(new URL("node_modules/axe-core/axe.min.js", import.meta.url), "utf8");
+  const found = [];
+  for (const viewport of [{width: 390, height: 844}, {width: 1280, height: 800}]) {
+    const page = await openPage(viewport);
+    await page.evaluate(axe);
+    const check = async (when) => found.push(...(await page.evaluate(() => window.axe.run(document, {runOnly:
+      ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22aa"]}))).violations.map((v) => `${when}: ${v.id}`));
+    await check(`${viewport.width} before play`);
+    const pairs = pairsInDealOrder(slots);
+    await click(page, pairs[0][0]);
+    await click(page, pairs[1][0]);
+    await check(`${viewport.width} mid-game`);
+    for (const [a, b] of pairs) {
+      await click(page, a);
+      await click(page, b);
+    }
+    await check(`${viewport.width} at the end`);
+    await page.close();
+  }
+  assert.deepEqual(found, []);
 });
 
 test("a card's sound plays, and this browser decodes it", async () => {

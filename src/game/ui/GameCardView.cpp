@@ -51,11 +51,11 @@ GameCardView::GameCardView(int position, int count, QWidget* parent)
     updateName();
 }
 
-void GameCardView::setPictures(const QImage& face, const QImage& back, int setSlot)
+void GameCardView::setPictures(const QImage& face, const QImage& back, const QString& name)
 {
     face_ = face;
     back_ = back;
-    setSlot_ = setSlot;
+    name_ = name;
     updateName();
     update();
 }
@@ -74,15 +74,19 @@ void GameCardView::setSide(Side side, bool animate)
     update();
 }
 
+// Face down, the name tells nothing of the card, so that a screen reader
+// shows no more than the eye sees.
 void GameCardView::updateName()
 {
     QString name = tr("Card %1 of %2").arg(position_ + 1).arg(count_);
     if (side_ == Side::Back)
         name += tr(", face down");
-    else
-        name += tr(", card %1 of the set").arg(setSlot_);
+    else if (!name_.isEmpty())
+        name += QStringLiteral(", ") + name_;
     if (side_ == Side::Found)
         name += tr(", found");
+    else if (side_ == Side::Missed)
+        name += tr(", no pair");
     setAccessibleName(name);
 }
 
@@ -124,8 +128,16 @@ void GameCardView::paintFace(QPainter& painter, const QRect& card) const
 {
     painter.fillRect(card, palette().color(QPalette::Base));
     paintFitted(painter, card, face_);
-    if (side_ != Side::Found || flipping())
+    if (flipping())
         return;
+    if (side_ == Side::Found)
+        paintFound(painter, card);
+    else if (side_ == Side::Missed)
+        paintMissed(painter, card);
+}
+
+void GameCardView::paintFound(QPainter& painter, const QRect& card) const
+{
     // Found: a green frame and a tick in the corner. The frame's outer edge
     // is the card's, so it covers the picture's edge on every side: a pen
     // strokes half its width either side of the line, and a QRect's right
@@ -149,6 +161,26 @@ void GameCardView::paintFace(QPainter& painter, const QRect& card) const
     painter.setPen(QPen(Qt::white, std::max(2, mark / 8)));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(tick);
+}
+
+// A miss: a dashed frame and a cross in the corner, told apart from a found
+// pair's solid frame and tick by shape, not by colour alone.
+void GameCardView::paintMissed(QPainter& painter, const QRect& card) const
+{
+    const QColor red(0xC0, 0x1C, 0x28);
+    painter.setPen(QPen(red, 4, Qt::DashLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(card).adjusted(2, 2, -2, -2));
+    const int mark = std::max(14, card.width() / 5);
+    const QRect corner(card.right() - mark - 4, card.top() + 4, mark, mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(red);
+    painter.drawEllipse(corner);
+    painter.setPen(QPen(Qt::white, std::max(2, mark / 8)));
+    const QRect cross = corner.adjusted(mark / 3, mark / 3, -mark / 3, -mark / 3);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
 }
 
 void GameCardView::keyPressEvent(QKeyEvent* event)

@@ -12,14 +12,16 @@ class GameCardView : public QAbstractButton {
     Q_OBJECT
 
   public:
-    enum class Side { Back, Face, Found };
+    // Missed: face up after a miss, marked so that it shows without colour.
+    enum class Side { Back, Face, Found, Missed };
     // A turn lasts at most this long.
     static constexpr int FlipMs = 180;
 
     GameCardView(int position, int count, QWidget* parent = nullptr);
 
     int position() const { return position_; }
-    void setPictures(const QImage& face, const QImage& back, int setSlot);
+    // `name` is said with the face once it is up; empty when the card has none.
+    void setPictures(const QImage& face, const QImage& back, const QString& name);
     Side side() const { return side_; }
     // Shows `side`, flipping when `animate` and the card turns over.
     void setSide(Side side, bool animate);
@@ -38,10 +40,12 @@ class GameCardView : public QAbstractButton {
     void updateName();
     void paintBack(QPainter& painter, const QRect& card) const;
     void paintFace(QPainter& painter, const QRect& card) const;
+    void paintFound(QPainter& painter, const QRect& card) const;
+    void paintMissed(QPainter& painter, const QRect& card) const;
 
     int position_;
     int count_;
-    int setSlot_ = 0;
+    QString name_;
     QImage face_;
     QImage back_;
     Side side_ = Side::Back;

@@ -6,6 +6,7 @@
 #include "pictures/OverviewModel.h"
 #include "pictures/SetView.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -83,6 +84,8 @@ GameWindow::GameWindow(const SetView& set, const GameOptions& options, QWidget* 
     missTimer_.setSingleShot(true);
     missTimer_.setInterval(GameRules::MissShownMs);
     connect(&missTimer_, &QTimer::timeout, this, &GameWindow::turnBackMiss);
+    peekTimer_.setSingleShot(true);
+    connect(&peekTimer_, &QTimer::timeout, this, &GameWindow::endPeek);
     clockTimer_.setInterval(1000);
     connect(&clockTimer_, &QTimer::timeout, this, &GameWindow::updateCounters);
 
@@ -164,12 +167,29 @@ QWidget* GameWindow::buildTopBar()
     seedLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     leftOutLabel_ = new QLabel(bar);
     animation_ = new QCheckBox(tr("Flip &animation"), bar);
-    animation_->setChecked(true);
+    // Off where the desktop asks for less motion.
+    animation_->setChecked(QApplication::isEffectEnabled(Qt::UI_General));
     sound_ = new QCheckBox(tr("&Sound"), bar);
     sound_->setChecked(true);
 
+    turnBackChoice_ = new QComboBox(bar);
+    turnBackChoice_->addItem(tr("after %1 s").arg(GameRules::MissShownMs / 1000.0));
+    turnBackChoice_->addItem(tr("on the next tap"));
+    QWidget* turnBack = labelled(bar, new QLabel(tr("&Turn back:")), turnBackChoice_);
+    connect(turnBackChoice_, &QComboBox::currentIndexChanged, this, [this] {
+        const bool timed = turnBackMode() == GameRules::TurnBack::AfterDelay;
+        if (timed && rules_ && rules_->missShowing())
+            missTimer_.start();
+        else if (!timed)
+            missTimer_.stop();
+    });
+    peekChoice_ = new QComboBox(bar);
+    for (const int seconds : GameRules::PeekSeconds)
+        peekChoice_->addItem(tr("%1 s").arg(seconds), seconds);
+    QWidget* peek = labelled(bar, new QLabel(tr("Show all cards at the start &for:")), peekChoice_);
+
     for (QWidget* widget : std::initializer_list<QWidget*>{pairs, players, newGame, seedLabel_, leftOutLabel_,
-                                                           animation_, sound_})
+                                                           animation_, sound_, turnBack, peek})
         row->addWidget(widget);
     return bar;
 }
@@ -293,13 +313,25 @@ void GameWindow::dealCards(uint32_t seed)
     board_->setCardCount(int(deal_.cards.size()));
     for (int position = 0; position < board_->cardCount(); ++position) {
         const DealtCard& card = deal_.cards[std::size_t(position)];
-        board_->card(position)->setPictures(cards_.faces[std::size_t(card.slot)], cards_.back, card.slot);
+        board_->card(position)->setPictures(cards_.faces[std::size_t(card.slot)], cards_.back,
+                                            cards_.names[std::size_t(card.slot)]);
     }
     seedLabel_->setText(tr("Seed: %1").arg(seed));
     seedLabel_->setToolTip(tr("Start this deal again with --seed %1").arg(seed));
     updatePlayers();
     updateCounters();
-    announce(tr("%1 pairs dealt. %2 plays.").arg(rules_->pairCount()).arg(playerName(0)));
+    const int peekSeconds = peekChoice_->currentData().toInt();
+    peekTimer_.stop();
+    if (peekSeconds > 0) {
+        for (int position = 0; position < board_->cardCount(); ++position)
+            board_->card(position)->setSide(GameCardView::Side::Face, false);
+        peekTimer_.start(peekSeconds * 1000);
+        announce(tr("%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.")
+                     .arg(rules_->pairCount())
+                     .arg(peekSeconds));
+    } else {
+        announce(tr("%1 pairs dealt. %2.").arg(rules_->pairCount()).arg(turnText()));
+    }
     // The first deal takes the focus; someone changing the pairs or players
     // with the keyboard later keeps it.
     const QWidget* focus = focusWidget();
@@ -309,6 +341,19 @@ void GameWindow::dealCards(uint32_t seed)
     if (firstDeal || (!choosing(pairsChoice_) && !choosing(playersChoice_)))
         board_->card(0)->setFocus(Qt::OtherFocusReason);
     emit dealt();
+}
+
+void GameWindow::endPeek()
+{
+    peekTimer_.stop();
+    showCards(animation_->isChecked());
+    announce(tr("The cards are face down. %1.").arg(turnText()));
+}
+
+GameRules::TurnBack GameWindow::turnBackMode() const
+{
+    return turnBackChoice_->currentIndex() == 1 ? GameRules::TurnBack::OnNextTap
+                                                : GameRules::TurnBack::AfterDelay;
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event)

@@ -81,11 +81,17 @@ class GameWindow : public QWidget {
     void fillPairChoices();
     void showLeftOut();
     void dealCards(uint32_t seed);
+    void endPeek();
+    GameRules::TurnBack turnBackMode() const;
 
     // GameWindowPlay.cpp: a turn, the counters and the end.
     void activate(int position);
     void turnBackMiss();
+    void showCards(bool animate);
     void showCard(int position, bool animate);
+    void announceFlip(GameRules::Flip flip, int position, int player);
+    QString cardName(int position) const;
+    QString turnText() const;
     void playSound(int position);
     void announce(const QString& status);
     void updateCounters();
@@ -112,6 +118,8 @@ class GameWindow : public QWidget {
     QLabel* leftOutLabel_ = nullptr;
     QCheckBox* animation_ = nullptr;
     QCheckBox* sound_ = nullptr;
+    QComboBox* turnBackChoice_ = nullptr;
+    QComboBox* peekChoice_ = nullptr;
     QGridLayout* playersGrid_ = nullptr;
     std::vector<QLineEdit*> playerNames_;
     std::vector<QLabel*> playerScores_;
@@ -122,6 +130,7 @@ class GameWindow : public QWidget {
 
     QTimer settle_;     // gathers the model's many cell changes into one look
     QTimer missTimer_;  // turns a miss back
+    QTimer peekTimer_;  // ends the look at every card before play
     QTimer clockTimer_; // refreshes the time shown
     QElapsedTimer clock_;
     qint64 finalMs_ = -1;

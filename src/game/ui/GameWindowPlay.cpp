@@ -17,44 +17,80 @@ void GameWindow::activate(int position)
 {
     if (!rules_)
         return;
-    // A click while a miss is up turns it back at once and plays on.
-    if (rules_->missShowing()) {
-        missTimer_.stop();
-        turnBackMiss();
+    // A tap while every card shows ends the look, and turns no card.
+    if (peekTimer_.isActive()) {
+        endPeek();
+        return;
     }
+    missTimer_.stop();
+    const bool missWasUp = rules_->missShowing();
     const int player = rules_->currentPlayer();
-    const GameRules::Flip flip = rules_->flip(position);
+    const GameRules::Flip flip = rules_->tap(position, turnBackMode());
+    if (missWasUp)
+        showCards(animation_->isChecked());
     if (flip == GameRules::Flip::Refused)
         return;
-    if (!clock_.isValid()) {
-        clock_.start();
-        clockTimer_.start();
+    if (flip != GameRules::Flip::TurnedBack) {
+        if (!clock_.isValid()) {
+            clock_.start();
+            clockTimer_.start();
+        }
+        showCard(position, animation_->isChecked());
+        playSound(position);
     }
-    showCard(position, animation_->isChecked());
-    playSound(position);
-    switch (flip) {
-    case GameRules::Flip::First:
-        announce(tr("%1 turned card %2.").arg(playerName(player)).arg(position + 1));
-        break;
-    case GameRules::Flip::Match:
-        for (int p = 0; p < rules_->cardCount(); ++p)
-            if (rules_->card(p) == GameRules::Card::Found)
-                showCard(p, false);
-        announce(rules_->finished() ? tr("%1 found the last pair.").arg(playerName(player))
-                                    : tr("A pair for %1, who plays again.").arg(playerName(player)));
-        break;
-    case GameRules::Flip::Miss:
-        missTimer_.start();
-        announce(rules_->players() > 1 ? tr("Not a pair. %1 plays.").arg(playerName(rules_->currentPlayer()))
-                                       : tr("Not a pair."));
-        break;
-    case GameRules::Flip::Refused:
-        break;
+    if (flip == GameRules::Flip::Match)
+        showCards(false);
+    else if (flip == GameRules::Flip::Miss) {
+        showCards(false);
+        if (turnBackMode() == GameRules::TurnBack::AfterDelay)
+            missTimer_.start();
     }
+    announceFlip(flip, position, player);
     updatePlayers();
     updateCounters();
     if (rules_->finished())
         finishGame();
+}
+
+// Every move is said on the status line: the card turned, a pair or none,
+// whose turn it is.
+void GameWindow::announceFlip(GameRules::Flip flip, int position, int player)
+{
+    const bool many = rules_->players() > 1;
+    const QString name = cardName(position);
+    switch (flip) {
+    case GameRules::Flip::First:
+        announce(name.isEmpty() ? tr("Card %1").arg(position + 1)
+                                : tr("Card %1: %2").arg(position + 1).arg(name));
+        break;
+    case GameRules::Flip::Match: {
+        const QString found = name.isEmpty() ? tr("Pair found") : tr("Pair found: %1").arg(name);
+        announce(many ? tr("%1. %2 plays again.").arg(found, playerName(player)) : found);
+        break;
+    }
+    case GameRules::Flip::Miss: {
+        QString text = many ? tr("No pair. %1.").arg(turnText()) : tr("No pair.");
+        if (turnBackMode() == GameRules::TurnBack::OnNextTap)
+            text += tr(" Tap a card to turn them back.");
+        announce(text);
+        break;
+    }
+    case GameRules::Flip::TurnedBack:
+        announce(tr("Turned back. %1.").arg(turnText()));
+        break;
+    case GameRules::Flip::Refused:
+        break;
+    }
+}
+
+QString GameWindow::turnText() const
+{
+    return tr("%1's turn").arg(playerName(rules_->currentPlayer()));
+}
+
+QString GameWindow::cardName(int position) const
+{
+    return cards_.names[std::size_t(deal_.cards[std::size_t(position)].slot)];
 }
 
 void GameWindow::turnBackMiss()
@@ -62,15 +98,20 @@ void GameWindow::turnBackMiss()
     if (!rules_ || !rules_->missShowing())
         return;
     rules_->turnBack();
+    showCards(animation_->isChecked());
+}
+
+void GameWindow::showCards(bool animate)
+{
     for (int position = 0; position < rules_->cardCount(); ++position)
-        showCard(position, animation_->isChecked());
+        showCard(position, animate);
 }
 
 void GameWindow::showCard(int position, bool animate)
 {
     GameCardView::Side side = GameCardView::Side::Back;
     if (rules_->card(position) == GameRules::Card::Up)
-        side = GameCardView::Side::Face;
+        side = rules_->missShowing() ? GameCardView::Side::Missed : GameCardView::Side::Face;
     else if (rules_->card(position) == GameRules::Card::Found)
         side = GameCardView::Side::Found;
     board_->card(position)->setSide(side, animate);
