@@ -57,7 +57,7 @@ class TestSessionPictures : public QObject {
         pictures.Follow({3});
 
         replacePicture(Qt::blue, path);
-        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 5000);
         QVERIFY(pictures.Picture(3).ToImage() != red);
 
         // Read ahead off the thread, the same picture as read at once.
@@ -105,7 +105,7 @@ class TestSessionPictures : public QObject {
 
         // Replaced by another program: the overview reads it, the frame finds it read.
         replacePicture(Qt::blue, path);
-        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Shown, red), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Shown, red), 5000);
         QCOMPARE(overview.cell(3).thumbnail, MakeThumbnail(path, box).image);
         read.LoadBitmapFile(path);
         QCOMPARE(pictures.Picture(3).ToImage(), read.ToImage());
@@ -115,7 +115,7 @@ class TestSessionPictures : public QObject {
         TestFiles::writeBytes(path, "damaged");
         QVERIFY(pictures.Error(3).has_value());
         QCOMPARE(pictures.ReadCount(), reads + 2);
-        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Damaged), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows(OverviewCell::Picture::Damaged), 5000);
         QCOMPARE(overview.cell(3).error, MakeThumbnail(path, box).error);
         QCOMPARE(pictures.ReadCount(), reads + 2);
     }

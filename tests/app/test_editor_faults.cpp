@@ -260,11 +260,11 @@ class TestEditorFaults : public QObject {
         QCOMPARE(shown(ui(*w).DBImage1), picture(Qt::red).ToImage());
 
         replacePicture(Qt::blue, set->filePath(QStringLiteral("C03.bmp")));
-        QTRY_COMPARE_WITH_TIMEOUT(shown(ui(*w).DBImage1), picture(Qt::blue).ToImage(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(ui(*w).DBImage1), picture(Qt::blue).ToImage(), 5000);
         QFile::remove(set->filePath(QStringLiteral("C04.bmp")));
         TBitmap blank;
         blank.LoadBitmapResource(QStringLiteral("BMPBRANCO"));
-        QTRY_COMPARE_WITH_TIMEOUT(shown(ui(*w).DBImage2), blank.ToImage(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(ui(*w).DBImage2), blank.ToImage(), 5000);
         // What Copy takes is what the frame shows.
         ui(*w).btnCopiar->click();
         QCOMPARE(ElementoCopiado().Imagem, set->filePath(QStringLiteral("C03.bmp")));
@@ -273,7 +273,7 @@ class TestEditorFaults : public QObject {
         QTemporaryDir elsewhere;
         QVERIFY(moved ? QDir().rename(set->path(), elsewhere.filePath(QStringLiteral("moved")))
                       : set->remove());
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("The set's folder is no longer there")));
         QVERIFY(!w->EditingEnabled());
         QTest::qWait(500);
