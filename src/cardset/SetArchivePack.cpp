@@ -136,10 +136,12 @@ class ZipWriter {
                                    .arg(zipPath_, QString::fromLocal8Bit(archive_error_string(a_.get()))));
     }
 
-    WriterPtr a_{archive_write_new(), archive_write_free};
     const ReplacingFile& file_;
     QString zipPath_;
     Output out_;
+    // Last, so it goes first: an archive left open (a retry, a failure)
+    // still flushes into out_ as it is freed.
+    WriterPtr a_{archive_write_new(), archive_write_free};
 };
 
 // Where a set file's bytes may be read from: the file itself, or for a link
