@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  clang clang-format libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev lld
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
   libjpeg62-turbo-dev zlib1g-dev libarchive-dev libsndfile1-dev libsamplerate0-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libespeak-ng-dev espeak-ng-data

@@ -34,6 +34,8 @@ command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccach
 phase "configure"
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja "${launcher[@]}" \
   -DCMAKE_BUILD_TYPE=Debug -DTESSELLOR_SANITIZE=ON -DTESSELLOR_FUZZ=ON -DBUILD_TESTING=ON -DTESSELLOR_WERROR=ON \
+  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DCMAKE_C_FLAGS_DEBUG=-gline-tables-only \
+  -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld \
   -DTESSELLOR_BENCH=OFF -DTESSELLOR_FUZZ_SECONDS="${TESSELLOR_FUZZ_SECONDS:-10}"
 phase "build"
 cmake --build "$build" -j "$(nproc)"
@@ -65,5 +67,7 @@ export TESSELLOR_REQUIRE_ALL=1
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
 phase "tests"
-ctest --output-on-failure -j "$(nproc)"
+# Twice as many tests as cores: many wait on timers, sound or a browser, and
+# each fuzzer runs for a fixed time whatever its share of the cores.
+ctest --output-on-failure -j "$(( $(nproc) * 2 ))"
 phase ""
