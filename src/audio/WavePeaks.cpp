@@ -219,16 +219,17 @@ TPeakColumn ColumnOf(const Extremes* extremes, bool mono)
     return column;
 }
 
-// Closes the wave's data on every way out of a computation.
-struct DataOpen {
-    explicit DataOpen(TMMWave& wave) : wave_(wave) { wave_.OpenFile(); }
-    ~DataOpen() { wave_.CloseFile(); }
-    DataOpen(const DataOpen&) = delete;
-    DataOpen& operator=(const DataOpen&) = delete;
-    TMMWave& wave_;
-};
-
 } // namespace
+
+WaveDataOpen::WaveDataOpen(TMMWave& wave) : wave_(wave)
+{
+    wave_.OpenFile();
+}
+
+WaveDataOpen::~WaveDataOpen()
+{
+    wave_.CloseFile();
+}
 
 bool TWavePeaks::CanDraw(const TMMWave& wave)
 {
@@ -254,7 +255,7 @@ int TWavePeaks::Compute(TMMWave& wave, const ColumnDone& columnDone)
     if (!CanDraw(wave) || columns_.empty())
         return 0;
     const int64_t dataBytes = wave.SamplesToBytes(wave.TimeFormatToSamples(wave.DataSize()));
-    DataOpen open(wave);
+    WaveDataOpen open(wave);
     wave.SetPosition(0);
     const Reader read = [&wave](char* buffer, int64_t count) {
         return wave.ReadData(buffer, int32_t(count));

@@ -11,6 +11,19 @@ class TMMWave;
 // order in which its values occur in the data. Samples are 16-bit signed;
 // 8-bit samples become value x 256 - 32768, wider ones keep their top 16 bits.
 // A mono wave stores its pair twice; a wave of more channels shows its first two.
+// Keeps a wave's data open for one computation and closes it on every way
+// out, an error included.
+class WaveDataOpen {
+  public:
+    explicit WaveDataOpen(TMMWave& wave);
+    ~WaveDataOpen();
+    WaveDataOpen(const WaveDataOpen&) = delete;
+    WaveDataOpen& operator=(const WaveDataOpen&) = delete;
+
+  private:
+    TMMWave& wave_;
+};
+
 struct TPeakColumn {
     int16_t First0 = 0;
     int16_t Second0 = 0;

@@ -13,15 +13,6 @@ namespace {
 constexpr int DecodedSampleBytes = 2;
 constexpr int MinReadBytes = 4; // the wave's reads fill at least a 32-bit word
 
-// Closes the wave's data on every way out of a computation.
-struct DataOpen {
-    explicit DataOpen(TMMWave& wave) : wave_(wave) { wave_.OpenFile(); }
-    ~DataOpen() { wave_.CloseFile(); }
-    DataOpen(const DataOpen&) = delete;
-    DataOpen& operator=(const DataOpen&) = delete;
-    TMMWave& wave_;
-};
-
 // Hands out the wave's data decoded to 16 bits, in pieces of any size.
 class DecodedReader {
   public:
@@ -81,7 +72,7 @@ int Compute(TWavePeaks& peaks, TMMWave& wave, const TWavePeaks::ColumnDone& colu
     const int64_t rawBytes = wave.SamplesToBytes(wave.TimeFormatToSamples(wave.DataSize()));
     // A linear coding decodes every block into one frame.
     const int64_t decodedBytes = rawBytes / format.BlockAlign() * decoder.channels() * DecodedSampleBytes;
-    DataOpen open(wave);
+    WaveDataOpen open(wave);
     wave.SetPosition(0);
     DecodedReader reader(wave, decoder, format.BlockAlign());
     return peaks.Compute(std::ref(reader), decodedBytes, decoder.channels(), columnDone);
