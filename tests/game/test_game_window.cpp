@@ -234,7 +234,7 @@ class TestGameWindow : public QObject {
         window.setAnimated(false);
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
-        for (const QString text : {QStringLiteral("3 s"), QStringLiteral("on the next tap")})
+        for (const QString& text : {QStringLiteral("3 s"), QStringLiteral("on the next tap")})
             for (QComboBox* box : window.findChildren<QComboBox*>())
                 if (box->findText(text) >= 0)
                     box->setCurrentIndex(box->findText(text));
