@@ -1,11 +1,15 @@
 #include "app/CardPage.h"
 
+#include "cardset/CardTable.h"
+
 CardPage CardPage::Of(int slot)
 {
-    if (slot <= CoverSlot)
+    // A page shows one pair; the cover (pair 0) stands alone.
+    const int pair = PairOf(slot);
+    if (pair == 0)
         return {};
-    const int left = slot % 2 == 1 ? slot : slot - 1;
-    return {left, left + 1};
+    const auto [left, right] = SlotsOfPair(pair);
+    return {left, right};
 }
 
 CardPage CardPage::Next() const
@@ -22,10 +26,10 @@ std::vector<int> CardPage::Beside() const
 {
     const CardPage next = Next();
     const CardPage previous = Previous();
-    std::vector<int> slots;
+    std::vector<int> shown;
     for (const CardPage& page : {next, previous})
         for (const int slot : {page.left, page.right})
             if (slot > NoSlot)
-                slots.push_back(slot);
-    return slots;
+                shown.push_back(slot);
+    return shown;
 }

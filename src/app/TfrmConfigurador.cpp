@@ -9,6 +9,7 @@
 #include "audio/record/RecordDialog.h"
 #include "audio/record/SoundInputWatch.h"
 #include "cardset/CardCommand.h"
+#include "cardset/CardTable.h"
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetCaption.h"
 #include "common/InstallLayout.h"
@@ -365,7 +366,7 @@ void TfrmConfigurador::showFilesAgain()
 
 void TfrmConfigurador::setFolderGone(const QString& folder)
 {
-    if (!document_.HasSet() || QDir::cleanPath(document_.PastaConjunto()) != folder)
+    if (!document_.HasSet() || document_.SetFolder() != SetFolderForm(folder))
         return;
     showFilesAgain();
     InibeControles();

@@ -1,5 +1,7 @@
 #include "session/RecentSets.h"
 
+#include "cardset/CardTable.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -10,7 +12,7 @@ const QString SettingsKey = QStringLiteral("RecentSets");
 
 QString sameForm(const QString& folder)
 {
-    return QDir::cleanPath(folder);
+    return SetFolderForm(folder);
 }
 
 } // namespace
