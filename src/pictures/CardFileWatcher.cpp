@@ -7,6 +7,8 @@ namespace {
 
 // Quiet this long before a change counts, well within a second of it.
 constexpr int SettleMs = 150;
+// A change is told this long after it at most, however busy the folders are.
+constexpr int MostWaitMs = 1000;
 
 } // namespace
 
@@ -15,8 +17,17 @@ CardFileWatcher::CardFileWatcher(QObject* parent) : QObject(parent)
     settle_.setSingleShot(true);
     settle_.setInterval(SettleMs);
     connect(&settle_, &QTimer::timeout, this, &CardFileWatcher::settled);
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, &settle_, qOverload<>(&QTimer::start));
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, &settle_, qOverload<>(&QTimer::start));
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CardFileWatcher::noteChange);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &CardFileWatcher::noteChange);
+}
+
+void CardFileWatcher::noteChange()
+{
+    if (!settle_.isActive())
+        pendingSince_.start();
+    else if (pendingSince_.elapsed() >= MostWaitMs)
+        return; // let the running wait end: the folder does not rest
+    settle_.start();
 }
 
 void CardFileWatcher::watch(const QString& folder, const QStringList& files, const QStringList& others)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QStringList>
@@ -9,7 +10,9 @@
 // removed or renamed over; the folder deleted, or moved out of the folder
 // holding it) and the files themselves (written in place). It
 // tells once things have been quiet for a moment, as one program's write
-// touches a file many times; and once per folder that the folder is gone.
+// touches a file many times, or after a second at most when the folder
+// holding the set never rests (a downloads folder, say); and once per folder
+// that the folder is gone.
 class CardFileWatcher : public QObject {
     Q_OBJECT
 
@@ -27,10 +30,12 @@ class CardFileWatcher : public QObject {
     void folderGone(const QString& folder);
 
   private:
+    void noteChange();
     void settled();
 
     QFileSystemWatcher watcher_;
     QTimer settle_;
+    QElapsedTimer pendingSince_; // the first change not yet told
     QString folder_;
     QStringList files_;
     QStringList others_;

@@ -82,6 +82,32 @@ class TestSessionPictures : public QObject {
     // The overview given the session's pictures shows what the card frames
     // show, from one read of the file per change on disk, whichever of the
     // two asks first; its thumbnails are those of the overview alone.
+    // Beside a folder that never rests (a downloads folder), a change is
+    // still told: the wait for quiet has an end.
+    void picturesFollowTheDiskBesideABusyFolder()
+    {
+        CardPictureModel& pictures = session->Pictures();
+        const QString path = redCardThree();
+        QSignalSpy changed(&pictures, &CardPictureModel::picturesChanged);
+        pictures.Follow({3});
+        const QString busy = QFileInfo(set->path()).absolutePath() + QStringLiteral("/tessellor-busy-") +
+                             QString::number(QCoreApplication::applicationPid());
+        QTimer churn;
+        QObject::connect(&churn, &QTimer::timeout, [&busy] {
+            QFile file(busy);
+            if (!file.remove())
+                (void)file.open(QIODevice::WriteOnly);
+        });
+        churn.start(20);
+        QTest::qWait(300);
+        changed.clear();
+        replacePicture(Qt::blue, path);
+        QTRY_VERIFY_WITH_TIMEOUT(!changed.isEmpty(), 5000);
+        QCOMPARE(pictures.Picture(3).ToImage(), picture(Qt::blue).ToImage());
+        churn.stop();
+        QFile::remove(busy);
+    }
+
     void overviewAndFramesReadAChangeOnce()
     {
         CardPictureModel& pictures = session->Pictures();
