@@ -1,5 +1,6 @@
 #include "game/ui/GameWindow.h"
 
+#include "audio/player/SimpleSoundPlayer.h"
 #include "game/ui/FlowLayout.h"
 #include "game/ui/GameBoard.h"
 #include "game/ui/GameCardView.h"
@@ -104,7 +105,13 @@ GameWindow::GameWindow(const SetView& set, const GameOptions& options, QWidget* 
     settle_.start();
 }
 
-GameWindow::~GameWindow() = default;
+GameWindow::~GameWindow()
+{
+    // The game's sound ends with its window, not at the program's exit, when
+    // the sound system may already be going.
+    if (soundPlayed_)
+        SimpleSoundPlayer::instance().stop();
+}
 
 void GameWindow::buildControls()
 {

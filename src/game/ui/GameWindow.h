@@ -105,6 +105,7 @@ class GameWindow : public QWidget {
     const OverviewModel& pictures_;
     GameOptions options_;
     bool cardsRead_ = false;
+    bool soundPlayed_ = false; // a card of this game was heard
     GameCards cards_;
     Deal deal_;
     std::unique_ptr<GameRules> rules_;

@@ -123,7 +123,7 @@ void GameWindow::playSound(int position)
         return;
     const QString& path = cards_.sounds[std::size_t(deal_.cards[std::size_t(position)].slot)];
     if (!path.isEmpty())
-        SimpleSoundPlayer::instance().play(path);
+        soundPlayed_ = SimpleSoundPlayer::instance().play(path) || soundPlayed_;
 }
 
 QString GameWindow::statusText() const
