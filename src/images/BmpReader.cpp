@@ -79,12 +79,7 @@ TBitmap::Data BmpReader::readFileLayout(PixelArea& area)
     readFileHeader();
     InfoHeader header;
     TBitmap::Data picture = readPictureHead(header);
-    if (isRunLength(header.compression)) {
-        const qint64 declared = header.imageSize != 0 ? qint64(header.imageSize) : remaining();
-        area = {pos_, std::min(declared, remaining())};
-    } else {
-        area = pixelArea(header, picture);
-    }
+    area = pixelArea(header, picture);
     return picture;
 }
 
@@ -217,8 +212,14 @@ QByteArray BmpReader::readColourTable(const InfoHeader& header)
 
 // The pixels follow the colour table whatever the file header's offset says;
 // an area declared or stored shorter than the rows is made up with zeros.
+// Run-length data may be longer than the rows it makes, and ends itself: it
+// runs to the declared size or, with none declared, to the end of the file.
 BmpReader::PixelArea BmpReader::pixelArea(const InfoHeader& header, const TBitmap::Data& picture) const
 {
+    if (isRunLength(header.compression)) {
+        const qint64 declared = header.imageSize != 0 ? qint64(header.imageSize) : remaining();
+        return {pos_, std::min(declared, remaining())};
+    }
     const qsizetype size = picture.rowLength() * picture.absHeight();
     const uint64_t declared = header.imageSize != 0 ? header.imageSize : uint64_t(size);
     return {pos_, qint64(std::min({declared, uint64_t(size), uint64_t(remaining())}))};
@@ -241,12 +242,10 @@ void BmpReader::readPixels(const InfoHeader& header, TBitmap::Data& picture)
 
 void BmpReader::decodeRle(const InfoHeader& header, TBitmap::Data& picture)
 {
-    const qint64 dataStart = pos_;
+    const PixelArea area = pixelArea(header, picture);
     picture.keptCompressedData = keptBytes();
-    const qint64 declared =
-        header.imageSize != 0 ? qint64(header.imageSize) : qint64(picture.rowLength()) * picture.absHeight();
-    const qint64 length = std::min(declared, source_.size() - dataStart);
-    const char* data = picture.keptCompressedData.constData() + (dataStart - pictureStart_);
+    const qint64 length = area.present;
+    const char* data = picture.keptCompressedData.constData() + (area.offset - pictureStart_);
     picture.pixels = PixelBuffer::allocateZeroed(picture.rowLength() * picture.absHeight());
     RleDecoder decoder(header.compression == CompressionRle8 ? 8 : 4, picture.width, picture.absHeight(),
                        picture.rowLength());

@@ -550,39 +550,47 @@ class TestTBitmap : public QObject {
     {
         QTest::addColumn<int>("bits");
         QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("sizeDeclared");
         QTest::addColumn<QString>("reds"); // rows top-down, 4 x 3 picture
         QTest::newRow("run, line end, literal")
-            << 8 << QByteArray::fromHex("0305 0000 0003 070809 00 0001") << "0,0,0,0;7,8,9,0;5,5,5,0";
-        QTest::newRow("delta") << 8 << QByteArray::fromHex("0002 0201 0109 0001")
+            << 8 << QByteArray::fromHex("0305 0000 0003 070809 00 0001") << true << "0,0,0,0;7,8,9,0;5,5,5,0";
+        QTest::newRow("delta") << 8 << QByteArray::fromHex("0002 0201 0109 0001") << true
                                << "0,0,0,0;0,0,9,0;0,0,0,0";
         QTest::newRow("run past the row end is cut")
-            << 8 << QByteArray::fromHex("0a04 0106 0000 0103 0001") << "0,0,0,0;3,0,0,0;4,4,4,4";
+            << 8 << QByteArray::fromHex("0a04 0106 0000 0103 0001") << true << "0,0,0,0;3,0,0,0;4,4,4,4";
         QTest::newRow("literal past the row end is cut")
-            << 8 << QByteArray::fromHex("0006 010203040506 0000 0102") << "0,0,0,0;2,0,0,0;1,2,3,4";
+            << 8 << QByteArray::fromHex("0006 010203040506 0000 0102") << true << "0,0,0,0;2,0,0,0;1,2,3,4";
         QTest::newRow("delta below the picture ends it")
-            << 8 << QByteArray::fromHex("0101 0002 0009 0105") << "0,0,0,0;0,0,0,0;1,0,0,0";
+            << 8 << QByteArray::fromHex("0101 0002 0009 0105") << true << "0,0,0,0;0,0,0,0;1,0,0,0";
         QTest::newRow("delta past the row end")
-            << 8 << QByteArray::fromHex("0002 ff00 0107 0000 0108") << "0,0,0,0;8,0,0,0;0,0,0,0";
+            << 8 << QByteArray::fromHex("0002 ff00 0107 0000 0108") << true << "0,0,0,0;8,0,0,0;0,0,0,0";
         QTest::newRow("literal cut by the end of data")
-            << 8 << QByteArray::fromHex("0005 0102") << "0,0,0,0;0,0,0,0;1,2,0,0";
+            << 8 << QByteArray::fromHex("0005 0102") << true << "0,0,0,0;0,0,0,0;1,2,0,0";
         QTest::newRow("delta cut by the end of data")
-            << 8 << QByteArray::fromHex("0101 0002 01") << "0,0,0,0;0,0,0,0;1,0,0,0";
+            << 8 << QByteArray::fromHex("0101 0002 01") << true << "0,0,0,0;0,0,0,0;1,0,0,0";
         QTest::newRow("end of bitmap stops")
-            << 8 << QByteArray::fromHex("0001 0207") << "0,0,0,0;0,0,0,0;0,0,0,0";
+            << 8 << QByteArray::fromHex("0001 0207") << true << "0,0,0,0;0,0,0,0;0,0,0,0";
         QTest::newRow("more lines than the picture")
-            << 8 << QByteArray::fromHex("0000 0000 0000 0000 0000 0409") << "0,0,0,0;0,0,0,0;0,0,0,0";
-        QTest::newRow("odd trailing byte") << 8 << QByteArray::fromHex("020603") << "0,0,0,0;0,0,0,0;6,6,0,0";
+            << 8 << QByteArray::fromHex("0000 0000 0000 0000 0000 0409") << true << "0,0,0,0;0,0,0,0;0,0,0,0";
+        QTest::newRow("odd trailing byte")
+            << 8 << QByteArray::fromHex("020603") << true << "0,0,0,0;0,0,0,0;6,6,0,0";
         QTest::newRow("RLE4 run alternates nibbles")
-            << 4 << QByteArray::fromHex("0512 0000 0340") << "0,0,0,0;4,0,4,0;1,2,1,2";
-        QTest::newRow("RLE4 literal")
-            << 4 << QByteArray::fromHex("0003 1230 0000 0004 abcd 0001") << "0,0,0,0;10,11,12,13;1,2,3,0";
+            << 4 << QByteArray::fromHex("0512 0000 0340") << true << "0,0,0,0;4,0,4,0;1,2,1,2";
+        QTest::newRow("RLE4 literal") << 4 << QByteArray::fromHex("0003 1230 0000 0004 abcd 0001") << true
+                                      << "0,0,0,0;10,11,12,13;1,2,3,0";
         QTest::newRow("RLE4 odd literal padded")
-            << 4 << QByteArray::fromHex("0005 123450 00 0000 0170") << "0,0,0,0;7,0,0,0;1,2,3,4";
+            << 4 << QByteArray::fromHex("0005 123450 00 0000 0170") << true << "0,0,0,0;7,0,0,0;1,2,3,4";
+        // Longer than the 12 bytes of rows it makes: with no size declared
+        // the data runs to the end of the file.
+        QTest::newRow("no size declared, data longer than the rows")
+            << 8 << QByteArray::fromHex("0004 01020304 0000 0004 05060708 0000 0004 090a0b0c 0001") << false
+            << "9,10,11,12;5,6,7,8;1,2,3,4";
     }
     void decodesRunLengthData()
     {
         QFETCH(int, bits);
         QFETCH(QByteArray, data);
+        QFETCH(bool, sizeDeclared);
         QFETCH(QString, reds);
         BmpBuilder b;
         b.bits = uint16_t(bits);
@@ -590,7 +598,7 @@ class TestTBitmap : public QObject {
         b.width = 4;
         b.height = 3;
         b.colourTable = BmpBuilder::greys(1 << bits);
-        b.imageSize = uint32_t(data.size());
+        b.imageSize = sizeDeclared ? uint32_t(data.size()) : 0;
         b.pixels = data;
         TBitmap bitmap;
         bitmap.LoadBitmapBytes(b.file());
