@@ -9,6 +9,7 @@
 #include "common/ReplacingFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -159,6 +160,13 @@ void CardUndoLog::Write(const QString& indexPath, const History& history)
     for (auto step = history.undone.rbegin(); step != history.undone.rend(); ++step)
         steps.append(stepToJson(*step, true));
     const QByteArray bytes = QJsonDocument(QJsonObject{{"steps", steps}}).toJson();
+    // A link planted where the index goes would have its target replaced:
+    // leave it alone, as the rest of the cache is, and keep no index.
+    const QFileInfo planted(indexPath);
+    if (planted.isSymLink() || (planted.exists() && !planted.isFile())) {
+        CardUndoFiles::ReportStrangeEntry(indexPath);
+        return;
+    }
     ReplacingFile out(indexPath);
     if (!out.open() || !out.write(bytes.constData(), bytes.size()) || !out.commit())
         throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(indexPath)), indexPath,

@@ -389,6 +389,21 @@ class TestCardUndo : public QObject {
         QVERIFY(QFileInfo(path).isSymLink() || QFileInfo::exists(path));
     }
 
+    void ownIndexLinkedOutIsNotFollowed()
+    {
+        start({}, runNumber(1));
+        QTemporaryDir outside;
+        TestFiles::writeBytes(outside.filePath("keep.bmp"), content(1));
+        const QString index = CardUndoFiles::IndexPath(
+            CardUndoFiles::SetCacheFolder(cache_->path(), set_.path()) + '/' + runNumber(1).Name());
+        QFile::remove(index);
+        QVERIFY(QFile::link(outside.filePath("keep.bmp"), index));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("undo cache holds .*left alone"));
+        write(2, Part::Picture, content(3));
+        QCOMPARE(readBytes(outside.filePath("keep.bmp")), content(1));
+        QVERIFY(QFileInfo(index).isSymLink());
+    }
+
     void editorsRunningAtOnce()
     {
         // Another process edits the set, and this one as well.
