@@ -464,7 +464,10 @@ void TfrmConfigurador::updateActions()
     const CommandState state = State();
     commands_.update(state);
     ShowEntryTexts(*ui_, state, session_.UndoHistory(), session_.Recent().folders());
-    setWindowTitle(CaptionNamingSet(document_.PastaConjunto(), WindowCaption));
+    // With editing off there is no set to name: a New set that could not be
+    // made leaves its folder chosen but never made.
+    setWindowTitle(editingEnabled_ ? CaptionNamingSet(document_.PastaConjunto(), WindowCaption)
+                                   : WindowCaption);
 }
 
 void TfrmConfigurador::InibeControles()

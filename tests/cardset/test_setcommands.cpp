@@ -231,6 +231,7 @@ class TestSetCommands : public QObject {
                      "nome do conjunto que você está criando já não existe."));
         QCOMPARE(outcome.errorBox.icon, QMessageBox::NoIcon);
         QVERIFY(!editingEnabled());
+        QVERIFY(!w_->windowTitle().contains(QStringLiteral("Novo")));
         QCOMPARE(PastaConjunto(), ed() + QStringLiteral("Novo/"));
         QCOMPARE(AutorText(ConfigConjunto()), QStringLiteral("Ana"));
         QCOMPARE(ConfigConjunto().Duplo, uint8_t(1));
