@@ -1,0 +1,48 @@
+#include "app/LanguageMenu.h"
+
+#include "common/AppLanguage.h"
+#include "session/LanguageChoice.h"
+
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+void choose(const QString& code, QWidget* owner)
+{
+    if (code == RememberedLanguage())
+        return;
+    RememberLanguage(code);
+    // The windows are built once with their texts: the new language shows
+    // from the next start on.
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tessellor"),
+                    QCoreApplication::translate("LanguageMenu",
+                                                "The new language is used when Tessellor is started again."),
+                    QMessageBox::Ok, owner->window());
+    box.setObjectName(QStringLiteral("LanguageNotice"));
+    box.exec();
+}
+
+} // namespace
+
+void FillLanguageMenu(QMenu* menu, QWidget* owner)
+{
+    auto* group = new QActionGroup(menu);
+    const QString remembered = RememberedLanguage();
+    const auto addChoice = [&](const QString& code, const QString& name) {
+        QAction* entry = menu->addAction(name);
+        entry->setObjectName(QStringLiteral("mnLanguage_") +
+                             (code.isEmpty() ? QStringLiteral("none") : code));
+        entry->setCheckable(true);
+        entry->setChecked(code == remembered);
+        group->addAction(entry);
+        QObject::connect(entry, &QAction::triggered, owner, [code, owner] { choose(code, owner); });
+    };
+    //: The program's texts as they were first written, untranslated
+    addChoice(QString(), QCoreApplication::translate("LanguageMenu", "As specified"));
+    menu->addSeparator();
+    for (const AppLanguage& language : AppLanguages())
+        addChoice(language.code, language.name);
+}
