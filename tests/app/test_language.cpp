@@ -72,9 +72,12 @@ class TestLanguage : public QObject {
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("language");
-        QTest::newRow("known") << "de" << "de";
-        QTest::newRow("unknown") << "xx_YY" << "";
-        QTest::newRow("a path") << "../../etc/passwd" << "";
+        QTest::newRow("known") << "de"
+                               << "de";
+        QTest::newRow("unknown") << "xx_YY"
+                                 << "";
+        QTest::newRow("a path") << "../../etc/passwd"
+                                << "";
     }
 
     // A settings file edited by hand or written by a later version.
