@@ -246,7 +246,7 @@ void EditorForm::createViewAndHelpMenus()
     mnTopicos = addEntry(mnAjuda, "mnTopicos", QCoreApplication::translate("EditorForm", "Contents"),
                          QKeySequence(Qt::Key_F1));
     mnLanguage = addMenu(mnAjuda, "mnLanguage", QCoreApplication::translate("EditorForm", "Language"));
-    FillLanguageMenu(mnLanguage, mnConfig);
+    FillLanguageMenu(mnLanguage);
     mnAjuda->addMenu(mnLanguage);
     mnSobre = addEntry(mnAjuda, "mnSobre", QCoreApplication::translate("EditorForm", "&About ..."));
     mnConfig->addMenu(mnAjuda);

@@ -8,9 +8,27 @@
 #include <QMenu>
 #include <QMessageBox>
 
-namespace {
+void FillLanguageMenu(QMenu* menu)
+{
+    auto* group = new QActionGroup(menu);
+    const QString remembered = RememberedLanguage();
+    const auto addChoice = [&](const QString& code, const QString& name) {
+        QAction* entry = menu->addAction(name);
+        entry->setObjectName(QStringLiteral("mnLanguage_") +
+                             (code.isEmpty() ? QStringLiteral("none") : code));
+        entry->setData(code);
+        entry->setCheckable(true);
+        entry->setChecked(code == remembered);
+        group->addAction(entry);
+    };
+    //: The program's texts as they were first written, untranslated
+    addChoice(QString(), QCoreApplication::translate("LanguageMenu", "As specified"));
+    menu->addSeparator();
+    for (const AppLanguage& language : AppLanguages())
+        addChoice(language.code, language.name);
+}
 
-void choose(const QString& code, QWidget* owner)
+void ChooseLanguage(const QString& code, QWidget* owner)
 {
     if (code == RememberedLanguage())
         return;
@@ -23,26 +41,4 @@ void choose(const QString& code, QWidget* owner)
                     QMessageBox::Ok, owner->window());
     box.setObjectName(QStringLiteral("LanguageNotice"));
     box.exec();
-}
-
-} // namespace
-
-void FillLanguageMenu(QMenu* menu, QWidget* owner)
-{
-    auto* group = new QActionGroup(menu);
-    const QString remembered = RememberedLanguage();
-    const auto addChoice = [&](const QString& code, const QString& name) {
-        QAction* entry = menu->addAction(name);
-        entry->setObjectName(QStringLiteral("mnLanguage_") +
-                             (code.isEmpty() ? QStringLiteral("none") : code));
-        entry->setCheckable(true);
-        entry->setChecked(code == remembered);
-        group->addAction(entry);
-        QObject::connect(entry, &QAction::triggered, owner, [code, owner] { choose(code, owner); });
-    };
-    //: The program's texts as they were first written, untranslated
-    addChoice(QString(), QCoreApplication::translate("LanguageMenu", "As specified"));
-    menu->addSeparator();
-    for (const AppLanguage& language : AppLanguages())
-        addChoice(language.code, language.name);
 }

@@ -3,6 +3,7 @@
 #include "app/EditorForm.h"
 #include "app/EditorView.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageMenu.h"
 #include "cardset/CardUndoHistory.h"
 
 #include <QAction>
@@ -37,6 +38,19 @@ void addRecentEntries(CommandTable& table, QMenu* recent, SetCommands& sets)
         // The folder is read when chosen: the list may have changed since the entry was named.
         const auto open = [&sets, entry] { sets.OpenFolder(entry->data().toString()); };
         table.add({QStringLiteral("recent-%1").arg(i + 1), entry, nullptr, {}, QString(), available, open});
+    }
+}
+
+// Help, "Language": an entry a language, each remembering its own.
+void addLanguageEntries(CommandTable& table, QMenu* languages, EditorView& v)
+{
+    for (QAction* entry : languages->actions()) {
+        if (entry->isSeparator())
+            continue;
+        const QString code = entry->data().toString();
+        const QString id = QStringLiteral("language-") + (code.isEmpty() ? QStringLiteral("none") : code);
+        table.add(
+            {id, entry, nullptr, {}, QString(), Always, [code, &v] { ChooseLanguage(code, v.Widget()); }});
     }
 }
 
@@ -106,5 +120,6 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
     row("play", ui.mnPlaySet, nullptr, {}, WhileSetOpen, [&c] { c.share.PlaySet(); });
     row("contents", ui.mnTopicos, nullptr, {}, Always,
         [&v] { HelpWindow::showContents(v.Widget(), HelpWindow::ContentsFile()); });
+    addLanguageEntries(table, ui.mnLanguage, v);
     row("about", ui.mnSobre, nullptr, {}, Always, [&v] { HelpWindow::showAbout(v.Widget()); });
 }
