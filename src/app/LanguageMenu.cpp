@@ -7,6 +7,27 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTranslator>
+
+namespace {
+
+const char* const RestartNotice =
+    QT_TRANSLATE_NOOP("LanguageMenu", "The new language is used when Tessellor is started again.");
+
+// The notice in the language chosen, which its reader is likelier to read
+// than the one shown now; in the one shown now where the chosen has none.
+QString restartNotice(const QString& code)
+{
+    QTranslator chosen;
+    if (IsAppLanguage(code) && chosen.load(QStringLiteral("tessellor_") + code, QStringLiteral(":/i18n"))) {
+        const QString text = chosen.translate("LanguageMenu", RestartNotice);
+        if (!text.isEmpty())
+            return text;
+    }
+    return QCoreApplication::translate("LanguageMenu", RestartNotice);
+}
+
+} // namespace
 
 void FillLanguageMenu(QMenu* menu)
 {
@@ -35,9 +56,7 @@ void ChooseLanguage(const QString& code, QWidget* owner)
     RememberLanguage(code);
     // The windows are built once with their texts: the new language shows
     // from the next start on.
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Tessellor"),
-                    QCoreApplication::translate("LanguageMenu",
-                                                "The new language is used when Tessellor is started again."),
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Tessellor"), restartNotice(code),
                     QMessageBox::Ok, owner->window());
     box.setObjectName(QStringLiteral("LanguageNotice"));
     box.exec();

@@ -68,6 +68,14 @@ class TestLanguage : public QObject {
         QVERIFY(languageEntry(*second, QStringLiteral("pt_BR"))->isChecked());
     }
 
+    // Every language of the menu has its translation inside the program.
+    void translationsAreBuiltIn()
+    {
+        for (const AppLanguage& language : AppLanguages())
+            QVERIFY2(QFile::exists(QStringLiteral(":/i18n/tessellor_%1.qm").arg(language.code)),
+                     qPrintable(language.code));
+    }
+
     void rememberedCodeIsKnown_data()
     {
         QTest::addColumn<QString>("stored");
