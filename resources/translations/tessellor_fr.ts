@@ -12,10 +12,12 @@
     <name>CardDropCommands</name>
     <message>
         <source>Drop</source>
+        <extracomment>Named in Undo: &quot;Undo Drop on card 3&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Drag card</source>
+        <extracomment>Named in Undo: &quot;Undo Drag card on card 3&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -23,6 +25,7 @@
     <name>CardDrops</name>
     <message>
         <source>Deck</source>
+        <extracomment>The cover card, named where the other cards have their number</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -498,6 +501,7 @@
     <name>ExportFiles</name>
     <message>
         <source>The %1 %2 was written (%3).</source>
+        <extracomment>%1 is the kind of file, as &quot;set file&quot;, %2 its path, %3 its size</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1002,6 +1006,7 @@
     </message>
     <message>
         <source>set file</source>
+        <extracomment>Fills %1 of &quot;The %1 %2 was written (%3).&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1111,6 +1116,7 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <name>SetCommands</name>
     <message>
         <source>1 card</source>
+        <extracomment>Fills %1 of the question below; &quot;%1 cards&quot; is for two and more</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1248,6 +1254,7 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     </message>
     <message>
         <source>Deck</source>
+        <extracomment>The cover card, named where the other cards have their number</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

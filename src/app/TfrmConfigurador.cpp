@@ -314,6 +314,7 @@ void TfrmConfigurador::InicImages()
     ui_->Label2->setText(QString::number(left));
     ui_->Label2->adjustSize();
     ui_->Label2->setVisible(left != NoSlot);
+    //: The cover card, named where the other cards have their number
     ui_->Label3->setText(right == CoverSlot ? tr("Deck") : QString::number(right));
     ui_->Label3->adjustSize();
 

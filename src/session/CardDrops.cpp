@@ -66,6 +66,7 @@ QStringList inNameOrder(QStringList paths)
 
 QString cardLabel(int slot)
 {
+    //: The cover card, named where the other cards have their number
     return slot == 0 ? QCoreApplication::translate("CardDrops", "Deck") : QString::number(slot);
 }
 

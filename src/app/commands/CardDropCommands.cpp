@@ -28,11 +28,13 @@ QStringList localFiles(const QMimeData* data)
 // How Undo names the drops.
 QString DropName()
 {
+    //: Named in Undo: "Undo Drop on card 3"
     return QCoreApplication::translate("CardDropCommands", "Drop");
 }
 
 QString DragCardName()
 {
+    //: Named in Undo: "Undo Drag card on card 3"
     return QCoreApplication::translate("CardDropCommands", "Drag card");
 }
 

@@ -165,6 +165,7 @@ bool SetCommands::confirmKindChange(int changedCards)
 {
     if (changedCards == 0)
         return true;
+    //: Fills %1 of the question below; "%1 cards" is for two and more
     const QString cards = changedCards == 1
                               ? QCoreApplication::translate("SetCommands", "1 card")
                               : QCoreApplication::translate("SetCommands", "%1 cards").arg(changedCards);

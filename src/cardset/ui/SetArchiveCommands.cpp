@@ -122,6 +122,7 @@ bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFold
         const QStringList skipped = SetArchive::Pack(setFolder, path);
         ExportFiles::Remember(path);
         // One message: the file written, then any set file left out of it.
+        //: Fills %1 of "The %1 %2 was written (%3)."
         QString text =
             ExportFiles::WrittenText(QCoreApplication::translate("SetArchiveCommands", "set file"), path);
         if (!skipped.isEmpty())

@@ -27,6 +27,7 @@ void ExportFiles::Remember(const QString& path)
 
 QString ExportFiles::WrittenText(const QString& what, const QString& path)
 {
+    //: %1 is the kind of file, as "set file", %2 its path, %3 its size
     return QCoreApplication::translate("ExportFiles", "The %1 %2 was written (%3).")
         .arg(what, QDir::toNativeSeparators(path), QLocale().formattedDataSize(QFileInfo(path).size()));
 }
