@@ -12,17 +12,28 @@ QString numberList(const QString& label, const std::vector<int>& numbers)
     return line;
 }
 
-// export-web DIR OUT.html: the set in DIR as one web page that plays the
-// game, as Files > "Export as web page..." writes it. Prints what the page
-// holds, and a line for each sound that had to be left out.
+// export-web DIR OUT.html [--language CODE]: the set in DIR as one web page
+// that plays the game, as Files > "Export as web page..." writes it, in the
+// language CODE ("pt-BR", "de"; without it, in the page's own English).
+// Prints what the page holds, and a line for each sound that had to be left
+// out.
 int exportWeb(const QStringList& args)
 {
-    if (args.size() != 2 || args[0].startsWith(QLatin1String("--")) ||
-        args[1].startsWith(QLatin1String("--")))
+    QStringList paths;
+    WebPage::Options options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--language") && i + 1 < args.size())
+            options.language = args[++i];
+        else if (args[i].startsWith(QLatin1String("--")))
+            return printUsage();
+        else
+            paths << args[i];
+    }
+    if (paths.size() != 2)
         return printUsage();
     try {
-        const WebPage::Page page = WebPage::Export(args[0], args[1]);
-        printLine(QStringLiteral("page: %1").arg(args[1]));
+        const WebPage::Page page = WebPage::Export(paths[0], paths[1], options);
+        printLine(QStringLiteral("page: %1").arg(paths[1]));
         printLine(QStringLiteral("bytes: %1").arg(page.html.size()));
         printLine(numberList(QStringLiteral("playable"), page.playable));
         printLine(numberList(QStringLiteral("left out"), page.leftOut));
@@ -37,6 +48,6 @@ int exportWeb(const QStringList& args)
     return 0;
 }
 
-const ToolCommand exportWebCommand("export-web", "DIR OUT.html", exportWeb);
+const ToolCommand exportWebCommand("export-web", "DIR OUT.html [--language CODE]", exportWeb);
 
 } // namespace

@@ -4,7 +4,8 @@
 // The set's pictures and sounds come with the page (the "set-data" element);
 // the deal is the editor's own, so a seed gives the same board here, in the
 // game window and in `tessellor-tool deal`. The rules' numbers (pair choices,
-// the miss time, the player limit) come with the data too, from the editor.
+// the miss time, the player limit) come with the data too, from the editor,
+// and so do the page's words, in the language it was exported in.
 // Loaded by Node, the file gives its generator and deal and touches no page.
 
 const MaxSeed = 4294967295;
@@ -68,6 +69,13 @@ function readAddress() {
     wanted.pairs = Number(pairs);
   }
   return wanted;
+}
+
+// The page's words, in the language it was exported in (the data's "texts"):
+// %1, %2, ... stand for `values`, put in one pass so that a value (a
+// player's name, say) is never read as a mark itself.
+function say(key, ...values) {
+  return set.texts[key].replace(/%([1-9])/g, (mark, n) => (n <= values.length ? String(values[n - 1]) : mark));
 }
 
 function byId(id) {
@@ -164,17 +172,17 @@ function showCard(position) {
   const slot = game.slots[position];
   const state = cardState(position);
   const front = button.querySelector(".front");
-  const lead = `Card ${position + 1} of ${game.slots.length}`;
+  const lead = say("cardOf", position + 1, game.slots.length);
   button.classList.toggle("up", state === "up" || state === "miss");
   button.classList.toggle("found", state === "found");
   button.classList.toggle("miss", state === "miss");
   if (state === "down") {
-    button.setAttribute("aria-label", `${lead}, face down`);
+    button.setAttribute("aria-label", lead + say("faceDown"));
     // The face is put in only while it shows, so it cannot be peeked at.
     front.replaceChildren();
   } else {
     const name = cardName(position) ? `, ${cardName(position)}` : "";
-    const more = {found: ", found", miss: ", no pair"}[state] ?? "";
+    const more = {found: say("found"), miss: say("noPair")}[state] ?? "";
     button.setAttribute("aria-label", `${lead}${name}${more}`);
     if (!front.firstChild) {
       front.append(makeImage(pictureOf(slot)));
@@ -183,11 +191,11 @@ function showCard(position) {
 }
 
 function pairsText() {
-  return `${game.found.size / 2} of ${game.slots.length / 2} pairs`;
+  return say("pairsOf", game.found.size / 2, game.slots.length / 2);
 }
 
 function turnText() {
-  return `${playerNames[game.current]}'s turn`;
+  return say("turn", playerNames[game.current]);
 }
 
 // The status line is the live region: each move is said there.
@@ -232,7 +240,7 @@ function endPeek() {
   clearTimeout(game.peekTimer);
   game.peeking = false;
   game.buttons.forEach((_, position) => showCard(position));
-  announce(`The cards are face down. ${turnText()}.`);
+  announce(say("faceDownNow", turnText()));
 }
 
 // A click, tap or key on the card at `position`. Two cards of a miss turn
@@ -250,7 +258,7 @@ function turn(position) {
   if (game.up.length === 2) {
     turnBack();
     if (turnsBackOnTap()) {
-      announce(`Turned back. ${turnText()}.`);
+      announce(say("turnedBack", turnText()));
       return;
     }
   }
@@ -266,7 +274,7 @@ function turn(position) {
   if (game.up.length === 2) {
     secondCard();
   } else {
-    announce(cardName(position) ? `Card ${position + 1}: ${cardName(position)}` : `Card ${position + 1}`);
+    announce(cardName(position) ? say("cardNamed", position + 1, cardName(position)) : say("card", position + 1));
   }
   showCounters();
 }
@@ -280,9 +288,9 @@ function secondCard() {
     game.scores[game.current]++;
     showCard(a);
     showCard(b);
-    const found = cardName(b) ? `Pair found: ${cardName(b)}` : "Pair found";
-    const again = game.players > 1 ? ` ${playerNames[game.current]} plays again.` : "";
-    announce(`${found}. ${pairsText()} found.${again}`);
+    const found = cardName(b) ? say("pairFoundNamed", cardName(b)) : say("pairFound");
+    const again = game.players > 1 ? say("playsAgain", playerNames[game.current]) : "";
+    announce(say("foundLine", found, pairsText(), again));
     if (game.found.size === game.slots.length) {
       finish();
     }
@@ -291,9 +299,9 @@ function secondCard() {
   game.current = (game.current + 1) % game.players;
   showCard(a);
   showCard(b);
-  const next = game.players > 1 ? ` ${turnText()}.` : "";
-  const wait = turnsBackOnTap() ? " Tap a card to turn them back." : "";
-  announce(`No pair.${next}${wait}`);
+  const next = game.players > 1 ? say("nextTurn", turnText()) : "";
+  const wait = turnsBackOnTap() ? say("tapToTurnBack") : "";
+  announce(say("missLine", next, wait));
   if (!turnsBackOnTap()) {
     startMissTimer();
   }
@@ -308,12 +316,12 @@ function startMissTimer() {
 
 function finish() {
   game.endedAt = Date.now();
-  byId("end-summary").textContent = `${game.moves} moves in ${formatTime(elapsed())}`;
+  byId("end-summary").textContent = say("movesIn", game.moves, formatTime(elapsed()));
   const scores = byId("end-scores");
   scores.replaceChildren();
   for (let p = 0; p < game.players; p++) {
     const item = document.createElement("li");
-    item.textContent = `${playerNames[p]}: ${game.scores[p]}`;
+    item.textContent = say("score", playerNames[p], game.scores[p]);
     scores.append(item);
   }
   scores.hidden = game.players < 2;
@@ -321,9 +329,9 @@ function finish() {
   const leaders = playerNames.slice(0, game.players).filter((_, p) => game.scores[p] === best);
   const winner = byId("end-winner");
   winner.hidden = game.players < 2;
-  winner.textContent = leaders.length === 1 ? `Winner: ${leaders[0]}` : `Draw: ${leaders.join(", ")}`;
+  winner.textContent = leaders.length === 1 ? say("winner", leaders[0]) : say("draw", leaders.join(say("nameSeparator")));
   const result = game.players > 1 ? winner.textContent : byId("end-summary").textContent;
-  announce(`Well done! ${result}.`);
+  announce(say("done", result));
   openDialog("end", "play-again");
 }
 
@@ -390,9 +398,9 @@ function showPlayers(count) {
     const item = document.createElement("li");
     const name = document.createElement("input");
     name.value = playerNames[p];
-    name.setAttribute("aria-label", `Name of player ${p + 1}`);
+    name.setAttribute("aria-label", say("playerName", p + 1));
     name.addEventListener("input", () => {
-      playerNames[p] = name.value || `Player ${p + 1}`;
+      playerNames[p] = name.value || say("player", p + 1);
     });
     const score = document.createElement("span");
     score.className = "score";
@@ -413,7 +421,7 @@ function showPairChoices(pairs) {
   for (const n of [...counts, all]) {
     const option = document.createElement("option");
     option.value = String(n);
-    option.textContent = n === all ? `All (${all})` : String(n);
+    option.textContent = n === all ? say("all", all) : String(n);
     choice.append(option);
   }
   choice.value = String(pairs);
@@ -430,12 +438,12 @@ function showPlayerChoices() {
 
 function showSetInfo() {
   byId("set-name").textContent = set.name;
-  byId("author").textContent = set.author ? `by ${set.author}` : "";
+  byId("author").textContent = set.author ? say("byAuthor", set.author) : "";
   const leftOut = byId("left-out");
   if (set.leftOut.length > 0) {
     const n = set.leftOut.length;
-    leftOut.textContent = `${n} ${n === 1 ? "pair" : "pairs"} left out`;
-    leftOut.title = `Pairs left out: ${set.leftOut.join(", ")}`;
+    leftOut.textContent = n === 1 ? say("onePairLeftOut") : say("pairsLeftOut", n);
+    leftOut.title = say("pairsLeftOutList", set.leftOut.join(", "));
   }
 }
 
@@ -465,13 +473,13 @@ function start(seed, pairCount) {
   game.buttons.forEach((_, position) => showCard(position));
   showPlayers(players);
   showPairChoices(slots.length / 2);
-  byId("seed").textContent = `Seed: ${seed}`;
+  byId("seed").textContent = say("seed", seed);
   byId("notice").hidden = true;
   if (game.peeking) {
     game.peekTimer = setTimeout(endPeek, peek * 1000);
-    announce(`${slots.length / 2} pairs dealt. Look at every card: they turn face down in ${peek} s, or at a tap.`);
+    announce(say("dealtPeek", slots.length / 2, peek));
   } else {
-    announce(`${slots.length / 2} pairs dealt. ${turnText()}.`);
+    announce(say("dealt", slots.length / 2, turnText()));
   }
   try {
     window.history.replaceState(null, "", `#seed=${seed}&pairs=${slots.length / 2}`);
@@ -487,8 +495,7 @@ function startFromAddress() {
   start(wanted.seed ?? clockSeed(), wanted.pairs);
   if (wanted.badSeed !== null) {
     const notice = byId("notice");
-    notice.textContent = `The address's seed "${wanted.badSeed}" is not a whole number from 0 to ${MaxSeed}, `
-      + `so another game was dealt: seed ${game.seed}.`;
+    notice.textContent = say("badSeed", wanted.badSeed, MaxSeed, game.seed);
     notice.hidden = false;
   }
 }
@@ -557,12 +564,12 @@ function moveFocus(event) {
 }
 
 function showSettingChoices() {
-  byId("turn-back").options[0].textContent = `after ${set.rules.missShownMs / 1000} s`;
+  byId("turn-back").options[0].textContent = say("afterSeconds", set.rules.missShownMs / 1000);
   const peek = byId("peek");
   for (const seconds of set.rules.peekSeconds) {
     const option = document.createElement("option");
     option.value = String(seconds);
-    option.textContent = `${seconds} s`;
+    option.textContent = say("seconds", seconds);
     peek.append(option);
   }
 }
@@ -609,7 +616,7 @@ function wireControls() {
   fullScreen.hidden = !document.fullscreenEnabled;
   fullScreen.addEventListener("click", toggleFullScreen);
   document.addEventListener("fullscreenchange", () => {
-    fullScreen.textContent = document.fullscreenElement ? "Leave full screen" : "Full screen";
+    fullScreen.textContent = say(document.fullscreenElement ? "leaveFullScreen" : "fullScreen");
   });
   const animate = byId("animate");
   // Off from the start where the system asks for less motion.
@@ -628,7 +635,7 @@ function wireControls() {
 function main() {
   set = JSON.parse(byId("set-data").textContent);
   board = byId("board");
-  playerNames = Array.from({length: set.rules.maxPlayers}, (_, p) => `Player ${p + 1}`);
+  playerNames = Array.from({length: set.rules.maxPlayers}, (_, p) => say("player", p + 1));
   showSetInfo();
   showPlayerChoices();
   showSettingChoices();

@@ -2,6 +2,8 @@
 
 #include "common/Exception.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,14 +14,22 @@ class EMMWaveError : public Exception {
 };
 
 namespace WaveErrorText {
-inline const char* const InvalidWaveFile = "Invalid wave file...";
-inline const char* const ErrorReading = "Error reading wave file";
-inline const char* const UnableToOpen = "Unable to open wave file";
-inline const char* const UnableToSetupBuffer = "Unable to setup file IO buffer";
-inline const char* const ErrorSeeking = "Error seeking file position";
-inline const char* const InvalidParam = "Invalid param passed!";
-inline const char* const UnableToSave = "Unable to save wave file";
-inline const char* const SavingAborted = "Saving was aborted";
+inline const char* const InvalidWaveFile = QT_TRANSLATE_NOOP("WaveErrorText", "Invalid wave file...");
+inline const char* const ErrorReading = QT_TRANSLATE_NOOP("WaveErrorText", "Error reading wave file");
+inline const char* const UnableToOpen = QT_TRANSLATE_NOOP("WaveErrorText", "Unable to open wave file");
+inline const char* const UnableToSetupBuffer =
+    QT_TRANSLATE_NOOP("WaveErrorText", "Unable to setup file IO buffer");
+inline const char* const ErrorSeeking = QT_TRANSLATE_NOOP("WaveErrorText", "Error seeking file position");
+inline const char* const InvalidParam = QT_TRANSLATE_NOOP("WaveErrorText", "Invalid param passed!");
+inline const char* const UnableToSave = QT_TRANSLATE_NOOP("WaveErrorText", "Unable to save wave file");
+inline const char* const SavingAborted = QT_TRANSLATE_NOOP("WaveErrorText", "Saving was aborted");
+
+// One of the texts above in the user's language (as it stands without a
+// translation).
+inline QString Translated(const char* text)
+{
+    return QCoreApplication::translate("WaveErrorText", text);
+}
 } // namespace WaveErrorText
 
 // "Unable to save wave file" says nothing of where: most of its causes are the
@@ -28,7 +38,7 @@ inline const char* const SavingAborted = "Saving was aborted";
 // the line below; any other error as it was.
 inline EMMWaveError NamingSaveFolder(const EMMWaveError& error, const QString& target)
 {
-    if (error.Message() != QLatin1String(WaveErrorText::UnableToSave))
+    if (error.Message() != WaveErrorText::Translated(WaveErrorText::UnableToSave))
         return error;
     return EMMWaveError(error.Message() + QLatin1Char('\n') +
                         QDir::toNativeSeparators(QFileInfo(target).absolutePath()));

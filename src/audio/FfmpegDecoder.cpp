@@ -4,6 +4,7 @@
 #include "audio/PlainSoundFile.h"
 #include "audio/SoundDecoder.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -30,7 +31,7 @@ constexpr int MaxPacketsWithoutSound = 1 << 16;
 
 [[noreturn]] void Raise(const char* lead, int error = 0)
 {
-    QString message = QString::fromLatin1(lead);
+    QString message = QCoreApplication::translate("SoundImportText", lead);
     if (error < 0) {
         char text[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(error, text, sizeof text);
@@ -149,8 +150,10 @@ void FfmpegDecoder::State::Open(const QString& path)
     // FFmpeg's word for a format it knows but was not let use is "Invalid
     // argument", which would puzzle the user.
     if (result == AVERROR(EINVAL))
-        throw ESoundImportError(QString::fromLatin1(SoundImportText::CannotRead) +
-                                QStringLiteral("\nThe sound is in a format that the editor does not read"));
+        throw ESoundImportError(
+            SoundImportText::Translated(SoundImportText::CannotRead) + QLatin1Char('\n') +
+            QCoreApplication::translate("SoundImportText",
+                                        "The sound is in a format that the editor does not read"));
     if (result < 0)
         Raise(SoundImportText::CannotRead, result);
     result = avformat_find_stream_info(format, nullptr);
@@ -346,7 +349,7 @@ QString FfmpegDecoder::CodingName() const
     // "aac", "flac", "amr_nb": the coding's short name in capitals.
     const AVCodecDescriptor* descriptor = avcodec_descriptor_get(state_->codec->codec_id);
     return descriptor != nullptr ? QString::fromLatin1(descriptor->name).toUpper()
-                                 : QStringLiteral("Unknown");
+                                 : QCoreApplication::translate("WaveSummary", "Unknown");
 }
 
 int64_t FfmpegDecoder::Read(std::vector<short>& out, int64_t frames)

@@ -34,7 +34,7 @@ void PutDword(QByteArray& out, uint32_t v)
 
 [[noreturn]] void InvalidParam()
 {
-    throw EMMWaveError(QString::fromLatin1(WaveErrorText::InvalidParam));
+    throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::InvalidParam));
 }
 
 } // namespace

@@ -16,7 +16,7 @@ constexpr qint64 MaxDataBytes = qint64(std::numeric_limits<uint32_t>::max()) - 6
 
 [[noreturn]] void Raise(const char* text)
 {
-    throw EMMWaveError(QString::fromLatin1(text));
+    throw EMMWaveError(WaveErrorText::Translated(text));
 }
 
 TWaveFormat Pcm16(int rate, int channels)

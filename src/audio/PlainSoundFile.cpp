@@ -17,7 +17,7 @@ constexpr size_t StreamBufferSize = 1 << 16;
 
 [[noreturn]] void Raise(const char* lead, const char* detail = nullptr)
 {
-    QString message = QString::fromLatin1(lead);
+    QString message = QCoreApplication::translate("SoundImportText", lead);
     if (detail != nullptr && *detail != '\0')
         message += QLatin1Char('\n') + QString::fromLocal8Bit(detail);
     throw ESoundImportError(message);

@@ -10,6 +10,7 @@
 #include "audio/SoundResampler.h"
 #include "audio/StereoMix.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
@@ -23,7 +24,7 @@ constexpr int64_t BlockFrames = 16384;
 
 [[noreturn]] void Raise(const char* text)
 {
-    throw ESoundImportError(QString::fromLatin1(text));
+    throw ESoundImportError(SoundImportText::Translated(text));
 }
 
 StereoMix::Order ChannelOrder(int format)
@@ -143,7 +144,7 @@ bool SndfileTakes(const QString& path)
 
 QString Description(const QString& format, int rate, int channels, const QString& path)
 {
-    return QStringLiteral("%1; %2.%3 kHz, %4; %5 KB")
+    return QCoreApplication::translate("WaveSummary", "%1; %2.%3 kHz, %4; %5 KB")
         .arg(format)
         .arg(rate / 1000)
         .arg(rate % 1000, 3, 10, QLatin1Char('0'))
@@ -169,7 +170,7 @@ QString FormatName(const SoundDecoder& sound)
     SF_FORMAT_INFO info{};
     info.format = sound.Format() & SF_FORMAT_TYPEMASK;
     if (sf_command(nullptr, SFC_GET_FORMAT_INFO, &info, sizeof info) != 0 || info.name == nullptr)
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("WaveSummary", "Unknown");
     // "FLAC (Free Lossless Audio Codec)" reads "FLAC".
     const QString name = QString::fromLatin1(info.name);
     return name.left(name.indexOf(QStringLiteral(" (")));
@@ -204,7 +205,7 @@ QString Describe(const QString& path)
         const FfmpegDecoder sound(path, MaxCardRate);
         return Description(sound.CodingName(), sound.SampleRate(), sound.Channels(), path);
     } catch (const ESoundImportError&) {
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("WaveSummary", "Unknown");
     }
 }
 

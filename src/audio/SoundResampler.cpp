@@ -8,7 +8,7 @@ namespace {
 
 [[noreturn]] void Raise(int error)
 {
-    throw ESoundImportError(QString::fromLatin1(SoundImportText::CannotResample) + QLatin1Char('\n') +
+    throw ESoundImportError(SoundImportText::Translated(SoundImportText::CannotResample) + QLatin1Char('\n') +
                             QString::fromLatin1(src_strerror(error)));
 }
 

@@ -4,6 +4,7 @@
 #include "audio/WaveFormatNames.h"
 #include "common/FileNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
@@ -72,10 +73,10 @@ void TMMWave::SetFileName(const QString& path)
             AdoptRecord(std::move(record), expanded);
             return;
         }
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::InvalidWaveFile));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::InvalidWaveFile));
     }
     if (fileMustExist_)
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::ErrorReading));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::ErrorReading));
     ReleaseWave();
     fileName_ = expanded;
     Changed();
@@ -133,7 +134,7 @@ void TMMWave::SetIOBufferSize(int32_t size)
         return;
     ioBufferSize_ = std::max(size, MinIOBufferSize);
     if (isOpen_ && SetWaveIOBuffer(record_.get(), ioBufferSize_) != WaveIONoError)
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSetupBuffer));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::UnableToSetupBuffer));
 }
 
 void TMMWave::SetTimeFormat(TMMTimeFormats format)
@@ -165,7 +166,8 @@ uint16_t TMMWave::FormatTag() const
 QString TMMWave::FormatString() const
 {
     const TWaveFormat* format = WaveFormat();
-    return format ? WaveFormatTagName(format->FormatTag()) : QStringLiteral("Unknown");
+    return format ? WaveFormatTagName(format->FormatTag())
+                  : QCoreApplication::translate("WaveSummary", "Unknown");
 }
 
 uint32_t TMMWave::SampleRate() const
@@ -258,9 +260,9 @@ void TMMWave::OpenFile()
     if (!record_)
         return;
     if (ReopenWaveFile(record_.get()) != WaveIONoError)
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToOpen));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::UnableToOpen));
     if (SetWaveIOBuffer(record_.get(), ioBufferSize_) != WaveIONoError)
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSetupBuffer));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::UnableToSetupBuffer));
     RebuildRegions();
     isOpen_ = true;
     SetPosition(SamplesToTimeFormat(position_));
@@ -281,7 +283,7 @@ void TMMWave::SeekRegion(int index, int32_t samplesInto)
     if (SeekWaveData(record_.get(), sample) == WaveIONoError)
         return;
     if (SeekWaveData(record_.get(), sample) != WaveIONoError)
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::ErrorSeeking));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::ErrorSeeking));
 }
 
 void TMMWave::SetPosition(int32_t position)
@@ -305,7 +307,7 @@ void TMMWave::SetPosition(int32_t position)
             break;
     }
     if (index >= regions_.Count())
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::ErrorSeeking));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::ErrorSeeking));
     const int64_t before = sum - regions_[index].LengthSamples;
     SeekRegion(index, int32_t(s - before));
     regionBytesLeft_ = std::min(SamplesToBytes(int32_t(sum - s)), regions_[index].LengthBytes);

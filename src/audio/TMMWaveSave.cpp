@@ -112,7 +112,7 @@ class SaveCleanup {
 void TMMWave::SaveWaveFile(const QString& path)
 {
     if (!record_ || path.isEmpty())
-        throw EMMWaveError(QString::fromLatin1(WaveErrorText::InvalidParam));
+        throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::InvalidParam));
 
     std::unique_ptr<TWaveIORecord> target;
     bool saved = false;
@@ -131,9 +131,9 @@ void TMMWave::SaveWaveFile(const QString& path)
 
         if (CreateWaveRecord(WaveFormat(), target) != WaveIONoError ||
             CopyWaveExtras(target.get(), record_.get()) != WaveIONoError)
-            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
+            throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::UnableToSave));
         if (!MakeTempFileName(file, expanded) || CreateWaveFile(target.get(), file) != WaveIONoError)
-            throw EMMWaveError(QString::fromLatin1(WaveErrorText::UnableToSave));
+            throw EMMWaveError(WaveErrorText::Translated(WaveErrorText::UnableToSave));
 
         const uint32_t blockSize = CopyBlockSize(*WaveFormat());
         // The buffer never needs more than the data holds, whatever byte rate
@@ -174,5 +174,5 @@ void TMMWave::SaveWaveFile(const QString& path)
     }
     if (!saved)
         throw EMMWaveError(
-            QString::fromLatin1(aborted ? WaveErrorText::SavingAborted : WaveErrorText::UnableToSave));
+            WaveErrorText::Translated(aborted ? WaveErrorText::SavingAborted : WaveErrorText::UnableToSave));
 }

@@ -1,5 +1,6 @@
 #include "audio/WaveFormatNames.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
 namespace {
@@ -55,8 +56,9 @@ const TagName formatTagNames[] = {
 
 QString WaveFormatTagName(uint16_t tag)
 {
+    // Tag 0 is no format at all: said as for an unlisted tag, in the user's words.
     for (const TagName& row : formatTagNames)
-        if (row.tag == tag)
+        if (row.tag == tag && tag != 0)
             return QString::fromLatin1(row.name);
-    return QStringLiteral("Unknown");
+    return QCoreApplication::translate("WaveSummary", "Unknown");
 }

@@ -2,6 +2,8 @@
 
 #include "audio/TMMWave.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QLatin1Char DecimalSeparator('.');
@@ -12,10 +14,10 @@ const QLatin1Char ListSeparator(',');
 QString WaveChannelsText(int channels)
 {
     if (channels == 1)
-        return QStringLiteral("Mono");
+        return QCoreApplication::translate("WaveSummary", "Mono");
     if (channels == 2)
-        return QStringLiteral("Stereo");
-    return QStringLiteral("%1 Channels").arg(channels);
+        return QCoreApplication::translate("WaveSummary", "Stereo");
+    return QCoreApplication::translate("WaveSummary", "%1 Channels").arg(channels);
 }
 
 QString WaveFormatDetails(const TWaveFormat& format)
@@ -25,7 +27,7 @@ QString WaveFormatDetails(const TWaveFormat& format)
     // 64-bit, and no division by a zero rate or channel count of a lying header.
     const uint64_t bits =
         rate == 0 || channels == 0 ? 0 : uint64_t(format.AvgBytesPerSec()) * 8 / rate / channels;
-    return QStringLiteral("%1%2%3 kHz%4 %5 Bit%4 %6")
+    return QCoreApplication::translate("WaveSummary", "%1%2%3 kHz%4 %5 Bit%4 %6")
         .arg(rate / 1000)
         .arg(DecimalSeparator)
         .arg(rate % 1000, 3, 10, QLatin1Char('0'))
@@ -38,8 +40,8 @@ QString WaveSummary(const TMMWave& wave)
 {
     const TWaveFormat* format = wave.WaveFormat();
     if (wave.FileName().isEmpty() || format == nullptr)
-        return QStringLiteral("Unknown");
-    return QStringLiteral("%1; %2; %3 KB")
+        return QCoreApplication::translate("WaveSummary", "Unknown");
+    return QCoreApplication::translate("WaveSummary", "%1; %2; %3 KB")
         .arg(wave.FormatString(), WaveFormatDetails(*format))
         .arg(wave.FileSize() / 1024);
 }

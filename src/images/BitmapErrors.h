@@ -2,6 +2,7 @@
 
 #include "common/Exception.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The errors the picture layer raises. Their texts are the ones the user sees
@@ -10,7 +11,10 @@
 // A file that cannot be opened for reading.
 class EFOpenError : public Exception {
   public:
-    explicit EFOpenError(const QString& path) : Exception(QStringLiteral("Cannot open file %1").arg(path)) {}
+    explicit EFOpenError(const QString& path)
+        : Exception(QCoreApplication::translate("BitmapErrors", "Cannot open file %1").arg(path))
+    {
+    }
 };
 
 // A file that cannot be created for writing; `reason` says why, where the
@@ -18,7 +22,7 @@ class EFOpenError : public Exception {
 class EFCreateError : public Exception {
   public:
     explicit EFCreateError(const QString& path, const QString& reason = QString())
-        : Exception(QStringLiteral("Cannot create file %1").arg(path))
+        : Exception(QCoreApplication::translate("BitmapErrors", "Cannot create file %1").arg(path))
     {
         NameFile(path, reason);
     }
@@ -27,13 +31,13 @@ class EFCreateError : public Exception {
 // A file shorter than its file header, or masks or colour table cut short.
 class EReadError : public Exception {
   public:
-    EReadError() : Exception(QStringLiteral("Stream read error")) {}
+    EReadError() : Exception(QCoreApplication::translate("BitmapErrors", "Stream read error")) {}
 };
 
 // Bytes that do not make a picture we can build.
 class EInvalidGraphic : public Exception {
   public:
-    EInvalidGraphic() : Exception(QStringLiteral("Bitmap image is not valid")) {}
+    EInvalidGraphic() : Exception(QCoreApplication::translate("BitmapErrors", "Bitmap image is not valid")) {}
 };
 
 // The system refused to make a picture; the "\n" is two characters, as shown
@@ -41,7 +45,9 @@ class EInvalidGraphic : public Exception {
 class EWin32Error : public Exception {
   public:
     EWin32Error(int code, const QString& systemText)
-        : Exception(QStringLiteral("Win32 Error.  Code: %1.\\n%2").arg(code).arg(systemText))
+        : Exception(QCoreApplication::translate("BitmapErrors", "Win32 Error.  Code: %1.\\n%2")
+                        .arg(code)
+                        .arg(systemText))
     {
     }
 };
@@ -49,7 +55,7 @@ class EWin32Error : public Exception {
 // A drawing resource that could not be had while writing.
 class EOutOfResources : public Exception {
   public:
-    EOutOfResources() : Exception(QStringLiteral("Out of system resources")) {}
+    EOutOfResources() : Exception(QCoreApplication::translate("BitmapErrors", "Out of system resources")) {}
     explicit EOutOfResources(const QString& systemText) : Exception(systemText) {}
 };
 
@@ -57,6 +63,6 @@ class EOutOfResources : public Exception {
 // it and the reason ("The disk is full.").
 class EWriteError : public Exception {
   public:
-    EWriteError() : Exception(QStringLiteral("Stream write error")) {}
+    EWriteError() : Exception(QCoreApplication::translate("BitmapErrors", "Stream write error")) {}
     EWriteError(const QString& path, const QString& reason) : EWriteError() { NameFile(path, reason); }
 };

@@ -3,6 +3,7 @@
 #include "common/Exception.h"
 #include "images/TBitmap.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
@@ -22,7 +23,10 @@ constexpr int CardPictureSide = 256;
 // An empty image handed over as a picture (an empty clipboard).
 class ENoPicture : public Exception {
   public:
-    ENoPicture() : Exception(QStringLiteral("There is no picture to put on the card")) {}
+    ENoPicture()
+        : Exception(QCoreApplication::translate("BitmapErrors", "There is no picture to put on the card"))
+    {
+    }
 };
 
 // The card picture of the file `path`. Raises the bitmap errors of

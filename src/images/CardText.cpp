@@ -2,6 +2,7 @@
 
 #include "images/TBitmap.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -189,10 +190,11 @@ QString FitQuestion(TextFit fit)
 {
     switch (fit) {
     case TextFit::Empty:
-        return QStringLiteral("The text box is empty. Write a blank card?");
+        return QCoreApplication::translate("CardText", "The text box is empty. Write a blank card?");
     case TextFit::Cut:
-        return QStringLiteral("The text does not fit on the card and will be cut off at its edges. "
-                              "Write it anyway?");
+        return QCoreApplication::translate(
+            "CardText", "The text does not fit on the card and will be cut off at its edges. "
+                        "Write it anyway?");
     case TextFit::Fits:
         break;
     }

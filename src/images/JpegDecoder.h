@@ -3,6 +3,7 @@
 #include "common/Exception.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QSize>
@@ -10,7 +11,10 @@
 // A JPEG decoding error, numbered by the decoder's message code.
 class EJPEG : public Exception {
   public:
-    explicit EJPEG(int code) : Exception(QStringLiteral("JPEG error #%1").arg(code)), code_(code) {}
+    explicit EJPEG(int code)
+        : Exception(QCoreApplication::translate("BitmapErrors", "JPEG error #%1").arg(code)), code_(code)
+    {
+    }
     int code() const { return code_; }
 
   private:

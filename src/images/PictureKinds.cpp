@@ -5,6 +5,7 @@
 #include "images/PictureReader.h"
 #include "images/TBitmap.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -29,7 +30,7 @@ QByteArray readWhole(const QString& path)
 {
     QFile file(path);
     if (!isPlainFile(path) || !file.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+        throw Exception(QCoreApplication::translate("BitmapErrors", "Cannot open file %1").arg(path));
     return file.readAll();
 }
 
@@ -41,11 +42,11 @@ QImage loadJpeg(const QString& path)
 QImage loadIcon(const QString& path)
 {
     if (!isPlainFile(path))
-        throw Exception(QStringLiteral("Cannot open file %1").arg(path));
+        throw Exception(QCoreApplication::translate("BitmapErrors", "Cannot open file %1").arg(path));
     QImageReader reader(path, "ico");
     QImage image = reader.read();
     if (image.isNull())
-        throw Exception(QStringLiteral("Invalid icon"));
+        throw Exception(QCoreApplication::translate("BitmapErrors", "Invalid icon"));
     return image;
 }
 
@@ -74,7 +75,8 @@ QString describe(const QString& extension)
 // Metafiles are drawing commands of a system this platform does not have.
 QImage loadMetafile(const QString&)
 {
-    throw Exception(QStringLiteral("Metafiles cannot be shown on this platform"));
+    throw Exception(
+        QCoreApplication::translate("BitmapErrors", "Metafiles cannot be shown on this platform"));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "images/SvgSanitiser.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -36,7 +37,8 @@ QByteArray inflated(const QString& path, const QByteArray& compressed)
 {
     z_stream stream{};
     if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK)
-        throw EPictureReadError(path, QStringLiteral("cannot start decompressing"));
+        throw EPictureReadError(path,
+                                QCoreApplication::translate("PictureReader", "cannot start decompressing"));
     QByteArray out;
     constexpr qsizetype Block = 1 << 16;
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData()));
@@ -54,10 +56,12 @@ QByteArray inflated(const QString& path, const QByteArray& compressed)
     }
     inflateEnd(&stream);
     if (out.size() > PictureReader::MaxDrawingBytes)
-        throw EDrawingRefused(
-            path, QStringLiteral("it holds more than %1 bytes").arg(PictureReader::MaxDrawingBytes));
+        throw EDrawingRefused(path,
+                              QCoreApplication::translate("PictureReader", "it holds more than %1 bytes")
+                                  .arg(PictureReader::MaxDrawingBytes));
     if (status != Z_STREAM_END)
-        throw EPictureReadError(path, QStringLiteral("the compressed drawing is damaged"));
+        throw EPictureReadError(
+            path, QCoreApplication::translate("PictureReader", "the compressed drawing is damaged"));
     return out;
 }
 
@@ -65,8 +69,9 @@ QByteArray inflated(const QString& path, const QByteArray& compressed)
 QByteArray safeDrawing(const QString& path, QFile& file, const QByteArray& format)
 {
     if (file.size() > PictureReader::MaxDrawingBytes)
-        throw EDrawingRefused(
-            path, QStringLiteral("it holds more than %1 bytes").arg(PictureReader::MaxDrawingBytes));
+        throw EDrawingRefused(path,
+                              QCoreApplication::translate("PictureReader", "it holds more than %1 bytes")
+                                  .arg(PictureReader::MaxDrawingBytes));
     file.seek(0);
     QByteArray bytes = file.readAll();
     if (format == "svgz")

@@ -2,6 +2,7 @@
 
 #include "common/Exception.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -10,7 +11,8 @@
 class EPictureReadError : public Exception {
   public:
     EPictureReadError(const QString& path, const QString& reason)
-        : Exception(QStringLiteral("Cannot read the picture in %1: %2").arg(path, reason))
+        : Exception(QCoreApplication::translate("PictureReader", "Cannot read the picture in %1: %2")
+                        .arg(path, reason))
     {
     }
 };
@@ -19,10 +21,11 @@ class EPictureReadError : public Exception {
 class EPictureTooLarge : public Exception {
   public:
     EPictureTooLarge(const QString& path, QSize size)
-        : Exception(QStringLiteral("The picture in %1 is too large (%2 x %3 pixels)")
-                        .arg(path)
-                        .arg(size.width())
-                        .arg(size.height()))
+        : Exception(
+              QCoreApplication::translate("PictureReader", "The picture in %1 is too large (%2 x %3 pixels)")
+                  .arg(path)
+                  .arg(size.width())
+                  .arg(size.height()))
     {
     }
 };
@@ -31,7 +34,8 @@ class EPictureTooLarge : public Exception {
 class EDrawingRefused : public Exception {
   public:
     EDrawingRefused(const QString& path, const QString& reason)
-        : Exception(QStringLiteral("The drawing in %1 cannot be used: %2").arg(path, reason))
+        : Exception(QCoreApplication::translate("PictureReader", "The drawing in %1 cannot be used: %2")
+                        .arg(path, reason))
     {
     }
 };

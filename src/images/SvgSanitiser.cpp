@@ -1,6 +1,7 @@
 #include "images/SvgSanitiser.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -36,16 +37,18 @@ QByteArray embeddedBytes(QStringView reference)
     const QStringView trimmed = reference.trimmed();
     const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
     if (!trimmed.startsWith(DataScheme, Qt::CaseInsensitive) || comma < 0)
-        throw EUnsafeDrawing(QStringLiteral("it refers to %1, outside the drawing; only pictures "
-                                            "embedded in it can be shown")
+        throw EUnsafeDrawing(QCoreApplication::translate(
+                                 "PictureReader", "it refers to %1, outside the drawing; only pictures "
+                                                  "embedded in it can be shown")
                                  .arg(quoted(trimmed)));
     if (!trimmed.left(comma).endsWith(Base64Marker, Qt::CaseInsensitive))
-        throw EUnsafeDrawing(QStringLiteral("an embedded picture is not stored in base64"));
+        throw EUnsafeDrawing(
+            QCoreApplication::translate("PictureReader", "an embedded picture is not stored in base64"));
     QByteArray payload = trimmed.mid(comma + 1).toLatin1();
     payload.replace(' ', "").replace('\n', "").replace('\r', "").replace('\t', "");
     auto decoded = QByteArray::fromBase64Encoding(payload, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded)
-        throw EUnsafeDrawing(QStringLiteral("an embedded picture is damaged"));
+        throw EUnsafeDrawing(QCoreApplication::translate("PictureReader", "an embedded picture is damaged"));
     return *decoded;
 }
 
@@ -81,9 +84,10 @@ class Rewriter {
             }
         }
         if (in_.hasError())
-            throw EUnsafeDrawing(QStringLiteral("it is not well-formed XML (line %1: %2)")
-                                     .arg(in_.lineNumber())
-                                     .arg(in_.errorString()));
+            throw EUnsafeDrawing(
+                QCoreApplication::translate("PictureReader", "it is not well-formed XML (line %1: %2)")
+                    .arg(in_.lineNumber())
+                    .arg(in_.errorString()));
         return result_;
     }
 
@@ -91,7 +95,9 @@ class Rewriter {
     void startElement()
     {
         if (++depth_ > MaxDepth)
-            throw EUnsafeDrawing(QStringLiteral("its elements are nested more than %1 deep").arg(MaxDepth));
+            throw EUnsafeDrawing(
+                QCoreApplication::translate("PictureReader", "its elements are nested more than %1 deep")
+                    .arg(MaxDepth));
         const bool image = in_.name().compare(QLatin1String("image"), Qt::CaseInsensitive) == 0;
         // Qualified names are written as read: the renderer looks some
         // attributes up by their prefixed name ("xlink:href").
@@ -126,16 +132,19 @@ class Rewriter {
         QImageReader reader(&buffer);
         const QByteArray format = reader.format();
         if (format.isEmpty())
-            throw EUnsafeDrawing(QStringLiteral("an embedded picture is of no kind that can be read"));
+            throw EUnsafeDrawing(QCoreApplication::translate(
+                "PictureReader", "an embedded picture is of no kind that can be read"));
         if (format.startsWith("svg"))
-            throw EUnsafeDrawing(QStringLiteral("it embeds another drawing"));
+            throw EUnsafeDrawing(QCoreApplication::translate("PictureReader", "it embeds another drawing"));
         const QSize size = reader.size();
         if (!size.isValid())
-            throw EUnsafeDrawing(QStringLiteral("the size of an embedded picture cannot be read"));
+            throw EUnsafeDrawing(QCoreApplication::translate(
+                "PictureReader", "the size of an embedded picture cannot be read"));
         pixels_ += qint64(size.width()) * size.height();
         if (pixels_ > maxPixels_)
-            throw EUnsafeDrawing(
-                QStringLiteral("its embedded pictures have more than %1 pixels in all").arg(maxPixels_));
+            throw EUnsafeDrawing(QCoreApplication::translate(
+                                     "PictureReader", "its embedded pictures have more than %1 pixels in all")
+                                     .arg(maxPixels_));
         return QStringLiteral("data:image/%1;base64,%2")
             .arg(QString::fromLatin1(format), QString::fromLatin1(bytes.toBase64()));
     }

@@ -9,6 +9,7 @@
 #include "images/BmpReader.h"
 #include "images/BmpWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -60,7 +61,7 @@ void TBitmap::LoadBitmapResource(const QString& name)
 {
     QFile resource(resourcePath(name));
     if (!resource.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("Resource %1 not found").arg(name));
+        throw Exception(QCoreApplication::translate("BitmapErrors", "Resource %1 not found").arg(name));
     const QByteArray bytes = resource.readAll();
     MemoryBmpSource source(bytes.constData(), bytes.size());
     d = new Data(BmpReader(source).readPicture());

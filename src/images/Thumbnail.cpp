@@ -11,6 +11,7 @@
 #include "images/PictureReader.h"
 #include "images/RleDecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -270,7 +271,7 @@ Thumbnail MakeThumbnail(const QString& path, QSize box)
     } catch (const Exception& e) {
         thumbnail.error = e.Message();
     } catch (const std::bad_alloc&) {
-        thumbnail.error = QStringLiteral("Out of memory");
+        thumbnail.error = QCoreApplication::translate("BitmapErrors", "Out of memory");
     }
     return thumbnail;
 }

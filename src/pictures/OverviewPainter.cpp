@@ -3,6 +3,7 @@
 #include "pictures/OverviewLayout.h"
 #include "pictures/OverviewModel.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -13,7 +14,7 @@ const QColor MarkRed(190, 20, 20);
 
 QString slotLabel(int slot)
 {
-    return slot == 0 ? QStringLiteral("Deck") : QString::number(slot);
+    return slot == 0 ? QCoreApplication::translate("OverviewPainter", "Deck") : QString::number(slot);
 }
 
 // A word in a red box across the middle of the picture area.
@@ -34,7 +35,7 @@ void drawMissing(QPainter& painter, const QRect& area)
     painter.fillRect(area, QBrush(QColor(190, 20, 20, 70), Qt::BDiagPattern));
     painter.setPen(QPen(MarkRed, 1, Qt::DashLine));
     painter.drawRect(area.adjusted(0, 0, -1, -1));
-    drawMarkText(painter, area, QObject::tr("missing"));
+    drawMarkText(painter, area, QCoreApplication::translate("OverviewPainter", "missing"));
 }
 
 void drawDamaged(QPainter& painter, const QRect& area)
@@ -43,7 +44,7 @@ void drawDamaged(QPainter& painter, const QRect& area)
     painter.setPen(QPen(MarkRed, 2));
     painter.drawLine(area.topLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomLeft());
-    drawMarkText(painter, area, QObject::tr("damaged"));
+    drawMarkText(painter, area, QCoreApplication::translate("OverviewPainter", "damaged"));
 }
 
 void drawPlaceholder(QPainter& painter, const QRect& area, const QPalette& palette)

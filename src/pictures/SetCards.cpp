@@ -6,6 +6,7 @@
 #include "images/Thumbnail.h"
 #include "pictures/SetView.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QtConcurrent/QtConcurrentMap>
 #include <new>
@@ -16,7 +17,7 @@ PictureCheck checkPicture(const FileNames::FolderIndex& index, const QString& na
 {
     const std::optional<QString> path = index.findFile(name);
     if (!path)
-        return {QString(), QStringLiteral("%1 is missing").arg(name)};
+        return {QString(), QCoreApplication::translate("SetCards", "%1 is missing").arg(name)};
     try {
         if (BmpFileSize(*path).isEmpty())
             throw EInvalidGraphic();

@@ -6,6 +6,7 @@
 #include "print/PrintOptions.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QPointF>
 #include <vector>
 
@@ -15,7 +16,10 @@ class QPainter;
 // A set whose pictures are all missing: there is nothing to print.
 class ENothingToPrint : public Exception {
   public:
-    ENothingToPrint() : Exception(QStringLiteral("No card of the set has a picture to print")) {}
+    ENothingToPrint()
+        : Exception(QCoreApplication::translate("CardPrint", "No card of the set has a picture to print"))
+    {
+    }
 };
 
 // The printing of a deck with the chosen options: which card goes on which

@@ -5,6 +5,7 @@
 #include "pictures/SetCards.h"
 #include "pictures/SetView.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -29,8 +30,9 @@ PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
         }
         const int partner = PartnerOf(slot).value_or(slot);
         if (playableOnly && !cards.pictures[size_t(partner)].usable()) {
-            deck.skipped_.push_back(
-                {slot, QStringLiteral("the other card of its pair (%1) has no picture").arg(partner)});
+            deck.skipped_.push_back({slot, QCoreApplication::translate(
+                                               "PrintDeck", "the other card of its pair (%1) has no picture")
+                                               .arg(partner)});
             continue;
         }
         deck.cards_.push_back({slot, own.path});
@@ -51,8 +53,9 @@ QStringList PrintDeck::skippedLines() const
 {
     QStringList lines;
     for (const Skipped& s : skipped_) {
-        const QString card = s.slot == 0 ? QStringLiteral("cover") : QStringLiteral("card %1").arg(s.slot);
-        lines << QStringLiteral("%1: %2").arg(card, s.reason);
+        const QString card = s.slot == 0 ? QCoreApplication::translate("PrintDeck", "cover")
+                                         : QCoreApplication::translate("PrintDeck", "card %1").arg(s.slot);
+        lines << QCoreApplication::translate("PrintDeck", "%1: %2").arg(card, s.reason);
     }
     return lines;
 }

@@ -8,7 +8,9 @@
 #include "pictures/SetView.h"
 #include "web/WebCardImage.h"
 #include "web/WebPageTemplate.h"
+#include "web/WebPageTexts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonArray>
@@ -176,9 +178,11 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
 {
     if (!cards.enoughToPlay())
         throw EWebExportError(
-            QStringLiteral("Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed")
+            QCoreApplication::translate(
+                "WebPage", "Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed")
                 .arg(setName)
                 .arg(cards.playable.size()));
+    const WebPageTexts words = WebPageTexts::In(options.language, options.translations);
     Page page;
     page.playable = cards.playable;
     page.leftOut = cards.leftOut;
@@ -193,7 +197,8 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     const QString& coverKey = NomesImagem[0];
     PictureList pictures = picturesOf(cards, coverKey);
     page.pictures = int(pictures.keys.size());
-    const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + sounds.bytes;
+    const qint64 textBytes = QJsonDocument(words.texts()).toJson(QJsonDocument::Compact).size();
+    const qint64 fixed = WebPageTemplate::CodeSize() + DataOverhead + textBytes + sounds.bytes;
     const qint64 share = (options.budget - fixed) / qMax<qint64>(1, page.pictures);
     const qint64 pictureBudget = qMax(MinPictureBytes, share / 4 * 3 - 32);
     // The pictures too are encoded side by side, in their order.
@@ -216,14 +221,15 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     data.insert(QStringLiteral("cards"), cardEntries(pictures, sounds));
     data.insert(QStringLiteral("pictures"), pictureData);
     data.insert(QStringLiteral("sounds"), sounds.data);
-    page.html = WebPageTemplate::Fill(setName, QJsonDocument(data).toJson(QJsonDocument::Compact));
+    data.insert(QStringLiteral("texts"), words.texts());
+    page.html = WebPageTemplate::Fill(setName, QJsonDocument(data).toJson(QJsonDocument::Compact), words);
     return page;
 }
 
 Page BuildFromFolder(const QString& folder, const Options& options)
 {
     if (!FileNames::folderExists(folder))
-        throw EWebExportError(QStringLiteral("No such folder: %1").arg(folder));
+        throw EWebExportError(QCoreApplication::translate("WebPage", "No such folder: %1").arg(folder));
     const SetView set = SetView::read(*FileNames::findExisting(folder));
     const GameCards cards = ReadGameCards(set, QSize(WebCardImage::MaxSide, WebCardImage::MaxSide));
     return Build(cards, set.name(), set.author, options);
@@ -234,8 +240,10 @@ Page Export(const QString& folder, const QString& outFile, const Options& option
     Page page = BuildFromFolder(folder, options);
     ReplacingFile file(outFile);
     if (!file.open() || !file.write(page.html.constData(), page.html.size()) || !file.commit())
-        throw WithFileReason(EWebExportError(QStringLiteral("Cannot write the web page %1").arg(outFile)),
-                             outFile, file.error());
+        throw WithFileReason(
+            EWebExportError(
+                QCoreApplication::translate("WebPage", "Cannot write the web page %1").arg(outFile)),
+            outFile, file.error());
     return page;
 }
 

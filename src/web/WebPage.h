@@ -27,9 +27,17 @@ namespace WebPage {
 // pictures are made smaller where they would not (WebCardImage::Png).
 constexpr qint64 PageBudget = 3'000'000;
 
+// Where the program keeps its translations, built in.
+inline const QString TranslationsFolder = QStringLiteral(":/i18n");
+
 struct Options {
     WebSound::Codec codec = WebSound::Codec::Opus; // WAV is used anyway where Opus cannot be written
     qint64 budget = PageBudget;
+    // The language the page speaks, as a BCP 47 code ("pt-BR", "de"; "pt_BR"
+    // too); empty: the page's own English texts.
+    QString language;
+    // Where the translation of `language` is looked for (tessellor_<code>.qm).
+    QString translations = TranslationsFolder;
 };
 
 struct Page {
@@ -43,7 +51,8 @@ struct Page {
 };
 
 // The page of `cards` (faces of at most 256 x 256 pixels) for the set named
-// `setName`. Raises EWebExportError when fewer than two pairs are playable.
+// `setName`. Raises EWebExportError when fewer than two pairs are playable,
+// and for a language that has no translation.
 Page Build(const GameCards& cards, const QString& setName, const QString& author,
            const Options& options = {});
 

@@ -1,5 +1,7 @@
 #include "web/WebPageTemplate.h"
 
+#include "web/WebPageTexts.h"
+
 #include <QFile>
 #include <algorithm>
 #include <stdexcept>
@@ -52,16 +54,17 @@ qint64 CodeSize()
     return resource("page.html").size() + resource("page.css").size() + resource("game.js").size();
 }
 
-QByteArray Fill(const QString& title, const QByteArray& json)
+QByteArray Fill(const QString& title, const QByteArray& json, const WebPageTexts& words)
 {
     QByteArray data = json;
     data.replace('<', "\\u003c");
-    return fillMarkers(resource("page.html"), {
-                                                  {"@TITLE@", title.toHtmlEscaped().toUtf8()},
-                                                  {"/*@STYLE@*/", resource("page.css")},
-                                                  {"@DATA@", data},
-                                                  {"/*@SCRIPT@*/", resource("game.js")},
-                                              });
+    return fillMarkers(words.fill(resource("page.html")), {
+                                                              {"@LANG@", words.htmlAttributes()},
+                                                              {"@TITLE@", title.toHtmlEscaped().toUtf8()},
+                                                              {"/*@STYLE@*/", resource("page.css")},
+                                                              {"@DATA@", data},
+                                                              {"/*@SCRIPT@*/", resource("game.js")},
+                                                          });
 }
 
 } // namespace WebPageTemplate

@@ -95,8 +95,8 @@ class MemoryEncoder {
         info.format = formatOf(codec);
         file_ = sf_open_virtual(&io_, SFM_WRITE, &info, &memory_);
         if (file_ == nullptr)
-            throw ESoundImportError(QStringLiteral("Unable to encode the sound\n") +
-                                    QString::fromLocal8Bit(sf_strerror(nullptr)));
+            throw ESoundImportError(QCoreApplication::translate("WebSound", "Unable to encode the sound") +
+                                    QLatin1Char('\n') + QString::fromLocal8Bit(sf_strerror(nullptr)));
         sf_command(file_, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     }
     ~MemoryEncoder()
@@ -113,8 +113,8 @@ class MemoryEncoder {
             return;
         const auto frames = sf_count_t(mono.size());
         if (sf_writef_float(file_, mono.data(), frames) != frames)
-            throw ESoundImportError(QStringLiteral("Unable to encode the sound\n") +
-                                    QString::fromLocal8Bit(sf_strerror(file_)));
+            throw ESoundImportError(QCoreApplication::translate("WebSound", "Unable to encode the sound") +
+                                    QLatin1Char('\n') + QString::fromLocal8Bit(sf_strerror(file_)));
         written_ += frames;
     }
     sf_count_t written() const { return written_; }
@@ -187,7 +187,7 @@ Encoded Encode(const QString& path, Codec codec)
     if (resampler)
         encoder.write(resampler->Process({}, true));
     if (encoder.written() == 0)
-        throw ESoundImportError(QString::fromLatin1(SoundImportText::NoSound));
+        throw ESoundImportError(SoundImportText::Translated(SoundImportText::NoSound));
     return {encoder.finish(),
             codec == Codec::Opus ? QStringLiteral("audio/ogg") : QStringLiteral("audio/wav")};
 }

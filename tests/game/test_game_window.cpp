@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -337,6 +338,38 @@ class TestGameWindow : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
         window.resize(360, 640);
         QTRY_COMPARE(window.width(), 360);
+    }
+
+    // Under a right-to-left language the window is a mirror image: the deal
+    // runs from the top right, the players sit left of the board, the arrows
+    // go the way they point, and no two parts of the window overlap.
+    void mirroredUnderRightToLeft()
+    {
+        QTemporaryDir dir;
+        GameSets::writePairedSet(dir.path(), {1, 2, 3, 4});
+        GameWindow window(SetView::read(dir.path()), GameOptions{0, 4, 2});
+        window.setLayoutDirection(Qt::RightToLeft);
+        window.resize(1000, 700);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
+        const GameBoard* board = window.board();
+        QVERIFY(board->columns() > 1);
+        QVERIFY(board->card(0)->x() > board->card(1)->x());
+        // The players' names.
+        for (const QLineEdit* name : window.findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(name->geometry().right() < board->x());
+        QTest::keyClick(board->card(1), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), board->card(0));
+
+        QList<QRect> parts;
+        for (const QWidget* part : window.findChildren<QWidget*>())
+            if (part->isVisible() &&
+                (part->parentWidget() == board || part->findChildren<QWidget*>().isEmpty()))
+                parts << QRect(part->mapTo(&window, QPoint(0, 0)), part->size());
+        for (qsizetype a = 0; a < parts.size(); ++a)
+            for (qsizetype b = a + 1; b < parts.size(); ++b)
+                QVERIFY2(!parts[a].intersects(parts[b]),
+                         qPrintable(QStringLiteral("%1 overlaps %2").arg(a).arg(b)));
     }
 
     // The card's own sound plays as it turns: a tone heard on the test

@@ -356,6 +356,29 @@ test("a phone-sized screen holds every card", async () => {
   await page.close();
 });
 
+// Under a right-to-left language the page is a mirror image: the deal runs
+// from the top right, the side panel is left of the board, and no two of
+// the header's controls, the cards and the side panel's lines overlap.
+test("right to left: mirrored, and nothing overlaps", async () => {
+  const page = await openPage();
+  const boxes = await page.evaluate(() => {
+    document.documentElement.dir = "rtl";
+    window.dispatchEvent(new Event("resize"));
+    const box = (e) => ({name: e.id || e.className || e.tagName, ...e.getBoundingClientRect().toJSON()});
+    const shown = (selector) => [...document.querySelectorAll(selector)].filter((e) => e.getClientRects().length > 0);
+    return {parts: shown("header h1, header label, header button, button.card, #side > *").map(box),
+      board: box(byId("board")), side: box(byId("side")), cards: shown("button.card").map(box)};
+  });
+  assert.ok(boxes.side.right <= boxes.board.left, JSON.stringify([boxes.side, boxes.board]));
+  assert.ok(boxes.cards[0].left > boxes.cards[1].left, JSON.stringify(boxes.cards.slice(0, 2)));
+  const overlap = (a, b) => Math.min(a.right, b.right) - Math.max(a.left, b.left) > 1
+    && Math.min(a.bottom, b.bottom) - Math.max(a.top, b.top) > 1;
+  const overlapping = boxes.parts.flatMap((a, i) => boxes.parts.slice(i + 1).filter((b) => overlap(a, b))
+    .map((b) => `${a.name} and ${b.name}`));
+  assert.deepEqual(overlapping, []);
+  await page.close();
+});
+
 let passed = 0;
 let failed = 0;
 for (const {name, body} of tests) {

@@ -152,6 +152,8 @@ class TestWebPage : public QObject {
     void pngKeepsToSizeAndBudget_data();
     void pngKeepsToSizeAndBudget();
     void folderIsReadAsTheGameReadsIt();
+    void pageSpeaksItsLanguage_data();
+    void pageSpeaksItsLanguage();
 
   private:
     QTemporaryDir dir_;
@@ -361,6 +363,58 @@ void TestWebPage::folderIsReadAsTheGameReadsIt()
     QCOMPARE(TestFiles::readBytes(out), page.html);
     QVERIFY_THROWS_EXCEPTION(EWebExportError,
                              WebPage::BuildFromFolder(QDir(set).filePath(QStringLiteral("none"))));
+}
+
+void TestWebPage::pageSpeaksItsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("htmlTag"); // empty: the language is refused
+    QTest::addColumn<QString>("newGame"); // in the page itself
+    QTest::addColumn<QString>("cardOf");  // in the data, for the page's code
+    QTest::newRow("none: as written") << ""
+                                      << "<html lang=\"en\">"
+                                      << "New game"
+                                      << "Card %1 of %2";
+    QTest::newRow("pt_BR, untranslated texts as written") << "pt_BR"
+                                                          << "<html lang=\"pt-BR\">"
+                                                          << "Novo jogo"
+                                                          << "Carta %1 de %2";
+    QTest::newRow("ar: right to left") << "ar"
+                                       << "<html lang=\"ar\" dir=\"rtl\">"
+                                       << "\u0644\u0639\u0628\u0629 \u062c\u062f\u064a\u062f\u0629"
+                                       << "Card %1 of %2";
+    QTest::newRow("no translation") << "fr"
+                                    << ""
+                                    << ""
+                                    << "";
+    QTest::newRow("no language code") << "\"><script>"
+                                      << ""
+                                      << ""
+                                      << "";
+}
+
+// An exported page speaks the language asked for, in its markup and in the
+// texts its code says, and a language it cannot speak is refused.
+void TestWebPage::pageSpeaksItsLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, htmlTag);
+    const GameCards cards = toneCards(dir_.path(), 16000, 1);
+    WebPage::Options options;
+    options.codec = WebSound::Codec::Wav;
+    options.language = language;
+    options.translations = QStringLiteral(":/test-i18n");
+    if (htmlTag.isEmpty()) {
+        QVERIFY_THROWS_EXCEPTION(EWebExportError, WebPage::Build(cards, QStringLiteral("Set"), {}, options));
+        return;
+    }
+    const QString html = QString::fromUtf8(WebPage::Build(cards, QStringLiteral("Set"), {}, options).html);
+    QVERIFY2(html.contains(htmlTag), qPrintable(html.left(200)));
+    QFETCH(QString, newGame);
+    QVERIFY(html.contains(QStringLiteral("id=\"new-game\">") + newGame + QLatin1Char('<')));
+    const QJsonObject texts = pageData(html.toUtf8())[QStringLiteral("texts")].toObject();
+    QTEST(texts[QStringLiteral("cardOf")].toString(), "cardOf");
+    QCOMPARE(texts[QStringLiteral("keepPlaying")].toString(), QStringLiteral("Keep playing"));
 }
 
 QTEST_GUILESS_MAIN(TestWebPage)

@@ -2,6 +2,8 @@
 
 #include "common/Exception.h"
 
+#include <QCoreApplication>
+
 // Every failure of the wave output carries one of these texts, those of the
 // device calls behind the call's prefix, a line feed and a carriage return.
 class EMMWaveOutError : public Exception {
@@ -12,17 +14,29 @@ class EMMWaveOutError : public Exception {
 };
 
 namespace WaveOutErrorText {
-inline const char* const PropertyWhileOpen = "Change to property while device was open";
-inline const char* const NoDevice = "No wave audio playing device found";
-inline const char* const InvalidDeviceID = "Invalid DeviceID";
-inline const char* const InvalidFormat = "Invalid wave format";
-inline const char* const CannotPlayFormat = "The actual device can''t play this format";
-inline const char* const UnableToOpen = "Unable to open device";
-inline const char* const UnableToClose = "Unable to close device";
-inline const char* const NoMemoryForHeader = "Unable to allocate memory for wave header";
-inline const char* const UnableToStart = "Unable to start device";
-inline const char* const ErrorFilling = "Error filling wave buffer";
-inline const char* const UnknownError = "Specified error number is out of range (unknown error)";
+inline const char* const PropertyWhileOpen =
+    QT_TRANSLATE_NOOP("WaveOutErrorText", "Change to property while device was open");
+inline const char* const NoDevice =
+    QT_TRANSLATE_NOOP("WaveOutErrorText", "No wave audio playing device found");
+inline const char* const InvalidDeviceID = QT_TRANSLATE_NOOP("WaveOutErrorText", "Invalid DeviceID");
+inline const char* const InvalidFormat = QT_TRANSLATE_NOOP("WaveOutErrorText", "Invalid wave format");
+inline const char* const CannotPlayFormat =
+    QT_TRANSLATE_NOOP("WaveOutErrorText", "The actual device can''t play this format");
+inline const char* const UnableToOpen = QT_TRANSLATE_NOOP("WaveOutErrorText", "Unable to open device");
+inline const char* const UnableToClose = QT_TRANSLATE_NOOP("WaveOutErrorText", "Unable to close device");
+inline const char* const NoMemoryForHeader =
+    QT_TRANSLATE_NOOP("WaveOutErrorText", "Unable to allocate memory for wave header");
+inline const char* const UnableToStart = QT_TRANSLATE_NOOP("WaveOutErrorText", "Unable to start device");
+inline const char* const ErrorFilling = QT_TRANSLATE_NOOP("WaveOutErrorText", "Error filling wave buffer");
+inline const char* const UnknownError =
+    QT_TRANSLATE_NOOP("WaveOutErrorText", "Specified error number is out of range (unknown error)");
+
+// One of the texts above in the user's language (as it stands without a
+// translation).
+inline QString Translated(const char* text)
+{
+    return QCoreApplication::translate("WaveOutErrorText", text);
+}
 } // namespace WaveOutErrorText
 
 namespace WaveOutErrorPrefix {

@@ -24,9 +24,9 @@ QString SinkErrorText(QAudio::Error error)
     switch (error) {
     case QAudio::OpenError:
     case QAudio::FatalError:
-        return QString::fromLatin1(WaveOutErrorText::UnableToOpen);
+        return WaveOutErrorText::Translated(WaveOutErrorText::UnableToOpen);
     default:
-        return QString::fromLatin1(WaveOutErrorText::UnknownError);
+        return WaveOutErrorText::Translated(WaveOutErrorText::UnknownError);
     }
 }
 
@@ -70,7 +70,7 @@ void TMMWaveOut::Raise(const EMMWaveOutError& error)
 void TMMWaveOut::CheckClosedForChange(bool changes)
 {
     if (changes && open_)
-        Raise(EMMWaveOutError(QString::fromLatin1(WaveOutErrorText::PropertyWhileOpen)));
+        Raise(EMMWaveOutError(WaveOutErrorText::Translated(WaveOutErrorText::PropertyWhileOpen)));
 }
 
 void TMMWaveOut::SetBufferSize(int size)
@@ -100,7 +100,7 @@ void TMMWaveOut::SetDeviceID(int device)
 QString TMMWaveOut::ProductName() const
 {
     const QAudioDevice device = numDevs_ > 0 ? Device(deviceID_) : QAudioDevice();
-    return device.isNull() ? QString::fromLatin1(WaveOutErrorText::NoDevice) : device.description();
+    return device.isNull() ? WaveOutErrorText::Translated(WaveOutErrorText::NoDevice) : device.description();
 }
 
 bool TMMWaveOut::QueryDevice(int device, const TWaveFormat* format) const
@@ -116,17 +116,17 @@ void TMMWaveOut::Open()
 {
     try {
         if (numDevs_ == 0)
-            throw EMMWaveOutError(QString::fromLatin1(WaveOutErrorText::NoDevice));
+            throw EMMWaveOutError(WaveOutErrorText::Translated(WaveOutErrorText::NoDevice));
         if (deviceID_ == InvalidDevice)
-            throw EMMWaveOutError(QString::fromLatin1(WaveOutErrorText::InvalidDeviceID));
+            throw EMMWaveOutError(WaveOutErrorText::Translated(WaveOutErrorText::InvalidDeviceID));
         if (!PWaveFormat())
             throw EMMWaveOutError::WithPrefix(WaveOutErrorPrefix::Open,
-                                              QString::fromLatin1(WaveOutErrorText::InvalidFormat));
+                                              WaveOutErrorText::Translated(WaveOutErrorText::InvalidFormat));
         if (open_)
             Close();
         if (!QueryDevice(deviceID_, PWaveFormat()))
-            throw EMMWaveOutError::WithPrefix(WaveOutErrorPrefix::Open,
-                                              QString::fromLatin1(WaveOutErrorText::CannotPlayFormat));
+            throw EMMWaveOutError::WithPrefix(
+                WaveOutErrorPrefix::Open, WaveOutErrorText::Translated(WaveOutErrorText::CannotPlayFormat));
         TMMSoundComponent::Opened();
         OpenDevice();
         if (OnOpen)
@@ -217,7 +217,7 @@ void TMMWaveOut::StartPlaying()
     nextBuffer_ = 0;
     ending_ = stopping_ = stopPending_ = false;
     if (!ring_.Allocate(numBuffers_, bufferSize_))
-        throw EMMWaveOutError(QString::fromLatin1(WaveOutErrorText::NoMemoryForHeader));
+        throw EMMWaveOutError(WaveOutErrorText::Translated(WaveOutErrorText::NoMemoryForHeader));
     stream_->Reset();
     TMMSoundComponent::Started();
     FillRing();
@@ -226,7 +226,7 @@ void TMMWaveOut::StartPlaying()
         playing_ = false;
         TMMSoundComponent::Stopped();
         throw EMMWaveOutError::WithPrefix(WaveOutErrorPrefix::Start,
-                                          QString::fromLatin1(WaveOutErrorText::UnableToStart));
+                                          WaveOutErrorText::Translated(WaveOutErrorText::UnableToStart));
     }
     stream_->SetFinished(!inputMore_);
     if (!stream_->isOpen())
@@ -306,7 +306,7 @@ void TMMWaveOut::HandleBufferDone(int index)
         if (more)
             QueueBuffer(index);
         else if (inputMore_ && !stopPending_)
-            throw EMMWaveOutError(QString::fromLatin1(WaveOutErrorText::ErrorFilling));
+            throw EMMWaveOutError(WaveOutErrorText::Translated(WaveOutErrorText::ErrorFilling));
         if (!inputMore_)
             stream_->SetFinished(true);
     }

@@ -2,6 +2,7 @@
 
 #include "audio/speech/VoiceChoice.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cstring>
 #include <espeak-ng/espeak_ng.h>
@@ -69,12 +70,13 @@ QString Start()
     if (status == ENS_OK)
         status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
     if (status != ENS_OK)
-        return QStringLiteral("The speech library could not start: %1").arg(StatusText(status));
+        return QCoreApplication::translate("Speech", "The speech library could not start: %1")
+            .arg(StatusText(status));
     // The card sound is written at this rate; the library has always spoken at
     // it, but a build that does not would give sounds at the wrong pitch.
     const int rate = espeak_ng_GetSampleRate();
     if (rate != Speech::SampleRate)
-        return QStringLiteral("The speech library speaks at %1 Hz; %2 Hz is needed")
+        return QCoreApplication::translate("Speech", "The speech library speaks at %1 Hz; %2 Hz is needed")
             .arg(rate)
             .arg(Speech::SampleRate);
     espeak_SetSynthCallback(CollectSamples);
@@ -117,14 +119,15 @@ QList<SpeechVoice> ListVoices()
         voices << voice;
     }
     if (voices.isEmpty())
-        throw ESpeechError(QStringLiteral("The speech library has no voices"));
+        throw ESpeechError(QCoreApplication::translate("Speech", "The speech library has no voices"));
     return voices;
 }
 
 void Check(espeak_ng_STATUS status)
 {
     if (status != ENS_OK)
-        throw ESpeechError(QStringLiteral("Speech synthesis failed: %1").arg(StatusText(status)));
+        throw ESpeechError(
+            QCoreApplication::translate("Speech", "Speech synthesis failed: %1").arg(StatusText(status)));
 }
 
 QByteArray Synthesize(Engine& e, const QByteArray& utf8)
@@ -140,11 +143,13 @@ QByteArray Synthesize(Engine& e, const QByteArray& utf8)
     if (e.outOfMemory)
         throw EOutOfMemory();
     if (e.tooLong)
-        throw ESpeechError(QStringLiteral("The spoken text would be longer than %1 minutes: shorten the text")
+        throw ESpeechError(QCoreApplication::translate(
+                               "Speech", "The spoken text would be longer than %1 minutes: shorten the text")
                                .arg(Speech::MaxSeconds / 60));
     Check(status);
     if (samples.isEmpty())
-        throw ESpeechError(QStringLiteral("Speech synthesis failed: no sound was made"));
+        throw ESpeechError(
+            QCoreApplication::translate("Speech", "Speech synthesis failed: no sound was made"));
     return samples;
 }
 
@@ -168,25 +173,26 @@ QString DefaultVoice()
 void CheckText(const QString& text)
 {
     if (text.trimmed().isEmpty())
-        throw ESpeechError(QStringLiteral("There is no text to speak"));
+        throw ESpeechError(QCoreApplication::translate("Speech", "There is no text to speak"));
 }
 
 QByteArray Speak(const QString& text, const QString& voice, int rateWpm)
 {
     CheckText(text);
     if (rateWpm < MinimumRate || rateWpm > MaximumRate)
-        throw ESpeechError(QStringLiteral("The rate must be from %1 to %2 words per minute")
-                               .arg(MinimumRate)
-                               .arg(MaximumRate));
+        throw ESpeechError(
+            QCoreApplication::translate("Speech", "The rate must be from %1 to %2 words per minute")
+                .arg(MinimumRate)
+                .arg(MaximumRate));
     Engine& e = engine();
     const std::lock_guard guard(e.lock);
     Require(e);
     const QList<SpeechVoice> voices = ListVoices();
     const auto chosen = VoiceChoice::Find(voices, voice);
     if (voice.trimmed().isEmpty())
-        throw ESpeechError(QStringLiteral("No voice was chosen"));
+        throw ESpeechError(QCoreApplication::translate("Speech", "No voice was chosen"));
     if (!chosen)
-        throw ESpeechError(QStringLiteral("Unknown voice: %1").arg(voice));
+        throw ESpeechError(QCoreApplication::translate("Speech", "Unknown voice: %1").arg(voice));
     Check(espeak_ng_SetVoiceByName(chosen->identifier.toUtf8().constData()));
     // After the voice, which resets the rate to its own.
     Check(espeak_ng_SetParameter(espeakRATE, rateWpm, 0));

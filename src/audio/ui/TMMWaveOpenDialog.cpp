@@ -33,7 +33,9 @@ namespace {
 
 constexpr int MaxTitleLength = 79;
 // Sounds that are converted into a card sound when chosen.
-constexpr const char* OtherSoundsFilter = "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)";
+//: A file dialog's filter: the part in brackets stays as it is.
+constexpr const char* OtherSoundsFilter = QT_TRANSLATE_NOOP(
+    "TMMWaveOpenDialog", "Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)");
 constexpr int WaveIOBufferSize = 131072;
 constexpr int OutputBufferSize = 32768;
 constexpr int OutputBuffers = 10;
@@ -154,7 +156,8 @@ void TMMWaveOpenDialog::BuildDialog()
     dialog_->setFileMode(QFileDialog::ExistingFile);
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
     dialog_->setWindowTitle(title_.left(MaxTitleLength));
-    const QStringList filters{QStringLiteral("Wave-Files(*.wav)"), QString::fromLatin1(OtherSoundsFilter)};
+    //: A file dialog's filter: the part in brackets stays as it is.
+    const QStringList filters{tr("Wave-Files(*.wav)"), tr(OtherSoundsFilter)};
     dialog_->setNameFilters(filters);
     dialog_->selectNameFilter(filters.value(filterIndex_ - 1, filters.first()));
     dialog_->setDefaultSuffix(QStringLiteral("wav"));
@@ -173,12 +176,12 @@ void TMMWaveOpenDialog::BuildStrip()
     strip_->setFixedSize(area.right() + 1, area.height());
     const QPoint origin = area.topLeft();
 
-    auto* label = new QLabel(QStringLiteral("Format:"), strip_);
+    auto* label = new QLabel(tr("Format:"), strip_);
     label->setGeometry(layout.FormatLabel().translated(origin));
     symbol_ = new WaveFormatSymbol(parts_->Wave(), strip_);
     symbol_->setObjectName(QStringLiteral("FormatSymbol"));
     symbol_->setGeometry(layout.FormatSymbol().translated(origin));
-    infoLine_ = new QLabel(QStringLiteral("Unknown"), strip_);
+    infoLine_ = new QLabel(tr("Unknown"), strip_);
     infoLine_->setObjectName(QStringLiteral("InfoLine"));
     infoLine_->setGeometry(layout.InfoLine().translated(origin));
     waveform_ = new WaveformView(parts_->peaks, strip_);
@@ -189,16 +192,16 @@ void TMMWaveOpenDialog::BuildStrip()
     waveform_->setGeometry(layout.Waveform().translated(origin));
     parts_->peaks.Reset(waveform_->Area().width());
 
-    playButton_ = new QPushButton(QStringLiteral("Play"), strip_);
+    playButton_ = new QPushButton(tr("Play"), strip_);
     playButton_->setObjectName(QStringLiteral("PlayButton"));
     playButton_->setGeometry(layout.PlayButton().translated(origin));
     playButton_->setEnabled(false);
-    previewBox_ = new QCheckBox(QStringLiteral("Preview"), strip_);
+    previewBox_ = new QCheckBox(tr("Preview"), strip_);
     previewBox_->setObjectName(QStringLiteral("PreviewBox"));
     previewBox_->setGeometry(layout.PreviewBox().translated(origin));
     previewBox_->setChecked(preview_);
     previewBox_->setEnabled(false);
-    autoPlayBox_ = new QCheckBox(QStringLiteral("Auto Play"), strip_);
+    autoPlayBox_ = new QCheckBox(tr("Auto Play"), strip_);
     autoPlayBox_->setObjectName(QStringLiteral("AutoPlayBox"));
     autoPlayBox_->setGeometry(layout.AutoPlayBox().translated(origin));
     autoPlayBox_->setChecked(autoPlay_);
@@ -272,7 +275,7 @@ bool TMMWaveOpenDialog::ConfirmFile(const QString& path)
 {
     // A sound of another format passes when it can be converted.
     if (!QFileInfo(path).isFile() || (!IsValidWaveFile(path) && !SoundImport::CanImport(path))) {
-        QMessageBox::critical(dialog_, QStringLiteral("Error"), QStringLiteral("Invalid WaveFile..."));
+        QMessageBox::critical(dialog_, tr("Error"), tr("Invalid WaveFile..."));
         return false;
     }
     bool accept = true;
@@ -344,7 +347,7 @@ void TMMWaveOpenDialog::Refresh()
     const QString other =
         parts_->otherSound.isEmpty() ? QString() : SoundImport::Describe(parts_->otherSound);
     if (wave.FileName().isEmpty()) {
-        infoLine_->setText(other.isEmpty() ? QStringLiteral("Unknown") : other);
+        infoLine_->setText(other.isEmpty() ? tr("Unknown") : other);
         playButton_->setEnabled(false);
         RedrawWaveform();
         return;
@@ -453,14 +456,14 @@ void TMMWaveOpenDialog::OutputStarted()
 {
     waveform_->MoveLocator(-1);
     parts_->locatorTimer.start();
-    playButton_->setText(QStringLiteral("Stop"));
+    playButton_->setText(tr("Stop"));
 }
 
 void TMMWaveOpenDialog::OutputStopped()
 {
     parts_->locatorTimer.stop();
     waveform_->MoveLocator(-1);
-    playButton_->setText(QStringLiteral("Play"));
+    playButton_->setText(tr("Play"));
 }
 
 void TMMWaveOpenDialog::MoveLocator()

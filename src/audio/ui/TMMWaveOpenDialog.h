@@ -107,7 +107,7 @@ class TMMWaveOpenDialog : public QObject {
 
     QWidget* owner_;
     QString fileName_;
-    QString title_ = QStringLiteral("Open Wave File");
+    QString title_ = tr("Open Wave File");
     bool preview_ = false;
     bool autoPlay_ = false;
     int deviceID_ = -1;

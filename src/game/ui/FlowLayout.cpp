@@ -1,5 +1,7 @@
 #include "game/ui/FlowLayout.h"
 
+#include <QGuiApplication>
+#include <QStyle>
 #include <QWidget>
 
 FlowLayout::FlowLayout(QWidget* parent) : QLayout(parent) {}
@@ -58,6 +60,8 @@ void FlowLayout::setGeometry(const QRect& rect)
 int FlowLayout::arrange(const QRect& rect, bool place) const
 {
     const QRect area = rect.marginsRemoved(contentsMargins());
+    const Qt::LayoutDirection direction =
+        parentWidget() != nullptr ? parentWidget()->layoutDirection() : QGuiApplication::layoutDirection();
     const int gap = std::max(0, spacing());
     int x = area.x();
     int y = area.y();
@@ -71,8 +75,9 @@ int FlowLayout::arrange(const QRect& rect, bool place) const
             y += rowHeight + gap;
             rowHeight = 0;
         }
+        // Rows fill from the right under a right-to-left language.
         if (place)
-            item->setGeometry(QRect(QPoint(x, y), size));
+            item->setGeometry(QStyle::visualRect(direction, area, QRect(QPoint(x, y), size)));
         x += size.width() + gap;
         rowHeight = std::max(rowHeight, size.height());
     }

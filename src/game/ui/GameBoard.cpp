@@ -3,6 +3,7 @@
 #include "game/ui/GameCardView.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 GameBoard::GameBoard(QWidget* parent) : QWidget(parent)
@@ -73,9 +74,12 @@ void GameBoard::layoutCards()
     const int side = std::max(1, std::min(width() / columns_, height() / rows));
     // The grid is centred on the board.
     const QPoint origin((width() - side * columns_) / 2, (height() - side * rows) / 2);
+    // The deal is read in the language's direction: from the right under a
+    // right-to-left one.
     for (int position = 0; position < count; ++position) {
         const QPoint cell(position % columns_, position / columns_);
-        cards_[std::size_t(position)]->setGeometry(QRect(origin + cell * side, QSize(side, side)));
+        cards_[std::size_t(position)]->setGeometry(
+            QStyle::visualRect(layoutDirection(), rect(), QRect(origin + cell * side, QSize(side, side))));
     }
 }
 
@@ -83,11 +87,12 @@ void GameBoard::moveFocus(int position, int key)
 {
     int target = position;
     switch (key) {
+    // Left and Right go the way the arrow points, whichever way the deal runs.
     case Qt::Key_Left:
-        target = position - 1;
+        target = isRightToLeft() ? position + 1 : position - 1;
         break;
     case Qt::Key_Right:
-        target = position + 1;
+        target = isRightToLeft() ? position - 1 : position + 1;
         break;
     case Qt::Key_Up:
         target = position - columns_;

@@ -7,6 +7,7 @@
 #include "pictures/SetView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -15,7 +16,7 @@ namespace {
 int fail(int status, const QString& message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
-    QMessageBox::warning(nullptr, QObject::tr("Play set"), message);
+    QMessageBox::warning(nullptr, QCoreApplication::translate("PlayMode", "Play set"), message);
     return status;
 }
 
@@ -23,7 +24,8 @@ int fail(int status, const QString& message)
 
 int RunPlayMode(QApplication& app, const QStringList& args)
 {
-    const QString usage = QObject::tr("Usage: tessellor --play SETDIR [--pairs N] [--seed S]");
+    const QString usage =
+        QCoreApplication::translate("PlayMode", "Usage: tessellor --play SETDIR [--pairs N] [--seed S]");
     const qsizetype start = args.indexOf(QStringLiteral("--play"));
     const QStringList rest = start < 0 ? args : args.mid(start + 1);
     const auto parsed = ParseDealArgs(rest);
@@ -31,7 +33,7 @@ int RunPlayMode(QApplication& app, const QStringList& args)
         return fail(2, usage);
     const QString& folder = parsed->folder;
     if (!FileNames::folderExists(folder))
-        return fail(1, QObject::tr("No such folder: %1").arg(folder));
+        return fail(1, QCoreApplication::translate("PlayMode", "No such folder: %1").arg(folder));
     SetView set;
     try {
         set = SetView::read(folder);

@@ -34,7 +34,7 @@ class StretchedImage : public QWidget {
 PreviewForm::PreviewForm(const QImage& picture, QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("PreviewForm"));
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     setSizeGripEnabled(true);
 
     auto* panel = new QFrame(this);

@@ -16,7 +16,7 @@ void PreviewPaintBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     if (picture_.Width() == 0) {
-        const QString none = QStringLiteral("(None)");
+        const QString none = tr("(None)");
         const QFontMetrics metrics(font());
         const int left = (width() - metrics.horizontalAdvance(none)) / 2;
         const int top = (height() - metrics.height()) / 2;

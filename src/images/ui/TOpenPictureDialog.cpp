@@ -79,7 +79,7 @@ TOpenPictureDialog::TOpenPictureDialog(QWidget* owner)
     dialog_->setOption(QFileDialog::DontUseNativeDialog);
     dialog_->setFileMode(QFileDialog::ExistingFile);
     dialog_->setAcceptMode(QFileDialog::AcceptOpen);
-    dialog_->setWindowTitle(QStringLiteral("Open"));
+    dialog_->setWindowTitle(tr("Open"));
     dialog_->setSizeGripEnabled(true);
     SetFilter(CardPictureFilter());
     buildPreviewPane();
@@ -104,10 +104,13 @@ QString TOpenPictureDialog::CardPictureFilter()
     QStringList masks;
     for (const QString& extension : PictureReader::commonExtensions())
         masks << QStringLiteral("*.") + extension;
-    QString filter = QStringLiteral("Bitmaps (*.bmp)|*.bmp");
+    // The descriptions are the user's words; the masks after each "|" are not.
+    //: A file dialog's filter: the part in brackets stays as it is.
+    QString filter = tr("Bitmaps (*.bmp)") + QStringLiteral("|*.bmp");
     if (!masks.isEmpty()) {
-        filter += QStringLiteral("|All pictures (%1)|%2")
-                      .arg(masks.join(QLatin1Char(' ')), masks.join(QLatin1Char(';')));
+        //: A file dialog's filter: %1 is the list of file masks.
+        filter += QLatin1Char('|') + tr("All pictures (%1)").arg(masks.join(QLatin1Char(' '))) +
+                  QLatin1Char('|') + masks.join(QLatin1Char(';'));
     }
     return filter;
 }
@@ -152,7 +155,7 @@ void TOpenPictureDialog::buildPreviewPane()
     previewButton_->setObjectName(QStringLiteral("PreviewButton"));
     previewButton_->setAutoRaise(true);
     previewButton_->setIcon(previewGlyph());
-    previewButton_->setToolTip(QStringLiteral("Preview"));
+    previewButton_->setToolTip(tr("Preview"));
     previewButton_->setEnabled(false);
     previewButton_->setGeometry(PanelInnerBorder + PaintPanelWidth - ButtonSize.width() - ButtonGap,
                                 ButtonTop, ButtonSize.width(), ButtonSize.height());
@@ -267,10 +270,10 @@ void TOpenPictureDialog::UpdatePreview(const QString& path)
         }
     }
     if (shown) {
-        pictureLabel_->setText(QStringLiteral(" (%1x%2)").arg(picture_.Width()).arg(picture_.Height()));
+        pictureLabel_->setText(tr(" (%1x%2)").arg(picture_.Width()).arg(picture_.Height()));
         previewButton_->setEnabled(true);
     } else {
-        pictureLabel_->setText(QStringLiteral("Picture:"));
+        pictureLabel_->setText(tr("Picture:"));
         previewButton_->setEnabled(false);
         picture_.Clear();
     }

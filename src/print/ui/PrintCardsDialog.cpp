@@ -32,7 +32,7 @@ enum WhichCards { AllCards = 0, PlayableCards = 1 };
 PrintCardsDialog::PrintCardsDialog(const QString& setFolder, QWidget* parent)
     : QDialog(parent), folder_(setFolder)
 {
-    setWindowTitle(QStringLiteral("Print cards"));
+    setWindowTitle(tr("Print cards"));
     buildForm();
     reloadDeck();
 }
@@ -41,21 +41,20 @@ void PrintCardsDialog::buildForm()
 {
     paper_ = new QComboBox(this);
     paper_->addItem(QStringLiteral("A4"), int(PrintOptions::Paper::A4));
-    paper_->addItem(QStringLiteral("Letter"), int(PrintOptions::Paper::Letter));
+    paper_->addItem(tr("Letter"), int(PrintOptions::Paper::Letter));
     paper_->setCurrentIndex(paper_->findData(int(DefaultPaper(QLocale::system()))));
 
     cardSize_ = new QSpinBox(this);
     cardSize_->setRange(int(PrintOptions::MinCardMm), int(PrintOptions::MaxCardMm));
     cardSize_->setValue(int(PrintOptions::DefaultCardMm));
-    cardSize_->setSuffix(QStringLiteral(" mm"));
+    cardSize_->setSuffix(tr(" mm"));
 
-    cuttingLines_ = new QCheckBox(QStringLiteral("Cutting lines"), this);
+    cuttingLines_ = new QCheckBox(tr("Cutting lines"), this);
     cuttingLines_->setChecked(true);
-    backs_ =
-        new QCheckBox(QStringLiteral("Card backs: the cover after each page, for two-sided printing"), this);
+    backs_ = new QCheckBox(tr("Card backs: the cover after each page, for two-sided printing"), this);
 
-    auto* all = new QRadioButton(QStringLiteral("All cards"), this);
-    auto* playable = new QRadioButton(QStringLiteral("Only cards of playable pairs"), this);
+    auto* all = new QRadioButton(tr("All cards"), this);
+    auto* playable = new QRadioButton(tr("Only cards of playable pairs"), this);
     all->setChecked(true);
     which_ = new QButtonGroup(this);
     which_->addButton(all, AllCards);
@@ -67,25 +66,25 @@ void PrintCardsDialog::buildForm()
     skipped_->setMaximumHeight(fontMetrics().lineSpacing() * 6);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Paper:"), paper_);
-    form->addRow(QStringLiteral("Card size:"), cardSize_);
+    form->addRow(tr("Paper:"), paper_);
+    form->addRow(tr("Card size:"), cardSize_);
     form->addRow(QString(), cuttingLines_);
     form->addRow(QString(), backs_);
-    form->addRow(QStringLiteral("Cards:"), all);
+    form->addRow(tr("Cards:"), all);
     form->addRow(QString(), playable);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons->addButton(QStringLiteral("Preview..."), QDialogButtonBox::ActionRole),
-            &QPushButton::clicked, this, &PrintCardsDialog::preview);
-    connect(buttons->addButton(QStringLiteral("Print..."), QDialogButtonBox::ActionRole),
-            &QPushButton::clicked, this, &PrintCardsDialog::printOnPrinter);
-    connect(buttons->addButton(QStringLiteral("Save as PDF..."), QDialogButtonBox::ActionRole),
-            &QPushButton::clicked, this, &PrintCardsDialog::askAndSavePdf);
+    connect(buttons->addButton(tr("Preview..."), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+            &PrintCardsDialog::preview);
+    connect(buttons->addButton(tr("Print..."), QDialogButtonBox::ActionRole), &QPushButton::clicked, this,
+            &PrintCardsDialog::printOnPrinter);
+    connect(buttons->addButton(tr("Save as PDF..."), QDialogButtonBox::ActionRole), &QPushButton::clicked,
+            this, &PrintCardsDialog::askAndSavePdf);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(new QLabel(QStringLiteral("Not printed:"), this));
+    layout->addWidget(new QLabel(tr("Not printed:"), this));
     layout->addWidget(skipped_);
     layout->addWidget(buttons);
 }
@@ -115,7 +114,7 @@ void PrintCardsDialog::reloadDeck()
 void PrintCardsDialog::showSkipped()
 {
     const QStringList lines = deck_.skippedLines();
-    skipped_->setPlainText(lines.isEmpty() ? QStringLiteral("(none)") : lines.join(QLatin1Char('\n')));
+    skipped_->setPlainText(lines.isEmpty() ? tr("(none)") : lines.join(QLatin1Char('\n')));
 }
 
 void PrintCardsDialog::paintOn(QPrinter* printer)
@@ -150,12 +149,12 @@ void PrintCardsDialog::printOnPrinter()
 void PrintCardsDialog::askAndSavePdf()
 {
     const QString suggested = ExportFiles::ProposedPath(deck_.setName() + QStringLiteral(".pdf"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save cards as PDF"), suggested,
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save cards as PDF"), suggested, tr("PDF files (*.pdf)"));
     if (path.isEmpty() || !savePdf(path))
         return;
     ExportFiles::Remember(path);
-    ExportFiles::TellWritten(this, QStringLiteral("Save cards as PDF"), QStringLiteral("PDF file"), path);
+    ExportFiles::TellWritten(this, tr("Save cards as PDF"), tr("PDF file"), path);
 }
 
 bool PrintCardsDialog::savePdf(const QString& path)
@@ -171,7 +170,7 @@ bool PrintCardsDialog::savePdf(const QString& path)
 
 void PrintCardsDialog::showError(const QString& message)
 {
-    QMessageBox::warning(this, QStringLiteral("Print cards"), message);
+    QMessageBox::warning(this, tr("Print cards"), message);
 }
 
 void ShowPrintCardsDialog(QWidget* parent, const QString& setFolder)

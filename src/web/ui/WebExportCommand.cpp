@@ -3,6 +3,7 @@
 #include "web/WebPage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +14,10 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("Export as web page");
+QString caption()
+{
+    return QCoreApplication::translate("WebExportCommand", "Export as web page");
+}
 
 // The wait cursor for as long as the page is made, whatever the outcome.
 class WaitCursor {
@@ -30,8 +34,10 @@ QString chooseFile(QWidget* parent, const QString& setFolder)
     const QString proposed =
         QDir(documents.isEmpty() ? QDir::homePath() : documents)
             .filePath(QFileInfo(QDir::cleanPath(setFolder)).fileName() + QStringLiteral(".html"));
-    QString chosen =
-        QFileDialog::getSaveFileName(parent, Caption, proposed, QStringLiteral("Web pages (*.html *.htm)"));
+    QString chosen = QFileDialog::getSaveFileName(
+        parent, caption(), proposed,
+        //: A file dialog's filter: the part in brackets stays as it is.
+        QCoreApplication::translate("WebExportCommand", "Web pages (*.html *.htm)"));
     if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
         chosen += QStringLiteral(".html");
     return chosen;
@@ -50,18 +56,20 @@ QString numberList(const std::vector<int>& numbers)
 QString WebExportReport(const WebPage::Page& page, const QString& outFile)
 {
     QStringList lines;
-    lines << QStringLiteral("The web page %1 was written (%2).")
+    lines << QCoreApplication::translate("WebExportCommand", "The web page %1 was written (%2).")
                  .arg(QDir::toNativeSeparators(outFile), QLocale().formattedDataSize(page.html.size()));
-    lines << QStringLiteral("It plays %1 pairs.").arg(page.playable.size());
+    lines << QCoreApplication::translate("WebExportCommand", "It plays %1 pairs.").arg(page.playable.size());
     if (!page.leftOut.empty())
-        lines << QStringLiteral("Pairs left out (a picture is missing or cannot be read): %1.")
+        lines << QCoreApplication::translate("WebExportCommand",
+                                             "Pairs left out (a picture is missing or cannot be read): %1.")
                      .arg(numberList(page.leftOut));
     if (!page.problems.isEmpty())
-        lines << QStringLiteral("Sounds left out:") << page.problems;
+        lines << QCoreApplication::translate("WebExportCommand", "Sounds left out:") << page.problems;
     return lines.join(QLatin1Char('\n'));
 }
 
-void ExportSetAsWebPage(QWidget* parent, const QString& setFolder, const QString& outFile)
+void ExportSetAsWebPage(QWidget* parent, const QString& setFolder, const QString& outFile,
+                        const QString& language)
 {
     const QString target = outFile.isEmpty() ? chooseFile(parent, setFolder) : outFile;
     if (target.isEmpty())
@@ -69,9 +77,11 @@ void ExportSetAsWebPage(QWidget* parent, const QString& setFolder, const QString
     WebPage::Page page;
     {
         const WaitCursor wait;
-        page = WebPage::Export(setFolder, target);
+        WebPage::Options options;
+        options.language = language;
+        page = WebPage::Export(setFolder, target, options);
     }
-    QMessageBox box(QMessageBox::NoIcon, Caption, WebExportReport(page, target), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, caption(), WebExportReport(page, target), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("WebExportReport"));
     box.exec();
 }

@@ -41,14 +41,14 @@ SpeakDialog::SpeakDialog(const QList<SpeechVoice>& voices, const QString& defaul
     : QDialog(parent), cmbVoice_(new QComboBox(this)), spnRate_(new QSpinBox(this))
 {
     setObjectName(QStringLiteral("SpeakDialog"));
-    setWindowTitle(QStringLiteral("Speak text"));
+    setWindowTitle(tr("Speak text"));
     cmbVoice_->setObjectName(QStringLiteral("cmbVoice"));
     for (const SpeechVoice& voice : ByName(voices))
         cmbVoice_->addItem(Describe(voice), voice.identifier);
     spnRate_->setObjectName(QStringLiteral("spnRate"));
     spnRate_->setRange(Speech::MinimumRate, Speech::MaximumRate);
     spnRate_->setSingleStep(10);
-    spnRate_->setSuffix(QStringLiteral(" words per minute"));
+    spnRate_->setSuffix(tr(" words per minute"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &SpeakDialog::accept);
@@ -56,8 +56,8 @@ SpeakDialog::SpeakDialog(const QList<SpeechVoice>& voices, const QString& defaul
     buttons->button(QDialogButtonBox::Ok)->setEnabled(!voices.isEmpty());
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Voice:"), cmbVoice_);
-    form->addRow(QStringLiteral("&Rate:"), spnRate_);
+    form->addRow(tr("&Voice:"), cmbVoice_);
+    form->addRow(tr("&Rate:"), spnRate_);
     form->addRow(buttons);
     Restore(defaultVoice);
 }
