@@ -2,10 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BitmapErrors</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished">Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished">Die Datei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win32 Error.  Code: %1.\n%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of system resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to put on the card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metafiles cannot be shown on this platform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished">Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CardCommands</name>
     <message>
         <source>The clipboard holds no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält kein Bild</translation>
     </message>
 </context>
 <context>
@@ -13,12 +72,12 @@
     <message>
         <source>Drop</source>
         <extracomment>Named in Undo: &quot;Undo Drop on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ablegen</translation>
     </message>
     <message>
         <source>Drag card</source>
         <extracomment>Named in Undo: &quot;Undo Drag card on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Karte ziehen</translation>
     </message>
 </context>
 <context>
@@ -26,97 +85,115 @@
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deckblatt</translation>
     </message>
     <message>
         <source>These cards already have a sound, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Karten haben schon einen Ton, den die abgelegte Datei ersetzt: %1.</translation>
     </message>
     <message>
         <source>These cards already have a picture, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Karten haben schon ein Bild, das die abgelegte Datei ersetzt: %1.</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 files fit on the cards from %3 to the last one; the others are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die ersten %1 der %2 Dateien passen auf die Karten von %3 bis zur letzten; die übrigen werden ausgelassen.</translation>
     </message>
     <message>
         <source>Put the files on the cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien auf die Karten legen?</translation>
     </message>
 </context>
 <context>
     <name>CardFontDialog</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Kastanienbraun</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliv</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Marineblau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaugrün</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Silber</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellgrün</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Türkis</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrint</name>
+    <message>
+        <source>No card of the set has a picture to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardText</name>
+    <message>
+        <source>The text box is empty. Write a blank card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,49 +201,49 @@
     <name>CardUndoApply</name>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde inzwischen außerhalb des Editors geändert; dieser Schritt kann nicht mehr rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be redone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde inzwischen außerhalb des Editors geändert; dieser Schritt kann nicht mehr wiederholt werden.</translation>
     </message>
     <message>
         <source>Cannot delete file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoFiles</name>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Cannot read file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The kept copy %1 is gone; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrte Kopie %1 ist nicht mehr vorhanden; %2 wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>The kept copy %1 is damaged; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aufbewahrte Kopie %1 ist beschädigt; %2 wurde unverändert gelassen.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoLog</name>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -174,298 +251,298 @@
     <message>
         <source>%1 on the cover</source>
         <extracomment>%1 is what was done, as &quot;Paste&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf dem Deckblatt</translation>
     </message>
     <message>
         <source>%1 on card %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf Karte %2</translation>
     </message>
     <message>
         <source>Change picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild ändern</translation>
     </message>
     <message>
         <source>Change sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton ändern</translation>
     </message>
 </context>
 <context>
     <name>CardUndoStore</name>
     <message>
         <source>Cannot create folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden.</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele geöffnete Dateien</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf die Datei verweigert</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen über das Dateiende hinaus</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein-/Ausgabefehler %1</translation>
     </message>
 </context>
 <context>
     <name>EOutOfMemory</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
     <name>EditorCommands</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild duplizieren</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einfügen</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text sprechen</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text einfügen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild aus der Zwischenablage einfügen</translation>
     </message>
 </context>
 <context>
     <name>EditorForm</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild duplizieren</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einfügen</translation>
     </message>
     <message>
         <source>Hear Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton anhören</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text einfügen</translation>
     </message>
     <message>
         <source>Choose Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart wählen</translation>
     </message>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz öffnen</translation>
     </message>
     <message>
         <source>Salve set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz speichern</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherige Karte</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Karte</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Kartensatz...</translation>
     </message>
     <message>
         <source>&amp;Open set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Salve set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz &amp;speichern...</translation>
     </message>
     <message>
         <source>&amp;Import set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften...</translation>
     </message>
     <message>
         <source>Import set from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz aus Datei importieren...</translation>
     </message>
     <message>
         <source>Export set as file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz als Datei exportieren...</translation>
     </message>
     <message>
         <source>Export as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Webseite exportieren...</translation>
     </message>
     <message>
         <source>Print cards...</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten drucken...</translation>
     </message>
     <message>
         <source>Recent sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Kartensätze</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>Hear</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhören</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnehmen...</translation>
     </message>
     <message>
         <source>S&amp;peak text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text &amp;sprechen</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;xt</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild aus der Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächste Karte</translation>
     </message>
     <message>
         <source>P&amp;revious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorherige Karte</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz-Übersicht</translation>
     </message>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz spielen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber ...</translation>
     </message>
 </context>
 <context>
@@ -473,28 +550,28 @@
     <message>
         <source>&amp;Undo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnehmen...</translation>
     </message>
     <message>
         <source>&amp;Record... (no sound input device)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufnehmen... (kein Aufnahmegerät)</translation>
     </message>
 </context>
 <context>
@@ -502,550 +579,733 @@
     <message>
         <source>The %1 %2 was written (%3).</source>
         <extracomment>%1 is the kind of file, as &quot;set file&quot;, %2 its path, %3 its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 %2 wurde gespeichert (%3).</translation>
     </message>
 </context>
 <context>
     <name>FileErrorReason</name>
     <message>
         <source>The file may not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei darf nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>The folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>The file is too large for its disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist zu groß für ihren Datenträger.</translation>
     </message>
     <message>
         <source>A folder has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ordner trägt diesen Namen.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner existiert nicht.</translation>
     </message>
 </context>
 <context>
     <name>GameCardView</name>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1 von %2</translation>
     </message>
     <message>
         <source>, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>, verdeckt</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, gefunden</translation>
     </message>
     <message>
         <source>, no pair</source>
-        <translation type="unfinished"></translation>
+        <translation>, kein Paar</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Paar</translation>
     </message>
     <message>
         <source>%1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Paare</translation>
     </message>
     <message>
         <source>Reading the pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder werden gelesen…</translation>
     </message>
     <message>
         <source>Game status</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielstand</translation>
     </message>
     <message>
         <source>&amp;Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paare:</translation>
     </message>
     <message>
         <source>Pla&amp;yers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieler:</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>Flip &amp;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation beim Umdrehen</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;on</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>nach %1 s</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished"></translation>
+        <translation>beim nächsten Antippen</translation>
     </message>
     <message>
         <source>&amp;Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurückdrehen:</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Show all cards at the start &amp;for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Karten zu Beginn zeigen &amp;für:</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name von Spieler %1</translation>
     </message>
     <message>
         <source>No set is open: open a set to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kartensatz geöffnet: Öffnen Sie einen Kartensatz, um damit zu spielen.</translation>
     </message>
     <message>
         <source>This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, and this set has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Kartensatz kann nicht gespielt werden: Ein Spiel braucht mindestens 2 Paare, deren beide Bilder lesbar sind, und dieser Kartensatz hat %1.</translation>
     </message>
     <message>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle (%1)</translation>
     </message>
     <message>
         <source>%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ausgelassen</translation>
     </message>
     <message>
         <source>Left out, a picture missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen, weil ein Bild fehlt oder unlesbar ist: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert: %1</translation>
     </message>
     <message>
         <source>Start this deal again with --seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Verteilung mit --seed %1 noch einmal starten</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Paare ausgeteilt. Alle Karten gut ansehen: Nach %2 s werden sie umgedreht, oder schon beim Antippen.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Paare ausgeteilt. %2.</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten liegen verdeckt. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar gefunden</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar gefunden: %1</translation>
     </message>
     <message>
         <source>%1. %2 plays again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 ist noch einmal dran.</translation>
     </message>
     <message>
         <source>No pair. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paar. %1.</translation>
     </message>
     <message>
         <source>No pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paar.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"></translation>
+        <translation> Eine Karte antippen, um beide wieder umzudrehen.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wieder umgedreht. %1.</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist dran</translation>
     </message>
     <message>
         <source>Moves: %1    Pairs found: %2 of %3    Time: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge: %1    Gefundene Paare: %2 von %3    Zeit: %4</translation>
     </message>
     <message>
         <source>No set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kartensatz</translation>
     </message>
     <message>
         <source>%1 of %2 pairs — %3 — Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Paaren — %3 — Tessellor</translation>
     </message>
     <message>
         <source>%1: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2%3</translation>
     </message>
     <message>
         <source>, plays now</source>
-        <translation type="unfinished"></translation>
+        <translation>, ist jetzt dran</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen hat: %1</translation>
     </message>
     <message>
         <source>A draw between %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unentschieden zwischen %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> und </translation>
     </message>
     <message>
         <source>Well done! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut gemacht! %1</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut gemacht!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch einmal spielen</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Tessellor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessellor-Hilfe</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help file %1 is not there.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Hilfe nicht gefunden&lt;/h2&gt;&lt;p&gt;Die Hilfedatei %1 ist nicht vorhanden.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tessellor</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;The card set editor of the Varnolo memory game: make the cover and the forty cards of a set from pictures, texts and sounds.&lt;/p&gt;&lt;p&gt;Sets are kept in the folder %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Der Kartensatz-Editor des Varnolo-Gedächtnisspiels: Gestalten Sie das Deckblatt und die vierzig Karten eines Kartensatzes aus Bildern, Texten und Tönen.&lt;/p&gt;&lt;p&gt;Die Kartensätze werden im Ordner %2 aufbewahrt.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>The new language is used when Tessellor is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird beim nächsten Start von Tessellor verwendet.</translation>
     </message>
     <message>
         <source>As specified</source>
         <extracomment>The program&apos;s texts as they were first written, untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Original (unübersetzt)</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Kartensatz geöffnet</translation>
     </message>
     <message>
         <source>no author</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Autor</translation>
     </message>
     <message>
         <source>double set</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelsatz</translation>
     </message>
     <message>
         <source>paired set</source>
-        <translation type="unfinished"></translation>
+        <translation>Paarsatz</translation>
     </message>
     <message>
         <source>%1 — %2 — %3 — %4 of %5 pictures, %6 of %5 sounds</source>
+        <translation>%1 — %2 — %3 — %4 von %5 Bildern, %6 von %5 Tönen</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPainter</name>
+    <message>
+        <source>Deck</source>
+        <translation type="unfinished">Deckblatt</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished">fehlt</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished">beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>cannot start decompressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed drawing is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the picture in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture in %1 is too large (%2 x %3 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing in %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is not stored in base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is of no kind that can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it embeds another drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size of an embedded picture cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its embedded pictures have more than %1 pixels in all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kartensatz spielen</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufruf: tessellor --play SETDIR [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
+        <translation type="unfinished">Ordner nicht gefunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPaintBox</name>
+    <message>
+        <source>(None)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCardsDialog</name>
+    <message>
+        <source>Print cards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>missing</source>
+        <source>Letter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>damaged</source>
+        <source> mm</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card backs: the cover after each page, for two-sided printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only cards of playable pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save cards as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDeck</name>
+    <message>
+        <source>the other card of its pair (%1) has no picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordDialog</name>
     <message>
         <source>Record Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aufnehmen</translation>
     </message>
     <message>
         <source>No sound input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Aufnahmegerät</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Trim silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Stille abschneiden unter</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Recording stops by itself after %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme endet von selbst nach %1 Sekunden.</translation>
     </message>
     <message>
         <source>The sound input device offers no usable format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Aufnahmegerät bietet kein verwendbares Format an.</translation>
     </message>
     <message>
         <source>The sound input device could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Aufnahmegerät konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Length: %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge: %1 s</translation>
     </message>
     <message>
         <source>Recording stopped at the %1-second limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme wurde an der Grenze von %1 Sekunden beendet.</translation>
     </message>
     <message>
         <source>The sound input device stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Aufnahmegerät funktioniert nicht mehr.</translation>
     </message>
     <message>
         <source>The recording could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufnahme konnte nicht umgewandelt werden.</translation>
     </message>
     <message>
         <source>The sound could not be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton konnte nicht abgespielt werden.</translation>
     </message>
     <message>
         <source>(%1 % of full scale)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 % der Vollaussteuerung)</translation>
     </message>
     <message>
         <source> (%1 s after trimming)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s nach dem Abschneiden)</translation>
     </message>
     <message>
         <source>The take is all below the silence threshold: nothing to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Aufnahme liegt unter der Stilleschwelle: Es gibt nichts zu übernehmen.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>%1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBFS</translation>
     </message>
 </context>
 <context>
     <name>SaveProgressView</name>
     <message>
         <source>Saving the card&apos;s sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton der Karte wird gespeichert...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>SetArchive</name>
     <message>
         <source>A set named &quot;%1&quot; already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Kartensatz namens &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein gültiger Name für einen Kartensatz</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neben %1 kann kein temporärer Ordner angelegt werden</translation>
     </message>
 </context>
 <context>
     <name>SetArchiveCommands</name>
     <message>
         <source>Export set as file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz als Datei exportieren</translation>
     </message>
     <message>
         <source>Import set from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz aus Datei importieren</translation>
     </message>
     <message>
         <source>Set files (*.tessellor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz-Dateien (*.tessellor)</translation>
     </message>
     <message>
         <source>Zip archive (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv (*.zip)</translation>
     </message>
     <message>
         <source>Set files (*.tessellor *.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz-Dateien (*.tessellor *.zip)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein gültiger Name für einen Kartensatz.</translation>
     </message>
     <message>
         <source>A set named &quot;%1&quot; already exists. Name of the imported set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Kartensatz namens &quot;%1&quot;. Name des importierten Kartensatzes:</translation>
     </message>
     <message>
         <source>These entries are not a set&apos;s files and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einträge gehören nicht zu einem Kartensatz und wurden ausgelassen:
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... und %1 weitere</translation>
     </message>
     <message>
         <source>set file</source>
         <extracomment>Fills %1 of &quot;The %1 %2 was written (%3).&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz-Datei</translation>
     </message>
     <message>
         <source>
 
 These files lead out of the set&apos;s folder or are no plain files, and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gewöhnlichen Dateien und wurden ausgelassen:
+</translation>
     </message>
 </context>
 <context>
     <name>SetArchivePack</name>
     <message>
         <source>Cannot write the archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>The folder %1 holds no card set files</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 enthält keine Dateien eines Kartensatzes</translation>
     </message>
 </context>
 <context>
@@ -1053,62 +1313,69 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>The entry &quot;%1&quot; %2</source>
         <extracomment>%2 says what is wrong with the entry, as &quot;is a symbolic link&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>The archive is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv ist beschädigt: %1</translation>
     </message>
     <message>
         <source>The archive is damaged at the entry &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv ist beim Eintrag &quot;%1&quot; beschädigt: %2</translation>
     </message>
     <message>
         <source>has an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>hat einen absoluten Pfad</translation>
     </message>
     <message>
         <source>leads out of its folder (&quot;..&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>führt aus seinem Ordner heraus (&quot;..&quot;)</translation>
     </message>
     <message>
         <source>has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>hat keinen Namen</translation>
     </message>
     <message>
         <source>is a hard link</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein harter Link</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein symbolischer Link</translation>
     </message>
     <message>
         <source>is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>ist verschlüsselt</translation>
     </message>
     <message>
         <source>is a device or another special file</source>
-        <translation type="unfinished"></translation>
+        <translation>ist ein Gerät oder eine andere Spezialdatei</translation>
     </message>
     <message>
         <source>makes the archive hold more than %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>bringt das Archiv auf mehr als %1 Einträge</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>kommt zweimal vor</translation>
     </message>
     <message>
         <source>The archive holds no card set</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv enthält keinen Kartensatz</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt das Archiv beim Entpacken auf mehr als das %1-Fache seiner Größe anwachsen</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 MB</source>
+        <translation>lässt das Archiv beim Entpacken auf mehr als %1 MB anwachsen</translation>
+    </message>
+</context>
+<context>
+    <name>SetCards</name>
+    <message>
+        <source>%1 is missing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1117,86 +1384,257 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>1 card</source>
         <extracomment>Fills %1 of the question below; &quot;%1 cards&quot; is for two and more</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Karte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Karten</translation>
     </message>
     <message>
         <source>Changing the kind of the set changes the picture of %1. The set is then read from its folder again. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn die Art des Kartensatzes geändert wird, ändert sich das Bild von %1. Danach wird der Kartensatz neu aus seinem Ordner gelesen. Jetzt ändern?</translation>
     </message>
 </context>
 <context>
     <name>SetMessages</name>
     <message>
         <source>Nome inválido !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Name!</translation>
     </message>
     <message>
         <source>Você deve escolher um nome para o conjunto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie dem Kartensatz einen Namen!</translation>
     </message>
     <message>
         <source>Já existe um conjunto com esse nome! Escolha outro nome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Kartensatz mit diesem Namen! Bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Erro</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome do conjunto que você está criando já não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Kartensatz konnte nicht angelegt werden. Bitte prüfen Sie, ob genug Speicherplatz frei ist und ob es schon einen Kartensatz mit diesem Namen gibt.</translation>
     </message>
     <message>
         <source>Você deve escolher um set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Kartensatz!</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Ordner</translation>
     </message>
     <message>
         <source>Você deve escolher um diretório para importar as imagens !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Ordner, aus dem die Bilder importiert werden sollen!</translation>
     </message>
 </context>
 <context>
     <name>SetOverview</name>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz-Übersicht</translation>
     </message>
     <message>
         <source>Missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlt: %1</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ton</translation>
     </message>
     <message>
         <source>Damaged sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschädigter Ton %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SetScan</name>
     <message>
         <source>O arquivo %1  não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Importando Conjunto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz wird importiert</translation>
     </message>
 </context>
 <context>
     <name>SoundCommands</name>
     <message>
         <source>Open Wave File</source>
+        <translation>WAV-Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SoundImportText</name>
+    <message>
+        <source>Unable to read the sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file is not a plain file (a folder, pipe or device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file has an unusable sample rate or channel count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is longer than 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file holds no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to convert the sound&apos;s sample rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is in a format that the editor does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeakDialog</name>
+    <message>
+        <source>Speak text</source>
+        <translation type="unfinished">Text sprechen</translation>
+    </message>
+    <message>
+        <source> words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>The speech library could not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library has no voices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spoken text would be longer than %1 minutes: shorten the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: no sound was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no text to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate must be from %1 to %2 words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMMWaveOpenDialog</name>
+    <message>
+        <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave-Files(*.wav)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished">Abspielen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WaveFile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Stopp</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation type="unfinished">WAV-Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenPictureDialog</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1x%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1204,130 +1642,553 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <name>TfPropriedades</name>
     <message>
         <source>Proprierties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelsatz</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmCadastro</name>
     <message>
         <source>New set</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kartensatz</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmConfigurador</name>
     <message>
         <source>Varnolo Memory Game Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Varnolo-Gedächtnisspiel Tessellor</translation>
     </message>
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deckblatt</translation>
     </message>
     <message>
         <source>The set&apos;s folder is no longer there; editing stays off until a set is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Kartensatzes ist nicht mehr vorhanden; Bearbeiten bleibt gesperrt, bis ein Kartensatz geöffnet wird</translation>
     </message>
 </context>
 <context>
     <name>TfrmErroImporta</name>
     <message>
         <source>Import errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Importfehler</translation>
     </message>
     <message>
         <source>Import errors :</source>
-        <translation type="unfinished"></translation>
+        <translation>Importfehler:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmImporta</name>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz öffnen</translation>
     </message>
     <message>
         <source>Choose a set </source>
-        <translation type="unfinished"></translation>
+        <translation>Kartensatz wählen </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TfrmImportaArqs</name>
     <message>
         <source>Import files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien importieren</translation>
     </message>
     <message>
         <source>Directory :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durchsuchen</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Import double set</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelsatz importieren</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
+        <translation>Wählen Sie einen Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>WaveErrorText</name>
+    <message>
+        <source>Invalid wave file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to setup file IO buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error seeking file position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid param passed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving was aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveOutErrorText</name>
+    <message>
+        <source>Change to property while device was open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wave audio playing device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid DeviceID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid wave format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The actual device can&apos;&apos;t play this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to close device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to allocate memory for wave header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error filling wave buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range (unknown error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveSummary</name>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2.%3 kHz, %4; %5 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2; %3 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebExportCommand</name>
+    <message>
+        <source>Export as web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page %1 was written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It plays %1 pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder: %1</source>
+        <translation type="unfinished">Ordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the web page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>the label of the list of pair counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <comment>the label of the list of player counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn back:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the next tap</source>
+        <translation type="unfinished">beim nächsten Antippen</translation>
+    </message>
+    <message>
+        <source>Show all cards at the start for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <comment>what a screen reader calls the board</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <comment>before the pairs found so far</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation type="unfinished">Gut gemacht!</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation type="unfinished">Noch einmal spielen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game under way will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 s</source>
+        <translation type="unfinished">nach %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>a number of seconds</comment>
+        <translation type="unfinished">%1 s</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation type="unfinished">Karte %1 von %2</translation>
+    </message>
+    <message>
+        <source>, face down</source>
+        <comment>after &quot;Card 3 of 12&quot;</comment>
+        <translation type="unfinished">, verdeckt</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, gefunden</translation>
+    </message>
+    <message>
+        <source>, no pair</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, kein Paar</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pairs</source>
+        <comment>pairs found of pairs dealt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished">%1 ist dran</translation>
+    </message>
+    <message>
+        <source>The cards are face down. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Die Karten liegen verdeckt. %1.</translation>
+    </message>
+    <message>
+        <source>Turned back. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Wieder umgedreht. %1.</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation type="unfinished">Karte %1</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <comment>%2 is the card&apos;s name</comment>
+        <translation type="unfinished">Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation type="unfinished">Paar gefunden</translation>
+    </message>
+    <message>
+        <source>Pair found: %1</source>
+        <comment>%1 is the card&apos;s name</comment>
+        <translation type="unfinished">Paar gefunden: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2 found.%3</source>
+        <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 plays again.</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pair.%1%2</source>
+        <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <comment>after &quot;No pair.&quot;: whose turn it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tap a card to turn them back.</source>
+        <translation type="unfinished"> Eine Karte antippen, um beide wieder umzudrehen.</translation>
+    </message>
+    <message>
+        <source>%1 moves in %2</source>
+        <comment>%2 is a time such as 1:05</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name and pairs found</comment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw: %1</source>
+        <comment>%1 lists the players&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the names of players in a draw</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done! %1.</source>
+        <comment>%1: the winner, or the moves and time</comment>
+        <translation type="unfinished">Gut gemacht! %1.</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <translation type="unfinished">Name von Spieler %1</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Spieler %1</translation>
+    </message>
+    <message>
+        <source>All (%1)</source>
+        <comment>all the pairs, and how many</comment>
+        <translation type="unfinished">Alle (%1)</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <comment>%1 is the set&apos;s author</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pair left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pairs left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out: %1</source>
+        <comment>%1 lists the pairs&apos; numbers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <translation type="unfinished">Startwert: %1</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. %2.</source>
+        <comment>%2: whose turn it is</comment>
+        <translation type="unfinished">%1 Paare ausgeteilt. %2.</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
+        <translation type="unfinished">%1 Paare ausgeteilt. Alle Karten gut ansehen: Nach %2 s werden sie umgedreht, oder schon beim Antippen.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
+        <comment>%1 is what the page&apos;s address gave as the seed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no translation of the page into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebSound</name>
+    <message>
+        <source>Unable to encode the sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

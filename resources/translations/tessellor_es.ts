@@ -2,10 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BitmapErrors</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished">No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished">No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win32 Error.  Code: %1.\n%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of system resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to put on the card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metafiles cannot be shown on this platform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished">Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CardCommands</name>
     <message>
         <source>The clipboard holds no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>El portapapeles no contiene ninguna imagen</translation>
     </message>
 </context>
 <context>
@@ -13,12 +72,12 @@
     <message>
         <source>Drop</source>
         <extracomment>Named in Undo: &quot;Undo Drop on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soltar</translation>
     </message>
     <message>
         <source>Drag card</source>
         <extracomment>Named in Undo: &quot;Undo Drag card on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrastrar carta</translation>
     </message>
 </context>
 <context>
@@ -26,97 +85,115 @@
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mazo</translation>
     </message>
     <message>
         <source>These cards already have a sound, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cartas ya tienen un sonido, que el archivo soltado sustituirá: %1.</translation>
     </message>
     <message>
         <source>These cards already have a picture, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cartas ya tienen una imagen, que el archivo soltado sustituirá: %1.</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 files fit on the cards from %3 to the last one; the others are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los primeros %1 de los %2 archivos caben en las cartas desde %3 hasta la última; los demás se quedan fuera.</translation>
     </message>
     <message>
         <source>Put the files on the cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Poner los archivos en las cartas?</translation>
     </message>
 </context>
 <context>
     <name>CardFontDialog</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Granate</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul marino</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Morado</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde azulado</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateado</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Lima</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
+        <translation>&amp;Color:</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrint</name>
+    <message>
+        <source>No card of the set has a picture to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardText</name>
+    <message>
+        <source>The text box is empty. Write a blank card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,49 +201,49 @@
     <name>CardUndoApply</name>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 se ha modificado fuera del editor desde entonces; este paso ya no se puede deshacer.</translation>
     </message>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be redone.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 se ha modificado fuera del editor desde entonces; este paso ya no se puede rehacer.</translation>
     </message>
     <message>
         <source>Cannot delete file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoFiles</name>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
         <source>Cannot read file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>The kept copy %1 is gone; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia guardada %1 ya no existe; %2 se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>The kept copy %1 is damaged; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copia guardada %1 está dañada; %2 se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1.</translation>
     </message>
     <message>
         <source>Cannot write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoLog</name>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -174,298 +251,298 @@
     <message>
         <source>%1 on the cover</source>
         <extracomment>%1 is what was done, as &quot;Paste&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la portada</translation>
     </message>
     <message>
         <source>%1 on card %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en la carta %2</translation>
     </message>
     <message>
         <source>Change picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar imagen</translation>
     </message>
     <message>
         <source>Change sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar sonido</translation>
     </message>
 </context>
 <context>
     <name>CardUndoStore</name>
     <message>
         <source>Cannot create folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1.</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo no válido</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados archivos abiertos</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso al archivo denegado</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura más allá del final del archivo</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco lleno</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de E/S %1</translation>
     </message>
 </context>
 <context>
     <name>EOutOfMemory</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insuficiente</translation>
     </message>
 </context>
 <context>
     <name>EditorCommands</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar imagen</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar sonido</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer texto en voz alta</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar texto</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar imagen</translation>
     </message>
 </context>
 <context>
     <name>EditorForm</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar imagen</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar imagen</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar sonido</translation>
     </message>
     <message>
         <source>Hear Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar sonido</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar texto</translation>
     </message>
     <message>
         <source>Choose Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir fuente</translation>
     </message>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto</translation>
     </message>
     <message>
         <source>Salve set</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar conjunto</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo conjunto...</translation>
     </message>
     <message>
         <source>&amp;Open set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir conjunto...</translation>
     </message>
     <message>
         <source>&amp;Salve set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar conjunto...</translation>
     </message>
     <message>
         <source>&amp;Import set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar conjunto...</translation>
     </message>
     <message>
         <source>&amp;Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propiedades...</translation>
     </message>
     <message>
         <source>Import set from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto desde archivo...</translation>
     </message>
     <message>
         <source>Export set as file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar conjunto como archivo...</translation>
     </message>
     <message>
         <source>Export as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como página web...</translation>
     </message>
     <message>
         <source>Print cards...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cartas...</translation>
     </message>
     <message>
         <source>Recent sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos recientes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>Hear</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchar</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar...</translation>
     </message>
     <message>
         <source>S&amp;peak text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer texto en voz alta</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar imagen</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;guiente</translation>
     </message>
     <message>
         <source>P&amp;revious</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista general del conjunto</translation>
     </message>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar con el conjunto</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Contenido</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
 </context>
 <context>
@@ -473,28 +550,28 @@
     <message>
         <source>&amp;Undo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar...</translation>
     </message>
     <message>
         <source>&amp;Record... (no sound input device)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar... (no hay dispositivo de entrada de sonido)</translation>
     </message>
 </context>
 <context>
@@ -502,550 +579,733 @@
     <message>
         <source>The %1 %2 was written (%3).</source>
         <extracomment>%1 is the kind of file, as &quot;set file&quot;, %2 its path, %3 its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado el %1 %2 (%3).</translation>
     </message>
 </context>
 <context>
     <name>FileErrorReason</name>
     <message>
         <source>The file may not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay permiso para leer el archivo.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es de solo lectura.</translation>
     </message>
     <message>
         <source>The folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta es de solo lectura.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco está lleno.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco es de solo lectura.</translation>
     </message>
     <message>
         <source>The file is too large for its disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo es demasiado grande para su disco.</translation>
     </message>
     <message>
         <source>A folder has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una carpeta con este nombre.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta no existe.</translation>
     </message>
 </context>
 <context>
     <name>GameCardView</name>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1 de %2</translation>
     </message>
     <message>
         <source>, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>, boca abajo</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, encontrada</translation>
     </message>
     <message>
         <source>, no pair</source>
-        <translation type="unfinished"></translation>
+        <translation>, sin pareja</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pareja</translation>
     </message>
     <message>
         <source>%1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parejas</translation>
     </message>
     <message>
         <source>Reading the pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las imágenes…</translation>
     </message>
     <message>
         <source>Game status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la partida</translation>
     </message>
     <message>
         <source>&amp;Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parejas:</translation>
     </message>
     <message>
         <source>Pla&amp;yers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugadores:</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>Flip &amp;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animación al girar</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>a los %1 s</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished"></translation>
+        <translation>al tocar de nuevo</translation>
     </message>
     <message>
         <source>&amp;Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver boca abajo:</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Show all cards at the start &amp;for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las cartas al empezar &amp;durante:</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador %1</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del jugador %1</translation>
     </message>
     <message>
         <source>No set is open: open a set to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún conjunto abierto: abre un conjunto para jugar con él.</translation>
     </message>
     <message>
         <source>This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, and this set has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede jugar con este conjunto: una partida necesita al menos 2 parejas cuyas dos imágenes se puedan leer, y este conjunto tiene %1.</translation>
     </message>
     <message>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas (%1)</translation>
     </message>
     <message>
         <source>%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fuera del juego</translation>
     </message>
     <message>
         <source>Left out, a picture missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuera del juego porque falta una imagen o no se puede leer: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Semilla: %1</translation>
     </message>
     <message>
         <source>Start this deal again with --seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repite este reparto con --seed %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parejas repartidas. Mira bien todas las cartas: se pondrán boca abajo dentro de %2 s, o al tocar.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parejas repartidas. %2.</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cartas están boca abajo. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareja encontrada</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pareja encontrada: %1</translation>
     </message>
     <message>
         <source>%1. %2 plays again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 vuelve a jugar.</translation>
     </message>
     <message>
         <source>No pair. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pareja. %1.</translation>
     </message>
     <message>
         <source>No pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es pareja.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"></translation>
+        <translation> Toca una carta para ponerlas boca abajo.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nuevo boca abajo. %1.</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Turno de %1</translation>
     </message>
     <message>
         <source>Moves: %1    Pairs found: %2 of %3    Time: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas: %1    Parejas encontradas: %2 de %3    Tiempo: %4</translation>
     </message>
     <message>
         <source>No set</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conjunto</translation>
     </message>
     <message>
         <source>%1 of %2 pairs — %3 — Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 parejas — %3 — Tessellor</translation>
     </message>
     <message>
         <source>%1: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2%3</translation>
     </message>
     <message>
         <source>, plays now</source>
-        <translation type="unfinished"></translation>
+        <translation>, juega ahora</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana: %1</translation>
     </message>
     <message>
         <source>A draw between %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate entre %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> y </translation>
     </message>
     <message>
         <source>Well done! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Muy bien! %1</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Muy bien!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar otra vez</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Tessellor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tessellor</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help file %1 is not there.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;No se encuentra la ayuda&lt;/h2&gt;&lt;p&gt;El archivo de ayuda %1 no está.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tessellor</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;The card set editor of the Varnolo memory game: make the cover and the forty cards of a set from pictures, texts and sounds.&lt;/p&gt;&lt;p&gt;Sets are kept in the folder %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;El editor de conjuntos de cartas del juego de memoria Varnolo: crea la portada y las cuarenta cartas de un conjunto con imágenes, textos y sonidos.&lt;/p&gt;&lt;p&gt;Los conjuntos se guardan en la carpeta %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>The new language is used when Tessellor is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se usará la próxima vez que se inicie Tessellor.</translation>
     </message>
     <message>
         <source>As specified</source>
         <extracomment>The program&apos;s texts as they were first written, untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textos originales</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún conjunto abierto</translation>
     </message>
     <message>
         <source>no author</source>
-        <translation type="unfinished"></translation>
+        <translation>sin autor</translation>
     </message>
     <message>
         <source>double set</source>
-        <translation type="unfinished"></translation>
+        <translation>conjunto doble</translation>
     </message>
     <message>
         <source>paired set</source>
-        <translation type="unfinished"></translation>
+        <translation>conjunto por parejas</translation>
     </message>
     <message>
         <source>%1 — %2 — %3 — %4 of %5 pictures, %6 of %5 sounds</source>
+        <translation>%1 — %2 — %3 — %4 de %5 imágenes, %6 de %5 sonidos</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPainter</name>
+    <message>
+        <source>Deck</source>
+        <translation type="unfinished">Mazo</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished">falta</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished">dañada</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>cannot start decompressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed drawing is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the picture in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture in %1 is too large (%2 x %3 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing in %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is not stored in base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is of no kind that can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it embeds another drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size of an embedded picture cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its embedded pictures have more than %1 pixels in all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Jugar con el conjunto</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uso: tessellor --play CARPETA [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
+        <translation type="unfinished">No existe la carpeta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPaintBox</name>
+    <message>
+        <source>(None)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCardsDialog</name>
+    <message>
+        <source>Print cards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>missing</source>
+        <source>Letter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>damaged</source>
+        <source> mm</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card backs: the cover after each page, for two-sided printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only cards of playable pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save cards as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDeck</name>
+    <message>
+        <source>the other card of its pair (%1) has no picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordDialog</name>
     <message>
         <source>Record Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar sonido</translation>
     </message>
     <message>
         <source>No sound input device</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún dispositivo de entrada de sonido</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Trim silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar el silencio por debajo de</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>Recording stops by itself after %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación se detiene sola a los %1 segundos.</translation>
     </message>
     <message>
         <source>The sound input device offers no usable format.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo de entrada de sonido no ofrece ningún formato que se pueda usar.</translation>
     </message>
     <message>
         <source>The sound input device could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el dispositivo de entrada de sonido.</translation>
     </message>
     <message>
         <source>Length: %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración: %1 s</translation>
     </message>
     <message>
         <source>Recording stopped at the %1-second limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación se detuvo al llegar al límite de %1 segundos.</translation>
     </message>
     <message>
         <source>The sound input device stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo de entrada de sonido dejó de funcionar.</translation>
     </message>
     <message>
         <source>The recording could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir la grabación.</translation>
     </message>
     <message>
         <source>The sound could not be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reproducir el sonido.</translation>
     </message>
     <message>
         <source>(%1 % of full scale)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 % de la escala completa)</translation>
     </message>
     <message>
         <source> (%1 s after trimming)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s después de recortar)</translation>
     </message>
     <message>
         <source>The take is all below the silence threshold: nothing to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la toma queda por debajo del umbral de silencio: no hay nada que usar.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>%1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBFS</translation>
     </message>
 </context>
 <context>
     <name>SaveProgressView</name>
     <message>
         <source>Saving the card&apos;s sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el sonido de la carta...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SetArchive</name>
     <message>
         <source>A set named &quot;%1&quot; already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un conjunto llamado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no puede ser el nombre de un conjunto</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal junto a %1</translation>
     </message>
 </context>
 <context>
     <name>SetArchiveCommands</name>
     <message>
         <source>Export set as file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar conjunto como archivo</translation>
     </message>
     <message>
         <source>Import set from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto desde archivo</translation>
     </message>
     <message>
         <source>Set files (*.tessellor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de conjunto (*.tessellor)</translation>
     </message>
     <message>
         <source>Zip archive (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Set files (*.tessellor *.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de conjunto (*.tessellor *.zip)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no puede ser el nombre de un conjunto.</translation>
     </message>
     <message>
         <source>A set named &quot;%1&quot; already exists. Name of the imported set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe un conjunto llamado &quot;%1&quot;. Nombre del conjunto importado:</translation>
     </message>
     <message>
         <source>These entries are not a set&apos;s files and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estas entradas no son archivos de un conjunto y se han dejado fuera:
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... y %1 más</translation>
     </message>
     <message>
         <source>set file</source>
         <extracomment>Fills %1 of &quot;The %1 %2 was written (%3).&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>archivo de conjunto</translation>
     </message>
     <message>
         <source>
 
 These files lead out of the set&apos;s folder or are no plain files, and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normales, y se han dejado fuera:
+</translation>
     </message>
 </context>
 <context>
     <name>SetArchivePack</name>
     <message>
         <source>Cannot write the archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo comprimido %1</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo comprimido %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>Cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no card set files</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no contiene archivos de un conjunto de cartas</translation>
     </message>
 </context>
 <context>
@@ -1053,62 +1313,69 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>The entry &quot;%1&quot; %2</source>
         <extracomment>%2 says what is wrong with the entry, as &quot;is a symbolic link&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La entrada &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>The archive is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo comprimido está dañado: %1</translation>
     </message>
     <message>
         <source>The archive is damaged at the entry &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo comprimido está dañado en la entrada &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>has an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una ruta absoluta</translation>
     </message>
     <message>
         <source>leads out of its folder (&quot;..&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>sale de su carpeta (&quot;..&quot;)</translation>
     </message>
     <message>
         <source>has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene nombre</translation>
     </message>
     <message>
         <source>is a hard link</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace físico</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace simbólico</translation>
     </message>
     <message>
         <source>is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>está cifrada</translation>
     </message>
     <message>
         <source>is a device or another special file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo u otro archivo especial</translation>
     </message>
     <message>
         <source>makes the archive hold more than %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>hace que el archivo comprimido tenga más de %1 entradas</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>aparece dos veces</translation>
     </message>
     <message>
         <source>The archive holds no card set</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo comprimido no contiene ningún conjunto de cartas</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>hace que el archivo comprimido ocupe al descomprimirlo más de %1 veces su tamaño</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 MB</source>
+        <translation>hace que el archivo comprimido ocupe al descomprimirlo más de %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SetCards</name>
+    <message>
+        <source>%1 is missing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1117,86 +1384,257 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>1 card</source>
         <extracomment>Fills %1 of the question below; &quot;%1 cards&quot; is for two and more</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartas</translation>
     </message>
     <message>
         <source>Changing the kind of the set changes the picture of %1. The set is then read from its folder again. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el tipo de conjunto cambia la imagen de %1. Después, el conjunto se vuelve a leer desde su carpeta. ¿Quieres cambiarlo?</translation>
     </message>
 </context>
 <context>
     <name>SetMessages</name>
     <message>
         <source>Nome inválido !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nombre no válido!</translation>
     </message>
     <message>
         <source>Você deve escolher um nome para o conjunto!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tienes que elegir un nombre para el conjunto!</translation>
     </message>
     <message>
         <source>Já existe um conjunto com esse nome! Escolha outro nome.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ya existe un conjunto con ese nombre! Elige otro nombre.</translation>
     </message>
     <message>
         <source>Erro</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome do conjunto que você está criando já não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el nuevo conjunto. Comprueba que hay espacio en el disco y que no existe ya un conjunto con el nombre que le estás dando.</translation>
     </message>
     <message>
         <source>Você deve escolher um set!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tienes que elegir un conjunto!</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una carpeta</translation>
     </message>
     <message>
         <source>Você deve escolher um diretório para importar as imagens !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tienes que elegir una carpeta de la que importar las imágenes!</translation>
     </message>
 </context>
 <context>
     <name>SetOverview</name>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista general del conjunto</translation>
     </message>
     <message>
         <source>Missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta: %1</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sonido</translation>
     </message>
     <message>
         <source>Damaged sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido dañado %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SetScan</name>
     <message>
         <source>O arquivo %1  não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no existe.</translation>
     </message>
     <message>
         <source>Importando Conjunto</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando conjunto</translation>
     </message>
 </context>
 <context>
     <name>SoundCommands</name>
     <message>
         <source>Open Wave File</source>
+        <translation>Abrir archivo WAVE</translation>
+    </message>
+</context>
+<context>
+    <name>SoundImportText</name>
+    <message>
+        <source>Unable to read the sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file is not a plain file (a folder, pipe or device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file has an unusable sample rate or channel count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is longer than 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file holds no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to convert the sound&apos;s sample rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is in a format that the editor does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeakDialog</name>
+    <message>
+        <source>Speak text</source>
+        <translation type="unfinished">Leer texto en voz alta</translation>
+    </message>
+    <message>
+        <source> words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>The speech library could not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library has no voices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spoken text would be longer than %1 minutes: shorten the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: no sound was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no text to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate must be from %1 to %2 words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMMWaveOpenDialog</name>
+    <message>
+        <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave-Files(*.wav)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished">Reproducir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WaveFile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Detener</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation type="unfinished">Abrir archivo WAVE</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenPictureDialog</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1x%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1204,130 +1642,553 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <name>TfPropriedades</name>
     <message>
         <source>Proprierties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Doble</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmCadastro</name>
     <message>
         <source>New set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo conjunto</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmConfigurador</name>
     <message>
         <source>Varnolo Memory Game Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego de memoria Varnolo Tessellor</translation>
     </message>
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mazo</translation>
     </message>
     <message>
         <source>The set&apos;s folder is no longer there; editing stays off until a set is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del conjunto ya no existe; la edición queda desactivada hasta que se abra un conjunto</translation>
     </message>
 </context>
 <context>
     <name>TfrmErroImporta</name>
     <message>
         <source>Import errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores de importación</translation>
     </message>
     <message>
         <source>Import errors :</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores de importación:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TfrmImporta</name>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto</translation>
     </message>
     <message>
         <source>Choose a set </source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un conjunto </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmImportaArqs</name>
     <message>
         <source>Import files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar archivos</translation>
     </message>
     <message>
         <source>Directory :</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Import double set</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto doble</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
+        <translation>Elige una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>WaveErrorText</name>
+    <message>
+        <source>Invalid wave file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to setup file IO buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error seeking file position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid param passed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving was aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveOutErrorText</name>
+    <message>
+        <source>Change to property while device was open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wave audio playing device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid DeviceID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid wave format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The actual device can&apos;&apos;t play this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to close device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to allocate memory for wave header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error filling wave buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range (unknown error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveSummary</name>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2.%3 kHz, %4; %5 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2; %3 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebExportCommand</name>
+    <message>
+        <source>Export as web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page %1 was written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It plays %1 pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder: %1</source>
+        <translation type="unfinished">No existe la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the web page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>the label of the list of pair counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <comment>the label of the list of player counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn back:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the next tap</source>
+        <translation type="unfinished">al tocar de nuevo</translation>
+    </message>
+    <message>
+        <source>Show all cards at the start for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <comment>what a screen reader calls the board</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <comment>before the pairs found so far</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation type="unfinished">¡Muy bien!</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation type="unfinished">Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game under way will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 s</source>
+        <translation type="unfinished">a los %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>a number of seconds</comment>
+        <translation type="unfinished">%1 s</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation type="unfinished">Carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>, face down</source>
+        <comment>after &quot;Card 3 of 12&quot;</comment>
+        <translation type="unfinished">, boca abajo</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, encontrada</translation>
+    </message>
+    <message>
+        <source>, no pair</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, sin pareja</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pairs</source>
+        <comment>pairs found of pairs dealt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished">Turno de %1</translation>
+    </message>
+    <message>
+        <source>The cards are face down. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Las cartas están boca abajo. %1.</translation>
+    </message>
+    <message>
+        <source>Turned back. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">De nuevo boca abajo. %1.</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation type="unfinished">Carta %1</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <comment>%2 is the card&apos;s name</comment>
+        <translation type="unfinished">Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation type="unfinished">Pareja encontrada</translation>
+    </message>
+    <message>
+        <source>Pair found: %1</source>
+        <comment>%1 is the card&apos;s name</comment>
+        <translation type="unfinished">Pareja encontrada: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2 found.%3</source>
+        <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 plays again.</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pair.%1%2</source>
+        <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <comment>after &quot;No pair.&quot;: whose turn it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tap a card to turn them back.</source>
+        <translation type="unfinished"> Toca una carta para ponerlas boca abajo.</translation>
+    </message>
+    <message>
+        <source>%1 moves in %2</source>
+        <comment>%2 is a time such as 1:05</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name and pairs found</comment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw: %1</source>
+        <comment>%1 lists the players&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the names of players in a draw</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done! %1.</source>
+        <comment>%1: the winner, or the moves and time</comment>
+        <translation type="unfinished">¡Muy bien! %1.</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <translation type="unfinished">Nombre del jugador %1</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Jugador %1</translation>
+    </message>
+    <message>
+        <source>All (%1)</source>
+        <comment>all the pairs, and how many</comment>
+        <translation type="unfinished">Todas (%1)</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <comment>%1 is the set&apos;s author</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pair left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pairs left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out: %1</source>
+        <comment>%1 lists the pairs&apos; numbers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <translation type="unfinished">Semilla: %1</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. %2.</source>
+        <comment>%2: whose turn it is</comment>
+        <translation type="unfinished">%1 parejas repartidas. %2.</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
+        <translation type="unfinished">%1 parejas repartidas. Mira bien todas las cartas: se pondrán boca abajo dentro de %2 s, o al tocar.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
+        <comment>%1 is what the page&apos;s address gave as the seed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no translation of the page into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebSound</name>
+    <message>
+        <source>Unable to encode the sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

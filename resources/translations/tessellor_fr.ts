@@ -2,10 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BitmapErrors</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished">Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished">Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win32 Error.  Code: %1.\n%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of system resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to put on the card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metafiles cannot be shown on this platform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished">Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CardCommands</name>
     <message>
         <source>The clipboard holds no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Le presse-papiers ne contient aucune image</translation>
     </message>
 </context>
 <context>
@@ -13,12 +72,12 @@
     <message>
         <source>Drop</source>
         <extracomment>Named in Undo: &quot;Undo Drop on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Glisser-déposer</translation>
     </message>
     <message>
         <source>Drag card</source>
         <extracomment>Named in Undo: &quot;Undo Drag card on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Déplacement de carte</translation>
     </message>
 </context>
 <context>
@@ -26,97 +85,115 @@
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paquet</translation>
     </message>
     <message>
         <source>These cards already have a sound, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces cartes ont déjà un son, que le fichier déposé remplacera&#xa0;: %1.</translation>
     </message>
     <message>
         <source>These cards already have a picture, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces cartes ont déjà une image, que le fichier déposé remplacera&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 files fit on the cards from %3 to the last one; the others are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuls les %1 premiers des %2 fichiers trouvent place sur les cartes, de la carte %3 à la dernière&#xa0;; les autres sont laissés de côté.</translation>
     </message>
     <message>
         <source>Put the files on the cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer les fichiers sur les cartes&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>CardFontDialog</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordeaux</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Olive</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu marine</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu canard</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Gris</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Argent</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert citron</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
+        <translation>&amp;Couleur&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrint</name>
+    <message>
+        <source>No card of the set has a picture to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardText</name>
+    <message>
+        <source>The text box is empty. Write a blank card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,49 +201,49 @@
     <name>CardUndoApply</name>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 a été modifié en dehors de l&apos;éditeur entre-temps&#xa0;; cette étape ne peut plus être annulée.</translation>
     </message>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be redone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 a été modifié en dehors de l&apos;éditeur entre-temps&#xa0;; cette étape ne peut plus être rétablie.</translation>
     </message>
     <message>
         <source>Cannot delete file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoFiles</name>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
         <source>Cannot read file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>The kept copy %1 is gone; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie conservée %1 a disparu&#xa0;; %2 n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The kept copy %1 is damaged; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie conservée %1 est endommagée&#xa0;; %2 n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1.</translation>
     </message>
     <message>
         <source>Cannot write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoLog</name>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -174,298 +251,298 @@
     <message>
         <source>%1 on the cover</source>
         <extracomment>%1 is what was done, as &quot;Paste&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la couverture</translation>
     </message>
     <message>
         <source>%1 on card %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur la carte %2</translation>
     </message>
     <message>
         <source>Change picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement d&apos;image</translation>
     </message>
     <message>
         <source>Change sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de son</translation>
     </message>
 </context>
 <context>
     <name>CardUndoStore</name>
     <message>
         <source>Cannot create folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1.</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier non valide</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de fichiers ouverts</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès au fichier refusé</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture au-delà de la fin du fichier</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;entrée/sortie %1</translation>
     </message>
 </context>
 <context>
     <name>EOutOfMemory</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
 </context>
 <context>
     <name>EditorCommands</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion d&apos;image</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplication d&apos;image</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion de son</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse vocale</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertion de texte</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Collage d&apos;image</translation>
     </message>
 </context>
 <context>
     <name>EditorForm</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une image</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer l&apos;image</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un son</translation>
     </message>
     <message>
         <source>Hear Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter le son</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un texte</translation>
     </message>
     <message>
         <source>Choose Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la police</translation>
     </message>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un jeu</translation>
     </message>
     <message>
         <source>Salve set</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le jeu</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau jeu...</translation>
     </message>
     <message>
         <source>&amp;Open set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un jeu...</translation>
     </message>
     <message>
         <source>&amp;Salve set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le jeu...</translation>
     </message>
     <message>
         <source>&amp;Import set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer un jeu...</translation>
     </message>
     <message>
         <source>&amp;Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriétés...</translation>
     </message>
     <message>
         <source>Import set from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un jeu depuis un fichier...</translation>
     </message>
     <message>
         <source>Export set as file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le jeu vers un fichier...</translation>
     </message>
     <message>
         <source>Export as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en page web...</translation>
     </message>
     <message>
         <source>Print cards...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les cartes...</translation>
     </message>
     <message>
         <source>Recent sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux récents</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>Hear</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>S&amp;peak text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prononcer le texte</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller l&apos;image</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>P&amp;revious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble du jeu</translation>
     </message>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec le jeu</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
 </context>
 <context>
@@ -473,28 +550,28 @@
     <message>
         <source>&amp;Undo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>&amp;Record... (no sound input device)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer... (aucun périphérique d&apos;entrée audio)</translation>
     </message>
 </context>
 <context>
@@ -502,550 +579,733 @@
     <message>
         <source>The %1 %2 was written (%3).</source>
         <extracomment>%1 is the kind of file, as &quot;set file&quot;, %2 its path, %3 its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 %2 a été écrit (%3).</translation>
     </message>
 </context>
 <context>
     <name>FileErrorReason</name>
     <message>
         <source>The file may not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lecture du fichier n&apos;est pas autorisée.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est en lecture seule.</translation>
     </message>
     <message>
         <source>The folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier est en lecture seule.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est en lecture seule.</translation>
     </message>
     <message>
         <source>The file is too large for its disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est trop volumineux pour son disque.</translation>
     </message>
     <message>
         <source>A folder has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier porte déjà ce nom.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>GameCardView</name>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1 sur %2</translation>
     </message>
     <message>
         <source>, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>, face cachée</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, trouvée</translation>
     </message>
     <message>
         <source>, no pair</source>
-        <translation type="unfinished"></translation>
+        <translation>, pas de paire</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paire</translation>
     </message>
     <message>
         <source>%1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paires</translation>
     </message>
     <message>
         <source>Reading the pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des images…</translation>
     </message>
     <message>
         <source>Game status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la partie</translation>
     </message>
     <message>
         <source>&amp;Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paires&#xa0;:</translation>
     </message>
     <message>
         <source>Pla&amp;yers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueurs&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Flip &amp;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animation du retournement</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>après %1 s</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished"></translation>
+        <translation>au clic suivant</translation>
     </message>
     <message>
         <source>&amp;Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retourner&#xa0;:</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Show all cards at the start &amp;for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer toutes les cartes au &amp;début pendant&#xa0;:</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur %1</translation>
     </message>
     <message>
         <source>No set is open: open a set to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu n&apos;est ouvert&#xa0;: ouvrez un jeu pour y jouer.</translation>
     </message>
     <message>
         <source>This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, and this set has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de jouer avec ce jeu&#xa0;: une partie demande au moins 2 paires dont les deux images sont lisibles, et ce jeu a %1.</translation>
     </message>
     <message>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes (%1)</translation>
     </message>
     <message>
         <source>%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors jeu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left out, a picture missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors jeu, car une image manque ou est illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graine&#xa0;: %1</translation>
     </message>
     <message>
         <source>Start this deal again with --seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer cette donne avec --seed %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paires distribuées. Regardez bien chaque carte&#xa0;: elles se retournent face cachée dans %2 s, ou au premier clic.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paires distribuées. %2.</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les cartes sont face cachée. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire trouvée</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire trouvée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1. %2 plays again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 rejoue.</translation>
     </message>
     <message>
         <source>No pair. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de paire. %1.</translation>
     </message>
     <message>
         <source>No pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de paire.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"></translation>
+        <translation> Cliquez sur une carte pour les retourner.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes retournées. %1.</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de %1</translation>
     </message>
     <message>
         <source>Moves: %1    Pairs found: %2 of %3    Time: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;: %1    Paires trouvées&#xa0;: %2 sur %3    Temps&#xa0;: %4</translation>
     </message>
     <message>
         <source>No set</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu</translation>
     </message>
     <message>
         <source>%1 of %2 pairs — %3 — Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 paires — %3 — Tessellor</translation>
     </message>
     <message>
         <source>%1: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2%3</translation>
     </message>
     <message>
         <source>, plays now</source>
-        <translation type="unfinished"></translation>
+        <translation>, c&apos;est son tour</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vainqueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>A draw between %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Égalité entre %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> et </translation>
     </message>
     <message>
         <source>Well done! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo&#xa0;! %1</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejouer</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Tessellor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Tessellor</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help file %1 is not there.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Aide introuvable&lt;/h2&gt;&lt;p&gt;Le fichier d&apos;aide %1 est introuvable.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tessellor</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;The card set editor of the Varnolo memory game: make the cover and the forty cards of a set from pictures, texts and sounds.&lt;/p&gt;&lt;p&gt;Sets are kept in the folder %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;L&apos;éditeur de jeux de cartes du jeu de mémoire Varnolo&#xa0;: créez la couverture et les quarante cartes d&apos;un jeu à partir d&apos;images, de textes et de sons.&lt;/p&gt;&lt;p&gt;Les jeux sont rangés dans le dossier %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>The new language is used when Tessellor is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera utilisée au prochain démarrage de Tessellor.</translation>
     </message>
     <message>
         <source>As specified</source>
         <extracomment>The program&apos;s texts as they were first written, untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textes d&apos;origine</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun jeu n&apos;est ouvert</translation>
     </message>
     <message>
         <source>no author</source>
-        <translation type="unfinished"></translation>
+        <translation>sans auteur</translation>
     </message>
     <message>
         <source>double set</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu double</translation>
     </message>
     <message>
         <source>paired set</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu par paires</translation>
     </message>
     <message>
         <source>%1 — %2 — %3 — %4 of %5 pictures, %6 of %5 sounds</source>
+        <translation>%1 — %2 — %3 — %4 images sur %5, %6 sons sur %5</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPainter</name>
+    <message>
+        <source>Deck</source>
+        <translation type="unfinished">Paquet</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished">manquante</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished">endommagée</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>cannot start decompressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed drawing is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the picture in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture in %1 is too large (%2 x %3 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing in %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is not stored in base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is of no kind that can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it embeds another drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size of an embedded picture cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its embedded pictures have more than %1 pixels in all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Jouer avec le jeu</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Utilisation&#xa0;: tessellor --play DOSSIER_DU_JEU [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
+        <translation type="unfinished">Dossier introuvable&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPaintBox</name>
+    <message>
+        <source>(None)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCardsDialog</name>
+    <message>
+        <source>Print cards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>missing</source>
+        <source>Letter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>damaged</source>
+        <source> mm</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card backs: the cover after each page, for two-sided printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only cards of playable pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save cards as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDeck</name>
+    <message>
+        <source>the other card of its pair (%1) has no picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordDialog</name>
     <message>
         <source>Record Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un son</translation>
     </message>
     <message>
         <source>No sound input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique d&apos;entrée audio</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Trim silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le silence sous</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser</translation>
     </message>
     <message>
         <source>Recording stops by itself after %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement s&apos;arrête de lui-même après %1 secondes.</translation>
     </message>
     <message>
         <source>The sound input device offers no usable format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique d&apos;entrée audio ne propose aucun format utilisable.</translation>
     </message>
     <message>
         <source>The sound input device could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique d&apos;entrée audio n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Length: %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée&#xa0;: %1 s</translation>
     </message>
     <message>
         <source>Recording stopped at the %1-second limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement arrêté à la limite de %1 secondes.</translation>
     </message>
     <message>
         <source>The sound input device stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique d&apos;entrée audio a cessé de fonctionner.</translation>
     </message>
     <message>
         <source>The recording could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être converti.</translation>
     </message>
     <message>
         <source>The sound could not be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>(%1 % of full scale)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 % de la pleine échelle)</translation>
     </message>
     <message>
         <source> (%1 s after trimming)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s sans le silence coupé)</translation>
     </message>
     <message>
         <source>The take is all below the silence threshold: nothing to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la prise est sous le seuil de silence&#xa0;: il n&apos;y a rien à utiliser.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>%1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBFS</translation>
     </message>
 </context>
 <context>
     <name>SaveProgressView</name>
     <message>
         <source>Saving the card&apos;s sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du son de la carte...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>SetArchive</name>
     <message>
         <source>A set named &quot;%1&quot; already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu nommé «&#xa0;%1&#xa0;» existe déjà</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de jeu</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire à côté de %1</translation>
     </message>
 </context>
 <context>
     <name>SetArchiveCommands</name>
     <message>
         <source>Export set as file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le jeu vers un fichier</translation>
     </message>
     <message>
         <source>Import set from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un jeu depuis un fichier</translation>
     </message>
     <message>
         <source>Set files (*.tessellor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de jeu (*.tessellor)</translation>
     </message>
     <message>
         <source>Zip archive (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive zip (*.zip)</translation>
     </message>
     <message>
         <source>Set files (*.tessellor *.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de jeu (*.tessellor *.zip)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas servir de nom de jeu.</translation>
     </message>
     <message>
         <source>A set named &quot;%1&quot; already exists. Name of the imported set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu nommé «&#xa0;%1&#xa0;» existe déjà. Nom du jeu importé&#xa0;:</translation>
     </message>
     <message>
         <source>These entries are not a set&apos;s files and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ces entrées ne sont pas des fichiers de jeu et ont été laissées de côté&#xa0;:
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... et %1 de plus</translation>
     </message>
     <message>
         <source>set file</source>
         <extracomment>Fills %1 of &quot;The %1 %2 was written (%3).&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fichier de jeu</translation>
     </message>
     <message>
         <source>
 
 These files lead out of the set&apos;s folder or are no plain files, and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinaires&#xa0;; ils ont été laissés de côté&#xa0;:
+</translation>
     </message>
 </context>
 <context>
     <name>SetArchivePack</name>
     <message>
         <source>Cannot write the archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire l&apos;archive %1</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire l&apos;archive %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le dossier %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no card set files</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne contient aucun fichier de jeu de cartes</translation>
     </message>
 </context>
 <context>
@@ -1053,62 +1313,69 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>The entry &quot;%1&quot; %2</source>
         <extracomment>%2 says what is wrong with the entry, as &quot;is a symbolic link&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée «&#xa0;%1&#xa0;» %2</translation>
     </message>
     <message>
         <source>The archive is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archive est endommagée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The archive is damaged at the entry &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archive est endommagée à l&apos;entrée «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>has an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>a un chemin absolu</translation>
     </message>
     <message>
         <source>leads out of its folder (&quot;..&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>mène hors de son dossier («&#xa0;..&#xa0;»)</translation>
     </message>
     <message>
         <source>has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a pas de nom</translation>
     </message>
     <message>
         <source>is a hard link</source>
-        <translation type="unfinished"></translation>
+        <translation>est un lien physique</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>est un lien symbolique</translation>
     </message>
     <message>
         <source>is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>est chiffrée</translation>
     </message>
     <message>
         <source>is a device or another special file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un périphérique ou un autre fichier spécial</translation>
     </message>
     <message>
         <source>makes the archive hold more than %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>porte l&apos;archive à plus de %1 entrées</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>apparaît deux fois</translation>
     </message>
     <message>
         <source>The archive holds no card set</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archive ne contient aucun jeu de cartes</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>porte l&apos;archive décompressée à plus de %1 fois sa taille</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 MB</source>
+        <translation>porte l&apos;archive décompressée à plus de %1 Mo</translation>
+    </message>
+</context>
+<context>
+    <name>SetCards</name>
+    <message>
+        <source>%1 is missing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1117,86 +1384,257 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>1 card</source>
         <extracomment>Fills %1 of the question below; &quot;%1 cards&quot; is for two and more</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartes</translation>
     </message>
     <message>
         <source>Changing the kind of the set changes the picture of %1. The set is then read from its folder again. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer le type du jeu modifie l&apos;image de %1. Le jeu est ensuite relu depuis son dossier. Changer le type&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>SetMessages</name>
     <message>
         <source>Nome inválido !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom non valide&#xa0;!</translation>
     </message>
     <message>
         <source>Você deve escolher um nome para o conjunto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez donner un nom au jeu&#xa0;!</translation>
     </message>
     <message>
         <source>Já existe um conjunto com esse nome! Escolha outro nome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu porte déjà ce nom&#xa0;! Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>Erro</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome do conjunto que você está criando já não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le nouveau jeu. Vérifiez qu&apos;il reste de la place sur le disque et qu&apos;aucun jeu ne porte déjà ce nom.</translation>
     </message>
     <message>
         <source>Você deve escolher um set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir un jeu&#xa0;!</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier</translation>
     </message>
     <message>
         <source>Você deve escolher um diretório para importar as imagens !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir le dossier d&apos;où importer les images&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>SetOverview</name>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue d&apos;ensemble du jeu</translation>
     </message>
     <message>
         <source>Missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquante&#xa0;: %1</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun son</translation>
     </message>
     <message>
         <source>Damaged sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Son endommagé %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SetScan</name>
     <message>
         <source>O arquivo %1  não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Importando Conjunto</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation du jeu</translation>
     </message>
 </context>
 <context>
     <name>SoundCommands</name>
     <message>
         <source>Open Wave File</source>
+        <translation>Ouvrir un fichier WAV</translation>
+    </message>
+</context>
+<context>
+    <name>SoundImportText</name>
+    <message>
+        <source>Unable to read the sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file is not a plain file (a folder, pipe or device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file has an unusable sample rate or channel count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is longer than 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file holds no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to convert the sound&apos;s sample rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is in a format that the editor does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeakDialog</name>
+    <message>
+        <source>Speak text</source>
+        <translation type="unfinished">Synthèse vocale</translation>
+    </message>
+    <message>
+        <source> words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>The speech library could not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library has no voices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spoken text would be longer than %1 minutes: shorten the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: no sound was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no text to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate must be from %1 to %2 words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMMWaveOpenDialog</name>
+    <message>
+        <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave-Files(*.wav)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished">Écouter</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WaveFile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Arrêter</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation type="unfinished">Ouvrir un fichier WAV</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenPictureDialog</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1x%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1204,130 +1642,553 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <name>TfPropriedades</name>
     <message>
         <source>Proprierties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriétés</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmCadastro</name>
     <message>
         <source>New set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau jeu</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmConfigurador</name>
     <message>
         <source>Varnolo Memory Game Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessellor — Jeu de mémoire Varnolo</translation>
     </message>
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paquet</translation>
     </message>
     <message>
         <source>The set&apos;s folder is no longer there; editing stays off until a set is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du jeu n&apos;existe plus&#xa0;; la modification reste désactivée jusqu&apos;à l&apos;ouverture d&apos;un jeu</translation>
     </message>
 </context>
 <context>
     <name>TfrmErroImporta</name>
     <message>
         <source>Import errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs d&apos;importation</translation>
     </message>
     <message>
         <source>Import errors :</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs d&apos;importation&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmImporta</name>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un jeu</translation>
     </message>
     <message>
         <source>Choose a set </source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un jeu </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>TfrmImportaArqs</name>
     <message>
         <source>Import files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des fichiers</translation>
     </message>
     <message>
         <source>Directory :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>Import double set</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un jeu double</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
+        <translation>Choisissez un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>WaveErrorText</name>
+    <message>
+        <source>Invalid wave file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to setup file IO buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error seeking file position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid param passed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving was aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveOutErrorText</name>
+    <message>
+        <source>Change to property while device was open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wave audio playing device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid DeviceID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid wave format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The actual device can&apos;&apos;t play this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to close device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to allocate memory for wave header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error filling wave buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range (unknown error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveSummary</name>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2.%3 kHz, %4; %5 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2; %3 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebExportCommand</name>
+    <message>
+        <source>Export as web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page %1 was written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It plays %1 pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder: %1</source>
+        <translation type="unfinished">Dossier introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the web page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>the label of the list of pair counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <comment>the label of the list of player counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn back:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the next tap</source>
+        <translation type="unfinished">au clic suivant</translation>
+    </message>
+    <message>
+        <source>Show all cards at the start for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <comment>what a screen reader calls the board</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <comment>before the pairs found so far</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation type="unfinished">Bravo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation type="unfinished">Rejouer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game under way will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 s</source>
+        <translation type="unfinished">après %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>a number of seconds</comment>
+        <translation type="unfinished">%1 s</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation type="unfinished">Carte %1 sur %2</translation>
+    </message>
+    <message>
+        <source>, face down</source>
+        <comment>after &quot;Card 3 of 12&quot;</comment>
+        <translation type="unfinished">, face cachée</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, trouvée</translation>
+    </message>
+    <message>
+        <source>, no pair</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, pas de paire</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pairs</source>
+        <comment>pairs found of pairs dealt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished">Au tour de %1</translation>
+    </message>
+    <message>
+        <source>The cards are face down. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Les cartes sont face cachée. %1.</translation>
+    </message>
+    <message>
+        <source>Turned back. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Cartes retournées. %1.</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation type="unfinished">Carte %1</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <comment>%2 is the card&apos;s name</comment>
+        <translation type="unfinished">Carte %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation type="unfinished">Paire trouvée</translation>
+    </message>
+    <message>
+        <source>Pair found: %1</source>
+        <comment>%1 is the card&apos;s name</comment>
+        <translation type="unfinished">Paire trouvée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2 found.%3</source>
+        <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 plays again.</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pair.%1%2</source>
+        <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <comment>after &quot;No pair.&quot;: whose turn it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tap a card to turn them back.</source>
+        <translation type="unfinished"> Cliquez sur une carte pour les retourner.</translation>
+    </message>
+    <message>
+        <source>%1 moves in %2</source>
+        <comment>%2 is a time such as 1:05</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name and pairs found</comment>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw: %1</source>
+        <comment>%1 lists the players&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the names of players in a draw</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done! %1.</source>
+        <comment>%1: the winner, or the moves and time</comment>
+        <translation type="unfinished">Bravo&#xa0;! %1.</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <translation type="unfinished">Nom du joueur %1</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Joueur %1</translation>
+    </message>
+    <message>
+        <source>All (%1)</source>
+        <comment>all the pairs, and how many</comment>
+        <translation type="unfinished">Toutes (%1)</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <comment>%1 is the set&apos;s author</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pair left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pairs left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out: %1</source>
+        <comment>%1 lists the pairs&apos; numbers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <translation type="unfinished">Graine&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. %2.</source>
+        <comment>%2: whose turn it is</comment>
+        <translation type="unfinished">%1 paires distribuées. %2.</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
+        <translation type="unfinished">%1 paires distribuées. Regardez bien chaque carte&#xa0;: elles se retournent face cachée dans %2 s, ou au premier clic.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
+        <comment>%1 is what the page&apos;s address gave as the seed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no translation of the page into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebSound</name>
+    <message>
+        <source>Unable to encode the sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,10 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BitmapErrors</name>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation type="unfinished">Não foi possível abrir o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation type="unfinished">Não foi possível criar o arquivo %1</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmap image is not valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Win32 Error.  Code: %1.\n%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of system resources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no picture to put on the card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG error #%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Metafiles cannot be shown on this platform</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resource %1 not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation type="unfinished">Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Unknown picture file extension (.%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CardCommands</name>
     <message>
         <source>The clipboard holds no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>A área de transferência não contém nenhuma imagem</translation>
     </message>
 </context>
 <context>
@@ -13,12 +72,12 @@
     <message>
         <source>Drop</source>
         <extracomment>Named in Undo: &quot;Undo Drop on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soltar</translation>
     </message>
     <message>
         <source>Drag card</source>
         <extracomment>Named in Undo: &quot;Undo Drag card on card 3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrastar carta</translation>
     </message>
 </context>
 <context>
@@ -26,97 +85,115 @@
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capa</translation>
     </message>
     <message>
         <source>These cards already have a sound, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cartas já têm um som, que o arquivo solto vai substituir: %1.</translation>
     </message>
     <message>
         <source>These cards already have a picture, which the dropped file replaces: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas cartas já têm uma imagem, que o arquivo solto vai substituir: %1.</translation>
     </message>
     <message>
         <source>Only the first %1 of the %2 files fit on the cards from %3 to the last one; the others are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só os primeiros %1 dos %2 arquivos cabem nas cartas de %3 até a última; os outros ficam de fora.</translation>
     </message>
     <message>
         <source>Put the files on the cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar os arquivos nas cartas?</translation>
     </message>
 </context>
 <context>
     <name>CardFontDialog</name>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Preto</translation>
     </message>
     <message>
         <source>Maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>Bordô</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Olive</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-oliva</translation>
     </message>
     <message>
         <source>Navy</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-marinho</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Roxo</translation>
     </message>
     <message>
         <source>Teal</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul-petróleo</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinza</translation>
     </message>
     <message>
         <source>Silver</source>
-        <translation type="unfinished"></translation>
+        <translation>Prata</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Lime</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde-limão</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fúcsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Branco</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>&amp;Color:</source>
+        <translation>&amp;Cor:</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrint</name>
+    <message>
+        <source>No card of the set has a picture to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CardText</name>
+    <message>
+        <source>The text box is empty. Write a blank card?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -124,49 +201,49 @@
     <name>CardUndoApply</name>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 foi alterado fora do editor depois disso; esta etapa não pode mais ser desfeita.</translation>
     </message>
     <message>
         <source>The file %1 was changed outside the editor since; this step can no longer be redone.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 foi alterado fora do editor depois disso; esta etapa não pode mais ser refeita.</translation>
     </message>
     <message>
         <source>Cannot delete file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível excluir o arquivo %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoFiles</name>
     <message>
         <source>Cannot open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo %1.</translation>
     </message>
     <message>
         <source>Cannot read file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo %1.</translation>
     </message>
     <message>
         <source>The kept copy %1 is gone; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia guardada %1 não existe mais; %2 ficou como estava.</translation>
     </message>
     <message>
         <source>The kept copy %1 is damaged; %2 was left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia guardada %1 está danificada; %2 ficou como estava.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo %1.</translation>
     </message>
     <message>
         <source>Cannot write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo %1.</translation>
     </message>
 </context>
 <context>
     <name>CardUndoLog</name>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo %1.</translation>
     </message>
 </context>
 <context>
@@ -174,298 +251,298 @@
     <message>
         <source>%1 on the cover</source>
         <extracomment>%1 is what was done, as &quot;Paste&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 na capa</translation>
     </message>
     <message>
         <source>%1 on card %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na carta %2</translation>
     </message>
     <message>
         <source>Change picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocar imagem</translation>
     </message>
     <message>
         <source>Change sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Trocar som</translation>
     </message>
 </context>
 <context>
     <name>CardUndoStore</name>
     <message>
         <source>Cannot create folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta %1.</translation>
     </message>
     <message>
         <source>Cannot create file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo %1.</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo não encontrado</translation>
     </message>
     <message>
         <source>Invalid filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de arquivo inválido</translation>
     </message>
     <message>
         <source>Too many open files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos abertos demais</translation>
     </message>
     <message>
         <source>File access denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Acesso ao arquivo negado</translation>
     </message>
     <message>
         <source>Read beyond end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitura além do fim do arquivo</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco cheio</translation>
     </message>
     <message>
         <source>I/O error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de E/S %1</translation>
     </message>
 </context>
 <context>
     <name>EOutOfMemory</name>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória insuficiente</translation>
     </message>
 </context>
 <context>
     <name>EditorCommands</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir imagem</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar imagem</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir som</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar texto</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir texto</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar imagem</translation>
     </message>
 </context>
 <context>
     <name>EditorForm</name>
     <message>
         <source>Insert image</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir imagem</translation>
     </message>
     <message>
         <source>Duplicate Imagem</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar imagem</translation>
     </message>
     <message>
         <source>Insert Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir som</translation>
     </message>
     <message>
         <source>Hear Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir som</translation>
     </message>
     <message>
         <source>Insert Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir texto</translation>
     </message>
     <message>
         <source>Choose Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher fonte</translation>
     </message>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto</translation>
     </message>
     <message>
         <source>Salve set</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar conjunto</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;New set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo conjunto...</translation>
     </message>
     <message>
         <source>&amp;Open set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir conjunto...</translation>
     </message>
     <message>
         <source>&amp;Salve set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar conjunto...</translation>
     </message>
     <message>
         <source>&amp;Import set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar conjunto...</translation>
     </message>
     <message>
         <source>&amp;Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propriedades...</translation>
     </message>
     <message>
         <source>Import set from file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto de um arquivo...</translation>
     </message>
     <message>
         <source>Export set as file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar conjunto como arquivo...</translation>
     </message>
     <message>
         <source>Export as web page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como página da web...</translation>
     </message>
     <message>
         <source>Print cards...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cartas...</translation>
     </message>
     <message>
         <source>Recent sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos recentes</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagem</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Som</translation>
     </message>
     <message>
         <source>Hear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gravar...</translation>
     </message>
     <message>
         <source>S&amp;peak text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Falar texto</translation>
     </message>
     <message>
         <source>&amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lar</translation>
     </message>
     <message>
         <source>Paste picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar imagem</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próxima</translation>
     </message>
     <message>
         <source>P&amp;revious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão geral do conjunto</translation>
     </message>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar conjunto</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteúdo</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre ...</translation>
     </message>
 </context>
 <context>
@@ -473,28 +550,28 @@
     <message>
         <source>&amp;Undo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer %1</translation>
     </message>
     <message>
         <source>R&amp;edo</source>
         <extracomment>%1 is the step, as &quot;Paste on card 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer</translation>
     </message>
     <message>
         <source>R&amp;edo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refazer %1</translation>
     </message>
     <message>
         <source>&amp;Record...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gravar...</translation>
     </message>
     <message>
         <source>&amp;Record... (no sound input device)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gravar... (nenhum dispositivo de entrada de som)</translation>
     </message>
 </context>
 <context>
@@ -502,550 +579,733 @@
     <message>
         <source>The %1 %2 was written (%3).</source>
         <extracomment>%1 is the kind of file, as &quot;set file&quot;, %2 its path, %3 its size</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O %1 %2 foi gravado (%3).</translation>
     </message>
 </context>
 <context>
     <name>FileErrorReason</name>
     <message>
         <source>The file may not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há permissão para ler o arquivo.</translation>
     </message>
     <message>
         <source>The file is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo é somente leitura.</translation>
     </message>
     <message>
         <source>The folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta é somente leitura.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco está cheio.</translation>
     </message>
     <message>
         <source>The disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco é somente leitura.</translation>
     </message>
     <message>
         <source>The file is too large for its disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo é grande demais para o seu disco.</translation>
     </message>
     <message>
         <source>A folder has this name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe uma pasta com este nome.</translation>
     </message>
     <message>
         <source>The folder does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta não existe.</translation>
     </message>
 </context>
 <context>
     <name>GameCardView</name>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1 de %2</translation>
     </message>
     <message>
         <source>, face down</source>
-        <translation type="unfinished"></translation>
+        <translation>, virada para baixo</translation>
     </message>
     <message>
         <source>, found</source>
-        <translation type="unfinished"></translation>
+        <translation>, encontrada</translation>
     </message>
     <message>
         <source>, no pair</source>
-        <translation type="unfinished"></translation>
+        <translation>, sem par</translation>
     </message>
 </context>
 <context>
     <name>GameWindow</name>
     <message>
         <source>1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>1 par</translation>
     </message>
     <message>
         <source>%1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pares</translation>
     </message>
     <message>
         <source>Reading the pictures…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo as imagens…</translation>
     </message>
     <message>
         <source>Game status</source>
-        <translation type="unfinished"></translation>
+        <translation>Situação do jogo</translation>
     </message>
     <message>
         <source>&amp;Pairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pares:</translation>
     </message>
     <message>
         <source>Pla&amp;yers:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jogadores:</translation>
     </message>
     <message>
         <source>&amp;New game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo jogo</translation>
     </message>
     <message>
         <source>Flip &amp;animation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animação ao virar</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Som</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>após %1 s</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished"></translation>
+        <translation>no próximo toque</translation>
     </message>
     <message>
         <source>&amp;Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Virar para baixo:</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Show all cards at the start &amp;for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas as cartas no iní&amp;cio por:</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador %1</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do jogador %1</translation>
     </message>
     <message>
         <source>No set is open: open a set to play it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conjunto está aberto: abra um conjunto para jogar.</translation>
     </message>
     <message>
         <source>This set cannot be played: a game needs at least 2 pairs whose two pictures can be read, and this set has %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este conjunto não pode ser jogado: um jogo precisa de pelo menos 2 pares cujas duas imagens possam ser lidas, e este conjunto tem %1.</translation>
     </message>
     <message>
         <source>All (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos (%1)</translation>
     </message>
     <message>
         <source>%1 left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fora do jogo</translation>
     </message>
     <message>
         <source>Left out, a picture missing or unreadable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fora do jogo, por imagem ausente ou ilegível: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Semente: %1</translation>
     </message>
     <message>
         <source>Start this deal again with --seed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repita esta distribuição com --seed %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pares distribuídos. Olhe todas as cartas: elas viram para baixo em %2 s, ou com um toque.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pares distribuídos. %2.</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>As cartas estão viradas para baixo. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished"></translation>
+        <translation>Par encontrado</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Par encontrado: %1</translation>
     </message>
     <message>
         <source>%1. %2 plays again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 joga de novo.</translation>
     </message>
     <message>
         <source>No pair. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não formou par. %1.</translation>
     </message>
     <message>
         <source>No pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não formou par.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"></translation>
+        <translation> Toque em uma carta para virá-las para baixo.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Viradas para baixo. %1.</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Vez de %1</translation>
     </message>
     <message>
         <source>Moves: %1    Pairs found: %2 of %3    Time: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas: %1    Pares encontrados: %2 de %3    Tempo: %4</translation>
     </message>
     <message>
         <source>No set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conjunto</translation>
     </message>
     <message>
         <source>%1 of %2 pairs — %3 — Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 pares — %3 — Tessellor</translation>
     </message>
     <message>
         <source>%1: %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2%3</translation>
     </message>
     <message>
         <source>, plays now</source>
-        <translation type="unfinished"></translation>
+        <translation>, joga agora</translation>
     </message>
     <message>
         <source>Moves: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem venceu: %1</translation>
     </message>
     <message>
         <source>A draw between %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empate entre %1</translation>
     </message>
     <message>
         <source> and </source>
-        <translation type="unfinished"></translation>
+        <translation> e </translation>
     </message>
     <message>
         <source>Well done! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito bem! %1</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Muito bem!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar de novo</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Tessellor Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Tessellor</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Help not found&lt;/h2&gt;&lt;p&gt;The help file %1 is not there.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Ajuda não encontrada&lt;/h2&gt;&lt;p&gt;O arquivo de ajuda %1 não foi encontrado.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>About Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Tessellor</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;The card set editor of the Varnolo memory game: make the cover and the forty cards of a set from pictures, texts and sounds.&lt;/p&gt;&lt;p&gt;Sets are kept in the folder %2.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Tessellor&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;O editor de conjuntos de cartas do jogo da memória Varnolo: monte a capa e as quarenta cartas de um conjunto com imagens, textos e sons.&lt;/p&gt;&lt;p&gt;Os conjuntos ficam guardados na pasta %2.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>The new language is used when Tessellor is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O novo idioma será usado quando o Tessellor for iniciado novamente.</translation>
     </message>
     <message>
         <source>As specified</source>
         <extracomment>The program&apos;s texts as they were first written, untranslated</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textos originais</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum conjunto está aberto</translation>
     </message>
     <message>
         <source>no author</source>
-        <translation type="unfinished"></translation>
+        <translation>sem autor</translation>
     </message>
     <message>
         <source>double set</source>
-        <translation type="unfinished"></translation>
+        <translation>conjunto duplo</translation>
     </message>
     <message>
         <source>paired set</source>
-        <translation type="unfinished"></translation>
+        <translation>conjunto de pares</translation>
     </message>
     <message>
         <source>%1 — %2 — %3 — %4 of %5 pictures, %6 of %5 sounds</source>
+        <translation>%1 — %2 — %3 — %4 de %5 imagens, %6 de %5 sons</translation>
+    </message>
+</context>
+<context>
+    <name>OverviewPainter</name>
+    <message>
+        <source>Deck</source>
+        <translation type="unfinished">Capa</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished">ausente</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished">danificado</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>cannot start decompressing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed drawing is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the picture in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture in %1 is too large (%2 x %3 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The drawing in %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is not stored in base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an embedded picture is of no kind that can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it embeds another drawing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the size of an embedded picture cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its embedded pictures have more than %1 pixels in all</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Jogar conjunto</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Uso: tessellor --play PASTA_DO_CONJUNTO [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
+        <translation type="unfinished">A pasta não existe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewForm</name>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPaintBox</name>
+    <message>
+        <source>(None)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintCardsDialog</name>
+    <message>
+        <source>Print cards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>missing</source>
+        <source>Letter</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>damaged</source>
+        <source> mm</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cutting lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card backs: the cover after each page, for two-sided printing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only cards of playable pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save cards as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintDeck</name>
+    <message>
+        <source>the other card of its pair (%1) has no picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RecordDialog</name>
     <message>
         <source>Record Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar som</translation>
     </message>
     <message>
         <source>No sound input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dispositivo de entrada de som</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Trim silence below</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar o silêncio abaixo de</translation>
     </message>
     <message>
         <source> dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation> dBFS</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir</translation>
     </message>
     <message>
         <source>Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar</translation>
     </message>
     <message>
         <source>Recording stops by itself after %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação para sozinha depois de %1 segundos.</translation>
     </message>
     <message>
         <source>The sound input device offers no usable format.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo de entrada de som não oferece nenhum formato utilizável.</translation>
     </message>
     <message>
         <source>The sound input device could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o dispositivo de entrada de som.</translation>
     </message>
     <message>
         <source>Length: %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração: %1 s</translation>
     </message>
     <message>
         <source>Recording stopped at the %1-second limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação parou no limite de %1 segundos.</translation>
     </message>
     <message>
         <source>The sound input device stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo de entrada de som parou de funcionar.</translation>
     </message>
     <message>
         <source>The recording could not be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível converter a gravação.</translation>
     </message>
     <message>
         <source>The sound could not be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível tocar o som.</translation>
     </message>
     <message>
         <source>(%1 % of full scale)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 % da escala total)</translation>
     </message>
     <message>
         <source> (%1 s after trimming)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s depois do corte)</translation>
     </message>
     <message>
         <source>The take is all below the silence threshold: nothing to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>A gravação inteira está abaixo do limite de silêncio: não há nada para usar.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>%1 dBFS</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBFS</translation>
     </message>
 </context>
 <context>
     <name>SaveProgressView</name>
     <message>
         <source>Saving the card&apos;s sound...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvando o som da carta...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SetArchive</name>
     <message>
         <source>A set named &quot;%1&quot; already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um conjunto chamado &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot write file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não pode ser o nome de um conjunto</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta %1</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot create a temporary folder beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar uma pasta temporária ao lado de %1</translation>
     </message>
 </context>
 <context>
     <name>SetArchiveCommands</name>
     <message>
         <source>Export set as file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar conjunto como arquivo</translation>
     </message>
     <message>
         <source>Import set from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto de um arquivo</translation>
     </message>
     <message>
         <source>Set files (*.tessellor)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de conjunto (*.tessellor)</translation>
     </message>
     <message>
         <source>Zip archive (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo zip (*.zip)</translation>
     </message>
     <message>
         <source>Set files (*.tessellor *.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de conjunto (*.tessellor *.zip)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot name a set.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não pode ser o nome de um conjunto.</translation>
     </message>
     <message>
         <source>A set named &quot;%1&quot; already exists. Name of the imported set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um conjunto chamado &quot;%1&quot;. Nome do conjunto importado:</translation>
     </message>
     <message>
         <source>These entries are not a set&apos;s files and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Estes itens não são arquivos de um conjunto e foram deixados de fora:
+</translation>
     </message>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... e mais %1</translation>
     </message>
     <message>
         <source>set file</source>
         <extracomment>Fills %1 of &quot;The %1 %2 was written (%3).&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>arquivo de conjunto</translation>
     </message>
     <message>
         <source>
 
 These files lead out of the set&apos;s folder or are no plain files, and were left out:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns, e foram deixados de fora:
+</translation>
     </message>
 </context>
 <context>
     <name>SetArchivePack</name>
     <message>
         <source>Cannot write the archive %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo compactado %1</translation>
     </message>
     <message>
         <source>Cannot write the archive %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo compactado %1: %2</translation>
     </message>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot read file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot read the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a pasta %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no card set files</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não contém arquivos de conjunto de cartas</translation>
     </message>
 </context>
 <context>
@@ -1053,62 +1313,69 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>The entry &quot;%1&quot; %2</source>
         <extracomment>%2 says what is wrong with the entry, as &quot;is a symbolic link&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O item &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>The archive is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo compactado está danificado: %1</translation>
     </message>
     <message>
         <source>The archive is damaged at the entry &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo compactado está danificado no item &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>has an absolute path</source>
-        <translation type="unfinished"></translation>
+        <translation>tem um caminho absoluto</translation>
     </message>
     <message>
         <source>leads out of its folder (&quot;..&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>leva para fora da sua pasta (&quot;..&quot;)</translation>
     </message>
     <message>
         <source>has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem nome</translation>
     </message>
     <message>
         <source>is a hard link</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link físico</translation>
     </message>
     <message>
         <source>is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link simbólico</translation>
     </message>
     <message>
         <source>is encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>está criptografado</translation>
     </message>
     <message>
         <source>is a device or another special file</source>
-        <translation type="unfinished"></translation>
+        <translation>é um dispositivo ou outro arquivo especial</translation>
     </message>
     <message>
         <source>makes the archive hold more than %1 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>faz o arquivo compactado ter mais de %1 itens</translation>
     </message>
     <message>
         <source>appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>aparece duas vezes</translation>
     </message>
     <message>
         <source>The archive holds no card set</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo compactado não contém nenhum conjunto de cartas</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 times its size</source>
-        <translation type="unfinished"></translation>
+        <translation>faz o arquivo compactado se expandir para mais de %1 vezes o seu tamanho</translation>
     </message>
     <message>
         <source>makes the archive unpack to more than %1 MB</source>
+        <translation>faz o arquivo compactado se expandir para mais de %1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>SetCards</name>
+    <message>
+        <source>%1 is missing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1117,86 +1384,257 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>1 card</source>
         <extracomment>Fills %1 of the question below; &quot;%1 cards&quot; is for two and more</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartas</translation>
     </message>
     <message>
         <source>Changing the kind of the set changes the picture of %1. The set is then read from its folder again. Change it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar o tipo do conjunto muda a imagem de %1. Depois disso, o conjunto é lido de novo da sua pasta. Mudar o tipo?</translation>
     </message>
 </context>
 <context>
     <name>SetMessages</name>
     <message>
         <source>Nome inválido !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome inválido!</translation>
     </message>
     <message>
         <source>Você deve escolher um nome para o conjunto!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve escolher um nome para o conjunto!</translation>
     </message>
     <message>
         <source>Já existe um conjunto com esse nome! Escolha outro nome.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um conjunto com esse nome! Escolha outro nome.</translation>
     </message>
     <message>
         <source>Erro</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Não foi possível criar o novo conjunto.Verifique se existe espaço em disco ou se o nome do conjunto que você está criando já não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o novo conjunto. Verifique se há espaço em disco ou se já existe um conjunto com o nome que você escolheu.</translation>
     </message>
     <message>
         <source>Você deve escolher um set!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve escolher um conjunto!</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta</translation>
     </message>
     <message>
         <source>Você deve escolher um diretório para importar as imagens !</source>
-        <translation type="unfinished"></translation>
+        <translation>Você deve escolher uma pasta para importar as imagens!</translation>
     </message>
 </context>
 <context>
     <name>SetOverview</name>
     <message>
         <source>Set overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão geral do conjunto</translation>
     </message>
     <message>
         <source>Missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltando: %1</translation>
     </message>
     <message>
         <source>No sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem som</translation>
     </message>
     <message>
         <source>Damaged sound %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Som danificado %1: %2</translation>
     </message>
 </context>
 <context>
     <name>SetScan</name>
     <message>
         <source>O arquivo %1  não existe.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo %1 não existe.</translation>
     </message>
     <message>
         <source>Importando Conjunto</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando conjunto</translation>
     </message>
 </context>
 <context>
     <name>SoundCommands</name>
     <message>
         <source>Open Wave File</source>
+        <translation>Abrir arquivo WAVE</translation>
+    </message>
+</context>
+<context>
+    <name>SoundImportText</name>
+    <message>
+        <source>Unable to read the sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file is not a plain file (a folder, pipe or device)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file has an unusable sample rate or channel count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is longer than 10 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file holds no sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to convert the sound&apos;s sample rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound is in a format that the editor does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpeakDialog</name>
+    <message>
+        <source>Speak text</source>
+        <translation type="unfinished">Falar texto</translation>
+    </message>
+    <message>
+        <source> words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>The speech library could not start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The speech library has no voices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spoken text would be longer than %1 minutes: shorten the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speech synthesis failed: no sound was made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no text to speak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rate must be from %1 to %2 words per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No voice was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TMMWaveOpenDialog</name>
+    <message>
+        <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wave-Files(*.wav)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished">Ouvir</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid WaveFile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished">Parar</translation>
+    </message>
+    <message>
+        <source>Open Wave File</source>
+        <translation type="unfinished">Abrir arquivo WAVE</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenPictureDialog</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pictures (%1)</source>
+        <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1x%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1204,130 +1642,553 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <name>TfPropriedades</name>
     <message>
         <source>Proprierties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriedades</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Double</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmCadastro</name>
     <message>
         <source>New set</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo conjunto</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmConfigurador</name>
     <message>
         <source>Varnolo Memory Game Tessellor</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo da Memória Varnolo Tessellor</translation>
     </message>
     <message>
         <source>Deck</source>
         <extracomment>The cover card, named where the other cards have their number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capa</translation>
     </message>
     <message>
         <source>The set&apos;s folder is no longer there; editing stays off until a set is opened</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do conjunto não existe mais; a edição fica desativada até que um conjunto seja aberto</translation>
     </message>
 </context>
 <context>
     <name>TfrmErroImporta</name>
     <message>
         <source>Import errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros de importação</translation>
     </message>
     <message>
         <source>Import errors :</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros de importação:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TfrmImporta</name>
     <message>
         <source>Open set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir conjunto</translation>
     </message>
     <message>
         <source>Choose a set </source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um conjunto </translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TfrmImportaArqs</name>
     <message>
         <source>Import files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar arquivos</translation>
     </message>
     <message>
         <source>Directory :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta:</translation>
     </message>
     <message>
         <source>&amp;Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar</translation>
     </message>
     <message>
         <source>Author :</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>Import double set</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar conjunto duplo</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Escolha um diretório</source>
+        <translation>Escolha uma pasta</translation>
+    </message>
+</context>
+<context>
+    <name>WaveErrorText</name>
+    <message>
+        <source>Invalid wave file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error reading wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to setup file IO buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error seeking file position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid param passed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save wave file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving was aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveOutErrorText</name>
+    <message>
+        <source>Change to property while device was open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No wave audio playing device found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid DeviceID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid wave format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The actual device can&apos;&apos;t play this format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to close device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to allocate memory for wave header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to start device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error filling wave buffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Specified error number is out of range (unknown error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaveSummary</name>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2.%3 kHz, %4; %5 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stereo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2; %3 KB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebExportCommand</name>
+    <message>
+        <source>Export as web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web pages (*.html *.htm)</source>
+        <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The web page %1 was written (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It plays %1 pairs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds left out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No such folder: %1</source>
+        <translation type="unfinished">A pasta não existe: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the web page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs</source>
+        <comment>the label of the list of pair counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <comment>the label of the list of player counts</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Animation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn back:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on the next tap</source>
+        <translation type="unfinished">no próximo toque</translation>
+    </message>
+    <message>
+        <source>Show all cards at the start for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <comment>what a screen reader calls the board</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs:</source>
+        <comment>before the pairs found so far</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moves:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation type="unfinished">Muito bem!</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation type="unfinished">Jogar de novo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a new game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game under way will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>after %1 s</source>
+        <translation type="unfinished">após %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <comment>a number of seconds</comment>
+        <translation type="unfinished">%1 s</translation>
+    </message>
+    <message>
+        <source>Card %1 of %2</source>
+        <translation type="unfinished">Carta %1 de %2</translation>
+    </message>
+    <message>
+        <source>, face down</source>
+        <comment>after &quot;Card 3 of 12&quot;</comment>
+        <translation type="unfinished">, virada para baixo</translation>
+    </message>
+    <message>
+        <source>, found</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, encontrada</translation>
+    </message>
+    <message>
+        <source>, no pair</source>
+        <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
+        <translation type="unfinished">, sem par</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pairs</source>
+        <comment>pairs found of pairs dealt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished">Vez de %1</translation>
+    </message>
+    <message>
+        <source>The cards are face down. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">As cartas estão viradas para baixo. %1.</translation>
+    </message>
+    <message>
+        <source>Turned back. %1.</source>
+        <comment>%1: whose turn it is</comment>
+        <translation type="unfinished">Viradas para baixo. %1.</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation type="unfinished">Carta %1</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <comment>%2 is the card&apos;s name</comment>
+        <translation type="unfinished">Carta %1: %2</translation>
+    </message>
+    <message>
+        <source>Pair found</source>
+        <translation type="unfinished">Par encontrado</translation>
+    </message>
+    <message>
+        <source>Pair found: %1</source>
+        <comment>%1 is the card&apos;s name</comment>
+        <translation type="unfinished">Par encontrado: %1</translation>
+    </message>
+    <message>
+        <source>%1. %2 found.%3</source>
+        <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 plays again.</source>
+        <comment>%1 is a player&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No pair.%1%2</source>
+        <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1.</source>
+        <comment>after &quot;No pair.&quot;: whose turn it is</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tap a card to turn them back.</source>
+        <translation type="unfinished"> Toque em uma carta para virá-las para baixo.</translation>
+    </message>
+    <message>
+        <source>%1 moves in %2</source>
+        <comment>%2 is a time such as 1:05</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a player&apos;s name and pairs found</comment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Winner: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw: %1</source>
+        <comment>%1 lists the players&apos; names</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the names of players in a draw</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done! %1.</source>
+        <comment>%1: the winner, or the moves and time</comment>
+        <translation type="unfinished">Muito bem! %1.</translation>
+    </message>
+    <message>
+        <source>Name of player %1</source>
+        <translation type="unfinished">Nome do jogador %1</translation>
+    </message>
+    <message>
+        <source>Player %1</source>
+        <translation type="unfinished">Jogador %1</translation>
+    </message>
+    <message>
+        <source>All (%1)</source>
+        <comment>all the pairs, and how many</comment>
+        <translation type="unfinished">Todos (%1)</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <comment>%1 is the set&apos;s author</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pair left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 pairs left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs left out: %1</source>
+        <comment>%1 lists the pairs&apos; numbers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seed: %1</source>
+        <translation type="unfinished">Semente: %1</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. %2.</source>
+        <comment>%2: whose turn it is</comment>
+        <translation type="unfinished">%1 pares distribuídos. %2.</translation>
+    </message>
+    <message>
+        <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
+        <translation type="unfinished">%1 pares distribuídos. Olhe todas as cartas: elas viram para baixo em %2 s, ou com um toque.</translation>
+    </message>
+    <message>
+        <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
+        <comment>%1 is what the page&apos;s address gave as the seed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no translation of the page into %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebSound</name>
+    <message>
+        <source>Unable to encode the sound</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
