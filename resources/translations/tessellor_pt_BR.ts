@@ -5,59 +5,59 @@
     <name>BitmapErrors</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">Não foi possível abrir o arquivo %1</translation>
+        <translation>Não foi possível abrir o arquivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished">Não foi possível criar o arquivo %1</translation>
+        <translation>Não foi possível criar o arquivo %1</translation>
     </message>
     <message>
         <source>Stream read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de leitura do fluxo de dados</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem bitmap não é válida</translation>
     </message>
     <message>
         <source>Win32 Error.  Code: %1.\n%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro do Win32.  Código: %1.\n%2</translation>
     </message>
     <message>
         <source>Out of system resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos do sistema esgotados</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de gravação do fluxo de dados</translation>
     </message>
     <message>
         <source>There is no picture to put on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há nenhuma imagem para colocar na carta</translation>
     </message>
     <message>
         <source>JPEG error #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de JPEG #%1</translation>
     </message>
     <message>
         <source>Invalid icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone inválido</translation>
     </message>
     <message>
         <source>Metafiles cannot be shown on this platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Metarquivos não podem ser mostrados nesta plataforma</translation>
     </message>
     <message>
         <source>Resource %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Recurso %1 não encontrado</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished">Memória insuficiente</translation>
+        <translation>Memória insuficiente</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensão de arquivo de imagem desconhecida (.%1)</translation>
     </message>
 </context>
 <context>
@@ -183,18 +183,18 @@
     <name>CardPrint</name>
     <message>
         <source>No card of the set has a picture to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma carta do conjunto tem imagem para imprimir</translation>
     </message>
 </context>
 <context>
     <name>CardText</name>
     <message>
         <source>The text box is empty. Write a blank card?</source>
-        <translation type="unfinished"></translation>
+        <translation>A caixa de texto está vazia. Deixar a carta em branco?</translation>
     </message>
     <message>
         <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto não cabe na carta e será cortado nas bordas. Colocar o texto mesmo assim?</translation>
     </message>
 </context>
 <context>
@@ -897,201 +897,201 @@
     <name>OverviewPainter</name>
     <message>
         <source>Deck</source>
-        <translation type="unfinished">Capa</translation>
+        <translation>Capa</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished">ausente</translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished">danificado</translation>
+        <translation>danificada</translation>
     </message>
 </context>
 <context>
     <name>PictureReader</name>
     <message>
         <source>cannot start decompressing</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível iniciar a descompactação</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ele tem mais de %1 bytes</translation>
     </message>
     <message>
         <source>the compressed drawing is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>o desenho compactado está danificado</translation>
     </message>
     <message>
         <source>Cannot read the picture in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a imagem em %1: %2</translation>
     </message>
     <message>
         <source>The picture in %1 is too large (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem em %1 é grande demais (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>The drawing in %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O desenho em %1 não pode ser usado: %2</translation>
     </message>
     <message>
         <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>ele faz referência a %1, fora do desenho; só as imagens embutidas nele podem ser mostradas</translation>
     </message>
     <message>
         <source>an embedded picture is not stored in base64</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem embutida não está guardada em base64</translation>
     </message>
     <message>
         <source>an embedded picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem embutida está danificada</translation>
     </message>
     <message>
         <source>it is not well-formed XML (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ele não é um XML bem formado (linha %1: %2)</translation>
     </message>
     <message>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>os seus elementos estão aninhados em mais de %1 níveis</translation>
     </message>
     <message>
         <source>an embedded picture is of no kind that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>uma imagem embutida não é de nenhum tipo que possa ser lido</translation>
     </message>
     <message>
         <source>it embeds another drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>ele tem outro desenho embutido</translation>
     </message>
     <message>
         <source>the size of an embedded picture cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler o tamanho de uma imagem embutida</translation>
     </message>
     <message>
         <source>its embedded pictures have more than %1 pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>as suas imagens embutidas têm mais de %1 pixels no total</translation>
     </message>
 </context>
 <context>
     <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished">Jogar conjunto</translation>
+        <translation>Jogar conjunto</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished">Uso: tessellor --play PASTA_DO_CONJUNTO [--pairs N] [--seed S]</translation>
+        <translation>Uso: tessellor --play PASTA_DO_CONJUNTO [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">A pasta não existe: %1</translation>
+        <translation>A pasta não existe: %1</translation>
     </message>
 </context>
 <context>
     <name>PreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualização</translation>
     </message>
 </context>
 <context>
     <name>PreviewPaintBox</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nenhuma)</translation>
     </message>
 </context>
 <context>
     <name>PrintCardsDialog</name>
     <message>
         <source>Print cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cartas</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta (EUA)</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Cutting lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas de corte</translation>
     </message>
     <message>
         <source>Card backs: the cover after each page, for two-sided printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Versos das cartas: a capa depois de cada página, para impressão frente e verso</translation>
     </message>
     <message>
         <source>All cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as cartas</translation>
     </message>
     <message>
         <source>Only cards of playable pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Só as cartas de pares jogáveis</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel:</translation>
     </message>
     <message>
         <source>Card size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho da carta:</translation>
     </message>
     <message>
         <source>Cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas:</translation>
     </message>
     <message>
         <source>Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como PDF...</translation>
     </message>
     <message>
         <source>Not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não impressas:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhuma)</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar cartas como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>arquivo PDF</translation>
     </message>
 </context>
 <context>
     <name>PrintDeck</name>
     <message>
         <source>the other card of its pair (%1) has no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>a outra carta do seu par (%1) não tem imagem</translation>
     </message>
     <message>
         <source>cover</source>
-        <translation type="unfinished"></translation>
+        <translation>capa</translation>
     </message>
     <message>
         <source>card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carta %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1376,7 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     <name>SetCards</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está faltando</translation>
     </message>
 </context>
 <context>
@@ -1471,93 +1471,93 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     <name>SoundImportText</name>
     <message>
         <source>Unable to read the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo de som</translation>
     </message>
     <message>
         <source>The sound file is not a plain file (a folder, pipe or device)</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de som não é um arquivo comum (é uma pasta, um pipe ou um dispositivo)</translation>
     </message>
     <message>
         <source>The sound file has an unusable sample rate or channel count</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de som tem uma taxa de amostragem ou um número de canais que não pode ser usado</translation>
     </message>
     <message>
         <source>The sound is longer than 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>O som dura mais de 10 minutos</translation>
     </message>
     <message>
         <source>The sound file holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de som não contém nenhum som</translation>
     </message>
     <message>
         <source>Unable to convert the sound&apos;s sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível converter a taxa de amostragem do som</translation>
     </message>
     <message>
         <source>The sound is in a format that the editor does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>O som está em um formato que o editor não lê</translation>
     </message>
 </context>
 <context>
     <name>SpeakDialog</name>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished">Falar texto</translation>
+        <translation>Falar texto</translation>
     </message>
     <message>
         <source> words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation> palavras por minuto</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;elocidade:</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>The speech library could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar a biblioteca de fala: %1</translation>
     </message>
     <message>
         <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca de fala trabalha com %1 Hz; são necessários %2 Hz</translation>
     </message>
     <message>
         <source>The speech library has no voices</source>
-        <translation type="unfinished"></translation>
+        <translation>A biblioteca de fala não tem nenhuma voz</translation>
     </message>
     <message>
         <source>Speech synthesis failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A síntese de fala falhou: %1</translation>
     </message>
     <message>
         <source>The spoken text would be longer than %1 minutes: shorten the text</source>
-        <translation type="unfinished"></translation>
+        <translation>A fala duraria mais de %1 minutos: encurte o texto</translation>
     </message>
     <message>
         <source>Speech synthesis failed: no sound was made</source>
-        <translation type="unfinished"></translation>
+        <translation>A síntese de fala falhou: nenhum som foi gerado</translation>
     </message>
     <message>
         <source>There is no text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há texto para falar</translation>
     </message>
     <message>
         <source>The rate must be from %1 to %2 words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>A velocidade deve ser de %1 a %2 palavras por minuto</translation>
     </message>
     <message>
         <source>No voice was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma voz foi escolhida</translation>
     </message>
     <message>
         <source>Unknown voice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz desconhecida: %1</translation>
     </message>
 </context>
 <context>
@@ -1565,77 +1565,77 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     <message>
         <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Outros sons (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</translation>
     </message>
     <message>
         <source>Wave-Files(*.wav)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos WAVE (*.wav)</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Ouvir</translation>
+        <translation>Ouvir</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvir automaticamente</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Invalid WaveFile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo WAVE inválido...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Parar</translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Open Wave File</source>
-        <translation type="unfinished">Abrir arquivo WAVE</translation>
+        <translation>Abrir arquivo WAVE</translation>
     </message>
 </context>
 <context>
     <name>TOpenPictureDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagens bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>All pictures (%1)</source>
         <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todas as imagens (%1)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualizar</translation>
     </message>
     <message>
         <source> (%1x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1x%2)</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem:</translation>
     </message>
 </context>
 <context>
@@ -1773,423 +1773,423 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo WAVE inválido...</translation>
     </message>
     <message>
         <source>Error reading wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao ler o arquivo WAVE</translation>
     </message>
     <message>
         <source>Unable to open wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo WAVE</translation>
     </message>
     <message>
         <source>Unable to setup file IO buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível preparar o buffer de E/S do arquivo</translation>
     </message>
     <message>
         <source>Error seeking file position</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao buscar a posição no arquivo</translation>
     </message>
     <message>
         <source>Invalid param passed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Parâmetro inválido!</translation>
     </message>
     <message>
         <source>Unable to save wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o arquivo WAVE</translation>
     </message>
     <message>
         <source>Saving was aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>O salvamento foi interrompido</translation>
     </message>
 </context>
 <context>
     <name>WaveOutErrorText</name>
     <message>
         <source>Change to property while device was open</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriedade alterada com o dispositivo aberto</translation>
     </message>
     <message>
         <source>No wave audio playing device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dispositivo de reprodução de som foi encontrado</translation>
     </message>
     <message>
         <source>Invalid DeviceID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador de dispositivo inválido</translation>
     </message>
     <message>
         <source>Invalid wave format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato WAVE inválido</translation>
     </message>
     <message>
         <source>The actual device can&apos;&apos;t play this format</source>
-        <translation type="unfinished"></translation>
+        <translation>O dispositivo atual não consegue tocar este formato</translation>
     </message>
     <message>
         <source>Unable to open device</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o dispositivo</translation>
     </message>
     <message>
         <source>Unable to close device</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível fechar o dispositivo</translation>
     </message>
     <message>
         <source>Unable to allocate memory for wave header</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível alocar memória para o cabeçalho WAVE</translation>
     </message>
     <message>
         <source>Unable to start device</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o dispositivo</translation>
     </message>
     <message>
         <source>Error filling wave buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao preencher o buffer de som</translation>
     </message>
     <message>
         <source>Specified error number is out of range (unknown error)</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de erro indicado está fora do intervalo (erro desconhecido)</translation>
     </message>
 </context>
 <context>
     <name>WaveSummary</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>%1; %2.%3 kHz, %4; %5 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2,%3 kHz, %4; %5 KB</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <source>%1 Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canais</translation>
     </message>
     <message>
         <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3 kHz%4 %5 bits%4 %6</translation>
     </message>
     <message>
         <source>%1; %2; %3 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2; %3 KB</translation>
     </message>
 </context>
 <context>
     <name>WebExportCommand</name>
     <message>
         <source>Export as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como página da web</translation>
     </message>
     <message>
         <source>Web pages (*.html *.htm)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Páginas da web (*.html *.htm)</translation>
     </message>
     <message>
         <source>The web page %1 was written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>A página da web %1 foi gravada (%2).</translation>
     </message>
     <message>
         <source>It plays %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo da página tem %1 pares.</translation>
     </message>
     <message>
         <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares fora do jogo (uma imagem está faltando ou não pode ser lida): %1.</translation>
     </message>
     <message>
         <source>Sounds left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons deixados de fora:</translation>
     </message>
 </context>
 <context>
     <name>WebPage</name>
     <message>
         <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há cartas suficientes para jogar: %1 tem %2 pares jogáveis, e são necessários pelo menos 2</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">A pasta não existe: %1</translation>
+        <translation>A pasta não existe: %1</translation>
     </message>
     <message>
         <source>Cannot write the web page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a página da web %1</translation>
     </message>
     <message>
         <source>Pairs</source>
         <comment>the label of the list of pair counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pares</translation>
     </message>
     <message>
         <source>Players</source>
         <comment>the label of the list of player counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animação</translation>
     </message>
     <message>
         <source>Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Virar para baixo:</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished">no próximo toque</translation>
+        <translation>no próximo toque</translation>
     </message>
     <message>
         <source>Show all cards at the start for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas as cartas no início por:</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Leave full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair da tela cheia</translation>
     </message>
     <message>
         <source>Cards</source>
         <comment>what a screen reader calls the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cartas</translation>
     </message>
     <message>
         <source>Pairs:</source>
         <comment>before the pairs found so far</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pares:</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished">Muito bem!</translation>
+        <translation>Muito bem!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished">Jogar de novo</translation>
+        <translation>Jogar de novo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar um novo jogo?</translation>
     </message>
     <message>
         <source>The game under way will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>O jogo em andamento será perdido.</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar jogando</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished">após %1 s</translation>
+        <translation>após %1 s</translation>
     </message>
     <message>
         <source>%1 s</source>
         <comment>a number of seconds</comment>
-        <translation type="unfinished">%1 s</translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished">Carta %1 de %2</translation>
+        <translation>Carta %1 de %2</translation>
     </message>
     <message>
         <source>, face down</source>
         <comment>after &quot;Card 3 of 12&quot;</comment>
-        <translation type="unfinished">, virada para baixo</translation>
+        <translation>, virada para baixo</translation>
     </message>
     <message>
         <source>, found</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, encontrada</translation>
+        <translation>, encontrada</translation>
     </message>
     <message>
         <source>, no pair</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, sem par</translation>
+        <translation>, sem par</translation>
     </message>
     <message>
         <source>%1 of %2 pairs</source>
         <comment>pairs found of pairs dealt</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 pares</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished">Vez de %1</translation>
+        <translation>Vez de %1</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">As cartas estão viradas para baixo. %1.</translation>
+        <translation>As cartas estão viradas para baixo. %1.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Viradas para baixo. %1.</translation>
+        <translation>Viradas para baixo. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished">Carta %1</translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
         <comment>%2 is the card&apos;s name</comment>
-        <translation type="unfinished">Carta %1: %2</translation>
+        <translation>Carta %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished">Par encontrado</translation>
+        <translation>Par encontrado</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
         <comment>%1 is the card&apos;s name</comment>
-        <translation type="unfinished">Par encontrado: %1</translation>
+        <translation>Par encontrado: %1</translation>
     </message>
     <message>
         <source>%1. %2 found.%3</source>
         <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 encontrados.%3</translation>
     </message>
     <message>
         <source> %1 plays again.</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1 joga de novo.</translation>
     </message>
     <message>
         <source>No pair.%1%2</source>
         <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Não formou par.%1%2</translation>
     </message>
     <message>
         <source> %1.</source>
         <comment>after &quot;No pair.&quot;: whose turn it is</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"> Toque em uma carta para virá-las para baixo.</translation>
+        <translation> Toque em uma carta para virá-las para baixo.</translation>
     </message>
     <message>
         <source>%1 moves in %2</source>
         <comment>%2 is a time such as 1:05</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jogadas em %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a player&apos;s name and pairs found</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem venceu: %1</translation>
     </message>
     <message>
         <source>Draw: %1</source>
         <comment>%1 lists the players&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Empate: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of players in a draw</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Well done! %1.</source>
         <comment>%1: the winner, or the moves and time</comment>
-        <translation type="unfinished">Muito bem! %1.</translation>
+        <translation>Muito bem! %1.</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished">Nome do jogador %1</translation>
+        <translation>Nome do jogador %1</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Jogador %1</translation>
+        <translation>Jogador %1</translation>
     </message>
     <message>
         <source>All (%1)</source>
         <comment>all the pairs, and how many</comment>
-        <translation type="unfinished">Todos (%1)</translation>
+        <translation>Todos (%1)</translation>
     </message>
     <message>
         <source>by %1</source>
         <comment>%1 is the set&apos;s author</comment>
-        <translation type="unfinished"></translation>
+        <translation>por %1</translation>
     </message>
     <message>
         <source>1 pair left out</source>
-        <translation type="unfinished"></translation>
+        <translation>1 par fora do jogo</translation>
     </message>
     <message>
         <source>%1 pairs left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pares fora do jogo</translation>
     </message>
     <message>
         <source>Pairs left out: %1</source>
         <comment>%1 lists the pairs&apos; numbers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pares fora do jogo: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished">Semente: %1</translation>
+        <translation>Semente: %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
         <comment>%2: whose turn it is</comment>
-        <translation type="unfinished">%1 pares distribuídos. %2.</translation>
+        <translation>%1 pares distribuídos. %2.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished">%1 pares distribuídos. Olhe todas as cartas: elas viram para baixo em %2 s, ou com um toque.</translation>
+        <translation>%1 pares distribuídos. Olhe todas as cartas: elas viram para baixo em %2 s, ou com um toque.</translation>
     </message>
     <message>
         <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
         <comment>%1 is what the page&apos;s address gave as the seed</comment>
-        <translation type="unfinished"></translation>
+        <translation>A semente &quot;%1&quot; do endereço não é um número inteiro de 0 a %2, por isso foi distribuído outro jogo: semente %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um código de idioma como pt-BR ou de</translation>
     </message>
     <message>
         <source>There is no translation of the page into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há tradução da página para %1</translation>
     </message>
 </context>
 <context>
     <name>WebSound</name>
     <message>
         <source>Unable to encode the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível codificar o som</translation>
     </message>
 </context>
 </TS>
