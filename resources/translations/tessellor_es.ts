@@ -5,59 +5,59 @@
     <name>BitmapErrors</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">No se puede abrir el archivo %1</translation>
+        <translation>No se puede abrir el archivo %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished">No se puede crear el archivo %1</translation>
+        <translation>No se puede crear el archivo %1</translation>
     </message>
     <message>
         <source>Stream read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el flujo de datos</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de mapa de bits no es válida</translation>
     </message>
     <message>
         <source>Win32 Error.  Code: %1.\n%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de Win32.  Código: %1.\n%2</translation>
     </message>
     <message>
         <source>Out of system resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos del sistema agotados</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir el flujo de datos</translation>
     </message>
     <message>
         <source>There is no picture to put on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen que poner en la carta</translation>
     </message>
     <message>
         <source>JPEG error #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de JPEG #%1</translation>
     </message>
     <message>
         <source>Invalid icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono no válido</translation>
     </message>
     <message>
         <source>Metafiles cannot be shown on this platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Los metarchivos no se pueden mostrar en esta plataforma</translation>
     </message>
     <message>
         <source>Resource %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el recurso %1</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished">Memoria insuficiente</translation>
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensión de archivo de imagen desconocida (.%1)</translation>
     </message>
 </context>
 <context>
@@ -183,18 +183,18 @@
     <name>CardPrint</name>
     <message>
         <source>No card of the set has a picture to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna carta del conjunto tiene una imagen que imprimir</translation>
     </message>
 </context>
 <context>
     <name>CardText</name>
     <message>
         <source>The text box is empty. Write a blank card?</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadro de texto está vacío. ¿Crear una carta en blanco?</translation>
     </message>
     <message>
         <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto no cabe en la carta y se cortará por los bordes. ¿Escribirlo de todos modos?</translation>
     </message>
 </context>
 <context>
@@ -897,201 +897,201 @@
     <name>OverviewPainter</name>
     <message>
         <source>Deck</source>
-        <translation type="unfinished">Mazo</translation>
+        <translation>Mazo</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished">falta</translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished">dañada</translation>
+        <translation>dañada</translation>
     </message>
 </context>
 <context>
     <name>PictureReader</name>
     <message>
         <source>cannot start decompressing</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede empezar a descomprimir</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 bytes</translation>
     </message>
     <message>
         <source>the compressed drawing is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el dibujo comprimido está dañado</translation>
     </message>
     <message>
         <source>Cannot read the picture in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la imagen de %1: %2</translation>
     </message>
     <message>
         <source>The picture in %1 is too large (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de %1 es demasiado grande (%2 x %3 píxeles)</translation>
     </message>
     <message>
         <source>The drawing in %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el dibujo de %1: %2</translation>
     </message>
     <message>
         <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>hace referencia a %1, fuera del dibujo; solo se pueden mostrar las imágenes incrustadas en él</translation>
     </message>
     <message>
         <source>an embedded picture is not stored in base64</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen incrustada no está guardada en base64</translation>
     </message>
     <message>
         <source>an embedded picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen incrustada está dañada</translation>
     </message>
     <message>
         <source>it is not well-formed XML (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un XML bien formado (línea %1: %2)</translation>
     </message>
     <message>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>sus elementos están anidados en más de %1 niveles</translation>
     </message>
     <message>
         <source>an embedded picture is of no kind that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>una imagen incrustada es de un tipo que no se puede leer</translation>
     </message>
     <message>
         <source>it embeds another drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>incrusta otro dibujo</translation>
     </message>
     <message>
         <source>the size of an embedded picture cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el tamaño de una imagen incrustada</translation>
     </message>
     <message>
         <source>its embedded pictures have more than %1 pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>sus imágenes incrustadas tienen más de %1 píxeles en total</translation>
     </message>
 </context>
 <context>
     <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished">Jugar con el conjunto</translation>
+        <translation>Jugar con el conjunto</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished">Uso: tessellor --play CARPETA [--pairs N] [--seed S]</translation>
+        <translation>Uso: tessellor --play CARPETA [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">No existe la carpeta: %1</translation>
+        <translation>No existe la carpeta: %1</translation>
     </message>
 </context>
 <context>
     <name>PreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
 </context>
 <context>
     <name>PreviewPaintBox</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ninguna)</translation>
     </message>
 </context>
 <context>
     <name>PrintCardsDialog</name>
     <message>
         <source>Print cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir cartas</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta (EE. UU.)</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Cutting lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de corte</translation>
     </message>
     <message>
         <source>Card backs: the cover after each page, for two-sided printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reversos de las cartas: la portada después de cada página, para imprimir a doble cara</translation>
     </message>
     <message>
         <source>All cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cartas</translation>
     </message>
     <message>
         <source>Only cards of playable pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las cartas de las parejas jugables</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel:</translation>
     </message>
     <message>
         <source>Card size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de las cartas:</translation>
     </message>
     <message>
         <source>Cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartas:</translation>
     </message>
     <message>
         <source>Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF...</translation>
     </message>
     <message>
         <source>Not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imprimir:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las cartas como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo PDF</translation>
     </message>
 </context>
 <context>
     <name>PrintDeck</name>
     <message>
         <source>the other card of its pair (%1) has no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>la otra carta de su pareja (%1) no tiene imagen</translation>
     </message>
     <message>
         <source>cover</source>
-        <translation type="unfinished"></translation>
+        <translation>portada</translation>
     </message>
     <message>
         <source>card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carta %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1376,7 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     <name>SetCards</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta %1</translation>
     </message>
 </context>
 <context>
@@ -1471,93 +1471,93 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     <name>SoundImportText</name>
     <message>
         <source>Unable to read the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de sonido</translation>
     </message>
     <message>
         <source>The sound file is not a plain file (a folder, pipe or device)</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sonido no es un archivo normal (es una carpeta, una tubería o un dispositivo)</translation>
     </message>
     <message>
         <source>The sound file has an unusable sample rate or channel count</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sonido tiene una frecuencia de muestreo o un número de canales que no se pueden usar</translation>
     </message>
     <message>
         <source>The sound is longer than 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>El sonido dura más de 10 minutos</translation>
     </message>
     <message>
         <source>The sound file holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sonido no contiene ningún sonido</translation>
     </message>
     <message>
         <source>Unable to convert the sound&apos;s sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede convertir la frecuencia de muestreo del sonido</translation>
     </message>
     <message>
         <source>The sound is in a format that the editor does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>El sonido está en un formato que el editor no puede leer</translation>
     </message>
 </context>
 <context>
     <name>SpeakDialog</name>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished">Leer texto en voz alta</translation>
+        <translation>Leer texto en voz alta</translation>
     </message>
     <message>
         <source> words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation> palabras por minuto</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;elocidad:</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>The speech library could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la biblioteca de síntesis de voz: %1</translation>
     </message>
     <message>
         <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de síntesis de voz produce el sonido a %1 Hz; se necesitan %2 Hz</translation>
     </message>
     <message>
         <source>The speech library has no voices</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de síntesis de voz no tiene voces</translation>
     </message>
     <message>
         <source>Speech synthesis failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la síntesis de voz: %1</translation>
     </message>
     <message>
         <source>The spoken text would be longer than %1 minutes: shorten the text</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto leído duraría más de %1 minutos: acorta el texto</translation>
     </message>
     <message>
         <source>Speech synthesis failed: no sound was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la síntesis de voz: no se produjo ningún sonido</translation>
     </message>
     <message>
         <source>There is no text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún texto que leer</translation>
     </message>
     <message>
         <source>The rate must be from %1 to %2 words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>La velocidad debe estar entre %1 y %2 palabras por minuto</translation>
     </message>
     <message>
         <source>No voice was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ninguna voz</translation>
     </message>
     <message>
         <source>Unknown voice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz desconocida: %1</translation>
     </message>
 </context>
 <context>
@@ -1565,77 +1565,77 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     <message>
         <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otros sonidos (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</translation>
     </message>
     <message>
         <source>Wave-Files(*.wav)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos WAVE (*.wav)</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Reproducir</translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Escucha previa</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducción automática</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Invalid WaveFile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo WAVE no válido...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Detener</translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Open Wave File</source>
-        <translation type="unfinished">Abrir archivo WAVE</translation>
+        <translation>Abrir archivo WAVE</translation>
     </message>
 </context>
 <context>
     <name>TOpenPictureDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mapas de bits (*.bmp)</translation>
     </message>
     <message>
         <source>All pictures (%1)</source>
         <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todas las imágenes (%1)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source> (%1x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1x%2)</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen:</translation>
     </message>
 </context>
 <context>
@@ -1773,423 +1773,423 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo WAVE no válido...</translation>
     </message>
     <message>
         <source>Error reading wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al leer el archivo WAVE</translation>
     </message>
     <message>
         <source>Unable to open wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo WAVE</translation>
     </message>
     <message>
         <source>Unable to setup file IO buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede preparar el búfer de E/S del archivo</translation>
     </message>
     <message>
         <source>Error seeking file position</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al buscar la posición en el archivo</translation>
     </message>
     <message>
         <source>Invalid param passed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Se ha pasado un parámetro no válido!</translation>
     </message>
     <message>
         <source>Unable to save wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo WAVE</translation>
     </message>
     <message>
         <source>Saving was aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Se interrumpió el guardado</translation>
     </message>
 </context>
 <context>
     <name>WaveOutErrorText</name>
     <message>
         <source>Change to property while device was open</source>
-        <translation type="unfinished"></translation>
+        <translation>Se cambió una propiedad mientras el dispositivo estaba abierto</translation>
     </message>
     <message>
         <source>No wave audio playing device found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún dispositivo de reproducción de sonido</translation>
     </message>
     <message>
         <source>Invalid DeviceID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador de dispositivo (DeviceID) no válido</translation>
     </message>
     <message>
         <source>Invalid wave format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato WAVE no válido</translation>
     </message>
     <message>
         <source>The actual device can&apos;&apos;t play this format</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo actual no puede reproducir este formato</translation>
     </message>
     <message>
         <source>Unable to open device</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el dispositivo</translation>
     </message>
     <message>
         <source>Unable to close device</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cerrar el dispositivo</translation>
     </message>
     <message>
         <source>Unable to allocate memory for wave header</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reservar memoria para la cabecera WAVE</translation>
     </message>
     <message>
         <source>Unable to start device</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar el dispositivo</translation>
     </message>
     <message>
         <source>Error filling wave buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al llenar el búfer de sonido</translation>
     </message>
     <message>
         <source>Specified error number is out of range (unknown error)</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de error indicado está fuera de rango (error desconocido)</translation>
     </message>
 </context>
 <context>
     <name>WaveSummary</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>%1; %2.%3 kHz, %4; %5 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2.%3 kHz, %4; %5 KB</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Estéreo</translation>
     </message>
     <message>
         <source>%1 Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3 kHz%4 %5 bits%4 %6</translation>
     </message>
     <message>
         <source>%1; %2; %3 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2; %3 KB</translation>
     </message>
 </context>
 <context>
     <name>WebExportCommand</name>
     <message>
         <source>Export as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como página web</translation>
     </message>
     <message>
         <source>Web pages (*.html *.htm)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web (*.html *.htm)</translation>
     </message>
     <message>
         <source>The web page %1 was written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado la página web %1 (%2).</translation>
     </message>
     <message>
         <source>It plays %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se juega con %1 parejas.</translation>
     </message>
     <message>
         <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parejas fuera del juego (falta una imagen o no se puede leer): %1.</translation>
     </message>
     <message>
         <source>Sounds left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonidos que se han dejado fuera:</translation>
     </message>
 </context>
 <context>
     <name>WebPage</name>
     <message>
         <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cartas suficientes para jugar: %1 tiene %2 parejas jugables y se necesitan al menos 2</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">No existe la carpeta: %1</translation>
+        <translation>No existe la carpeta: %1</translation>
     </message>
     <message>
         <source>Cannot write the web page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir la página web %1</translation>
     </message>
     <message>
         <source>Pairs</source>
         <comment>the label of the list of pair counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parejas</translation>
     </message>
     <message>
         <source>Players</source>
         <comment>the label of the list of player counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animación</translation>
     </message>
     <message>
         <source>Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver boca abajo:</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished">al tocar de nuevo</translation>
+        <translation>al tocar de nuevo</translation>
     </message>
     <message>
         <source>Show all cards at the start for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todas las cartas al empezar durante:</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Leave full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de pantalla completa</translation>
     </message>
     <message>
         <source>Cards</source>
         <comment>what a screen reader calls the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cartas</translation>
     </message>
     <message>
         <source>Pairs:</source>
         <comment>before the pairs found so far</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parejas:</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished">¡Muy bien!</translation>
+        <translation>¡Muy bien!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished">Jugar otra vez</translation>
+        <translation>Jugar otra vez</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Empezar una nueva partida?</translation>
     </message>
     <message>
         <source>The game under way will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perderá la partida en curso.</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir jugando</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished">a los %1 s</translation>
+        <translation>a los %1 s</translation>
     </message>
     <message>
         <source>%1 s</source>
         <comment>a number of seconds</comment>
-        <translation type="unfinished">%1 s</translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished">Carta %1 de %2</translation>
+        <translation>Carta %1 de %2</translation>
     </message>
     <message>
         <source>, face down</source>
         <comment>after &quot;Card 3 of 12&quot;</comment>
-        <translation type="unfinished">, boca abajo</translation>
+        <translation>, boca abajo</translation>
     </message>
     <message>
         <source>, found</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, encontrada</translation>
+        <translation>, encontrada</translation>
     </message>
     <message>
         <source>, no pair</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, sin pareja</translation>
+        <translation>, sin pareja</translation>
     </message>
     <message>
         <source>%1 of %2 pairs</source>
         <comment>pairs found of pairs dealt</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 parejas</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished">Turno de %1</translation>
+        <translation>Turno de %1</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Las cartas están boca abajo. %1.</translation>
+        <translation>Las cartas están boca abajo. %1.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">De nuevo boca abajo. %1.</translation>
+        <translation>De nuevo boca abajo. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished">Carta %1</translation>
+        <translation>Carta %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
         <comment>%2 is the card&apos;s name</comment>
-        <translation type="unfinished">Carta %1: %2</translation>
+        <translation>Carta %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished">Pareja encontrada</translation>
+        <translation>Pareja encontrada</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
         <comment>%1 is the card&apos;s name</comment>
-        <translation type="unfinished">Pareja encontrada: %1</translation>
+        <translation>Pareja encontrada: %1</translation>
     </message>
     <message>
         <source>%1. %2 found.%3</source>
         <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 encontradas.%3</translation>
     </message>
     <message>
         <source> %1 plays again.</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1 vuelve a jugar.</translation>
     </message>
     <message>
         <source>No pair.%1%2</source>
         <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>No es pareja.%1%2</translation>
     </message>
     <message>
         <source> %1.</source>
         <comment>after &quot;No pair.&quot;: whose turn it is</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"> Toca una carta para ponerlas boca abajo.</translation>
+        <translation> Toca una carta para ponerlas boca abajo.</translation>
     </message>
     <message>
         <source>%1 moves in %2</source>
         <comment>%2 is a time such as 1:05</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jugadas en %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a player&apos;s name and pairs found</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gana: %1</translation>
     </message>
     <message>
         <source>Draw: %1</source>
         <comment>%1 lists the players&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Empate: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of players in a draw</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Well done! %1.</source>
         <comment>%1: the winner, or the moves and time</comment>
-        <translation type="unfinished">¡Muy bien! %1.</translation>
+        <translation>¡Muy bien! %1.</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished">Nombre del jugador %1</translation>
+        <translation>Nombre del jugador %1</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Jugador %1</translation>
+        <translation>Jugador %1</translation>
     </message>
     <message>
         <source>All (%1)</source>
         <comment>all the pairs, and how many</comment>
-        <translation type="unfinished">Todas (%1)</translation>
+        <translation>Todas (%1)</translation>
     </message>
     <message>
         <source>by %1</source>
         <comment>%1 is the set&apos;s author</comment>
-        <translation type="unfinished"></translation>
+        <translation>de %1</translation>
     </message>
     <message>
         <source>1 pair left out</source>
-        <translation type="unfinished"></translation>
+        <translation>1 pareja fuera del juego</translation>
     </message>
     <message>
         <source>%1 pairs left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parejas fuera del juego</translation>
     </message>
     <message>
         <source>Pairs left out: %1</source>
         <comment>%1 lists the pairs&apos; numbers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Parejas fuera del juego: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished">Semilla: %1</translation>
+        <translation>Semilla: %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
         <comment>%2: whose turn it is</comment>
-        <translation type="unfinished">%1 parejas repartidas. %2.</translation>
+        <translation>%1 parejas repartidas. %2.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished">%1 parejas repartidas. Mira bien todas las cartas: se pondrán boca abajo dentro de %2 s, o al tocar.</translation>
+        <translation>%1 parejas repartidas. Mira bien todas las cartas: se pondrán boca abajo dentro de %2 s, o al tocar.</translation>
     </message>
     <message>
         <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
         <comment>%1 is what the page&apos;s address gave as the seed</comment>
-        <translation type="unfinished"></translation>
+        <translation>La semilla de la dirección, &quot;%1&quot;, no es un número entero de 0 a %2, así que se ha repartido otra partida: semilla %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un código de idioma como pt-BR o de</translation>
     </message>
     <message>
         <source>There is no translation of the page into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay traducción de la página a %1</translation>
     </message>
 </context>
 <context>
     <name>WebSound</name>
     <message>
         <source>Unable to encode the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede codificar el sonido</translation>
     </message>
 </context>
 </TS>
