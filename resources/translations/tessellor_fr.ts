@@ -5,59 +5,59 @@
     <name>BitmapErrors</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le fichier %1</translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished">Impossible de créer le fichier %1</translation>
+        <translation>Impossible de créer le fichier %1</translation>
     </message>
     <message>
         <source>Stream read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du flux</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Win32 Error.  Code: %1.\n%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur Win32. Code&#xa0;: %1.\n%2</translation>
     </message>
     <message>
         <source>Out of system resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressources système insuffisantes</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture du flux</translation>
     </message>
     <message>
         <source>There is no picture to put on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucune image à placer sur la carte</translation>
     </message>
     <message>
         <source>JPEG error #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur JPEG n° %1</translation>
     </message>
     <message>
         <source>Invalid icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône non valide</translation>
     </message>
     <message>
         <source>Metafiles cannot be shown on this platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Les métafichiers ne peuvent pas être affichés sur cette plateforme</translation>
     </message>
     <message>
         <source>Resource %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource %1 introuvable</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished">Mémoire insuffisante</translation>
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension de fichier d&apos;image inconnue (.%1)</translation>
     </message>
 </context>
 <context>
@@ -183,18 +183,18 @@
     <name>CardPrint</name>
     <message>
         <source>No card of the set has a picture to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte du jeu n&apos;a d&apos;image à imprimer</translation>
     </message>
 </context>
 <context>
     <name>CardText</name>
     <message>
         <source>The text box is empty. Write a blank card?</source>
-        <translation type="unfinished"></translation>
+        <translation>La zone de texte est vide. Écrire une carte vierge&#xa0;?</translation>
     </message>
     <message>
         <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte ne tient pas sur la carte et sera coupé sur ses bords. L&apos;écrire quand même&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -897,201 +897,201 @@
     <name>OverviewPainter</name>
     <message>
         <source>Deck</source>
-        <translation type="unfinished">Paquet</translation>
+        <translation>Paquet</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished">manquante</translation>
+        <translation>manquante</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished">endommagée</translation>
+        <translation>endommagée</translation>
     </message>
 </context>
 <context>
     <name>PictureReader</name>
     <message>
         <source>cannot start decompressing</source>
-        <translation type="unfinished"></translation>
+        <translation>la décompression ne peut pas démarrer</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 octets</translation>
     </message>
     <message>
         <source>the compressed drawing is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>le dessin compressé est endommagé</translation>
     </message>
     <message>
         <source>Cannot read the picture in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The picture in %1 is too large (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image de %1 est trop grande (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>The drawing in %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dessin de %1 est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>il renvoie à %1, hors du dessin&#xa0;; seules les images intégrées au dessin peuvent être affichées</translation>
     </message>
     <message>
         <source>an embedded picture is not stored in base64</source>
-        <translation type="unfinished"></translation>
+        <translation>une image intégrée n&apos;est pas enregistrée en base64</translation>
     </message>
     <message>
         <source>an embedded picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>une image intégrée est endommagée</translation>
     </message>
     <message>
         <source>it is not well-formed XML (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
     </message>
     <message>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <source>an embedded picture is of no kind that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>une image intégrée est d&apos;un type illisible</translation>
     </message>
     <message>
         <source>it embeds another drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>il intègre un autre dessin</translation>
     </message>
     <message>
         <source>the size of an embedded picture cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille d&apos;une image intégrée est illisible</translation>
     </message>
     <message>
         <source>its embedded pictures have more than %1 pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>ses images intégrées comptent plus de %1 pixels en tout</translation>
     </message>
 </context>
 <context>
     <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished">Jouer avec le jeu</translation>
+        <translation>Jouer avec le jeu</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished">Utilisation&#xa0;: tessellor --play DOSSIER_DU_JEU [--pairs N] [--seed S]</translation>
+        <translation>Utilisation&#xa0;: tessellor --play DOSSIER_DU_JEU [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">Dossier introuvable&#xa0;: %1</translation>
+        <translation>Dossier introuvable&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>PreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
 </context>
 <context>
     <name>PreviewPaintBox</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Aucune)</translation>
     </message>
 </context>
 <context>
     <name>PrintCardsDialog</name>
     <message>
         <source>Print cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les cartes</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre US</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Cutting lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Traits de coupe</translation>
     </message>
     <message>
         <source>Card backs: the cover after each page, for two-sided printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos des cartes&#xa0;: la couverture après chaque page, pour l&apos;impression recto verso</translation>
     </message>
     <message>
         <source>All cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les cartes</translation>
     </message>
     <message>
         <source>Only cards of playable pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les cartes des paires jouables</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier&#xa0;:</translation>
     </message>
     <message>
         <source>Card size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des cartes&#xa0;:</translation>
     </message>
     <message>
         <source>Cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartes&#xa0;:</translation>
     </message>
     <message>
         <source>Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF...</translation>
     </message>
     <message>
         <source>Not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non imprimées&#xa0;:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les cartes en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier PDF</translation>
     </message>
 </context>
 <context>
     <name>PrintDeck</name>
     <message>
         <source>the other card of its pair (%1) has no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;autre carte de sa paire (%1) n&apos;a pas d&apos;image</translation>
     </message>
     <message>
         <source>cover</source>
-        <translation type="unfinished"></translation>
+        <translation>couverture</translation>
     </message>
     <message>
         <source>card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>carte %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1376,7 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     <name>SetCards</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable</translation>
     </message>
 </context>
 <context>
@@ -1471,93 +1471,93 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     <name>SoundImportText</name>
     <message>
         <source>Unable to read the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier son</translation>
     </message>
     <message>
         <source>The sound file is not a plain file (a folder, pipe or device)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier son n&apos;est pas un fichier ordinaire (c&apos;est un dossier, un tube ou un périphérique)</translation>
     </message>
     <message>
         <source>The sound file has an unusable sample rate or channel count</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier son a une fréquence d&apos;échantillonnage ou un nombre de canaux inutilisable</translation>
     </message>
     <message>
         <source>The sound is longer than 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son dure plus de 10 minutes</translation>
     </message>
     <message>
         <source>The sound file holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier son ne contient aucun son</translation>
     </message>
     <message>
         <source>Unable to convert the sound&apos;s sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de convertir la fréquence d&apos;échantillonnage du son</translation>
     </message>
     <message>
         <source>The sound is in a format that the editor does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son est dans un format que l&apos;éditeur ne sait pas lire</translation>
     </message>
 </context>
 <context>
     <name>SpeakDialog</name>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished">Synthèse vocale</translation>
+        <translation>Prononcer le texte</translation>
     </message>
     <message>
         <source> words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation> mots par minute</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voix&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vi&amp;tesse&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>The speech library could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de synthèse vocale n&apos;a pas pu démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de synthèse vocale produit du son à %1 Hz&#xa0;; il faut %2 Hz</translation>
     </message>
     <message>
         <source>The speech library has no voices</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque de synthèse vocale n&apos;a aucune voix</translation>
     </message>
     <message>
         <source>Speech synthesis failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La synthèse vocale a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <source>The spoken text would be longer than %1 minutes: shorten the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte prononcé durerait plus de %1 minutes&#xa0;: raccourcissez le texte</translation>
     </message>
     <message>
         <source>Speech synthesis failed: no sound was made</source>
-        <translation type="unfinished"></translation>
+        <translation>La synthèse vocale a échoué&#xa0;: aucun son n&apos;a été produit</translation>
     </message>
     <message>
         <source>There is no text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a aucun texte à prononcer</translation>
     </message>
     <message>
         <source>The rate must be from %1 to %2 words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>La vitesse doit être comprise entre %1 et %2 mots par minute</translation>
     </message>
     <message>
         <source>No voice was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune voix n&apos;a été choisie</translation>
     </message>
     <message>
         <source>Unknown voice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix inconnue&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1565,77 +1565,77 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     <message>
         <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autres sons (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</translation>
     </message>
     <message>
         <source>Wave-Files(*.wav)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers WAV (*.wav)</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format&#xa0;:</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Écouter</translation>
+        <translation>Écouter</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture automatique</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Invalid WaveFile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier WAV non valide...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Arrêter</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Open Wave File</source>
-        <translation type="unfinished">Ouvrir un fichier WAV</translation>
+        <translation>Ouvrir un fichier WAV</translation>
     </message>
 </context>
 <context>
     <name>TOpenPictureDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images bitmap (*.bmp)</translation>
     </message>
     <message>
         <source>All pictures (%1)</source>
         <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les images (%1)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source> (%1x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1x%2)</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1773,423 +1773,423 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier WAV non valide...</translation>
     </message>
     <message>
         <source>Error reading wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du fichier WAV</translation>
     </message>
     <message>
         <source>Unable to open wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier WAV</translation>
     </message>
     <message>
         <source>Unable to setup file IO buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de préparer le tampon d&apos;entrée/sortie du fichier</translation>
     </message>
     <message>
         <source>Error seeking file position</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de positionnement dans le fichier</translation>
     </message>
     <message>
         <source>Invalid param passed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre non valide&#xa0;!</translation>
     </message>
     <message>
         <source>Unable to save wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le fichier WAV</translation>
     </message>
     <message>
         <source>Saving was aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement a été interrompu</translation>
     </message>
 </context>
 <context>
     <name>WaveOutErrorText</name>
     <message>
         <source>Change to property while device was open</source>
-        <translation type="unfinished"></translation>
+        <translation>Propriété modifiée alors que le périphérique était ouvert</translation>
     </message>
     <message>
         <source>No wave audio playing device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique de lecture audio trouvé</translation>
     </message>
     <message>
         <source>Invalid DeviceID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant de périphérique non valide</translation>
     </message>
     <message>
         <source>Invalid wave format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format audio non valide</translation>
     </message>
     <message>
         <source>The actual device can&apos;&apos;t play this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique actuel ne peut pas lire ce format</translation>
     </message>
     <message>
         <source>Unable to open device</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le périphérique</translation>
     </message>
     <message>
         <source>Unable to close device</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de fermer le périphérique</translation>
     </message>
     <message>
         <source>Unable to allocate memory for wave header</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;allouer la mémoire de l&apos;en-tête audio</translation>
     </message>
     <message>
         <source>Unable to start device</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer le périphérique</translation>
     </message>
     <message>
         <source>Error filling wave buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du remplissage du tampon audio</translation>
     </message>
     <message>
         <source>Specified error number is out of range (unknown error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro d&apos;erreur indiqué est hors limites (erreur inconnue)</translation>
     </message>
 </context>
 <context>
     <name>WaveSummary</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>%1; %2.%3 kHz, %4; %5 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2,%3 kHz, %4&#xa0;; %5 Ko</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stéréo</translation>
     </message>
     <message>
         <source>%1 Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux</translation>
     </message>
     <message>
         <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3 kHz%4 %5 bits%4 %6</translation>
     </message>
     <message>
         <source>%1; %2; %3 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2&#xa0;; %3 Ko</translation>
     </message>
 </context>
 <context>
     <name>WebExportCommand</name>
     <message>
         <source>Export as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en page web</translation>
     </message>
     <message>
         <source>Web pages (*.html *.htm)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pages web (*.html *.htm)</translation>
     </message>
     <message>
         <source>The web page %1 was written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La page web %1 a été écrite (%2).</translation>
     </message>
     <message>
         <source>It plays %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle se joue avec %1 paires.</translation>
     </message>
     <message>
         <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paires hors jeu (une image manque ou est illisible)&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Sounds left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons laissés de côté&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>WebPage</name>
     <message>
         <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez de cartes pour jouer&#xa0;: %1 a %2 paires jouables, il en faut au moins 2</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">Dossier introuvable&#xa0;: %1</translation>
+        <translation>Dossier introuvable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot write the web page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la page web %1</translation>
     </message>
     <message>
         <source>Pairs</source>
         <comment>the label of the list of pair counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paires</translation>
     </message>
     <message>
         <source>Players</source>
         <comment>the label of the list of player counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Retourner&#xa0;:</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished">au clic suivant</translation>
+        <translation>au clic suivant</translation>
     </message>
     <message>
         <source>Show all cards at the start for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer toutes les cartes au début pendant&#xa0;:</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Leave full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le plein écran</translation>
     </message>
     <message>
         <source>Cards</source>
         <comment>what a screen reader calls the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cartes</translation>
     </message>
     <message>
         <source>Pairs:</source>
         <comment>before the pairs found so far</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paires&#xa0;:</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coups&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished">Bravo&#xa0;!</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished">Rejouer</translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>The game under way will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie en cours sera perdue.</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer à jouer</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished">après %1 s</translation>
+        <translation>après %1 s</translation>
     </message>
     <message>
         <source>%1 s</source>
         <comment>a number of seconds</comment>
-        <translation type="unfinished">%1 s</translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished">Carte %1 sur %2</translation>
+        <translation>Carte %1 sur %2</translation>
     </message>
     <message>
         <source>, face down</source>
         <comment>after &quot;Card 3 of 12&quot;</comment>
-        <translation type="unfinished">, face cachée</translation>
+        <translation>, face cachée</translation>
     </message>
     <message>
         <source>, found</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, trouvée</translation>
+        <translation>, trouvée</translation>
     </message>
     <message>
         <source>, no pair</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, pas de paire</translation>
+        <translation>, pas de paire</translation>
     </message>
     <message>
         <source>%1 of %2 pairs</source>
         <comment>pairs found of pairs dealt</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 paires</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished">Au tour de %1</translation>
+        <translation>Au tour de %1</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Les cartes sont face cachée. %1.</translation>
+        <translation>Les cartes sont face cachée. %1.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Cartes retournées. %1.</translation>
+        <translation>Cartes retournées. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished">Carte %1</translation>
+        <translation>Carte %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
         <comment>%2 is the card&apos;s name</comment>
-        <translation type="unfinished">Carte %1&#xa0;: %2</translation>
+        <translation>Carte %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished">Paire trouvée</translation>
+        <translation>Paire trouvée</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
         <comment>%1 is the card&apos;s name</comment>
-        <translation type="unfinished">Paire trouvée&#xa0;: %1</translation>
+        <translation>Paire trouvée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1. %2 found.%3</source>
         <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Trouvées&#xa0;: %2.%3</translation>
     </message>
     <message>
         <source> %1 plays again.</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1 rejoue.</translation>
     </message>
     <message>
         <source>No pair.%1%2</source>
         <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de paire.%1%2</translation>
     </message>
     <message>
         <source> %1.</source>
         <comment>after &quot;No pair.&quot;: whose turn it is</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"> Cliquez sur une carte pour les retourner.</translation>
+        <translation> Cliquez sur une carte pour les retourner.</translation>
     </message>
     <message>
         <source>%1 moves in %2</source>
         <comment>%2 is a time such as 1:05</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 coups en %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a player&apos;s name and pairs found</comment>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vainqueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Draw: %1</source>
         <comment>%1 lists the players&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Égalité&#xa0;: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of players in a draw</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Well done! %1.</source>
         <comment>%1: the winner, or the moves and time</comment>
-        <translation type="unfinished">Bravo&#xa0;! %1.</translation>
+        <translation>Bravo&#xa0;! %1.</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished">Nom du joueur %1</translation>
+        <translation>Nom du joueur %1</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Joueur %1</translation>
+        <translation>Joueur %1</translation>
     </message>
     <message>
         <source>All (%1)</source>
         <comment>all the pairs, and how many</comment>
-        <translation type="unfinished">Toutes (%1)</translation>
+        <translation>Toutes (%1)</translation>
     </message>
     <message>
         <source>by %1</source>
         <comment>%1 is the set&apos;s author</comment>
-        <translation type="unfinished"></translation>
+        <translation>par %1</translation>
     </message>
     <message>
         <source>1 pair left out</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paire hors jeu</translation>
     </message>
     <message>
         <source>%1 pairs left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 paires hors jeu</translation>
     </message>
     <message>
         <source>Pairs left out: %1</source>
         <comment>%1 lists the pairs&apos; numbers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paires hors jeu&#xa0;: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished">Graine&#xa0;: %1</translation>
+        <translation>Graine&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
         <comment>%2: whose turn it is</comment>
-        <translation type="unfinished">%1 paires distribuées. %2.</translation>
+        <translation>%1 paires distribuées. %2.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished">%1 paires distribuées. Regardez bien chaque carte&#xa0;: elles se retournent face cachée dans %2 s, ou au premier clic.</translation>
+        <translation>%1 paires distribuées. Regardez bien chaque carte&#xa0;: elles se retournent face cachée dans %2 s, ou au premier clic.</translation>
     </message>
     <message>
         <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
         <comment>%1 is what the page&apos;s address gave as the seed</comment>
-        <translation type="unfinished"></translation>
+        <translation>La graine «&#xa0;%1&#xa0;» donnée dans l&apos;adresse n&apos;est pas un nombre entier de 0 à %2&#xa0;; une autre partie a donc été distribuée&#xa0;: graine %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un code de langue comme pt-BR ou de</translation>
     </message>
     <message>
         <source>There is no translation of the page into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe pas de traduction de la page pour la langue %1</translation>
     </message>
 </context>
 <context>
     <name>WebSound</name>
     <message>
         <source>Unable to encode the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;encoder le son</translation>
     </message>
 </context>
 </TS>
