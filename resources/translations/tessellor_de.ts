@@ -1590,7 +1590,7 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     </message>
     <message>
         <source>Auto Play</source>
-        <translation>Automatisch abspielen</translation>
+        <translation>Autoplay</translation>
     </message>
     <message>
         <source>Error</source>
