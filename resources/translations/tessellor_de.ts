@@ -5,59 +5,59 @@
     <name>BitmapErrors</name>
     <message>
         <source>Cannot open file %1</source>
-        <translation type="unfinished">Die Datei %1 kann nicht geöffnet werden</translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Cannot create file %1</source>
-        <translation type="unfinished">Die Datei %1 kann nicht angelegt werden</translation>
+        <translation>Die Datei %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Stream read error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen des Datenstroms</translation>
     </message>
     <message>
         <source>Bitmap image is not valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bitmap-Grafik ist ungültig</translation>
     </message>
     <message>
         <source>Win32 Error.  Code: %1.\n%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Win32-Fehler.  Code: %1.\n%2</translation>
     </message>
     <message>
         <source>Out of system resources</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Systemressourcen</translation>
     </message>
     <message>
         <source>Stream write error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben des Datenstroms</translation>
     </message>
     <message>
         <source>There is no picture to put on the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Bild vorhanden, das auf die Karte gelegt werden kann</translation>
     </message>
     <message>
         <source>JPEG error #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Fehler Nr. %1</translation>
     </message>
     <message>
         <source>Invalid icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Symbol</translation>
     </message>
     <message>
         <source>Metafiles cannot be shown on this platform</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadateien können auf diesem System nicht angezeigt werden</translation>
     </message>
     <message>
         <source>Resource %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ressource %1 nicht gefunden</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished">Nicht genügend Arbeitsspeicher</translation>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
         <source>Unknown picture file extension (.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Dateiendung für Bilder (.%1)</translation>
     </message>
 </context>
 <context>
@@ -183,18 +183,18 @@
     <name>CardPrint</name>
     <message>
         <source>No card of the set has a picture to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Karte des Kartensatzes hat ein Bild, das gedruckt werden kann</translation>
     </message>
 </context>
 <context>
     <name>CardText</name>
     <message>
         <source>The text box is empty. Write a blank card?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Textfeld ist leer. Eine leere Karte anlegen?</translation>
     </message>
     <message>
         <source>The text does not fit on the card and will be cut off at its edges. Write it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text passt nicht auf die Karte und wird an den Rändern abgeschnitten. Trotzdem auf die Karte schreiben?</translation>
     </message>
 </context>
 <context>
@@ -897,201 +897,201 @@
     <name>OverviewPainter</name>
     <message>
         <source>Deck</source>
-        <translation type="unfinished">Deckblatt</translation>
+        <translation>Deckblatt</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished">fehlt</translation>
+        <translation>fehlt</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished">beschädigt</translation>
+        <translation>beschädigt</translation>
     </message>
 </context>
 <context>
     <name>PictureReader</name>
     <message>
         <source>cannot start decompressing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Entpacken kann nicht beginnen</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält mehr als %1 Bytes</translation>
     </message>
     <message>
         <source>the compressed drawing is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die komprimierte Zeichnung ist beschädigt</translation>
     </message>
     <message>
         <source>Cannot read the picture in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>The picture in %1 is too large (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild in %1 ist zu groß (%2 x %3 Pixel)</translation>
     </message>
     <message>
         <source>The drawing in %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeichnung in %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
         <source>it refers to %1, outside the drawing; only pictures embedded in it can be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>sie verweist auf %1, außerhalb der Zeichnung; nur darin eingebettete Bilder können angezeigt werden</translation>
     </message>
     <message>
         <source>an embedded picture is not stored in base64</source>
-        <translation type="unfinished"></translation>
+        <translation>ein eingebettetes Bild ist nicht in Base64 gespeichert</translation>
     </message>
     <message>
         <source>an embedded picture is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>ein eingebettetes Bild ist beschädigt</translation>
     </message>
     <message>
         <source>it is not well-formed XML (line %1: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
     </message>
     <message>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>an embedded picture is of no kind that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>ein eingebettetes Bild hat kein lesbares Format</translation>
     </message>
     <message>
         <source>it embeds another drawing</source>
-        <translation type="unfinished"></translation>
+        <translation>sie bettet eine andere Zeichnung ein</translation>
     </message>
     <message>
         <source>the size of an embedded picture cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größe eines eingebetteten Bildes kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>its embedded pictures have more than %1 pixels in all</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre eingebetteten Bilder haben zusammen mehr als %1 Pixel</translation>
     </message>
 </context>
 <context>
     <name>PlayMode</name>
     <message>
         <source>Play set</source>
-        <translation type="unfinished">Kartensatz spielen</translation>
+        <translation>Kartensatz spielen</translation>
     </message>
     <message>
         <source>Usage: tessellor --play SETDIR [--pairs N] [--seed S]</source>
-        <translation type="unfinished">Aufruf: tessellor --play SETDIR [--pairs N] [--seed S]</translation>
+        <translation>Aufruf: tessellor --play SETDIR [--pairs N] [--seed S]</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">Ordner nicht gefunden: %1</translation>
+        <translation>Ordner nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
     <name>PreviewForm</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
 </context>
 <context>
     <name>PreviewPaintBox</name>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Keines)</translation>
     </message>
 </context>
 <context>
     <name>PrintCardsDialog</name>
     <message>
         <source>Print cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten drucken</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>US-Letter</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Cutting lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittlinien</translation>
     </message>
     <message>
         <source>Card backs: the cover after each page, for two-sided printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenrückseiten: das Deckblatt nach jeder Seite, für beidseitigen Druck</translation>
     </message>
     <message>
         <source>All cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Karten</translation>
     </message>
     <message>
         <source>Only cards of playable pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Karten spielbarer Paare</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier:</translation>
     </message>
     <message>
         <source>Card size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartengröße:</translation>
     </message>
     <message>
         <source>Cards:</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten:</translation>
     </message>
     <message>
         <source>Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern...</translation>
     </message>
     <message>
         <source>Not printed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gedruckt:</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei</translation>
     </message>
 </context>
 <context>
     <name>PrintDeck</name>
     <message>
         <source>the other card of its pair (%1) has no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die andere Karte ihres Paares (%1) hat kein Bild</translation>
     </message>
     <message>
         <source>cover</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckblatt</translation>
     </message>
     <message>
         <source>card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1376,7 +1376,7 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     <name>SetCards</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
 </context>
 <context>
@@ -1471,93 +1471,93 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     <name>SoundImportText</name>
     <message>
         <source>Unable to read the sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tondatei kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>The sound file is not a plain file (a folder, pipe or device)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tondatei ist keine gewöhnliche Datei (sondern ein Ordner, eine Pipe oder ein Gerät)</translation>
     </message>
     <message>
         <source>The sound file has an unusable sample rate or channel count</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tondatei hat eine unbrauchbare Abtastrate oder Kanalzahl</translation>
     </message>
     <message>
         <source>The sound is longer than 10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton ist länger als 10 Minuten</translation>
     </message>
     <message>
         <source>The sound file holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tondatei enthält keinen Ton</translation>
     </message>
     <message>
         <source>Unable to convert the sound&apos;s sample rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Abtastrate des Tons kann nicht umgewandelt werden</translation>
     </message>
     <message>
         <source>The sound is in a format that the editor does not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton liegt in einem Format vor, das der Editor nicht lesen kann</translation>
     </message>
 </context>
 <context>
     <name>SpeakDialog</name>
     <message>
         <source>Speak text</source>
-        <translation type="unfinished">Text sprechen</translation>
+        <translation>Text sprechen</translation>
     </message>
     <message>
         <source> words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation> Wörter pro Minute</translation>
     </message>
     <message>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stimme:</translation>
     </message>
     <message>
         <source>&amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tempo:</translation>
     </message>
 </context>
 <context>
     <name>Speech</name>
     <message>
         <source>The speech library could not start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe konnte nicht gestartet werden: %1</translation>
     </message>
     <message>
         <source>The speech library speaks at %1 Hz; %2 Hz is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe arbeitet mit %1 Hz; benötigt werden %2 Hz</translation>
     </message>
     <message>
         <source>The speech library has no voices</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe hat keine Stimmen</translation>
     </message>
     <message>
         <source>Speech synthesis failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe ist fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>The spoken text would be longer than %1 minutes: shorten the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gesprochene Text wäre länger als %1 Minuten: Bitte kürzen Sie den Text</translation>
     </message>
     <message>
         <source>Speech synthesis failed: no sound was made</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachausgabe ist fehlgeschlagen: Es wurde kein Ton erzeugt</translation>
     </message>
     <message>
         <source>There is no text to speak</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Text zum Sprechen</translation>
     </message>
     <message>
         <source>The rate must be from %1 to %2 words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tempo muss zwischen %1 und %2 Wörtern pro Minute liegen</translation>
     </message>
     <message>
         <source>No voice was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Stimme gewählt</translation>
     </message>
     <message>
         <source>Unknown voice: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Stimme: %1</translation>
     </message>
 </context>
 <context>
@@ -1565,77 +1565,77 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     <message>
         <source>Other sounds (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Andere Tondateien (*.mp3 *.ogg *.oga *.opus *.flac *.m4a *.aac *.3gp)</translation>
     </message>
     <message>
         <source>Wave-Files(*.wav)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WAV-Dateien (*.wav)</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished">Abspielen</translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Auto Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoplay</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalid WaveFile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige WAV-Datei...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Open Wave File</source>
-        <translation type="unfinished">WAV-Datei öffnen</translation>
+        <translation>WAV-Datei öffnen</translation>
     </message>
 </context>
 <context>
     <name>TOpenPictureDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Bitmaps (*.bmp)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitmaps (*.bmp)</translation>
     </message>
     <message>
         <source>All pictures (%1)</source>
         <extracomment>A file dialog&apos;s filter: %1 is the list of file masks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilder (%1)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source> (%1x%2)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1x%2)</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild:</translation>
     </message>
 </context>
 <context>
@@ -1773,423 +1773,423 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige WAV-Datei...</translation>
     </message>
     <message>
         <source>Error reading wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der WAV-Datei</translation>
     </message>
     <message>
         <source>Unable to open wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WAV-Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Unable to setup file IO buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ein-/Ausgabepuffer für die Datei kann nicht eingerichtet werden</translation>
     </message>
     <message>
         <source>Error seeking file position</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Positionieren in der Datei</translation>
     </message>
     <message>
         <source>Invalid param passed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Parameter übergeben!</translation>
     </message>
     <message>
         <source>Unable to save wave file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die WAV-Datei kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Saving was aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Speichern wurde abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>WaveOutErrorText</name>
     <message>
         <source>Change to property while device was open</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Eigenschaft wurde geändert, während das Gerät geöffnet war</translation>
     </message>
     <message>
         <source>No wave audio playing device found</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Audio-Wiedergabegerät gefunden</translation>
     </message>
     <message>
         <source>Invalid DeviceID</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Geräte-ID</translation>
     </message>
     <message>
         <source>Invalid wave format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges WAV-Format</translation>
     </message>
     <message>
         <source>The actual device can&apos;&apos;t play this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Gerät kann dieses Format nicht abspielen</translation>
     </message>
     <message>
         <source>Unable to open device</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Unable to close device</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät kann nicht geschlossen werden</translation>
     </message>
     <message>
         <source>Unable to allocate memory for wave header</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den WAV-Dateikopf kann kein Speicher reserviert werden</translation>
     </message>
     <message>
         <source>Unable to start device</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät kann nicht gestartet werden</translation>
     </message>
     <message>
         <source>Error filling wave buffer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Füllen des Tonpuffers</translation>
     </message>
     <message>
         <source>Specified error number is out of range (unknown error)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebene Fehlernummer liegt außerhalb des gültigen Bereichs (unbekannter Fehler)</translation>
     </message>
 </context>
 <context>
     <name>WaveSummary</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>%1; %2.%3 kHz, %4; %5 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2,%3 kHz, %4; %5 KB</translation>
     </message>
     <message>
         <source>Mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <source>Stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <source>%1 Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kanäle</translation>
     </message>
     <message>
         <source>%1%2%3 kHz%4 %5 Bit%4 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2%3 kHz%4 %5 Bit%4 %6</translation>
     </message>
     <message>
         <source>%1; %2; %3 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2; %3 KB</translation>
     </message>
 </context>
 <context>
     <name>WebExportCommand</name>
     <message>
         <source>Export as web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Webseite exportieren</translation>
     </message>
     <message>
         <source>Web pages (*.html *.htm)</source>
         <extracomment>A file dialog&apos;s filter: the part in brackets stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten (*.html *.htm)</translation>
     </message>
     <message>
         <source>The web page %1 was written (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite %1 wurde gespeichert (%2).</translation>
     </message>
     <message>
         <source>It plays %1 pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielt wird mit %1 Paaren.</translation>
     </message>
     <message>
         <source>Pairs left out (a picture is missing or cannot be read): %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassene Paare (ein Bild fehlt oder ist unlesbar): %1.</translation>
     </message>
     <message>
         <source>Sounds left out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassene Töne:</translation>
     </message>
 </context>
 <context>
     <name>WebPage</name>
     <message>
         <source>Not enough cards to play: %1 has %2 playable pairs, at least 2 are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu wenige Karten zum Spielen: %1 hat %2 spielbare Paare, mindestens 2 werden gebraucht</translation>
     </message>
     <message>
         <source>No such folder: %1</source>
-        <translation type="unfinished">Ordner nicht gefunden: %1</translation>
+        <translation>Ordner nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Cannot write the web page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Pairs</source>
         <comment>the label of the list of pair counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paare</translation>
     </message>
     <message>
         <source>Players</source>
         <comment>the label of the list of player counts</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
     <message>
         <source>Turn back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückdrehen:</translation>
     </message>
     <message>
         <source>on the next tap</source>
-        <translation type="unfinished">beim nächsten Antippen</translation>
+        <translation>beim nächsten Antippen</translation>
     </message>
     <message>
         <source>Show all cards at the start for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Karten zu Beginn zeigen für:</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Leave full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild beenden</translation>
     </message>
     <message>
         <source>Cards</source>
         <comment>what a screen reader calls the board</comment>
-        <translation type="unfinished"></translation>
+        <translation>Karten</translation>
     </message>
     <message>
         <source>Pairs:</source>
         <comment>before the pairs found so far</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paare:</translation>
     </message>
     <message>
         <source>Moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Züge:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit:</translation>
     </message>
     <message>
         <source>Well done!</source>
-        <translation type="unfinished">Gut gemacht!</translation>
+        <translation>Gut gemacht!</translation>
     </message>
     <message>
         <source>Play again</source>
-        <translation type="unfinished">Noch einmal spielen</translation>
+        <translation>Noch einmal spielen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>The game under way will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das laufende Spiel geht dabei verloren.</translation>
     </message>
     <message>
         <source>Keep playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterspielen</translation>
     </message>
     <message>
         <source>after %1 s</source>
-        <translation type="unfinished">nach %1 s</translation>
+        <translation>nach %1 s</translation>
     </message>
     <message>
         <source>%1 s</source>
         <comment>a number of seconds</comment>
-        <translation type="unfinished">%1 s</translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Card %1 of %2</source>
-        <translation type="unfinished">Karte %1 von %2</translation>
+        <translation>Karte %1 von %2</translation>
     </message>
     <message>
         <source>, face down</source>
         <comment>after &quot;Card 3 of 12&quot;</comment>
-        <translation type="unfinished">, verdeckt</translation>
+        <translation>, verdeckt</translation>
     </message>
     <message>
         <source>, found</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, gefunden</translation>
+        <translation>, gefunden</translation>
     </message>
     <message>
         <source>, no pair</source>
         <comment>after &quot;Card 3 of 12&quot; and the card&apos;s name</comment>
-        <translation type="unfinished">, kein Paar</translation>
+        <translation>, kein Paar</translation>
     </message>
     <message>
         <source>%1 of %2 pairs</source>
         <comment>pairs found of pairs dealt</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Paaren</translation>
     </message>
     <message>
         <source>%1&apos;s turn</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished">%1 ist dran</translation>
+        <translation>%1 ist dran</translation>
     </message>
     <message>
         <source>The cards are face down. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Die Karten liegen verdeckt. %1.</translation>
+        <translation>Die Karten liegen verdeckt. %1.</translation>
     </message>
     <message>
         <source>Turned back. %1.</source>
         <comment>%1: whose turn it is</comment>
-        <translation type="unfinished">Wieder umgedreht. %1.</translation>
+        <translation>Wieder umgedreht. %1.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished">Karte %1</translation>
+        <translation>Karte %1</translation>
     </message>
     <message>
         <source>Card %1: %2</source>
         <comment>%2 is the card&apos;s name</comment>
-        <translation type="unfinished">Karte %1: %2</translation>
+        <translation>Karte %1: %2</translation>
     </message>
     <message>
         <source>Pair found</source>
-        <translation type="unfinished">Paar gefunden</translation>
+        <translation>Paar gefunden</translation>
     </message>
     <message>
         <source>Pair found: %1</source>
         <comment>%1 is the card&apos;s name</comment>
-        <translation type="unfinished">Paar gefunden: %1</translation>
+        <translation>Paar gefunden: %1</translation>
     </message>
     <message>
         <source>%1. %2 found.%3</source>
         <comment>%1: &quot;Pair found&quot;; %2: &quot;3 of 12 pairs&quot;; %3: who plays again, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 gefunden.%3</translation>
     </message>
     <message>
         <source> %1 plays again.</source>
         <comment>%1 is a player&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1 ist noch einmal dran.</translation>
     </message>
     <message>
         <source>No pair.%1%2</source>
         <comment>%1: whose turn it is next, or nothing; %2: how the cards turn back, or nothing</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Paar.%1%2</translation>
     </message>
     <message>
         <source> %1.</source>
         <comment>after &quot;No pair.&quot;: whose turn it is</comment>
-        <translation type="unfinished"></translation>
+        <translation> %1.</translation>
     </message>
     <message>
         <source> Tap a card to turn them back.</source>
-        <translation type="unfinished"> Eine Karte antippen, um beide wieder umzudrehen.</translation>
+        <translation> Eine Karte antippen, um beide wieder umzudrehen.</translation>
     </message>
     <message>
         <source>%1 moves in %2</source>
         <comment>%2 is a time such as 1:05</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Züge in %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a player&apos;s name and pairs found</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Winner: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewonnen hat: %1</translation>
     </message>
     <message>
         <source>Draw: %1</source>
         <comment>%1 lists the players&apos; names</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unentschieden: %1</translation>
     </message>
     <message>
         <source>, </source>
         <comment>between the names of players in a draw</comment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Well done! %1.</source>
         <comment>%1: the winner, or the moves and time</comment>
-        <translation type="unfinished">Gut gemacht! %1.</translation>
+        <translation>Gut gemacht! %1.</translation>
     </message>
     <message>
         <source>Name of player %1</source>
-        <translation type="unfinished">Name von Spieler %1</translation>
+        <translation>Name von Spieler %1</translation>
     </message>
     <message>
         <source>Player %1</source>
-        <translation type="unfinished">Spieler %1</translation>
+        <translation>Spieler %1</translation>
     </message>
     <message>
         <source>All (%1)</source>
         <comment>all the pairs, and how many</comment>
-        <translation type="unfinished">Alle (%1)</translation>
+        <translation>Alle (%1)</translation>
     </message>
     <message>
         <source>by %1</source>
         <comment>%1 is the set&apos;s author</comment>
-        <translation type="unfinished"></translation>
+        <translation>von %1</translation>
     </message>
     <message>
         <source>1 pair left out</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Paar ausgelassen</translation>
     </message>
     <message>
         <source>%1 pairs left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Paare ausgelassen</translation>
     </message>
     <message>
         <source>Pairs left out: %1</source>
         <comment>%1 lists the pairs&apos; numbers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassene Paare: %1</translation>
     </message>
     <message>
         <source>Seed: %1</source>
-        <translation type="unfinished">Startwert: %1</translation>
+        <translation>Startwert: %1</translation>
     </message>
     <message>
         <source>%1 pairs dealt. %2.</source>
         <comment>%2: whose turn it is</comment>
-        <translation type="unfinished">%1 Paare ausgeteilt. %2.</translation>
+        <translation>%1 Paare ausgeteilt. %2.</translation>
     </message>
     <message>
         <source>%1 pairs dealt. Look at every card: they turn face down in %2 s, or at a tap.</source>
-        <translation type="unfinished">%1 Paare ausgeteilt. Alle Karten gut ansehen: Nach %2 s werden sie umgedreht, oder schon beim Antippen.</translation>
+        <translation>%1 Paare ausgeteilt. Alle Karten gut ansehen: Nach %2 s werden sie umgedreht, oder schon beim Antippen.</translation>
     </message>
     <message>
         <source>The address&apos;s seed &quot;%1&quot; is not a whole number from 0 to %2, so another game was dealt: seed %3.</source>
         <comment>%1 is what the page&apos;s address gave as the seed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Startwert &quot;%1&quot; in der Adresse ist keine ganze Zahl von 0 bis %2, darum wurde ein anderes Spiel ausgeteilt: Startwert %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language code such as pt-BR or de</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist kein Sprachcode wie pt-BR oder de</translation>
     </message>
     <message>
         <source>There is no translation of the page into %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Übersetzung der Seite in die Sprache %1</translation>
     </message>
 </context>
 <context>
     <name>WebSound</name>
     <message>
         <source>Unable to encode the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton kann nicht kodiert werden</translation>
     </message>
 </context>
 </TS>
