@@ -2,6 +2,8 @@
 # installed into /usr. Its dependencies are those of the libraries the
 # programs link (dpkg-shlibdeps) and the plugins Qt loads at run time, which
 # no link names: the platform, picture kinds, SVG, sound, and espeak-ng's voices.
+# Qt's own translations (qt6-translations-l10n) name the standard buttons in
+# the chosen language.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessellor)
 set(CPACK_PACKAGE_VENDOR "The Tessellor developers")
@@ -16,7 +18,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tessellor.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, libqt6multimedia6, espeak-ng-data")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, libqt6multimedia6, espeak-ng-data, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card set editor of a memory game")
 # The long description only: CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tessellor makes and edits the card sets of a memory (pairs-matching) game:

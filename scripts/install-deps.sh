@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   clang clang-format libclang-rt-14-dev lld
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev zlib1g-dev libarchive-dev libsndfile1-dev libsamplerate0-dev
   libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libespeak-ng-dev espeak-ng-data
   qt6-image-formats-plugins qt6-svg-dev libqt6svg6

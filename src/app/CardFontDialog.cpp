@@ -18,10 +18,22 @@ struct NamedColor {
 
 // The sixteen basic colours a desktop font dialog offers.
 constexpr NamedColor BasicColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Maroon"), 0x800000},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Olive"), 0x808000},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Navy"), 0x000080},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Teal"), 0x008080},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Red"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Yellow"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Blue"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "Aqua"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("CardFontDialog", "White"), 0xFFFFFF},
 };
 
 constexpr int SwatchSize = 12;
@@ -39,7 +51,7 @@ CardFontDialog::CardFontDialog(QWidget* parent)
     : QDialog(parent), fontChooser_(new QFontDialog(this)), colorList_(new QComboBox(this))
 {
     setObjectName(QStringLiteral("dlFont"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     // The font chooser lives inside this dialog, without buttons of its own.
     fontChooser_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
@@ -47,10 +59,10 @@ CardFontDialog::CardFontDialog(QWidget* parent)
 
     colorList_->setObjectName(QStringLiteral("colorList"));
     for (const NamedColor& entry : BasicColors)
-        colorList_->addItem(swatch(QColor(entry.rgb)), QString::fromLatin1(entry.name), QColor(entry.rgb));
+        colorList_->addItem(swatch(QColor(entry.rgb)), tr(entry.name), QColor(entry.rgb));
 
     auto* colorRow = new QHBoxLayout;
-    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+    auto* colorLabel = new QLabel(tr("&Color:"), this);
     colorLabel->setBuddy(colorList_);
     colorRow->addWidget(colorLabel);
     colorRow->addWidget(colorList_);

@@ -2,10 +2,12 @@
 
 #include "app/ButtonIcons.h"
 #include "app/CardPage.h"
+#include "app/LanguageMenu.h"
 #include "app/LimitedTextEdit.h"
 #include "images/ui/TDBImage.h"
 #include "session/RecentSets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -133,42 +135,51 @@ void EditorForm::createControls(QMainWindow* window)
 void EditorForm::createButtons()
 {
     const auto button = [this](const char* name, int left, int top, const char* hint, const char* icon) {
-        return makeButton(Panel1, name, left, top, QString::fromUtf8(hint), QString::fromLatin1(icon));
+        return makeButton(Panel1, name, left, top, QCoreApplication::translate("EditorForm", hint),
+                          QString::fromLatin1(icon));
     };
-    btnImagem = button("btnImagem", 6, 6, "Insert image", "image");
-    btnDuplicar = button("btnDuplicar", 41, 6, "Duplicate Imagem", "duplicate");
-    btnSom = button("btnSom", 6, 40, "Insert Sound", "sound");
-    btnTocarSom = button("btnTocarSom", 41, 40, "Hear Sound", "play");
-    btnTexto = button("btnTexto", 6, 74, "Insert Text", "text");
-    btnFonte = button("btnFonte", 41, 74, "Choose Font", "font");
-    btnAbrir = button("btnAbrir", 6, 109, "Open set", "open");
-    btnSalvar = button("btnSalvar", 41, 108, "Salve set", "save");
-    btnCopiar = button("btnCopiar", 6, 142, "Copy", "copy");
-    btnColar = button("btnColar", 41, 142, "Paste", "paste");
-    btnAnterior = button("btnAnterior", 6, 176, "Previous", "previous");
-    btnProximo = button("btnProximo", 41, 176, "Next", "next");
+    btnImagem = button("btnImagem", 6, 6, QT_TRANSLATE_NOOP("EditorForm", "Insert image"), "image");
+    btnDuplicar =
+        button("btnDuplicar", 41, 6, QT_TRANSLATE_NOOP("EditorForm", "Duplicate Imagem"), "duplicate");
+    btnSom = button("btnSom", 6, 40, QT_TRANSLATE_NOOP("EditorForm", "Insert Sound"), "sound");
+    btnTocarSom = button("btnTocarSom", 41, 40, QT_TRANSLATE_NOOP("EditorForm", "Hear Sound"), "play");
+    btnTexto = button("btnTexto", 6, 74, QT_TRANSLATE_NOOP("EditorForm", "Insert Text"), "text");
+    btnFonte = button("btnFonte", 41, 74, QT_TRANSLATE_NOOP("EditorForm", "Choose Font"), "font");
+    btnAbrir = button("btnAbrir", 6, 109, QT_TRANSLATE_NOOP("EditorForm", "Open set"), "open");
+    btnSalvar = button("btnSalvar", 41, 108, QT_TRANSLATE_NOOP("EditorForm", "Salve set"), "save");
+    btnCopiar = button("btnCopiar", 6, 142, QT_TRANSLATE_NOOP("EditorForm", "Copy"), "copy");
+    btnColar = button("btnColar", 41, 142, QT_TRANSLATE_NOOP("EditorForm", "Paste"), "paste");
+    btnAnterior = button("btnAnterior", 6, 176, QT_TRANSLATE_NOOP("EditorForm", "Previous"), "previous");
+    btnProximo = button("btnProximo", 41, 176, QT_TRANSLATE_NOOP("EditorForm", "Next"), "next");
 }
 
 void EditorForm::createFilesMenu()
 {
-    mnArquivo = addMenu(mnConfig, "mnArquivo", QStringLiteral("&Files"));
-    mnNovo = addEntry(mnArquivo, "mnNovo", QStringLiteral("&New set..."), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnAbrir =
-        addEntry(mnArquivo, "mnAbrir", QStringLiteral("&Open set..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnSalvar =
-        addEntry(mnArquivo, "mnSalvar", QStringLiteral("&Salve set..."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnImportar = addEntry(mnArquivo, "mnImportar", QStringLiteral("&Import set..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_I));
-    Propriedades1 = addEntry(mnArquivo, "Propriedades1", QStringLiteral("&Properties..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnArquivo = addMenu(mnConfig, "mnArquivo", QCoreApplication::translate("EditorForm", "&Files"));
+    mnNovo = addEntry(mnArquivo, "mnNovo", QCoreApplication::translate("EditorForm", "&New set..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnAbrir = addEntry(mnArquivo, "mnAbrir", QCoreApplication::translate("EditorForm", "&Open set..."),
+                       QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnSalvar = addEntry(mnArquivo, "mnSalvar", QCoreApplication::translate("EditorForm", "&Salve set..."),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnImportar =
+        addEntry(mnArquivo, "mnImportar", QCoreApplication::translate("EditorForm", "&Import set..."),
+                 QKeySequence(Qt::CTRL | Qt::Key_I));
+    Propriedades1 =
+        addEntry(mnArquivo, "Propriedades1", QCoreApplication::translate("EditorForm", "&Properties..."),
+                 QKeySequence(Qt::CTRL | Qt::Key_P));
     // Between Properties and Exit: the set as a whole, then the sets of earlier runs.
     mnArquivo->addSeparator();
-    mnImportFile = addEntry(mnArquivo, "mnImportFile", QStringLiteral("Import set from file..."));
-    mnExportFile = addEntry(mnArquivo, "mnExportFile", QStringLiteral("Export set as file..."));
-    mnExportWeb = addEntry(mnArquivo, "mnExportWeb", QStringLiteral("Export as web page..."));
-    mnPrintCards = addEntry(mnArquivo, "mnPrintCards", QStringLiteral("Print cards..."));
+    mnImportFile = addEntry(mnArquivo, "mnImportFile",
+                            QCoreApplication::translate("EditorForm", "Import set from file..."));
+    mnExportFile = addEntry(mnArquivo, "mnExportFile",
+                            QCoreApplication::translate("EditorForm", "Export set as file..."));
+    mnExportWeb = addEntry(mnArquivo, "mnExportWeb",
+                           QCoreApplication::translate("EditorForm", "Export as web page..."));
+    mnPrintCards =
+        addEntry(mnArquivo, "mnPrintCards", QCoreApplication::translate("EditorForm", "Print cards..."));
     mnArquivo->addSeparator();
-    mnRecent = addMenu(mnArquivo, "mnRecent", QStringLiteral("Recent sets"));
+    mnRecent = addMenu(mnArquivo, "mnRecent", QCoreApplication::translate("EditorForm", "Recent sets"));
     mnArquivo->addMenu(mnRecent);
     // A fixed row of entries, shown and named from the list: an entry is
     // never deleted while its own click runs.
@@ -178,41 +189,43 @@ void EditorForm::createFilesMenu()
         entry->setVisible(false);
     }
     N3 = addSeparator(mnArquivo, "N3");
-    mnSair = addEntry(mnArquivo, "mnSair", QStringLiteral("Exit"), QKeySequence(Qt::ALT | Qt::Key_F4));
+    mnSair = addEntry(mnArquivo, "mnSair", QCoreApplication::translate("EditorForm", "Exit"),
+                      QKeySequence(Qt::ALT | Qt::Key_F4));
     mnConfig->addMenu(mnArquivo);
 }
 
 void EditorForm::createEditMenu()
 {
-    mnEditar = addMenu(mnConfig, "mnEditar", QStringLiteral("&Edit"));
-    mnImagem = addMenu(mnEditar, "mnImagem", QStringLiteral("&Image"));
-    mnInsImg = addEntry(mnImagem, "mnInsImg", QStringLiteral("Insert"));
-    mnDupImg = addEntry(mnImagem, "mnDupImg", QStringLiteral("Duplicate"));
+    mnEditar = addMenu(mnConfig, "mnEditar", QCoreApplication::translate("EditorForm", "&Edit"));
+    mnImagem = addMenu(mnEditar, "mnImagem", QCoreApplication::translate("EditorForm", "&Image"));
+    mnInsImg = addEntry(mnImagem, "mnInsImg", QCoreApplication::translate("EditorForm", "Insert"));
+    mnDupImg = addEntry(mnImagem, "mnDupImg", QCoreApplication::translate("EditorForm", "Duplicate"));
     mnEditar->addMenu(mnImagem);
-    mnSom = addMenu(mnEditar, "mnSom", QStringLiteral("&Sound"));
-    mnInsSom = addEntry(mnSom, "mnInsSom", QStringLiteral("Insert"));
-    mnOuvSom = addEntry(mnSom, "mnOuvSom", QStringLiteral("Hear"));
-    mnGravarSom =
-        addEntry(mnSom, "mnGravarSom", QStringLiteral("&Record..."), QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnFalarTexto =
-        addEntry(mnSom, "mnFalarTexto", QStringLiteral("S&peak text"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnSom = addMenu(mnEditar, "mnSom", QCoreApplication::translate("EditorForm", "&Sound"));
+    mnInsSom = addEntry(mnSom, "mnInsSom", QCoreApplication::translate("EditorForm", "Insert"));
+    mnOuvSom = addEntry(mnSom, "mnOuvSom", QCoreApplication::translate("EditorForm", "Hear"));
+    mnGravarSom = addEntry(mnSom, "mnGravarSom", QCoreApplication::translate("EditorForm", "&Record..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnFalarTexto = addEntry(mnSom, "mnFalarTexto", QCoreApplication::translate("EditorForm", "S&peak text"),
+                            QKeySequence(Qt::CTRL | Qt::Key_T));
     mnEditar->addMenu(mnSom);
-    mnTexto = addMenu(mnEditar, "mnTexto", QStringLiteral("&Text"));
-    mnInsTex = addEntry(mnTexto, "mnInsTex", QStringLiteral("Insert"));
-    mnFonte = addEntry(mnTexto, "mnFonte", QStringLiteral("Font"));
+    mnTexto = addMenu(mnEditar, "mnTexto", QCoreApplication::translate("EditorForm", "&Text"));
+    mnInsTex = addEntry(mnTexto, "mnInsTex", QCoreApplication::translate("EditorForm", "Insert"));
+    mnFonte = addEntry(mnTexto, "mnFonte", QCoreApplication::translate("EditorForm", "Font"));
     mnEditar->addMenu(mnTexto);
     N1 = addSeparator(mnEditar, "N1");
-    mnCopiar = addEntry(mnEditar, "mnCopiar", QStringLiteral("&Copy"));
-    mnColar = addEntry(mnEditar, "mnColar", QStringLiteral("&Paste"));
-    mnPastePicture = addEntry(mnEditar, "mnPastePicture", QStringLiteral("Paste picture"),
-                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    mnCopiar = addEntry(mnEditar, "mnCopiar", QCoreApplication::translate("EditorForm", "&Copy"));
+    mnColar = addEntry(mnEditar, "mnColar", QCoreApplication::translate("EditorForm", "&Paste"));
+    mnPastePicture =
+        addEntry(mnEditar, "mnPastePicture", QCoreApplication::translate("EditorForm", "Paste picture"),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     N2 = addSeparator(mnEditar, "N2");
-    mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
-    mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));
+    mnAvancar = addEntry(mnEditar, "mnAvancar", QCoreApplication::translate("EditorForm", "&Next"));
+    mnRecuar = addEntry(mnEditar, "mnRecuar", QCoreApplication::translate("EditorForm", "P&revious"));
     mnSepDesfazer = addSeparator(mnEditar, "mnSepDesfazer");
-    mnDesfazer =
-        addEntry(mnEditar, "mnDesfazer", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnRefazer = addEntry(mnEditar, "mnRefazer", QStringLiteral("R&edo"));
+    mnDesfazer = addEntry(mnEditar, "mnDesfazer", QCoreApplication::translate("EditorForm", "&Undo"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Z));
+    mnRefazer = addEntry(mnEditar, "mnRefazer", QCoreApplication::translate("EditorForm", "R&edo"));
     mnRefazer->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     mnConfig->addMenu(mnEditar);
@@ -221,14 +234,20 @@ void EditorForm::createEditMenu()
 void EditorForm::createViewAndHelpMenus()
 {
     // Alt+V opens it, as Alt+F, Alt+E and Alt+H open the others.
-    mnView = addMenu(mnConfig, "mnView", QStringLiteral("&View"));
+    mnView = addMenu(mnConfig, "mnView", QCoreApplication::translate("EditorForm", "&View"));
     mnSetOverview =
-        addEntry(mnView, "mnSetOverview", QStringLiteral("Set overview"), QKeySequence(Qt::Key_F2));
-    mnPlaySet = addEntry(mnView, "mnPlaySet", QStringLiteral("Play set"), QKeySequence(Qt::Key_F5));
+        addEntry(mnView, "mnSetOverview", QCoreApplication::translate("EditorForm", "Set overview"),
+                 QKeySequence(Qt::Key_F2));
+    mnPlaySet = addEntry(mnView, "mnPlaySet", QCoreApplication::translate("EditorForm", "Play set"),
+                         QKeySequence(Qt::Key_F5));
     mnConfig->addMenu(mnView);
 
-    mnAjuda = addMenu(mnConfig, "mnAjuda", QStringLiteral("&Help"));
-    mnTopicos = addEntry(mnAjuda, "mnTopicos", QStringLiteral("Contents"), QKeySequence(Qt::Key_F1));
-    mnSobre = addEntry(mnAjuda, "mnSobre", QStringLiteral("&About ..."));
+    mnAjuda = addMenu(mnConfig, "mnAjuda", QCoreApplication::translate("EditorForm", "&Help"));
+    mnTopicos = addEntry(mnAjuda, "mnTopicos", QCoreApplication::translate("EditorForm", "Contents"),
+                         QKeySequence(Qt::Key_F1));
+    mnLanguage = addMenu(mnAjuda, "mnLanguage", QCoreApplication::translate("EditorForm", "Language"));
+    FillLanguageMenu(mnLanguage);
+    mnAjuda->addMenu(mnLanguage);
+    mnSobre = addEntry(mnAjuda, "mnSobre", QCoreApplication::translate("EditorForm", "&About ..."));
     mnConfig->addMenu(mnAjuda);
 }

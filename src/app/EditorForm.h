@@ -82,6 +82,7 @@ struct EditorForm {
     QAction* mnPlaySet = nullptr;     // "Play set" (F5)
     QMenu* mnAjuda = nullptr;
     QAction* mnTopicos = nullptr;
+    QMenu* mnLanguage = nullptr; // "Language"
     QAction* mnSobre = nullptr;
 
   private:

@@ -5,6 +5,7 @@
 #include "cardset/CardUndoHistory.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QMenu>
 
@@ -37,10 +38,17 @@ void ShowEntryTexts(const EditorForm& ui, const CommandState& state, const CardU
 {
     const QString undone = undo.UndoLabel();
     const QString redone = undo.RedoLabel();
-    ui.mnDesfazer->setText(undone.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undone);
-    ui.mnRefazer->setText(redone.isEmpty() ? QStringLiteral("R&edo") : QStringLiteral("R&edo ") + redone);
+    //: %1 is the step, as "Paste on card 10"
+    ui.mnDesfazer->setText(undone.isEmpty()
+                               ? QCoreApplication::translate("EntryTexts", "&Undo")
+                               : QCoreApplication::translate("EntryTexts", "&Undo %1").arg(undone));
+    //: %1 is the step, as "Paste on card 10"
+    ui.mnRefazer->setText(redone.isEmpty()
+                              ? QCoreApplication::translate("EntryTexts", "R&edo")
+                              : QCoreApplication::translate("EntryTexts", "R&edo %1").arg(redone));
     // Without an input the entry says why it is off.
-    ui.mnGravarSom->setText(state.soundInput ? QStringLiteral("&Record...")
-                                             : QStringLiteral("&Record... (no sound input device)"));
+    ui.mnGravarSom->setText(
+        state.soundInput ? QCoreApplication::translate("EntryTexts", "&Record...")
+                         : QCoreApplication::translate("EntryTexts", "&Record... (no sound input device)"));
     showRecentSets(ui.mnRecent, recentFolders, state.recentOpen);
 }

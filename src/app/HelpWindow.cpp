@@ -20,7 +20,7 @@ constexpr int HelpHeight = 480;
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Tessellor Help"));
+    setWindowTitle(tr("Tessellor Help"));
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
@@ -46,7 +46,7 @@ void HelpWindow::openContents(const QString& contentsFile)
     const QFileInfo info(contentsFile);
     if (!info.isFile() || !info.isReadable()) {
         browser_->clearHistory();
-        browser_->setHtml(QStringLiteral("<h2>Help not found</h2><p>The help file %1 is not there.</p>")
+        browser_->setHtml(tr("<h2>Help not found</h2><p>The help file %1 is not there.</p>")
                               .arg(contentsFile.toHtmlEscaped()));
         return;
     }
@@ -64,10 +64,10 @@ void HelpWindow::showAbout(QWidget* owner)
 {
     const QString sets = InstallLayout::SetsFolder(QCoreApplication::applicationDirPath(), QDir::homePath());
     QMessageBox::about(
-        owner, QStringLiteral("About Tessellor"),
-        QStringLiteral("<p><b>Tessellor</b> %1</p>"
-                       "<p>The card set editor of the Varnolo memory game: make the cover and "
-                       "the forty cards of a set from pictures, texts and sounds.</p>"
-                       "<p>Sets are kept in the folder %2.</p>")
+        owner, tr("About Tessellor"),
+        tr("<p><b>Tessellor</b> %1</p>"
+           "<p>The card set editor of the Varnolo memory game: make the cover and "
+           "the forty cards of a set from pictures, texts and sounds.</p>"
+           "<p>Sets are kept in the folder %2.</p>")
             .arg(QStringLiteral(TESSELLOR_VERSION), QDir::toNativeSeparators(sets).toHtmlEscaped()));
 }

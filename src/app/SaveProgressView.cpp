@@ -52,8 +52,9 @@ void SaveProgressView::report(int32_t done, int32_t total, bool& cancel)
 {
     startWaiting();
     if (!dialog_ && clock_.elapsed() >= showAfterMs_) {
-        dialog_ = std::make_unique<QProgressDialog>(QStringLiteral("Saving the card's sound..."),
-                                                    QStringLiteral("Cancel"), 0, Steps, owner_);
+        dialog_ = std::make_unique<QProgressDialog>(
+            QCoreApplication::translate("SaveProgressView", "Saving the card's sound..."),
+            QCoreApplication::translate("SaveProgressView", "Cancel"), 0, Steps, owner_);
         dialog_->setObjectName(QStringLiteral("dlSaveProgress"));
         dialog_->setWindowModality(Qt::ApplicationModal);
         dialog_->setMinimumDuration(0);

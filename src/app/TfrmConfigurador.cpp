@@ -34,7 +34,6 @@
 
 namespace {
 
-const QString WindowCaption = QStringLiteral("Varnolo Memory Game Tessellor");
 constexpr int InitialLeft = 307;
 constexpr int InitialTop = 205;
 constexpr int WindowFontPoints = 8;
@@ -52,6 +51,11 @@ bool PassedOnToParent(const QWidget* receiver, const QWidget* focused)
     return focused && focused != receiver && receiver->isAncestorOf(focused);
 }
 
+QString windowCaption()
+{
+    return TfrmConfigurador::tr("Varnolo Memory Game Tessellor");
+}
+
 } // namespace
 
 TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
@@ -61,7 +65,7 @@ TfrmConfigurador::TfrmConfigurador(EditorSession& session, QWidget* parent)
       session_(session), document_(session.Document()), ui_(std::make_unique<EditorForm>())
 {
     setObjectName(QStringLiteral("frmConfigurador"));
-    setWindowTitle(WindowCaption);
+    setWindowTitle(windowCaption());
     setWindowIcon(ButtonIcons::icon(QStringLiteral("window")));
     QFont windowFont(QStringLiteral("MS Sans Serif"));
     windowFont.setPointSize(WindowFontPoints);
@@ -310,7 +314,7 @@ void TfrmConfigurador::InicImages()
     ui_->Label2->setText(QString::number(left));
     ui_->Label2->adjustSize();
     ui_->Label2->setVisible(left != NoSlot);
-    ui_->Label3->setText(right == CoverSlot ? QStringLiteral("Deck") : QString::number(right));
+    ui_->Label3->setText(right == CoverSlot ? tr("Deck") : QString::number(right));
     ui_->Label3->adjustSize();
 
     // The frames load independently: a damaged left picture does not keep the
@@ -370,9 +374,7 @@ void TfrmConfigurador::setFolderGone(const QString& folder)
         return;
     showFilesAgain();
     InibeControles();
-    ShowErrorBox(
-        QStringLiteral("The set's folder is no longer there; editing stays off until a set is opened"),
-        folder);
+    ShowErrorBox(tr("The set's folder is no longer there; editing stays off until a set is opened"), folder);
 }
 
 void TfrmConfigurador::showWrittenPicture(int slot, TSetDocument::CardPart part)
@@ -464,7 +466,7 @@ void TfrmConfigurador::updateActions()
     const CommandState state = State();
     commands_.update(state);
     ShowEntryTexts(*ui_, state, session_.UndoHistory(), session_.Recent().folders());
-    setWindowTitle(CaptionNamingSet(document_.PastaConjunto(), WindowCaption));
+    setWindowTitle(CaptionNamingSet(document_.PastaConjunto(), windowCaption()));
 }
 
 void TfrmConfigurador::InibeControles()

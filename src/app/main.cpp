@@ -2,8 +2,10 @@
 #include "app/SetFileArgument.h"
 #include "app/TessellorApplication.h"
 #include "app/TfrmConfigurador.h"
+#include "common/AppLanguage.h"
 #include "game/ui/PlayMode.h"
 #include "session/EditorSession.h"
+#include "session/LanguageChoice.h"
 
 #include <QTimer>
 #include <cstdio>
@@ -40,11 +42,15 @@ int main(int argc, char** argv)
         return 0;
     TessellorApplication app(argc, argv);
     // tessellor --play SETDIR [--pairs N] [--seed S]: the game window alone.
-    if (app.arguments().contains(QStringLiteral("--play")))
+    if (app.arguments().contains(QStringLiteral("--play"))) {
+        const AppTranslation translation(RememberedLanguage());
         return RunPlayMode(app, app.arguments());
+    }
 
     // The run's one state: the set, Undo, the copy buffer, the command guard.
     EditorSession session;
+    // Installed before any window is made, so that every text is translated.
+    const AppTranslation translation(session.language());
     const std::unique_ptr<TfrmConfigurador> frmConfigurador = MakeEditorWindow(session);
     // Then the set dialogs, hidden, made once for the whole run: New set,
     // Properties, Import files, Open set, Import errors.

@@ -4,6 +4,7 @@
 #include "common/Exception.h"
 #include "common/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -12,8 +13,16 @@ namespace {
 
 QString changedOutside(const QString& path, bool undoing)
 {
-    return QStringLiteral("The file %1 was changed outside the editor since; this step can no longer be %2.")
-        .arg(QDir::toNativeSeparators(path), undoing ? QStringLiteral("undone") : QStringLiteral("redone"));
+    const QString file = QDir::toNativeSeparators(path);
+    return undoing
+               ? QCoreApplication::translate(
+                     "CardUndoApply",
+                     "The file %1 was changed outside the editor since; this step can no longer be undone.")
+                     .arg(file)
+               : QCoreApplication::translate(
+                     "CardUndoApply",
+                     "The file %1 was changed outside the editor since; this step can no longer be redone.")
+                     .arg(file);
 }
 
 void putBack(const CardUndoStore& store, const CardUndoFile& file, bool undoing)
@@ -27,7 +36,8 @@ void putBack(const CardUndoStore& store, const CardUndoFile& file, bool undoing)
     // There was no file before the step.
     const std::optional<QString> existing = FileNames::findExisting(file.path);
     if (existing && !QFile::remove(*existing))
-        throw Exception(QStringLiteral("Cannot delete file %1.").arg(QDir::toNativeSeparators(*existing)));
+        throw Exception(QCoreApplication::translate("CardUndoApply", "Cannot delete file %1.")
+                            .arg(QDir::toNativeSeparators(*existing)));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/FileNames.h"
 #include "common/ReplacingFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -103,10 +104,10 @@ CardFileState CardUndoFiles::StateOf(const QString& path)
         return {};
     QFile file;
     if (!RegularFile::Open(file, *existing, RegularFile::Links::Follow))
-        throw Exception(QStringLiteral("Cannot open file %1.").arg(*existing));
+        throw Exception(QCoreApplication::translate("CardUndoFiles", "Cannot open file %1.").arg(*existing));
     QCryptographicHash hash(QCryptographicHash::Sha256);
     if (!hash.addData(&file))
-        throw Exception(QStringLiteral("Cannot read file %1.").arg(*existing));
+        throw Exception(QCoreApplication::translate("CardUndoFiles", "Cannot read file %1.").arg(*existing));
     return CardFileState{true, file.size(), hash.result()};
 }
 
@@ -116,41 +117,50 @@ CardFileState CardUndoFiles::Copy(const QString& source, RegularFile::Links link
     QFile in;
     if (!RegularFile::Open(in, source, links)) {
         if (expected && errno == ENOENT)
-            throw EUndoStepRefused(
-                QStringLiteral("The kept copy %1 is gone; %2 was left as it is.").arg(source, target));
+            throw EUndoStepRefused(QCoreApplication::translate(
+                                       "CardUndoFiles", "The kept copy %1 is gone; %2 was left as it is.")
+                                       .arg(source, target));
         // A link or special file in the copy's place is no copy of ours.
         if (expected && (errno == ELOOP || errno == EINVAL)) {
             ReportStrangeEntry(source);
-            throw EUndoStepRefused(
-                QStringLiteral("The kept copy %1 is damaged; %2 was left as it is.").arg(source, target));
+            throw EUndoStepRefused(QCoreApplication::translate(
+                                       "CardUndoFiles", "The kept copy %1 is damaged; %2 was left as it is.")
+                                       .arg(source, target));
         }
-        throw WithFileReason(Exception(QStringLiteral("Cannot open file %1.").arg(source)), source, errno);
+        throw WithFileReason(
+            Exception(QCoreApplication::translate("CardUndoFiles", "Cannot open file %1.").arg(source)),
+            source, errno);
     }
     ReplacingFile out(target);
     if (!out.open())
-        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(target)), target,
-                             out.error());
+        throw WithFileReason(
+            Exception(QCoreApplication::translate("CardUndoFiles", "Cannot create file %1.").arg(target)),
+            target, out.error());
     QCryptographicHash hash(QCryptographicHash::Sha256);
     CardFileState copied{true, 0, {}};
     for (;;) {
         const QByteArray block = in.read(CopyBlock);
         if (block.isEmpty()) {
             if (!in.atEnd() || in.error() != QFileDevice::NoError)
-                throw Exception(QStringLiteral("Cannot read file %1.").arg(source));
+                throw Exception(
+                    QCoreApplication::translate("CardUndoFiles", "Cannot read file %1.").arg(source));
             break;
         }
         hash.addData(block);
         copied.size += block.size();
         if (!out.write(block.constData(), block.size()))
-            throw WithFileReason(Exception(QStringLiteral("Cannot write file %1.").arg(target)), target,
-                                 out.error());
+            throw WithFileReason(
+                Exception(QCoreApplication::translate("CardUndoFiles", "Cannot write file %1.").arg(target)),
+                target, out.error());
     }
     copied.sha256 = hash.result();
     if (expected && copied != *expected)
         throw EUndoStepRefused(
-            QStringLiteral("The kept copy %1 is damaged; %2 was left as it is.").arg(source, target));
+            QCoreApplication::translate("CardUndoFiles", "The kept copy %1 is damaged; %2 was left as it is.")
+                .arg(source, target));
     if (!out.commit())
-        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(target)), target,
-                             out.error());
+        throw WithFileReason(
+            Exception(QCoreApplication::translate("CardUndoFiles", "Cannot create file %1.").arg(target)),
+            target, out.error());
     return copied;
 }

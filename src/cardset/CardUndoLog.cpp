@@ -8,6 +8,7 @@
 #include "common/RegularFile.h"
 #include "common/ReplacingFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -161,8 +162,9 @@ void CardUndoLog::Write(const QString& indexPath, const History& history)
     const QByteArray bytes = QJsonDocument(QJsonObject{{"steps", steps}}).toJson();
     ReplacingFile out(indexPath);
     if (!out.open() || !out.write(bytes.constData(), bytes.size()) || !out.commit())
-        throw WithFileReason(Exception(QStringLiteral("Cannot create file %1.").arg(indexPath)), indexPath,
-                             out.error());
+        throw WithFileReason(
+            Exception(QCoreApplication::translate("CardUndoLog", "Cannot create file %1.").arg(indexPath)),
+            indexPath, out.error());
 }
 
 CardUndoLog::History CardUndoLog::Parse(const QByteArray& bytes)

@@ -3,6 +3,7 @@
 #include "common/Exception.h"
 #include "common/FileNames.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
@@ -19,9 +20,12 @@ bool replaceable(const QString& path)
     return FileNames::replaceBlocker(path) == 0 && QFileInfo(QFileInfo(path).absolutePath()).isWritable();
 }
 
-QString slotPhrase(int slot)
+//: %1 is what was done, as "Paste"
+QString onSlot(const QString& name, int slot)
 {
-    return slot == CoverSlot ? QStringLiteral(" on the cover") : QStringLiteral(" on card %1").arg(slot);
+    return slot == CoverSlot ? QCoreApplication::translate("CardUndoPending", "%1 on the cover").arg(name)
+                             : QCoreApplication::translate("CardUndoPending", "%1 on card %2")
+                                   .arg(name, QString::number(slot));
 }
 
 } // namespace
@@ -144,9 +148,10 @@ QString CardUndoPending::labelFor(const CardUndoStep& step) const
 {
     QString name = commandName_;
     if (name.isEmpty())
-        name = step.files.front().part == TSetDocument::CardPart::Picture ? QStringLiteral("Change picture")
-                                                                          : QStringLiteral("Change sound");
-    return name + slotPhrase(step.slot);
+        name = step.files.front().part == TSetDocument::CardPart::Picture
+                   ? QCoreApplication::translate("CardUndoPending", "Change picture")
+                   : QCoreApplication::translate("CardUndoPending", "Change sound");
+    return onSlot(name, step.slot);
 }
 
 void CardUndoPending::Drop()

@@ -4,6 +4,7 @@
 #include "cardset/CardUndoLog.h"
 #include "common/Exception.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -66,7 +67,8 @@ CardUndoStore::CardUndoStore(const QString& setCacheFolder, const CardUndoRun& r
         if (QDir().mkpath(folder_) && CardUndoFiles::IsPlainFolder(folder_))
             lock_ = takeLock(folder_);
     if (!lock_)
-        throw Exception(QStringLiteral("Cannot create folder %1.").arg(QDir::toNativeSeparators(folder_)));
+        throw Exception(QCoreApplication::translate("CardUndoStore", "Cannot create folder %1.")
+                            .arg(QDir::toNativeSeparators(folder_)));
     // A folder of this very run, left by an earlier history of the set in
     // this process: its copies are named again as its index is taken over.
     TakeOver(folder_);
@@ -94,7 +96,8 @@ QString CardUndoStore::Keep(const QString& source, TSetDocument::CardPart part, 
         QFile::remove(PathOf(name));
         if (!QFile::rename(incoming, PathOf(name))) {
             QFile::remove(incoming);
-            throw Exception(QStringLiteral("Cannot create file %1.").arg(PathOf(name)));
+            throw Exception(
+                QCoreApplication::translate("CardUndoStore", "Cannot create file %1.").arg(PathOf(name)));
         }
         kept_[name].size = state.size;
     }

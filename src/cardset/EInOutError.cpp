@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include <QCoreApplication>
+
 EInOutError::EInOutError(int code) : Exception(textFor(code)), code_(code) {}
 
 EInOutError::EInOutError(int code, const QString& text) : Exception(text), code_(code) {}
@@ -12,19 +14,19 @@ QString EInOutError::textFor(int code)
 {
     switch (code) {
     case FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("EInOutError", "File not found");
     case InvalidFilename:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("EInOutError", "Invalid filename");
     case TooManyOpenFiles:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("EInOutError", "Too many open files");
     case AccessDenied:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("EInOutError", "File access denied");
     case ReadBeyondEnd:
-        return QStringLiteral("Read beyond end of file");
+        return QCoreApplication::translate("EInOutError", "Read beyond end of file");
     case DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("EInOutError", "Disk full");
     default:
-        return QStringLiteral("I/O error %1").arg(code);
+        return QCoreApplication::translate("EInOutError", "I/O error %1").arg(code);
     }
 }
 
@@ -51,7 +53,8 @@ EInOutError EInOutError::fromErrno(int errnoValue)
     default:
         // Some error numbers equal the runtime's own codes (EIO is 5): spell
         // them out so an I/O fault is never shown as "File access denied".
-        return EInOutError(errnoValue, QStringLiteral("I/O error %1").arg(errnoValue));
+        return EInOutError(errnoValue,
+                           QCoreApplication::translate("EInOutError", "I/O error %1").arg(errnoValue));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "common/FileNames.h"
 #include "common/Leftovers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,13 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+
+ESetNameTaken::ESetNameTaken(const QString& name)
+    : ESetArchiveError(
+          QCoreApplication::translate("SetArchive", "A set named \"%1\" already exists").arg(name)),
+      name_(name)
+{
+}
 
 namespace {
 
@@ -34,23 +42,26 @@ class FolderSink final : public SetArchiveReader::Sink {
     {
         file_.setFileName(folder_ + QLatin1Char('/') + name);
         if (!file_.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw fileError(QStringLiteral("Cannot create file %1").arg(file_.fileName()), file_.fileName(),
-                            errno);
+            throw fileError(
+                QCoreApplication::translate("SetArchive", "Cannot create file %1").arg(file_.fileName()),
+                file_.fileName(), errno);
     }
 
     void write(const char* data, qsizetype length) override
     {
         if (file_.write(data, length) != length)
-            throw fileError(QStringLiteral("Cannot write file %1").arg(file_.fileName()), file_.fileName(),
-                            errno);
+            throw fileError(
+                QCoreApplication::translate("SetArchive", "Cannot write file %1").arg(file_.fileName()),
+                file_.fileName(), errno);
     }
 
     void end(qint64 modified) override
     {
         file_.setFileTime(QDateTime::fromSecsSinceEpoch(modified), QFileDevice::FileModificationTime);
         if (!file_.flush())
-            throw fileError(QStringLiteral("Cannot write file %1").arg(file_.fileName()), file_.fileName(),
-                            errno);
+            throw fileError(
+                QCoreApplication::translate("SetArchive", "Cannot write file %1").arg(file_.fileName()),
+                file_.fileName(), errno);
         file_.close();
     }
 
@@ -85,7 +96,8 @@ class HeldFolder {
 QString checkTarget(const QString& ed, const QString& setName)
 {
     if (!IsUsableSetName(setName))
-        throw ESetArchiveError(QStringLiteral("\"%1\" cannot name a set").arg(setName));
+        throw ESetArchiveError(
+            QCoreApplication::translate("SetArchive", "\"%1\" cannot name a set").arg(setName));
     const QString target = ed + QLatin1Char('/') + setName;
     if (FileNames::findExisting(target))
         throw ESetNameTaken(setName);
@@ -104,7 +116,9 @@ class MadeFolders {
             path = up == path ? QString() : up;
         }
         if (!QDir().mkpath(folder))
-            throw fileError(QStringLiteral("Cannot create the folder %1").arg(folder), folder, errno);
+            throw fileError(
+                QCoreApplication::translate("SetArchive", "Cannot create the folder %1").arg(folder), folder,
+                errno);
     }
     ~MadeFolders()
     {
@@ -135,7 +149,8 @@ void moveIntoPlace(const QString& from, const QString& to, const QString& name)
     if (errno == EINVAL && !FileNames::findExisting(to) &&
         std::rename(source.constData(), target.constData()) == 0)
         return;
-    throw fileError(QStringLiteral("Cannot create the folder %1").arg(to), to, errno);
+    throw fileError(QCoreApplication::translate("SetArchive", "Cannot create the folder %1").arg(to), to,
+                    errno);
 }
 
 } // namespace
@@ -143,7 +158,7 @@ void moveIntoPlace(const QString& from, const QString& to, const QString& name)
 SetArchive::Contents SetArchive::Inspect(const QString& zipPath, const Limits& limits)
 {
     if (!QFileInfo(zipPath).isFile())
-        throw ESetArchiveError(QStringLiteral("Cannot open file %1").arg(zipPath));
+        throw ESetArchiveError(QCoreApplication::translate("SetArchive", "Cannot open file %1").arg(zipPath));
     return SetArchiveReader::forFile(zipPath, limits).read(nullptr);
 }
 
@@ -157,7 +172,7 @@ SetArchive::Unpacked SetArchive::Unpack(const QString& zipPath, const QString& e
                                         const Limits& limits)
 {
     if (!QFileInfo(zipPath).isFile())
-        throw ESetArchiveError(QStringLiteral("Cannot open file %1").arg(zipPath));
+        throw ESetArchiveError(QCoreApplication::translate("SetArchive", "Cannot open file %1").arg(zipPath));
     const QString ed = QDir::cleanPath(edFolder);
     if (!name.isEmpty())
         checkTarget(ed, name);
@@ -172,11 +187,14 @@ SetArchive::Unpacked SetArchive::Unpack(const QString& zipPath, const QString& e
     QTemporaryDir temporary(real.absolutePath() + QStringLiteral("/.") + real.fileName() +
                             QStringLiteral("-import-XXXXXX"));
     if (!temporary.isValid())
-        throw fileError(QStringLiteral("Cannot create a temporary folder beside %1").arg(ed), ed, errno);
+        throw fileError(
+            QCoreApplication::translate("SetArchive", "Cannot create a temporary folder beside %1").arg(ed),
+            ed, errno);
     const HeldFolder held(temporary.path());
     const QString staging = temporary.filePath(QStringLiteral("set"));
     if (!QDir().mkdir(staging))
-        throw fileError(QStringLiteral("Cannot create the folder %1").arg(staging), staging, errno);
+        throw fileError(QCoreApplication::translate("SetArchive", "Cannot create the folder %1").arg(staging),
+                        staging, errno);
     FolderSink sink(staging);
     const Contents written = SetArchiveReader::forFile(zipPath, limits).read(&sink);
     const QString setName = name.isEmpty() ? written.setName : name;

@@ -26,10 +26,7 @@ class ESetArchiveError : public Exception {
 // another name.
 class ESetNameTaken : public ESetArchiveError {
   public:
-    explicit ESetNameTaken(const QString& name)
-        : ESetArchiveError(QStringLiteral("A set named \"%1\" already exists").arg(name)), name_(name)
-    {
-    }
+    explicit ESetNameTaken(const QString& name);
     const QString& name() const { return name_; }
 
   private:

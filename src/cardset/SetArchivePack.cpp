@@ -9,6 +9,7 @@
 #include "common/RegularFile.h"
 #include "common/ReplacingFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -130,10 +131,12 @@ class ZipWriter {
     [[noreturn]] void fail() const
     {
         if (file_.error() != 0)
-            throw fileError(QStringLiteral("Cannot write the archive %1").arg(zipPath_), zipPath_,
-                            file_.error());
-        throw ESetArchiveError(QStringLiteral("Cannot write the archive %1: %2")
-                                   .arg(zipPath_, QString::fromLocal8Bit(archive_error_string(a_.get()))));
+            throw fileError(
+                QCoreApplication::translate("SetArchivePack", "Cannot write the archive %1").arg(zipPath_),
+                zipPath_, file_.error());
+        throw ESetArchiveError(
+            QCoreApplication::translate("SetArchivePack", "Cannot write the archive %1: %2")
+                .arg(zipPath_, QString::fromLocal8Bit(archive_error_string(a_.get()))));
     }
 
     const ReplacingFile& file_;
@@ -168,13 +171,15 @@ void readSetFile(const QString& path, QByteArray& bytes)
 {
     QFile file;
     if (!RegularFile::Open(file, path, RegularFile::Links::Refuse))
-        throw fileError(QStringLiteral("Cannot open file %1").arg(path), path, errno);
+        throw fileError(QCoreApplication::translate("SetArchivePack", "Cannot open file %1").arg(path), path,
+                        errno);
     bytes.resize(file.size());
     qint64 got = 0;
     while (got < bytes.size()) {
         const qint64 read = file.read(bytes.data() + got, bytes.size() - got);
         if (read <= 0)
-            throw fileError(QStringLiteral("Cannot read file %1").arg(path), path, read < 0 ? errno : EIO);
+            throw fileError(QCoreApplication::translate("SetArchivePack", "Cannot read file %1").arg(path),
+                            path, read < 0 ? errno : EIO);
         got += read;
     }
 }
@@ -187,7 +192,8 @@ QSet<QString> writeArchive(const QString& zipPath, const QString& setName, const
 {
     ReplacingFile file(zipPath);
     if (!file.open())
-        throw fileError(QStringLiteral("Cannot create file %1").arg(zipPath), zipPath, file.error());
+        throw fileError(QCoreApplication::translate("SetArchivePack", "Cannot create file %1").arg(zipPath),
+                        zipPath, file.error());
     ZipWriter writer(file, zipPath);
     writer.addFolder(setName);
     QSet<QString> tooCompressible;
@@ -202,7 +208,9 @@ QSet<QString> writeArchive(const QString& zipPath, const QString& setName, const
         return tooCompressible;
     writer.close();
     if (!file.commit())
-        throw fileError(QStringLiteral("Cannot write the archive %1").arg(zipPath), zipPath, file.error());
+        throw fileError(
+            QCoreApplication::translate("SetArchivePack", "Cannot write the archive %1").arg(zipPath),
+            zipPath, file.error());
     return {};
 }
 
@@ -219,7 +227,8 @@ QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)
     const QString setName = QFileInfo(folder).fileName();
     const FileNames::FolderIndex index(folder);
     if (!index.folderListed())
-        throw ESetArchiveError(QStringLiteral("Cannot read the folder %1").arg(folder));
+        throw ESetArchiveError(
+            QCoreApplication::translate("SetArchivePack", "Cannot read the folder %1").arg(folder));
     const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
     QStringList paths;
     QStringList sources;
@@ -234,7 +243,9 @@ QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)
             }
         }
     if (paths.isEmpty())
-        throw ESetArchiveError(QStringLiteral("The folder %1 holds no card set files").arg(folder));
+        throw ESetArchiveError(
+            QCoreApplication::translate("SetArchivePack", "The folder %1 holds no card set files")
+                .arg(folder));
 
     const ScopedUtf8Locale utf8Names;
     // Deflating is the costly part, so each file is deflated once; the rare

@@ -4,6 +4,7 @@
 #include "cardset/CardTable.h"
 #include "cardset/SetFolders.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -20,16 +21,20 @@ using ArchivePtr = std::unique_ptr<archive, decltype(&archive_read_free)>;
 
 [[noreturn]] void refuse(const QString& entry, const QString& what)
 {
-    throw ESetArchiveError(QStringLiteral("The entry \"%1\" %2").arg(entry, what));
+    //: %2 says what is wrong with the entry, as "is a symbolic link"
+    throw ESetArchiveError(
+        QCoreApplication::translate("SetArchiveReader", "The entry \"%1\" %2").arg(entry, what));
 }
 
 [[noreturn]] void damaged(archive* a, const QString& entry)
 {
     const QString reason = QString::fromLocal8Bit(archive_error_string(a));
     if (entry.isEmpty())
-        throw ESetArchiveError(QStringLiteral("The archive is damaged: %1").arg(reason));
+        throw ESetArchiveError(
+            QCoreApplication::translate("SetArchiveReader", "The archive is damaged: %1").arg(reason));
     throw ESetArchiveError(
-        QStringLiteral("The archive is damaged at the entry \"%1\": %2").arg(entry, reason));
+        QCoreApplication::translate("SetArchiveReader", "The archive is damaged at the entry \"%1\": %2")
+            .arg(entry, reason));
 }
 
 QString entryName(archive_entry* entry)
@@ -48,13 +53,13 @@ QStringList safeComponents(const QString& name)
     QString path = name;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (path.startsWith(QLatin1Char('/')) || drive.match(path).hasMatch())
-        refuse(name, QStringLiteral("has an absolute path"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "has an absolute path"));
     QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     if (parts.contains(QStringLiteral("..")))
-        refuse(name, QStringLiteral("leads out of its folder (\"..\")"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "leads out of its folder (\"..\")"));
     parts.removeAll(QStringLiteral("."));
     if (parts.isEmpty())
-        refuse(name, QStringLiteral("has no name"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "has no name"));
     return parts;
 }
 
@@ -62,18 +67,18 @@ QStringList safeComponents(const QString& name)
 bool checkKind(archive_entry* entry, const QString& name)
 {
     if (archive_entry_hardlink(entry))
-        refuse(name, QStringLiteral("is a hard link"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "is a hard link"));
     if (archive_entry_symlink(entry) || archive_entry_filetype(entry) == AE_IFLNK)
-        refuse(name, QStringLiteral("is a symbolic link"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "is a symbolic link"));
     if (archive_entry_is_encrypted(entry))
-        refuse(name, QStringLiteral("is encrypted"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "is encrypted"));
     switch (archive_entry_filetype(entry)) {
     case AE_IFREG:
         return true;
     case AE_IFDIR:
         return false;
     default:
-        refuse(name, QStringLiteral("is a device or another special file"));
+        refuse(name, QCoreApplication::translate("SetArchiveReader", "is a device or another special file"));
     }
 }
 
@@ -97,8 +102,9 @@ class Pass {
         if (name.isEmpty())
             damaged(a, QString());
         if (++entries_ > limits_.maxEntries)
-            refuse(name,
-                   QStringLiteral("makes the archive hold more than %1 entries").arg(limits_.maxEntries));
+            refuse(name, QCoreApplication::translate("SetArchiveReader",
+                                                     "makes the archive hold more than %1 entries")
+                             .arg(limits_.maxEntries));
         const QStringList parts = safeComponents(name);
         if (!checkKind(entry, name))
             return;
@@ -108,7 +114,7 @@ class Pass {
         }
         const QString fileName = parts.last();
         if (seen_.contains(fileName.toLower()))
-            refuse(name, QStringLiteral("appears twice"));
+            refuse(name, QCoreApplication::translate("SetArchiveReader", "appears twice"));
         seen_.insert(fileName.toLower());
         if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits_.maxUnpackedBytes)
             refuseSize(name);
@@ -119,7 +125,8 @@ class Pass {
     SetArchive::Contents finish()
     {
         if (contents_.files.isEmpty())
-            throw ESetArchiveError(QStringLiteral("The archive holds no card set"));
+            throw ESetArchiveError(
+                QCoreApplication::translate("SetArchiveReader", "The archive holds no card set"));
         contents_.setName = top_.isEmpty() ? QFileInfo(archiveName_).completeBaseName() : top_;
         return contents_;
     }
@@ -166,14 +173,16 @@ class Pass {
         if (contents_.unpackedBytes > limits_.maxUnpackedBytes)
             refuseSize(name);
         if (contents_.unpackedBytes > limits_.maxRatio * archiveSize_)
-            refuse(name, QStringLiteral("makes the archive unpack to more than %1 times its size")
+            refuse(name, QCoreApplication::translate(
+                             "SetArchiveReader", "makes the archive unpack to more than %1 times its size")
                              .arg(limits_.maxRatio));
     }
 
     [[noreturn]] void refuseSize(const QString& name) const
     {
-        refuse(name, QStringLiteral("makes the archive unpack to more than %1 MB")
-                         .arg(megabytes(limits_.maxUnpackedBytes)));
+        refuse(name,
+               QCoreApplication::translate("SetArchiveReader", "makes the archive unpack to more than %1 MB")
+                   .arg(megabytes(limits_.maxUnpackedBytes)));
     }
 
     SetArchive::Limits limits_;

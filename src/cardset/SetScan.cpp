@@ -4,6 +4,8 @@
 #include "cardset/SetConfig.h"
 #include "common/FileNames.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int PairedProgressMaximum = 20;
@@ -14,7 +16,7 @@ QString errorLine(const QString& path)
 {
     // The resource text has two blanks before "não" and its argument ends with
     // one more, so a line shows three.
-    return QStringLiteral("O arquivo %1  não existe.").arg(path + QLatin1Char(' '));
+    return QCoreApplication::translate("SetScan", "O arquivo %1  não existe.").arg(path + QLatin1Char(' '));
 }
 
 // Looks the set's files up in one listing of the folder, letter case ignored.
@@ -97,7 +99,7 @@ class Scan {
 
 bool CarregaConjunto(const QString& folder, bool doubleSet, TConjunto& table, ScanView& view)
 {
-    view.showProgress(QStringLiteral("Importando Conjunto"), PairedProgressMaximum);
+    view.showProgress(QCoreApplication::translate("SetScan", "Importando Conjunto"), PairedProgressMaximum);
     const SetFolder setFolder(folder);
     Scan scan(view, setFolder, table);
     if (doubleSet)

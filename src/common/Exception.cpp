@@ -1,5 +1,7 @@
 #include "common/Exception.h"
 
+#include <QCoreApplication>
+
 Exception::Exception(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
 
 void Exception::NameFile(const QString& fileName, const QString& reason)
@@ -19,3 +21,5 @@ QString Exception::TextWithFile() const
         text += QLatin1Char('\n') + reason_;
     return text;
 }
+
+EOutOfMemory::EOutOfMemory() : Exception(QCoreApplication::translate("EOutOfMemory", "Out of memory")) {}

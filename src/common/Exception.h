@@ -38,5 +38,5 @@ class Exception : public std::exception {
 // asked for cannot be satisfied.
 class EOutOfMemory : public Exception {
   public:
-    EOutOfMemory() : Exception(QStringLiteral("Out of memory")) {}
+    EOutOfMemory();
 };

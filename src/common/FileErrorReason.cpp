@@ -1,5 +1,6 @@
 #include "common/FileErrorReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -27,12 +28,12 @@ QString permissionReason(int errorNumber, const QFileInfo& file, const QString& 
 {
     if (file.exists() && !file.isDir()) {
         if (!allowed(file.filePath(), R_OK))
-            return QStringLiteral("The file may not be read.");
+            return QCoreApplication::translate("FileErrorReason", "The file may not be read.");
         if (!allowed(file.filePath(), W_OK))
-            return QStringLiteral("The file is read-only.");
+            return QCoreApplication::translate("FileErrorReason", "The file is read-only.");
     }
     if (!allowed(folder, W_OK | X_OK))
-        return QStringLiteral("The folder is read-only.");
+        return QCoreApplication::translate("FileErrorReason", "The folder is read-only.");
     return systemText(errorNumber);
 }
 
@@ -47,17 +48,19 @@ QString FileErrorReason(int errorNumber, const QString& path)
         return QString();
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("The disk is full.");
+        return QCoreApplication::translate("FileErrorReason", "The disk is full.");
     case EROFS:
-        return QStringLiteral("The disk is read-only.");
+        return QCoreApplication::translate("FileErrorReason", "The disk is read-only.");
     case EFBIG:
-        return QStringLiteral("The file is too large for its disk.");
+        return QCoreApplication::translate("FileErrorReason", "The file is too large for its disk.");
     case EISDIR:
-        return QStringLiteral("A folder has this name.");
+        return QCoreApplication::translate("FileErrorReason", "A folder has this name.");
     case ENOENT:
     case ENOTDIR:
         // In a folder that is there, "not found" is all there is to say.
-        return QFileInfo(folder).isDir() ? QString() : QStringLiteral("The folder does not exist.");
+        return QFileInfo(folder).isDir()
+                   ? QString()
+                   : QCoreApplication::translate("FileErrorReason", "The folder does not exist.");
     case EACCES:
     case EPERM:
         return permissionReason(errorNumber, file, folder);

@@ -7,6 +7,7 @@
 #include "images/CardPicture.h"
 #include "images/PictureReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -65,7 +66,7 @@ QStringList inNameOrder(QStringList paths)
 
 QString cardLabel(int slot)
 {
-    return slot == 0 ? QStringLiteral("Deck") : QString::number(slot);
+    return slot == 0 ? QCoreApplication::translate("CardDrops", "Deck") : QString::number(slot);
 }
 
 bool cardFileExists(const TSetDocument& document, int slot, TSetDocument::CardPart part)
@@ -114,7 +115,6 @@ QString CardDrops::FillQuestion(const TSetDocument& document, Kind kind, const s
                                 int files)
 {
     const auto part = kind == Kind::Sounds ? TSetDocument::CardPart::Sound : TSetDocument::CardPart::Picture;
-    const QString what = kind == Kind::Sounds ? QStringLiteral("sound") : QStringLiteral("picture");
     QStringList replaced;
     for (int slot : targets) {
         if (cardFileExists(document, slot, part))
@@ -122,19 +122,28 @@ QString CardDrops::FillQuestion(const TSetDocument& document, Kind kind, const s
     }
     QStringList lines;
     if (!replaced.isEmpty()) {
-        lines << QStringLiteral("These cards already have a %1, which the dropped file replaces: %2.")
-                     .arg(what, replaced.join(QStringLiteral(", ")));
+        const QString cards = replaced.join(QStringLiteral(", "));
+        lines << (kind == Kind::Sounds
+                      ? QCoreApplication::translate(
+                            "CardDrops",
+                            "These cards already have a sound, which the dropped file replaces: %1.")
+                      : QCoreApplication::translate(
+                            "CardDrops",
+                            "These cards already have a picture, which the dropped file replaces: %1."))
+                     .arg(cards);
     }
     if (files > int(targets.size()) && !targets.empty()) {
-        lines << QStringLiteral("Only the first %1 of the %2 files fit on the cards from %3 to the last one; "
-                                "the others are left out.")
+        lines << QCoreApplication::translate(
+                     "CardDrops",
+                     "Only the first %1 of the %2 files fit on the cards from %3 to the last one; "
+                     "the others are left out.")
                      .arg(targets.size())
                      .arg(files)
                      .arg(cardLabel(targets.front()));
     }
     if (lines.isEmpty())
         return {};
-    lines << QStringLiteral("Put the files on the cards?");
+    lines << QCoreApplication::translate("CardDrops", "Put the files on the cards?");
     return lines.join(QStringLiteral("\n\n"));
 }
 

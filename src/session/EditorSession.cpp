@@ -1,10 +1,12 @@
 #include "session/EditorSession.h"
 
 #include "cardset/CardUndoHistory.h"
+#include "session/LanguageChoice.h"
 
 EditorSession::EditorSession(CardUndoRun run)
     : undoHistory_(std::make_unique<CardUndoHistory>(document_, CardUndoFiles::CacheRoot(),
-                                                     CardUndoHistory::Limits(), run))
+                                                     CardUndoHistory::Limits(), run)),
+      language_(RememberedLanguage())
 {
 }
 

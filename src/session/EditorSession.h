@@ -46,6 +46,10 @@ class EditorSession {
     void SetCopy(const QString& picture, const QString& sound);
     // The sets last opened or imported, offered under Files, "Recent sets".
     RecentSets& Recent() { return recent_; }
+    // The language this run shows its texts in (a code of AppLanguages(),
+    // empty for the program's own texts): the one remembered when the run
+    // started. A choice made during the run waits for the next start.
+    QString language() const { return language_; }
 
   private:
     TSetDocument document_;
@@ -56,4 +60,5 @@ class EditorSession {
     TElemento copied_{};
     bool hasCopy_ = false;
     RecentSets recent_;
+    QString language_;
 };

@@ -11,6 +11,7 @@
 #include "session/EditorSession.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -47,7 +48,7 @@ void CardCommands::PastePicture()
         return;
     const QImage image = QGuiApplication::clipboard()->image();
     if (image.isNull())
-        throw Exception(QStringLiteral("The clipboard holds no picture"));
+        throw Exception(QCoreApplication::translate("CardCommands", "The clipboard holds no picture"));
     session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
 }
 

@@ -7,6 +7,7 @@
 #include "session/CardDrops.h"
 #include "session/EditorSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -27,12 +28,12 @@ QStringList localFiles(const QMimeData* data)
 // How Undo names the drops.
 QString DropName()
 {
-    return QStringLiteral("Drop");
+    return QCoreApplication::translate("CardDropCommands", "Drop");
 }
 
 QString DragCardName()
 {
-    return QStringLiteral("Drag card");
+    return QCoreApplication::translate("CardDropCommands", "Drag card");
 }
 
 } // namespace

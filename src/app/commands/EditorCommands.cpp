@@ -3,9 +3,11 @@
 #include "app/EditorForm.h"
 #include "app/EditorView.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageMenu.h"
 #include "cardset/CardUndoHistory.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -39,6 +41,19 @@ void addRecentEntries(CommandTable& table, QMenu* recent, SetCommands& sets)
     }
 }
 
+// Help, "Language": an entry a language, each remembering its own.
+void addLanguageEntries(CommandTable& table, QMenu* languages, EditorView& v)
+{
+    for (QAction* entry : languages->actions()) {
+        if (entry->isSeparator())
+            continue;
+        const QString code = entry->data().toString();
+        const QString id = QStringLiteral("language-") + (code.isEmpty() ? QStringLiteral("none") : code);
+        table.add(
+            {id, entry, nullptr, {}, QString(), Always, [code, &v] { ChooseLanguage(code, v.Widget()); }});
+    }
+}
+
 } // namespace
 
 void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v, EditorCommands& c)
@@ -69,28 +84,31 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
     QObject::connect(ui.mnRecent, &QMenu::aboutToShow, v.Widget(), [&v] { v.updateActions(); });
     row("exit", ui.mnSair, nullptr, {}, Always, [&v] { v.Widget()->close(); });
 
-    row("image", ui.mnInsImg, ui.btnImagem, QStringLiteral("Insert image"), WhileEditing,
-        [&c] { c.cards.InsertImage(); });
-    row("duplicate", ui.mnDupImg, ui.btnDuplicar, QStringLiteral("Duplicate Imagem"), WhileEditing,
+    // The names below name the steps of Undo: "Undo Insert image on card 3".
+    row("image", ui.mnInsImg, ui.btnImagem, QCoreApplication::translate("EditorCommands", "Insert image"),
+        WhileEditing, [&c] { c.cards.InsertImage(); });
+    row("duplicate", ui.mnDupImg, ui.btnDuplicar,
+        QCoreApplication::translate("EditorCommands", "Duplicate Imagem"), WhileEditing,
         [&c] { c.cards.Duplicate(); });
-    row("sound", ui.mnInsSom, ui.btnSom, QStringLiteral("Insert Sound"), WhileEditing,
-        [&c] { c.sounds.InsertSound(); });
+    row("sound", ui.mnInsSom, ui.btnSom, QCoreApplication::translate("EditorCommands", "Insert Sound"),
+        WhileEditing, [&c] { c.sounds.InsertSound(); });
     row("hear", ui.mnOuvSom, ui.btnTocarSom, {}, WhileEditing, [&c] { c.sounds.HearSound(); });
-    row("record", ui.mnGravarSom, nullptr, QStringLiteral("Record"), editingAnd(&S::soundInput),
-        [&c] { c.sounds.Record(); });
-    row("speak", ui.mnFalarTexto, nullptr, QStringLiteral("Speak text"), WhileEditing,
-        [&c] { c.sounds.SpeakText(); });
-    row("text", ui.mnInsTex, ui.btnTexto, QStringLiteral("Insert Text"), WhileEditing,
-        [&c] { c.cards.InsertText(); });
+    row("record", ui.mnGravarSom, nullptr, QCoreApplication::translate("EditorCommands", "Record"),
+        editingAnd(&S::soundInput), [&c] { c.sounds.Record(); });
+    row("speak", ui.mnFalarTexto, nullptr, QCoreApplication::translate("EditorCommands", "Speak text"),
+        WhileEditing, [&c] { c.sounds.SpeakText(); });
+    row("text", ui.mnInsTex, ui.btnTexto, QCoreApplication::translate("EditorCommands", "Insert Text"),
+        WhileEditing, [&c] { c.cards.InsertText(); });
     row("font", ui.mnFonte, ui.btnFonte, {}, WhileEditing, [&c] { c.cards.ChooseFont(); });
     row("copy", ui.mnCopiar, ui.btnCopiar, {}, WhileEditing, [&c] { c.cards.Copy(); });
     // Paste is off until the first Copy (the copy buffer belongs to the run)
     // and, like every card command, off while editing is: with the controls
     // off it would write into a folder whose cards the window does not show.
-    row("paste", ui.mnColar, ui.btnColar, QStringLiteral("Paste"), editingAnd(&S::hasCopy),
-        [&c] { c.cards.Paste(); });
-    row("paste-picture", ui.mnPastePicture, nullptr, QStringLiteral("Paste picture"),
-        editingAnd(&S::clipboardPicture), [&c] { c.cards.PastePicture(); });
+    row("paste", ui.mnColar, ui.btnColar, QCoreApplication::translate("EditorCommands", "Paste"),
+        editingAnd(&S::hasCopy), [&c] { c.cards.Paste(); });
+    row("paste-picture", ui.mnPastePicture, nullptr,
+        QCoreApplication::translate("EditorCommands", "Paste picture"), editingAnd(&S::clipboardPicture),
+        [&c] { c.cards.PastePicture(); });
     row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&v] { v.ShowPage(v.ShownPage().Next()); });
     row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing,
         [&v] { v.ShowPage(v.ShownPage().Previous()); });
@@ -102,5 +120,6 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
     row("play", ui.mnPlaySet, nullptr, {}, WhileSetOpen, [&c] { c.share.PlaySet(); });
     row("contents", ui.mnTopicos, nullptr, {}, Always,
         [&v] { HelpWindow::showContents(v.Widget(), HelpWindow::ContentsFile()); });
+    addLanguageEntries(table, ui.mnLanguage, v);
     row("about", ui.mnSobre, nullptr, {}, Always, [&v] { HelpWindow::showAbout(v.Widget()); });
 }

@@ -9,6 +9,7 @@
 #include "common/ui/ErrorMessage.h"
 #include "session/EditorSession.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -64,7 +65,7 @@ void SetCommands::New()
     document.ChooseSet(frmCadastro->PastaEscolhida, frmCadastro->Autor, 1);
     // One level only: the "Ed" folder must already exist.
     if (!QDir().mkdir(document.PastaConjunto())) {
-        SetMessages::Show(view_.Widget(), SetMessages::ErrorCaption, SetMessages::CannotCreate);
+        SetMessages::Show(view_.Widget(), SetMessages::ErrorCaption(), SetMessages::CannotCreate());
         view_.InibeControles();
         return;
     }
@@ -164,11 +165,13 @@ bool SetCommands::confirmKindChange(int changedCards)
 {
     if (changedCards == 0)
         return true;
-    const QString cards =
-        changedCards == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(changedCards);
-    const QString question = QStringLiteral("Changing the kind of the set changes the picture of %1. "
-                                            "The set is then read from its folder again. Change it?")
-                                 .arg(cards);
+    const QString cards = changedCards == 1
+                              ? QCoreApplication::translate("SetCommands", "1 card")
+                              : QCoreApplication::translate("SetCommands", "%1 cards").arg(changedCards);
+    const QString question =
+        QCoreApplication::translate("SetCommands", "Changing the kind of the set changes the picture of %1. "
+                                                   "The set is then read from its folder again. Change it?")
+            .arg(cards);
     return QMessageBox::question(view_.Widget(), QGuiApplication::applicationDisplayName(), question,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }

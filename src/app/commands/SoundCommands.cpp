@@ -11,6 +11,7 @@
 #include "common/ui/ErrorMessage.h"
 #include "session/EditorSession.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -30,7 +31,7 @@ SoundCommands::SoundCommands(EditorSession& session, EditorView& view)
     : session_(session), view_(view), dlOpenWave_(new TMMWaveOpenDialog(view.Widget()))
 {
     // The dialog offers "Wave-Files(*.wav)" first and never a read-only box.
-    dlOpenWave_->SetTitle(QStringLiteral("Open Wave File"));
+    dlOpenWave_->SetTitle(QCoreApplication::translate("SoundCommands", "Open Wave File"));
 }
 
 void SoundCommands::InsertSound()

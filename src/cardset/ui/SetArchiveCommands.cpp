@@ -5,6 +5,7 @@
 #include "common/FileNames.h"
 #include "common/ui/ExportFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,11 +14,31 @@
 
 namespace {
 
-const QString ExportCaption = QStringLiteral("Export set as file");
-const QString ImportCaption = QStringLiteral("Import set from file");
-const QString SetFileFilter = QStringLiteral("Set files (*.tessellor)");
-const QString ZipFilter = QStringLiteral("Zip archive (*.zip)");
-const QString ImportFilter = QStringLiteral("Set files (*.tessellor *.zip)");
+QString exportCaption()
+{
+    return QCoreApplication::translate("SetArchiveCommands", "Export set as file");
+}
+
+QString importCaption()
+{
+    return QCoreApplication::translate("SetArchiveCommands", "Import set from file");
+}
+
+// The file dialogs' filters: the patterns in brackets stay as they are.
+QString setFileFilter()
+{
+    return QCoreApplication::translate("SetArchiveCommands", "Set files (*.tessellor)");
+}
+
+QString zipFilter()
+{
+    return QCoreApplication::translate("SetArchiveCommands", "Zip archive (*.zip)");
+}
+
+QString importFilter()
+{
+    return QCoreApplication::translate("SetArchiveCommands", "Set files (*.tessellor *.zip)");
+}
 
 void tell(QWidget* parent, const QString& caption, const QString& text)
 {
@@ -53,7 +74,8 @@ std::optional<QString> freeName(QWidget* parent, const QString& edFolder, QStrin
             return std::nullopt;
         name = TrimBlanks(*other);
         if (!IsUsableSetName(name))
-            tell(parent, ImportCaption, QStringLiteral("\"%1\" cannot name a set.").arg(name));
+            tell(parent, importCaption(),
+                 QCoreApplication::translate("SetArchiveCommands", "\"%1\" cannot name a set.").arg(name));
     }
     return name;
 }
@@ -62,8 +84,10 @@ std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken, co
 {
     bool ok = false;
     const QString name = QInputDialog::getText(
-        parent, ImportCaption,
-        QStringLiteral("A set named \"%1\" already exists. Name of the imported set:").arg(taken),
+        parent, importCaption(),
+        QCoreApplication::translate("SetArchiveCommands",
+                                    "A set named \"%1\" already exists. Name of the imported set:")
+            .arg(taken),
         QLineEdit::Normal, proposed, &ok);
     return ok ? std::optional<QString>(name) : std::nullopt;
 }
@@ -72,10 +96,12 @@ std::optional<QString> askNameInDialog(QWidget* parent, const QString& taken, co
 QString leftOutText(const QStringList& skipped)
 {
     constexpr qsizetype Shown = 15;
-    QString text = QStringLiteral("These entries are not a set's files and were left out:\n") +
+    QString text = QCoreApplication::translate("SetArchiveCommands",
+                                               "These entries are not a set's files and were left out:\n") +
                    skipped.mid(0, Shown).join(QLatin1Char('\n'));
     if (skipped.size() > Shown)
-        text += QStringLiteral("\n... and %1 more").arg(skipped.size() - Shown);
+        text += QCoreApplication::translate("SetArchiveCommands", "\n... and %1 more")
+                    .arg(skipped.size() - Shown);
     return text;
 }
 
@@ -84,37 +110,39 @@ QString leftOutText(const QStringList& skipped)
 bool SetArchiveCommands::ExportSetAsFile(QWidget* parent, const QString& setFolder)
 {
     const QString suggested = ExportFiles::ProposedPath(SetArchive::ArchiveFileName(setFolder));
-    QString filter = SetFileFilter;
-    QString path = QFileDialog::getSaveFileName(parent, ExportCaption, suggested,
-                                                SetFileFilter + QStringLiteral(";;") + ZipFilter, &filter);
+    QString filter = setFileFilter();
+    QString path = QFileDialog::getSaveFileName(
+        parent, exportCaption(), suggested, setFileFilter() + QStringLiteral(";;") + zipFilter(), &filter);
     if (path.isEmpty())
         return false;
     // A name typed without an extension gets the chosen kind's.
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter == ZipFilter ? QStringLiteral(".zip") : QStringLiteral(".tessellor");
+        path += filter == zipFilter() ? QStringLiteral(".zip") : QStringLiteral(".tessellor");
     try {
         const QStringList skipped = SetArchive::Pack(setFolder, path);
         ExportFiles::Remember(path);
         // One message: the file written, then any set file left out of it.
-        QString text = ExportFiles::WrittenText(QStringLiteral("set file"), path);
+        QString text =
+            ExportFiles::WrittenText(QCoreApplication::translate("SetArchiveCommands", "set file"), path);
         if (!skipped.isEmpty())
-            text +=
-                QStringLiteral("\n\nThese files lead out of the set's folder or are no plain files, and were "
-                               "left out:\n") +
-                skipped.join(QLatin1Char('\n'));
-        tell(parent, ExportCaption, text);
+            text += QCoreApplication::translate(
+                        "SetArchiveCommands",
+                        "\n\nThese files lead out of the set's folder or are no plain files, and were "
+                        "left out:\n") +
+                    skipped.join(QLatin1Char('\n'));
+        tell(parent, exportCaption(), text);
         return true;
     } catch (const Exception& e) {
         // The file and the system's reason, below the message.
-        tell(parent, ExportCaption, e.TextWithFile());
+        tell(parent, exportCaption(), e.TextWithFile());
         return false;
     }
 }
 
 std::optional<QString> SetArchiveCommands::ImportSetFromFile(QWidget* parent, const QString& edFolder)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, ImportCaption, QDir::homePath(),
-                                                      ImportFilter + QStringLiteral(";;") + ZipFilter);
+    const QString path = QFileDialog::getOpenFileName(parent, importCaption(), QDir::homePath(),
+                                                      importFilter() + QStringLiteral(";;") + zipFilter());
     if (path.isEmpty())
         return std::nullopt;
     return ImportSetFile(parent, path, edFolder);
@@ -140,7 +168,7 @@ std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const 
             try {
                 const SetArchive::Unpacked unpacked = SetArchive::Unpack(zipPath, edFolder, *name);
                 if (!unpacked.contents.skipped.isEmpty())
-                    tell(parent, ImportCaption, leftOutText(unpacked.contents.skipped));
+                    tell(parent, importCaption(), leftOutText(unpacked.contents.skipped));
                 return unpacked.folder;
             } catch (const ESetNameTaken& taken) {
                 // Another program made a set of that name meanwhile.
@@ -148,7 +176,7 @@ std::optional<QString> SetArchiveCommands::ImportArchive(QWidget* parent, const 
             }
         }
     } catch (const Exception& e) {
-        tell(parent, ImportCaption, e.TextWithFile());
+        tell(parent, importCaption(), e.TextWithFile());
         return std::nullopt;
     }
 }

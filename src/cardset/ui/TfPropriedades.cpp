@@ -25,7 +25,7 @@ constexpr int ClientHeight = 135;
 TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("fPropriedades"));
-    setWindowTitle(QStringLiteral("Proprierties"));
+    setWindowTitle(tr("Proprierties"));
     resize(ClientWidth, ClientHeight);
 
     Panel1 = new QFrame(this);
@@ -35,17 +35,17 @@ TfPropriedades::TfPropriedades(QWidget* parent) : QDialog(parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(Panel1);
 
-    Label1 = new QLabel(QStringLiteral("Author:"), Panel1);
+    Label1 = new QLabel(tr("Author:"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Edit1 = new QLineEdit(Panel1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Label1->setBuddy(Edit1);
-    CheckBox1 = new QCheckBox(QStringLiteral("Double"), Panel1);
+    CheckBox1 = new QCheckBox(tr("Double"), Panel1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), Panel1);
+    BitBtn1 = new QPushButton(tr("OK"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    BitBtn2 = new QPushButton(tr("Cancel"), Panel1);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     // Enter presses the focused button, Cancel too; elsewhere it presses OK.
     BitBtn2->setAutoDefault(true);

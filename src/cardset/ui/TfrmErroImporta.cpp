@@ -11,12 +11,12 @@
 TfrmErroImporta::TfrmErroImporta(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmErroImporta"));
-    setWindowTitle(QStringLiteral("Import errors"));
+    setWindowTitle(tr("Import errors"));
     // A fixed dialog border without a close box: OK ends it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(373, 248);
 
-    grpErros = new QGroupBox(QStringLiteral("Import errors :"), this);
+    grpErros = new QGroupBox(tr("Import errors :"), this);
     grpErros->setObjectName(QStringLiteral("grpErros"));
     grpErros->setGeometry(8, 8, 357, 196);
     memErros = new QPlainTextEdit(grpErros);
@@ -27,7 +27,7 @@ TfrmErroImporta::TfrmErroImporta(QWidget* parent) : QDialog(parent)
     memErros->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memErros->setGeometry(10, 22, 337, 164);
 
-    btnOK = new QPushButton(QStringLiteral("&OK"), this);
+    btnOK = new QPushButton(tr("&OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnOK->setGeometry(149, 214, 75, 25);
     btnOK->setDefault(true);

@@ -14,13 +14,13 @@
 TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmImporta"));
-    setWindowTitle(QStringLiteral("Open set"));
+    setWindowTitle(tr("Open set"));
     // A fixed single border with a close box and a minimize box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(238, 245);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Choose a set "), this);
+    GroupBox1 = new QGroupBox(tr("Choose a set "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(8, 8, 222, 190);
     lstImporta = new QListWidget(GroupBox1);
@@ -29,11 +29,11 @@ TfrmImporta::TfrmImporta(QWidget* parent) : QDialog(parent)
     lstImporta->setSortingEnabled(false);
     lstImporta->setGeometry(10, 22, 202, 158);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(36, 208, 75, 25);
     cmdOK->setDefault(true);
-    cmdCancelar = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancelar = new QPushButton(tr("&Cancel"), this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdCancelar->setGeometry(127, 208, 75, 25);
     // Enter presses the focused button, Cancel too; elsewhere it presses OK.
@@ -113,6 +113,6 @@ void TfrmImporta::done(int result)
         QDialog::done(result);
         return;
     }
-    SetMessages::Show(this, SetMessages::ErrorCaption, SetMessages::ChooseASet);
+    SetMessages::Show(this, SetMessages::ErrorCaption(), SetMessages::ChooseASet());
     lstImporta->setFocus();
 }

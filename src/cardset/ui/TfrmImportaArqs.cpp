@@ -18,7 +18,7 @@
 TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmImportaArqs"));
-    setWindowTitle(QStringLiteral("Import files"));
+    setWindowTitle(tr("Import files"));
     // A fixed dialog border with a close box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -29,18 +29,18 @@ TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(8, 8, 333, 108);
 
-    Label1 = new QLabel(QStringLiteral("Directory :"), Panel1);
+    Label1 = new QLabel(tr("Directory :"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(10, 14, 64, 16);
     txtPath = new QLineEdit(Panel1);
     txtPath->setObjectName(QStringLiteral("txtPath"));
     txtPath->setGeometry(76, 10, 170, 22);
     Label1->setBuddy(txtPath);
-    btnBrowse = new QPushButton(QStringLiteral("&Browse"), Panel1);
+    btnBrowse = new QPushButton(tr("&Browse"), Panel1);
     btnBrowse->setObjectName(QStringLiteral("btnBrowse"));
     btnBrowse->setGeometry(252, 9, 72, 24);
 
-    Label2 = new QLabel(QStringLiteral("Author :"), Panel1);
+    Label2 = new QLabel(tr("Author :"), Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(10, 46, 64, 16);
     txtAutor = new QLineEdit(Panel1);
@@ -48,15 +48,15 @@ TfrmImportaArqs::TfrmImportaArqs(QWidget* parent) : QDialog(parent)
     txtAutor->setGeometry(76, 42, 248, 22);
     Label2->setBuddy(txtAutor);
 
-    Importa41 = new QCheckBox(QStringLiteral("Import double set"), Panel1);
+    Importa41 = new QCheckBox(tr("Import double set"), Panel1);
     Importa41->setObjectName(QStringLiteral("Importa41"));
     Importa41->setGeometry(76, 76, 200, 20);
     Importa41->setChecked(false);
 
-    btnImportar = new QPushButton(QStringLiteral("&Import"), this);
+    btnImportar = new QPushButton(tr("&Import"), this);
     btnImportar->setObjectName(QStringLiteral("btnImportar"));
     btnImportar->setGeometry(180, 126, 75, 25);
-    btnCancelar = new QPushButton(QStringLiteral("&Cancel"), this);
+    btnCancelar = new QPushButton(tr("&Cancel"), this);
     btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
     btnCancelar->setGeometry(266, 126, 75, 25);
     // Neither Enter nor Escape presses a button of this dialog.
@@ -124,7 +124,7 @@ void TfrmImportaArqs::btnBrowseClick()
     PastaEscolhida.clear();
     // Qt's own folder chooser, so that the choice looks the same everywhere
     // and the dialog can be driven like the others.
-    FolderBrowser browser(this, QStringLiteral("Escolha um diretório"), browseRoot());
+    FolderBrowser browser(this, tr("Escolha um diretório"), browseRoot());
     folderBrowser_ = &browser;
     const bool chosen = browser.exec() == QDialog::Accepted && !browser.selectedFiles().isEmpty();
     folderBrowser_ = nullptr;
@@ -158,6 +158,6 @@ void TfrmImportaArqs::done(int result)
         QDialog::done(result);
         return;
     }
-    SetMessages::Show(this, SetMessages::ChooseFolderCaption, SetMessages::ChooseAFolder);
+    SetMessages::Show(this, SetMessages::ChooseFolderCaption(), SetMessages::ChooseAFolder());
     txtPath->setFocus();
 }

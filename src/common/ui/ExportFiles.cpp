@@ -1,5 +1,6 @@
 #include "common/ui/ExportFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -26,7 +27,7 @@ void ExportFiles::Remember(const QString& path)
 
 QString ExportFiles::WrittenText(const QString& what, const QString& path)
 {
-    return QStringLiteral("The %1 %2 was written (%3).")
+    return QCoreApplication::translate("ExportFiles", "The %1 %2 was written (%3).")
         .arg(what, QDir::toNativeSeparators(path), QLocale().formattedDataSize(QFileInfo(path).size()));
 }
 

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>EditorForm</name>
+    <message>
+        <source>&amp;Files</source>
+        <translation>&amp;Arquivos</translation>
+    </message>
+</context>
+</TS>
