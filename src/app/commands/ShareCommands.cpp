@@ -61,7 +61,8 @@ void ShareCommands::ExportFile()
 
 void ShareCommands::ExportWebPage()
 {
-    ExportSetAsWebPage(view_.Widget(), currentSetFolder());
+    // The page speaks the language the editor speaks.
+    ExportSetAsWebPage(view_.Widget(), currentSetFolder(), {}, session_.language());
 }
 
 void ShareCommands::PrintCards()
