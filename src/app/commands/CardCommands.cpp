@@ -12,6 +12,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 CardCommands::CardCommands(EditorSession& session, EditorView& view)
@@ -38,6 +40,21 @@ void CardCommands::InsertImage()
         throw EFileError::On(e, chosen);
     }
     session_.Edits().WritePicture(*slot, picture);
+    session_.Edits().NameAfterFile(*slot, chosen);
+}
+
+void CardCommands::EditCardName()
+{
+    const std::optional<int> slot = view_.CurrentSlot();
+    if (!slot)
+        return;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(view_.Widget(), tr("Card name"),
+                              *slot == 0 ? tr("Name of the cover:") : tr("Name of card %1:").arg(*slot),
+                              QLineEdit::Normal, session_.Edits().CardName(*slot), &ok);
+    if (ok)
+        session_.SetCardName(*slot, name);
 }
 
 void CardCommands::PastePicture()
@@ -70,6 +87,8 @@ void CardCommands::InsertText()
     TBitmap picture = session_.Pictures().Picture(*slot);
     CardText::InsertText(picture, lines, font);
     session_.Edits().WritePicture(*slot, picture);
+    // The card is named by what it says.
+    session_.SetCardName(*slot, lines.join(QLatin1Char(' ')));
 }
 
 void CardCommands::ChooseFont()
