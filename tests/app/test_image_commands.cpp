@@ -200,7 +200,8 @@ void TestImageCommands::insertImageNaming()
     handle(*w, "image");
 
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{written, "Names.txt"}));
-    QCOMPARE(w->Session().Edits().CardName(recorded.first()), QStringLiteral("photo")); // named after the file
+    QCOMPARE(w->Session().Edits().CardName(recorded.first()),
+             QStringLiteral("photo")); // named after the file
     // The file holds the picture as read, byte for byte.
     QFile in(chosen);
     QFile out(file(written));
