@@ -15,6 +15,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 
 CardCommands::CardCommands(EditorSession& session, EditorView& view)
     : session_(session), view_(view), dlOpenBitmap_(new TOpenPictureDialog(view.Widget())),
@@ -62,10 +63,15 @@ void CardCommands::PastePicture()
     const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
-    const QImage image = QGuiApplication::clipboard()->image();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QImage image = clipboard->image();
     if (image.isNull())
         throw Exception(QStringLiteral("The clipboard holds no picture"));
     session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
+    // A picture copied as a file names the card after it.
+    const QMimeData* data = clipboard->mimeData();
+    if (data && data->urls().size() == 1 && data->urls().first().isLocalFile())
+        session_.Edits().NameAfterFile(*slot, data->urls().first().toLocalFile());
 }
 
 void CardCommands::InsertText()
