@@ -20,6 +20,8 @@ const QString CardNames::FileName = QStringLiteral("Names.txt");
 namespace {
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
+const QByteArray Lf("\n");
+const QByteArray CrLf("\r\n");
 constexpr int MaxSlotDigits = 2;
 
 QString tr(const char* text)
@@ -73,21 +75,22 @@ std::optional<QString> nameText(QByteArrayView bytes)
 
 } // namespace
 
-CardNames::Line CardNames::parseLine(const QByteArray& bytes, const QByteArray& end, std::vector<bool>& named)
+CardNames::Line CardNames::parseLine(QByteArrayView text, std::vector<bool>& named)
 {
-    Line line{bytes, end, std::nullopt, {}, false};
-    const qsizetype tab = bytes.indexOf('\t');
+    Line line;
+    const qsizetype tab = text.indexOf('\t');
     if (tab < 0)
         return line;
-    const std::optional<int> slot = slotNumber(QByteArrayView(bytes).first(tab));
-    const std::optional<QString> name = nameText(QByteArrayView(bytes).sliced(tab + 1));
+    const std::optional<int> slot = slotNumber(text.first(tab));
+    const std::optional<QString> name = nameText(text.sliced(tab + 1));
     if (slot && name) {
         // The first line for a slot names it; a later one is the slot's too,
         // so that naming the card again does not bring it back.
         line.slot = slot;
-        line.name = *name;
         line.repeated = named[std::size_t(*slot)];
         named[std::size_t(*slot)] = true;
+        if (!line.repeated)
+            line.name = *name;
     }
     return line;
 }
@@ -107,11 +110,25 @@ CardNames CardNames::Parse(const QByteArray& bytes)
         QByteArray end;
         if (newline >= 0) {
             const bool crlf = text.endsWith('\r');
-            end = crlf ? QByteArray("\r\n") : QByteArray("\n");
+            end = crlf ? CrLf : Lf;
             if (crlf)
                 text.chop(1);
+            if (names.lines_.empty())
+                names.lineEnd_ = end;
         }
-        names.lines_.push_back(parseLine(text.toByteArray(), end, named));
+        Line line = parseLine(text, named);
+        // Lines not understood in a row are kept as one run of bytes, so that
+        // a file of a million empty lines costs no more than its size.
+        if (!line.slot && !names.lines_.empty() && !names.lines_.back().slot) {
+            Line& run = names.lines_.back();
+            run.bytes += run.end;
+            run.bytes += text;
+            run.end = end;
+        } else {
+            line.bytes = text.toByteArray();
+            line.end = end;
+            names.lines_.push_back(std::move(line));
+        }
         rest = newline < 0 ? QByteArrayView() : rest.sliced(newline + 1);
     }
     return names;
@@ -201,13 +218,11 @@ void CardNames::SetName(int slot, const QString& name)
     }
     // A new line goes before the first named slot after it, so that a file in
     // slot order stays so; its line end is the file's own.
-    const QByteArray end =
-        lines_.empty() || lines_.front().end.isEmpty() ? QByteArray("\n") : lines_.front().end;
     if (!lines_.empty() && lines_.back().end.isEmpty())
-        lines_.back().end = end;
+        lines_.back().end = lineEnd_;
     const auto after = std::find_if(lines_.begin(), lines_.end(),
                                     [slot](const Line& l) { return l.slot && *l.slot > slot; });
-    lines_.insert(after, Line{bytes, end, slot, tidied, false});
+    lines_.insert(after, Line{bytes, lineEnd_, slot, tidied, false});
 }
 
 QString CardNames::PathIn(const QString& setFolder)

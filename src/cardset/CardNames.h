@@ -63,17 +63,19 @@ class CardNames {
     void SaveAs(const QString& path) const;
 
   private:
+    // One line naming a slot, or a run of lines not understood.
     struct Line {
-        QByteArray bytes;        // as read, without its line end
+        QByteArray bytes;        // as read, without the last line end
         QByteArray end;          // "\n", "\r\n" or nothing for a last line without one
         std::optional<int> slot; // set when the line names a slot
-        QString name;
-        bool repeated = false; // a later line for a slot named before
+        QString name;            // of the slot's first line
+        bool repeated = false;   // a later line for a slot named before
     };
 
-    static Line parseLine(const QByteArray& bytes, const QByteArray& end, std::vector<bool>& named);
+    static Line parseLine(QByteArrayView text, std::vector<bool>& named);
     const Line* lineOf(int slot) const;
 
     QByteArray bom_;
+    QByteArray lineEnd_{"\n"}; // the file's own, for lines added
     std::vector<Line> lines_;
 };
