@@ -219,6 +219,8 @@ void EditorForm::createEditMenu()
     mnPastePicture =
         addEntry(mnEditar, "mnPastePicture", QCoreApplication::translate("EditorForm", "Paste picture"),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    mnCardName = addEntry(mnEditar, "mnCardName", QCoreApplication::translate("EditorForm", "Card name..."),
+                          QKeySequence(Qt::Key_F4));
     N2 = addSeparator(mnEditar, "N2");
     mnAvancar = addEntry(mnEditar, "mnAvancar", QCoreApplication::translate("EditorForm", "&Next"));
     mnRecuar = addEntry(mnEditar, "mnRecuar", QCoreApplication::translate("EditorForm", "P&revious"));

@@ -28,6 +28,20 @@ QString onSlot(const QString& name, int slot)
                                    .arg(name, QString::number(slot));
 }
 
+// A write outside any named command is named after what it changed.
+QString defaultName(TSetDocument::CardPart part)
+{
+    switch (part) {
+    case TSetDocument::CardPart::Picture:
+        return QCoreApplication::translate("CardUndoPending", "Change picture");
+    case TSetDocument::CardPart::Sound:
+        return QCoreApplication::translate("CardUndoPending", "Change sound");
+    case TSetDocument::CardPart::Name:
+        break;
+    }
+    return QCoreApplication::translate("CardUndoPending", "Change name");
+}
+
 } // namespace
 
 bool CardUndoPending::AboutToReplace(const CardFileChange& change, const QString& key)
@@ -94,8 +108,11 @@ bool CardUndoPending::Replaced(const CardFileChange& change)
     CardUndoFile file = *std::exchange(writing_, std::nullopt);
     CardUndoSets::Set& set = sets_.For(key_);
     try {
-        file.keptAfter = set.store->Keep(FileNames::findExisting(change.path).value_or(change.path),
-                                         change.part, file.after);
+        const std::optional<QString> written = FileNames::findExisting(change.path);
+        // Taking the last card name away removes the names file: the step
+        // then leaves no file, as a step onto an empty card found none.
+        if (written || change.part != TSetDocument::CardPart::Name)
+            file.keptAfter = set.store->Keep(written.value_or(change.path), change.part, file.after);
     } catch (const Exception&) {
         // The write is done and cannot be stopped now; it just cannot be undone.
         sets_.Release(set, file);
@@ -148,9 +165,7 @@ QString CardUndoPending::labelFor(const CardUndoStep& step) const
 {
     QString name = commandName_;
     if (name.isEmpty())
-        name = step.files.front().part == TSetDocument::CardPart::Picture
-                   ? QCoreApplication::translate("CardUndoPending", "Change picture")
-                   : QCoreApplication::translate("CardUndoPending", "Change sound");
+        name = defaultName(step.files.front().part);
     return onSlot(name, step.slot);
 }
 

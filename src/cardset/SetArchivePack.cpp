@@ -1,6 +1,7 @@
 // Writing a set archive: the set's files, each under the set's folder name.
 
 #include "cardset/ArchiveLocale.h"
+#include "cardset/CardNames.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetArchive.h"
 #include "cardset/SetConfig.h"
@@ -233,7 +234,9 @@ QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)
     QStringList paths;
     QStringList sources;
     QStringList skipped;
-    for (const QString& name : SetFileNames())
+    // The card names travel with the set they name.
+    const QStringList carried = SetFileNames() << CardNames::FileName;
+    for (const QString& name : carried)
         if (const std::optional<QString> path = index.findFile(name)) {
             if (const std::optional<QString> source = readablePath(*path, canonicalFolder)) {
                 paths << *path;

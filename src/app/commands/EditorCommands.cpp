@@ -109,6 +109,8 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
     row("paste-picture", ui.mnPastePicture, nullptr,
         QCoreApplication::translate("EditorCommands", "Paste picture"), editingAnd(&S::clipboardPicture),
         [&c] { c.cards.PastePicture(); });
+    row("card-name", ui.mnCardName, nullptr, QCoreApplication::translate("EditorCommands", "Card name"),
+        WhileEditing, [&c] { c.cards.EditCardName(); });
     row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&v] { v.ShowPage(v.ShownPage().Next()); });
     row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing,
         [&v] { v.ShowPage(v.ShownPage().Previous()); });

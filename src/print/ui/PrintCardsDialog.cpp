@@ -53,6 +53,8 @@ void PrintCardsDialog::buildForm()
     cuttingLines_->setChecked(true);
     backs_ = new QCheckBox(tr("Card backs: the cover after each page, for two-sided printing"), this);
 
+    names_ = new QCheckBox(tr("Names under the pictures"), this);
+
     auto* all = new QRadioButton(tr("All cards"), this);
     auto* playable = new QRadioButton(tr("Only cards of playable pairs"), this);
     all->setChecked(true);
@@ -70,6 +72,7 @@ void PrintCardsDialog::buildForm()
     form->addRow(tr("Card size:"), cardSize_);
     form->addRow(QString(), cuttingLines_);
     form->addRow(QString(), backs_);
+    form->addRow(QString(), names_);
     form->addRow(tr("Cards:"), all);
     form->addRow(QString(), playable);
 
@@ -96,6 +99,7 @@ PrintOptions PrintCardsDialog::options() const
     options.cardMm = cardSize_->value();
     options.cuttingLines = cuttingLines_->isChecked();
     options.backs = backs_->isChecked();
+    options.names = names_->isChecked();
     options.playableOnly = which_->checkedId() == PlayableCards;
     return options;
 }
