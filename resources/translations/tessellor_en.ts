@@ -66,6 +66,18 @@
         <source>The clipboard holds no picture</source>
         <translation>The clipboard holds no picture</translation>
     </message>
+    <message>
+        <source>Card name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the cover:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of card %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardDropCommands</name>
@@ -102,6 +114,21 @@
     <message>
         <source>Put the files on the cards?</source>
         <translation>Put the files on the cards?</translation>
+    </message>
+</context>
+<context>
+    <name>CardEdits</name>
+    <message>
+        <source>No set is open</source>
+        <translation type="unfinished">No set is open</translation>
+    </message>
+    <message>
+        <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -177,6 +204,25 @@
     <message>
         <source>&amp;Color:</source>
         <translation>&amp;Color:</translation>
+    </message>
+</context>
+<context>
+    <name>CardNames</name>
+    <message>
+        <source>Cannot read the card names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The card names file is larger than 1 MB; it was not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot delete the card names file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the card names</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -265,6 +311,10 @@
         <source>Change sound</source>
         <translation>Change sound</translation>
     </message>
+    <message>
+        <source>Change name</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardUndoStore</name>
@@ -348,6 +398,10 @@
     <message>
         <source>Paste picture</source>
         <translation>Paste picture</translation>
+    </message>
+    <message>
+        <source>Card name</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -543,6 +597,10 @@
     <message>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
+    </message>
+    <message>
+        <source>Card name...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1131,10 @@
     <message>
         <source>PDF file</source>
         <translation>PDF file</translation>
+    </message>
+    <message>
+        <source>Names under the pictures</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
