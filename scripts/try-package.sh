@@ -56,7 +56,7 @@ in_root() {
 }
 as_user() {
   chroot --userspec="$uid:$uid" "$try" /usr/bin/env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/home/tester \
-    USER=tester LOGNAME=tester XDG_RUNTIME_DIR=/run/user/$uid "$@" 2>&1 | tee -a "$log"
+    USER=tester LOGNAME=tester XDG_RUNTIME_DIR="/run/user/$uid" "$@" 2>&1 | tee -a "$log"
 }
 
 mounted=()
@@ -96,7 +96,7 @@ in_root apt-get update -qq >/dev/null
 cp "$deb" "$try/tmp/"
 recommends=()
 [ "${RECOMMENDS:-yes}" = no ] && recommends=(--no-install-recommends)
-echo "try-package: apt-get install ${recommends[*]} ./$(basename "$deb")"
+echo "try-package: apt-get install ${recommends[*]:+${recommends[*]} }./$(basename "$deb")"
 if in_root apt-get install -y "${recommends[@]}" "./tmp/$(basename "$deb")" >/dev/null; then
   pass "the package installs, every dependency resolved"
 else
@@ -104,9 +104,10 @@ else
   exit 1
 fi
 echo "try-package: Depends: $(chroot "$try" dpkg-query -W -f='${Depends}' tessellor)"
+echo "try-package: Recommends: $(chroot "$try" dpkg-query -W -f='${Recommends}' tessellor)"
 missing=$(chroot "$try" ldd /usr/bin/tessellor /usr/bin/tessellor-tool /usr/libexec/tessellor/tessellor-tool-gui |
   grep "not found" || true)
-[ -z "$missing" ] && pass "every library the programs link is there" || fail "missing libraries: $missing"
+if [ -z "$missing" ]; then pass "every library the programs link is there"; else fail "missing libraries: $missing"; fi
 
 in_root useradd -m -s /bin/sh tester >/dev/null
 uid=$(chroot "$try" id -u tester)
@@ -133,21 +134,34 @@ file_command=$(echo "$exec_line" | sed 's|%[fFuU]|/tmp/Sample.tessellor|')
 echo "try-package: the menu entry runs: $menu_command"
 # The editor stays open: still running after 15 s means it started.
 set +e
-as_user env QT_QPA_PLATFORM=offscreen timeout 15 $menu_command >/dev/null
+read -ra menu_words <<<"$menu_command"
+as_user env QT_QPA_PLATFORM=offscreen timeout 15 "${menu_words[@]}" >/dev/null
 started=$?
 set -e
-[ "$started" -eq 124 ] && pass "the menu entry starts the editor (headless)" ||
+if [ "$started" -eq 124 ]; then
+  pass "the menu entry starts the editor (headless)"
+else
   fail "the menu entry's editor ended with $started before 15 s (see $log)"
-[ -d "$try/home/tester/Tessellor/Ed" ] && pass "the editor made its sets folder \$HOME/Tessellor/Ed" ||
+fi
+if [ -d "$try/home/tester/Tessellor/Ed" ]; then
+  pass "the editor made its sets folder \$HOME/Tessellor/Ed"
+else
   fail "no \$HOME/Tessellor/Ed after the editor started"
+fi
 
 # The desktop's own tools; the package needs neither itself, a desktop has both.
 in_root apt-get install -y -qq --no-install-recommends xdg-utils shared-mime-info >/dev/null
 default_app=$(as_user xdg-mime query default application/x-tessellor-set)
-[ "$default_app" = "$app_id.desktop" ] && pass "xdg-mime query default application/x-tessellor-set: $default_app" ||
+if [ "$default_app" = "$app_id.desktop" ]; then
+  pass "xdg-mime query default application/x-tessellor-set: $default_app"
+else
   fail "xdg-mime query default application/x-tessellor-set: '$default_app'"
-grep -q "application/x-tessellor-set:\*\.tessellor" "$try/usr/share/mime/globs2" 2>/dev/null &&
-  pass "the MIME database knows *.tessellor" || fail "the MIME database lacks *.tessellor"
+fi
+if grep -q "application/x-tessellor-set:\*\.tessellor" "$try/usr/share/mime/globs2" 2>/dev/null; then
+  pass "the MIME database knows *.tessellor"
+else
+  fail "the MIME database lacks *.tessellor"
+fi
 
 in_root apt-get install -y -qq --no-install-recommends xvfb xauth imagemagick >/dev/null
 screenshot() { # NAME COMMAND: runs the command on a virtual screen and keeps a screenshot after 10 s
