@@ -164,10 +164,12 @@ else
 fi
 
 in_root apt-get install -y -qq --no-install-recommends xvfb xauth imagemagick >/dev/null
-screenshot() { # NAME COMMAND: runs the command on a virtual screen and keeps a screenshot after 10 s
+# NAME COMMAND: runs the command on a virtual screen and, when it still runs
+# after 10 s, keeps a screenshot.
+screenshot() {
   rm -f "$try/tmp/$1.png"
-  as_user xvfb-run -a -s "-screen 0 1024x768x24" sh -c "$2 & sleep 10; import -window root /tmp/$1.png; kill \$!" \
-    >/dev/null || true
+  as_user xvfb-run -a -s "-screen 0 1024x768x24" sh -c \
+    "$2 & sleep 10; kill -0 \$! && import -window root /tmp/$1.png; kill \$!" >/dev/null || true
   [ -s "$try/tmp/$1.png" ] && cp "$try/tmp/$1.png" "$out/$1.png"
 }
 if screenshot menu-entry "$menu_command"; then
@@ -175,9 +177,9 @@ if screenshot menu-entry "$menu_command"; then
 else
   fail "no screenshot of the editor on a virtual screen (see $log)"
 fi
-as_user env QT_QPA_PLATFORM=offscreen sh -c \
-  'tessellor-tool sample-set /tmp/Sample && tessellor-tool pack /tmp/Sample /tmp/Sample.tessellor' >/dev/null
-if screenshot set-file "$file_command" && [ -f "$try/home/tester/Tessellor/Ed/Sample/Set.cfg" ]; then
+if as_user env QT_QPA_PLATFORM=offscreen sh -c \
+  'tessellor-tool sample-set /tmp/Sample && tessellor-tool pack /tmp/Sample /tmp/Sample.tessellor' >/dev/null &&
+  screenshot set-file "$file_command" && [ -f "$try/home/tester/Tessellor/Ed/Sample/Set.cfg" ]; then
   pass "$file_command imports the set into \$HOME/Tessellor/Ed/Sample: $out/set-file.png"
 else
   fail "$file_command did not import the set (see $log)"
