@@ -1,7 +1,8 @@
 # The Debian package (scripts/package.sh): cpack -G DEB over a Release build
 # installed into /usr. Its dependencies are those of the libraries the
-# programs link (dpkg-shlibdeps) and the plugins Qt loads at run time, which
-# no link names: the platform, picture kinds, SVG, sound, and espeak-ng's voices.
+# programs link (dpkg-shlibdeps) and what they load at run time, which no link
+# names: Qt's platform, picture kind and SVG plugins, and espeak-ng's voices.
+# Qt's sound plugins come with libqt6multimedia6, which the programs link.
 # Qt's own translations (qt6-translations-l10n) name the standard buttons in
 # the chosen language.
 set(CPACK_GENERATOR DEB)
@@ -18,7 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tessellor.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, libqt6multimedia6, espeak-ng-data, qt6-translations-l10n")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6svg6, espeak-ng-data, qt6-translations-l10n")
+# Qt plays and records through a PulseAudio server here (PipeWire's stands in
+# for it); without one the editor runs silent. Desktops have one already.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "card set editor of a memory game")
 # The long description only: CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tessellor makes and edits the card sets of a memory (pairs-matching) game:
