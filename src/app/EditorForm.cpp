@@ -163,6 +163,7 @@ void EditorForm::createFilesMenu()
                              QKeySequence(Qt::CTRL | Qt::Key_P));
     // Between Properties and Exit: the set as a whole, then the sets of earlier runs.
     mnArquivo->addSeparator();
+    mnPalavras = addEntry(mnArquivo, "mnPalavras", QObject::tr("New set from word list..."));
     mnImportFile = addEntry(mnArquivo, "mnImportFile", QStringLiteral("Import set from file..."));
     mnExportFile = addEntry(mnArquivo, "mnExportFile", QStringLiteral("Export set as file..."));
     mnExportWeb = addEntry(mnArquivo, "mnExportWeb", QStringLiteral("Export as web page..."));
