@@ -13,7 +13,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <array>
 #include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -25,9 +27,28 @@ constexpr int HashBytes = 32;
 // ours comes near.
 constexpr double MaxExactDouble = 9007199254740992.0;
 
-QString partName(TSetDocument::CardPart part)
+using CardPart = TSetDocument::CardPart;
+constexpr std::array AllParts{CardPart::Picture, CardPart::Sound, CardPart::Name};
+
+QString partName(CardPart part)
 {
-    return part == TSetDocument::CardPart::Picture ? QStringLiteral("picture") : QStringLiteral("sound");
+    switch (part) {
+    case CardPart::Picture:
+        return QStringLiteral("picture");
+    case CardPart::Sound:
+        return QStringLiteral("sound");
+    case CardPart::Name:
+        break;
+    }
+    return QStringLiteral("name");
+}
+
+std::optional<CardPart> partNamed(const QString& name)
+{
+    for (const CardPart part : AllParts)
+        if (partName(part) == name)
+            return part;
+    return std::nullopt;
 }
 
 QJsonValue stateToJson(const CardFileState& state)
@@ -107,11 +128,10 @@ bool readKept(const QJsonValue& value, const CardFileState& state, QString& kept
 bool readFile(const QJsonValue& value, CardUndoFile& file)
 {
     const QJsonObject object = value.toObject();
-    const QString part = object.value("part").toString();
-    if (part != partName(TSetDocument::CardPart::Picture) && part != partName(TSetDocument::CardPart::Sound))
+    const std::optional<CardPart> part = partNamed(object.value("part").toString());
+    if (!part)
         return false;
-    file.part = part == partName(TSetDocument::CardPart::Picture) ? TSetDocument::CardPart::Picture
-                                                                  : TSetDocument::CardPart::Sound;
+    file.part = *part;
     file.path = object.value("path").toString();
     const QJsonArray slotValues = object.value("slots").toArray();
     const QJsonArray paths = object.value("pathsBefore").toArray();
@@ -198,13 +218,25 @@ CardUndoLog::History CardUndoLog::Read(const QString& indexPath)
 
 QString CardUndoLog::KeptName(const CardFileState& state, TSetDocument::CardPart part)
 {
-    return QString::fromLatin1(state.sha256.toHex()) +
-           (part == TSetDocument::CardPart::Picture ? QStringLiteral(".bmp") : QStringLiteral(".wav"));
+    return QString::fromLatin1(state.sha256.toHex()) + KeptExtension(part);
+}
+
+QString CardUndoLog::KeptExtension(TSetDocument::CardPart part)
+{
+    switch (part) {
+    case CardPart::Picture:
+        return QStringLiteral(".bmp");
+    case CardPart::Sound:
+        return QStringLiteral(".wav");
+    case CardPart::Name:
+        break;
+    }
+    return QStringLiteral(".txt");
 }
 
 bool CardUndoLog::IsKeptName(const QString& name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{64}\\.(bmp|wav)$"));
+    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{64}\\.(bmp|wav|txt)$"));
     return pattern.match(name).hasMatch();
 }
 

@@ -29,6 +29,8 @@ void Write(const QString& indexPath, const History& history);
 // disk and are checked throughout. An index that is not there gives none.
 History Parse(const QByteArray& bytes);
 History Read(const QString& indexPath);
+// The ending of a kept copy of the part's files: ".bmp", ".wav", ".txt".
+QString KeptExtension(TSetDocument::CardPart part);
 // The name a kept copy of these bytes has in the cache.
 QString KeptName(const CardFileState& state, TSetDocument::CardPart part);
 bool IsKeptName(const QString& name);

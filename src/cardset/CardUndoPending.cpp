@@ -24,6 +24,20 @@ QString slotPhrase(int slot)
     return slot == CoverSlot ? QStringLiteral(" on the cover") : QStringLiteral(" on card %1").arg(slot);
 }
 
+// A write outside any named command is named after what it changed.
+QString defaultName(TSetDocument::CardPart part)
+{
+    switch (part) {
+    case TSetDocument::CardPart::Picture:
+        return QStringLiteral("Change picture");
+    case TSetDocument::CardPart::Sound:
+        return QStringLiteral("Change sound");
+    case TSetDocument::CardPart::Name:
+        break;
+    }
+    return QStringLiteral("Change name");
+}
+
 } // namespace
 
 bool CardUndoPending::AboutToReplace(const CardFileChange& change, const QString& key)
@@ -144,8 +158,7 @@ QString CardUndoPending::labelFor(const CardUndoStep& step) const
 {
     QString name = commandName_;
     if (name.isEmpty())
-        name = step.files.front().part == TSetDocument::CardPart::Picture ? QStringLiteral("Change picture")
-                                                                          : QStringLiteral("Change sound");
+        name = defaultName(step.files.front().part);
     return name + slotPhrase(step.slot);
 }
 

@@ -81,8 +81,7 @@ QString CardUndoStore::PathOf(const QString& name) const
 
 QString CardUndoStore::Keep(const QString& source, TSetDocument::CardPart part, CardFileState& state)
 {
-    const QString incoming = PathOf(part == TSetDocument::CardPart::Picture ? QStringLiteral("incoming.bmp")
-                                                                            : QStringLiteral("incoming.wav"));
+    const QString incoming = PathOf(QStringLiteral("incoming") + CardUndoLog::KeptExtension(part));
     // The card file may be a link the user made; what the cache holds may not.
     state = CardUndoFiles::Copy(source, RegularFile::Links::Follow, incoming);
     const QString name = CardUndoLog::KeptName(state, part);

@@ -1,6 +1,7 @@
 // Writing a set archive: the set's files, each under the set's folder name.
 
 #include "cardset/ArchiveLocale.h"
+#include "cardset/CardNames.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetArchive.h"
 #include "cardset/SetConfig.h"
@@ -224,7 +225,8 @@ QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)
     QStringList paths;
     QStringList sources;
     QStringList skipped;
-    for (const QString& name : SetFileNames())
+    // The card names travel with the set they name.
+    for (const QString& name : SetFileNames() << CardNames::FileName)
         if (const std::optional<QString> path = index.findFile(name)) {
             if (const std::optional<QString> source = readablePath(*path, canonicalFolder)) {
                 paths << *path;

@@ -1,6 +1,7 @@
 #include "cardset/SetArchiveReader.h"
 
 #include "cardset/ArchiveLocale.h"
+#include "cardset/CardNames.h"
 #include "cardset/CardTable.h"
 #include "cardset/SetFolders.h"
 
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
 #include <memory>
@@ -118,18 +120,18 @@ class Pass {
 
     SetArchive::Contents finish()
     {
-        if (contents_.files.isEmpty())
+        if (std::none_of(contents_.files.begin(), contents_.files.end(), IsSetFileName))
             throw ESetArchiveError(QStringLiteral("The archive holds no card set"));
         contents_.setName = top_.isEmpty() ? QFileInfo(archiveName_).completeBaseName() : top_;
         return contents_;
     }
 
   private:
-    // A set's file directly in the archive's one set folder (the first that
-    // holds one), or at its top.
+    // A set's file (or its card names) directly in the archive's one set
+    // folder (the first that holds one), or at its top.
     bool isSetFile(const QStringList& parts)
     {
-        if (parts.size() > 2 || !IsSetFileName(parts.last()))
+        if (parts.size() > 2 || !(IsSetFileName(parts.last()) || parts.last() == CardNames::FileName))
             return false;
         const QString top = parts.size() == 2 ? parts.first() : QString();
         if (!topChosen_) {

@@ -1,6 +1,7 @@
 #include "cardset/SetDocument.h"
 
 #include "cardset/CardFileObserver.h"
+#include "cardset/CardNames.h"
 #include "cardset/EInOutError.h"
 #include "cardset/SetScan.h"
 #include "common/FileNames.h"
@@ -47,7 +48,15 @@ QString TSetDocument::CaminhoSom(int slot) const
 
 QString TSetDocument::CaminhoArquivo(int slot, CardPart part) const
 {
-    return part == CardPart::Picture ? CaminhoImagem(slot) : CaminhoSom(slot);
+    switch (part) {
+    case CardPart::Picture:
+        return CaminhoImagem(slot);
+    case CardPart::Sound:
+        return CaminhoSom(slot);
+    case CardPart::Name:
+        break;
+    }
+    return pastaConjunto_ + CardNames::FileName;
 }
 
 std::optional<int> TSetDocument::SlotSharingFiles(int slot) const
@@ -63,9 +72,11 @@ std::vector<int> TSetDocument::SlotsOfFile(int slot) const
     return cardSlots;
 }
 
-const QString& TSetDocument::RecordedPath(int slot, CardPart part) const
+QString TSetDocument::RecordedPath(int slot, CardPart part) const
 {
     const TElemento& element = conjunto_.Elementos[slot];
+    if (part == CardPart::Name)
+        return CaminhoArquivo(slot, part);
     return part == CardPart::Picture ? element.Imagem : element.Som;
 }
 
@@ -194,6 +205,8 @@ bool TSetDocument::ReloadSet(ScanView& view)
 
 void TSetDocument::RecordCardPath(int slot, CardPart part, const QString& path)
 {
+    if (part == CardPart::Name)
+        return;
     for (const int recording : SlotsOfFile(slot)) {
         TElemento& element = conjunto_.Elementos[recording];
         (part == CardPart::Picture ? element.Imagem : element.Som) = path;
@@ -243,7 +256,8 @@ void TSetDocument::RestoreCardPaths(CardPart part, const std::vector<std::pair<i
 {
     for (const auto& [slot, path] : paths) {
         TElemento& element = conjunto_.Elementos[slot];
-        (part == CardPart::Picture ? element.Imagem : element.Som) = path;
+        if (part != CardPart::Name)
+            (part == CardPart::Picture ? element.Imagem : element.Som) = path;
     }
     for (const auto& [slot, path] : paths)
         emit cardFileWritten(slot, part, path);

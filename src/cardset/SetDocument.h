@@ -27,7 +27,9 @@ class TSetDocument : public QObject {
     Q_OBJECT
 
   public:
-    enum class CardPart { Picture, Sound };
+    // A card's name is kept in the set's one names file, which Undo takes
+    // back like a card's picture or sound.
+    enum class CardPart { Picture, Sound, Name };
     Q_ENUM(CardPart)
 
     explicit TSetDocument(QObject* parent = nullptr);
@@ -66,8 +68,9 @@ class TSetDocument : public QObject {
     std::optional<int> SlotSharingFiles(int slot) const;
     // The slots that record the file of `slot`: the slot, then its partner.
     std::vector<int> SlotsOfFile(int slot) const;
-    // The path recorded in the slot (Imagem or Som), empty when none is known.
-    const QString& RecordedPath(int slot, CardPart part) const;
+    // The path recorded in the slot (Imagem or Som), empty when none is known;
+    // for a name, always the names file, which no slot records.
+    QString RecordedPath(int slot, CardPart part) const;
 
     // ---- the set as a whole -------------------------------------------------
     void LimpaConjunto();

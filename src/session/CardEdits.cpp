@@ -3,10 +3,15 @@
 #include "audio/ESoundImportError.h"
 #include "audio/PcmCardSound.h"
 #include "audio/SoundImport.h"
+#include "cardset/CardCommand.h"
+#include "cardset/CardNames.h"
 #include "common/FileError.h"
 #include "common/FileNames.h"
 #include "images/TBitmap.h"
 #include "session/CardDrops.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
 
@@ -109,9 +114,54 @@ void CardEdits::DropFiles(const std::vector<int>& targets, bool pictures, const 
 {
     // One card after the other; the cards before an error keep their new files.
     for (size_t i = 0; i < targets.size() && qsizetype(i) < files.size(); ++i) {
-        if (pictures)
+        if (pictures) {
             WritePicture(targets[i], CardDrops::ReadPicture(files[qsizetype(i)]));
-        else
+            NameAfterFile(targets[i], files[qsizetype(i)]);
+        } else {
             InsertSound(targets[i], files[qsizetype(i)], progress);
+        }
     }
+}
+
+void CardEdits::SetCardName(int slot, const QString& name)
+{
+    if (!document_.HasSet())
+        throw Exception(QCoreApplication::translate("CardEdits", "No set is open"));
+    if (slot < 0 || slot >= NumSlots)
+        throw Exception(QCoreApplication::translate("CardEdits",
+                                                    "There is no card %1 (0 is the cover, 1 to 40 "
+                                                    "the cards)")
+                            .arg(slot));
+    CardNames names = CardNames::Load(document_.SetFolder());
+    for (const int card : document_.SlotsOfFile(slot))
+        names.SetName(card, name);
+    CardCommand command(document_, QStringLiteral("Card name"));
+    document_.ReplaceCardFile(slot, TSetDocument::CardPart::Name,
+                              [&names](const QString& path) { names.SaveAs(path); });
+}
+
+QString CardEdits::CardName(int slot) const
+{
+    if (!document_.HasSet())
+        return {};
+    try {
+        return CardNames::Load(document_.SetFolder()).NameOfCard(slot, document_.IsDoubleSet());
+    } catch (const Exception&) {
+        return {};
+    }
+}
+
+void CardEdits::NameAfterFile(int slot, const QString& file)
+{
+    const QString name = QFileInfo(file).completeBaseName();
+    if (!document_.HasSet() || name.isEmpty())
+        return;
+    CardNames names;
+    try {
+        names = CardNames::Load(document_.SetFolder());
+    } catch (const EFileError&) {
+        return; // named in the error box when the user names a card himself
+    }
+    if (names.NameOfCard(slot, document_.IsDoubleSet()).isEmpty())
+        SetCardName(slot, name);
 }

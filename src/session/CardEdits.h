@@ -37,6 +37,20 @@ class CardEdits {
     void DropFiles(const std::vector<int>& targets, bool pictures, const QStringList& files,
                    const TMMWaveProgress& progress = {});
 
+    // Card `slot`'s name becomes `name` (tidied; empty removes it), and in a
+    // paired set its partner's too, as they share a picture. The set's names
+    // file is rewritten; one step of Undo, "Card name on card 7". Raises when
+    // no set is open, for a slot outside 0..40 and when the file cannot be
+    // read or written.
+    void SetCardName(int slot, const QString& name);
+    // The name card `slot` shows (CardNames::NameOfCard), empty when none; a
+    // names file that cannot be read gives none (the editor goes on).
+    QString CardName(int slot) const;
+    // A card without a name takes the base name of the picture file it was
+    // given ("cat.jpg": "cat"). A names file that cannot be read leaves the
+    // card unnamed: the picture is what the user asked for.
+    void NameAfterFile(int slot, const QString& file);
+
   private:
     void saveWave(int slot, const QString& source, const TMMWaveProgress& progress);
 

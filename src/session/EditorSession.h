@@ -35,6 +35,9 @@ class EditorSession {
     CardPictureModel& Pictures() { return pictures_; }
     // Every write of a card's file goes through these.
     CardEdits& Edits() { return edits_; }
+    // A card's name (see CardEdits::SetCardName): paired cards share it, the
+    // names file is replaced, and it is one step of Undo.
+    void SetCardName(int slot, const QString& name) { edits_.SetCardName(slot, name); }
     const CommandGuard& Guard() const { return guard_; }
 
     // The copy buffer: where the files of the card last copied are (only its

@@ -68,7 +68,7 @@ class TestCardEdits : public QObject {
         QTest::newRow("Drag card, double")
             << "Drag card" << true << QStringList{"C10.bmp", "S10.wav"} << QList<int>{10};
         QTest::newRow("Drop pictures, paired")
-            << "Drop" << false << QStringList{"C02.bmp", "C03.bmp"} << QList<int>{3, 4};
+            << "Drop" << false << QStringList{"C02.bmp", "C03.bmp", "Names.txt"} << QList<int>{3, 4};
         QTest::newRow("Insert Sound, double")
             << "Insert Sound" << true << QStringList{"S07.wav"} << QList<int>{7};
         QTest::newRow("Record, paired") << "Record" << false << QStringList{"S04.wav"} << QList<int>{7, 8};
@@ -136,9 +136,42 @@ class TestCardEdits : public QObject {
         } catch (const EFileError& e) {
             QCOMPARE(e.FileName(), bad);
         }
-        QCOMPARE(files(), QStringList{"C01.bmp"});
+        QCOMPARE(files(), (QStringList{"C01.bmp", "Names.txt"}));
+        QCOMPARE(session->Edits().CardName(1), QStringLiteral("a")); // named after its file
         QCOMPARE(document().Conjunto().Elementos[1].Imagem, set->filePath(QStringLiteral("C01.bmp")));
         QVERIFY(document().Conjunto().Elementos[2].Imagem.isEmpty());
+    }
+
+    // A name is one step of Undo; in a paired set the partner shares it.
+    void cardNameSharedAndUndone_data()
+    {
+        QTest::addColumn<bool>("duplo");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("paired") << false << 6 << QByteArray("# mine\n5\tcat\n6\tcat\n");
+        QTest::newRow("double") << true << 6 << QByteArray("# mine\n6\tcat\n");
+        QTest::newRow("cover") << false << 0 << QByteArray("# mine\n0\tcat\n");
+    }
+    void cardNameSharedAndUndone()
+    {
+        QFETCH(bool, duplo);
+        QFETCH(int, slot);
+        QFETCH(QByteArray, written);
+        document().ChooseSet(set->path() + QLatin1Char('/'), QString(), duplo ? 1 : 0);
+        document().StartEmptySet();
+        const QString path = set->filePath(QStringLiteral("Names.txt"));
+        TestFiles::writeBytes(path, "# mine\n");
+        session->SetCardName(slot, QStringLiteral("cat"));
+        QCOMPARE(TestFiles::readBytes(path), written);
+        QCOMPARE(session->Edits().CardName(PartnerOf(slot).value_or(slot)), duplo ? QString() : "cat");
+        QCOMPARE(session->UndoHistory().UndoLabel(), slot ? QStringLiteral("Card name on card %1").arg(slot)
+                                                          : QStringLiteral("Card name on the cover"));
+        QVERIFY(session->UndoHistory().Undo());
+        QCOMPARE(TestFiles::readBytes(path), QByteArray("# mine\n"));
+        QVERIFY(session->UndoHistory().Redo());
+        QCOMPARE(TestFiles::readBytes(path), written);
+        session->SetCardName(slot, QString());
+        QCOMPARE(TestFiles::readBytes(path), QByteArray("# mine\n"));
     }
 };
 
