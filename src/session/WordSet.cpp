@@ -2,6 +2,7 @@
 
 #include "audio/speech/Speech.h"
 #include "audio/speech/VoiceChoice.h"
+#include "cardset/CardNames.h"
 #include "cardset/SetStaging.h"
 #include "cardset/WordList.h"
 #include "common/FileError.h"
@@ -136,6 +137,12 @@ std::vector<WordSet::Card> writeSet(const QString& folder, const WordSetOptions&
     std::vector<WordSet::Card> cards;
     for (int k = 1; k <= int(options.words.size()); ++k)
         writePair(edits, options.duplo, k, options.words.at(k - 1), contents, cards);
+    // Both cards of a pair are named, in a paired set too, as naming a card
+    // in the editor names its partner; the file is written once.
+    CardNames names;
+    for (const WordSet::Card& card : cards)
+        names.SetName(card.slot, card.name);
+    names.Save(folder);
     return cards;
 }
 

@@ -44,7 +44,7 @@ struct Card {
 
 struct Made {
     QString folder;          // the new set's folder
-    std::vector<Card> cards; // the cards filled, 1 to 40, in order
+    std::vector<Card> cards; // the cards filled, 1 to 40, in order, named as in the names file
 };
 
 // The words whose text card would be cut at the card's edges in `font`.

@@ -4,6 +4,7 @@
 #include "Requirements.h"
 #include "TestFiles.h"
 #include "audio/speech/Speech.h"
+#include "cardset/CardNames.h"
 #include "cardset/WordList.h"
 #include "images/TBitmap.h"
 #include "session/WordSet.h"
@@ -110,6 +111,9 @@ class TestWordSet : public QObject {
         const QString set = dir.filePath(QStringLiteral("Ed/Animals/"));
         QCOMPARE(made.folder + QLatin1Char('/'), set);
         QCOMPARE(cardNames(made).join(QLatin1Char(',')), "1 cat,2 cat,3 DOG,4 DOG,5 bird,6 bird");
+        const CardNames names = CardNames::Load(set);
+        for (const WordSet::Card& card : made.cards)
+            QCOMPARE(names.Name(card.slot), card.name);
         const QByteArray config = readBytes(set + QStringLiteral("Set.cfg"));
         QCOMPARE(config.size(), 202);
         QCOMPARE(int(config.at(201)), 1);
@@ -128,6 +132,7 @@ class TestWordSet : public QObject {
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({QStringLiteral("Ed"), QStringLiteral("pictures")}));
+        QCOMPARE(QDir(set).entryList(QDir::Hidden | QDir::Files).size(), 7 + 6 + 2); // no temporaries
     }
 
     // A picture that cannot be read stops the set once its hidden folder
