@@ -61,6 +61,11 @@ int wordSet(const QStringList& args)
     WordSetArgs parsed;
     if (!parseWordSet(args, parsed))
         return printUsage();
+    // Only a double set has a card of its own for the word's picture.
+    if (!parsed.options.picturesFolder.isEmpty() && !parsed.options.duplo) {
+        printError(QCoreApplication::translate("WordSetTool", "--pictures needs --double"));
+        return printUsage();
+    }
     parsed.options.words = WordList::Load(parsed.list);
     // No one is there to ask: text cut at a card's edges is written only when
     // the command line agreed to it beforehand.

@@ -74,7 +74,7 @@ QString chosenVoice(const QString& wanted)
     return wanted;
 }
 
-// What the set's cards get, made before anything is written.
+// What the set's cards get, all made before the first card is written.
 struct Contents {
     TBitmap cover;
     std::vector<TBitmap> texts;
@@ -107,7 +107,7 @@ Contents prepare(const WordSetOptions& options, const QString& voice)
     return contents;
 }
 
-// Writes the cards of pair `k` (1..20) and returns them named.
+// Writes the cards of pair `k` (1..20) and adds them to `cards`.
 void writePair(CardEdits& edits, bool duplo, int k, const QString& word, const Contents& contents,
                std::vector<WordSet::Card>& cards)
 {

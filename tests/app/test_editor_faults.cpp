@@ -161,7 +161,7 @@ class TestEditorFaults : public QObject {
                 on << command.id;
         on.sort();
         QCOMPARE(on, QStringList({"about", "contents", "exit", "import", "import-file", "new", "open",
-                                  "overview", "properties", "save"}));
+                                  "overview", "properties", "save", "word-set"}));
     }
 
     // An import with pictures missing switches editing off: Paste with it,
