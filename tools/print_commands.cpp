@@ -35,6 +35,8 @@ std::optional<PrintArguments> parsePrintArguments(const QStringList& args)
                 return std::nullopt;
         } else if (arg == QLatin1String("--backs")) {
             parsed.options.backs = true;
+        } else if (arg == QLatin1String("--names")) {
+            parsed.options.names = true;
         } else if (arg == QLatin1String("--no-lines")) {
             parsed.options.cuttingLines = false;
         } else if (arg == QLatin1String("--playable")) {
@@ -84,8 +86,8 @@ int print(const QStringList& args)
     return 0;
 }
 
-const ToolCommand
-    printCommand("print", "DIR OUT.pdf [--paper A4|Letter] [--card-mm N] [--backs] [--no-lines] [--playable]",
-                 print, ToolCommand::Needs::Gui);
+const ToolCommand printCommand(
+    "print", "DIR OUT.pdf [--paper A4|Letter] [--card-mm N] [--backs] [--no-lines] [--playable] [--names]",
+    print, ToolCommand::Needs::Gui);
 
 } // namespace

@@ -109,9 +109,10 @@ function pictureOf(slot) {
   return set.pictures[set.cards[slot].picture];
 }
 
-function makeImage(picture) {
+// Only a face that shows is given its card's name.
+function makeImage(picture, name = "") {
   const img = document.createElement("img");
-  img.alt = "";
+  img.alt = name;
   img.src = picture;
   return img;
 }
@@ -177,7 +178,7 @@ function showCard(position) {
     const more = {found: ", found", miss: ", no pair"}[state] ?? "";
     button.setAttribute("aria-label", `${lead}${name}${more}`);
     if (!front.firstChild) {
-      front.append(makeImage(pictureOf(slot)));
+      front.append(makeImage(pictureOf(slot), cardName(position)));
     }
   }
 }

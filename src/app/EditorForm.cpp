@@ -6,6 +6,7 @@
 #include "images/ui/TDBImage.h"
 #include "session/RecentSets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -207,6 +208,8 @@ void EditorForm::createEditMenu()
     mnColar = addEntry(mnEditar, "mnColar", QStringLiteral("&Paste"));
     mnPastePicture = addEntry(mnEditar, "mnPastePicture", QStringLiteral("Paste picture"),
                               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    mnCardName = addEntry(mnEditar, "mnCardName", QCoreApplication::translate("EditorForm", "Card name..."),
+                          QKeySequence(Qt::Key_F4));
     N2 = addSeparator(mnEditar, "N2");
     mnAvancar = addEntry(mnEditar, "mnAvancar", QStringLiteral("&Next"));
     mnRecuar = addEntry(mnEditar, "mnRecuar", QStringLiteral("P&revious"));

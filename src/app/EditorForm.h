@@ -72,6 +72,7 @@ struct EditorForm {
     QAction* mnCopiar = nullptr;
     QAction* mnColar = nullptr;
     QAction* mnPastePicture = nullptr; // "Paste picture" (Ctrl+Shift+V)
+    QAction* mnCardName = nullptr;     // "Card name..." (F4)
     QAction* N2 = nullptr;
     QAction* mnAvancar = nullptr;
     QAction* mnRecuar = nullptr;

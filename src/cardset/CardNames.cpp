@@ -51,7 +51,9 @@ std::optional<int> slotNumber(QByteArrayView digits)
 // The name a line's text holds, or nothing when it is no valid one.
 std::optional<QString> nameText(QByteArrayView bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A byte-order mark inside a line is part of the name, not skipped.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

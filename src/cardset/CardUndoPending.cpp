@@ -104,8 +104,11 @@ bool CardUndoPending::Replaced(const CardFileChange& change)
     CardUndoFile file = *std::exchange(writing_, std::nullopt);
     CardUndoSets::Set& set = sets_.For(key_);
     try {
-        file.keptAfter = set.store->Keep(FileNames::findExisting(change.path).value_or(change.path),
-                                         change.part, file.after);
+        const std::optional<QString> written = FileNames::findExisting(change.path);
+        // Taking the last card name away removes the names file: the step
+        // then leaves no file, as a step onto an empty card found none.
+        if (written || change.part != TSetDocument::CardPart::Name)
+            file.keptAfter = set.store->Keep(written.value_or(change.path), change.part, file.after);
     } catch (const Exception&) {
         // The write is done and cannot be stopped now; it just cannot be undone.
         sets_.Release(set, file);

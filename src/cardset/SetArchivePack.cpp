@@ -226,7 +226,8 @@ QStringList SetArchive::Pack(const QString& setFolder, const QString& zipPath)
     QStringList sources;
     QStringList skipped;
     // The card names travel with the set they name.
-    for (const QString& name : SetFileNames() << CardNames::FileName)
+    const QStringList carried = SetFileNames() << CardNames::FileName;
+    for (const QString& name : carried)
         if (const std::optional<QString> path = index.findFile(name)) {
             if (const std::optional<QString> source = readablePath(*path, canonicalFolder)) {
                 paths << *path;

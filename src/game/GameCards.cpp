@@ -1,5 +1,6 @@
 #include "game/GameCards.h"
 
+#include "cardset/CardNames.h"
 #include "pictures/SetCards.h"
 #include "pictures/SetView.h"
 
@@ -14,6 +15,7 @@ GameCards cardsOf(const SetView& set, const SetCards& judged, const std::array<Q
     cards.playable = judged.playable;
     cards.leftOut = judged.leftOut;
     cards.sounds = judged.sounds;
+    cards.names = CardNames::ShownNames(set.folder, set.duplo);
     if (judged.pictures[0].usable())
         cards.back = faces[0];
     for (const int pair : cards.playable)

@@ -23,6 +23,7 @@ struct OverviewCell {
     QString soundPath;
     FileStamp soundStamp; // of the sound file soundError was found for
     QString soundError;   // the wave reader's error: the sound is damaged
+    QString name;         // the card's name, empty when it has none
 
     bool soundDamaged() const { return sound && !soundError.isEmpty(); }
 };

@@ -1,6 +1,7 @@
 #include "pictures/OverviewModel.h"
 
 #include "audio/TMMWave.h"
+#include "cardset/CardNames.h"
 #include "common/FileNames.h"
 #include "images/BoxFilter.h"
 #include "pictures/CardPictureModel.h"
@@ -90,6 +91,7 @@ void OverviewModel::setThumbnailBox(QSize box)
 void OverviewModel::reload()
 {
     const FileNames::FolderIndex index(set_.folder);
+    readNames();
     for (int slot = 0; slot < NumSlots; ++slot)
         updateSlot(slot, index);
     watchFiles();
@@ -101,6 +103,7 @@ void OverviewModel::cardChanged(int slot)
     if (slot < 0 || slot >= NumSlots)
         return;
     const FileNames::FolderIndex index(set_.folder);
+    readNames();
     updateSlot(slot, index);
     if (const auto partner = SlotSharingFiles(slot, set_.duplo))
         updateSlot(*partner, index);
@@ -142,8 +145,15 @@ void OverviewModel::updateSlot(int slot, const FileNames::FolderIndex& index)
             cell.thumbnail = QImage();
         }
     }
-    if (pictureChanged || soundChanged)
+    const bool nameChanged = cell.name != names_[size_t(slot)];
+    cell.name = names_[size_t(slot)];
+    if (pictureChanged || soundChanged || nameChanged)
         emit cellChanged(slot);
+}
+
+void OverviewModel::readNames()
+{
+    names_ = set_.isOpen() ? CardNames::ShownNames(set_.folder, set_.duplo) : std::array<QString, NumSlots>();
 }
 
 void OverviewModel::requestThumbnail(int slot)

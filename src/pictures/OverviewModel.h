@@ -61,6 +61,7 @@ class OverviewModel : public QObject {
 
   private:
     void updateSlot(int slot, const FileNames::FolderIndex& index);
+    void readNames();
     void requestThumbnail(int slot);
     void applyThumbnail(int slot, const Thumbnail& thumbnail);
     void thumbnailReady(const QString& path, QSize box, const Thumbnail& thumbnail);
@@ -73,6 +74,7 @@ class OverviewModel : public QObject {
     SetView set_;
     QSize box_{96, 96};
     std::array<OverviewCell, NumSlots> cells_;
+    std::array<QString, NumSlots> names_; // as the names file last read gave them
     ThumbnailMaker maker_;
     QFileSystemWatcher watcher_;
     QTimer settle_;

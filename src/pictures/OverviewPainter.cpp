@@ -94,6 +94,19 @@ void drawSoundMark(QPainter& painter, const QRect& label, const QColor& textColo
     painter.setBrush(Qt::NoBrush);
 }
 
+// The card's name between its number and the sound mark, cut short to fit.
+void drawName(QPainter& painter, const QRect& label, int slot, const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int numberWidth = metrics.horizontalAdvance(slotLabel(slot) + QLatin1Char(' '));
+    const QRect room = label.adjusted(numberWidth, 0, -label.height(), 0);
+    if (room.width() > 0)
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         metrics.elidedText(name, Qt::ElideRight, room.width()));
+}
+
 void drawCell(QPainter& painter, const OverviewLayout& layout, const OverviewCell& cell, int slot,
               const QPalette& palette)
 {
@@ -124,6 +137,7 @@ void drawCell(QPainter& painter, const OverviewLayout& layout, const OverviewCel
     const QRect label = layout.labelRect(slot);
     painter.setPen(palette.color(QPalette::Text));
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, slotLabel(slot));
+    drawName(painter, label, slot, cell.name);
     if (cell.sound)
         drawSoundMark(painter, label, palette.color(QPalette::Text), cell.soundDamaged());
 }

@@ -5,6 +5,7 @@
 #include "images/BitmapErrors.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -19,6 +20,11 @@ constexpr double CuttingLineMm = 0.2;
 const QColor CuttingLineColour(140, 140, 140);
 // Pictures are decoded for 300 dpi (PrintDeck); this only sets the PDF's own unit.
 constexpr int PdfResolution = 1200;
+// A card's name: its text is this share of the strip's height, kept this far
+// from the cutting lines, and sized in tenths of a millimetre.
+constexpr double NameTextShare = 0.6;
+constexpr double NameInsetMm = 1;
+constexpr double TextUnitsPerMm = 10;
 
 } // namespace
 
@@ -47,7 +53,7 @@ class CardPrint::LastPicture {
 };
 
 CardPrint::CardPrint(const PrintDeck& deck, const PrintOptions& options)
-    : deck_(deck), options_(options), layout_(options.paper, options.cardMm)
+    : deck_(deck), options_(options), layout_(options.paper, options.cardMm, options.names)
 {
 }
 
@@ -106,11 +112,16 @@ void CardPrint::paintFaces(QPainter& painter, int facePage, LastPicture& picture
     const int end = std::min(first + layout_.cardsPerPage(), int(deck_.cards().size()));
     for (int i = first; i < end; ++i) {
         const QPointF topLeft = layout_.cardTopLeft(i);
-        drawPicture(painter, pictures.of(deck_.cards()[size_t(i)].picturePath), topLeft);
+        const PrintDeck::Card& card = deck_.cards()[size_t(i)];
+        drawPicture(painter, pictures.of(card.picturePath), topLeft);
+        if (options_.names)
+            drawName(painter, card.name, topLeft);
         if (options_.cuttingLines) {
             painter.setPen(QPen(CuttingLineColour, CuttingLineMm));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(topLeft, QSizeF(layout_.cardMm(), layout_.cardMm())));
+            // A name strip is cut out with its card.
+            painter.drawRect(
+                QRectF(topLeft, QSizeF(layout_.cardMm(), layout_.cardMm() + layout_.nameStripMm())));
         }
     }
 }
@@ -129,6 +140,27 @@ void CardPrint::drawPicture(QPainter& painter, const QImage& picture, QPointF to
     QSizeF size = QSizeF(picture.size()).scaled(side, side, Qt::KeepAspectRatio);
     const QPointF offset((side - size.width()) / 2, (side - size.height()) / 2);
     painter.drawImage(QRectF(topLeft + offset, size), picture);
+}
+
+void CardPrint::drawName(QPainter& painter, const QString& name, QPointF topLeft) const
+{
+    if (name.isEmpty())
+        return;
+    const double side = layout_.cardMm();
+    painter.save();
+    // Fonts are sized in whole pixels of the painter; a tenth of a millimetre
+    // is fine enough for the text's size.
+    painter.translate(topLeft + QPointF(NameInsetMm, side));
+    painter.scale(1 / TextUnitsPerMm, 1 / TextUnitsPerMm);
+    const QRectF strip(0, 0, (side - 2 * NameInsetMm) * TextUnitsPerMm,
+                       layout_.nameStripMm() * TextUnitsPerMm);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, qRound(strip.height() * NameTextShare)));
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(font, painter.device());
+    painter.drawText(strip, Qt::AlignCenter, metrics.elidedText(name, Qt::ElideRight, strip.width()));
+    painter.restore();
 }
 
 QByteArray CardPrint::pdf() const

@@ -49,6 +49,7 @@ class CardPrint {
     void paintFaces(QPainter& painter, int facePage, LastPicture& pictures) const;
     void paintBacks(QPainter& painter, int facePage, const QImage& cover) const;
     void drawPicture(QPainter& painter, const QImage& picture, QPointF topLeft) const;
+    void drawName(QPainter& painter, const QString& name, QPointF topLeft) const;
 
     const PrintDeck& deck_;
     PrintOptions options_;

@@ -1,5 +1,6 @@
 #include "print/PrintDeck.h"
 
+#include "cardset/CardNames.h"
 #include "cardset/CardTable.h"
 #include "images/BitmapErrors.h"
 #include "pictures/SetCards.h"
@@ -14,6 +15,7 @@ PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
     const SetView set = SetView::read(folder);
     deck.setName_ = set.name();
     const SetCards cards = SetCards::read(set);
+    const std::array<QString, NumSlots> names = CardNames::ShownNames(set.folder, set.duplo);
 
     const PictureCheck& cover = cards.pictures[0];
     if (cover.usable())
@@ -33,7 +35,7 @@ PrintDeck PrintDeck::read(const QString& folder, bool playableOnly)
                 {slot, QStringLiteral("the other card of its pair (%1) has no picture").arg(partner)});
             continue;
         }
-        deck.cards_.push_back({slot, own.path});
+        deck.cards_.push_back({slot, own.path, names[size_t(slot)]});
     }
     return deck;
 }

@@ -18,6 +18,7 @@ class PrintDeck {
     struct Card {
         int slot = 0;
         QString picturePath;
+        QString name; // empty when the card has none
     };
     struct Skipped {
         int slot = 0; // 0: the cover

@@ -23,19 +23,20 @@ double gridLength(int count, double cardMm)
 
 } // namespace
 
-PrintLayout::PrintLayout(PrintOptions::Paper paper, double cardMm)
+PrintLayout::PrintLayout(PrintOptions::Paper paper, double cardMm, bool nameStrips)
     : page_(PageSizeOf(paper).size(QPageSize::Millimeter)), card_(cardMm),
-      columns_(cardsAlong(page_.width(), cardMm)), rows_(cardsAlong(page_.height(), cardMm)),
+      strip_(nameStrips ? NameStripMm(cardMm) : 0), columns_(cardsAlong(page_.width(), cardMm)),
+      rows_(cardsAlong(page_.height(), cardMm + strip_)),
       origin_((page_.width() - gridLength(columns_, cardMm)) / 2,
-              (page_.height() - gridLength(rows_, cardMm)) / 2)
+              (page_.height() - gridLength(rows_, cardMm + strip_)) / 2)
 {
 }
 
 QPointF PrintLayout::cardTopLeft(int index) const
 {
     const int onPage = index % cardsPerPage();
-    const double step = card_ + GapMm;
-    return origin_ + QPointF((onPage % columns_) * step, (onPage / columns_) * step);
+    return origin_ +
+           QPointF((onPage % columns_) * (card_ + GapMm), (onPage / columns_) * (card_ + strip_ + GapMm));
 }
 
 QPointF PrintLayout::backTopLeft(int index) const

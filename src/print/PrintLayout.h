@@ -13,10 +13,16 @@ class PrintLayout {
     static constexpr double MarginMm = 10;
     static constexpr double GapMm = 2;
 
-    PrintLayout(PrintOptions::Paper paper, double cardMm);
+    // With `nameStrips`, each card has a strip under its square for its name,
+    // which the rows make room for.
+    PrintLayout(PrintOptions::Paper paper, double cardMm, bool nameStrips = false);
+    // The height of the name strip for a card of `cardMm`.
+    static double NameStripMm(double cardMm) { return cardMm * NameStripShare; }
 
     QSizeF pageMm() const { return page_; }
     double cardMm() const { return card_; }
+    // 0 without name strips.
+    double nameStripMm() const { return strip_; }
     int columns() const { return columns_; }
     int rows() const { return rows_; }
     int cardsPerPage() const { return columns_ * rows_; }
@@ -30,8 +36,11 @@ class PrintLayout {
     QPointF backTopLeft(int index) const;
 
   private:
+    static constexpr double NameStripShare = 0.15;
+
     QSizeF page_;
     double card_;
+    double strip_;
     int columns_;
     int rows_;
     QPointF origin_;

@@ -19,6 +19,8 @@ struct PrintOptions {
     bool backs = false;
     // Only the cards of pairs whose two pictures exist and read.
     bool playableOnly = false;
+    // Each card's name on a strip under its picture.
+    bool names = false;
 
     static bool isValidCardSize(double mm) { return mm >= MinCardMm && mm <= MaxCardMm; }
 };

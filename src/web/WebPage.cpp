@@ -135,8 +135,10 @@ QJsonArray numbers(const std::vector<int>& values)
 }
 
 // One entry per slot (the cover's too, so that slot numbers index it): the
-// keys of its picture and sound, null where the page has none.
-QJsonArray cardEntries(const PictureList& pictures, const SoundList& sounds)
+// keys of its picture and sound, null where the page has none, and its name
+// where it has one (the page tells it only of a card face up).
+QJsonArray cardEntries(const PictureList& pictures, const SoundList& sounds,
+                       const std::array<QString, NumSlots>& names)
 {
     QJsonArray cards;
     for (int slot = 0; slot < NumSlots; ++slot) {
@@ -145,6 +147,8 @@ QJsonArray cardEntries(const PictureList& pictures, const SoundList& sounds)
                     pictures.keyOfSlot.contains(slot) ? QJsonValue(pictures.keyOfSlot[slot]) : QJsonValue());
         card.insert(QStringLiteral("sound"),
                     sounds.keyOfSlot.contains(slot) ? QJsonValue(sounds.keyOfSlot[slot]) : QJsonValue());
+        if (!names[std::size_t(slot)].isEmpty())
+            card.insert(QStringLiteral("name"), names[std::size_t(slot)]);
         cards.append(card);
     }
     return cards;
@@ -213,7 +217,7 @@ Page Build(const GameCards& cards, const QString& setName, const QString& author
     data.insert(QStringLiteral("cover"), cards.back.isNull() ? QJsonValue() : QJsonValue(coverKey));
     data.insert(QStringLiteral("playable"), numbers(cards.playable));
     data.insert(QStringLiteral("leftOut"), numbers(cards.leftOut));
-    data.insert(QStringLiteral("cards"), cardEntries(pictures, sounds));
+    data.insert(QStringLiteral("cards"), cardEntries(pictures, sounds, cards.names));
     data.insert(QStringLiteral("pictures"), pictureData);
     data.insert(QStringLiteral("sounds"), sounds.data);
     page.html = WebPageTemplate::Fill(setName, QJsonDocument(data).toJson(QJsonDocument::Compact));

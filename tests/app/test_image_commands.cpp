@@ -199,7 +199,9 @@ void TestImageCommands::insertImageNaming()
     chooseInPictureDialog(chosen);
     handle(*w, "image");
 
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{written, "Names.txt"}));
+    QCOMPARE(w->Session().Edits().CardName(recorded.first()),
+             QStringLiteral("photo")); // named after the file
     // The file holds the picture as read, byte for byte.
     QFile in(chosen);
     QFile out(file(written));
@@ -304,7 +306,8 @@ void TestImageCommands::insertTextNaming()
     handle(*w, "text");
 
     QVERIFY(QFileInfo::exists(file(written)));
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), (QStringList{written, "Names.txt"}));
+    QCOMPARE(w->Session().Edits().CardName(slot), QStringLiteral("Cat")); // named by its text
     expectRecorded(recorded, file(written));
     const QImage card = textCard(QStringLiteral("Cat"), CardText::DefaultCanvasFont());
     QCOMPARE(fileImage(file(written)), card);

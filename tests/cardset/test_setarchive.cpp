@@ -72,6 +72,7 @@ class TestSetArchive : public QObject {
             {QStringLiteral("C02.bmp"), QByteArray(1 << 20, '\xFF')},
             {QStringLiteral("S01.wav"), randomBytes(7000)},
             {QStringLiteral("S40.wav"), QByteArray()},
+            {QStringLiteral("Names.txt"), QByteArray("1\tcat\n# kept\n")},
         };
         for (auto it = setFiles.begin(); it != setFiles.end(); ++it)
             writeBytes(set + QLatin1Char('/') + it.key(), it.value());
@@ -218,7 +219,8 @@ class TestSetArchive : public QObject {
                                          "z.fp.seek(-3000, 1); z.fp.write(b'Y'); z.fp.seek(0, 2)"
                                       << gb << "The archive is damaged at the entry \"Animals/C01.bmp\"";
         QTest::newRow("no set in it")
-            << "z.writestr('Animals/readme.txt', b'x')" << gb << "The archive holds no card set";
+            << "z.writestr('Animals/readme.txt', b'x')\nz.writestr('Animals/Names.txt', b'1\\tcat')" << gb
+            << "The archive holds no card set";
     }
 
     void hostileArchivesAreRefusedWhole()

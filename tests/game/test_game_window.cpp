@@ -200,11 +200,13 @@ class TestGameWindow : public QObject {
     }
 
     // Assistive tools read the status line by its name and see the cards as
-    // buttons named by their place and, face up, their card of the set.
+    // buttons named by their place and, face up, their card's name; a face-down
+    // card's name never tells it.
     void statusIsAnnouncedAndCardsAreNamed()
     {
         QTemporaryDir dir;
         GameSets::writePairedSet(dir.path(), {1, 2, 3});
+        TestFiles::writeBytes(dir.filePath(QStringLiteral("Names.txt")), "1\tSecret\n3\tSecret\n5\tSecret\n");
         GameWindow window(SetView::read(dir.path()), GameOptions{0, 4, 1});
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(window.rules(), PictureTimeout);
@@ -216,11 +218,14 @@ class TestGameWindow : public QObject {
                 status = label;
         QVERIFY(status);
         QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), window.statusText());
-        QCOMPARE(window.statusText(), QStringLiteral("Card 3"));
+        QCOMPARE(window.statusText(), QStringLiteral("Card 3: Secret"));
 
         QAccessibleInterface* card = QAccessible::queryAccessibleInterface(window.board()->card(2));
         QCOMPARE(card->role(), QAccessible::Button);
-        QCOMPARE(card->text(QAccessible::Name), QStringLiteral("Card 3 of 6"));
+        QCOMPARE(card->text(QAccessible::Name), QStringLiteral("Card 3 of 6, Secret"));
+        for (const int down : {0, 1, 3, 4, 5})
+            QCOMPARE(window.board()->card(down)->accessibleName(),
+                     QStringLiteral("Card %1 of 6, face down").arg(down + 1));
     }
 
     // Every card shows face up for the time chosen, until a tap that turns

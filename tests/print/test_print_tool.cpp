@@ -159,6 +159,8 @@ class TestPrintTool : public QObject {
         QTest::newRow("paired, no cover: no backs")
             << false << pairedWithout3AndCover << QStringList{"--backs"} << "595 x 842" << 12
             << cardsWithout5And6;
+        QTest::newRow("paired, A4, 60 mm, names") // rows make room for the names
+            << false << allPaired << QStringList{"--names"} << "595 x 842" << 9 << cardSlots;
     }
 
     void printsEveryCardWhereItSays()
@@ -173,6 +175,9 @@ class TestPrintTool : public QObject {
         QTemporaryDir dir;
         const QString set = dir.filePath(QStringLiteral("Cards"));
         makeSet(set, duplo, files);
+        const bool names = options.contains(QStringLiteral("--names"));
+        if (names)
+            TestFiles::writeBytes(set + QStringLiteral("/Names.txt"), "1\tMMMMMMMM\n3\tMMMM\n");
         const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
         const auto run = TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL),
                                                QStringList{QStringLiteral("print"), set, pdf} + options);
@@ -211,6 +216,13 @@ class TestPrintTool : public QObject {
             if (slot == 1) // the wide picture is centred with white above and below
                 QCOMPARE(rendered.colourAt(place.page, place.x + card / 2, place.y + card / 8),
                          QColor(Qt::white));
+            if (names && slot <= 4) { // a dark stroke of the name across its strip
+                int darkest = 255;
+                for (double x = place.x + 1; x < place.x + card - 1; x += 0.1)
+                    darkest = std::min(darkest,
+                                       rendered.colourAt(place.page, x, place.y + card * 1.075).lightness());
+                QVERIFY2(darkest < 200, qPrintable(line));
+            }
             if (backs) {
                 const QColor back =
                     rendered.colourAt(place.page + 1, pageWidth - place.x - card / 2, place.y + card / 2);

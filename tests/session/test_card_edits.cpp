@@ -147,31 +147,38 @@ class TestCardEdits : public QObject {
     {
         QTest::addColumn<bool>("duplo");
         QTest::addColumn<int>("slot");
+        QTest::addColumn<QByteArray>("start");
         QTest::addColumn<QByteArray>("written");
-        QTest::newRow("paired") << false << 6 << QByteArray("# mine\n5\tcat\n6\tcat\n");
-        QTest::newRow("double") << true << 6 << QByteArray("# mine\n6\tcat\n");
-        QTest::newRow("cover") << false << 0 << QByteArray("# mine\n0\tcat\n");
+        QTest::newRow("paired") << false << 6 << QByteArray("# mine\n")
+                                << QByteArray("# mine\n5\tcat\n6\tcat\n");
+        QTest::newRow("double, no file before") << true << 6 << QByteArray() << QByteArray("6\tcat\n");
+        QTest::newRow("cover") << false << 0 << QByteArray("# mine\n") << QByteArray("# mine\n0\tcat\n");
     }
     void cardNameSharedAndUndone()
     {
         QFETCH(bool, duplo);
         QFETCH(int, slot);
+        QFETCH(QByteArray, start);
         QFETCH(QByteArray, written);
         document().ChooseSet(set->path() + QLatin1Char('/'), QString(), duplo ? 1 : 0);
         document().StartEmptySet();
         const QString path = set->filePath(QStringLiteral("Names.txt"));
-        TestFiles::writeBytes(path, "# mine\n");
+        if (!start.isEmpty())
+            TestFiles::writeBytes(path, start);
         session->SetCardName(slot, QStringLiteral("cat"));
         QCOMPARE(TestFiles::readBytes(path), written);
         QCOMPARE(session->Edits().CardName(PartnerOf(slot).value_or(slot)), duplo ? QString() : "cat");
         QCOMPARE(session->UndoHistory().UndoLabel(), slot ? QStringLiteral("Card name on card %1").arg(slot)
                                                           : QStringLiteral("Card name on the cover"));
         QVERIFY(session->UndoHistory().Undo());
-        QCOMPARE(TestFiles::readBytes(path), QByteArray("# mine\n"));
+        QCOMPARE(QFile::exists(path), !start.isEmpty());
+        QCOMPARE(TestFiles::readBytes(path), start);
         QVERIFY(session->UndoHistory().Redo());
         QCOMPARE(TestFiles::readBytes(path), written);
-        session->SetCardName(slot, QString());
-        QCOMPARE(TestFiles::readBytes(path), QByteArray("# mine\n"));
+        session->SetCardName(slot, QString()); // the last name gone, nothing else: the file goes
+        QCOMPARE(QFile::exists(path), !start.isEmpty());
+        QVERIFY(session->UndoHistory().Undo());
+        QCOMPARE(TestFiles::readBytes(path), written);
     }
 };
 

@@ -201,6 +201,42 @@ class TestSetTool : public QObject {
         QCOMPARE(runTool({QStringLiteral("config"), dir.path()}).outLines(), shown);
     }
 
+    // Card names: listed in slot order; set as the editor sets them, shared by
+    // a pair in a paired set, and never creating a Set.cfg.
+    void namesListsAndSets_data()
+    {
+        QTest::addColumn<int>("duplo"); // -1: no Set.cfg
+        QTest::addColumn<QStringList>("set");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("list") << 0 << QStringList() << 0 << QStringList{"slot 3: cat"};
+        QTest::newRow("paired") << 0 << QStringList{"5", "fox"} << 0
+                                << QStringList{"slot 3: cat", "slot 5: fox", "slot 6: fox"};
+        QTest::newRow("double") << 1 << QStringList{"5", "fox"} << 0
+                                << QStringList{"slot 3: cat", "slot 5: fox"};
+        QTest::newRow("no Set.cfg") << -1 << QStringList{"4", "owl"} << 0
+                                    << QStringList{"slot 3: owl", "slot 4: owl"};
+        QTest::newRow("removed") << 0 << QStringList{"3", ""} << 0 << QStringList();
+        QTest::newRow("no such card") << 0 << QStringList{"41", "x"} << 2 << QStringList();
+    }
+    void namesListsAndSets()
+    {
+        QFETCH(int, duplo);
+        QFETCH(QStringList, set);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        if (duplo >= 0)
+            QCOMPARE(runTool({"config", dir.path(), duplo ? "--double" : "--paired"}).exitCode, 0);
+        TestFiles::writeBytes(dir.filePath("Names.txt"), "# note\n3\tcat\n");
+        const TestFiles::ProcessRun run =
+            runTool(QStringList{"names", dir.path()} + (set.isEmpty() ? set : QStringList{"--set"} + set));
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.outLines(), lines);
+        QVERIFY(readBytes(dir.filePath("Names.txt")).startsWith("# note\n"));
+        QCOMPARE(QFile::exists(dir.filePath("Set.cfg")), duplo >= 0);
+    }
+
     void helpIsAnAnswerOnStandardOutput()
     {
         const TestFiles::ProcessRun help = runTool({QStringLiteral("--help")});

@@ -23,13 +23,14 @@ function run(...args) {
   return execFileSync(tool, args, {encoding: "utf8"});
 }
 
-// A sample set with a sound on pair 1 and pair 5's picture gone.
+// A sample set with a sound and a name on pair 1 and pair 5's picture gone.
 function makePage() {
   fs.rmSync(work, {recursive: true, force: true});
   fs.mkdirSync(work, {recursive: true});
   const set = path.join(work, "Fruit");
   run("sample-set", set);
   run("speak", path.join(set, "S01.wav"), "apple");
+  run("names", set, "--set", "1", "apple");
   fs.rmSync(path.join(set, "C05.bmp"));
   const page = path.join(work, "Fruit.html");
   const report = run("export-web", set, page);
@@ -66,6 +67,11 @@ async function focused(page) {
 async function click(page, position) {
   const cards = await page.$$("button.card");
   await cards[position].click();
+}
+
+// What a face-up card's label says of its name: pair 1 is named.
+function named(position) {
+  return slots[position] <= 2 ? ", apple" : "";
 }
 
 // Positions of each pair's two cards, in the order the pairs first appear.
@@ -124,6 +130,8 @@ test("the page deals as tessellor-tool deal does", async () => {
   const names = await labels(page);
   assert.equal(names.length, 2 * Pairs);
   names.forEach((name, i) => assert.equal(name, `Card ${i + 1} of ${2 * Pairs}, face down`));
+  // Face down, no picture of the page tells a card's name.
+  assert.equal(await page.$$eval("img", (imgs) => imgs.filter((img) => img.alt).length), 0);
   assert.equal(await status(page), `0 of ${Pairs} pairs`);
   // Each card, turned, shows the picture of the slot the deal put there.
   const pictures = await page.$eval("#set-data", (e) => {
@@ -134,9 +142,11 @@ test("the page deals as tessellor-tool deal does", async () => {
     await click(page, a);
     await click(page, b);
     const now = await labels(page);
-    assert.equal(now[a], `Card ${a + 1} of ${2 * Pairs}, found`);
+    assert.equal(now[a], `Card ${a + 1} of ${2 * Pairs}${named(a)}, found`);
     const faces = await page.$$eval("button.card", (cards) => cards.map((c) => c.querySelector(".front img")?.getAttribute("src")));
     assert.deepEqual([faces[a], faces[b]], [pictures[slots[a]], pictures[slots[b]]]);
+    const alts = await page.$$eval("button.card", (cards) => cards.map((c) => c.querySelector(".front img")?.alt));
+    assert.deepEqual([alts[a], alts[b]], [named(a).slice(2), named(b).slice(2)]);
   }
   await page.close();
 });
@@ -148,7 +158,7 @@ test("a whole game by mouse, a miss included, ends with Well done!", async () =>
   await click(page, pairs[0][0]);
   await click(page, pairs[1][0]);
   let now = await labels(page);
-  assert.equal(now[pairs[0][0]], `Card ${pairs[0][0] + 1} of ${2 * Pairs}, no pair`);
+  assert.equal(now[pairs[0][0]], `Card ${pairs[0][0] + 1} of ${2 * Pairs}${named(pairs[0][0])}, no pair`);
   assert.equal(await said(page), "No pair.");
   await new Promise((resolve) => setTimeout(resolve, 1700));
   now = await labels(page);
@@ -189,7 +199,7 @@ test("a miss turns back at once on the next click; two players take turns", asyn
   const now = await labels(page);
   assert.match(now[pairs[0][0]], /face down$/);
   assert.match(now[pairs[1][0]], /face down$/);
-  assert.equal(now[pairs[2][0]], `Card ${pairs[2][0] + 1} of ${2 * Pairs}`);
+  assert.equal(now[pairs[2][0]], `Card ${pairs[2][0] + 1} of ${2 * Pairs}${named(pairs[2][0])}`);
   await click(page, pairs[2][1]);
   assert.equal(await current(), "Player 2", "a found pair gives another turn");
   assert.equal(await page.$eval("#players li.current .score", (e) => e.textContent), "1");

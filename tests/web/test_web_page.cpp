@@ -202,6 +202,7 @@ void TestWebPage::pageIsSelfContained()
     const QString broken = QDir(dir_.path()).filePath(QStringLiteral("S02.wav"));
     TestFiles::writeBytes(broken, QByteArray("RIFF\x10\0\0\0WAVEjunk", 16));
     cards.sounds[3] = cards.sounds[4] = broken;
+    cards.names[1] = cards.names[2] = QStringLiteral("</script>cat");
     const QString name =
         QStringLiteral("</script><script src=\"http://example.invalid/x.js\"></script> & Co");
     const WebPage::Page page = WebPage::Build(cards, name, QStringLiteral("<b>me</b>"));
@@ -234,6 +235,8 @@ void TestWebPage::pageIsSelfContained()
     QCOMPARE(entries[2].toObject()[QStringLiteral("picture")].toString(), QStringLiteral("C01"));
     QCOMPARE(entries[2].toObject()[QStringLiteral("sound")].toString(), QStringLiteral("S01"));
     QVERIFY(entries[3].toObject()[QStringLiteral("sound")].isNull());
+    QCOMPARE(entries[2].toObject()[QStringLiteral("name")].toString(), cards.names[2]);
+    QVERIFY(!entries[3].toObject().contains(QStringLiteral("name")));
     QCOMPARE(page.problems.size(), 1);
     QVERIFY2(page.problems[0].startsWith(QStringLiteral("S02.wav: ")), qPrintable(page.problems[0]));
 }

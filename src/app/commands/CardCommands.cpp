@@ -12,7 +12,10 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 
 CardCommands::CardCommands(EditorSession& session, EditorView& view)
     : session_(session), view_(view), dlOpenBitmap_(new TOpenPictureDialog(view.Widget())),
@@ -38,6 +41,21 @@ void CardCommands::InsertImage()
         throw EFileError::On(e, chosen);
     }
     session_.Edits().WritePicture(*slot, picture);
+    session_.Edits().NameAfterFile(*slot, chosen);
+}
+
+void CardCommands::EditCardName()
+{
+    const std::optional<int> slot = view_.CurrentSlot();
+    if (!slot)
+        return;
+    bool ok = false;
+    const QString name =
+        QInputDialog::getText(view_.Widget(), tr("Card name"),
+                              *slot == 0 ? tr("Name of the cover:") : tr("Name of card %1:").arg(*slot),
+                              QLineEdit::Normal, session_.Edits().CardName(*slot), &ok);
+    if (ok)
+        session_.SetCardName(*slot, name);
 }
 
 void CardCommands::PastePicture()
@@ -45,10 +63,15 @@ void CardCommands::PastePicture()
     const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
-    const QImage image = QGuiApplication::clipboard()->image();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QImage image = clipboard->image();
     if (image.isNull())
         throw Exception(QStringLiteral("The clipboard holds no picture"));
     session_.Edits().WritePicture(*slot, CardPictureFromImage(image));
+    // A picture copied as a file names the card after it.
+    const QMimeData* data = clipboard->mimeData();
+    if (data && data->urls().size() == 1 && data->urls().first().isLocalFile())
+        session_.Edits().NameAfterFile(*slot, data->urls().first().toLocalFile());
 }
 
 void CardCommands::InsertText()
@@ -70,6 +93,8 @@ void CardCommands::InsertText()
     TBitmap picture = session_.Pictures().Picture(*slot);
     CardText::InsertText(picture, lines, font);
     session_.Edits().WritePicture(*slot, picture);
+    // The card is named by what it says.
+    session_.SetCardName(*slot, lines.join(QLatin1Char(' ')));
 }
 
 void CardCommands::ChooseFont()

@@ -1,21 +1,27 @@
 #pragma once
 
+#include <QCoreApplication>
+
 class CardFontDialog;
 class EditorSession;
 class EditorView;
 class TOpenPictureDialog;
 
 // The commands that change the current card's picture (Insert image, Paste
-// picture, Insert Text, Choose Font, Duplicate), Copy and Paste, and Undo and
-// Redo. Each writes through the session's card edits from the picture as it
+// picture, Insert Text, Choose Font, Duplicate) or name, Copy and Paste, and
+// Undo and Redo. Each writes through the session's card edits from the picture as it
 // is on disk; the frames follow. Errors stop the command and reach the error
 // box. The dialogs are made with the commands and remember their last choice.
 class CardCommands {
+    Q_DECLARE_TR_FUNCTIONS(CardCommands)
+
   public:
     CardCommands(EditorSession& session, EditorView& view);
 
     void InsertImage();
     void PastePicture();
+    // Asks for the current card's name and sets it (paired cards share it).
+    void EditCardName();
     void InsertText();
     void ChooseFont();
     void Duplicate();

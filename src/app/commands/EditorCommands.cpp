@@ -92,6 +92,8 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
         [&c] { c.cards.Paste(); });
     row("paste-picture", ui.mnPastePicture, nullptr, QStringLiteral("Paste picture"),
         editingAnd(&S::clipboardPicture), [&c] { c.cards.PastePicture(); });
+    row("card-name", ui.mnCardName, nullptr, QStringLiteral("Card name"), WhileEditing,
+        [&c] { c.cards.EditCardName(); });
     row("next", ui.mnAvancar, ui.btnProximo, {}, WhileEditing, [&v] { v.ShowPage(v.ShownPage().Next()); });
     row("previous", ui.mnRecuar, ui.btnAnterior, {}, WhileEditing,
         [&v] { v.ShowPage(v.ShownPage().Previous()); });

@@ -72,7 +72,10 @@ void SoundCommands::SpeakText()
     const std::optional<int> slot = view_.CurrentSlot();
     if (!slot)
         return;
-    const QString text = view_.TextBoxText();
+    // An empty text box speaks the card's name.
+    QString text = view_.TextBoxText();
+    if (text.trimmed().isEmpty())
+        text = session_.Edits().CardName(*slot);
     try {
         Speech::CheckText(text);
     } catch (const Exception&) {

@@ -54,6 +54,8 @@ void PrintCardsDialog::buildForm()
     backs_ =
         new QCheckBox(QStringLiteral("Card backs: the cover after each page, for two-sided printing"), this);
 
+    names_ = new QCheckBox(tr("Names under the pictures"), this);
+
     auto* all = new QRadioButton(QStringLiteral("All cards"), this);
     auto* playable = new QRadioButton(QStringLiteral("Only cards of playable pairs"), this);
     all->setChecked(true);
@@ -71,6 +73,7 @@ void PrintCardsDialog::buildForm()
     form->addRow(QStringLiteral("Card size:"), cardSize_);
     form->addRow(QString(), cuttingLines_);
     form->addRow(QString(), backs_);
+    form->addRow(QString(), names_);
     form->addRow(QStringLiteral("Cards:"), all);
     form->addRow(QString(), playable);
 
@@ -97,6 +100,7 @@ PrintOptions PrintCardsDialog::options() const
     options.cardMm = cardSize_->value();
     options.cuttingLines = cuttingLines_->isChecked();
     options.backs = backs_->isChecked();
+    options.names = names_->isChecked();
     options.playableOnly = which_->checkedId() == PlayableCards;
     return options;
 }

@@ -46,6 +46,7 @@ class PrintCardsDialog : public QDialog {
     QSpinBox* cardSize_ = nullptr;
     QCheckBox* cuttingLines_ = nullptr;
     QCheckBox* backs_ = nullptr;
+    QCheckBox* names_ = nullptr;
     QButtonGroup* which_ = nullptr;
     QPlainTextEdit* skipped_ = nullptr;
 };
