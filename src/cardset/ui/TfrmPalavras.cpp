@@ -38,7 +38,10 @@ TfrmPalavras::TfrmPalavras(const QList<SpeechVoice>& voices, const QString& defa
     auto* words = new QVBoxLayout;
     words->addWidget(memPalavras);
     words->addWidget(btnCarregar, 0, Qt::AlignLeft);
-    form->addRow(tr("&Words :"), words);
+    // A row of a layout gets no buddy of its own: the label leads to the box.
+    auto* wordsLabel = new QLabel(tr("&Words :"), this);
+    wordsLabel->setBuddy(memPalavras);
+    form->addRow(wordsLabel, words);
 
     chkDuplo = new QCheckBox(tr("&Double set: the second card of a pair shows the word's picture"), this);
     chkDuplo->setObjectName(QStringLiteral("chkDuplo"));
@@ -52,6 +55,13 @@ TfrmPalavras::TfrmPalavras(const QList<SpeechVoice>& voices, const QString& defa
     form->addRow(tr("&Voice :"), cmbVoz);
     form->addRow(tr("&Pictures folder :"), makeBrowseRow(txtFiguras, btnFiguras, "Figuras"));
     form->addRow(tr("&Cover picture :"), makeBrowseRow(txtCapa, btnCapa, "Capa"));
+    // Only a double set has a card of its own for a word's picture.
+    const auto showPicturesRow = [this](bool duplo) {
+        txtFiguras->setEnabled(duplo);
+        btnFiguras->setEnabled(duplo);
+    };
+    showPicturesRow(false);
+    connect(chkDuplo, &QCheckBox::toggled, this, showPicturesRow);
 
     auto* buttons = new QDialogButtonBox(this);
     cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
@@ -163,10 +173,8 @@ void TfrmPalavras::browseList()
 void TfrmPalavras::browsePictures()
 {
     const QString folder = QFileDialog::getExistingDirectory(this, tr("Pictures folder"), txtFiguras->text());
-    if (!folder.isEmpty()) {
+    if (!folder.isEmpty())
         txtFiguras->setText(folder);
-        chkDuplo->setChecked(true);
-    }
 }
 
 void TfrmPalavras::browseCover()
