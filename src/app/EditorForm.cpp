@@ -170,6 +170,8 @@ void EditorForm::createFilesMenu()
                  QKeySequence(Qt::CTRL | Qt::Key_P));
     // Between Properties and Exit: the set as a whole, then the sets of earlier runs.
     mnArquivo->addSeparator();
+    mnPalavras = addEntry(mnArquivo, "mnPalavras",
+                          QCoreApplication::translate("EditorForm", "New set from word list..."));
     mnImportFile = addEntry(mnArquivo, "mnImportFile",
                             QCoreApplication::translate("EditorForm", "Import set from file..."));
     mnExportFile = addEntry(mnArquivo, "mnExportFile",

@@ -44,6 +44,7 @@ struct EditorForm {
     QMenuBar* mnConfig = nullptr;
     QMenu* mnArquivo = nullptr;
     QAction* mnNovo = nullptr;
+    QAction* mnPalavras = nullptr;
     QAction* mnAbrir = nullptr;
     QAction* mnSalvar = nullptr;
     QAction* mnImportar = nullptr;

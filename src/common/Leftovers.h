@@ -4,10 +4,10 @@
 
 // The temporary files and folders that writers leave behind when they are
 // killed or the machine stops mid-write: a replacing write's
-// ".NAME.XXXXXXXX.tmp", the wave save's "wNN.TMP", an unpack's
-// ".FOLDER-import-XXXXXX" staging folder. Every writer holds a lock on its
-// temporary for as long as it writes (the system drops it when the process
-// dies), and sweeps the folder it writes into first.
+// ".NAME.XXXXXXXX.tmp", the wave save's "wNN.TMP", the ".FOLDER-import-XXXXXX"
+// staging folder of a set being made (unpacked, or from a word list). Every
+// writer holds a lock on its temporary for as long as it writes (the system
+// drops it when the process dies), and sweeps the folder it writes into first.
 namespace Leftovers {
 
 // Marks the temporary open as `fd` as in use; the mark lasts until every

@@ -10,6 +10,7 @@
 #include "cardset/CardUndoHistory.h"
 #include "cardset/SetArchive.h"
 #include "cardset/ui/TfrmCadastro.h"
+#include "cardset/ui/TfrmPalavras.h"
 #include "game/ui/GameWindow.h"
 #include "images/TBitmap.h"
 #include "session/RecentSets.h"
@@ -178,6 +179,22 @@ class TestAddedCommands : public QObject {
         });
         entry("new")->trigger();
         QCOMPARE(w->Session().Recent().folders(), QStringList{folder(QStringLiteral("Shapes"))});
+    }
+
+    // New set from word list makes the set among the others and opens it.
+    void wordSetIsMadeAndOpened()
+    {
+        TestDocument().SetPastaBase(root->path() + QLatin1Char('/'));
+        const auto making = onNext<TfrmPalavras>([](TfrmPalavras* d) {
+            d->txtNome->setText(QStringLiteral("Colours"));
+            d->memPalavras->setPlainText(QStringLiteral("red\nblue\n"));
+            d->cmdOK->click();
+        });
+        const auto missing = closeMissingList(); // pairs 3 to 20 have no cards
+        entry("word-set")->trigger();
+        QCOMPARE(w->Session().Recent().folders(), QStringList{folder(QStringLiteral("Colours"))});
+        QCOMPARE(TestDocument().Conjunto().Elementos[4].Imagem, TestDocument().CaminhoImagem(4));
+        QVERIFY(QFileInfo(TestDocument().CaminhoImagem(4)).isFile());
     }
 
     void exportTellsItsFileAndStartsWhereTheLastWent()

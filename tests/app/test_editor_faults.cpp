@@ -160,9 +160,10 @@ class TestEditorFaults : public QObject {
                 !command.id.startsWith(QLatin1String("recent")))
                 on << command.id;
         on.sort();
-        QCOMPARE(on, QStringList({"about", "contents", "exit", "import", "import-file", "language-de",
-                                  "language-en", "language-es", "language-fr", "language-none",
-                                  "language-pt_BR", "new", "open", "overview", "properties", "save"}));
+        QCOMPARE(on,
+                 QStringList({"about", "contents", "exit", "import", "import-file", "language-de",
+                              "language-en", "language-es", "language-fr", "language-none", "language-pt_BR",
+                              "new", "open", "overview", "properties", "save", "word-set"}));
     }
 
     // An import with pictures missing switches editing off: Paste with it,

@@ -44,6 +44,7 @@ class TestToolCommands : public QObject {
     void textCard();
     void textCardUnwritable();
     void sampleSet();
+    void wordSet();
 };
 
 void TestToolCommands::textCard_data()
@@ -121,6 +122,24 @@ void TestToolCommands::sampleSet()
     const Run again = runTool({QStringLiteral("sample-set"), set});
     QCOMPARE(again.status, 1);
     QVERIFY(again.errors.contains(QLatin1String("not empty")));
+}
+
+// Needs espeak-ng's voices, which the test command's machine has.
+void TestToolCommands::wordSet()
+{
+    QTemporaryDir dir;
+    const QString list = TestFiles::saveIn(dir, QStringLiteral("words.txt"), "Sun\n\n  Moon\n");
+    const QString set = dir.filePath(QStringLiteral("Ed/Sky"));
+    const QStringList args{QStringLiteral("word-set"), list, set};
+    const TestFiles::ProcessRun run = TestFiles::runProgram(QStringLiteral(TESSELLOR_TOOL), args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.outLines(), QStringList({"card 1: Sun", "card 2: Sun", "card 3: Moon", "card 4: Moon"}));
+    QCOMPARE(QDir(set).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({"C00.bmp", "C01.bmp", "C02.bmp", "Names.txt", "S01.wav", "S02.wav", "Set.cfg"}));
+    // The set is never made again over itself.
+    const Run again = runTool(args);
+    QCOMPARE(again.status, 1);
+    QVERIFY2(again.errors.contains(QLatin1String("already exists")), qPrintable(again.errors));
 }
 
 QTEST_GUILESS_MAIN(TestToolCommands)

@@ -75,6 +75,7 @@ void AddEditorCommands(CommandTable& table, const EditorForm& ui, EditorView& v,
     row("save-button", nullptr, ui.btnSalvar, {}, WhileEditing, [&c] { c.sets.Save(); });
     row("import", ui.mnImportar, nullptr, {}, Always, [&c] { c.sets.Import(); });
     row("properties", ui.Propriedades1, nullptr, {}, Always, [&c] { c.sets.Properties(); });
+    row("word-set", ui.mnPalavras, nullptr, {}, Always, [&c] { c.sets.NewFromWords(); });
     row("import-file", ui.mnImportFile, nullptr, {}, Always, [&c] { c.share.ImportFile(); });
     row("export-file", ui.mnExportFile, nullptr, {}, WhileSetOpen, [&c] { c.share.ExportFile(); });
     row("export-web", ui.mnExportWeb, nullptr, {}, WhileSetOpen, [&c] { c.share.ExportWebPage(); });

@@ -1,14 +1,19 @@
 #include "app/commands/SetCommands.h"
 
 #include "app/EditorView.h"
+#include "audio/speech/Speech.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
 #include "cardset/ui/SetDialogs.h"
 #include "cardset/ui/SetMessages.h"
+#include "cardset/ui/TfrmPalavras.h"
 #include "common/FileNames.h"
 #include "common/ui/ErrorMessage.h"
+#include "images/CardText.h"
 #include "session/EditorSession.h"
+#include "session/WordSet.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -22,6 +27,29 @@ namespace {
 QString configFileName(const QString& folder)
 {
     return FileNames::targetForWrite(folder + QLatin1Char('/') + QLatin1String(ConfigFileName));
+}
+
+// Speaking twenty words takes a moment in which the window does not answer.
+class WaitCursor {
+  public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Asks once, as Insert Text does, before words are written cut at a card's
+// edges; true when none is or the user agreed.
+bool agreeToCutWords(QWidget* parent, const QStringList& cut)
+{
+    if (cut.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tessellor"),
+                    CardText::FitQuestion(CardText::TextFit::Cut), QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setInformativeText(QStringLiteral("\u201c%1\u201d").arg(cut.join(QStringLiteral("\u201d, \u201c"))));
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace
@@ -75,6 +103,31 @@ void SetCommands::New()
     // Written at once: a new set reopened before it was saved must still be
     // read as the double set it is.
     document.SalvaConfig();
+}
+
+void SetCommands::NewFromWords()
+{
+    // Raises with a message when the speech library has no voices to offer.
+    const QList<SpeechVoice> voices = Speech::Voices();
+    TfrmPalavras dialog(voices, Speech::DefaultVoice(), view_.Widget());
+    dialog.PastaBase = session_.Document().PastaBase();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    WordSetOptions options;
+    options.words = dialog.Palavras;
+    options.duplo = dialog.Duplo();
+    options.voice = dialog.Voz();
+    options.picturesFolder = dialog.Figuras();
+    options.coverPicture = dialog.Capa();
+    if (!agreeToCutWords(view_.Widget(), WordSet::CutWords(options.words, options.font)))
+        return;
+    options.cutTextAgreed = true;
+    WordSet::Made made;
+    {
+        const WaitCursor waiting;
+        made = WordSet::Build(dialog.PastaEscolhida, options);
+    }
+    OpenFolder(made.folder);
 }
 
 void SetCommands::Open()

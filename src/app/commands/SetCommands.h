@@ -19,6 +19,8 @@ class SetCommands {
     SetDialogs& Dialogs();
 
     void New();
+    // New set from word list: a whole set made from words, then opened.
+    void NewFromWords();
     void Open();
     // The set made current as Open set makes it after its dialog's OK: its
     // Set.cfg read, its cards scanned, listed first under Recent sets.
