@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenname</translation>
     </message>
     <message>
         <source>Name of the cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Deckblatts:</translation>
     </message>
     <message>
         <source>Name of card %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Karte %1:</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     <name>CardEdits</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished">Kein Kartensatz geöffnet</translation>
+        <translation>Kein Kartensatz ist geöffnet</translation>
     </message>
     <message>
         <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Karte %1 (0 ist das Deckblatt, 1 bis 40 sind die Karten)</translation>
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenname</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     <name>CardNames</name>
     <message>
         <source>Cannot read the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kartennamen können nicht gelesen werden</translation>
     </message>
     <message>
         <source>The card names file is larger than 1 MB; it was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Kartennamen ist größer als 1 MB; sie wurde nicht gelesen</translation>
     </message>
     <message>
         <source>Cannot delete the card names file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Kartennamen kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>Cannot write the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kartennamen können nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Change name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name ändern</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenname</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,11 @@
     </message>
     <message>
         <source>Card name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartenname...</translation>
+    </message>
+    <message>
+        <source>New set from word list...</source>
+        <translation>Neuer Kartensatz aus einer Wortliste...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Names under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen unter den Bildern</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,93 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     </message>
 </context>
 <context>
+    <name>TfrmPalavras</name>
+    <message>
+        <source>New set from word list</source>
+        <translation>Neuer Kartensatz aus einer Wortliste</translation>
+    </message>
+    <message>
+        <source>&amp;Name :</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>2 to 20 words or short phrases, one a line</source>
+        <translation>2 bis 20 Wörter oder kurze Sätze, eines pro Zeile</translation>
+    </message>
+    <message>
+        <source>&amp;Load list...</source>
+        <translation>Liste &amp;laden...</translation>
+    </message>
+    <message>
+        <source>&amp;Words :</source>
+        <translation>&amp;Wörter:</translation>
+    </message>
+    <message>
+        <source>&amp;Double set: the second card of a pair shows the word&apos;s picture</source>
+        <translation>&amp;Doppelsatz: die zweite Karte jedes Paars zeigt das Bild des Worts</translation>
+    </message>
+    <message>
+        <source>&amp;Voice :</source>
+        <translation>&amp;Stimme:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures folder :</source>
+        <translation>&amp;Bilderordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Cover picture :</source>
+        <translation>Bild für das Dec&amp;kblatt:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keines)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a set</source>
+        <translation>&quot;%1&quot; ist kein gültiger Name für einen Kartensatz</translation>
+    </message>
+    <message>
+        <source>The pictures folder %1 does not exist</source>
+        <translation>Der Bilderordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 does not exist</source>
+        <translation>Das Bild für das Deckblatt %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Load word list</source>
+        <translation>Wortliste laden</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Pictures folder</source>
+        <translation>Bilderordner</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Bild für das Deckblatt</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</source>
+        <translation>Bilder (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
@@ -2252,6 +2343,75 @@ Diese Dateien führen aus dem Ordner des Kartensatzes heraus oder sind keine gew
     <message>
         <source>Unable to encode the sound</source>
         <translation>Der Ton kann nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>The word list</source>
+        <translation>Die Wortliste</translation>
+    </message>
+    <message>
+        <source>The word list %1</source>
+        <translation>Die Wortliste %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KB: it is no word list</source>
+        <translation>%1 ist größer als %2 KB: das ist keine Wortliste</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 words: &quot;%3&quot; is word %4</source>
+        <translation>%1 hat mehr als %2 Wörter: &quot;%3&quot; ist Wort %4</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 words, one a line</source>
+        <translation>%1 braucht mindestens %2 Wörter, eines pro Zeile</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character on line %2</source>
+        <translation>%1 enthält in Zeile %2 ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>Cannot open the word list %1</source>
+        <translation>Die Wortliste %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot read the word list %1</source>
+        <translation>Die Wortliste %1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>WordSet</name>
+    <message>
+        <source>Cannot speak &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; kann nicht gesprochen werden: %2</translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation>Unbekannte Stimme: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the pictures folder %1</source>
+        <translation>Der Bilderordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges</source>
+        <translation>&quot;%1&quot; passt nicht auf eine Karte und würde an den Rändern abgeschnitten</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetTool</name>
+    <message>
+        <source>--pictures needs --double</source>
+        <translation>--pictures braucht --double</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</source>
+        <translation>&quot;%1&quot; passt nicht auf eine Karte und würde an den Rändern abgeschnitten; --yes schreibt es abgeschnitten</translation>
     </message>
 </context>
 </TS>

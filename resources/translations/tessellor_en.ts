@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Card name</translation>
     </message>
     <message>
         <source>Name of the cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of the cover:</translation>
     </message>
     <message>
         <source>Name of card %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name of card %1:</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     <name>CardEdits</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished">No set is open</translation>
+        <translation>No set is open</translation>
     </message>
     <message>
         <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no card %1 (0 is the cover, 1 to 40 the cards)</translation>
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Card name</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     <name>CardNames</name>
     <message>
         <source>Cannot read the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read the card names</translation>
     </message>
     <message>
         <source>The card names file is larger than 1 MB; it was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>The card names file is larger than 1 MB; it was not read</translation>
     </message>
     <message>
         <source>Cannot delete the card names file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot delete the card names file</translation>
     </message>
     <message>
         <source>Cannot write the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot write the card names</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Change name</source>
-        <translation type="unfinished"></translation>
+        <translation>Change name</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Card name</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,11 @@
     </message>
     <message>
         <source>Card name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Card name...</translation>
+    </message>
+    <message>
+        <source>New set from word list...</source>
+        <translation>New set from word list...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Names under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Names under the pictures</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,93 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     </message>
 </context>
 <context>
+    <name>TfrmPalavras</name>
+    <message>
+        <source>New set from word list</source>
+        <translation>New set from word list</translation>
+    </message>
+    <message>
+        <source>&amp;Name :</source>
+        <translation>&amp;Name :</translation>
+    </message>
+    <message>
+        <source>2 to 20 words or short phrases, one a line</source>
+        <translation>2 to 20 words or short phrases, one a line</translation>
+    </message>
+    <message>
+        <source>&amp;Load list...</source>
+        <translation>&amp;Load list...</translation>
+    </message>
+    <message>
+        <source>&amp;Words :</source>
+        <translation>&amp;Words :</translation>
+    </message>
+    <message>
+        <source>&amp;Double set: the second card of a pair shows the word&apos;s picture</source>
+        <translation>&amp;Double set: the second card of a pair shows the word&apos;s picture</translation>
+    </message>
+    <message>
+        <source>&amp;Voice :</source>
+        <translation>&amp;Voice :</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures folder :</source>
+        <translation>&amp;Pictures folder :</translation>
+    </message>
+    <message>
+        <source>&amp;Cover picture :</source>
+        <translation>&amp;Cover picture :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a set</source>
+        <translation>&quot;%1&quot; cannot name a set</translation>
+    </message>
+    <message>
+        <source>The pictures folder %1 does not exist</source>
+        <translation>The pictures folder %1 does not exist</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 does not exist</source>
+        <translation>The cover picture %1 does not exist</translation>
+    </message>
+    <message>
+        <source>Load word list</source>
+        <translation>Load word list</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Pictures folder</source>
+        <translation>Pictures folder</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Cover picture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</source>
+        <translation>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
@@ -2252,6 +2343,75 @@ These files lead out of the set&apos;s folder or are no plain files, and were le
     <message>
         <source>Unable to encode the sound</source>
         <translation>Unable to encode the sound</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>The word list</source>
+        <translation>The word list</translation>
+    </message>
+    <message>
+        <source>The word list %1</source>
+        <translation>The word list %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KB: it is no word list</source>
+        <translation>%1 is larger than %2 KB: it is no word list</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 words: &quot;%3&quot; is word %4</source>
+        <translation>%1 has more than %2 words: &quot;%3&quot; is word %4</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 words, one a line</source>
+        <translation>%1 needs at least %2 words, one a line</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character on line %2</source>
+        <translation>%1 holds a control character on line %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the word list %1</source>
+        <translation>Cannot open the word list %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the word list %1</source>
+        <translation>Cannot read the word list %1</translation>
+    </message>
+</context>
+<context>
+    <name>WordSet</name>
+    <message>
+        <source>Cannot speak &quot;%1&quot;: %2</source>
+        <translation>Cannot speak &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation>Unknown voice: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the pictures folder %1</source>
+        <translation>Cannot read the pictures folder %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges</source>
+        <translation>&quot;%1&quot; does not fit on a card and would be cut off at its edges</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetTool</name>
+    <message>
+        <source>--pictures needs --double</source>
+        <translation>--pictures needs --double</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</source>
+        <translation>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</translation>
     </message>
 </context>
 </TS>

@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carta</translation>
     </message>
     <message>
         <source>Name of the cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la portada:</translation>
     </message>
     <message>
         <source>Name of card %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carta %1:</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     <name>CardEdits</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished">No hay ningún conjunto abierto</translation>
+        <translation>No hay ningún conjunto abierto</translation>
     </message>
     <message>
         <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la carta %1 (0 es la portada, de 1 a 40 las cartas)</translation>
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carta</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     <name>CardNames</name>
     <message>
         <source>Cannot read the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer los nombres de las cartas</translation>
     </message>
     <message>
         <source>The card names file is larger than 1 MB; it was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de nombres de las cartas ocupa más de 1 MB; no se ha leído</translation>
     </message>
     <message>
         <source>Cannot delete the card names file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede borrar el archivo de nombres de las cartas</translation>
     </message>
     <message>
         <source>Cannot write the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar los nombres de las cartas</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Change name</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carta</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,11 @@
     </message>
     <message>
         <source>Card name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la carta...</translation>
+    </message>
+    <message>
+        <source>New set from word list...</source>
+        <translation>Nuevo conjunto a partir de una lista de palabras...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Names under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres bajo las imágenes</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,93 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     </message>
 </context>
 <context>
+    <name>TfrmPalavras</name>
+    <message>
+        <source>New set from word list</source>
+        <translation>Nuevo conjunto a partir de una lista de palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Name :</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>2 to 20 words or short phrases, one a line</source>
+        <translation>De 2 a 20 palabras o frases cortas, una por línea</translation>
+    </message>
+    <message>
+        <source>&amp;Load list...</source>
+        <translation>&amp;Cargar lista...</translation>
+    </message>
+    <message>
+        <source>&amp;Words :</source>
+        <translation>Pala&amp;bras:</translation>
+    </message>
+    <message>
+        <source>&amp;Double set: the second card of a pair shows the word&apos;s picture</source>
+        <translation>Conjunto &amp;doble: la segunda carta de cada pareja muestra la imagen de la palabra</translation>
+    </message>
+    <message>
+        <source>&amp;Voice :</source>
+        <translation>V&amp;oz:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures folder :</source>
+        <translation>Carpeta de &amp;imágenes:</translation>
+    </message>
+    <message>
+        <source>&amp;Cover picture :</source>
+        <translation>Imagen de la &amp;portada:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a set</source>
+        <translation>&quot;%1&quot; no puede ser el nombre de un conjunto</translation>
+    </message>
+    <message>
+        <source>The pictures folder %1 does not exist</source>
+        <translation>La carpeta de imágenes %1 no existe</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 does not exist</source>
+        <translation>La imagen de la portada %1 no existe</translation>
+    </message>
+    <message>
+        <source>Load word list</source>
+        <translation>Cargar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Pictures folder</source>
+        <translation>Carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Imagen de la portada</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</source>
+        <translation>Imágenes (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
@@ -2252,6 +2343,75 @@ Estos archivos apuntan fuera de la carpeta del conjunto o no son archivos normal
     <message>
         <source>Unable to encode the sound</source>
         <translation>No se puede codificar el sonido</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>The word list</source>
+        <translation>La lista de palabras</translation>
+    </message>
+    <message>
+        <source>The word list %1</source>
+        <translation>La lista de palabras %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KB: it is no word list</source>
+        <translation>%1 ocupa más de %2 KB: no es una lista de palabras</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 words: &quot;%3&quot; is word %4</source>
+        <translation>%1 tiene más de %2 palabras: &quot;%3&quot; es la palabra %4</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 words, one a line</source>
+        <translation>%1 necesita al menos %2 palabras, una por línea</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character on line %2</source>
+        <translation>%1 contiene un carácter de control en la línea %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the word list %1</source>
+        <translation>No se puede abrir la lista de palabras %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the word list %1</source>
+        <translation>No se puede leer la lista de palabras %1</translation>
+    </message>
+</context>
+<context>
+    <name>WordSet</name>
+    <message>
+        <source>Cannot speak &quot;%1&quot;: %2</source>
+        <translation>No se puede pronunciar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation>Voz desconocida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the pictures folder %1</source>
+        <translation>No se puede leer la carpeta de imágenes %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges</source>
+        <translation>&quot;%1&quot; no cabe en una carta y se cortaría por los bordes</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetTool</name>
+    <message>
+        <source>--pictures needs --double</source>
+        <translation>--pictures necesita --double</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</source>
+        <translation>&quot;%1&quot; no cabe en una carta y se cortaría por los bordes; --yes la escribe cortada</translation>
     </message>
 </context>
 </TS>

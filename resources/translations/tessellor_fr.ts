@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la carte</translation>
     </message>
     <message>
         <source>Name of the cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la couverture :</translation>
     </message>
     <message>
         <source>Name of card %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la carte %1 :</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     <name>CardEdits</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished">Aucun jeu n&apos;est ouvert</translation>
+        <translation>Aucun jeu n&apos;est ouvert</translation>
     </message>
     <message>
         <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de carte %1 (0 est la couverture, 1 à 40 les cartes)</translation>
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la carte</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     <name>CardNames</name>
     <message>
         <source>Cannot read the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les noms des cartes</translation>
     </message>
     <message>
         <source>The card names file is larger than 1 MB; it was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des noms de cartes dépasse 1 Mo ; il n&apos;a pas été lu</translation>
     </message>
     <message>
         <source>Cannot delete the card names file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier des noms de cartes</translation>
     </message>
     <message>
         <source>Cannot write the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire les noms des cartes</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Change name</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de nom</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la carte</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,11 @@
     </message>
     <message>
         <source>Card name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la carte...</translation>
+    </message>
+    <message>
+        <source>New set from word list...</source>
+        <translation>Nouveau jeu à partir d&apos;une liste de mots...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Names under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms sous les images</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,93 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     </message>
 </context>
 <context>
+    <name>TfrmPalavras</name>
+    <message>
+        <source>New set from word list</source>
+        <translation>Nouveau jeu à partir d&apos;une liste de mots</translation>
+    </message>
+    <message>
+        <source>&amp;Name :</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>2 to 20 words or short phrases, one a line</source>
+        <translation>De 2 à 20 mots ou phrases courtes, un par ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Load list...</source>
+        <translation>C&amp;harger une liste...</translation>
+    </message>
+    <message>
+        <source>&amp;Words :</source>
+        <translation>&amp;Mots :</translation>
+    </message>
+    <message>
+        <source>&amp;Double set: the second card of a pair shows the word&apos;s picture</source>
+        <translation>Jeu &amp;double : la deuxième carte de chaque paire montre l&apos;image du mot</translation>
+    </message>
+    <message>
+        <source>&amp;Voice :</source>
+        <translation>&amp;Voix :</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures folder :</source>
+        <translation>Dossier d&apos;&amp;images :</translation>
+    </message>
+    <message>
+        <source>&amp;Cover picture :</source>
+        <translation>Image de &amp;couverture :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a set</source>
+        <translation>« %1 » ne peut pas servir de nom de jeu</translation>
+    </message>
+    <message>
+        <source>The pictures folder %1 does not exist</source>
+        <translation>Le dossier d&apos;images %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 does not exist</source>
+        <translation>L&apos;image de couverture %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Load word list</source>
+        <translation>Charger une liste de mots</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Pictures folder</source>
+        <translation>Dossier d&apos;images</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Image de couverture</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</source>
+        <translation>Images (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
@@ -2252,6 +2343,75 @@ Ces fichiers mènent hors du dossier du jeu ou ne sont pas des fichiers ordinair
     <message>
         <source>Unable to encode the sound</source>
         <translation>Impossible d&apos;encoder le son</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>The word list</source>
+        <translation>La liste de mots</translation>
+    </message>
+    <message>
+        <source>The word list %1</source>
+        <translation>La liste de mots %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KB: it is no word list</source>
+        <translation>%1 dépasse %2 Ko : ce n&apos;est pas une liste de mots</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 words: &quot;%3&quot; is word %4</source>
+        <translation>%1 contient plus de %2 mots : « %3 » est le mot %4</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 words, one a line</source>
+        <translation>%1 doit contenir au moins %2 mots, un par ligne</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 n&apos;est pas un texte UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character on line %2</source>
+        <translation>%1 contient un caractère de contrôle à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the word list %1</source>
+        <translation>Impossible d&apos;ouvrir la liste de mots %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the word list %1</source>
+        <translation>Impossible de lire la liste de mots %1</translation>
+    </message>
+</context>
+<context>
+    <name>WordSet</name>
+    <message>
+        <source>Cannot speak &quot;%1&quot;: %2</source>
+        <translation>Impossible de prononcer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation>Voix inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the pictures folder %1</source>
+        <translation>Impossible de lire le dossier d&apos;images %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges</source>
+        <translation>« %1 » ne tient pas sur une carte et serait coupé aux bords</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetTool</name>
+    <message>
+        <source>--pictures needs --double</source>
+        <translation>--pictures demande --double</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</source>
+        <translation>« %1 » ne tient pas sur une carte et serait coupé aux bords ; --yes l&apos;écrit coupé</translation>
     </message>
 </context>
 </TS>

@@ -68,15 +68,15 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da carta</translation>
     </message>
     <message>
         <source>Name of the cover:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da capa:</translation>
     </message>
     <message>
         <source>Name of card %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da carta %1:</translation>
     </message>
 </context>
 <context>
@@ -120,15 +120,15 @@
     <name>CardEdits</name>
     <message>
         <source>No set is open</source>
-        <translation type="unfinished">Nenhum conjunto está aberto</translation>
+        <translation>Nenhum conjunto está aberto</translation>
     </message>
     <message>
         <source>There is no card %1 (0 is the cover, 1 to 40 the cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe a carta %1 (0 é a capa, de 1 a 40 as cartas)</translation>
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da carta</translation>
     </message>
 </context>
 <context>
@@ -210,19 +210,19 @@
     <name>CardNames</name>
     <message>
         <source>Cannot read the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os nomes das cartas</translation>
     </message>
     <message>
         <source>The card names file is larger than 1 MB; it was not read</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de nomes das cartas tem mais de 1 MB; ele não foi lido</translation>
     </message>
     <message>
         <source>Cannot delete the card names file</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível apagar o arquivo de nomes das cartas</translation>
     </message>
     <message>
         <source>Cannot write the card names</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar os nomes das cartas</translation>
     </message>
 </context>
 <context>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>Change name</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar nome</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>Card name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da carta</translation>
     </message>
 </context>
 <context>
@@ -600,7 +600,11 @@
     </message>
     <message>
         <source>Card name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da carta...</translation>
+    </message>
+    <message>
+        <source>New set from word list...</source>
+        <translation>Novo conjunto a partir de uma lista de palavras...</translation>
     </message>
 </context>
 <context>
@@ -1134,7 +1138,7 @@
     </message>
     <message>
         <source>Names under the pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomes embaixo das imagens</translation>
     </message>
 </context>
 <context>
@@ -1832,6 +1836,93 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     </message>
 </context>
 <context>
+    <name>TfrmPalavras</name>
+    <message>
+        <source>New set from word list</source>
+        <translation>Novo conjunto a partir de uma lista de palavras</translation>
+    </message>
+    <message>
+        <source>&amp;Name :</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>2 to 20 words or short phrases, one a line</source>
+        <translation>De 2 a 20 palavras ou frases curtas, uma por linha</translation>
+    </message>
+    <message>
+        <source>&amp;Load list...</source>
+        <translation>&amp;Carregar lista...</translation>
+    </message>
+    <message>
+        <source>&amp;Words :</source>
+        <translation>Pala&amp;vras:</translation>
+    </message>
+    <message>
+        <source>&amp;Double set: the second card of a pair shows the word&apos;s picture</source>
+        <translation>Conjunto &amp;duplo: a segunda carta de cada par mostra a imagem da palavra</translation>
+    </message>
+    <message>
+        <source>&amp;Voice :</source>
+        <translation>V&amp;oz:</translation>
+    </message>
+    <message>
+        <source>&amp;Pictures folder :</source>
+        <translation>&amp;Pasta de imagens:</translation>
+    </message>
+    <message>
+        <source>&amp;Cover picture :</source>
+        <translation>&amp;Imagem da capa:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot name a set</source>
+        <translation>&quot;%1&quot; não pode ser o nome de um conjunto</translation>
+    </message>
+    <message>
+        <source>The pictures folder %1 does not exist</source>
+        <translation>A pasta de imagens %1 não existe</translation>
+    </message>
+    <message>
+        <source>The cover picture %1 does not exist</source>
+        <translation>A imagem da capa %1 não existe</translation>
+    </message>
+    <message>
+        <source>Load word list</source>
+        <translation>Carregar lista de palavras</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Arquivos de texto (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Pictures folder</source>
+        <translation>Pasta de imagens</translation>
+    </message>
+    <message>
+        <source>Cover picture</source>
+        <translation>Imagem da capa</translation>
+    </message>
+    <message>
+        <source>Pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;All files (*)</source>
+        <translation>Imagens (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff *.svg);;Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>WaveErrorText</name>
     <message>
         <source>Invalid wave file...</source>
@@ -2252,6 +2343,75 @@ Estes arquivos levam para fora da pasta do conjunto ou não são arquivos comuns
     <message>
         <source>Unable to encode the sound</source>
         <translation>Não foi possível codificar o som</translation>
+    </message>
+</context>
+<context>
+    <name>WordList</name>
+    <message>
+        <source>The word list</source>
+        <translation>A lista de palavras</translation>
+    </message>
+    <message>
+        <source>The word list %1</source>
+        <translation>A lista de palavras %1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 KB: it is no word list</source>
+        <translation>%1 tem mais de %2 KB: não é uma lista de palavras</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 words: &quot;%3&quot; is word %4</source>
+        <translation>%1 tem mais de %2 palavras: &quot;%3&quot; é a palavra %4</translation>
+    </message>
+    <message>
+        <source>%1 needs at least %2 words, one a line</source>
+        <translation>%1 precisa ter pelo menos %2 palavras, uma por linha</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text</source>
+        <translation>%1 não é um texto UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 holds a control character on line %2</source>
+        <translation>%1 tem um caractere de controle na linha %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the word list %1</source>
+        <translation>Não foi possível abrir a lista de palavras %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the word list %1</source>
+        <translation>Não foi possível ler a lista de palavras %1</translation>
+    </message>
+</context>
+<context>
+    <name>WordSet</name>
+    <message>
+        <source>Cannot speak &quot;%1&quot;: %2</source>
+        <translation>Não foi possível falar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Unknown voice: %1</source>
+        <translation>Voz desconhecida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the pictures folder %1</source>
+        <translation>Não foi possível ler a pasta de imagens %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges</source>
+        <translation>&quot;%1&quot; não cabe em uma carta e seria cortada nas bordas</translation>
+    </message>
+</context>
+<context>
+    <name>WordSetTool</name>
+    <message>
+        <source>--pictures needs --double</source>
+        <translation>--pictures precisa de --double</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not fit on a card and would be cut off at its edges; --yes writes it cut</source>
+        <translation>&quot;%1&quot; não cabe em uma carta e seria cortada nas bordas; --yes grava assim mesmo, cortada</translation>
     </message>
 </context>
 </TS>
