@@ -138,11 +138,11 @@ void TfrmPalavras::cmdOKClick()
 {
     const QString name = TrimBlanks(txtNome->text());
     if (name.isEmpty())
-        return refuse(SetMessages::EmptyName, txtNome);
+        return refuse(SetMessages::EmptyName(), txtNome);
     if (!IsUsableSetName(name))
         return refuse(tr("\"%1\" cannot name a set").arg(name), txtNome);
     if (ExistePasta(PastaBase + name))
-        return refuse(SetMessages::NameExists, txtNome);
+        return refuse(SetMessages::NameExists(), txtNome);
     try {
         Palavras = WordList::Parse(memPalavras->toPlainText().toUtf8(), QString());
     } catch (const Exception& e) {
