@@ -127,7 +127,7 @@ void SetCommands::NewFromWords()
         const WaitCursor waiting;
         made = WordSet::Build(dialog.PastaEscolhida, options);
     }
-    OpenFolder(made.folder);
+    OpenFolder(made.folder, false);
 }
 
 void SetCommands::Open()
@@ -139,7 +139,7 @@ void SetCommands::Open()
     OpenFolder(frmImporta->PastaEscolhida);
 }
 
-void SetCommands::OpenFolder(const QString& folder)
+void SetCommands::OpenFolder(const QString& folder, bool reportMissing)
 {
     // When its "Set.cfg" cannot be read, the set that was current stays
     // current as a whole.
@@ -153,7 +153,7 @@ void SetCommands::OpenFolder(const QString& folder)
     view_.HabilitaControles();
     prepareErrorList();
     // An opened set with missing pictures stays editable.
-    if (!session_.Document().LoadSet(view_.scanView()))
+    if (!session_.Document().LoadSet(view_.scanView()) && reportMissing)
         Dialogs().frmErroImporta->exec();
     showCoverPage();
     view_.scanView().hideProgress();

@@ -24,7 +24,9 @@ class SetCommands {
     void Open();
     // The set made current as Open set makes it after its dialog's OK: its
     // Set.cfg read, its cards scanned, listed first under Recent sets.
-    void OpenFolder(const QString& folder);
+    // A set just made from a word list leaves the cards past its words
+    // empty on purpose: `reportMissing` off keeps them from the error list.
+    void OpenFolder(const QString& folder, bool reportMissing = true);
     void Import();
     void Properties();
     void Save();
