@@ -82,7 +82,16 @@ struct Contents {
     QList<QByteArray> sounds;
 };
 
-Contents prepare(const WordSetOptions& options, const QString& voice)
+// The cover is the back of every card in the game: a card's own face there
+// would pass a face-down card for a face-up one. So the set's name, unless
+// it would be cut; then the first word, as nothing else is at hand.
+QString coverText(const QString& setName, const WordSetOptions& options)
+{
+    const bool fits = CardText::CheckFit(wordLines(setName), options.font.font) != CardText::TextFit::Cut;
+    return fits && !setName.isEmpty() ? setName : options.words.front();
+}
+
+Contents prepare(const WordSetOptions& options, const QString& voice, const QString& setName)
 {
     QFuture<Spoken> spoken = QtConcurrent::run(speakAll, options.words, voice);
     Contents contents;
@@ -95,7 +104,7 @@ Contents prepare(const WordSetOptions& options, const QString& voice)
         for (const QString& path : found)
             contents.pictures.push_back(path.isEmpty() ? std::nullopt
                                                        : std::optional(CardDrops::ReadPicture(path)));
-        contents.cover = options.coverPicture.isEmpty() ? contents.texts.front()
+        contents.cover = options.coverPicture.isEmpty() ? textCard(coverText(setName, options), options.font)
                                                         : CardDrops::ReadPicture(options.coverPicture);
     } catch (...) {
         spoken.waitForFinished(); // its error, if any, is the lesser news
@@ -199,7 +208,7 @@ WordSet::Made WordSet::Build(const QString& setFolder, const WordSetOptions& opt
     // Out of sight from here on: a picture that cannot be read or a word
     // that cannot be spoken takes the hidden folder with it.
     SetStaging staging(ed);
-    const Contents contents = prepare(options, voice);
+    const Contents contents = prepare(options, voice, name);
     std::vector<Card> cards = writeSet(staging.Folder(), options, contents);
     return {staging.MoveInto(name), std::move(cards)};
 }

@@ -12,7 +12,8 @@
 // and are named after it. In a double set the second card of a pair shows
 // the word's picture from a folder of pictures (found by the word as its
 // name, letter case and kind aside), else the text card too. The cover is
-// the first word's text card, or a chosen picture.
+// a chosen picture or else a text card of the set's name, never a card's own
+// face, as the game shows the cover on the back of every card.
 //
 // The set is made as New set makes one and filled by the card writes of the
 // session, in a hidden folder beside the sets' folder that becomes the set
@@ -22,7 +23,7 @@ struct WordSetOptions {
     bool duplo = false;
     QString voice;          // a voice of Speech::Voices(); empty: Speech::DefaultVoice()
     QString picturesFolder; // double sets only; empty: none
-    QString coverPicture;   // empty: the first word's text card
+    QString coverPicture;   // empty: a text card of the set's name
     CardText::CanvasFont font = CardText::DefaultCanvasFont();
     // A word whose text card would be cut at the card's edges is refused
     // unless the user agreed to have it cut.

@@ -117,7 +117,7 @@ class TestWordSet : public QObject {
         const QByteArray config = readBytes(set + QStringLiteral("Set.cfg"));
         QCOMPARE(config.size(), 202);
         QCOMPARE(int(config.at(201)), 1);
-        QCOMPARE(readBytes(set + QStringLiteral("C00.bmp")), readBytes(set + QStringLiteral("C01.bmp")));
+        QVERIFY(readBytes(set + QStringLiteral("C00.bmp")) != readBytes(set + QStringLiteral("C01.bmp")));
         QCOMPARE(centre(set + QStringLiteral("C02.bmp")), QColor(Qt::red));
         QCOMPARE(readBytes(set + QStringLiteral("C04.bmp")),
                  readBytes(pictures + QStringLiteral("/dog.bmp")));

@@ -44,7 +44,7 @@ class TfrmPalavras : public QDialog {
     bool Duplo() const;
     QString Voz() const;     // a voice identifier; empty for the system's
     QString Figuras() const; // empty: no pictures folder
-    QString Capa() const;    // empty: the first word's text card
+    QString Capa() const;    // empty: a text card of the set's name
 
     // Loads the word list file `path` into the text box; an error is shown.
     void CarregaLista(const QString& path);

@@ -149,6 +149,8 @@ QWidget* GameWindow::buildTopBar()
     row->setContentsMargins(0, 0, 0, 0);
 
     pairsChoice_ = new QComboBox(bar);
+    // Its entries change with each set: "All (6)" must not be cut to its first width.
+    pairsChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     QWidget* pairs = labelled(bar, new QLabel(tr("&Pairs:")), pairsChoice_);
     connect(pairsChoice_, &QComboBox::activated, this, [this] {
         options_.pairs = pairsChoice_->currentData().toInt();
