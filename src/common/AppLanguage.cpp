@@ -30,6 +30,10 @@ AppTranslation::AppTranslation(const QString& code, const QString& folder)
 {
     if (!IsAppLanguage(code))
         return;
+    // Numbers, dates and the default voice follow the chosen language too.
+    previousLocale_ = QLocale();
+    QLocale::setDefault(QLocale(code));
+    localeSet_ = true;
     ownInstalled_ =
         own_.load(QStringLiteral("tessellor_") + code, folder) && QCoreApplication::installTranslator(&own_);
     // Qt's own texts (the buttons of standard dialogs) come from the system's
@@ -45,4 +49,6 @@ AppTranslation::~AppTranslation()
         QCoreApplication::removeTranslator(&qt_);
     if (ownInstalled_)
         QCoreApplication::removeTranslator(&own_);
+    if (localeSet_)
+        QLocale::setDefault(previousLocale_);
 }

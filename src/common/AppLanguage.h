@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 
@@ -21,7 +22,8 @@ bool IsAppLanguage(const QString& code);
 // The translations of one language installed into the application while this
 // lives: the program's own (tessellor_<code>.qm in `folder`) and Qt's for its
 // standard buttons and dialogs (qtbase_<code>.qm from Qt's translations
-// folder, when the system has it). An empty or unknown code installs nothing.
+// folder, when the system has it), and the language's locale as the default
+// one. An empty or unknown code installs nothing.
 class AppTranslation {
   public:
     explicit AppTranslation(const QString& code, const QString& folder = QStringLiteral(":/i18n"));
@@ -37,4 +39,6 @@ class AppTranslation {
     QTranslator qt_;
     bool ownInstalled_ = false;
     bool qtInstalled_ = false;
+    QLocale previousLocale_;
+    bool localeSet_ = false;
 };

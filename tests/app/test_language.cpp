@@ -63,6 +63,7 @@ class TestLanguage : public QObject {
         QCOMPARE(restarted.language(), QStringLiteral("pt_BR"));
         const AppTranslation translation(restarted.language(), TestTranslations);
         QVERIFY(translation.Installed());
+        QCOMPARE(QLocale().name(), QStringLiteral("pt_BR"));
         const std::unique_ptr<TfrmConfigurador> second = MakeEditorWindow(restarted);
         QCOMPARE(filesMenuTitle(*second), QStringLiteral("&Arquivos"));
         QVERIFY(languageEntry(*second, QStringLiteral("pt_BR"))->isChecked());

@@ -167,7 +167,8 @@ QList<SpeechVoice> Voices()
 
 QString DefaultVoice()
 {
-    return VoiceChoice::ForLocale(Voices(), QLocale::system());
+    // The default locale: the system's, or the language the user chose.
+    return VoiceChoice::ForLocale(Voices(), QLocale());
 }
 
 void CheckText(const QString& text)
