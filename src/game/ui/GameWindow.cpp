@@ -15,6 +15,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -182,7 +183,7 @@ QWidget* GameWindow::buildTopBar()
     sound_->setChecked(true);
 
     turnBackChoice_ = new QComboBox(bar);
-    turnBackChoice_->addItem(tr("after %1 s").arg(GameRules::MissShownMs / 1000.0));
+    turnBackChoice_->addItem(tr("after %1 s").arg(QLocale().toString(GameRules::MissShownMs / 1000.0)));
     turnBackChoice_->addItem(tr("on the next tap"));
     QWidget* turnBack = labelled(bar, new QLabel(tr("&Turn back:")), turnBackChoice_);
     connect(turnBackChoice_, &QComboBox::currentIndexChanged, this, [this] {
