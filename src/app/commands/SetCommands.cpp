@@ -1,6 +1,7 @@
 #include "app/commands/SetCommands.h"
 
 #include "app/EditorView.h"
+#include "app/commands/WaitCursor.h"
 #include "audio/speech/Speech.h"
 #include "cardset/SetConfig.h"
 #include "cardset/SetScan.h"
@@ -28,15 +29,6 @@ QString configFileName(const QString& folder)
 {
     return FileNames::targetForWrite(folder + QLatin1Char('/') + QLatin1String(ConfigFileName));
 }
-
-// Speaking twenty words takes a moment in which the window does not answer.
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Asks once, as Insert Text does, before words are written cut at a card's
 // edges; true when none is or the user agreed.

@@ -1,6 +1,7 @@
 #include "app/commands/SoundCommands.h"
 
 #include "app/EditorView.h"
+#include "app/commands/WaitCursor.h"
 #include "audio/RecordedTake.h"
 #include "audio/player/SimpleSoundPlayer.h"
 #include "audio/record/RecordDialog.h"
@@ -12,20 +13,6 @@
 #include "session/EditorSession.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
-
-namespace {
-
-// Speaking a long text takes a moment in which the window does not answer.
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 SoundCommands::SoundCommands(EditorSession& session, EditorView& view)
     : session_(session), view_(view), dlOpenWave_(new TMMWaveOpenDialog(view.Widget()))
